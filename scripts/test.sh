@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test twice: in the normal
+# build and in the sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+"$root/scripts/setup.sh"
+
+export QT_QPA_PLATFORM=offscreen
+status=0
+
+"$root/scripts/build.sh" normal
+echo "== tests (normal build) =="
+(cd "$root/build" && ctest --output-on-failure -j "$jobs") || status=1
+
+"$root/scripts/build.sh" sanitize
+echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer) =="
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+(cd "$root/build-asan" && ctest --output-on-failure -j "$jobs") || status=1
+
+exit $status

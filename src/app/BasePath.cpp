@@ -1,0 +1,3 @@
+#include "app/BasePath.h"
+
+QString basePath = QStringLiteral(".");

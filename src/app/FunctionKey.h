@@ -1,0 +1,44 @@
+#ifndef FUNCTIONKEY_H
+#define FUNCTIONKEY_H
+
+#include <QKeySequence>
+#include <QRect>
+#include <QString>
+
+class KButton;
+class QObject;
+class QWidget;
+
+// Keys of a function-key page (1024 x 60 strip): Esc and F1 to F9.
+// Key numbers: 0 = Esc, 1..9 = F1..F9.
+//
+// QAbstractButton::setText replaces the shortcut with the text's mnemonic, so
+// the shortcut is always set after the text; relabel() and rerole() set it
+// again from the key the button was made for.
+class FunctionKey
+{
+public:
+    static QRect geometryFor(int key);
+    static QString keyName(int key);
+    static QKeySequence defaultShortcut(int key);
+
+    // Builds the key: geometry, key-name label, icon (32 x 32, from a resource
+    // or file path; none when empty), text, then the shortcut.
+    static KButton *make(QWidget *page, int key, const QString &text,
+                         const QString &iconPath = QString(),
+                         const QKeySequence &shortcut = QKeySequence());
+
+    // New caption for a key, keeping its shortcut.
+    static void relabel(KButton *button, const QString &text);
+
+    // Cuts every connection of the button (its own clicked() to myclick()
+    // included), connects signal to receiver's member and sets the shortcut again.
+    static void rerole(KButton *button, const QObject *receiver, const char *member,
+                       const char *signal = nullptr);
+
+    // The key a button was made for (its shortcut), empty for other buttons.
+    static QKeySequence shortcutOf(const KButton *button);
+    static void restoreShortcut(KButton *button);
+};
+
+#endif

@@ -1,0 +1,20 @@
+#include "app/WorkingFolder.h"
+
+#include "app/BasePath.h"
+
+#include <QDir>
+
+QStringList WorkingFolder::requiredFolders()
+{
+    return {basePath + "/.tovrelcnc", basePath + "/ravok/.tovrelcnc", basePath + "/ncfile"};
+}
+
+QStringList WorkingFolder::prepare()
+{
+    QStringList failed;
+    for (const QString &folder : requiredFolders()) {
+        if (!QDir().mkpath(folder))
+            failed << folder;
+    }
+    return failed;
+}

@@ -1,0 +1,27 @@
+#include "app/KMainWindow.h"
+#include "app/WorkingFolder.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QSplashScreen>
+#include <QtGlobal>
+
+int main(int argc, char *argv[])
+{
+    Q_INIT_RESOURCE(icons);
+    QApplication app(argc, argv);
+
+    for (const QString &folder : WorkingFolder::prepare())
+        qWarning("cannot create folder %s", qPrintable(folder));
+
+    QPixmap pixmap(QStringLiteral(":/icon/tovrel_cnc_splash.png"));
+    QSplashScreen splash(pixmap);
+    splash.show();
+
+    // Never deleted: the window lives until the process ends.
+    auto *window = new KMainWindow;
+    window->show();
+    splash.finish(window);
+
+    return app.exec();
+}

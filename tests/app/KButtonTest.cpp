@@ -1,0 +1,177 @@
+#include "GuiTest.h"
+
+#include "app/FunctionKey.h"
+#include "app/KButton.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+class KButtonTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(GuiTest::waitClickLockFree()); }
+
+    void lookAndFocus()
+    {
+        QWidget page;
+        KButton b(&page);
+        QCOMPARE(b.focusPolicy(), Qt::NoFocus);
+        QCOMPARE(b.styleSheet(),
+                 QString("QPushButton{background-color: palegoldenrod;border-width:2px;border-color: darkkhaki;"
+                         "border-style: solid;border-radius: 8;} QPushButton:pressed{padding-left:2px;"
+                         "padding-top:2px;background-color:#d0d67c;}"));
+        QVERIFY(b.text().isEmpty());
+        QVERIFY(b.icon().isNull());
+    }
+
+    void lockDropsSecondClickWithin100ms()
+    {
+        QWidget page;
+        KButton b(&page);
+        b.resize(50, 30);
+        page.show();
+        QSignalSpy k(&b, SIGNAL(kclicked()));
+        QSignalSpy c(&b, SIGNAL(clicked()));
+        QSignalSpy p(&b, SIGNAL(pressed()));
+        QTest::mouseClick(&b, Qt::LeftButton);
+        QTest::qWait(50);
+        QTest::mouseClick(&b, Qt::LeftButton);
+        QCOMPARE(k.count(), 1);
+        QCOMPARE(c.count(), 2);
+        QCOMPARE(p.count(), 2);
+
+        QVERIFY(GuiTest::waitClickLockFree());
+        k.clear();
+        QTest::mouseClick(&b, Qt::LeftButton);
+        QTest::qWait(150);
+        QTest::mouseClick(&b, Qt::LeftButton);
+        QCOMPARE(k.count(), 2);
+    }
+
+    void lockIsProgramWide()
+    {
+        QWidget page;
+        KButton a(&page), b(&page);
+        a.setGeometry(0, 0, 50, 30);
+        b.setGeometry(60, 0, 50, 30);
+        page.show();
+        QSignalSpy ka(&a, SIGNAL(kclicked()));
+        QSignalSpy kb(&b, SIGNAL(kclicked()));
+        QTest::mouseClick(&a, Qt::LeftButton);
+        QTest::qWait(50);
+        QTest::mouseClick(&b, Qt::LeftButton);
+        QCOMPARE(ka.count(), 1);
+        QCOMPARE(kb.count(), 0);
+    }
+
+    void clickDuringReceiverIsDropped()
+    {
+        QWidget page;
+        KButton b(&page);
+        page.show();
+        int runs = 0;
+        connect(&b, &KButton::kclicked, this, [&] {
+            ++runs;
+            if (runs == 1)
+                b.click(); // the lock is already taken
+        });
+        b.click();
+        QCOMPARE(runs, 1);
+    }
+
+    void lockOutlivesItsButton()
+    {
+        auto *page = new QWidget;
+        auto *b = new KButton(page);
+        page->show();
+        connect(b, &KButton::kclicked, page, &QObject::deleteLater);
+        b->click();
+        QVERIFY(clickLock);
+        QVERIFY(GuiTest::waitClickLockFree(500));
+    }
+
+    void functionKeyRow()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *esc = FunctionKey::make(&page, 0, "<<");
+        KButton *f3 = FunctionKey::make(&page, 3, "参数");
+        KButton *f9 = FunctionKey::make(&page, 9, "开始加工", ":/icon/ok22.png");
+        QCOMPARE(esc->geometry(), QRect(5, 2, 45, 56));
+        QCOMPARE(f3->geometry(), QRect(275, 2, 100, 56));
+        QCOMPARE(f9->geometry(), QRect(922, 2, 100, 56));
+        QCOMPARE(FunctionKey::geometryFor(8), QRect(800, 2, 100, 56));
+        QCOMPARE(esc->shortcut(), QKeySequence(Qt::Key_Escape));
+        QCOMPARE(f3->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(f9->iconSize(), QSize(32, 32));
+        auto *label = f3->findChild<QLabel *>();
+        QVERIFY(label);
+        QCOMPARE(label->text(), QString("F3"));
+        QCOMPARE(label->pos(), QPoint(82, 2));
+        QCOMPARE(esc->findChild<QLabel *>()->pos(), QPoint(22, 2));
+
+        // A caption with a mnemonic would take over the shortcut; relabel keeps the key.
+        FunctionKey::relabel(f3, "&Z 参数");
+        QCOMPARE(f3->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(f3->text(), QString("&Z 参数"));
+    }
+
+    void shortcutReachesKeyOfActiveWindow()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *f2 = FunctionKey::make(&page, 2, "文件");
+        QSignalSpy k(f2, SIGNAL(kclicked()));
+        QVERIFY(GuiTest::activate(&page));
+        QTest::keyClick(&page, Qt::Key_F2);
+        // A shortcut "animates" the click: clicked() comes a moment later.
+        QTRY_COMPARE(k.count(), 1);
+        QVERIFY(GuiTest::waitClickLockFree());
+        f2->hide();
+        QTest::keyClick(&page, Qt::Key_F2);
+        QTest::qWait(250);
+        QCOMPARE(k.count(), 1);
+    }
+
+    void reroleCutsEveryConnection()
+    {
+        QWidget page;
+        KButton *f1 = FunctionKey::make(&page, 1, "一");
+        page.show();
+        QSignalSpy k(f1, SIGNAL(kclicked()));
+        int plain = 0;
+        QObject receiver;
+        connect(f1, &KButton::kclicked, &receiver, [&] { plain += 100; });
+        FunctionKey::rerole(f1, nullptr, nullptr);
+        f1->click();
+        QCOMPARE(k.count(), 0);
+        QCOMPARE(plain, 0);
+        QVERIFY(!clickLock);
+
+        f1->setText("&Q");
+        FunctionKey::rerole(f1, nullptr, nullptr);
+        QCOMPARE(f1->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    void reroleConnectsNewReceiver()
+    {
+        QWidget page;
+        KButton *f4 = FunctionKey::make(&page, 4, "四");
+        page.show();
+        QSignalSpy k(f4, SIGNAL(kclicked()));
+        QWidget other;
+        other.show();
+        FunctionKey::rerole(f4, &other, SLOT(hide()));
+        QVERIFY(other.isVisible());
+        f4->click();
+        QVERIFY(!other.isVisible());
+        QCOMPARE(k.count(), 0);
+    }
+};
+
+QTEST_MAIN(KButtonTest)
+#include "KButtonTest.moc"

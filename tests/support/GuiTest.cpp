@@ -1,0 +1,41 @@
+#include "GuiTest.h"
+
+#include "app/KButton.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+bool GuiTest::waitClickLockFree(int timeoutMs)
+{
+    return QTest::qWaitFor([] { return !clickLock; }, timeoutMs);
+}
+
+bool GuiTest::activate(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+NoticeRecorder::NoticeRecorder(QMessageBox::StandardButton answer)
+    : answer_(answer)
+{
+    previous_ = Notice::setHandler([this](const Notice::Request &r) {
+        requests_ << r;
+        if (answer_ != QMessageBox::NoButton)
+            return answer_;
+        if (r.defaultButton != QMessageBox::NoButton)
+            return r.defaultButton;
+        for (unsigned bit = 1; bit; bit <<= 1) {
+            if (r.buttons & bit)
+                return QMessageBox::StandardButton(bit);
+        }
+        return QMessageBox::NoButton;
+    });
+}
+
+NoticeRecorder::~NoticeRecorder()
+{
+    Notice::setHandler(previous_);
+}

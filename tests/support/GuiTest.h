@@ -1,0 +1,42 @@
+#ifndef GUITEST_H
+#define GUITEST_H
+
+#include "app/Notice.h"
+
+#include <QList>
+
+class QWidget;
+
+// Helpers for tests that drive real widgets offscreen.
+class GuiTest
+{
+public:
+    // Waits until the program-wide click lock is free again.
+    static bool waitClickLockFree(int timeoutMs = 1000);
+    // Shows and activates a window so key presses reach button shortcuts.
+    static bool activate(QWidget *window);
+};
+
+// Records every modal box instead of showing it and answers with `answer`
+// (NoButton: the box's default button, else its first button).
+class NoticeRecorder
+{
+public:
+    explicit NoticeRecorder(QMessageBox::StandardButton answer = QMessageBox::NoButton);
+    ~NoticeRecorder();
+    NoticeRecorder(const NoticeRecorder &) = delete;
+    NoticeRecorder &operator=(const NoticeRecorder &) = delete;
+
+    void setAnswer(QMessageBox::StandardButton answer) { answer_ = answer; }
+    const QList<Notice::Request> &requests() const { return requests_; }
+    int count() const { return requests_.size(); }
+    const Notice::Request &last() const { return requests_.last(); }
+    void clear() { requests_.clear(); }
+
+private:
+    QList<Notice::Request> requests_;
+    QMessageBox::StandardButton answer_;
+    Notice::Handler previous_;
+};
+
+#endif
