@@ -1,5 +1,6 @@
-// Draws the program's icons from icons.txt and writes them, with a resource
-// list for rcc, into the output folder. Run at build time, offscreen.
+// Draws the program's icons from the lists in a folder (icons/*.txt, one per
+// subsystem) and writes them, with a resource list for rcc, into the output
+// folder. Run at build time, offscreen.
 #include <QFile>
 #include <QDir>
 #include <QGuiApplication>
@@ -63,7 +64,8 @@ QImage draw(const IconSpec &s)
     const qreal w = s.w, h = s.h;
     if (s.shape == "check") {
         p.setBrush(Qt::NoBrush);
-        p.drawPolyline(QPolygonF({QPointF(w * 0.27, h * 0.52), QPointF(w * 0.45, h * 0.7), QPointF(w * 0.75, h * 0.32)}));
+        p.drawPolyline(
+            QPolygonF({QPointF(w * 0.27, h * 0.52), QPointF(w * 0.45, h * 0.7), QPointF(w * 0.75, h * 0.32)}));
     } else if (s.shape == "cross") {
         p.drawLine(QPointF(w * 0.3, h * 0.3), QPointF(w * 0.7, h * 0.7));
         p.drawLine(QPointF(w * 0.7, h * 0.3), QPointF(w * 0.3, h * 0.7));
@@ -110,48 +112,58 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: icongen ICONS.TXT OUTDIR\n");
+        std::fprintf(stderr, "usage: icongen ICONLISTDIR OUTDIR\n");
         return 2;
     }
-    QFile list(QString::fromLocal8Bit(argv[1]));
-    if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        std::fprintf(stderr, "icongen: cannot read %s\n", argv[1]);
-        return 1;
-    }
+    const QDir listDir(QString::fromLocal8Bit(argv[1]));
     const QString outDir = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(outDir + "/icon");
 
     QString qrc = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
-    QTextStream in(&list);
-    in.setCodec("UTF-8");
-    int lineNo = 0;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
-        ++lineNo;
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QStringList f = line.split(QRegExp("\\s+"));
-        if (f.size() < 7) {
-            std::fprintf(stderr, "icongen: line %d: expected 7 fields\n", lineNo);
+    QStringList seen;
+    for (const QString &listName : listDir.entryList({"*.txt"}, QDir::Files, QDir::Name)) {
+        QFile list(listDir.filePath(listName));
+        if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            std::fprintf(stderr, "icongen: cannot read %s\n", qPrintable(listName));
             return 1;
         }
-        IconSpec s;
-        s.name = f[0];
-        s.w = f[1].toInt();
-        s.h = f[2].toInt();
-        s.shape = f[3];
-        s.bg = QColor(f[4]);
-        s.fg = QColor(f[5]);
-        s.label = f.mid(6).join(' ');
-        if (s.w <= 0 || s.h <= 0 || !s.bg.isValid() || !s.fg.isValid()) {
-            std::fprintf(stderr, "icongen: line %d: bad size or colour\n", lineNo);
-            return 1;
+        QTextStream in(&list);
+        in.setCodec("UTF-8");
+        int lineNo = 0;
+        while (!in.atEnd()) {
+            const QString line = in.readLine().trimmed();
+            ++lineNo;
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            const QStringList f = line.split(QRegExp("\\s+"));
+            if (f.size() < 7) {
+                std::fprintf(stderr, "icongen: %s:%d: expected 7 fields\n", qPrintable(listName), lineNo);
+                return 1;
+            }
+            IconSpec s;
+            s.name = f[0];
+            s.w = f[1].toInt();
+            s.h = f[2].toInt();
+            s.shape = f[3];
+            s.bg = QColor(f[4]);
+            s.fg = QColor(f[5]);
+            s.label = f.mid(6).join(' ');
+            if (s.w <= 0 || s.h <= 0 || !s.bg.isValid() || !s.fg.isValid()) {
+                std::fprintf(stderr, "icongen: %s:%d: bad size or colour\n", qPrintable(listName), lineNo);
+                return 1;
+            }
+            if (seen.contains(s.name)) {
+                std::fprintf(stderr, "icongen: %s:%d: %s is drawn twice\n", qPrintable(listName), lineNo,
+                             qPrintable(s.name));
+                return 1;
+            }
+            seen << s.name;
+            if (!draw(s).save(outDir + "/icon/" + s.name, "PNG")) {
+                std::fprintf(stderr, "icongen: cannot write %s\n", qPrintable(s.name));
+                return 1;
+            }
+            qrc += "  <file>icon/" + s.name + "</file>\n";
         }
-        if (!draw(s).save(outDir + "/icon/" + s.name, "PNG")) {
-            std::fprintf(stderr, "icongen: cannot write %s\n", qPrintable(s.name));
-            return 1;
-        }
-        qrc += "  <file>icon/" + s.name + "</file>\n";
     }
     qrc += "</qresource>\n</RCC>\n";
     QFile qrcFile(outDir + "/icons.qrc");
