@@ -1,0 +1,29 @@
+#ifndef CONFIGDOCUMENT_H
+#define CONFIGDOCUMENT_H
+
+#include "config/AttributeMap.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// One configuration file: the raw header line, the root with one empty
+// element per child (four blanks in), LF line ends, UTF-8 without BOM.
+// Written through QSaveFile, so a crash or a full disk never leaves a cut
+// file behind: the old file stays whole until the new one is complete.
+class ConfigDocument
+{
+public:
+    using Element = QPair<QString, AttributeMap>;
+
+    // Creates the file's folder when missing. On failure the old file is
+    // left as it was, a warning naming the file is printed, and the result is false.
+    static bool write(const QString &path, const QString &root, const QList<Element> &children);
+
+    // basePath + the file's place under it.
+    static QString configPath();
+    static QString fileConfigPath();
+    static QString thcConfigPath();
+};
+
+#endif

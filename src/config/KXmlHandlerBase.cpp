@@ -1,0 +1,62 @@
+#include "config/KXmlHandlerBase.h"
+
+#include <QFile>
+#include <QMetaMethod>
+
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+
+KXmlHandlerBase::KXmlHandlerBase(QXmlSimpleReader *reader, const QStringList &elementNames)
+    : QObject(nullptr)
+    , reader(reader)
+    , names(elementNames)
+{
+}
+
+bool KXmlHandlerBase::startDocument()
+{
+    return true;
+}
+
+bool KXmlHandlerBase::startElement(const QString &, const QString &, const QString &qName, const QXmlAttributes &atts)
+{
+    const int at = names.indexOf(qName);
+    if (at <= 0)
+        return true;
+    // The signal indexes are looked up once, on the derived class's meta-object.
+    if (signalIndexes.isEmpty()) {
+        for (const QString &name : names) {
+            const QByteArray signature = "read" + name.toLatin1() + "(QXmlAttributes)";
+            signalIndexes << metaObject()->indexOfSignal(signature.constData());
+        }
+    }
+    const int index = signalIndexes.value(at, -1);
+    if (index >= 0) {
+        QXmlAttributes copy = atts;
+        metaObject()->method(index).invoke(this, Qt::DirectConnection, Q_ARG(QXmlAttributes, copy));
+    }
+    return true;
+}
+
+bool KXmlHandlerBase::endElement(const QString &, const QString &, const QString &)
+{
+    return true;
+}
+
+bool KXmlHandlerBase::parseFile(const QString &path)
+{
+    QXmlSimpleReader own;
+    QXmlSimpleReader *r = reader ? reader : &own;
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    QXmlInputSource source(&file);
+    r->setContentHandler(this);
+    const bool ok = r->parse(source);
+    r->setContentHandler(nullptr);
+    return ok;
+}
+
+#include "moc_KXmlHandlerBase.cpp"
+
+QT_WARNING_POP

@@ -1,0 +1,44 @@
+#ifndef KXMLHANDLERBASE_H
+#define KXMLHANDLERBASE_H
+
+#include <QObject>
+#include <QStringList>
+#include <QtGlobal>
+
+// The SAX classes are deprecated in Qt 5.15 but are what the configuration
+// readers are built on; the warning is silenced here only.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+#include <QXmlDefaultHandler>
+
+// Shared ground of the three configuration readers: each start tag whose
+// qualified name (exact, case-sensitive, at any depth) is one of the
+// handler's element names becomes the signal "read" + name, carrying a copy
+// of the attributes. The root name matches but emits nothing. No parse state
+// is kept: an element that comes twice is delivered twice.
+class KXmlHandlerBase : public QObject, public QXmlDefaultHandler
+{
+    Q_OBJECT
+public:
+    bool startDocument() override;
+    bool startElement(const QString &namespaceURI, const QString &localName, const QString &qName,
+                      const QXmlAttributes &atts) override;
+    bool endElement(const QString &namespaceURI, const QString &localName, const QString &qName) override;
+
+    // Installs this handler on its reader (a private one when none was
+    // given) and parses the file once. A missing or damaged file emits what
+    // stands before the damage and returns false.
+    bool parseFile(const QString &path);
+
+protected:
+    // elementNames: the root first, then the elements that have a signal.
+    KXmlHandlerBase(QXmlSimpleReader *reader, const QStringList &elementNames);
+
+private:
+    QXmlSimpleReader *reader;
+    QStringList names;
+    QList<int> signalIndexes;
+};
+QT_WARNING_POP
+
+#endif

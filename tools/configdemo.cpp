@@ -1,0 +1,35 @@
+// configdemo [cut|base|fire|pf|dlz|laser|torch]: the configuration page on
+// the bottom strip of a 1024 x 748 window, with one dialog open, for looking
+// at them in a real window.
+#include "config/KConfigTorch.h"
+#include "config/KMenuConfig.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(icons);
+    const QString which = argc > 1 ? QString::fromUtf8(argv[1]) : QString();
+
+    QWidget window;
+    window.setGeometry(0, 25, 1024, 748);
+    window.setFont(QFont(QStringLiteral("Simsun"), 10));
+    auto *page = new KMenuConfig(&window);
+    page->setGeometry(0, 686, 1024, 60);
+    window.show();
+
+    const QMap<QString, void (KMenuConfig::*)()> openers = {
+        {QStringLiteral("cut"), &KMenuConfig::cutConfig},   {QStringLiteral("base"), &KMenuConfig::baseConfig},
+        {QStringLiteral("fire"), &KMenuConfig::fireConfig}, {QStringLiteral("pf"), &KMenuConfig::pfConfig},
+        {QStringLiteral("dlz"), &KMenuConfig::dlzConfig},   {QStringLiteral("laser"), &KMenuConfig::laserConfig}};
+    QTimer::singleShot(300, page, [&] {
+        if (openers.contains(which))
+            (page->*openers.value(which))();
+        else if (which == QLatin1String("torch"))
+            page->torchDialog->show();
+    });
+    return app.exec();
+}
