@@ -1,0 +1,620 @@
+#include "program/NcReader.h"
+
+namespace {
+
+bool isDigit(int c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isSign(int c)
+{
+    return c == '+' || c == '-';
+}
+
+bool isCoordinateLetter(int c)
+{
+    switch (c) {
+    case 'X': case 'x': case 'Y': case 'y': case 'I': case 'i': case 'J': case 'j':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Integer arithmetic of the readers wraps like the 32-bit machine words it
+// stands for; a signed overflow must not be undefined behaviour.
+qint32 wrap(quint32 v)
+{
+    return static_cast<qint32>(v);
+}
+
+qint32 addDigit(qint32 value, int digit, bool negative)
+{
+    const quint32 d = quint32(digit);
+    return wrap(quint32(value) * 10u + (negative ? 0u - d : d));
+}
+
+qint32 times(qint32 value, quint32 factor)
+{
+    return wrap(quint32(value) * factor);
+}
+
+// Marking-tool offset of the library's ESSI marks: 84.00 mm along X.
+constexpr qint32 kMarkOffset = 8400;
+constexpr qint32 kMarkOutTag = 32;
+
+} // namespace
+
+NcReader::NcReader(const QByteArray &bytes, SegmentRecord *table, const Options &options)
+    : data_(bytes.constData())
+    , size_(bytes.size())
+    , table_(table)
+    , options_(options)
+{
+}
+
+NcReader::NcReader(const QByteArray &bytes, SegmentRecord *table)
+    : NcReader(bytes, table, Options())
+{
+}
+
+// ---------------------------------------------------------------- numbers
+
+qint32 NcReader::readNumber()
+{
+    while (cur_ == ' ')
+        next();
+    bool negative = false;
+    if (isSign(cur_)) {
+        negative = cur_ == '-';
+        next();
+    }
+    qint32 value = 0;
+    for (;;) {
+        if (isDigit(cur_)) {
+            value = addDigit(value, cur_ - '0', false);
+            next();
+        } else if (cur_ == ' ') {
+            // "12 34" is one number; "12  34" is two.
+            if (!isDigit(next()))
+                break;
+        } else {
+            break;
+        }
+    }
+    return negative ? wrap(0u - quint32(value)) : value;
+}
+
+qint32 NcReader::readInt()
+{
+    qint32 value = 0;
+    bool negative = false;
+    bool digits = false;
+    for (;;) {
+        const int c = next();
+        if (isDigit(c)) {
+            value = addDigit(value, c - '0', negative);
+            digits = true;
+        } else if (c == '-') {
+            negative = true;
+        } else if (c == ' ' || (c == '+' && !digits)) {
+            continue;
+        } else {
+            return value;
+        }
+    }
+}
+
+qint32 NcReader::readFixed2()
+{
+    qint32 whole = 0;
+    bool negative = false;
+    for (;;) {
+        const int c = next();
+        if (isDigit(c))
+            whole = addDigit(whole, c - '0', negative);
+        else if (c == '-')
+            negative = true;
+        else if (c != ' ' && c != '+')
+            break;
+    }
+    qint32 value = times(whole, 100u);
+    if (cur_ != '.')
+        return value;
+    if (!isDigit(next()))
+        return value;
+    value = wrap(quint32(value) + quint32(addDigit(0, cur_ - '0', negative)) * 10u);
+    // The second fraction digit stays current; a third is left to the reader loop.
+    if (isDigit(next()))
+        value = wrap(quint32(value) + quint32(addDigit(0, cur_ - '0', negative)));
+    return value;
+}
+
+// ---------------------------------------------------------------- detection
+
+void NcReader::skipComment()
+{
+    // Called on "(": the comment ends after ")" or at the line feed, which
+    // stays current so it still ends the line.
+    do {
+        next();
+    } while (cur_ != ')' && cur_ != '\n' && cur_ != kEnd);
+    if (cur_ == ')')
+        next();
+}
+
+NcReader::Format NcReader::detect()
+{
+    rewind();
+    int counter = 0;
+    bool gSeen = false;
+    for (;;) {
+        next();
+        while (cur_ == '(')
+            skipComment();
+        if (isDigit(cur_)) {
+            if (readNumber() == 3 && (!gSeen || options_.patternFile))
+                return Essi;
+            while (cur_ == '(')
+                skipComment();
+        }
+        if (cur_ == 'G' || cur_ == 'g')
+            gSeen = true;
+        if (gSeen && isCoordinateLetter(cur_))
+            break;
+        if (cur_ == kEnd)
+            return Essi;
+        if (++counter > 99)
+            return Essi;
+    }
+    if (options_.patternFile)
+        return IntegerGCode;
+    for (;;) {
+        if (counter > 99)
+            return IntegerGCode;
+        next();
+        while (cur_ == '(')
+            skipComment();
+        if (cur_ == kEnd)
+            return IntegerGCode;
+        if (cur_ == '.')
+            return DecimalGCode;
+        ++counter;
+    }
+}
+
+bool NcReader::read(Format format)
+{
+    rewind();
+    index_ = -1;
+    rowNamed_ = false;
+    lastMotion_ = -1;
+    switch (format) {
+    case Essi:
+        readEssi();
+        break;
+    case IntegerGCode:
+        readIntegerGCode();
+        break;
+    case DecimalGCode:
+        readDecimalGCode();
+        break;
+    }
+    return index_ < kSegmentRows;
+}
+
+// ---------------------------------------------------------------- records
+
+void NcReader::newRecord(qint32 type)
+{
+    ++index_;
+    if (index_ < kSegmentRows)
+        table_[index_].type = type;
+}
+
+// Marking-tool offset records are kept out of the last row.
+void NcReader::markRecord(qint32 type)
+{
+    ++index_;
+    if (index_ <= kSegmentRows - 2)
+        table_[index_].type = type;
+}
+
+// The five words only: the flag bytes are never written.
+void NcReader::setRecord(SegmentRecord &r, qint32 type, qint32 x, qint32 i)
+{
+    r.type = type;
+    r.x = x;
+    r.y = 0;
+    r.i = i;
+    r.j = 0;
+}
+
+// The library's form of a marking-tool offset: a type-5 mark, then the offset
+// rapid, both or neither.
+void NcReader::markPair(qint32 tag, qint32 offset)
+{
+    if (index_ + 1 > kSegmentRows - 2) {
+        ++index_;
+        return;
+    }
+    setRecord(table_[++index_], SegType::ToolChange, tag, 0);
+    setRecord(table_[++index_], SegType::Rapid, offset, 1);
+}
+
+void NcReader::markOut()
+{
+    if (options_.library)
+        markPair(kMarkOutTag, kMarkOffset);
+    else
+        markRecord(SegType::MarkOut);
+}
+
+void NcReader::markBack()
+{
+    if (options_.library)
+        markPair(options_.libMode, -kMarkOffset);
+    else
+        markRecord(SegType::MarkBack);
+}
+
+void NcReader::skipLine()
+{
+    while (cur_ != '\n' && cur_ != kEnd)
+        next();
+}
+
+// ---------------------------------------------------------------- ESSI
+
+void NcReader::readEssi()
+{
+    next();
+    while (going()) {
+        if (isDigit(cur_))
+            essiCode(readNumber());
+        else
+            next();
+    }
+}
+
+void NcReader::essiCode(qint32 code)
+{
+    switch (code) {
+    case 0:
+        newRecord(SegType::MCode);
+        break;
+    case 3:
+        essiComment();
+        break;
+    case 5:
+        rapidBlock();
+        break;
+    case 7:
+        cutBlock({8, 38, true, false, false});
+        break;
+    case 9:
+        if (options_.library)
+            newRecord(SegType::BlockStart);
+        cutBlock({10, 38, true, false, options_.library});
+        break;
+    case 11:
+    case 114:
+        markOut();
+        break;
+    case 12:
+        markBack();
+        break;
+    case 29:
+        newRecord(SegType::KerfLeft);
+        break;
+    case 30:
+        newRecord(SegType::KerfRight);
+        break;
+    case 38:
+        newRecord(SegType::KerfOff);
+        break;
+    case 53:
+        cutBlock({54, 38, true, true, false});
+        break;
+    case 63:
+    case 110:
+        cutBlock({111, 111, false, true, false});
+        break;
+    default:
+        if (code >= 21 && code <= 28)
+            newRecord(code + 50);
+        break;
+    }
+}
+
+// Code 3: lines are passed over until one that begins with the number 4.
+void NcReader::essiComment()
+{
+    skipLine();
+    while (cur_ != kEnd) {
+        next();
+        while (cur_ == ' ')
+            next();
+        if (isDigit(cur_) && readNumber() == 4)
+            return;
+        skipLine();
+    }
+}
+
+// "+x+y" or, in a cut block, "+x+y+i+j" with the direction sign at the end.
+void NcReader::signLine(bool cut)
+{
+    newRecord(cut ? SegType::End : SegType::Rapid);
+    SegmentRecord &r = record();
+    r.x = times(readNumber(), 10u);
+    r.y = times(readNumber(), 10u);
+    if (!cut)
+        return;
+    while (cur_ == ' ')
+        next();
+    if (!isSign(cur_)) {
+        r.type = SegType::Line;
+        return;
+    }
+    r.i = times(readNumber(), 10u);
+    r.j = times(readNumber(), 10u);
+    // An arc without its direction sign keeps type End.
+    if (cur_ == '+')
+        r.type = SegType::ArcCCW;
+    else if (cur_ == '-')
+        r.type = SegType::ArcCW;
+}
+
+void NcReader::signLineTail(bool blanksOnly)
+{
+    skipLine();
+    if (blanksOnly) {
+        if (cur_ == '\n')
+            next();
+        while (cur_ == ' ')
+            next();
+    } else {
+        while (cur_ == ' ' || cur_ == '\n')
+            next();
+    }
+}
+
+void NcReader::cutBlock(const CutBlock &block)
+{
+    while (going()) {
+        if (!isSign(cur_)) {
+            next();
+            continue;
+        }
+        signLine(true);
+        signLineTail(block.blanksOnly);
+        // A code counts only where it stands right after a sign line.
+        if (!isDigit(cur_))
+            continue;
+        const qint32 code = readNumber();
+        if (code == block.end1 || code == block.end2) {
+            if (block.kerfOffEnds && code == 38)
+                newRecord(SegType::KerfOff);
+            else if (block.endRecord)
+                newRecord(SegType::BlockEnd);
+            return;
+        }
+    }
+}
+
+void NcReader::rapidBlock()
+{
+    while (going()) {
+        if (isSign(cur_)) {
+            signLine(false);
+            signLineTail(false);
+            continue;
+        }
+        if (!isDigit(cur_)) {
+            next();
+            continue;
+        }
+        const qint32 code = readNumber();
+        switch (code) {
+        case 6:
+            return;
+        case 11:
+        case 114:
+            markOut();
+            break;
+        case 12:
+            markBack();
+            break;
+        case 9:
+        case 110:
+            if (options_.library)
+                newRecord(SegType::BlockStart);
+            cutBlock({10, 111, false, code == 110, options_.library});
+            if (afterInnerBlock())
+                return;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// Right after a cut block inside a rapid block only the first code of the
+// next line is looked at, and only 12 and 6 act. True when 6 ended the block.
+bool NcReader::afterInnerBlock()
+{
+    skipLine();
+    next();
+    while (going() && cur_ != '\n' && !isDigit(cur_) && !isSign(cur_))
+        next();
+    if (!going() || !isDigit(cur_))
+        return false;
+    const qint32 code = readNumber();
+    if (code == 12)
+        markBack();
+    return code == 6;
+}
+
+// ---------------------------------------------------------------- G-code
+
+void NcReader::readIntegerGCode()
+{
+    next();
+    while (going()) {
+        switch (cur_) {
+        case '(':
+            skipComment();
+            break;
+        case 'G':
+        case 'g':
+        case 'M':
+        case 'm': {
+            const bool m = cur_ == 'M' || cur_ == 'm';
+            const qint32 n = readInt();
+            if (rowNamed_)
+                rowNamed_ = false;
+            else
+                ++index_;
+            if (index_ < kSegmentRows)
+                table_[index_].type = m ? wrap(quint32(n) + quint32(SegType::MCode)) : n;
+            break;
+        }
+        case 'N':
+        case 'n': {
+            const qint32 n = readInt();
+            // A negative block number names no row.
+            rowNamed_ = n >= 0;
+            if (rowNamed_)
+                index_ = n;
+            break;
+        }
+        case 'X':
+        case 'x':
+            record().x = readInt();
+            break;
+        case 'Y':
+        case 'y':
+            record().y = readInt();
+            break;
+        case 'I':
+        case 'i':
+            record().i = readInt();
+            break;
+        case 'J':
+        case 'j':
+            record().j = readInt();
+            break;
+        default:
+            next();
+            break;
+        }
+    }
+}
+
+void NcReader::readDecimalGCode()
+{
+    bool lineStart = false;
+    next();
+    while (going()) {
+        switch (cur_) {
+        case '\n':
+            lineStart = true;
+            next();
+            break;
+        case '(':
+            skipComment();
+            break;
+        case 'G':
+        case 'g':
+            lineStart = false;
+            decimalG(readInt());
+            break;
+        case 'M':
+        case 'm': {
+            lineStart = false;
+            const qint32 n = readInt();
+            if (n == 0)
+                newRecord(SegType::MCode);
+            else if (n == 11)
+                markRecord(SegType::MarkOut);
+            else if (n == 12)
+                markRecord(SegType::MarkBack);
+            break;
+        }
+        case 'X':
+        case 'x':
+            decimalCoordinate(true, lineStart);
+            break;
+        case 'Y':
+        case 'y':
+            decimalCoordinate(false, lineStart);
+            break;
+        case 'I':
+        case 'i':
+            lineStart = false;
+            record().i = readFixed2();
+            break;
+        case 'J':
+        case 'j':
+            lineStart = false;
+            record().j = readFixed2();
+            break;
+        default:
+            next();
+            break;
+        }
+    }
+}
+
+void NcReader::decimalG(qint32 n)
+{
+    if (n < 4) {
+        newRecord(n);
+        if (index_ < kSegmentRows)
+            lastMotion_ = index_;
+    } else if (n == 11) {
+        markRecord(SegType::MarkOut);
+    } else if (n == 12) {
+        markRecord(SegType::MarkBack);
+    } else if (n == SegType::KerfOff) {
+        newRecord(n);
+    } else if (n == SegType::KerfLeft || n == SegType::KerfRight) {
+        // In "G01 G41" the kerf code comes before the line.
+        if (SegmentTable::typeAt(table_, index_) == SegType::Line) {
+            table_[index_].type = n;
+            newRecord(SegType::Line);
+            if (index_ < kSegmentRows)
+                lastMotion_ = index_;
+        } else {
+            newRecord(n);
+        }
+    }
+}
+
+void NcReader::decimalCoordinate(bool isX, bool &lineStart)
+{
+    const qint32 value = readFixed2();
+    SegmentRecord *target = nullptr;
+    if (lineStart) {
+        lineStart = false;
+        // A coordinate line repeats the last motion; with none there is no row for it.
+        if (lastMotion_ < 0)
+            return;
+        newRecord(table_[lastMotion_].type);
+        if (index_ >= kSegmentRows)
+            return;
+        lastMotion_ = index_;
+        target = &table_[index_];
+    } else if (SegmentTable::typeAt(table_, index_) == SegType::KerfOff
+               && SegmentTable::typeAt(table_, index_ - 1) == SegType::Line) {
+        // "G01 G40 X.. Y..": the coordinates belong to the line.
+        target = &table_[index_ - 1];
+    } else {
+        target = &record();
+    }
+    if (isX)
+        target->x = value;
+    else
+        target->y = value;
+}

@@ -1,0 +1,130 @@
+#include "program/NcWriter.h"
+
+#include "program/SegmentPasses.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// Longest line: "G-2147483648" and four words " X" + 11 characters, "  " and LF.
+constexpr int kMaxLine = 80;
+
+char *putDecimal(char *out, qint32 value, int width)
+{
+    char digits[12];
+    int n = 0;
+    quint32 magnitude = value < 0 ? 0u - quint32(value) : quint32(value);
+    do {
+        digits[n++] = char('0' + magnitude % 10u);
+        magnitude /= 10u;
+    } while (magnitude != 0);
+    const int length = n + (value < 0 ? 1 : 0);
+    for (int pad = length; pad < width; ++pad)
+        *out++ = ' ';
+    if (value < 0)
+        *out++ = '-';
+    while (n > 0)
+        *out++ = digits[--n];
+    return out;
+}
+
+char *putText(char *out, const char *text)
+{
+    while (*text)
+        *out++ = *text++;
+    return out;
+}
+
+char *putCode(char *out, qint32 type, NcWriter::Style style)
+{
+    if (style != NcWriter::Library) {
+        const char *m = nullptr;
+        if (type == SegType::MCode)
+            m = "M00";
+        else if (type == SegType::MarkOut)
+            m = "M58";
+        else if (type == SegType::MarkBack)
+            m = "M55";
+        if (m) {
+            out = putText(out, m);
+            return style == NcWriter::Edit ? putText(out, "  ") : out;
+        }
+    }
+    *out++ = 'G';
+    if (type >= 0 && type <= 9)
+        *out++ = '0';
+    return putDecimal(out, type, 0);
+}
+
+char *putWord(char *out, char letter, qint32 value, int width)
+{
+    *out++ = ' ';
+    *out++ = letter;
+    return putDecimal(out, value, width);
+}
+
+} // namespace
+
+SegmentRecord NcWriter::scaled(const SegmentRecord &r, double ratio)
+{
+    SegmentRecord s = r;
+    if (ratio == 1.0 || !isMotion(r.type))
+        return s;
+    s.x = SegmentPasses::truncate(r.x * ratio);
+    s.y = SegmentPasses::truncate(r.y * ratio);
+    if (isArc(r.type)) {
+        s.i = SegmentPasses::truncate(r.i * ratio);
+        s.j = SegmentPasses::truncate(r.j * ratio);
+    }
+    return s;
+}
+
+NcWriter::Output NcWriter::format(const SegmentRecord *table, Style style, double ratio)
+{
+    Output result;
+    const int count = SegmentTable::length(table);
+    const int width = style == Temp ? 2 : 8;
+    result.text.resize(count * kMaxLine);
+    char *const begin = result.text.data();
+    char *out = begin;
+    quint32 sumX = 0;
+    quint32 sumY = 0;
+    for (int row = 0; row < count; ++row) {
+        const SegmentRecord r = scaled(table[row], ratio);
+        out = putCode(out, r.type, style);
+        if (isMotion(r.type)) {
+            out = putWord(out, 'X', r.x, width);
+            out = putWord(out, 'Y', r.y, width);
+            sumX += quint32(r.x);
+            sumY += quint32(r.y);
+        }
+        if (isArc(r.type)) {
+            out = putWord(out, 'I', r.i, width);
+            out = putWord(out, 'J', r.j, width);
+        }
+        *out++ = '\n';
+    }
+    result.text.resize(int(out - begin));
+    result.lines = count;
+    result.sumX = qint32(sumX);
+    result.sumY = qint32(sumY);
+    return result;
+}
+
+bool NcWriter::save(const QString &path, const QByteArray &text)
+{
+    const QString folder = QFileInfo(path).path();
+    if (!QDir().mkpath(folder))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
