@@ -1,5 +1,6 @@
 #include "library/shapes/ShapeCatalogue.h"
 
+#include "library/GridPlates.h"
 #include "library/shapes/Shapes.h"
 
 namespace {
@@ -30,6 +31,31 @@ const ShapeEntry kShapes[] = {
     {22, {"200", "150", "60", "30", "10", nullptr}, shapeK22},
     {23, {"200", "150", "60", "30", "10", "5"}, shapeK23},
     {24, {"200", "150", "60", "30", "10", nullptr}, shapeK24},
+    {25, {"200", "150", "60", "30", "10", nullptr}, shapeK25},
+    {26, {"200", "150", "60", "30", "10", nullptr}, shapeK26},
+    {27, {"200", "150", "60", "30", "20", "10"}, shapeK27},
+    {28, {"200", "150", "60", "30", "20", "10"}, shapeK28},
+    {29, {"200", "150", "60", "30", "20", "10"}, shapeK29},
+    {30, {"200", "150", "60", "30", "10", nullptr}, shapeK30},
+    {31, {"200", "100", "60", "40", nullptr, nullptr}, shapeK31},
+    {32, {"200", "100", "60", "40", nullptr, nullptr}, shapeK32},
+    {33, {"200", "100", "60", "40", nullptr, nullptr}, shapeK33},
+    {34, {"200", "100", "60", "40", nullptr, nullptr}, shapeK34},
+    {35, {"200", "170", "60", "40", "30", nullptr}, shapeK35},
+    {36, {"200", "170", "60", "40", "30", nullptr}, shapeK36},
+    {37, {"200", "170", "60", "40", "30", nullptr}, shapeK37},
+    {38, {"200", "170", "60", "40", "30", nullptr}, shapeK38},
+    {39, {"200", "150", "60", "40", "50", nullptr}, shapeK39},
+    {40, {"200", "150", "60", "40", "50", nullptr}, shapeK40},
+    {41, {"200", "150", "60", "40", "50", "20"}, shapeK41},
+    {42, {"200", "150", "60", "40", "50", "20"}, shapeK42},
+    {43, {"200", nullptr, nullptr, nullptr, nullptr, nullptr}, shapeK43},
+    {44, {"200", nullptr, nullptr, nullptr, nullptr, nullptr}, shapeK44},
+    {45, {"200", nullptr, nullptr, nullptr, nullptr, nullptr}, shapeK45},
+    {46, {"200", nullptr, nullptr, nullptr, nullptr, nullptr}, shapeK46},
+    {47, {"200", "150", "30", nullptr, nullptr, nullptr}, shapeK47},
+    {48, {"200", "150", "30", nullptr, nullptr, nullptr}, shapeK48},
+    {49, {"200", "150", nullptr, nullptr, nullptr, nullptr}, nullptr, GridPlates::write},
 };
 
 } // namespace
