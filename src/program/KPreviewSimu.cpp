@@ -1,0 +1,64 @@
+#include "program/KPreviewSimu.h"
+
+#include "program/Parser.h"
+#include "program/ViewPaint.h"
+
+#include <QPainter>
+
+KPreviewSimu::KPreviewSimu(QWidget *parent, Qt::WindowFlags flags)
+    : KPathView(parent, flags, 500.0, 440.0)
+    , previewEnabled(false)
+    , showCompensated(false)
+{
+    resetView();
+    parser = new Parser;
+}
+
+void KPreviewSimu::draw()
+{
+    QPainterPath cut, rapid, compCut, compRapid;
+    const bool compensated = showCompensated;
+    v.walk([&](PathWalk frame) {
+        cut = rapid = compCut = compRapid = QPainterPath(frame.origin());
+        const auto nothing = [](const PathWalk::Move &) {};
+        frame.run(previewSegments, 0, kSegmentRows, cut, rapid, false, nothing);
+        if (compensated)
+            frame.run(cutSegments, 0, kSegmentRows, compCut, compRapid, false, nothing);
+        // The fit follows the program as written; the compensated one is only laid over it.
+        return PathWalk::bounds(cut, rapid);
+    });
+    cutPath = cut;
+    rapidPath = rapid;
+    compCutPath = compCut;
+    compRapidPath = compRapid;
+    update();
+}
+
+void KPreviewSimu::drawNoPreview()
+{
+    update();
+}
+
+void KPreviewSimu::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!previewEnabled) {
+        painter.setPen(QPen(QColor(0, 0, 0), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        painter.drawText(QPoint(220, 240), tr("无预览!"));
+        return;
+    }
+    beginPaint(painter);
+    painter.setPen(pathPen(QColor(160, 160, 164)));
+    painter.drawPath(rapidPath);
+    painter.setPen(pathPen(QColor(0, 0, 255)));
+    painter.drawPath(cutPath);
+    if (showCompensated) {
+        painter.setPen(pathPen(QColor(160, 160, 164)));
+        painter.drawPath(compRapidPath);
+        painter.setPen(pathPen(QColor(255, 0, 0)));
+        painter.drawPath(compCutPath);
+    }
+    painter.setPen(pathPen(QColor(128, 128, 128)));
+    ViewPaint::dimensions(painter, PathWalk::bounds(cutPath, rapidPath), v.partWidth, v.partHeight);
+    endPaint(painter);
+}

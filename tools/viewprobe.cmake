@@ -1,0 +1,1 @@
+tovrel_add_tool(viewprobe SOURCES ${CMAKE_CURRENT_LIST_DIR}/viewprobe.cpp LIBS programviews)
