@@ -1,6 +1,7 @@
 #include "program/Parser.h"
 
 #include "app/BasePath.h"
+#include "program/CuttingPreparation.h"
 #include "program/NcWriter.h"
 #include "program/SegmentPasses.h"
 
@@ -151,8 +152,16 @@ int Parser::parseMain(const QString &name)
 
 void Parser::prepareCutting()
 {
-    // Dropping empty moves, kerf compensation, mirror and turn, the plate
-    // angle and the marking offsets come in here, before the write.
+    CuttingPreparation::Settings settings;
+    settings.kerfWidth = kerfWidth;
+    settings.tolerance = tolerance;
+    settings.mirrorMode = mirrorMode;
+    settings.plateCos = std::cos(plateAngle);
+    settings.plateSin = std::sin(plateAngle);
+    settings.scaleDivisor = scaleDivisor;
+    settings.pfMoveX = pfMoveX;
+    settings.pfMoveY = pfMoveY;
+    CuttingPreparation::prepare(cutSegments, settings, kerfPass);
     writeTempFile();
     reportEmpty(cutSegments);
 }

@@ -1,6 +1,7 @@
 #ifndef PARSER_H
 #define PARSER_H
 
+#include "program/KerfCompensation.h"
 #include "program/NcReader.h"
 #include "program/SegmentTable.h"
 
@@ -79,6 +80,7 @@ private:
     qint32 totalX = 0;
     qint32 totalY = 0;
     qint32 tolerance = 10;
+    KerfCompensation kerfPass; // state of the kerf compensation
 };
 
 #endif
