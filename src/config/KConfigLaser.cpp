@@ -14,13 +14,9 @@ KConfigLaser::KConfigLaser(QWidget *parent)
 {
     Frame::setupWindow(this, 600, 280);
     QGroupBox *group = Frame::group(this, QStringLiteral("激光位置参数:"), QRect(20, 20, 570, 190));
-    xEdit = Frame::editRow(group, 1, QStringLiteral("[&1] X位移:"), "xEdit", QString());
+    xEdit = Frame::editRow(group, 1, QStringLiteral("[&1] X位移:"), "xEdit", QStringLiteral("mm"), 80, 60);
     Frame::anyInt(xEdit);
-    yEdit = Frame::editRow(group, 2, QStringLiteral("[&2] Y位移:"), "yEdit", QString());
+    yEdit = Frame::editRow(group, 2, QStringLiteral("[&2] Y位移:"), "yEdit", QStringLiteral("mm"), 80, 60);
     Frame::anyInt(yEdit);
-    for (int row = 0; row < 2; ++row) {
-        auto *unit = new QLabel(QStringLiteral("mm"), group);
-        unit->setGeometry(210, 33 + 40 * row, 60, 25);
-    }
     Frame::buttons(this, 220);
 }

@@ -1,0 +1,282 @@
+#include "GuiTest.h"
+#include "TempWorkDir.h"
+#include "app/KButton.h"
+#include "config/KConfigBase.h"
+#include "config/KConfigCut.h"
+#include "config/KConfigDLZ.h"
+#include "config/KConfigFire.h"
+#include "config/KConfigLaser.h"
+#include "config/KConfigPF.h"
+#include "config/KConfigTorch.h"
+#include "config/KMenuConfig.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Counts the "save......" debug lines, one per config.xml write.
+int saves = 0;
+QtMessageHandler previousHandler = nullptr;
+void countSaves(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text == QLatin1String("save......"))
+        ++saves;
+    else
+        previousHandler(type, context, text);
+}
+
+QByteArray configLine(const TempWorkDir &dir, int line)
+{
+    return dir.readFile(".tovrelcnc/config.xml").split('\n').value(line - 1);
+}
+
+} // namespace
+
+class MenuConfigTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(icons);
+        previousHandler = qInstallMessageHandler(countSaves);
+    }
+    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
+    void init()
+    {
+        saves = 0;
+        QVERIFY(GuiTest::waitClickLockFree());
+    }
+
+    void pageLayout()
+    {
+        KMenuConfig page(nullptr);
+        QCOMPARE(page.focusPolicy(), Qt::NoFocus);
+        const QList<KButton *> keys = {page.backButton, page.baseButton, page.speedButton, page.fireButton,
+                                       page.pfButton,   page.dlzButton,  page.laserButton};
+        const QStringList texts = {"<<", "基本参数", "速度参数", "火焰参数", "喷粉参数", "等离子参数", "激光位置"};
+        for (int k = 0; k < keys.size(); ++k) {
+            QCOMPARE(keys[k]->text(), texts[k]);
+            QCOMPARE(keys[k]->geometry(), k == 0 ? QRect(5, 2, 45, 56) : QRect(65 + 105 * (k - 1), 2, 100, 56));
+            QCOMPARE(keys[k]->shortcut(), k == 0 ? QKeySequence(Qt::Key_Escape) : QKeySequence(Qt::Key_F1 + k - 1));
+            QCOMPARE(keys[k]->findChild<QLabel *>()->text(), k == 0 ? QString("Esc") : QString("F%1").arg(k));
+        }
+        QCOMPARE(page.torchButton->text(), QString("割炬选通"));
+        QCOMPARE(page.torchButton->geometry(), QRect(800, 2, 0, 0));
+        QVERIFY(page.torchButton->shortcut().isEmpty());
+        QVERIFY(!page.torchButton->findChild<QLabel *>());
+        QCOMPARE(page.mode(), 1);
+        QCOMPARE(page.beamAngel(), 0.0);
+        QVERIFY(page.fileName().isEmpty());
+        QCOMPARE(int(page.torchSelection()), 0);
+        for (QDialog *d : page.findChildren<QDialog *>())
+            QVERIFY(!d->isVisible());
+        QCOMPARE(page.findChildren<QDialog *>().size(), 7);
+    }
+
+    void functionKeysOpenTheDialogs()
+    {
+        TempWorkDir dir;
+        QWidget window;
+        window.resize(1024, 748);
+        auto *page = new KMenuConfig(&window);
+        page->setGeometry(0, 686, 1024, 60);
+        QSignalSpy back(page->backButton, SIGNAL(pressed()));
+        const QList<QDialog *> dialogs = {page->baseDialog, page->cutDialog, page->fireDialog,
+                                          page->pfDialog,   page->dlzDialog, page->laserDialog};
+        // F6 first: the laser dialog comes up within 300 ms.
+        for (int k : {6, 1, 2, 3, 4, 5}) {
+            QVERIFY(GuiTest::waitClickLockFree());
+            QVERIFY(GuiTest::activate(&window));
+            QTest::keyClick(&window, Qt::Key(Qt::Key_F1 + k - 1));
+            QTRY_VERIFY_WITH_TIMEOUT(dialogs[k - 1]->isVisible(), 300);
+            dialogs[k - 1]->hide();
+        }
+        QVERIFY(GuiTest::activate(&window));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QTRY_COMPARE(back.count(), 1);
+        QTest::qWait(150);
+        QCOMPARE(back.count(), 1);
+        QCOMPARE(saves, 0);
+        QVERIFY(!page->torchDialog->isVisible());
+    }
+
+    void eachAcceptanceRunsItsHandlerOnce()
+    {
+        TempWorkDir dir;
+        KMenuConfig page(nullptr);
+        QSignalSpy top(&page, SIGNAL(topspeedChanged(int)));
+        page.cutConfig();
+        page.cutConfig();
+        page.cutConfig();
+        QVERIFY(page.cutDialog->isVisible());
+        page.cutDialog->topspeedEdit->setText("10");
+        page.cutDialog->lowSpeedEdit->setText("299");
+        page.cutDialog->cutspeedEdit->setText("02000");
+        page.cutDialog->accept();
+        QCOMPARE(top.count(), 1);
+        QCOMPARE(top.at(0).at(0).toInt(), 24);
+        QCOMPARE(page.cutDialog->topspeedEdit->text(), QString("24"));
+        QCOMPARE(page.cutDialog->cutspeedEdit->text(), QString("02000")); // not corrected, not rewritten
+        QCOMPARE(page.cutDialog->lowSpeedEdit->text(), QString("300"));
+        QCOMPARE(saves, 1);
+        QCOMPARE(configLine(dir, 4), QByteArray("    <Cut LowSpeed=\"300\" cutspeed=\"2000\" topspeed=\"24\"/>"));
+
+        // The handlers of the other dialogs are as single.
+        const QList<QPair<QDialog *, void (KMenuConfig::*)()>> shows = {{page.baseDialog, &KMenuConfig::baseConfig},
+                                                                        {page.fireDialog, &KMenuConfig::fireConfig},
+                                                                        {page.pfDialog, &KMenuConfig::pfConfig},
+                                                                        {page.dlzDialog, &KMenuConfig::dlzConfig},
+                                                                        {page.laserDialog, &KMenuConfig::laserConfig}};
+        QSignalSpy angel(&page, SIGNAL(angelChanged(double)));
+        QSignalSpy delay(&page, SIGNAL(fDelayChanged(double)));
+        QSignalSpy move(&page, SIGNAL(pMoveChanged(int, int)));
+        QSignalSpy yh(&page, SIGNAL(dYHChanged(double)));
+        QSignalSpy laser(&page, SIGNAL(laserXYChanged(int, int)));
+        for (const auto &s : shows) {
+            (page.*s.second)();
+            (page.*s.second)();
+            s.first->accept();
+        }
+        for (QSignalSpy *spy : {&angel, &delay, &move, &yh, &laser})
+            QCOMPARE(spy->count(), 1);
+        QCOMPARE(saves, 6);
+        QCOMPARE(top.count(), 1);
+    }
+
+    void okButtonAndReturnAccept()
+    {
+        TempWorkDir dir;
+        KMenuConfig page(nullptr);
+        QSignalSpy xy(&page, SIGNAL(laserXYChanged(int, int)));
+        page.laserConfig();
+        QVERIFY(GuiTest::activate(page.laserDialog));
+        page.laserDialog->xEdit->setFocus();
+        QTest::keyClicks(page.laserDialog->xEdit, "-15");
+        QTest::keyClick(page.laserDialog->xEdit, Qt::Key_Return);
+        QTRY_COMPARE(xy.count(), 1);
+        QCOMPARE(xy.at(0), QVariantList({-15, 0}));
+        QVERIFY(!page.laserDialog->isVisible());
+        QCOMPARE(configLine(dir, 8), QByteArray("    <Laser X=\"-15\" Y=\"0\"/>"));
+    }
+
+    void cancelKeepsTypedTextForTheNextWrite()
+    {
+        TempWorkDir dir;
+        KMenuConfig page(nullptr);
+        QSignalSpy fire(&page, SIGNAL(fDelayChanged(double)));
+        page.fireConfig();
+        QVERIFY(GuiTest::activate(page.fireDialog));
+        QTest::keyClicks(page.fireDialog->delayEdit, "10.5");
+        page.fireDialog->ck3NoRadio->setChecked(true);
+        QTest::keyClick(page.fireDialog, Qt::Key_Escape);
+        QTRY_VERIFY(!page.fireDialog->isVisible());
+        QCOMPARE(fire.count(), 0);
+        QCOMPARE(saves, 0);
+        QVERIFY(!dir.exists(".tovrelcnc/config.xml"));
+
+        page.fireConfig();
+        QCOMPARE(page.fireDialog->delayEdit->text(), QString("10.5"));
+        page.fireDialog->hide();
+        page.dlzDialog->dyRadio->setChecked(true);
+        page.laserConfig();
+        page.laserDialog->accept();
+        QCOMPARE(fire.count(), 0);
+        QCOMPARE(configLine(dir, 6), QByteArray("    <Fire OxoffUp=\"0\" ck=\"0\" ck3=\"0\" ckDown=\"0\" ckUp=\"0\" "
+                                                "delay=\"10.5\" df=\"0\" dwDown=\"0\"/>"));
+        QCOMPARE(configLine(dir, 7),
+                 QByteArray("    <DLZ ArcOffUp=\"0\" DWDown=\"0\" DWUp=\"0\" Delay=\"0\" YH=\"0\" dwmode=\"1\"/>"));
+    }
+
+    void modeAndBeamAngleInForce()
+    {
+        TempWorkDir dir;
+        KMenuConfig page(nullptr);
+        page.setMode(3);
+        page.setBeamAngel(1.5);
+        QCOMPARE(saves, 0);
+        QVERIFY(!dir.exists(".tovrelcnc/config.xml"));
+        page.pfConfig();
+        page.pfDialog->accept();
+        QCOMPARE(configLine(dir, 10), QByteArray("    <BeamAngel beamAngel=\"1.5\"/>"));
+        QCOMPARE(configLine(dir, 11), QByteArray("    <Mode mode=\"3\"/>"));
+        page.saveMode(0);
+        page.saveBeamAngel(-0.25);
+        QCOMPARE(saves, 3);
+        QCOMPARE(page.mode(), 0);
+        QCOMPARE(configLine(dir, 10), QByteArray("    <BeamAngel beamAngel=\"-0.25\"/>"));
+        QCOMPARE(configLine(dir, 11), QByteArray("    <Mode mode=\"0\"/>"));
+        page.saveBeamAngel(qInf());
+        QCOMPARE(configLine(dir, 10), QByteArray("    <BeamAngel beamAngel=\"0\"/>"));
+    }
+
+    void fileNameIsWrittenOnlyBySave()
+    {
+        TempWorkDir dir;
+        KMenuConfig page(nullptr);
+        page.setFileName("./ncfile/a.nc");
+        QVERIFY(!dir.exists(".tovrelcnc/fileconfig.xml"));
+        page.saveFileName("./ncfile/b&c.nc");
+        QCOMPARE(page.fileName(), QString("./ncfile/b&c.nc"));
+        QVERIFY(dir.readFile(".tovrelcnc/fileconfig.xml").contains("filename=\"./ncfile/b&amp;c.nc\""));
+        page.setFileName("./ncfile/d.nc");
+        QVERIFY(dir.readFile(".tovrelcnc/fileconfig.xml").contains("b&amp;c.nc"));
+        page.writeFileConfig();
+        QVERIFY(dir.readFile(".tovrelcnc/fileconfig.xml").contains("filename=\"./ncfile/d.nc\""));
+        QCOMPARE(saves, 0);
+    }
+
+    void handlersCorrectAndWriteBack()
+    {
+        TempWorkDir dir;
+        KMenuConfig page(nullptr);
+        KConfigFire *f = page.fireDialog;
+        f->ckUpEdit->setText("1");
+        f->ckDownEdit->setText("2.5");
+        f->oxoffUpEdit->setText("2");
+        f->dwDownEdit->setText("1.5");
+        f->dfEdit->setText("9");
+        page.fireAcc();
+        QCOMPARE(f->ckDownEdit->text(), QString("1"));
+        QCOMPARE(f->dwDownEdit->text(), QString("1.5"));
+        QCOMPARE(f->dfEdit->text(), QString("5"));
+
+        KConfigDLZ *d = page.dlzDialog;
+        d->delayEdit->setText("25");
+        d->yhEdit->setText("20");
+        d->dwDownEdit->setText("10");
+        page.dlzAcc();
+        QCOMPARE(d->delayEdit->text(), QString("20"));
+        QCOMPARE(d->yhEdit->text(), QString("10"));
+        QCOMPARE(d->dwDownEdit->text(), QString("10"));
+
+        KConfigPF *p = page.pfDialog;
+        p->moveXEdit->setText("0");
+        p->moveYEdit->setText("5");
+        p->oxoffUpEdit->setText("1");
+        p->dwDownEdit->setText("3");
+        page.pfAcc();
+        QCOMPARE(p->moveXEdit->text(), QString("0"));
+        QCOMPARE(p->dwDownEdit->text(), QString("1"));
+
+        KConfigBase *b = page.baseDialog;
+        b->xMirrorRadio->setChecked(true);
+        b->leftTopRadio->setChecked(true);
+        b->preciEdit->setText("150");
+        QSignalSpy graphic(&page, SIGNAL(graphicChanged(double, double, int, int)));
+        QSignalSpy corner(&page, SIGNAL(sfxChanged(int)));
+        page.baseAcc();
+        QCOMPARE(graphic.at(0), QVariantList({0.0, 0.0, 2, 150}));
+        QCOMPARE(corner.at(0).at(0).toInt(), 3);
+        QVERIFY(configLine(dir, 5).contains("fx=\"2\" preci=\"150\" rotate=\"0\" sfx=\"3\""));
+        QCOMPARE(saves, 4);
+    }
+};
+
+QTEST_MAIN(MenuConfigTest)
+#include "MenuConfigTest.moc"
