@@ -1,0 +1,6 @@
+#include "pages/KBeam.h"
+
+KBeam::KBeam(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "pages/KMorepoint.h"
+
+KMorepoint::KMorepoint(QWidget *parent)
+    : QWidget(parent)
+{
+}

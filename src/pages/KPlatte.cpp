@@ -1,0 +1,6 @@
+#include "pages/KPlatte.h"
+
+KPlatte::KPlatte(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,10 @@
+#include "status/KTextFrame.h"
+
+#include "status/KText.h"
+
+KTextFrame::KTextFrame(QWidget *parent)
+    : KHolderFrame(parent)
+    , message(new KText(this))
+{
+    hold(message);
+}

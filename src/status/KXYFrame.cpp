@@ -1,0 +1,10 @@
+#include "status/KXYFrame.h"
+
+#include "status/KXY.h"
+
+KXYFrame::KXYFrame(QWidget *parent)
+    : KHolderFrame(parent)
+    , xy(new KXY(this))
+{
+    hold(xy);
+}
