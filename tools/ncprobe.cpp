@@ -80,6 +80,14 @@ Command parseCommandLine(const QStringList &args)
             usage();
         cmd.values << args.at(at);
     }
+    // The numbers of the entry are checked before anything runs.
+    if (cmd.entry == "edit") {
+        toDouble(cmd.values.at(0));
+    } else if (cmd.entry == "lib") {
+        toDouble(cmd.values.at(0));
+        toInt(cmd.values.at(1));
+        toInt(cmd.values.at(2));
+    }
     while (at < args.size()) {
         const QString option = args.at(at++);
         auto take = [&](int n) {

@@ -47,8 +47,9 @@ constexpr qint32 kMarkOutTag = 32;
 } // namespace
 
 NcReader::NcReader(const QByteArray &bytes, SegmentRecord *table, const Options &options)
-    : data_(bytes.constData())
-    , size_(bytes.size())
+    : bytes_(bytes)
+    , data_(bytes_.constData())
+    , size_(bytes_.size())
     , table_(table)
     , options_(options)
 {

@@ -104,6 +104,7 @@ private:
     void decimalG(qint32 n);
     void decimalCoordinate(bool isX, bool &lineStart);
 
+    const QByteArray bytes_;  // shared, so a temporary passed in stays alive
     const char *data_;
     int size_;
     int pos_ = 0;

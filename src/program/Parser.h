@@ -32,6 +32,11 @@ public:
     // parseLib clears it.
     void setLibFlag(bool on) { libFlag = on ? 1 : 0; }
 
+    // Kerf width in 0.01 mm and plate angle in radians, as configured.
+    double kerf() const { return kerfWidth; }
+    double angle() const { return plateAngle; }
+    char mirror() const { return mirrorMode; }
+
     // Writers of the scratch programs; each sets its count (and the library
     // writer the totals) only when the file was written.
     void writeTempFile();

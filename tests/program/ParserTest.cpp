@@ -1,0 +1,242 @@
+// The Parser's entries, slots and library passes on real files in a fresh
+// working folder.
+
+#include "program/Parser.h"
+
+#include "TempWorkDir.h"
+
+#include <QDir>
+#include <QMetaMethod>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QString rows(const SegmentRecord *table)
+{
+    QStringList out;
+    for (int r = 0, n = SegmentTable::length(table); r < n; ++r) {
+        const SegmentRecord &s = table[r];
+        out << QStringLiteral("%1 %2 %3 %4 %5").arg(s.type).arg(s.x).arg(s.y).arg(s.i).arg(s.j);
+    }
+    return out.join('|');
+}
+
+QByteArray repeat(const QByteArray &line, int n)
+{
+    QByteArray out;
+    out.reserve(line.size() * n);
+    for (int k = 0; k < n; ++k)
+        out += line;
+    return out;
+}
+
+} // namespace
+
+class ParserTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void metaObjectOrder()
+    {
+        const QMetaObject &mo = Parser::staticMetaObject;
+        QCOMPARE(QByteArray(mo.className()), QByteArray("Parser"));
+        const QList<QByteArray> expected{"updateFile(QString&)", "setAngel(double)",
+                                         "setParameter(double,double,int,int)", "setPFmove(int,int)",
+                                         "getMaxN()", "getMaxNedit()", "setFileName(QString)",
+                                         "getTotalX()", "getTotalY()"};
+        QCOMPARE(mo.methodCount() - mo.methodOffset(), expected.size());
+        for (int k = 0; k < expected.size(); ++k)
+            QCOMPARE(mo.method(mo.methodOffset() + k).methodSignature(), expected[k]);
+        QCOMPARE(mo.method(mo.methodOffset()).methodType(), QMetaMethod::Signal);
+    }
+
+    void parameterSlots()
+    {
+        Parser p;
+        QStringList emitted;
+        connect(&p, &Parser::updateFile, [&](QString &name) { emitted << name; });
+        p.setFileName("a.nc");
+        QCOMPARE(emitted.size(), 0);
+        p.setParameter(30, 1.15, 2, 12);
+        QCOMPARE(p.kerf(), 115.0);
+        QCOMPARE(p.angle(), 3.14159265 * 30 / 180);
+        QCOMPARE(p.mirror(), '2');
+        p.setParameter(0, 0.58, 7, 10);
+        QCOMPARE(p.kerf(), 58.0);
+        QCOMPARE(p.mirror(), '2');  // an unknown mode leaves it
+        p.setAngel(std::numeric_limits<double>::quiet_NaN());
+        QCOMPARE(p.angle(), 0.0);
+        p.setParameter(std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(), 0, 10);
+        QCOMPARE(p.kerf(), 0.0);
+        QCOMPARE(p.angle(), 0.0);
+        QCOMPARE(emitted, (QStringList{"a.nc", "a.nc", "a.nc", "a.nc"}));
+    }
+
+    void failedCuttingParseKeepsTheProgram()
+    {
+        TempWorkDir w;
+        w.writeFile(QStringLiteral("零件.nc"), "G01 X100 Y50\n");
+        w.writeFile("long.nc", repeat("G01 X1 Y0\n", 30001));
+        Parser p;
+        QCOMPARE(p.parseMain(QStringLiteral("零件.nc")), 1);
+        const quint8 flags[4] = {1, 2, 3, 4};
+        std::copy(flags, flags + 4, cutSegments[0].flags);
+        QCOMPARE(p.parseMain("long.nc"), 0);
+        QCOMPARE(p.parseMain("nosuch.nc"), 0);
+        QCOMPARE(rows(cutSegments), QStringLiteral("1 100 50 0 0"));
+        QCOMPARE(cutSegments[1].type, 99);
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(int(cutSegments[0].flags[k]), k + 1);
+        QCOMPARE(p.getMaxN(), 1);
+        QCOMPARE(w.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X100 Y50\n"));
+        // A new parse replaces the records, never the flag bytes.
+        w.writeFile("two.nc", "G00 X5 Y5\nG01 X7 Y0\n");
+        QCOMPARE(p.parseMain("two.nc"), 1);
+        QCOMPARE(int(cutSegments[0].flags[3]), 4);
+        QCOMPARE(rows(cutSegments), QStringLiteral("0 5 5 0 0|1 7 0 0 0"));
+    }
+
+    void previewAndEditKeepWhatWasRead()
+    {
+        TempWorkDir w;
+        w.writeFile("k.nc", "G41\nG01 X10 Y0\nG00 X0 Y0\nG40\n");
+        w.writeFile("essi.nc", "24\n7\n+10+5\n8\n11\n");
+        w.writeFile("long.nc", repeat("G02 X1 Y0 I5 J0\n", 30001));
+        Parser p;
+        SegmentTable::prefill(cutSegments);
+        QCOMPARE(p.parsePreview("k.nc"), 1);
+        QCOMPARE(rows(previewSegments), QStringLiteral("41 0 0 0 0|1 10 0 0 0|0 0 0 0 0|40 0 0 0 0"));
+        QCOMPARE(p.parsePreview("essi.nc"), 1);
+        QCOMPARE(rows(previewSegments), QStringLiteral("74 0 0 0 0|1 100 50 0 0|158 0 0 0 0"));
+        QCOMPARE(SegmentTable::length(cutSegments), 0);
+        QCOMPARE(p.parsePreview("nosuch.nc"), 0);
+        QCOMPARE(SegmentTable::length(previewSegments), 3);
+        QCOMPARE(p.parsePreview("long.nc"), 0);
+        QCOMPARE(SegmentTable::length(previewSegments), 30000);
+
+        QCOMPARE(p.parseEdit("essi.nc", 2.0), 1);
+        QCOMPARE(p.getMaxNedit(), 3);
+        QCOMPARE(rows(editSegments), QStringLiteral("74 0 0 0 0|1 200 100 0 0|158 0 0 0 0"));
+        QCOMPARE(w.readFile(".tovrelcnc/e.nc"), QByteArray("G74\nG01 X     200 Y     100\nM58  \n"));
+        QCOMPARE(p.parseEdit("nosuch.nc", 1.0), 0);
+        QCOMPARE(p.parseEdit("long.nc", 1.0), 0);
+        QCOMPARE(p.getMaxNedit(), 3);
+        QCOMPARE(w.readFile(".tovrelcnc/e.nc").count('\n'), 3);
+
+        w.writeFile(".tovrelcnc/null", QByteArray());
+        QCOMPARE(p.parseEdit("./.tovrelcnc/null", 1.0), 1);
+        QCOMPARE(p.getMaxNedit(), 0);
+        QVERIFY(w.exists(".tovrelcnc/e.nc"));
+        QCOMPARE(w.readFile(".tovrelcnc/e.nc"), QByteArray());
+    }
+
+    void writeFailuresKeepCounts()
+    {
+        TempWorkDir w;
+        w.writeFile("p.nc", "G01 X100 Y50\nG01 X1 Y1\n");
+        Parser p;
+        QCOMPARE(p.parseMain("p.nc"), 1);
+        QCOMPARE(p.parseEdit("p.nc", 1.0), 1);
+        QCOMPARE(p.parseLib("p.nc", 0, 5, 0), 1);
+        QCOMPARE(p.getTotalX(), 101);
+        QCOMPARE(p.getMaxN(), 1);
+        w.writeFile("one.nc", "G01 X7 Y0\n");
+        for (const char *name : {".tovrelcnc/t.nc", ".tovrelcnc/e.nc", ".tovrelcnc/b5.nc", ".tovrelcnc/l.nc"}) {
+            QFile::remove(name);
+            QVERIFY(QDir().mkpath(name));
+        }
+        QTest::ignoreMessage(QtWarningMsg, "write temp file error...");
+        QCOMPARE(p.parseMain("one.nc"), 1);
+        QCOMPARE(p.getMaxN(), 1);
+        QTest::ignoreMessage(QtWarningMsg, "write edit file error...");
+        QCOMPARE(p.parseEdit("one.nc", 3.0), 1);
+        QCOMPARE(p.getMaxNedit(), 2);
+        QCOMPARE(rows(editSegments), QStringLiteral("1 7 0 0 0"));
+        QTest::ignoreMessage(QtWarningMsg, "write lib file error...");
+        QCOMPARE(p.parseLib("one.nc", 0, 5, 0), 1);
+        QCOMPARE(p.getMaxN(), 1);
+        QCOMPARE(p.getTotalX(), 0);
+        w.writeFile(".tovrelcnc/k.nc", "G01 X7 Y0\n");
+        QTest::ignoreMessage(QtWarningMsg, "write libl file error...");
+        QCOMPARE(p.parseLib("./.tovrelcnc/k.nc", 0, 0, 0), 1);
+        QCOMPARE(p.getMaxN(), 1);
+    }
+
+    void optimisedPath()
+    {
+        TempWorkDir w;
+        w.writeFile(".tovrelcnc/k.nc", "G00 X100 Y0\nG97\nG00 X50 Y10\nG01 X10 Y0\nG98\n");
+        w.writeFile("L.nc", "G00 X0 Y0\nG01 X100 Y50\n");
+        Parser p;
+        p.setLibFlag(true);
+        QCOMPARE(p.parseLib("./.tovrelcnc/k.nc", 0, 0, 0), 1);
+        QCOMPARE(rows(libSegments), QStringLiteral("0 150 10 0 0|1 10 0 0 0"));
+        QCOMPARE(w.readFile(".tovrelcnc/l.nc"), QByteArray("G00 X     150 Y      10\nG01 X      10 Y       0\n"));
+        QCOMPARE(p.getMaxN(), 1);
+        p.setLibFlag(true);
+        QCOMPARE(p.parseLib("nosuch.nc", 0, 0, 0), 0);
+        QCOMPARE(p.parseLib("L.nc", 0, 3, 1), 1);
+        QVERIFY(w.exists(".tovrelcnc/b3.nc"));
+        QCOMPARE(rows(libSegments), QStringLiteral("1 -100 50 0 0"));
+    }
+
+    void flagClearedByTooLong()
+    {
+        TempWorkDir w;
+        w.writeFile("long.nc", repeat("G01 X1 Y0\n", 30001));
+        w.writeFile("L.nc", "G00 X5 Y0\nG00 X5 Y0\n");
+        Parser p;
+        p.setLibFlag(true);
+        QCOMPARE(p.parseLib("long.nc", 0, 2, 0), 0);
+        QCOMPARE(p.parseLib("L.nc", 0, 2, 0), 1);
+        QVERIFY(w.exists(".tovrelcnc/b2.nc"));
+        QVERIFY(!w.exists(".tovrelcnc/l.nc"));
+        QCOMPARE(rows(libSegments), QStringLiteral("0 5 0 0 0|0 5 0 0 0"));
+    }
+
+    void patternPath_data()
+    {
+        QTest::addColumn<QByteArray>("program");
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<int>("mirror");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("mirror 3 truncates") << QByteArray("G01 X100 Y50\n") << 0.0 << 3 << "1 -100 -49 0 0";
+        QTest::newRow("mirror 2") << QByteArray("G01 X100 Y50\n") << 0.0 << 2 << "1 100 -49 0 0";
+        QTest::newRow("angle 30") << QByteArray("G01 X1000 Y0\n") << 30.0 << 0 << "1 866 499 0 0";
+        QTest::newRow("quarter turn switch") << QByteArray("26\n7\n+10+5\n8\n") << 0.0 << 0 << "76 0 0 0 0|1 -49 100 0 0";
+        QTest::newRow("switch 71 ends mirror") << QByteArray("7\n+10+5\n8\n21\n7\n+10+5\n8\n") << 0.0 << 1
+                                               << "1 -100 50 0 0|71 0 0 0 0|1 100 50 0 0";
+        QTest::newRow("offset move keeps X") << QByteArray("11\n7\n+10+5\n8\n") << 30.0 << 1
+                                             << "5 32 0 0 0|0 8400 0 1 0|1 -111 -6 0 0";
+        QTest::newRow("type 92 turned") << QByteArray("G92 X10 Y0\n") << 0.0 << 1 << "92 -10 0 0 0";
+        QTest::newRow("arc reversed") << QByteArray("G02 X100 Y0 I50 J0\n") << 0.0 << 1 << "3 -100 0 -50 0";
+        QTest::newRow("joins only in kerf") << QByteArray("G02 X2000 Y0 I1000 J0\nG02 X-2000 Y0 I-1000 J0\n")
+                                            << 0.0 << 0 << "2 2000 0 1000 0|2 -2000 0 -1000 0";
+        QTest::newRow("half circles join") << QByteArray("G42\nG03 X200 Y0 I100 J0\nG02 X-230 Y0 I-90 J0\nG40\n")
+                                           << 0.0 << 0 << "3 0 0 100 0";
+        QTest::newRow("drops") << QByteArray("G00 X0 Y0\nG02 X10 Y0 I19 J0\nG03 X10 Y0 I20 J0\nG01 X0 Y0\n") << 0.0
+                               << 0 << "3 10 0 20 0";
+        QTest::newRow("only control records") << QByteArray("G41\nG40\n") << 0.0 << 0 << "";
+    }
+
+    void patternPath()
+    {
+        QFETCH(QByteArray, program);
+        QFETCH(double, angle);
+        QFETCH(int, mirror);
+        QFETCH(QString, expected);
+        TempWorkDir w;
+        w.writeFile("pattern.nc", program);
+        Parser p;
+        QCOMPARE(p.parseLib("pattern.nc", angle, 9, mirror), 1);
+        QCOMPARE(rows(libSegments), expected);
+        QCOMPARE(p.mirror(), mirror >= 0 && mirror <= 3 ? char('0' + mirror) : 'N');
+    }
+};
+
+QTEST_GUILESS_MAIN(ParserTest)
+#include "ParserTest.moc"
