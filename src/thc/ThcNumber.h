@@ -1,0 +1,15 @@
+#ifndef THCNUMBER_H
+#define THCNUMBER_H
+
+#include <QString>
+
+// The percentage views of the height page.
+class ThcNumber
+{
+public:
+    // A quotient with four significant digits; empty when the reference is 0
+    // or the quotient is not finite, so a field never shows "inf" or "nan".
+    static QString ratio(double quotient, double reference);
+};
+
+#endif

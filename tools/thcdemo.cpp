@@ -1,0 +1,121 @@
+// Test window of the torch-height screen: a 1024 x 748 stand-in for the main
+// window that builds KTHC on a recording height channel and shows the menu
+// row, the jog frame and one page as the main window's way in does.
+//   thcdemo [--page thc1|thc2|speed] [--bottom] [--dialog] [--shot FILE]
+#include "app/BasePath.h"
+#include "app/KButton.h"
+#include "device/RecordingHeightChannel.h"
+#include "thc/KMenuTHC.h"
+#include "thc/KTHC.h"
+#include "thc/KTHCDialog.h"
+#include "thc/KTHCConfig.h"
+#include "thc/KTHCFrame.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// The screen reads its pictures from ravok/icon/; a fresh folder gets the
+// compiled-in ones. Files already there are left as they are.
+void seedIcons()
+{
+    const QString folder = basePath + QStringLiteral("/ravok/icon");
+    QDir().mkpath(folder);
+    const QStringList names = {"thc-up.png", "thc-down.png", "all-up.png", "all-down.png",
+                               "thc1.png",   "ok22.png",     "cancel22.png", "tovrel.png"};
+    for (const QString &name : names) {
+        const QString target = folder + QLatin1Char('/') + name;
+        if (!QFile::exists(target))
+            QFile::copy(QStringLiteral(":/icon/") + name, target);
+    }
+}
+
+QImage shot(QWidget *window, QWidget *dialog)
+{
+    QImage image = window->grab().toImage();
+    if (dialog) {
+        QPainter painter(&image);
+        painter.drawImage(dialog->geometry().topLeft() - window->geometry().topLeft(), dialog->grab().toImage());
+    }
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Q_INIT_RESOURCE(icons);
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption pageOption("page", "Page to show: thc1, thc2 or speed.", "page", "thc1");
+    QCommandLineOption bottomOption("bottom", "Scroll the page to its end.");
+    QCommandLineOption dialogOption("dialog", "Also show the refresh question.");
+    QCommandLineOption shotOption("shot", "Save a picture of the window to FILE and quit.", "FILE");
+    parser.addOptions({pageOption, bottomOption, dialogOption, shotOption});
+    parser.process(app);
+    const QString page = parser.value(pageOption);
+    if (page != "thc1" && page != "thc2" && page != "speed") {
+        std::fprintf(stderr, "unknown page: %s\n", qPrintable(page));
+        return 2;
+    }
+
+    seedIcons();
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("thcdemo"));
+    window.setFont(QFont(QStringLiteral("Simsun"), 10));
+    window.setGeometry(0, 25, 1024, 748);
+    window.setFixedSize(1024, 748);
+
+    auto *thc = new KTHC(&window);
+    thc->setHeightChannel(std::make_shared<RecordingHeightChannel>());
+
+    thc->menuTHC->show();
+    thc->menuTHC->setEnabled(true);
+    thc->thcFrame->show();
+    if (page == "thc2")
+        thc->showTHC2();
+    else if (page == "speed")
+        thc->showSpeed();
+    else
+        thc->showTHC1();
+
+    KTHCDialog *dialog = nullptr;
+    if (parser.isSet(dialogOption)) {
+        dialog = new KTHCDialog(&window);
+        dialog->goTopButton->setEnabled(thc->thc1Config->goTopButton->isEnabled());
+        QObject::connect(dialog->goTopButton, &KButton::clicked, thc, &KTHC::startGoTop);
+    }
+
+    window.show();
+    if (dialog)
+        dialog->show();
+    if (parser.isSet(bottomOption)) {
+        QScrollBar *bar = thc->pageArea->verticalScrollBar();
+        bar->setValue(bar->maximum());
+    }
+
+    if (parser.isSet(shotOption)) {
+        const QString file = parser.value(shotOption);
+        QTimer::singleShot(300, &app, [&] {
+            if (!shot(&window, dialog).save(file)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                app.exit(1);
+                return;
+            }
+            app.quit();
+        });
+    }
+    return app.exec();
+}
