@@ -28,7 +28,6 @@ struct Pattern {
 int usage(const QString &reason)
 {
     std::fprintf(stderr, "libprobe: %s\n", reason.toLocal8Bit().constData());
-    std::fprintf(stderr, "usage: libprobe [--select N] [--delete N]... [--repeat N] K<n>[:key=value,...]...\n");
     return 1;
 }
 
