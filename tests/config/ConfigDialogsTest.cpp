@@ -196,6 +196,19 @@ private slots:
         QVERIFY(!d->isVisible());
     }
 
+    void tabMovesAmongTheFieldsOnly()
+    {
+        KConfigPF d(nullptr);
+        QVERIFY(GuiTest::activate(&d));
+        d.dfEdit->setFocus();
+        QStringList order;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, QStringList({"oxoffUpEdit", "dwDownEdit", "moveXEdit", "moveYEdit", "dfEdit"}));
+    }
+
     void validators_data()
     {
         QTest::addColumn<QString>("which");
