@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
 
     // "Simsun" is a Song face with narrow Latin glyphs; where it is not
     // installed, the Song face the system has keeps the captions' widths.
-    QFont::insertSubstitution(QStringLiteral("Simsun"), QStringLiteral("WenQuanYi Bitmap Song"));
+    QFont::insertSubstitution(QStringLiteral("Simsun"), QStringLiteral("WenQuanYi Zen Hei Mono"));
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("statusdemo"));

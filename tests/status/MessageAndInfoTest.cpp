@@ -236,6 +236,9 @@ private slots:
         QCOMPARE(c.segmentStyle(), QLCDNumber::Filled);
         c.showTime(time);
         QCOMPARE(c.shownText(), shown);
+        // The filled segments must stand out from the pale bar they sit on.
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Light, QPalette::Dark})
+            QVERIFY(c.palette().color(role).lightness() < 80);
     }
 };
 
