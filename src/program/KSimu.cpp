@@ -411,14 +411,16 @@ void KSimu::paintSheet(QPainter &painter) const
     const double t = sheetAngle * ArcAngles::kPi / 180.0;
     const double c = std::cos(t);
     const double s = std::sin(t);
-    // The outline fills plateRect at angle 0 and turns about its origin
-    // corner; a sheet mirrored once (modes 1 and 2) turns the other way.
-    const double sense = (sheetMode == 1 || sheetMode == 2) ? -1.0 : 1.0;
-    const double w = plateRect.width();
-    const double h = plateRect.height();
+    // The outline is laid out from the extents as a rebuild leaves them
+    // (left and up from the origin) and turned into the start corner's
+    // quadrant here, so a paint right after setSheet, whose rectangle already
+    // points into that quadrant, does not turn it a second time.
+    static const int signs[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+    const double w = -std::fabs(plateRect.width()) * signs[sheetMode][0];
+    const double h = -std::fabs(plateRect.height()) * signs[sheetMode][1];
     const QPointF p0 = plateRect.topLeft();
-    const QPointF u(w * c, -sense * w * s);
-    const QPointF vv(sense * h * s, h * c);
+    const QPointF u(w * c, -w * s);
+    const QPointF vv(h * s, h * c);
     const QPolygonF outline({p0, p0 + u, p0 + u + vv, p0 + vv, p0});
     painter.drawPolyline(outline);
 }

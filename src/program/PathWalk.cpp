@@ -43,13 +43,25 @@ QRectF PathWalk::bounds(const QRectF &a, const QRectF &b)
     return QRectF(left, top, right - left, bottom - top);
 }
 
+namespace {
+
+// QPainterPath reports no rectangle for a path that is a lone point.
+QRectF controlRect(const QPainterPath &path)
+{
+    if (path.elementCount() == 1)
+        return QRectF(path.elementAt(0), QSizeF(0, 0));
+    return path.controlPointRect();
+}
+
+} // namespace
+
 QRectF PathWalk::bounds(const QPainterPath &a, const QPainterPath &b)
 {
-    if (a.isEmpty())
-        return b.controlPointRect();
-    if (b.isEmpty())
-        return a.controlPointRect();
-    return bounds(a.controlPointRect(), b.controlPointRect());
+    if (a.elementCount() == 0)
+        return controlRect(b);
+    if (b.elementCount() == 0)
+        return controlRect(a);
+    return bounds(controlRect(a), controlRect(b));
 }
 
 double PathWalk::usableScale(double scale, double minimum, double fallback)
