@@ -7,8 +7,8 @@ bool Countdown::tick(double &remain, bool &active)
     return !(remain > kEndMargin);
 }
 
-Countdown::Pierce Countdown::pierceTick(double &remain, bool &active, double total, bool threeStage,
-                                        bool &stage1Done, bool &stage2Done)
+Countdown::Pierce Countdown::pierceTick(double &remain, bool &active, double total, bool threeStage, bool &stage1Done,
+                                        bool &stage2Done)
 {
     const bool ended = tick(remain, active);
     if (!threeStage)

@@ -32,7 +32,7 @@ KSpeed::KSpeed(QWidget *parent)
     const struct {
         const char *text;
         int x, y;
-    } scale[] = {{"0", 55, 105},     {"1000", 13, 68},   {"2000", 23, 25},  {"4000", 75, 5},
+    } scale[] = {{"0", 55, 105},    {"1000", 13, 68},  {"2000", 23, 25},   {"4000", 75, 5},
                  {"6000", 123, 25}, {"8000", 135, 68}, {"14000", 110, 105}};
     for (const auto &s : scale)
         Caption::add(this, QString::fromLatin1(s.text), s.x, s.y);

@@ -3,7 +3,6 @@
 #include "status/Caption.h"
 
 #include <QLabel>
-#include <QPainter>
 
 namespace {
 enum Row { YhRow, DelayRow, ArcOffUpRow, DwUpRow, DwDownRow };
@@ -121,18 +120,24 @@ void KStatusDLZ::minusDWDown()
         emit DWDownEnd();
 }
 
+QVector<KStatusPanel::Mark> KStatusDLZ::picture() const
+{
+    QVector<Mark> marks;
+    addPhases(marks, {{YhRow, yhRemain, yhActive, true},
+                      {DelayRow, delayRemain, delayActive, true},
+                      {ArcOffUpRow, arcOffUpRemain, arcOffUpActive, true},
+                      {DwUpRow, dwUpRemain, dwUpActive, dwMode == 0},
+                      {DwDownRow, dwDownRemain, dwDownActive, dwMode == 1}});
+    addSwitch(marks, 0, dwOn);
+    addSwitch(marks, 1, yhOn);
+    addSwitch(marks, 2, hyOn);
+    addSwitch(marks, 3, autoHeightOn);
+    // Row 4 stays empty; the arc answer reads yes or no.
+    addIndicator(marks, 5, yhSuccess ? onPixmap : offPixmap, yhSuccess ? QStringLiteral("是") : QStringLiteral("否"));
+    return marks;
+}
+
 void KStatusDLZ::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    paintPhases(p, {{YhRow, yhRemain, yhActive, true},
-                    {DelayRow, delayRemain, delayActive, true},
-                    {ArcOffUpRow, arcOffUpRemain, arcOffUpActive, true},
-                    {DwUpRow, dwUpRemain, dwUpActive, dwMode == 0},
-                    {DwDownRow, dwDownRemain, dwDownActive, dwMode == 1}});
-    paintSwitch(p, 0, dwOn);
-    paintSwitch(p, 1, yhOn);
-    paintSwitch(p, 2, hyOn);
-    paintSwitch(p, 3, autoHeightOn);
-    // Row 4 stays empty; the arc answer reads yes or no.
-    paintIndicator(p, 5, yhSuccess ? onPixmap : offPixmap, yhSuccess ? QStringLiteral("是") : QStringLiteral("否"));
+    paintMarks(picture());
 }

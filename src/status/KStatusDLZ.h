@@ -44,6 +44,9 @@ public:
     // 0 collision, 1 capacitive; any other value changes nothing. No repaint.
     void setModeText(int mode);
 
+    // What the next full repaint draws.
+    QVector<Mark> picture() const;
+
 public slots:
     void setYH(double seconds);
     double getYH();

@@ -3,7 +3,6 @@
 #include "status/Countdown.h"
 
 #include <QIcon>
-#include <QPainter>
 
 namespace {
 enum Row { DelayRow, DfRow, CkRow, CkUpRow, CkDownRow, OxoffUpRow, DwDownRow };
@@ -181,26 +180,32 @@ double KStatusFire::getRealDelay()
     return realDelay;
 }
 
-void KStatusFire::paintEvent(QPaintEvent *)
+QVector<KStatusPanel::Mark> KStatusFire::picture() const
 {
-    QPainter p(this);
-    paintPhases(p, {{DelayRow, delayRemain, delayActive, true},
-                    {DfRow, dfRemain, dfActive, true},
-                    {CkRow, ckRemain, ckActive, true},
-                    {CkUpRow, ckUpRemain, ckUpActive, true},
-                    {CkDownRow, ckDownRemain, ckDownActive, true},
-                    {OxoffUpRow, oxoffUpRemain, oxoffUpActive, true},
-                    {DwDownRow, dwDownRemain, dwDownActive, true}});
+    QVector<Mark> marks;
+    addPhases(marks, {{DelayRow, delayRemain, delayActive, true},
+                      {DfRow, dfRemain, dfActive, true},
+                      {CkRow, ckRemain, ckActive, true},
+                      {CkUpRow, ckUpRemain, ckUpActive, true},
+                      {CkDownRow, ckDownRemain, ckDownActive, true},
+                      {OxoffUpRow, oxoffUpRemain, oxoffUpActive, true},
+                      {DwDownRow, dwDownRemain, dwDownActive, true}});
 
-    paintSwitch(p, 0, preheatOxygenOn);
-    paintSwitch(p, 1, cutOxygenOn);
+    addSwitch(marks, 0, preheatOxygenOn);
+    addSwitch(marks, 1, cutOxygenOn);
     const bool stages[] = {ck1On, ck2On, ck3On};
     for (int i = 0; i < 3; ++i) {
         // Single-stage piercing has no stages to show, whatever their flags say.
         if (ck3Mode)
-            paintSwitch(p, 2 + i, stages[i]);
+            addSwitch(marks, 2 + i, stages[i]);
         else
-            paintIndicator(p, 2 + i, offDisabledPixmap, QStringLiteral("-"), 124);
+            addIndicator(marks, 2 + i, offDisabledPixmap, QStringLiteral("-"), 124);
     }
-    paintSwitch(p, 5, autoHeightOn);
+    addSwitch(marks, 5, autoHeightOn);
+    return marks;
+}
+
+void KStatusFire::paintEvent(QPaintEvent *)
+{
+    paintMarks(picture());
 }

@@ -55,6 +55,9 @@ public:
     // Sum of the seven configured times: the process time of one pierce.
     double getTotalTime() const;
 
+    // What the next full repaint draws.
+    QVector<Mark> picture() const;
+
 public slots:
     void setDelay(double seconds);
     double getDelay();

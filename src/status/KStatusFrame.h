@@ -20,10 +20,10 @@ public:
     KStatusPF *pf;
     KStatusDLZ *dlz;
 
-    void hideAll(); // demonstration
+    void hideAll();  // demonstration
     void showFire(); // flame
-    void showPF(); // powder marking
-    void showDLZ(); // plasma
+    void showPF();   // powder marking
+    void showDLZ();  // plasma
 };
 
 #endif

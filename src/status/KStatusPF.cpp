@@ -1,7 +1,5 @@
 #include "status/KStatusPF.h"
 
-#include <QPainter>
-
 namespace {
 enum Row { DwDownRow, OxoffUpRow, DfRow };
 }
@@ -68,14 +66,20 @@ void KStatusPF::minusDF()
         emit dfEnd();
 }
 
+QVector<KStatusPanel::Mark> KStatusPF::picture() const
+{
+    QVector<Mark> marks;
+    // Precedence runs against the row order: ignition first.
+    addPhases(marks, {{DfRow, dfRemain, dfActive, true},
+                      {OxoffUpRow, oxoffUpRemain, oxoffUpActive, true},
+                      {DwDownRow, dwDownRemain, dwDownActive, true}});
+    addSwitch(marks, 0, powderPreheatOn);
+    addSwitch(marks, 1, powderFastOxygenOn);
+    addSwitch(marks, 2, autoHeightOn);
+    return marks;
+}
+
 void KStatusPF::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
-    // Precedence runs against the row order: ignition first.
-    paintPhases(p, {{DfRow, dfRemain, dfActive, true},
-                    {OxoffUpRow, oxoffUpRemain, oxoffUpActive, true},
-                    {DwDownRow, dwDownRemain, dwDownActive, true}});
-    paintSwitch(p, 0, powderPreheatOn);
-    paintSwitch(p, 1, powderFastOxygenOn);
-    paintSwitch(p, 2, autoHeightOn);
+    paintMarks(picture());
 }

@@ -24,6 +24,9 @@ public:
     bool powderFastOxygenOn = false;
     bool autoHeightOn = false;
 
+    // What the next full repaint draws.
+    QVector<Mark> picture() const;
+
 public slots:
     void setDwDown(double seconds);
     double getDwDown();

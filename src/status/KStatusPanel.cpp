@@ -69,29 +69,41 @@ bool KStatusPanel::tickPhase(double &remain, bool &active, int row)
     return false;
 }
 
-void KStatusPanel::paintPhases(QPainter &p, const QVector<PhaseRow> &rows) const
+void KStatusPanel::addPhases(QVector<Mark> &marks, const QVector<PhaseRow> &rows) const
 {
     for (const PhaseRow &r : rows) {
         if (r.active) {
-            p.drawText(110, 20 + kRowHeight * r.row, valueText(r.remain));
-            p.drawPixmap(10, 2 + kRowHeight * r.row, markPixmap);
+            marks.append({QPoint(110, 20 + kRowHeight * r.row), valueText(r.remain), nullptr});
+            marks.append({QPoint(10, 2 + kRowHeight * r.row), QString(), &markPixmap});
             return;
         }
     }
     for (const PhaseRow &r : rows) {
         if (r.idleValueShown)
-            p.drawText(110, 20 + kRowHeight * r.row, valueText(r.remain));
-        p.drawPixmap(10, 1 + kRowHeight * r.row, markDisabledPixmap);
+            marks.append({QPoint(110, 20 + kRowHeight * r.row), valueText(r.remain), nullptr});
+        marks.append({QPoint(10, 1 + kRowHeight * r.row), QString(), &markDisabledPixmap});
     }
 }
 
-void KStatusPanel::paintIndicator(QPainter &p, int k, const QPixmap &image, const QString &state, int textX) const
+void KStatusPanel::addIndicator(QVector<Mark> &marks, int k, const QPixmap &image, const QString &state,
+                                int textX) const
 {
-    p.drawPixmap(10, 232 + kRowHeight * k, image);
-    p.drawText(textX, 250 + kRowHeight * k, state);
+    marks.append({QPoint(10, 232 + kRowHeight * k), QString(), &image});
+    marks.append({QPoint(textX, 250 + kRowHeight * k), state, nullptr});
 }
 
-void KStatusPanel::paintSwitch(QPainter &p, int k, bool on) const
+void KStatusPanel::addSwitch(QVector<Mark> &marks, int k, bool on) const
 {
-    paintIndicator(p, k, on ? onPixmap : offPixmap, on ? QStringLiteral("开") : QStringLiteral("关"));
+    addIndicator(marks, k, on ? onPixmap : offPixmap, on ? QStringLiteral("开") : QStringLiteral("关"));
+}
+
+void KStatusPanel::paintMarks(const QVector<Mark> &marks)
+{
+    QPainter p(this);
+    for (const Mark &m : marks) {
+        if (m.image)
+            p.drawPixmap(m.at, *m.image);
+        else
+            p.drawText(m.at, m.text);
+    }
 }

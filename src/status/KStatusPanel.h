@@ -2,6 +2,7 @@
 #define KSTATUSPANEL_H
 
 #include <QPixmap>
+#include <QPoint>
 #include <QRect>
 #include <QVector>
 #include <QWidget>
@@ -25,6 +26,13 @@ public:
     static QRect band(int row);
     // How a remaining time is drawn.
     static QString valueText(double seconds);
+
+    // One thing a panel draws: a text (baseline start) or an image (top left).
+    struct Mark {
+        QPoint at;
+        QString text;
+        const QPixmap *image;
+    };
 
 protected:
     // markSize: the side of the running/idle marker image in pixels.
@@ -50,9 +58,11 @@ protected:
 
     // Idle (no row active): every row's value (where shown) and disabled marker.
     // Running: only the first active row of `rows`, with the normal marker.
-    void paintPhases(QPainter &p, const QVector<PhaseRow> &rows) const;
-    void paintIndicator(QPainter &p, int k, const QPixmap &image, const QString &state, int textX = 122) const;
-    void paintSwitch(QPainter &p, int k, bool on) const;
+    void addPhases(QVector<Mark> &marks, const QVector<PhaseRow> &rows) const;
+    void addIndicator(QVector<Mark> &marks, int k, const QPixmap &image, const QString &state, int textX = 122) const;
+    // An on/off indicator: its image and "开" or "关".
+    void addSwitch(QVector<Mark> &marks, int k, bool on) const;
+    void paintMarks(const QVector<Mark> &marks);
 };
 
 #endif

@@ -11,8 +11,8 @@ class KXY : public QWidget
 public:
     explicit KXY(QWidget *parent = nullptr);
 
-    int x = 0; // 0.01 mm
-    int y = 0; // 0.01 mm
+    int x = 0;        // 0.01 mm
+    int y = 0;        // 0.01 mm
     double xmm = 0.0; // as last drawn
     double ymm = 0.0;
 

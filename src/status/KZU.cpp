@@ -16,7 +16,7 @@ KZU::KZU(QWidget *parent)
     const struct {
         const char *text;
         int x, y;
-    } captions[] = {{"Z1:", 20, 7}, {"Z2:", 20, 37}, {"mm", 150, 5}, {"mm", 150, 35},
+    } captions[] = {{"Z1:", 20, 7},  {"Z2:", 20, 37},  {"mm", 150, 5}, {"mm", 150, 35},
                     {"U1:", 20, 87}, {"U2:", 20, 117}, {"V", 150, 85}, {"V", 150, 115}};
     for (const auto &c : captions)
         Caption::add(this, QString::fromLatin1(c.text), c.x, c.y);

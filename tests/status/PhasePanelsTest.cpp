@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPaintEvent>
+#include <QRegularExpression>
 #include <QTest>
 
 using Calls = QList<int>;
@@ -31,6 +32,41 @@ protected:
         return false;
     }
 };
+
+// The panel's picture as "x,y text" lines and "x,y [image]" lines, image
+// named after the panel member it shows.
+QStringList describe(const KStatusPanel &panel, const QVector<KStatusPanel::Mark> &marks,
+                     const QPixmap *offDisabled = nullptr)
+{
+    QStringList lines;
+    for (const KStatusPanel::Mark &m : marks) {
+        QString what = m.text;
+        if (m.image == &panel.markPixmap)
+            what = "[mark]";
+        else if (m.image == &panel.markDisabledPixmap)
+            what = "[markDisabled]";
+        else if (m.image == &panel.onPixmap)
+            what = "[on]";
+        else if (m.image == &panel.offPixmap)
+            what = "[off]";
+        else if (m.image && m.image == offDisabled)
+            what = "[offDisabled]";
+        else if (m.image)
+            what = "[?]";
+        lines << QString("%1,%2 %3").arg(m.at.x()).arg(m.at.y()).arg(what);
+    }
+    return lines;
+}
+
+QStringList phaseLines(const QStringList &lines)
+{
+    QStringList out;
+    for (const QString &l : lines) {
+        if (l.section(',', 1).section(' ', 0, 0).toInt() < 230)
+            out << l;
+    }
+    return out;
+}
 
 QObject *makePanel(const QString &name)
 {
@@ -129,14 +165,22 @@ private slots:
             double total;
             int endTick;
         } rows[] = {
-            {"fire", "Delay", "delayEnd", 5.0, 50},     {"fire", "DF", "dfEnd", 3.0, 30},
-            {"fire", "CKUp", "ckUpEnd", 0.2, 2},        {"fire", "CKDown", "ckDownEnd", 0.2, 2},
-            {"fire", "OxoffUp", "OxoffUpEnd", 3.0, 30}, {"fire", "DwDown", "dwDownEnd", 3.0, 30},
-            {"pf", "DF", "dfEnd", 3.0, 30},             {"pf", "OxoffUp", "OxoffUpEnd", 0.25, 3},
-            {"pf", "DwDown", "dwDownEnd", 3.0, 30},     {"dlz", "YH", "YHEnd", 6.0, 60},
-            {"dlz", "Delay", "delayEnd", 3.0, 30},      {"dlz", "ArcOffUp", "arcOffUpEnd", 4.0, 40},
-            {"dlz", "DWUp", "DWUpEnd", 4.0, 40},        {"dlz", "DWDown", "DWDownEnd", 0.7, 7},
-            {"fire", "Delay", "delayEnd", 0.0, 1},      {"dlz", "YH", "YHEnd", -1.0, 1},
+            {"fire", "Delay", "delayEnd", 5.0, 50},
+            {"fire", "DF", "dfEnd", 3.0, 30},
+            {"fire", "CKUp", "ckUpEnd", 0.2, 2},
+            {"fire", "CKDown", "ckDownEnd", 0.2, 2},
+            {"fire", "OxoffUp", "OxoffUpEnd", 3.0, 30},
+            {"fire", "DwDown", "dwDownEnd", 3.0, 30},
+            {"pf", "DF", "dfEnd", 3.0, 30},
+            {"pf", "OxoffUp", "OxoffUpEnd", 0.25, 3},
+            {"pf", "DwDown", "dwDownEnd", 3.0, 30},
+            {"dlz", "YH", "YHEnd", 6.0, 60},
+            {"dlz", "Delay", "delayEnd", 3.0, 30},
+            {"dlz", "ArcOffUp", "arcOffUpEnd", 4.0, 40},
+            {"dlz", "DWUp", "DWUpEnd", 4.0, 40},
+            {"dlz", "DWDown", "DWDownEnd", 0.7, 7},
+            {"fire", "Delay", "delayEnd", 0.0, 1},
+            {"dlz", "YH", "YHEnd", -1.0, 1},
             {"pf", "DF", "dfEnd", 0.2, 2},
         };
         for (const auto &r : rows) {
@@ -289,6 +333,63 @@ private slots:
                 texts << l->text();
         }
         QCOMPARE(texts, QStringList({QStringLiteral("穿  孔: [     ]"), QStringLiteral("自动调高: [    ]")}));
+    }
+
+    void flamePictures()
+    {
+        KStatusFire fire;
+        QStringList idle = describe(fire, fire.picture(), &fire.offDisabledPixmap);
+        QCOMPARE(phaseLines(idle),
+                 QStringList({"110,20 5", "10,1 [markDisabled]", "110,50 3", "10,31 [markDisabled]", "110,80 9",
+                              "10,61 [markDisabled]", "110,110 0.2", "10,91 [markDisabled]", "110,140 0.2",
+                              "10,121 [markDisabled]", "110,170 3", "10,151 [markDisabled]", "110,200 3",
+                              "10,181 [markDisabled]"}));
+        // Single-stage piercing greys the stage rows whatever their flags say.
+        fire.ck1On = true;
+        fire.preheatOxygenOn = true;
+        idle = describe(fire, fire.picture(), &fire.offDisabledPixmap);
+        QCOMPARE(idle.mid(14), QStringList({"10,232 [on]", "122,250 开", "10,262 [off]", "122,280 关",
+                                            "10,292 [offDisabled]", "124,310 -", "10,322 [offDisabled]", "124,340 -",
+                                            "10,352 [offDisabled]", "124,370 -", "10,382 [off]", "122,400 关"}));
+        fire.ck3Mode = true;
+        QCOMPARE(describe(fire, fire.picture()).mid(18, 6), QStringList({"10,292 [on]", "122,310 开", "10,322 [off]",
+                                                                         "122,340 关", "10,352 [off]", "122,370 关"}));
+
+        // Running: only the first active phase, one pixel lower marker.
+        for (int i = 0; i < 35; ++i)
+            fire.minusCK();
+        QCOMPARE(phaseLines(describe(fire, fire.picture())), QStringList({"110,80 5.5", "10,62 [mark]"}));
+        fire.minusCKDown();
+        QCOMPARE(phaseLines(describe(fire, fire.picture())), QStringList({"110,80 5.5", "10,62 [mark]"}));
+        fire.minusDelay();
+        QCOMPARE(phaseLines(describe(fire, fire.picture())), QStringList({"110,20 4.9", "10,2 [mark]"}));
+    }
+
+    void powderAndPlasmaPictures()
+    {
+        KStatusPF pf;
+        pf.minusDwDown();
+        pf.minusDF();
+        // Ignition takes precedence although it is the last row.
+        QCOMPARE(phaseLines(describe(pf, pf.picture())), QStringList({"110,80 2.9", "10,62 [mark]"}));
+        QCOMPARE(describe(pf, pf.picture()).size(), 2 + 6);
+
+        KStatusDLZ dlz;
+        dlz.setModeText(0);
+        const QStringList collision = phaseLines(describe(dlz, dlz.picture()));
+        QVERIFY(collision.contains("110,110 4"));
+        QVERIFY(!collision.contains("110,140 4"));
+        QCOMPARE(collision.filter("[markDisabled]").size(), 5);
+        dlz.setModeText(1);
+        const QStringList capacitive = phaseLines(describe(dlz, dlz.picture()));
+        QVERIFY(!capacitive.contains("110,110 4"));
+        QVERIFY(capacitive.contains("110,140 4"));
+
+        dlz.yhSuccess = true;
+        const QStringList all = describe(dlz, dlz.picture());
+        QVERIFY(all.contains("10,382 [on]"));
+        QVERIFY(all.contains("122,400 是"));
+        QCOMPARE(all.filter(QRegularExpression("^\\d+,(352|370) ")), QStringList()); // row 4 stays empty
     }
 
     // A tick repaints only its 160 x 30 band; a setter repaints the whole panel.

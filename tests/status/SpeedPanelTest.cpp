@@ -106,7 +106,7 @@ private slots:
     {
         QTest::addColumn<int>("speed");
         QTest::addColumn<int>("position");
-        const int rows[][2] = {{1999, 19}, {2000, 20}, {2001, 20},  {3000, 25},  {8000, 50},
+        const int rows[][2] = {{1999, 19}, {2000, 20},  {2001, 20},  {3000, 25},  {8000, 50},
                                {8001, 49}, {12000, 56}, {14000, 59}, {14001, 60}, {20000, 60}};
         for (const auto &r : rows)
             QTest::addRow("%d", r[0]) << r[0] << r[1];
