@@ -22,6 +22,7 @@ KCKSimu::KCKSimu(QWidget *parent)
     setFont(f);
     auto *label = new QLabel(QStringLiteral("当前穿孔部件 No."), this);
     label->move(15, 10);
+    label->adjustSize();
     resetView();
 }
 
