@@ -16,7 +16,13 @@ class GridWriter
 {
 public:
     GridWriter(int a, int b, int c, long long nx, long long ny, LibOutput &out)
-        : a_(a), b_(b), c_(c), nx_(nx), ny_(ny), m_(nx + ny - 1), out_(out)
+        : a_(a)
+        , b_(b)
+        , c_(c)
+        , nx_(nx)
+        , ny_(ny)
+        , m_(nx + ny - 1)
+        , out_(out)
     {
     }
 

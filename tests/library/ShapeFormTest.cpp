@@ -55,7 +55,7 @@ void pick(KLibConfig &form, int index)
 
 QList<QWidget *> gridLocked(const KLibConfig &form)
 {
-    return {form.angleEdit(),     form.mirrorRadio(0), form.mirrorRadio(1), form.mirrorRadio(2),
+    return {form.angleEdit(),    form.mirrorRadio(0), form.mirrorRadio(1), form.mirrorRadio(2),
             form.mirrorRadio(3), form.spaceXEdit(),   form.spaceYEdit()};
 }
 
@@ -136,7 +136,8 @@ private slots:
         pick(form, 49);
         QVERIFY(form.addPattenType(49));
         const patten_t &p = form.pattens().at(1);
-        QCOMPARE(std::make_tuple(p.type, p.a, p.b, p.c, p.countX, p.countY), std::make_tuple(49, 1000, 20000, 15000, 1, 1));
+        QCOMPARE(std::make_tuple(p.type, p.a, p.b, p.c, p.countX, p.countY),
+                 std::make_tuple(49, 1000, 20000, 15000, 1, 1));
     }
 };
 

@@ -143,13 +143,15 @@ private slots:
         const QStringList grid1 = placed(kGrid1x1);
         QTest::newRow("K49") << sel0 + QStringList{"K49"} << 0 << -1 << grid1;
         QTest::newRow("K49 2x1") << sel0 + QStringList{"K49:nx=2"} << 0 << -1
-                                 << grid1.mid(0, 8) + lines("G01 Y 1000|G01 X20000|G01 Y 15000|G01 X-20000|"
-                                                            "G01 Y 1000|G00 X20000|G00 X-40000Y-15000|"
-                                                            "G00 X-1000Y-1000|G00 X42000");
+                                 << grid1.mid(0, 8)
+                                        + lines("G01 Y 1000|G01 X20000|G01 Y 15000|G01 X-20000|"
+                                                "G01 Y 1000|G00 X20000|G00 X-40000Y-15000|"
+                                                "G00 X-1000Y-1000|G00 X42000");
         QTest::newRow("K49 1x2") << sel0 + QStringList{"K49:ny=2"} << 0 << -1
-                                 << grid1.mid(0, 7) + lines("G00 X21000Y16000|G01 X-1000|G01 Y15000|"
-                                                            "G01 X-20000|G01 Y-15000|G01 X-1000|G00 Y15000|"
-                                                            "G00 Y-30000|G00 X22000");
+                                 << grid1.mid(0, 7)
+                                        + lines("G00 X21000Y16000|G01 X-1000|G01 Y15000|"
+                                                "G01 X-20000|G01 Y-15000|G01 X-1000|G00 Y15000|"
+                                                "G00 Y-30000|G00 X22000");
         QTest::newRow("K49 2x2 then K1")
             << QStringList{"--select", "1", "K49:nx=2,ny=2", "K1"} << 0 << 35
             << lines("G97 |G00 X0 Y0|G01 X1000|G01 Y15000|G01 X20000|G01 Y-15000|G01 X-20000|G01 Y-1000|"

@@ -245,8 +245,8 @@ private slots:
                             if (onLine) {
                                 const long long lo = alongX ? qMin(x, toX) - a : qMin(y, toY);
                                 const long long hi = alongX ? qMax(x, toX) - a : qMax(y, toY);
-                                const long long span = alongX ? static_cast<long long>(b) * nx
-                                                              : static_cast<long long>(c) * ny;
+                                const long long span =
+                                    alongX ? static_cast<long long>(b) * nx : static_cast<long long>(c) * ny;
                                 QVERIFY2(hi <= 0 || lo >= span, where.constData());
                             }
                         } else {

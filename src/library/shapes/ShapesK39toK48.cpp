@@ -1,15 +1,12 @@
-// Crosses with round ends (K37, K38), C-shaped plates open towards +X
-// (K39..K42), regular polygons of side b (K43..K46) and triangular plates with
-// rounded corners (K47, K48).
+// C-shaped plates open towards +X (K39..K42), regular polygons of side b
+// (K43..K46) and triangular plates with rounded corners (K47, K48).
 //
-// Crosses: an upright arm d wide runs along +Y from the lead's end, a cross
-// arm e wide crosses it halfway up, reaching f behind the upright arm's near
-// edge and c in all. C plates: c long, b high, the back d wide, the upper arm
-// e wide and the lower arm f wide.
+// C plates: c long, b high, with a slot cut in from the far side; the back is
+// d wide, the upper arm e wide and the lower arm f wide.
 //
-// The angles are the machine program's own radian constants, and each
-// truncated term is computed once per copy; the cell W x H has formulas of
-// its own.
+// The polygons and triangles use the machine program's own radian constants,
+// and each truncated term is computed once per copy; the cell W x H has
+// formulas of its own.
 
 #include "library/shapes/Shapes.h"
 
@@ -31,141 +28,67 @@ int truncTerm(double v)
     return ShapeMath::truncated(v);
 }
 
+enum CPlate {
+    Square = 0,
+    RoundArms = 1, // the arms end in semicircles of diameters e and f, still reaching c
+    RoundBack = 2, // the back's outer corners are rounded to radius g; the plate reaches g below the lead
+};
+
+void cPlate(const patten_t &p, ShapeCopy &copy, int form)
+{
+    const int a = p.a, b = p.b, c = p.c, d = p.d, e = p.e, f = p.f;
+    const int upperEnd = (form & RoundArms) ? e / 2 : 0;
+    const int lowerEnd = (form & RoundArms) ? f / 2 : 0;
+    const int g = (form & RoundBack) ? p.g : 0;
+    copy.w = a + c;
+    copy.h = b;
+    copy.kerfOn();
+    copy.line(a, 0);
+    if (form & RoundBack) {
+        copy.line(0, b - 2 * g);
+        copy.cw(g, g, g, 0);
+    } else {
+        copy.line(0, b);
+    }
+    copy.line(c - upperEnd - g, 0);
+    if (form & RoundArms)
+        copy.cw(0, -e, 0, -(e / 2));
+    else
+        copy.line(0, -e);
+    copy.line(upperEnd + d - c, 0);
+    copy.line(0, e + f - b);
+    copy.line(c - d - lowerEnd, 0);
+    if (form & RoundArms)
+        copy.cw(0, -f, 0, -(f / 2));
+    else
+        copy.line(0, -f);
+    copy.line(lowerEnd + g - c, 0);
+    if (form & RoundBack)
+        copy.cw(-g, g, 0, g);
+    copy.line(-a, 0);
+    copy.kerfOff();
+}
+
 } // namespace
 
-// Cross with square ends but for the cross arm's far end, a semicircle of
-// diameter e.
-void shapeK37(const patten_t &p, ShapeCopy &copy)
-{
-    const int a = p.a, b = p.b, c = p.c, d = p.d, e = p.e, f = p.f;
-    copy.w = c;
-    copy.h = b;
-    copy.kerfOn();
-    copy.line(a, 0);
-    copy.line(0, b / 2 - e / 2);
-    copy.line(-f, 0);
-    copy.line(0, e);
-    copy.line(f, 0);
-    copy.line(0, b / 2 - e / 2);
-    copy.line(d, 0);
-    copy.line(0, e / 2 - b / 2);
-    copy.line(c - d - e / 2 - f, 0);
-    copy.cw(0, -e, 0, -(e / 2));
-    copy.line(e / 2 + d + f - c, 0);
-    copy.line(0, e / 2 - b / 2);
-    copy.line(-d, 0);
-    copy.line(-a, 0);
-    copy.kerfOff();
-}
-
-// Cross whose four arm ends are semicircles, diameter d on the upright arm
-// (b long overall) and e on the cross arm.
-void shapeK38(const patten_t &p, ShapeCopy &copy)
-{
-    const int a = p.a, b = p.b, c = p.c, d = p.d, e = p.e, f = p.f;
-    copy.w = c;
-    copy.h = b;
-    copy.kerfOn();
-    copy.line(a, 0);
-    copy.line(0, b / 2 - d / 2 - e / 2);
-    copy.line(e / 2 - f, 0);
-    copy.cw(0, e, 0, e / 2);
-    copy.line(f - e / 2, 0);
-    copy.line(0, b / 2 - d / 2 - e / 2);
-    copy.cw(d, 0, d / 2, 0);
-    copy.line(0, d / 2 + e / 2 - b / 2);
-    copy.line(c - d - e / 2 - f, 0);
-    copy.cw(0, -e, 0, -(e / 2));
-    copy.line(e / 2 + d + f - c, 0);
-    copy.line(0, d / 2 + e / 2 - b / 2);
-    copy.cw(-d, 0, -(d / 2), 0);
-    copy.line(-a, 0);
-    copy.kerfOff();
-}
-
-// C plate with square corners.
 void shapeK39(const patten_t &p, ShapeCopy &copy)
 {
-    const int a = p.a, b = p.b, c = p.c, d = p.d, e = p.e, f = p.f;
-    copy.w = a + c;
-    copy.h = b;
-    copy.kerfOn();
-    copy.line(a, 0);
-    copy.line(0, b);
-    copy.line(c, 0);
-    copy.line(0, -e);
-    copy.line(d - c, 0);
-    copy.line(0, e + f - b);
-    copy.line(c - d, 0);
-    copy.line(0, -f);
-    copy.line(-c, 0);
-    copy.line(-a, 0);
-    copy.kerfOff();
+    cPlate(p, copy, Square);
 }
 
-// K39 with round arm ends (diameters e and f), the arms still reaching c.
 void shapeK40(const patten_t &p, ShapeCopy &copy)
 {
-    const int a = p.a, b = p.b, c = p.c, d = p.d, e = p.e, f = p.f;
-    copy.w = a + c;
-    copy.h = b;
-    copy.kerfOn();
-    copy.line(a, 0);
-    copy.line(0, b);
-    copy.line(c - e / 2, 0);
-    copy.cw(0, -e, 0, -(e / 2));
-    copy.line(e / 2 + d - c, 0);
-    copy.line(0, e + f - b);
-    copy.line(c - d - f / 2, 0);
-    copy.cw(0, -f, 0, -(f / 2));
-    copy.line(f / 2 - c, 0);
-    copy.line(-a, 0);
-    copy.kerfOff();
+    cPlate(p, copy, RoundArms);
 }
 
-// K39 with the back's outer corners rounded to radius g; the plate reaches g
-// below the lead's end.
 void shapeK41(const patten_t &p, ShapeCopy &copy)
 {
-    const int a = p.a, b = p.b, c = p.c, d = p.d, e = p.e, f = p.f, g = p.g;
-    copy.w = a + c;
-    copy.h = b;
-    copy.kerfOn();
-    copy.line(a, 0);
-    copy.line(0, b - 2 * g);
-    copy.cw(g, g, g, 0);
-    copy.line(c - g, 0);
-    copy.line(0, -e);
-    copy.line(d - c, 0);
-    copy.line(0, e + f - b);
-    copy.line(c - d, 0);
-    copy.line(0, -f);
-    copy.line(g - c, 0);
-    copy.cw(-g, g, 0, g);
-    copy.line(-a, 0);
-    copy.kerfOff();
+    cPlate(p, copy, RoundBack);
 }
 
-// K41 with K40's round arm ends.
 void shapeK42(const patten_t &p, ShapeCopy &copy)
 {
-    const int a = p.a, b = p.b, c = p.c, d = p.d, e = p.e, f = p.f, g = p.g;
-    copy.w = a + c;
-    copy.h = b;
-    copy.kerfOn();
-    copy.line(a, 0);
-    copy.line(0, b - 2 * g);
-    copy.cw(g, g, g, 0);
-    copy.line(c - e / 2 - g, 0);
-    copy.cw(0, -e, 0, -(e / 2));
-    copy.line(e / 2 + d - c, 0);
-    copy.line(0, e + f - b);
-    copy.line(c - d - f / 2, 0);
-    copy.cw(0, -f, 0, -(f / 2));
-    copy.line(f / 2 + g - c, 0);
-    copy.cw(-g, g, 0, g);
-    copy.line(-a, 0);
-    copy.kerfOff();
+    cPlate(p, copy, RoundArms | RoundBack);
 }
 
 // Equilateral triangle of side b, one side on the back edge.
