@@ -3,6 +3,7 @@
 #include "app/BasePath.h"
 #include "app/KButton.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -65,6 +66,15 @@ void KTHCPage::setTitleText(const QString &text)
 void KTHCPage::clearText()
 {
     setStatusText(QString());
+}
+
+void KTHCPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    for (QLabel *label : findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
+        label->adjustSize();
 }
 
 void KTHCPage::paintEvent(QPaintEvent *)

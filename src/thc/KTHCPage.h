@@ -31,6 +31,9 @@ public slots:
 protected:
     KTHCPage(int okX, int cancelX, QWidget *parent);
     void paintEvent(QPaintEvent *event) override;
+    // Captions keep their natural size when the page's font changes (a page
+    // built before it is placed in the window takes the window's font later).
+    void changeEvent(QEvent *event) override;
 
     // A caption at (x, y) in its natural size.
     QLabel *addLabel(const QString &text, int x, int y);
