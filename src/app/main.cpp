@@ -1,3 +1,4 @@
+#include "app/FontSetup.h"
 #include "app/KMainWindow.h"
 #include "app/WorkingFolder.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(icons);
     QApplication app(argc, argv);
+    FontSetup::installSubstitutes();
 
     for (const QString &folder : WorkingFolder::prepare())
         qWarning("cannot create folder %s", qPrintable(folder));
