@@ -62,6 +62,16 @@ NcReader::NcReader(const QByteArray &bytes, SegmentRecord *table)
 
 // ---------------------------------------------------------------- numbers
 
+Q_ALWAYS_INLINE qint32 NcReader::digitRun(qint32 value, bool negative)
+{
+    // Digits need no CR LF handling, so the run is taken straight from the bytes.
+    value = addDigit(value, cur_ - '0', negative);
+    while (pos_ < size_ && isDigit(data_[pos_]))
+        value = addDigit(value, data_[pos_++] - '0', negative);
+    next();
+    return value;
+}
+
 qint32 NcReader::readNumber()
 {
     while (cur_ == ' ')
@@ -74,8 +84,7 @@ qint32 NcReader::readNumber()
     qint32 value = 0;
     for (;;) {
         if (isDigit(cur_)) {
-            value = addDigit(value, cur_ - '0', false);
-            next();
+            value = digitRun(value, false);
         } else if (cur_ == ' ') {
             // "12 34" is one number; "12  34" is two.
             if (!isDigit(next()))
@@ -92,18 +101,20 @@ qint32 NcReader::readInt()
     qint32 value = 0;
     bool negative = false;
     bool digits = false;
+    int c = next();
     for (;;) {
-        const int c = next();
         if (isDigit(c)) {
-            value = addDigit(value, c - '0', negative);
+            value = digitRun(value, negative);
             digits = true;
-        } else if (c == '-') {
-            negative = true;
-        } else if (c == ' ' || (c == '+' && !digits)) {
+            c = cur_;
             continue;
-        } else {
+        }
+        if (c == '-') {
+            negative = true;
+        } else if (c != ' ' && (c != '+' || digits)) {
             return value;
         }
+        c = next();
     }
 }
 
@@ -111,14 +122,18 @@ qint32 NcReader::readFixed2()
 {
     qint32 whole = 0;
     bool negative = false;
+    int c = next();
     for (;;) {
-        const int c = next();
-        if (isDigit(c))
-            whole = addDigit(whole, c - '0', negative);
-        else if (c == '-')
+        if (isDigit(c)) {
+            whole = digitRun(whole, negative);
+            c = cur_;
+            continue;
+        }
+        if (c == '-')
             negative = true;
         else if (c != ' ' && c != '+')
             break;
+        c = next();
     }
     qint32 value = times(whole, 100u);
     if (cur_ != '.')

@@ -71,6 +71,10 @@ public:
     qint32 readFixed2();
 
 private:
+    // current() is a digit: adds it and the digits right after it to value
+    // and leaves the first other character current.
+    qint32 digitRun(qint32 value, bool negative);
+
     struct CutBlock {
         qint32 end1;
         qint32 end2;

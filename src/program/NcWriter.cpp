@@ -8,26 +8,48 @@
 
 namespace {
 
-// Longest line: "G-2147483648" and four words " X" + 11 characters, "  " and LF.
-constexpr int kMaxLine = 80;
+// Longest line: "G-2147483648", four words " X" + 11 characters, LF.
+constexpr int kMaxLine = 66;
 
+const char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                      "8081828384858687888990919293949596979899";
+
+int digitCount(quint32 m)
+{
+    int n = 1;
+    while (m >= 10) {
+        m /= 10;
+        ++n;
+    }
+    return n;
+}
+
+// value in decimal, right-aligned in width with blanks.
 char *putDecimal(char *out, qint32 value, int width)
 {
-    char digits[12];
-    int n = 0;
-    quint32 magnitude = value < 0 ? 0u - quint32(value) : quint32(value);
-    do {
-        digits[n++] = char('0' + magnitude % 10u);
-        magnitude /= 10u;
-    } while (magnitude != 0);
-    const int length = n + (value < 0 ? 1 : 0);
-    for (int pad = length; pad < width; ++pad)
+    quint32 m = value < 0 ? 0u - quint32(value) : quint32(value);
+    const int digits = digitCount(m);
+    for (int length = digits + (value < 0 ? 1 : 0); length < width; ++length)
         *out++ = ' ';
     if (value < 0)
         *out++ = '-';
-    while (n > 0)
-        *out++ = digits[--n];
-    return out;
+    char *const end = out + digits;
+    char *p = end;
+    while (m >= 100) {
+        const quint32 pair = m % 100;
+        m /= 100;
+        p -= 2;
+        p[0] = kPairs[2 * pair];
+        p[1] = kPairs[2 * pair + 1];
+    }
+    if (m >= 10) {
+        p[-2] = kPairs[2 * m];
+        p[-1] = kPairs[2 * m + 1];
+    } else {
+        p[-1] = char('0' + m);
+    }
+    return end;
 }
 
 char *putText(char *out, const char *text)
@@ -92,7 +114,7 @@ NcWriter::Output NcWriter::format(const SegmentRecord *table, Style style, doubl
     quint32 sumX = 0;
     quint32 sumY = 0;
     for (int row = 0; row < count; ++row) {
-        const SegmentRecord r = scaled(table[row], ratio);
+        const SegmentRecord &r = ratio == 1.0 ? table[row] : scaled(table[row], ratio);
         out = putCode(out, r.type, style);
         if (isMotion(r.type)) {
             out = putWord(out, 'X', r.x, width);

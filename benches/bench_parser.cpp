@@ -1,0 +1,128 @@
+// Whole-call timings of the cutting and preview parses on two generated
+// programs of 30,000 records: integer G-code and the same in decimal mm.
+
+#include "program/Parser.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kRecords = 30000;
+
+// 3- to 6-digit magnitudes with either sign, never 0.
+qint32 coordinate(quint32 &seed)
+{
+    seed = seed * 1103515245u + 12345u;
+    const quint32 digits = 3 + (seed >> 16) % 4;  // 3..6
+    quint32 low = 1;
+    for (quint32 d = 1; d < digits; ++d)
+        low *= 10;
+    seed = seed * 1103515245u + 12345u;
+    const qint32 magnitude = qint32(low + (seed >> 8) % (9 * low));
+    return (seed & 1u) ? -magnitude : magnitude;
+}
+
+QByteArray word(char letter, qint32 v, bool decimal)
+{
+    char buf[32];
+    if (decimal) {
+        const qint32 a = v < 0 ? -v : v;
+        std::snprintf(buf, sizeof buf, " %c%s%d.%02d", letter, v < 0 ? "-" : "", a / 100, a % 100);
+    } else {
+        std::snprintf(buf, sizeof buf, " %c%d", letter, v);
+    }
+    return buf;
+}
+
+QByteArray program(bool decimal)
+{
+    QByteArray out;
+    quint32 seed = 20261207u;
+    for (int k = 0; k < kRecords; ++k) {
+        const int g = k % 4;
+        out += g == 0 ? "G00" : g == 1 ? "G01" : g == 2 ? "G02" : "G03";
+        out += word('X', coordinate(seed), decimal);
+        out += word('Y', coordinate(seed), decimal);
+        if (g >= 2) {
+            out += word('I', coordinate(seed), decimal);
+            out += word('J', coordinate(seed), decimal);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+// The programs and the scratch folder live in one temporary working folder.
+class Workspace
+{
+public:
+    Workspace()
+    {
+        if (!dir_.isValid() || !QDir::setCurrent(dir_.path()))
+            std::abort();
+        write("int.nc", program(false));
+        write("dec.nc", program(true));
+    }
+
+private:
+    static void write(const char *name, const QByteArray &bytes)
+    {
+        QFile f(QString::fromLatin1(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            std::abort();
+    }
+    QTemporaryDir dir_;
+};
+
+Workspace &workspace()
+{
+    static Workspace w;
+    return w;
+}
+
+void parseMain(benchmark::State &state, const char *file)
+{
+    workspace();
+    Parser parser;
+    const QString name = QString::fromLatin1(file);
+    for (auto _ : state) {
+        if (parser.parseMain(name) != 1 || parser.getMaxN() != kRecords)
+            state.SkipWithError("parse failed");
+    }
+}
+
+void BM_ParseMainInteger(benchmark::State &state)
+{
+    parseMain(state, "int.nc");
+}
+
+void BM_ParseMainDecimal(benchmark::State &state)
+{
+    parseMain(state, "dec.nc");
+}
+
+void BM_ParsePreviewInteger(benchmark::State &state)
+{
+    workspace();
+    Parser parser;
+    for (auto _ : state) {
+        if (parser.parsePreview(QStringLiteral("int.nc")) != 1)
+            state.SkipWithError("parse failed");
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ParseMainInteger)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ParseMainDecimal)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ParsePreviewInteger)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();
