@@ -124,7 +124,7 @@ void PattenList::selectRow(int row)
     if (row < 0)
         current_ = 0;
     else
-        current_ = row + 1 < count_ ? row + 1 : count_;
+        current_ = row >= count_ ? count_ : row + 1;
 }
 
 bool PattenList::nextDeleted() const

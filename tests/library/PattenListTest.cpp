@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 QString dump(const patten_t &p)
@@ -248,6 +250,8 @@ void PattenListTest::selection()
     QCOMPARE(list.current(), 1);
     list.selectRow(-7);
     QCOMPARE(list.current(), 0);
+    list.selectRow(std::numeric_limits<int>::max());
+    QCOMPARE(list.current(), 3);
 }
 
 void PattenListTest::deletedNeighboursStayInsideTheList()
