@@ -208,6 +208,8 @@ void KLibConfig::delPatten()
     emit updateLib();
 }
 
+// After a swap the form re-selects by list row (earlier: the same place,
+// later: two places on); the library page then makes the moved pattern current.
 bool KLibConfig::earlierPatten()
 {
     if (!list_.swapEarlier())
