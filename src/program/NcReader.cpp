@@ -12,14 +12,27 @@ bool isSign(int c)
     return c == '+' || c == '-';
 }
 
-bool isCoordinateLetter(int c)
+// The word of r that a coordinate letter names; nullptr for any other character.
+qint32 *coordinateWord(SegmentRecord &r, int c)
 {
     switch (c) {
-    case 'X': case 'x': case 'Y': case 'y': case 'I': case 'i': case 'J': case 'j':
-        return true;
+    case 'X': case 'x':
+        return &r.x;
+    case 'Y': case 'y':
+        return &r.y;
+    case 'I': case 'i':
+        return &r.i;
+    case 'J': case 'j':
+        return &r.j;
     default:
-        return false;
+        return nullptr;
     }
+}
+
+bool isCoordinateLetter(int c)
+{
+    SegmentRecord any{};
+    return coordinateWord(any, c) != nullptr;
 }
 
 // Integer arithmetic of the readers wraps like the 32-bit machine words it
@@ -505,24 +518,11 @@ void NcReader::readIntegerGCode()
                 index_ = n;
             break;
         }
-        case 'X':
-        case 'x':
-            record().x = readInt();
-            break;
-        case 'Y':
-        case 'y':
-            record().y = readInt();
-            break;
-        case 'I':
-        case 'i':
-            record().i = readInt();
-            break;
-        case 'J':
-        case 'j':
-            record().j = readInt();
-            break;
         default:
-            next();
+            if (qint32 *word = coordinateWord(record(), cur_))
+                *word = readInt();
+            else
+                next();
             break;
         }
     }
@@ -566,18 +566,13 @@ void NcReader::readDecimalGCode()
         case 'y':
             decimalCoordinate(false, lineStart);
             break;
-        case 'I':
-        case 'i':
-            lineStart = false;
-            record().i = readFixed2();
-            break;
-        case 'J':
-        case 'j':
-            lineStart = false;
-            record().j = readFixed2();
-            break;
         default:
-            next();
+            if (qint32 *word = coordinateWord(record(), cur_)) {
+                lineStart = false;
+                *word = readFixed2();
+            } else {
+                next();
+            }
             break;
         }
     }

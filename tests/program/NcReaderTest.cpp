@@ -2,22 +2,13 @@
 
 #include "program/NcReader.h"
 
+#include "TableRows.h"
+
 #include <QTest>
 
 Q_DECLARE_METATYPE(NcReader::Format)
 
 namespace {
-
-// Rows up to the first end record as "type x y i j", separated by "|".
-QString rows(const SegmentRecord *table)
-{
-    QStringList out;
-    for (int r = 0, n = SegmentTable::length(table); r < n; ++r) {
-        const SegmentRecord &s = table[r];
-        out << QStringLiteral("%1 %2 %3 %4 %5").arg(s.type).arg(s.x).arg(s.y).arg(s.i).arg(s.j);
-    }
-    return out.join('|');
-}
 
 NcReader::Options libraryOptions(bool patternFile)
 {
@@ -50,7 +41,7 @@ class NcReaderTest : public QObject
         NcReader reader(bytes, previewSegments, options);
         QCOMPARE(reader.detect(), format);
         QVERIFY(reader.read(format));
-        QCOMPARE(rows(previewSegments), expected);
+        QCOMPARE(tableRows(previewSegments), expected);
     }
 
 private slots:

@@ -3,6 +3,7 @@
 
 #include "program/Parser.h"
 
+#include "TableRows.h"
 #include "TempWorkDir.h"
 
 #include <QDir>
@@ -13,16 +14,6 @@
 #include <limits>
 
 namespace {
-
-QString rows(const SegmentRecord *table)
-{
-    QStringList out;
-    for (int r = 0, n = SegmentTable::length(table); r < n; ++r) {
-        const SegmentRecord &s = table[r];
-        out << QStringLiteral("%1 %2 %3 %4 %5").arg(s.type).arg(s.x).arg(s.y).arg(s.i).arg(s.j);
-    }
-    return out.join('|');
-}
 
 QByteArray repeat(const QByteArray &line, int n)
 {
@@ -87,7 +78,7 @@ private slots:
         std::copy(flags, flags + 4, cutSegments[0].flags);
         QCOMPARE(p.parseMain("long.nc"), 0);
         QCOMPARE(p.parseMain("nosuch.nc"), 0);
-        QCOMPARE(rows(cutSegments), QStringLiteral("1 100 50 0 0"));
+        QCOMPARE(tableRows(cutSegments), QStringLiteral("1 100 50 0 0"));
         QCOMPARE(cutSegments[1].type, 99);
         for (int k = 0; k < 4; ++k)
             QCOMPARE(int(cutSegments[0].flags[k]), k + 1);
@@ -97,7 +88,7 @@ private slots:
         w.writeFile("two.nc", "G00 X5 Y5\nG01 X7 Y0\n");
         QCOMPARE(p.parseMain("two.nc"), 1);
         QCOMPARE(int(cutSegments[0].flags[3]), 4);
-        QCOMPARE(rows(cutSegments), QStringLiteral("0 5 5 0 0|1 7 0 0 0"));
+        QCOMPARE(tableRows(cutSegments), QStringLiteral("0 5 5 0 0|1 7 0 0 0"));
     }
 
     void previewAndEditKeepWhatWasRead()
@@ -109,9 +100,9 @@ private slots:
         Parser p;
         SegmentTable::prefill(cutSegments);
         QCOMPARE(p.parsePreview("k.nc"), 1);
-        QCOMPARE(rows(previewSegments), QStringLiteral("41 0 0 0 0|1 10 0 0 0|0 0 0 0 0|40 0 0 0 0"));
+        QCOMPARE(tableRows(previewSegments), QStringLiteral("41 0 0 0 0|1 10 0 0 0|0 0 0 0 0|40 0 0 0 0"));
         QCOMPARE(p.parsePreview("essi.nc"), 1);
-        QCOMPARE(rows(previewSegments), QStringLiteral("74 0 0 0 0|1 100 50 0 0|158 0 0 0 0"));
+        QCOMPARE(tableRows(previewSegments), QStringLiteral("74 0 0 0 0|1 100 50 0 0|158 0 0 0 0"));
         QCOMPARE(SegmentTable::length(cutSegments), 0);
         QCOMPARE(p.parsePreview("nosuch.nc"), 0);
         QCOMPARE(SegmentTable::length(previewSegments), 3);
@@ -120,7 +111,7 @@ private slots:
 
         QCOMPARE(p.parseEdit("essi.nc", 2.0), 1);
         QCOMPARE(p.getMaxNedit(), 3);
-        QCOMPARE(rows(editSegments), QStringLiteral("74 0 0 0 0|1 200 100 0 0|158 0 0 0 0"));
+        QCOMPARE(tableRows(editSegments), QStringLiteral("74 0 0 0 0|1 200 100 0 0|158 0 0 0 0"));
         QCOMPARE(w.readFile(".tovrelcnc/e.nc"), QByteArray("G74\nG01 X     200 Y     100\nM58  \n"));
         QCOMPARE(p.parseEdit("nosuch.nc", 1.0), 0);
         QCOMPARE(p.parseEdit("long.nc", 1.0), 0);
@@ -155,7 +146,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "write edit file error...");
         QCOMPARE(p.parseEdit("one.nc", 3.0), 1);
         QCOMPARE(p.getMaxNedit(), 2);
-        QCOMPARE(rows(editSegments), QStringLiteral("1 7 0 0 0"));
+        QCOMPARE(tableRows(editSegments), QStringLiteral("1 7 0 0 0"));
         QTest::ignoreMessage(QtWarningMsg, "write lib file error...");
         QCOMPARE(p.parseLib("one.nc", 0, 5, 0), 1);
         QCOMPARE(p.getMaxN(), 1);
@@ -174,14 +165,14 @@ private slots:
         Parser p;
         p.setLibFlag(true);
         QCOMPARE(p.parseLib("./.tovrelcnc/k.nc", 0, 0, 0), 1);
-        QCOMPARE(rows(libSegments), QStringLiteral("0 150 10 0 0|1 10 0 0 0"));
+        QCOMPARE(tableRows(libSegments), QStringLiteral("0 150 10 0 0|1 10 0 0 0"));
         QCOMPARE(w.readFile(".tovrelcnc/l.nc"), QByteArray("G00 X     150 Y      10\nG01 X      10 Y       0\n"));
         QCOMPARE(p.getMaxN(), 1);
         p.setLibFlag(true);
         QCOMPARE(p.parseLib("nosuch.nc", 0, 0, 0), 0);
         QCOMPARE(p.parseLib("L.nc", 0, 3, 1), 1);
         QVERIFY(w.exists(".tovrelcnc/b3.nc"));
-        QCOMPARE(rows(libSegments), QStringLiteral("1 -100 50 0 0"));
+        QCOMPARE(tableRows(libSegments), QStringLiteral("1 -100 50 0 0"));
     }
 
     void flagClearedByTooLong()
@@ -195,7 +186,7 @@ private slots:
         QCOMPARE(p.parseLib("L.nc", 0, 2, 0), 1);
         QVERIFY(w.exists(".tovrelcnc/b2.nc"));
         QVERIFY(!w.exists(".tovrelcnc/l.nc"));
-        QCOMPARE(rows(libSegments), QStringLiteral("0 5 0 0 0|0 5 0 0 0"));
+        QCOMPARE(tableRows(libSegments), QStringLiteral("0 5 0 0 0|0 5 0 0 0"));
     }
 
     void patternPath_data()
@@ -233,7 +224,7 @@ private slots:
         w.writeFile("pattern.nc", program);
         Parser p;
         QCOMPARE(p.parseLib("pattern.nc", angle, 9, mirror), 1);
-        QCOMPARE(rows(libSegments), expected);
+        QCOMPARE(tableRows(libSegments), expected);
         QCOMPARE(p.mirror(), mirror >= 0 && mirror <= 3 ? char('0' + mirror) : 'N');
     }
 };
