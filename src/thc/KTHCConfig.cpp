@@ -16,46 +16,28 @@ KTHCConfig::KTHCConfig(const QString &name, QWidget *parent)
     const QString mm = QStringLiteral("mm");
     const QString percent = QStringLiteral("%");
 
-    addLabel(tr("割炬顶部高度:"), 80, 85);
-    distAllEdit = addEdit(zero, 200, 80, 100);
-    addLabel(mm, 310, 85);
-    takeDistAllButton = addRowButton(name, 370, 70);
-
-    addLabel(tr("起始定位高度:"), 80, 145);
-    distDWPercentEdit = addEdit(zero, 200, 140, 100);
-    addLabel(percent, 310, 145);
-    distDWEdit = addEdit(QString::number(0), 350, 140, 100);
-    addLabel(mm, 460, 145);
-    takeDistDWButton = addRowButton(name, 520, 130);
-
-    addLabel(tr("熄弧升起高度:"), 80, 205);
-    distXHPercentEdit = addEdit(zero, 200, 200, 100);
-    addLabel(percent, 310, 205);
-    distXHEdit = addEdit(QString::number(0), 350, 200, 100);
-    addLabel(mm, 460, 205);
-    takeDistXHButton = addRowButton(name, 520, 190);
-
+    // Rows of one height in mm; rows of a height in mm and as a percentage of its reference.
+    auto heightRow = [&](const QString &label, int labelX, int y, QLineEdit *&edit) {
+        addLabel(label, labelX, y + 5);
+        edit = addEdit(zero, 200, y, 100);
+        addLabel(mm, 310, y + 5);
+        return addRowButton(name, 370, y - 10);
+    };
+    auto percentRow = [&](const QString &label, int labelX, int y, QLineEdit *&percentEdit, QLineEdit *&edit) {
+        addLabel(label, labelX, y + 5);
+        percentEdit = addEdit(zero, 200, y, 100);
+        addLabel(percent, 310, y + 5);
+        edit = addEdit(QString::number(0), 350, y, 100);
+        addLabel(mm, 460, y + 5);
+        return addRowButton(name, 520, y - 10);
+    };
+    takeDistAllButton = heightRow(tr("割炬顶部高度:"), 80, 80, distAllEdit);
+    takeDistDWButton = percentRow(tr("起始定位高度:"), 80, 140, distDWPercentEdit, distDWEdit);
+    takeDistXHButton = percentRow(tr("熄弧升起高度:"), 80, 200, distXHPercentEdit, distXHEdit);
     addLine(265);
-
-    addLabel(tr("等离子引弧高度:"), 65, 305);
-    distYHEdit = addEdit(zero, 200, 300, 100);
-    addLabel(mm, 310, 305);
-    takeDistYHButton = addRowButton(name, 370, 290);
-
-    addLabel(tr("等离子穿孔高度:"), 65, 365);
-    distCKPercentEdit = addEdit(zero, 200, 360, 100);
-    addLabel(percent, 310, 365);
-    distCKEdit = addEdit(QString::number(0), 350, 360, 100);
-    addLabel(mm, 460, 365);
-    takeDistCKButton = addRowButton(name, 520, 350);
-
-    addLabel(tr("等离子切割高度:"), 65, 425);
-    distCutPercentEdit = addEdit(zero, 200, 420, 100);
-    addLabel(percent, 310, 425);
-    distCutEdit = addEdit(QString::number(0), 350, 420, 100);
-    addLabel(mm, 460, 425);
-    takeDistCutButton = addRowButton(name, 520, 410);
-
+    takeDistYHButton = heightRow(tr("等离子引弧高度:"), 65, 300, distYHEdit);
+    takeDistCKButton = percentRow(tr("等离子穿孔高度:"), 65, 360, distCKPercentEdit, distCKEdit);
+    takeDistCutButton = percentRow(tr("等离子切割高度:"), 65, 420, distCutPercentEdit, distCutEdit);
     addLine(485);
 
     addLabel(tr("调高方式:"), 112, 525);

@@ -17,30 +17,24 @@ class KTHCSaveTest : public QObject
     static const QByteArray kSaved;
     static constexpr const char *kFile = "ravok/.tovrelcnc/thcconfig.xml";
 
-    static void type(QLineEdit *edit, const QString &text)
-    {
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-
     static void fillPages(KTHC *thc)
     {
         KTHCConfig *p = thc->thc1Config;
-        type(p->distAllEdit, "80");
-        type(p->distDWEdit, "20");
-        type(p->distXHEdit, "10");
-        type(p->distYHEdit, "6");
-        type(p->distCKEdit, "4.5");
-        type(p->distCutEdit, "3");
-        type(p->hynEdit, "3");
-        type(p->hypEdit, "5");
+        ThcFixture::type(p->distAllEdit, "80");
+        ThcFixture::type(p->distDWEdit, "20");
+        ThcFixture::type(p->distXHEdit, "10");
+        ThcFixture::type(p->distYHEdit, "6");
+        ThcFixture::type(p->distCKEdit, "4.5");
+        ThcFixture::type(p->distCutEdit, "3");
+        ThcFixture::type(p->hynEdit, "3");
+        ThcFixture::type(p->hypEdit, "5");
         QTest::mouseClick(p->autoRadio, Qt::LeftButton);
         KTHCSpeedConfig *s = thc->speedConfig;
-        type(s->fastEdit, "3000");
-        type(s->slowEdit, "600");
-        type(s->jogEdit, "2000");
-        type(s->autEdit, "1000");
-        type(s->accEdit, "3");
+        ThcFixture::type(s->fastEdit, "3000");
+        ThcFixture::type(s->slowEdit, "600");
+        ThcFixture::type(s->jogEdit, "2000");
+        ThcFixture::type(s->autEdit, "1000");
+        ThcFixture::type(s->accEdit, "3");
     }
 
 private slots:
@@ -77,9 +71,9 @@ private slots:
         f.thc->showSpeed();
         f.window.show();
         KTHCSpeedConfig *s = f.thc->speedConfig;
-        type(s->fastEdit, "100");
-        type(s->accEdit, "0");
-        type(f.thc->thc1Config->distCKEdit, "4.5");
+        ThcFixture::type(s->fastEdit, "100");
+        ThcFixture::type(s->accEdit, "0");
+        ThcFixture::type(f.thc->thc1Config->distCKEdit, "4.5");
         QTest::mouseClick(s->okButton, Qt::LeftButton);
         QCOMPARE(s->accEdit->text(), QString("1"));
         QCOMPARE(s->fast, 100);
@@ -116,14 +110,14 @@ private slots:
     {
         ThcFixture f;
         f.thc->showTHC1();
-        type(f.thc->thc1Config->distAllEdit, "55");
-        type(f.thc->speedConfig->jogEdit, "1234");
+        ThcFixture::type(f.thc->thc1Config->distAllEdit, "55");
+        ThcFixture::type(f.thc->speedConfig->jogEdit, "1234");
         f.thc->showSpeed();
         QCOMPARE(f.thc->thc1Config->distAllEdit->text(), QString("80"));
         QCOMPARE(f.thc->speedConfig->jogEdit->text(), QString("2000"));
         QCOMPARE(f.thc->speedConfig->titleText, QString("割炬升降速度参数"));
         QVERIFY(f.thc->thc1Config->isHidden());
-        type(f.thc->thc2Config->distAllEdit, "77");
+        ThcFixture::type(f.thc->thc2Config->distAllEdit, "77");
         f.thc->showTHC2();
         QCOMPARE(f.thc->thc2Config->distAllEdit->text(), QString("77"));
         QCOMPARE(f.thc->thc2Config->titleText, QString("２＃ 割炬高度控制参数"));

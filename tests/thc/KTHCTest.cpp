@@ -441,12 +441,7 @@ private slots:
         KTHCConfig *page = f.thc->thc1Config;
         f.thc->showTHC1();
         f.window.show();
-        auto type = [](QLineEdit *edit, const QString &text) {
-            edit->selectAll();
-            QTest::keyClicks(edit, text);
-            if (text.isEmpty())
-                QTest::keyClick(edit, Qt::Key_Delete);
-        };
+        auto type = &ThcFixture::type;
         type(page->distAllEdit, "300");
         type(page->distDWEdit, "7");
         QCOMPARE(page->distDWPercentEdit->text(), QString("2.333"));

@@ -4,6 +4,9 @@
 #include "status/KZUFrame.h"
 #include "thc/KTHCFrame.h"
 
+#include <QLineEdit>
+#include <QTest>
+
 const QByteArray ThcFixture::kConfig = "<?xml version='1.0'?><!DOCTYPE RAVOK>\n"
                                        "<THCConfig>\n"
                                        "    <THC1 HYN=\"3\" HYP=\"5\" distAll=\"80\" distCK=\"3\" distCut=\"2\" "
@@ -31,4 +34,10 @@ ThcFixture::~ThcFixture()
 void ThcFixture::setZ1(int hundredths)
 {
     thc->thcFrame->zuFrame->zu->setZ1(hundredths);
+}
+
+void ThcFixture::type(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
 }

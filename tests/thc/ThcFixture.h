@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+class QLineEdit;
+
 #include <memory>
 
 // A fresh working folder, a main-window stand-in and a KTHC on a recording
@@ -20,6 +22,9 @@ public:
     // thcConfig: the bytes of ravok/.tovrelcnc/thcconfig.xml, none when null.
     explicit ThcFixture(const QByteArray &thcConfig = kConfig);
     ~ThcFixture();
+
+    // Replaces an edit's text by typing.
+    static void type(QLineEdit *edit, const QString &text);
 
     // The height display's Z1, in 0.01 mm.
     void setZ1(int hundredths);
