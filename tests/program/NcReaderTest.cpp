@@ -286,6 +286,37 @@ private slots:
         QCOMPARE(int(libSegments[29999].type), 99);
     }
 
+    // Programs made of the characters the readers act on, in every reader and
+    // both option sets: nothing outside the table, no flag byte touched.
+    void randomProgramsStayInTheTable()
+    {
+        const QByteArray alphabet("0123456789+-. GgXYIJMNn()\n\r\xff");
+        quint32 seed = 7;
+        auto random = [&seed] {
+            seed = seed * 1664525u + 1013904223u;
+            return seed >> 8;
+        };
+        for (int program = 0; program < 40; ++program) {
+            QByteArray bytes;
+            const int size = 1000 + int(random() % 200000);
+            for (int k = 0; k < size; ++k)
+                bytes += alphabet.at(int(random() % quint32(alphabet.size())));
+            for (const bool library : {false, true}) {
+                for (const NcReader::Format format : {NcReader::Essi, NcReader::IntegerGCode, NcReader::DecimalGCode}) {
+                    SegmentTable::prefill(libSegments);
+                    libSegments[0].flags[2] = 9;
+                    libSegments[29999].flags[1] = 8;
+                    NcReader reader(bytes, libSegments, library ? libraryOptions(false) : NcReader::Options());
+                    reader.detect();
+                    reader.read(format);
+                    QVERIFY(reader.lastIndex() >= -1);
+                    QCOMPARE(int(libSegments[0].flags[2]), 9);
+                    QCOMPARE(int(libSegments[29999].flags[1]), 8);
+                }
+            }
+        }
+    }
+
     void flagsAreNeverWritten()
     {
         SegmentTable::prefill(libSegments);
