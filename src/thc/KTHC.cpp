@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <cstdlib>
@@ -608,31 +607,28 @@ void KTHC::U1Changed(uint u)
         return;
     const double v = u;
     if (v < stdVolt - 10 * thc1Config->HYN) {
-        if (avcUp) {
-        } else if (avcDown) {
-            avcDown = false;
-            avcStopping = true;
-            writeSG->writeSGStep1Stop();
-        } else if (!avcStopping) {
-            avcUp = true;
-            avcDown = false;
-            writeSGStep1Up(speedConfig->aut);
-        }
+        steer(avcUp, avcDown, &KTHC::writeSGStep1Up);
     } else if (v > stdVolt + 10 * thc1Config->HYP) {
-        if (avcDown) {
-        } else if (avcUp) {
-            avcUp = false;
-            avcStopping = true;
-            writeSG->writeSGStep1Stop();
-        } else if (!avcStopping) {
-            avcDown = true;
-            avcUp = false;
-            writeSGStep1Down(speedConfig->aut);
-        }
+        steer(avcDown, avcUp, &KTHC::writeSGStep1Down);
     } else if (avcUp || avcDown) {
         avcUp = avcDown = false;
         avcStopping = true;
         writeSG->writeSGStep1Stop();
+    }
+}
+
+void KTHC::steer(bool &toward, bool &away, void (KTHC::*step)(int))
+{
+    if (toward)
+        return;
+    if (away) {
+        // A step the wrong way is stopped first; the new one starts after its stop report.
+        away = false;
+        avcStopping = true;
+        writeSG->writeSGStep1Stop();
+    } else if (!avcStopping) {
+        toward = true;
+        (this->*step)(speedConfig->aut);
     }
 }
 

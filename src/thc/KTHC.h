@@ -162,6 +162,8 @@ private:
     // A toggle button's running and idle states: caption, status line and the slot it calls.
     void toggleRunning(KButton *button, const QString &status, Slot stop);
     void toggleIdle(KButton *button, const QString &caption, Slot start);
+    // One reading outside the voltage band: step toward it, unless a step runs already.
+    void steer(bool &toward, bool &away, void (KTHC::*step)(int));
     static void enable(std::initializer_list<QWidget *> widgets, bool on);
     // Whether an activity of the page runs that keeps goTopButton disabled.
     bool pageBusy() const;
