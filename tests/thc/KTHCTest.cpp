@@ -334,6 +334,32 @@ private slots:
         QVERIFY(!page->goTopButton->isEnabled());
     }
 
+    void stoppedActivitiesStayStopped()
+    {
+        ThcFixture f;
+        KTHCConfig *page = f.thc->thc1Config;
+        // A measurement stopped between the plate contact and its stop report does not lift.
+        f.thc->startDistAll();
+        QTest::ignoreMessage(QtDebugMsg, "under touched");
+        f.thc->underTouch();
+        QTest::mouseClick(page->measureButton, Qt::LeftButton);
+        f.clearLog();
+        f.thc->stepStopped();
+        QVERIFY(f.log().isEmpty());
+
+        // A positioning test stopped during its fast approach does not descend afterwards.
+        f.setZ1(2500);
+        QTest::mouseClick(page->testDWButton, Qt::LeftButton);
+        QTest::mouseClick(page->testDWButton, Qt::LeftButton);
+        f.clearLog();
+        f.thc->moveStopped();
+        QVERIFY(f.log().isEmpty());
+        f.setZ1(1000);
+        f.thc->startDW();
+        f.thc->moveStopped();
+        QCOMPARE(f.log(), QStringList{"writeSGStep1Down(600)"});
+    }
+
     void goingToTheTop()
     {
         ThcFixture f;
