@@ -19,6 +19,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 namespace {
 
@@ -60,48 +61,28 @@ void fillTables()
         fillTable(t);
 }
 
-// How each view is made ready, fitted and drawn again.
+// How each view is fitted and drawn again; the pierce-part view fits the
+// rows it is given.
 template <typename View>
-struct Views {
-    static std::unique_ptr<View> make() { return std::make_unique<View>(); }
-    static void fit(View &v)
-    {
+void fitView(View &v)
+{
+    if constexpr (std::is_same_v<View, KCKSimu>) {
+        v.drawCK(0, kSegmentRows, 1, 1);
+    } else {
         v.resetView();
         v.draw();
     }
-    static void again(View &v) { v.draw(); }
-};
-
-template <>
-struct Views<KPreviewSimu> {
-    static std::unique_ptr<KPreviewSimu> make()
-    {
-        auto v = std::make_unique<KPreviewSimu>();
-        v->previewEnabled = true;
-        return v;
-    }
-    static void fit(KPreviewSimu &v)
-    {
-        v.resetView();
-        v.draw();
-    }
-    static void again(KPreviewSimu &v) { v.draw(); }
-};
-
-template <>
-struct Views<KCKSimu> {
-    static std::unique_ptr<KCKSimu> make() { return std::make_unique<KCKSimu>(); }
-    static void fit(KCKSimu &v) { v.drawCK(0, kSegmentRows, 1, 1); }
-    static void again(KCKSimu &v) { v.draw(); }
-};
+}
 
 template <typename View>
 std::unique_ptr<View> ready(const QSize &size)
 {
     fillTables();
-    auto view = Views<View>::make();
+    auto view = std::make_unique<View>();
+    if constexpr (std::is_same_v<View, KPreviewSimu>)
+        view->previewEnabled = true;
     view->resize(size);
-    Views<View>::fit(*view);
+    fitView(*view);
     return view;
 }
 
@@ -122,7 +103,7 @@ void fitDraw(benchmark::State &state, QSize size)
 {
     auto view = ready<View>(size);
     for (auto _ : state)
-        Views<View>::fit(*view);
+        fitView(*view);
 }
 
 template <typename View>
@@ -130,7 +111,7 @@ void laterDraw(benchmark::State &state, QSize size)
 {
     auto view = ready<View>(size);
     for (auto _ : state)
-        Views<View>::again(*view);
+        view->draw();
 }
 
 template <typename View>

@@ -1,6 +1,7 @@
 #include "program/KCKSimu.h"
 
 #include "program/SegmentTable.h"
+#include "program/ViewPaint.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -13,13 +14,7 @@ KCKSimu::KCKSimu(QWidget *parent)
     : QWidget(parent)
     , v(178.0, 160.0)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(240, 230, 140));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    QFont f = font();
-    f.setPointSize(9);
-    setFont(f);
+    ViewPaint::dress(this, QColor(240, 230, 140), 9);
     auto *label = new QLabel(QStringLiteral("当前穿孔部件 No."), this);
     label->move(15, 10);
     label->adjustSize();

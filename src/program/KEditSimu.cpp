@@ -1,7 +1,6 @@
 #include "program/KEditSimu.h"
 
 #include "program/Parser.h"
-#include "program/ViewPaint.h"
 
 #include <QPainter>
 
@@ -60,13 +59,7 @@ void KEditSimu::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     beginPaint(painter);
-    painter.setPen(pathPen(QColor(160, 160, 164)));
-    painter.drawPath(rapidPath);
-    painter.setPen(pathPen(QColor(0, 0, 255)));
-    painter.drawPath(cutPath);
-    painter.setPen(pathPen(QColor(255, 0, 0)));
-    painter.drawPath(selectionPath);
-    painter.setPen(pathPen(QColor(128, 128, 128)));
-    ViewPaint::dimensions(painter, PathWalk::bounds(cutPath, rapidPath), v.partWidth, v.partHeight);
+    paintDrawing(painter, {{&rapidPath, kRapid}, {&cutPath, kCut}, {&selectionPath, kMarked}},
+                 PathWalk::bounds(cutPath, rapidPath));
     endPaint(painter);
 }

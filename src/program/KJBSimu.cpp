@@ -1,6 +1,7 @@
 #include "program/KJBSimu.h"
 
 #include "program/SegmentTable.h"
+#include "program/ViewPaint.h"
 
 #include <QPainter>
 
@@ -8,13 +9,7 @@ KJBSimu::KJBSimu(QWidget *parent)
     : QWidget(parent)
     , v(178.0, 160.0)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(240, 230, 140));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    QFont f = font();
-    f.setPointSize(9);
-    setFont(f);
+    ViewPaint::dress(this, QColor(240, 230, 140), 9);
     resetView();
 }
 

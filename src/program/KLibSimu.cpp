@@ -177,7 +177,7 @@ void KLibSimu::cancelJB()
 void KLibSimu::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(pathPen(QColor(128, 128, 128)));
+    painter.setPen(pathPen(kDimensions));
     ViewPaint::axisSign(painter, 520);
     painter.save();
     beginPaint(painter);
@@ -186,14 +186,7 @@ void KLibSimu::paintEvent(QPaintEvent *)
         painter.drawPath(platePath);
     else
         painter.drawRect(plateRect.normalized());
-    painter.setPen(pathPen(QColor(160, 160, 164)));
-    painter.drawPath(rapidPath);
-    painter.setPen(pathPen(QColor(0, 0, 255)));
-    painter.drawPath(cutPath);
-    painter.setPen(pathPen(QColor(255, 0, 0)));
-    painter.drawPath(patternPath);
-    painter.setPen(pathPen(QColor(128, 128, 128)));
-    ViewPaint::dimensions(painter, partRect, v.partWidth, v.partHeight);
+    paintDrawing(painter, {{&rapidPath, kRapid}, {&cutPath, kCut}, {&patternPath, kMarked}}, partRect);
     endPaint(painter);
     painter.restore();
 }

@@ -1,6 +1,7 @@
 #include "program/KPathView.h"
 
 #include "program/Parser.h"
+#include "program/ViewPaint.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,14 +12,7 @@ KPathView::KPathView(QWidget *parent, Qt::WindowFlags flags, double viewWidth, d
     , parser(nullptr)
     , v(viewWidth, viewHeight)
 {
-    QPalette pal(QColor(250, 250, 200));
-    pal.setColor(QPalette::Window, QColor(250, 250, 200));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    QFont f = font();
-    f.setPointSize(10);
-    f.setWeight(50);
-    setFont(f);
+    ViewPaint::dress(this, QColor(250, 250, 200), 10, 50);
 }
 
 KPathView::~KPathView()
@@ -138,7 +132,7 @@ void KPathView::mouseReleaseEvent(QMouseEvent *event)
 void KPathView::beginPaint(QPainter &painter)
 {
     if (zoomRectMode) {
-        painter.setPen(pathPen(QColor(255, 0, 0)));
+        painter.setPen(pathPen(kMarked));
         painter.drawRect(QRect(QPoint(pressX, pressY), QPoint(dragX - 1, dragY - 1)));
         painter.save();
         paintSaved_ = true;
@@ -161,6 +155,23 @@ void KPathView::endPaint(QPainter &painter)
     if (paintSaved_)
         painter.restore();
     paintSaved_ = false;
+}
+
+const QColor KPathView::kRapid(160, 160, 164);
+const QColor KPathView::kCut(0, 0, 255);
+const QColor KPathView::kMarked(255, 0, 0);
+const QColor KPathView::kDimensions(128, 128, 128);
+
+void KPathView::paintDrawing(QPainter &painter, std::initializer_list<Layer> layers, const QRectF &r)
+{
+    for (const Layer &layer : layers) {
+        if (!layer.path)
+            continue;
+        painter.setPen(pathPen(layer.colour));
+        painter.drawPath(*layer.path);
+    }
+    painter.setPen(pathPen(kDimensions));
+    ViewPaint::dimensions(painter, r, v.partWidth, v.partHeight);
 }
 
 QPen KPathView::pathPen(const QColor &colour)

@@ -3,8 +3,11 @@
 
 #include "program/ViewFit.h"
 
+#include <QPainterPath>
 #include <QPen>
 #include <QWidget>
+
+#include <initializer_list>
 
 class Parser;
 class QPainter;
@@ -59,6 +62,15 @@ protected:
     void endPaint(QPainter &painter);
 
     static QPen pathPen(const QColor &colour);
+
+    struct Layer {
+        const QPainterPath *path;
+        QColor colour;
+    };
+    // The drawing's paths, each with its pen, then the size lines of r.
+    void paintDrawing(QPainter &painter, std::initializer_list<Layer> layers, const QRectF &r);
+
+    static const QColor kRapid, kCut, kMarked, kDimensions;
 
     ViewFit v;
     double walkX = 0.0, walkY = 0.0;

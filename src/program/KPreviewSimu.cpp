@@ -1,7 +1,6 @@
 #include "program/KPreviewSimu.h"
 
 #include "program/Parser.h"
-#include "program/ViewPaint.h"
 
 #include <QPainter>
 
@@ -48,17 +47,9 @@ void KPreviewSimu::paintEvent(QPaintEvent *)
         return;
     }
     beginPaint(painter);
-    painter.setPen(pathPen(QColor(160, 160, 164)));
-    painter.drawPath(rapidPath);
-    painter.setPen(pathPen(QColor(0, 0, 255)));
-    painter.drawPath(cutPath);
-    if (showCompensated) {
-        painter.setPen(pathPen(QColor(160, 160, 164)));
-        painter.drawPath(compRapidPath);
-        painter.setPen(pathPen(QColor(255, 0, 0)));
-        painter.drawPath(compCutPath);
-    }
-    painter.setPen(pathPen(QColor(128, 128, 128)));
-    ViewPaint::dimensions(painter, PathWalk::bounds(cutPath, rapidPath), v.partWidth, v.partHeight);
+    const QPainterPath *compRapid = showCompensated ? &compRapidPath : nullptr;
+    const QPainterPath *compCut = showCompensated ? &compCutPath : nullptr;
+    paintDrawing(painter, {{&rapidPath, kRapid}, {&cutPath, kCut}, {compRapid, kRapid}, {compCut, kMarked}},
+                 PathWalk::bounds(cutPath, rapidPath));
     endPaint(painter);
 }

@@ -53,10 +53,7 @@ KSimu::KSimu(QWidget *parent)
     , shiftY(0)
     , v(572.0, 640.0)
 {
-    QFont f = font();
-    f.setPointSize(10);
-    f.setWeight(50);
-    setFont(f);
+    ViewPaint::dress(this, QColor(), 10, 50);
     sheetX = sheetY = 0.0;
     sheetMode = 0;
     resetView();

@@ -1,8 +1,23 @@
 #include "program/ViewPaint.h"
 
-#include <QLineF>
 #include <QPainter>
 #include <QString>
+#include <QWidget>
+
+void ViewPaint::dress(QWidget *view, const QColor &background, int pointSize, int weight)
+{
+    if (background.isValid()) {
+        QPalette pal = view->palette();
+        pal.setColor(QPalette::Window, background);
+        view->setPalette(pal);
+        view->setAutoFillBackground(true);
+    }
+    QFont f = view->font();
+    f.setPointSize(pointSize);
+    if (weight != -1)
+        f.setWeight(weight);
+    view->setFont(f);
+}
 
 void ViewPaint::axisSign(QPainter &painter, int bottom)
 {
