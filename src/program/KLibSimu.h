@@ -22,7 +22,7 @@ public:
     bool morePlate;           // multi-point plate instead of the standard one
     KDialogStd *plateDialog;  // child of the view
 
-    void resetView();
+    void resetView() override;
 
     // The drawing's extent along program Y and X in mm (origin and rapids included).
     double getPartWidth() const { return 0.265 * partWidth(); }

@@ -26,7 +26,7 @@ public:
     Parser *parser; // the page's parser; deleted with the view
 
     // Zoom and pan back to their start; the next draw() fits anew.
-    void resetView();
+    virtual void resetView();
 
     double getScale() const { return v.scale; }
     QPointF getViewCentre() const { return QPointF(v.viewCentreX, v.viewCentreY); }

@@ -157,6 +157,11 @@ private slots:
         view.draw();
         view.showSheet();
         const QRect square = extent(shot(&view), kBlack);
+        view.fit(); // the sheet view fits the sheet
+        QCOMPARE(view.getScale(), view.getSheetScale());
+        view.showPart();
+        QCOMPARE(view.getScale(), view.getPartScale());
+        view.showSheet();
         view.setAngel(30);
         const QRect turned = extent(shot(&view), kBlack);
         QVERIFY(turned != square);

@@ -141,6 +141,26 @@ private slots:
         QCOMPARE(count(shot(&view), kRed), 0);
     }
 
+    void sizeLinesBesideTheDrawing()
+    {
+        // The line painted from (250, 390) up to (250, 50): the vertical size
+        // line 40 pixels left of it with ticks toward it, the horizontal one
+        // 40 pixels below.
+        fill(editSegments, {rec(1, 10000, 0)});
+        KEditSimu view;
+        view.resize(500, 440);
+        view.draw();
+        const QImage image = shot(&view);
+        const QColor grey(128, 128, 128);
+        for (const QPoint p : {QPoint(210, 50), QPoint(210, 220), QPoint(210, 390), QPoint(214, 50), QPoint(214, 390),
+                               QPoint(250, 430), QPoint(250, 426)})
+            QCOMPARE(QColor(image.pixel(p)), grey);
+        QVERIFY(QColor(image.pixel(209, 220)) != grey);
+        // Zooming moves the lines with the drawing.
+        view.zoomOut();
+        QVERIFY(QColor(shot(&view).pixel(210, 50)) != grey);
+    }
+
     void skippedRecordsNeitherDrawNorMove()
     {
         fill(editSegments, {rec(1, 4000, 0)});
