@@ -119,8 +119,59 @@ void BM_ParsePreviewInteger(benchmark::State &state)
     }
 }
 
+// Kerf-compensated programs (kerf 2 mm): many small closed contours, and
+// many hairpins that each gain a corner record.
+QByteArray contoursProgram()
+{
+    QByteArray out;
+    for (int k = 0; k < 2307; ++k) {
+        out += "G00 X2500 Y0\nG41\nG01 X0 Y500\nG01 X1000 Y0\nG01 X0 Y-1000\nG01 X-1000 Y0\nG01 X0 Y1000\nG40\n";
+        out += "G00 X2500 Y0\nG41\nG01 X0 Y500\nG02 X0 Y0 I0 J-500\nG40\n";
+    }
+    return out;
+}
+
+QByteArray cornersProgram()
+{
+    QByteArray out;
+    for (int k = 0; k < 4999; ++k)
+        out += "G00 X2000 Y0\nG42\nG01 X1000 Y0\nG01 X-1000 Y100\nG40\n";
+    return out;
+}
+
+void parseMainKerf(benchmark::State &state, const char *file, QByteArray (*make)(), int lines)
+{
+    workspace();
+    const QString name = QString::fromLatin1(file);
+    QFile f(name);
+    const QByteArray bytes = make();
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        std::abort();
+    f.close();
+    Parser parser;
+    parser.setParameter(0, 2, 0, 10);
+    for (auto _ : state) {
+        if (parser.parseMain(name) != 1 || parser.getMaxN() != lines)
+            state.SkipWithError("parse failed");
+    }
+}
+
+void BM_ParseMainKerfContours(benchmark::State &state)
+{
+    // 2,307 squares of 7 lines and 2,307 circles of 4 lines.
+    parseMainKerf(state, "contours.nc", contoursProgram, 2307 * 11);
+}
+
+void BM_ParseMainKerfCorners(benchmark::State &state)
+{
+    // Each hairpin: rapid, link, line, corner record, line, link.
+    parseMainKerf(state, "corners.nc", cornersProgram, 4999 * 6);
+}
+
 } // namespace
 
+BENCHMARK(BM_ParseMainKerfContours)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ParseMainKerfCorners)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ParseMainInteger)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ParseMainDecimal)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ParsePreviewInteger)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);

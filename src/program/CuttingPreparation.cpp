@@ -12,14 +12,39 @@ void CuttingPreparation::prepare(SegmentRecord *table, const Settings &settings,
         kerf.kerfCompensate(table, settings.kerfWidth, settings.tolerance);
         SegmentPasses::dropEmptyMoves(table);
     }
-    SegmentPasses::dropTypes(table, {SegType::KerfOff, SegType::KerfLeft, SegType::KerfRight});
+    SegmentTable::compact(table, SegmentTable::length(table), [](const SegmentRecord &r) {
+        return r.type != SegType::KerfOff && r.type != SegType::KerfLeft && r.type != SegType::KerfRight;
+    });
     SegmentPasses::mirrorTurn(table, settings.mirrorMode, false);
-    SegmentPasses::dropTypes(table, {SegType::MirrorEnd, SegType::Turn180Mirror, SegType::Turn180, SegType::Mirror,
-                                     SegType::TurnMinus90Mirror, SegType::Turn90, SegType::Turn90Mirror,
-                                     SegType::TurnMinus90, SegType::PatternStart, SegType::PatternEnd, 92, 91,
-                                     SegType::MCode + 2, 21});
-    SegmentPasses::turnAll(table, settings.plateCos, settings.plateSin, settings.scaleDivisor, false);
+    SegmentTable::compact(table, SegmentTable::length(table),
+                          [](const SegmentRecord &r) { return !isControlCode(r.type); });
+    // A plate angle of 0 over a divisor of 1 leaves every record as it is.
+    if (settings.plateCos != 1.0 || settings.plateSin != 0.0 || settings.scaleDivisor != 1.0)
+        SegmentPasses::turnAll(table, settings.plateCos, settings.plateSin, settings.scaleDivisor, false);
     placeMarkingOffsets(table, settings.pfMoveX, settings.pfMoveY);
+}
+
+bool CuttingPreparation::isControlCode(qint32 type)
+{
+    switch (type) {
+    case SegType::MirrorEnd:
+    case SegType::Turn180Mirror:
+    case SegType::Turn180:
+    case SegType::Mirror:
+    case SegType::TurnMinus90Mirror:
+    case SegType::Turn90:
+    case SegType::Turn90Mirror:
+    case SegType::TurnMinus90:
+    case SegType::PatternStart:
+    case SegType::PatternEnd:
+    case 92:
+    case 91:
+    case SegType::MCode + 2:
+    case 21:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CuttingPreparation::placeMarkingOffsets(SegmentRecord *table, qint32 x, qint32 y)

@@ -26,6 +26,10 @@ public:
     // compensation state.
     static void prepare(SegmentRecord *table, const Settings &settings, KerfCompensation &kerf);
 
+    // Records that only steer the preparation or the library: the mirror and
+    // turn switches, the pattern markers, 21, 91, 92 and M02.
+    static bool isControlCode(qint32 type);
+
     // Marking-tool offset records get their move: out by (x, y), back by
     // minus it. Neither turned nor divided.
     static void placeMarkingOffsets(SegmentRecord *table, qint32 x, qint32 y);

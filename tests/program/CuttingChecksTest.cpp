@@ -83,37 +83,38 @@ private slots:
         QTest::newRow("quarter turn switch") << QByteArray("26\n7\n+10+5\n8\n") << QStringList()
                                              << QStringList{"result=1 maxN=1"} << QStringList{"G01 X-49 Y100"};
         QTest::newRow("drops") << QByteArray("G00 X0 Y0\nG01 X0 Y0\nG02 X0 Y0 I19 J0\nG02 X0 Y0 I20 J0\n")
-                               << QStringList() << QStringList{"result=1 maxN=1"}
-                               << QStringList{"G02 X 0 Y 0 I20 J 0"};
-        QTest::newRow("marking offsets")
-            << QByteArray("M58\nG41\nG01 X100 Y0\nG40\nM55\n")
-            << QStringList{"--param", "0", "0", "1", "10", "--pf", "5", "3", "--dump"}
-            << QStringList{"result=1 maxN=3", "0 158 500 300 0 0", "1 1 -100 0 0 0", "2 155 -500 -300 0 0"}
-            << QStringList{"M58", "G01 X-100 Y 0", "M55"};
+                               << QStringList() << QStringList{"result=1 maxN=1"} << QStringList{"G02 X 0 Y 0 I20 J 0"};
+        QTest::newRow("marking offsets") << QByteArray("M58\nG41\nG01 X100 Y0\nG40\nM55\n")
+                                         << QStringList{"--param", "0", "0", "1", "10", "--pf", "5", "3", "--dump"}
+                                         << QStringList{"result=1 maxN=3", "0 158 500 300 0 0", "1 1 -100 0 0 0",
+                                                        "2 155 -500 -300 0 0"}
+                                         << QStringList{"M58", "G01 X-100 Y 0", "M55"};
         QTest::newRow("kind A left") << QByteArray(kSquare) << kerf2 << QStringList{"result=1 maxN=8"}
-                                     << QStringList{"G00 X1000 Y1000", "G01 X-100 Y1100", "G01 X2200 Y 0",
-                                                    "G01 X 0 Y-2200",  "G01 X-2200 Y 0",  "G01 X 0 Y2200",
+                                     << QStringList{"G00 X1000 Y1000", "G01 X-100 Y1100",  "G01 X2200 Y 0",
+                                                    "G01 X 0 Y-2200",  "G01 X-2200 Y 0",   "G01 X 0 Y2200",
                                                     "G00 X100 Y-100",  "G00 X-1000 Y-2000"};
         QTest::newRow("kind A right") << QByteArray(kSquare).replace("G41", "G42") << kerf2
                                       << QStringList{"result=1 maxN=8"}
-                                      << QStringList{"G00 X1000 Y1000", "G01 X100 Y900",  "G01 X1800 Y 0",
-                                                     "G01 X 0 Y-1800",  "G01 X-1800 Y 0", "G01 X 0 Y1800",
+                                      << QStringList{"G00 X1000 Y1000", "G01 X100 Y900",    "G01 X1800 Y 0",
+                                                     "G01 X 0 Y-1800",  "G01 X-1800 Y 0",   "G01 X 0 Y1800",
                                                      "G00 X-100 Y100",  "G00 X-1000 Y-2000"};
         QTest::newRow("stadium") << QByteArray("G00 X1000 Y1000\nG42\nG01 X0 Y500\nG01 X2000 Y0\nG03 X0 Y1000 I0 J500\n"
                                                "G01 X-2000 Y0\nG03 X0 Y-1000 I0 J-500\nG40\nG00 X-1000 Y-1500\n")
                                  << kerf2 << QStringList{"result=1 maxN=8"}
-                                 << QStringList{"G00 X1000 Y1000",         "G01 X 0 Y400",   "G01 X2000 Y 0",
-                                                "G03 X 0 Y1200 I 0 J600",  "G01 X-2000 Y 0",
-                                                "G03 X 0 Y-1200 I 0 J-600", "G00 X 0 Y100",   "G00 X-1000 Y-1500"};
+                                 << QStringList{"G00 X1000 Y1000", "G01 X 0 Y400",
+                                                "G01 X2000 Y 0",   "G03 X 0 Y1200 I 0 J600",
+                                                "G01 X-2000 Y 0",  "G03 X 0 Y-1200 I 0 J-600",
+                                                "G00 X 0 Y100",    "G00 X-1000 Y-1500"};
         QTest::newRow("corner in the walk")
-            << QByteArray(kHairpin) + "G00 X0 Y-1100\n" << kerf2 << QStringList{"result=1 maxN=7"}
+            << QByteArray(kHairpin) + "G00 X0 Y-1100\n"
+            << kerf2 << QStringList{"result=1 maxN=7"}
             << QStringList{"G00 X1000 Y1000", "G00 X 0 Y-100", "G01 X1000 Y 0", "G01 X 9 Y199",
                            "G01 X-1000 Y100", "G00 X-9 Y-99",  "G00 X 0 Y-1100"};
         QTest::newRow("corner at the closing joint")
             << QByteArray("G00 X1000 Y1000\nG42\nG01 X0 Y500\nG01 X2000 Y0\nG01 X0 Y200\nG01 X-2000 Y-200\nG40\n"
                           "G00 X-1000 Y-1500\n")
             << kerf2 << QStringList{"result=1 maxN=8"}
-            << QStringList{"G00 X1000 Y1000", "G01 X 0 Y400",  "G01 X2100 Y 0", "G01 X 0 Y410",
+            << QStringList{"G00 X1000 Y1000",  "G01 X 0 Y400",  "G01 X2100 Y 0", "G01 X 0 Y410",
                            "G01 X-2109 Y-210", "G01 X 9 Y-199", "G00 X 0 Y100",  "G00 X-1000 Y-1500"};
         QTest::newRow("kerf of 0.58 mm") << QByteArray("G41\nG01 X1000 Y0\nG40\n")
                                          << QStringList{"--param", "0", "0.58", "0", "10"}
@@ -138,11 +139,11 @@ private slots:
     void fullTableKeepsItsLastRow()
     {
         TempWorkDir w(false);
-        QVERIFY(w.writeFile("full.nc", "G41\nG01 X1000 Y0\nG01 X0 Y1000\nG40\n" + repeat("G00 X5 Y0\n", 29995)
-                                           + "G00 X7 Y0\n"));
+        QVERIFY(w.writeFile("full.nc",
+                            "G41\nG01 X1000 Y0\nG01 X0 Y1000\nG40\n" + repeat("G00 X5 Y0\n", 29995) + "G00 X7 Y0\n"));
         QVERIFY(probe({"main", "full.nc", "--param", "0", "2", "0", "10"}, "result=1 maxN=30000\n"));
         const QByteArray want = lines({"G00 X 0 Y100", "G01 X900 Y 0", "G01 X 0 Y900", "G00 X100 Y 0"})
-                              + repeat("G00 X 5 Y 0\n", 29995) + "G00 X 7 Y 0\n";
+                                + repeat("G00 X 5 Y 0\n", 29995) + "G00 X 7 Y 0\n";
         QCOMPARE(tnc(w), want);
     }
 
@@ -165,12 +166,11 @@ private slots:
     {
         QTest::addColumn<int>("rapids");
         QTest::addColumn<QStringList>("head");
-        QTest::newRow("end in row 29998") << 29993
-                                          << QStringList{"G00 X1000 Y1000", "G00 X 0 Y-100", "G01 X1000 Y 0",
-                                                         "G01 X 9 Y199",    "G01 X-1000 Y100", "G00 X-9 Y-99"};
-        QTest::newRow("end in row 29999") << 29994
-                                          << QStringList{"G00 X1000 Y1000", "G00 X 0 Y-100", "G01 X3004 Y 0",
-                                                         "G01 X-2995 Y299", "G00 X-9 Y-99"};
+        QTest::newRow("end in row 29998") << 29993 << QStringList{"G00 X1000 Y1000", "G00 X 0 Y-100",   "G01 X1000 Y 0",
+                                                                  "G01 X 9 Y199",    "G01 X-1000 Y100", "G00 X-9 Y-99"};
+        QTest::newRow("end in row 29999")
+            << 29994
+            << QStringList{"G00 X1000 Y1000", "G00 X 0 Y-100", "G01 X3004 Y 0", "G01 X-2995 Y299", "G00 X-9 Y-99"};
     }
 
     void lastFreeRow()

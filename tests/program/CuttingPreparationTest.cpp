@@ -104,8 +104,8 @@ private slots:
 
         const Rec line{L, 100, 50};
         for (qint32 sw = 71; sw <= 78; ++sw) {
-            static const Rec turned[] = {{L, 100, 50}, {L, 100, -49}, {L, -100, -49}, {L, -100, 50},
-                                         {L, -50, -99}, {L, -49, 100}, {L, 49, 100}, {L, 50, -99}};
+            static const Rec turned[] = {{L, 100, 50},  {L, 100, -49}, {L, -100, -49}, {L, -100, 50},
+                                         {L, -50, -99}, {L, -49, 100}, {L, 49, 100},   {L, 50, -99}};
             QTest::newRow(qPrintable(QString("switch %1").arg(sw)))
                 << std::vector<Rec>{{G, 100, 50}, {sw}, line} << 'N' << 0.0 << 0.0
                 << std::vector<Rec>{{G, 100, 50}, turned[sw - 71]};
@@ -116,35 +116,36 @@ private slots:
         QTest::newRow("mode 2") << std::vector<Rec>{line} << '2' << 0.0 << 0.0 << std::vector<Rec>{{L, 100, -49}};
         QTest::newRow("mode 3") << std::vector<Rec>{line} << '3' << 0.0 << 0.0 << std::vector<Rec>{{L, -100, -49}};
         // The configured mode holds only up to the first switch.
-        QTest::newRow("mode ended by 71") << std::vector<Rec>{line, {71}, line} << '1' << 0.0 << 0.0
-                                          << std::vector<Rec>{{L, -100, 50}, line};
+        QTest::newRow("mode ended by 71")
+            << std::vector<Rec>{line, {71}, line} << '1' << 0.0 << 0.0 << std::vector<Rec>{{L, -100, 50}, line};
         // The marking-tool offset move after a type-5 mark is neither turned
         // nor mirrored; a rapid in row 0 is.
-        QTest::newRow("rapid after 5") << std::vector<Rec>{{G, 100, 50}, {5}, {G, 100, 50}, {L, 100, 50}} << '3'
-                                       << 0.0 << 90.0
-                                       << std::vector<Rec>{{G, 48, -100}, {5}, {G, 100, 50}, {L, 48, -100}};
-        QTest::newRow("plate angle") << std::vector<Rec>{{G, 1000, 0}, {SegType::ArcCCW, 0, 0, 0, 1000}} << 'N'
-                                     << 0.0 << 30.0
-                                     << std::vector<Rec>{{G, 866, 499}, {SegType::ArcCCW, 0, 0, -499, 866}};
+        QTest::newRow("rapid after 5") << std::vector<Rec>{{G, 100, 50}, {5}, {G, 100, 50}, {L, 100, 50}} << '3' << 0.0
+                                       << 90.0 << std::vector<Rec>{{G, 48, -100}, {5}, {G, 100, 50}, {L, 48, -100}};
+        QTest::newRow("plate angle") << std::vector<Rec>{{G, 1000, 0}, {SegType::ArcCCW, 0, 0, 0, 1000}} << 'N' << 0.0
+                                     << 30.0 << std::vector<Rec>{{G, 866, 499}, {SegType::ArcCCW, 0, 0, -499, 866}};
         // Marking offsets are placed after the turns, so no turn reaches them.
         QTest::newRow("marking offsets") << std::vector<Rec>{{158, 1, 2, 3, 4}, line, {155}} << '3' << 0.0 << 45.0
                                          << std::vector<Rec>{{158, 99, 0, 3, 4}, {L, -36, -105}, {155, -99, 0}};
-        QTest::newRow("control codes") << std::vector<Rec>{{21}, {91}, {92}, {97}, {90}, line, {98}, {102}, {100},
-                                                           {103}, {5}, {40}, {41}, {42}}
-                                       << 'N' << 0.0 << 0.0
-                                       << std::vector<Rec>{{90}, line, {100}, {103}, {5}};
-        QTest::newRow("empty moves") << std::vector<Rec>{{G, 0, 0}, {L, 0, 0, 5, 5}, {SegType::ArcCW, 0, 0, 19, 0},
-                                                         {SegType::ArcCCW, 30, 40, 12, 15}, {SegType::ArcCCW, 30, 40, 12, 16},
+        QTest::newRow("control codes") << std::vector<Rec>{{21},  {91},  {92},  {97}, {90}, line, {98},
+                                                           {102}, {100}, {103}, {5},  {40}, {41}, {42}}
+                                       << 'N' << 0.0 << 0.0 << std::vector<Rec>{{90}, line, {100}, {103}, {5}};
+        QTest::newRow("empty moves") << std::vector<Rec>{{G, 0, 0},
+                                                         {L, 0, 0, 5, 5},
+                                                         {SegType::ArcCW, 0, 0, 19, 0},
+                                                         {SegType::ArcCCW, 30, 40, 12, 15},
+                                                         {SegType::ArcCCW, 30, 40, 12, 16},
                                                          {SegType::ArcCW, 0, 0, 0, 20}}
                                      << 'N' << 0.0 << 0.0
-                                     << std::vector<Rec>{{SegType::ArcCCW, 30, 40, 12, 16}, {SegType::ArcCW, 0, 0, 0, 20}};
+                                     << std::vector<Rec>{{SegType::ArcCCW, 30, 40, 12, 16},
+                                                         {SegType::ArcCW, 0, 0, 0, 20}};
         // Compensation works on the drawn program, before the mirror: a left
         // kerf stays on the left of the line as drawn.
         QTest::newRow("kerf before mirror") << std::vector<Rec>{{41}, {L, 1000, 0}, {40}} << '1' << 200.0 << 0.0
                                             << std::vector<Rec>{{G, 0, 100}, {L, -1000, 0}, {G, 0, -100}};
         // Half a kerf of 0: the links come out as zero moves and go.
-        QTest::newRow("zero links dropped") << std::vector<Rec>{{41}, {L, 1000, 0}, {40}} << 'N' << 1.5 << 0.0
-                                            << std::vector<Rec>{{L, 1000, 0}};
+        QTest::newRow("zero links dropped")
+            << std::vector<Rec>{{41}, {L, 1000, 0}, {40}} << 'N' << 1.5 << 0.0 << std::vector<Rec>{{L, 1000, 0}};
         QTest::newRow("nothing left") << std::vector<Rec>{{41}, {40}, {73}, {L, 0, 0}} << 'N' << 200.0 << 10.0
                                       << std::vector<Rec>{};
     }

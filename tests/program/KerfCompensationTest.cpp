@@ -157,10 +157,10 @@ private slots:
 
         const QPointF none;
         // Both straight.
-        QTest::newRow("90 degrees, inside") << seg(L, 1000, 0) << seg(L, 0, -1000) << 100 << QPointF(-100, -100)
-                                            << false << none << none << 0;
-        QTest::newRow("90 degrees, outside") << seg(L, 1000, 0) << seg(L, 0, -1000) << -100 << QPointF(100, 100)
-                                             << false << none << none << 0;
+        QTest::newRow("90 degrees, inside")
+            << seg(L, 1000, 0) << seg(L, 0, -1000) << 100 << QPointF(-100, -100) << false << none << none << 0;
+        QTest::newRow("90 degrees, outside")
+            << seg(L, 1000, 0) << seg(L, 0, -1000) << -100 << QPointF(100, 100) << false << none << none << 0;
         QTest::newRow("168 degrees") << seg(L, 1000, 0) << seg(L, -978, 208) << 100 << QPointF(950.9, -100) << false
                                      << none << none << 0;
         QTest::newRow("169 degrees") << seg(L, 1000, 0) << seg(L, -982, 191) << 100 << QPointF(1037.9, -100) << true
@@ -177,20 +177,20 @@ private slots:
         QTest::newRow("circles that miss") << seg(CCW, 1000, 1000, 0, 1000) << seg(CCW, 0, 200, -100, 0) << 100
                                            << QPointF(100, 0) << false << none << none << 0;
         // Arc into straight.
-        QTest::newRow("arc, tangent line") << seg(CCW, 0, 1000, 0, 500) << seg(L, -2000, 0) << 100 << QPointF(0, 100)
-                                           << false << none << none << 0;
-        QTest::newRow("arc, line turning back") << seg(CW, 500, -500, 0, -500) << seg(L, 0, 1000) << 100
-                                                << QPointF(100, 0) << true << QPointF(-100, 0) << QPointF(100, 0)
-                                                << CCW;
-        QTest::newRow("arc, line turning back, left") << seg(CCW, 500, 500, 0, 500) << seg(L, 0, -1000) << -100
-                                                      << QPointF(100, 0) << true << QPointF(-100, 0)
-                                                      << QPointF(100, 0) << CW;
+        QTest::newRow("arc, tangent line")
+            << seg(CCW, 0, 1000, 0, 500) << seg(L, -2000, 0) << 100 << QPointF(0, 100) << false << none << none << 0;
+        QTest::newRow("arc, line turning back")
+            << seg(CW, 500, -500, 0, -500) << seg(L, 0, 1000) << 100 << QPointF(100, 0) << true << QPointF(-100, 0)
+            << QPointF(100, 0) << CCW;
+        QTest::newRow("arc, line turning back, left")
+            << seg(CCW, 500, 500, 0, 500) << seg(L, 0, -1000) << -100 << QPointF(100, 0) << true << QPointF(-100, 0)
+            << QPointF(100, 0) << CW;
         // Straight into arc.
-        QTest::newRow("line, tangent arc") << seg(L, 2000, 0) << seg(CCW, 0, 1000, 0, 500) << 100 << QPointF(0, -100)
-                                           << false << none << none << 0;
-        QTest::newRow("line, arc turning back") << seg(L, 0, -1000) << seg(CW, 500, 500, 500, 0) << 100
-                                                << QPointF(100, 0) << true << QPointF(-100, 0) << QPointF(100, 0)
-                                                << CCW;
+        QTest::newRow("line, tangent arc")
+            << seg(L, 2000, 0) << seg(CCW, 0, 1000, 0, 500) << 100 << QPointF(0, -100) << false << none << none << 0;
+        QTest::newRow("line, arc turning back")
+            << seg(L, 0, -1000) << seg(CW, 500, 500, 500, 0) << 100 << QPointF(100, 0) << true << QPointF(-100, 0)
+            << QPointF(100, 0) << CCW;
     }
 
     void joint()
@@ -210,8 +210,7 @@ private slots:
         if (!corner)
             return;
         QVERIFY(near(j.incomingEnd.x(), incomingEnd.x(), 0.1) && near(j.incomingEnd.y(), incomingEnd.y(), 0.1));
-        QVERIFY2(near(j.outgoingStart.x(), outgoingStart.x(), 0.1)
-                     && near(j.outgoingStart.y(), outgoingStart.y(), 0.1),
+        QVERIFY2(near(j.outgoingStart.x(), outgoingStart.x(), 0.1) && near(j.outgoingStart.y(), outgoingStart.y(), 0.1),
                  qPrintable(QString("out %1 %2").arg(j.outgoingStart.x()).arg(j.outgoingStart.y())));
         QCOMPARE(j.cornerType, cornerType);
     }
@@ -377,35 +376,34 @@ private slots:
         QTest::addColumn<std::vector<Rec>>("expected");
         QTest::addColumn<int>("first"); // rows of the first element and the corner record
         QTest::addColumn<int>("corner");
-        QTest::newRow("A") << std::vector<Rec>{{G, 1000, 1000}, {42},           {L, 0, 500},
-                                               {L, 2000, 0},     {L, 0, 200},    {L, -2000, -200},
-                                               {40},             {G, -1000, -1500}}
-                           << std::vector<Rec>{{G, 1000, 1000}, {42},           {L, 0, 400},    {L, 2100, 0},
-                                               {L, 0, 410},     {L, -2109, -210}, {L, 9, -199}, {G, 0, 100},
-                                               {G, -1000, -1500}}
+        QTest::newRow("A") << std::vector<Rec>{{G, 1000, 1000},  {42}, {L, 0, 500},      {L, 2000, 0}, {L, 0, 200},
+                                               {L, -2000, -200}, {40}, {G, -1000, -1500}}
+                           << std::vector<Rec>{{G, 1000, 1000}, {42},        {L, 0, 400},
+                                               {L, 2100, 0},    {L, 0, 410}, {L, -2109, -210},
+                                               {L, 9, -199},    {G, 0, 100}, {G, -1000, -1500}}
                            << 3 << 6;
-        QTest::newRow("B") << std::vector<Rec>{{42},          {L, 0, 500},      {L, 2000, 0}, {L, 0, 200},
-                                               {L, -2000, -200}, {L, 0, -500}, {40}}
-                           << std::vector<Rec>{{42},        {L, 0, 400},      {L, 2100, 0}, {L, 0, 410},
-                                               {L, -2109, -210}, {L, 9, -199}, {L, 0, -400}, {40}}
+        QTest::newRow("B") << std::vector<Rec>{{42},         {L, 0, 500}, {L, 2000, 0}, {L, 0, 200}, {L, -2000, -200},
+                                               {L, 0, -500}, {40}}
+                           << std::vector<Rec>{{42},         {L, 0, 400},  {L, 2100, 0}, {L, 0, 410}, {L, -2109, -210},
+                                               {L, 9, -199}, {L, 0, -400}, {40}}
                            << 2 << 5;
         QTest::newRow("C") << std::vector<Rec>{{42}, {L, 2000, 0}, {L, 0, 200}, {L, -2000, -200}, {40}}
-                           << std::vector<Rec>{{G, 0, -100},    {L, 2100, 0}, {L, 0, 410},
+                           << std::vector<Rec>{{G, 0, -100},     {L, 2100, 0}, {L, 0, 410},
                                                {L, -2109, -210}, {L, 9, -199}, {G, 0, 100}}
                            << 1 << 4;
         // Arc form: a clockwise arc whose end meets a line turning back; the
         // corner record is a half circle round the drawn corner. The line into
         // the arc gets a corner record of its own in the walk.
-        QTest::newRow("C, arc form") << std::vector<Rec>{{42}, {L, 0, 1000}, {L, -500, -500}, {CW, 500, -500, 0, -500},
-                                                         {40}}
-                                     << std::vector<Rec>{{G, 100, 0},
-                                                         {L, 0, 1241},
-                                                         {L, -670, -670},
-                                                         {CCW, 70, -170, 70, -70},
-                                                         {CW, 400, -400, 0, -400},
-                                                         {CCW, 200, 0, 100, 0},
-                                                         {G, -100, 0}}
-                                     << 1 << 5;
+        QTest::newRow("C, arc form")
+            << std::vector<Rec>{{42}, {L, 0, 1000}, {L, -500, -500}, {CW, 500, -500, 0, -500}, {40}}
+            << std::vector<Rec>{{G, 100, 0},
+                                {L, 0, 1241},
+                                {L, -670, -670},
+                                {CCW, 70, -170, 70, -70},
+                                {CW, 400, -400, 0, -400},
+                                {CCW, 200, 0, 100, 0},
+                                {G, -100, 0}}
+            << 1 << 5;
     }
 
     void closingCorner()
@@ -438,8 +436,8 @@ private slots:
         QCOMPARE(SegmentTable::length(table), kSegmentRows - 1);
         const std::vector<Rec> got = programOf(table);
         const std::vector<Rec> head(got.begin(), got.begin() + 8);
-        const std::vector<Rec> want{{G, 1000, 1000}, {42},         {L, 0, 400}, {L, 2100, 0},
-                                    {L, 0, 410},     {L, -2100, -410}, {G, 0, 100}, {G, 5, 0}};
+        const std::vector<Rec> want{{G, 1000, 1000},  {42},        {L, 0, 400}, {L, 2100, 0}, {L, 0, 410},
+                                    {L, -2100, -410}, {G, 0, 100}, {G, 5, 0}};
         QVERIFY2(head == want, qPrintable(show(head)));
     }
 
@@ -447,9 +445,8 @@ private slots:
     // found and compensated, and a stretch without kerf-off stays as read.
     void laterStretchesAfterInsertions()
     {
-        const std::vector<Rec> p{{42}, {L, 1000, 0}, {L, -1000, 100}, {L, 1000, -100}, {40},
-                                 {41}, {L, 0, 1000}, {40},
-                                 {41}, {L, 500, 0}, {L, 0, 500}};
+        const std::vector<Rec> p{{42}, {L, 1000, 0}, {L, -1000, 100}, {L, 1000, -100}, {40}, {41}, {L, 0, 1000},
+                                 {40}, {41},         {L, 500, 0},     {L, 0, 500}};
         load(p);
         KerfCompensation k;
         k.kerfCompensate(table, 200, 10);
