@@ -63,8 +63,7 @@ void fillTables()
 
 // How each view is fitted and drawn again; the pierce-part view fits the
 // rows it is given.
-template <typename View>
-void fitView(View &v)
+template <typename View> void fitView(View &v)
 {
     if constexpr (std::is_same_v<View, KCKSimu>) {
         v.drawCK(0, kSegmentRows, 1, 1);
@@ -74,8 +73,7 @@ void fitView(View &v)
     }
 }
 
-template <typename View>
-std::unique_ptr<View> ready(const QSize &size)
+template <typename View> std::unique_ptr<View> ready(const QSize &size)
 {
     fillTables();
     auto view = std::make_unique<View>();
@@ -86,8 +84,7 @@ std::unique_ptr<View> ready(const QSize &size)
     return view;
 }
 
-template <typename View>
-void paint(benchmark::State &state, QSize size)
+template <typename View> void paint(benchmark::State &state, QSize size)
 {
     auto view = ready<View>(size);
     QImage image(size, QImage::Format_ARGB32);
@@ -98,24 +95,21 @@ void paint(benchmark::State &state, QSize size)
     }
 }
 
-template <typename View>
-void fitDraw(benchmark::State &state, QSize size)
+template <typename View> void fitDraw(benchmark::State &state, QSize size)
 {
     auto view = ready<View>(size);
     for (auto _ : state)
         fitView(*view);
 }
 
-template <typename View>
-void laterDraw(benchmark::State &state, QSize size)
+template <typename View> void laterDraw(benchmark::State &state, QSize size)
 {
     auto view = ready<View>(size);
     for (auto _ : state)
         view->draw();
 }
 
-template <typename View>
-void registerView(const std::string &name, QSize size)
+template <typename View> void registerView(const std::string &name, QSize size)
 {
     const auto each = [&](const std::string &what, void (*run)(benchmark::State &, QSize)) {
         benchmark::RegisterBenchmark((what + "/" + name).c_str(), [run, size](benchmark::State &s) { run(s, size); })

@@ -105,8 +105,7 @@ int firstEndRow()
 }
 
 // The pan, zoom and fit slots every view has.
-template <typename View>
-void addCommonOps(QMap<QString, OpSpec> &ops, View *view)
+template <typename View> void addCommonOps(QMap<QString, OpSpec> &ops, View *view)
 {
     ops[QStringLiteral("zoomIn")] = {0, [view](const QList<double> &) { view->zoomIn(); }};
     ops[QStringLiteral("zoomOut")] = {0, [view](const QList<double> &) { view->zoomOut(); }};
@@ -120,8 +119,7 @@ void addCommonOps(QMap<QString, OpSpec> &ops, View *view)
 }
 
 // Zoom-rectangle mode and mouse drags of the editor, preview and library views.
-template <typename View>
-void addDragOps(QMap<QString, OpSpec> &ops, View *view)
+template <typename View> void addDragOps(QMap<QString, OpSpec> &ops, View *view)
 {
     ops[QStringLiteral("setJB")] = {0, [view](const QList<double> &) { view->setJB(); }};
     ops[QStringLiteral("drag")] = {4, [view](const QList<double> &a) { drag(view, a); }};
@@ -226,7 +224,8 @@ int main(int argc, char **argv)
         report = [view, &piercesRan] {
             QStringList lines;
             lines << QStringLiteral("scale=") + num(view->getScale());
-            lines << QStringLiteral("centre=(%1,%2)").arg(num(view->getViewCentre().x()), num(view->getViewCentre().y()));
+            lines
+                << QStringLiteral("centre=(%1,%2)").arg(num(view->getViewCentre().x()), num(view->getViewCentre().y()));
             if (piercesRan) {
                 const int n = view->getCKNum();
                 QStringList list;
@@ -253,9 +252,9 @@ int main(int argc, char **argv)
         addCommonOps(ops, view);
         ops[QStringLiteral("torch")] = {2, [view](const QList<double> &a) { view->moveTorch(int(a[0]), int(a[1])); }};
         report = [view] {
-            return QStringList{QStringLiteral("scale=") + num(view->getZoom()),
-                               QStringLiteral("centre=(%1,%2)")
-                                   .arg(num(view->getViewCentre().x()), num(view->getViewCentre().y()))};
+            return QStringList{
+                QStringLiteral("scale=") + num(view->getZoom()),
+                QStringLiteral("centre=(%1,%2)").arg(num(view->getViewCentre().x()), num(view->getViewCentre().y()))};
         };
     } else if (kind == QLatin1String("edit") || kind == QLatin1String("preview") || kind == QLatin1String("lib")) {
         KPathView *base = nullptr;
@@ -303,11 +302,12 @@ int main(int argc, char **argv)
                                                    view->addPoint(p);
                                                }};
             ops[QStringLiteral("drawMorePlatte")] = {0, [view](const QList<double> &) { view->drawMorePlatte(); }};
-            ops[QStringLiteral("stdPlate")] = {2, [view](const QList<double> &a) {
-                                                   view->plateDialog->xLengthEdit->setText(QString::number(a[0], 'g', 10));
-                                                   view->plateDialog->yLengthEdit->setText(QString::number(a[1], 'g', 10));
-                                                   view->stdAcc();
-                                               }};
+            ops[QStringLiteral("stdPlate")] = {
+                2, [view](const QList<double> &a) {
+                    view->plateDialog->xLengthEdit->setText(QString::number(a[0], 'g', 10));
+                    view->plateDialog->yLengthEdit->setText(QString::number(a[1], 'g', 10));
+                    view->stdAcc();
+                }};
         }
         widget.reset(base);
         addDragOps(ops, base);
@@ -321,10 +321,10 @@ int main(int argc, char **argv)
         }
         const bool isLib = kind == QLatin1String("lib");
         report = [base, isLib] {
-            QStringList lines{QStringLiteral("scale=") + num(base->getScale()),
-                              QStringLiteral("centre=(%1,%2)")
-                                  .arg(num(base->getViewCentre().x()), num(base->getViewCentre().y())),
-                              QStringLiteral("rectZoom=") + num(base->getRectZoom())};
+            QStringList lines{
+                QStringLiteral("scale=") + num(base->getScale()),
+                QStringLiteral("centre=(%1,%2)").arg(num(base->getViewCentre().x()), num(base->getViewCentre().y())),
+                QStringLiteral("rectZoom=") + num(base->getRectZoom())};
             if (isLib)
                 lines << QStringLiteral("pointCount=%1").arg(static_cast<KLibSimu *>(base)->getPointCount());
             return lines;
@@ -335,17 +335,16 @@ int main(int argc, char **argv)
         size = size.isValid() ? size : QSize(178, 160);
         load = [&ownParser, file] { return ownParser.parseMain(file) == 1; };
         firstDraw = [view] { view->drawCK(0, firstEndRow(), 1, 1); };
-        ops[QStringLiteral("ck")] = {4, [view](const QList<double> &a) {
-                                         view->drawCK(int(a[0]), int(a[1]), int(a[2]), int(a[3]));
-                                     }};
+        ops[QStringLiteral("ck")] = {
+            4, [view](const QList<double> &a) { view->drawCK(int(a[0]), int(a[1]), int(a[2]), int(a[3])); }};
         // The pierce-part view has no pans of its own beyond draw and reset.
         ops[QStringLiteral("draw")] = {0, [view](const QList<double> &) { view->draw(); }};
         ops[QStringLiteral("resetView")] = {0, [view](const QList<double> &) { view->resetView(); }};
         report = [view] {
-            return QStringList{QStringLiteral("scale=") + num(view->getScale()),
-                               QStringLiteral("centre=(%1,%2)")
-                                   .arg(num(view->getViewCentre().x()), num(view->getViewCentre().y())),
-                               QStringLiteral("caption=") + view->caption()};
+            return QStringList{
+                QStringLiteral("scale=") + num(view->getScale()),
+                QStringLiteral("centre=(%1,%2)").arg(num(view->getViewCentre().x()), num(view->getViewCentre().y())),
+                QStringLiteral("caption=") + view->caption()};
         };
     } else {
         usage(QStringLiteral("unknown view ") + kind);

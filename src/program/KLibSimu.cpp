@@ -143,8 +143,8 @@ void KLibSimu::stdAcc()
     const double k = 100.0 / PathWalk::kUnitsPerPixel;
     // Both sides 0 would give no scale at all: the plate is then drawn as a
     // point at scale 1.
-    v.scale = v.partScale
-        = PathWalk::usableScale(PathWalk::fitScale(plateY * k, plateX * k, v.viewWidth - 30, v.viewHeight - 30));
+    v.scale = v.partScale =
+        PathWalk::usableScale(PathWalk::fitScale(plateY * k, plateX * k, v.viewWidth - 30, v.viewHeight - 30));
     plateRect = standardPlate();
     v.viewCentreX = plateRect.x() + plateRect.width() / 2;
     v.viewCentreY = plateRect.y() + plateRect.height() / 2;

@@ -19,8 +19,8 @@ class KLibSimu : public KPathView
 public:
     explicit KLibSimu(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
 
-    bool morePlate;           // multi-point plate instead of the standard one
-    KDialogStd *plateDialog;  // child of the view
+    bool morePlate;          // multi-point plate instead of the standard one
+    KDialogStd *plateDialog; // child of the view
 
     void resetView() override;
 

@@ -143,8 +143,8 @@ void KSimu::draw()
                     if (m.kind == PathWalk::Rapid || m.kind == PathWalk::Line) {
                         start.lineTo(frame.point(startPointX, startPointY));
                     } else if (m.kind == PathWalk::Arc && arcToStart) {
-                        const ArcAngles a = ArcAngles::partial(rec.type, startPointX - m.startX,
-                                                               startPointY - m.startY, rec.i, rec.j);
+                        const ArcAngles a =
+                            ArcAngles::partial(rec.type, startPointX - m.startX, startPointY - m.startY, rec.i, rec.j);
                         start.arcTo(m.square, a.start, a.sweep);
                     }
                 }

@@ -32,10 +32,7 @@ public:
 
     PathWalk(double originX, double originY, double unitsPerPixel);
 
-    QPointF point(double x, double y) const
-    {
-        return QPointF(originX_ - y / upp_, originY_ - x / upp_);
-    }
+    QPointF point(double x, double y) const { return QPointF(originX_ - y / upp_, originY_ - x / upp_); }
     QPointF origin() const { return QPointF(originX_, originY_); }
 
     // Square of the circle of radius r (program units) centred on (mx, my).

@@ -19,8 +19,8 @@ public:
     {
     }
 
-    double scale = 1.0;      // larger draws smaller
-    double partScale = 1.0;  // the fitted scale
+    double scale = 1.0;     // larger draws smaller
+    double partScale = 1.0; // the fitted scale
     double unitsPerPixel = 100.0;
     double originX = 0.0, originY = 0.0;         // drawing-frame point of the program origin
     double homeOriginX = 0.0, homeOriginY = 0.0; // what a fit returns to
@@ -42,8 +42,7 @@ public:
     // The fitted scale keeps to minimum and never becomes zero; measure keeps
     // the fitted drawing's size in partWidth and partHeight. Returns true when
     // this call fitted the scale.
-    template <typename Walk>
-    bool walk(Walk walkOnce, double minimum = 0.0, bool measure = true)
+    template <typename Walk> bool walk(Walk walkOnce, double minimum = 0.0, bool measure = true)
     {
         bool fitted = false;
         for (;;) {

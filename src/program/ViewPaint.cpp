@@ -45,8 +45,8 @@ void ViewPaint::dimensions(QPainter &painter, const QRectF &r, double width, dou
     const int hy = static_cast<int>(r.bottom() + 40);
     const int hyTick = static_cast<int>(r.bottom() + 35);
     const QLine lines[] = {
-        QLine(vx, top, vx, bottom),   QLine(vx, top, vxTick, top),       QLine(vx, bottom, vxTick, bottom),
-        QLine(left, hy, right, hy),   QLine(left, hy, left, hyTick),     QLine(right, hy, right, hyTick),
+        QLine(vx, top, vx, bottom), QLine(vx, top, vxTick, top),   QLine(vx, bottom, vxTick, bottom),
+        QLine(left, hy, right, hy), QLine(left, hy, left, hyTick), QLine(right, hy, right, hyTick),
     };
     painter.drawLines(lines, 6);
     const QString heightText = QString::number(height * 0.265, 'g', 6) + QStringLiteral("\nmm");

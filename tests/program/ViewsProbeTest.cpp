@@ -77,7 +77,7 @@ class ViewsProbeTest : public QObject
         const auto g = count.match(got);
         const auto w = count.match(want);
         return g.hasMatch() && w.hasMatch() && g.captured(1) == w.captured(1)
-            && qAbs(g.captured(2).toInt() - w.captured(2).toInt()) <= 2;
+               && qAbs(g.captured(2).toInt() - w.captured(2).toInt()) <= 2;
     }
 
     static bool sameLines(const QStringList &got, const QStringList &want)
@@ -102,9 +102,10 @@ private slots:
 
         const QStringList editHead{"scale=1.10988", "centre=(0,-170)"};
         QTest::newRow("editor fit and pens")
-            << "edit" << kLine << QStringList{"--png", "e.png", "--pixel", "250,220", "--pixel", "250,30", "--count", "#0000ff"}
-            << QStringList{"scale=1.10988", "centre=(0,-170)", "rectZoom=1", "pixel(250,220)=#0000ff",
-                           "pixel(250,30)=#fafac8", "count(#0000ff)=341"}
+            << "edit" << kLine
+            << QStringList{"--png", "e.png", "--pixel", "250,220", "--pixel", "250,30", "--count", "#0000ff"}
+            << QStringList{"scale=1.10988",          "centre=(0,-170)",       "rectZoom=1",
+                           "pixel(250,220)=#0000ff", "pixel(250,30)=#fafac8", "count(#0000ff)=341"}
             << 0;
         QTest::newRow("zoom rectangle") << "edit" << kLine << ops({"setJB", "drag:100,100,300,270"})
                                         << (editHead + QStringList{"rectZoom=0.5"}) << 0;
@@ -114,10 +115,12 @@ private slots:
         QTest::newRow("zoom rectangle up and left")
             << "edit" << kLine << ops({"setJB", "drag:300,300,100,100"}) << (editHead + QStringList{"rectZoom=1"}) << 0;
 
-        QTest::newRow("jog fit") << "jog" << kLine << QStringList() << QStringList{"scale=0.628931", "centre=(0,0)"} << 0;
-        QTest::newRow("jog zoom in") << "jog" << kLine << ops({"zoomIn"}) << QStringList{"scale=0.314465", "centre=(0,0)"} << 0;
-        QTest::newRow("jog zoom in twice") << "jog" << kLine << ops({"zoomIn", "zoomIn"})
-                                           << QStringList{"scale=0.314465", "centre=(0,0)"} << 0;
+        QTest::newRow("jog fit") << "jog" << kLine << QStringList() << QStringList{"scale=0.628931", "centre=(0,0)"}
+                                 << 0;
+        QTest::newRow("jog zoom in") << "jog" << kLine << ops({"zoomIn"})
+                                     << QStringList{"scale=0.314465", "centre=(0,0)"} << 0;
+        QTest::newRow("jog zoom in twice")
+            << "jog" << kLine << ops({"zoomIn", "zoomIn"}) << QStringList{"scale=0.314465", "centre=(0,0)"} << 0;
         const QStringList steps{"0.943396", "1.41509", "2.12264", "3.18396", "3.18396"};
         for (int n = 1; n <= 5; ++n) {
             QTest::newRow(qPrintable(QStringLiteral("jog zoom out x%1").arg(n)))
@@ -125,17 +128,15 @@ private slots:
                 << QStringList{"scale=" + steps[n - 1], "centre=(0,0)"} << 0;
         }
 
-        QTest::newRow("library start plate") << "lib" << kLine << QStringList()
-                                             << QStringList{"scale=16.0578", "centre=(-211.5,-235)", "rectZoom=1",
-                                                            "pointCount=-1"}
-                                             << 0;
-        QTest::newRow("library 3000 plate") << "lib" << kLine << ops({"stdPlate:3000,1800"})
-                                            << QStringList{"scale=24.0867", "centre=(-141,-235)", "rectZoom=1",
-                                                           "pointCount=-1"}
-                                            << 0;
-        QTest::newRow("library zero plate") << "lib" << kLine << ops({"stdPlate:0,0"})
-                                            << QStringList{"scale=1", "centre=(0,0)", "rectZoom=1", "pointCount=-1"}
-                                            << 0;
+        QTest::newRow("library start plate")
+            << "lib" << kLine << QStringList()
+            << QStringList{"scale=16.0578", "centre=(-211.5,-235)", "rectZoom=1", "pointCount=-1"} << 0;
+        QTest::newRow("library 3000 plate")
+            << "lib" << kLine << ops({"stdPlate:3000,1800"})
+            << QStringList{"scale=24.0867", "centre=(-141,-235)", "rectZoom=1", "pointCount=-1"} << 0;
+        QTest::newRow("library zero plate")
+            << "lib" << kLine << ops({"stdPlate:0,0"})
+            << QStringList{"scale=1", "centre=(0,0)", "rectZoom=1", "pointCount=-1"} << 0;
         QTest::newRow("library multi-point without points")
             << "lib" << kLine << ops({"resetView", "morePlate", "drawMorePlatte"})
             << QStringList{"scale=3", "centre=(0,0)", "rectZoom=1", "pointCount=-1"} << 0;
@@ -154,23 +155,24 @@ private slots:
         QTest::newRow("circle length") << "cut" << kCircleAfterRapid << ops({"makeCKVector", "calDist"})
                                        << QStringList{"pierces=1 list=1 move=2000 cut=6283"} << -1;
 
-        QTest::newRow("sheet view") << "cut" << kSteps
-                                    << QStringList{"--set", "sheet=3000,1500", "--op", "showSheet", "--pixel", "300,625"}
-                                    << QStringList{"scale=18.5586", "centre=(167.5,-19)", "pixel(300,625)=#000000"} << 0;
+        QTest::newRow("sheet view") << "cut" << kSteps << QStringList{"--set",     "sheet=3000,1500", "--op",
+                                                                      "showSheet", "--pixel",         "300,625"}
+                                    << QStringList{"scale=18.5586", "centre=(167.5,-19)", "pixel(300,625)=#000000"}
+                                    << 0;
         QTest::newRow("zero sheet") << "cut" << kSteps << QStringList{"--op", "showSheet", "--count", "#000000"}
                                     << QStringList{"scale=1", "centre=(320,286)", "count(#000000)=0"} << 0;
 
         const QStringList circle{"scale=1.25786", "centre=(0,-30)", "caption=3 - 5", "count(#0000ff)=169"};
-        QTest::newRow("pierce part circle") << "ck" << kCircle << QStringList{"--op", "ck:0,1,3,5", "--count", "#0000ff"}
-                                            << circle << 0;
+        QTest::newRow("pierce part circle")
+            << "ck" << kCircle << QStringList{"--op", "ck:0,1,3,5", "--count", "#0000ff"} << circle << 0;
         QTest::newRow("pierce part rows clamped")
             << "ck" << kCircle << QStringList{"--op", "ck:-3,99999,3,5", "--count", "#0000ff"} << circle << 0;
 
         const QStringList previewHead{"scale=1.10988", "centre=(0,-170)", "rectZoom=1"};
         QTest::newRow("preview") << "preview" << kLine << QStringList{"--pixel", "250,100"}
                                  << (previewHead + QStringList{"pixel(250,100)=#0000ff"}) << 0;
-        QTest::newRow("preview off") << "preview" << kLine
-                                     << QStringList{"--set", "previewEnabled=0", "--pixel", "250,100", "--count", "#0000ff"}
+        QTest::newRow("preview off") << "preview" << kLine << QStringList{"--set",   "previewEnabled=0", "--pixel",
+                                                                          "250,100", "--count",          "#0000ff"}
                                      << QStringList{"pixel(250,100)=#fafac8", "count(#0000ff)=0"} << -2;
         QTest::newRow("preview compensated")
             << "preview" << kLine << QStringList{"--set", "showCompensated=1", "--pixel", "250,100"}
@@ -184,9 +186,8 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QStringList, expected);
         QFETCH(int, from);
-        const QString file = view == QLatin1String("cut") && program == kCircleAfterRapid
-            ? QStringLiteral("c.nc")
-            : QStringLiteral("v.nc");
+        const QString file = view == QLatin1String("cut") && program == kCircleAfterRapid ? QStringLiteral("c.nc")
+                                                                                          : QStringLiteral("v.nc");
         const Run r = run(file, program, QStringList{view, file} + args);
         QCOMPARE(r.code, 0);
         QStringList got = r.lines;

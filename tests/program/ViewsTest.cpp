@@ -113,7 +113,8 @@ private slots:
             if (type == 2)
                 QVERIFY2(blue.left() < middle - 50 && std::abs(blue.right() - middle) <= 2, "clockwise goes left");
             else
-                QVERIFY2(blue.right() > middle + 50 && std::abs(blue.left() - middle) <= 2, "counter-clockwise goes right");
+                QVERIFY2(blue.right() > middle + 50 && std::abs(blue.left() - middle) <= 2,
+                         "counter-clockwise goes right");
         }
     }
 
@@ -373,7 +374,8 @@ private slots:
         QStringList labels;
         for (QLabel *label : dialog->findChildren<QLabel *>()) {
             labels << label->text();
-            QCOMPARE(label->buddy(), label->text().contains(QLatin1Char('1')) ? dialog->xLengthEdit : dialog->yLengthEdit);
+            QCOMPARE(label->buddy(),
+                     label->text().contains(QLatin1Char('1')) ? dialog->xLengthEdit : dialog->yLengthEdit);
         }
         labels.sort();
         QCOMPARE(labels, (QStringList{"[&1] X长度[mm]:", "[&2] Y长度[mm]:"}));
@@ -497,7 +499,7 @@ private slots:
 
     void piercePartDrawsOnlyItsRows()
     {
-        // Part 2 (rows 2..3) alone: its line along Y, not part 1's line along X.
+        // The second pierced part (rows 2..3) alone: its line along Y, not the first one's along X.
         fill(cutSegments, {rec(0, 1000, 0), rec(1, 20000, 0), rec(0, 0, 3000), rec(1, 0, 2000)});
         KCKSimu view;
         view.resize(178, 160);
