@@ -64,11 +64,6 @@ bool withinSnap(double sum)
     return v >= -20 && v <= 20;
 }
 
-qint32 arcCornerType(double h)
-{
-    return h >= 0 ? SegType::ArcCCW : SegType::ArcCW;
-}
-
 // Intersection of the perpendicular bisector of the chord from the origin to
 // end with the line through centre and end; false when they are parallel.
 bool centreOnBisector(const QPointF &end, const QPointF &centre, QPointF &result)
@@ -80,6 +75,56 @@ bool centreOnBisector(const QPointF &end, const QPointF &centre, QPointF &result
     const double t = -(end.x() * end.x() + end.y() * end.y()) / (2 * along);
     result = end + t * towards;
     return isFinite(result);
+}
+
+// The point at angle phi on the circle of radius r round (ci, cj).
+QPointF onCircle(double r, double phi, double ci, double cj)
+{
+    return QPointF(r * std::cos(phi) + ci, r * std::sin(phi) + cj);
+}
+
+// An arc and a straight record whose torch paths do not meet: a corner record
+// round the drawn corner joins the two offsets. Without it the joint takes
+// the outgoing start offset.
+KerfCompensation::Joint arcFormCorner(const QPointF &incomingEnd, const QPointF &outgoingStart, double h)
+{
+    KerfCompensation::Joint j;
+    j.corner = true;
+    j.incomingEnd = incomingEnd;
+    j.outgoingStart = outgoingStart;
+    j.offset = outgoingStart;
+    j.cornerType = h >= 0 ? SegType::ArcCCW : SegType::ArcCW;
+    return j;
+}
+
+// Angle of the right-hand normal of the direction (x, y) of length len.
+double normalAngle(double x, double y, double len)
+{
+    const double theta = std::acos(clampUnit(y / len));
+    return x > 0 ? -theta : theta;
+}
+
+// Where the offset line of a straight record (its right-hand normal at angle
+// theta) cuts the offset circle of an arc (radius, type; the joint seen from
+// its centre at angle beta): r and phi of that point on the circle, or false
+// when the two miss. The crossing on the joint's side is taken; for an
+// outgoing arc (outgoingArc) also a joint straight on the normal takes the
+// crossing before it.
+bool lineMeetsCircle(double theta, double beta, double radius, qint32 type, double h, bool outgoingArc, double &r,
+                     double &phi)
+{
+    const double delta = fold(beta - theta);
+    const double dist = radius * std::cos(delta) + h;
+    qDebug("R10=%f", dist);
+    r = offsetRadius(type, radius, h);
+    const double c = dist / r;
+    if (!(c >= -1.0 && c <= 1.0))
+        return false;
+    double gamma = std::acos(c);
+    if (delta < 0 || (outgoingArc && (delta == 0 || delta == kPi)))
+        gamma = -gamma;
+    phi = theta + gamma;
+    return true;
 }
 
 } // namespace
@@ -119,6 +164,7 @@ KerfCompensation::Joint KerfCompensation::joint(const SegmentRecord &in, const S
     const QPointF nOut(out.y / lenOut, -out.x / lenOut);
 
     if (inStraight && outStraight) {
+        // Two straight records: the offset lines cross, or run parallel.
         const QPointF uIn(in.x / lenIn, in.y / lenIn);
         const QPointF uOut(out.x / lenOut, out.y / lenOut);
         const double cross = uIn.x() * uOut.y() - uIn.y() * uOut.x();
@@ -143,6 +189,7 @@ KerfCompensation::Joint KerfCompensation::joint(const SegmentRecord &in, const S
     }
 
     if (!inStraight && !outStraight) {
+        // Two arcs: the offset circles cross, or their centres nearly meet.
         const QPointF d(double(in.x) + out.i - in.i, double(in.y) + out.j - in.j);
         const double dist = length(d);
         if (radOut > 20.0 * dist) {
@@ -160,65 +207,31 @@ KerfCompensation::Joint KerfCompensation::joint(const SegmentRecord &in, const S
             if (delta < 0)
                 gamma = -gamma;
             const double phi = alpha + gamma;
-            j.offset = QPointF(rIn * std::cos(phi) + in.i - in.x, rIn * std::sin(phi) + in.j - in.y);
+            j.offset = onCircle(rIn, phi, in.i, in.j) - QPointF(in.x, in.y);
         } else {
             j.offset = plainStartOffset(out, halfKerf);
         }
         return j;
     }
 
+    double r;
+    double phi;
     if (!inStraight) {
         // Arc into a straight record.
-        double theta = std::acos(clampUnit(out.y / lenOut));
-        if (out.x > 0)
-            theta = -theta;
         const double beta = angleOf(double(in.x) - in.i, double(in.y) - in.j);
-        const double delta = fold(beta - theta);
-        const double dist = radIn * std::cos(delta) + h;
-        qDebug("R10=%f", dist);
-        const double rIn = offsetRadius(in.type, radIn, h);
-        const double c = dist / rIn;
-        if (c >= -1.0 && c <= 1.0) {
-            double gamma = std::acos(c);
-            if (delta < 0)
-                gamma = -gamma;
-            const double phi = theta + gamma;
-            j.offset = QPointF(rIn * std::cos(phi) + in.i - in.x, rIn * std::sin(phi) + in.j - in.y);
-            return j;
-        }
-        j.corner = true;
-        j.incomingEnd = std::abs(h) * QPointF(double(in.i) - in.x, double(in.j) - in.y) / radIn;
-        j.outgoingStart = h * nOut;
-        j.offset = j.outgoingStart;
-        j.cornerType = arcCornerType(h);
+        if (lineMeetsCircle(normalAngle(out.x, out.y, lenOut), beta, radIn, in.type, h, false, r, phi))
+            j.offset = onCircle(r, phi, in.i, in.j) - QPointF(in.x, in.y);
+        else
+            j = arcFormCorner(std::abs(h) * QPointF(double(in.i) - in.x, double(in.j) - in.y) / radIn, h * nOut, h);
         return j;
     }
 
     // A straight record into an arc.
-    double theta = std::acos(clampUnit(in.y / lenIn));
-    if (in.x > 0)
-        theta = -theta;
-    double beta = std::acos(clampUnit(-out.i / radOut));
-    if (out.j > 0)
-        beta = -beta;
-    const double delta = fold(beta - theta);
-    const double dist = radOut * std::cos(delta) + h;
-    qDebug("R10=%f", dist);
-    const double rOut = offsetRadius(out.type, radOut, h);
-    const double c = dist / rOut;
-    if (c >= -1.0 && c <= 1.0) {
-        double gamma = std::acos(c);
-        if (delta <= 0 || delta == kPi)
-            gamma = -gamma;
-        const double phi = theta + gamma;
-        j.offset = QPointF(rOut * std::cos(phi) + out.i, rOut * std::sin(phi) + out.j);
-        return j;
-    }
-    j.corner = true;
-    j.incomingEnd = h * nIn;
-    j.outgoingStart = std::abs(h) * QPointF(out.i, out.j) / radOut;
-    j.offset = j.outgoingStart;
-    j.cornerType = arcCornerType(h);
+    const double beta = angleOf(-double(out.i), -double(out.j));
+    if (lineMeetsCircle(normalAngle(in.x, in.y, lenIn), beta, radOut, out.type, h, true, r, phi))
+        j.offset = onCircle(r, phi, out.i, out.j);
+    else
+        j = arcFormCorner(h * nIn, std::abs(h) * QPointF(out.i, out.j) / radOut, h);
     return j;
 }
 

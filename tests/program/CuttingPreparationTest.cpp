@@ -6,6 +6,7 @@
 #include "program/KerfCompensation.h"
 #include "program/Parser.h"
 
+#include "SegmentRows.h"
 #include "TempWorkDir.h"
 
 #include <QTest>
@@ -15,53 +16,7 @@
 
 namespace {
 
-struct Rec {
-    Rec(qint32 t = SegType::End, qint32 x_ = 0, qint32 y_ = 0, qint32 i_ = 0, qint32 j_ = 0)
-        : type(t)
-        , x(x_)
-        , y(y_)
-        , i(i_)
-        , j(j_)
-    {
-    }
-    qint32 type, x, y, i, j;
-};
-
-bool operator==(const Rec &a, const Rec &b)
-{
-    return a.type == b.type && a.x == b.x && a.y == b.y && a.i == b.i && a.j == b.j;
-}
-
 SegmentRecord table[kSegmentRows];
-
-void load(const std::vector<Rec> &program)
-{
-    SegmentTable::prefill(table);
-    for (size_t k = 0; k < program.size(); ++k) {
-        const Rec &p = program[k];
-        table[k].type = p.type;
-        table[k].x = p.x;
-        table[k].y = p.y;
-        table[k].i = p.i;
-        table[k].j = p.j;
-    }
-}
-
-std::vector<Rec> programOf(const SegmentRecord *t)
-{
-    std::vector<Rec> out;
-    for (int r = 0; r < SegmentTable::length(t); ++r)
-        out.push_back({t[r].type, t[r].x, t[r].y, t[r].i, t[r].j});
-    return out;
-}
-
-QString show(const std::vector<Rec> &p)
-{
-    QStringList l;
-    for (const Rec &r : p)
-        l << QString("(%1 %2 %3 %4 %5)").arg(r.type).arg(r.x).arg(r.y).arg(r.i).arg(r.j);
-    return l.join(' ');
-}
 
 CuttingPreparation::Settings settings(char mirror = 'N', double kerf = 0.0, double degrees = 0.0)
 {
@@ -76,7 +31,7 @@ CuttingPreparation::Settings settings(char mirror = 'N', double kerf = 0.0, doub
 
 std::vector<Rec> prepared(const std::vector<Rec> &program, const CuttingPreparation::Settings &s)
 {
-    load(program);
+    load(table, program);
     KerfCompensation kerf;
     CuttingPreparation::prepare(table, s, kerf);
     return programOf(table);
@@ -86,8 +41,6 @@ constexpr int L = SegType::Line;
 constexpr int G = SegType::Rapid;
 
 } // namespace
-
-Q_DECLARE_METATYPE(std::vector<Rec>)
 
 class CuttingPreparationTest : public QObject
 {
