@@ -384,20 +384,26 @@ private slots:
     // found and compensated, and a stretch without kerf-off stays as read.
     void laterStretchesAfterInsertions()
     {
-        const std::vector<Rec> p{{42}, {L, 1000, 0}, {L, -1000, 100}, {L, 1000, -100}, {40}, {41}, {L, 0, 1000},
-                                 {40}, {41},         {L, 500, 0},     {L, 0, 500}};
+        // The first stretch gains two corner records; the kerf code left
+        // inside it, near its end, starts no stretch of its own.
+        const std::vector<Rec> p{
+            {42}, {L, 1000, 0}, {L, -1000, 100}, {L, 1000, -100}, {107}, {42}, {40}, {41}, {L, 0, 1000},
+            {40}, {41},         {L, 500, 0},     {L, 0, 500}};
         load(p);
         KerfCompensation k;
         k.kerfCompensate(table, 200, 10);
         const std::vector<Rec> got = programOf(table);
         QCOMPARE(got.size(), p.size() + 2);
-        // Two corner records in the hairpins.
-        QCOMPARE(got[3].type, L);
-        QCOMPARE(got[5].type, L);
-        // The single line after them: links of plus and minus (-100, 0).
-        QVERIFY2((got[7] == Rec{G, -100, 0, 0, 0}), qPrintable(show(got)));
-        QVERIFY((got[8] == Rec{L, 0, 1000, 0, 0}));
-        QVERIFY((got[9] == Rec{G, 100, 0, 0, 0}));
+        // Corner records in the hairpin and at the closing joint.
+        QVERIFY2((got[1] == Rec{L, 1009, 99}), qPrintable(show(got)));
+        QVERIFY((got[3] == Rec{L, -19, -199}));
+        QVERIFY((got[5] == Rec{L, 19, 199}));
+        QVERIFY((got[6] == Rec{G, -9, -99}));
+        QVERIFY((got[7] == Rec{42}));
+        // The single line after them, on its left: links of (-100, 0) and back.
+        QVERIFY((got[9] == Rec{G, -100, 0}));
+        QVERIFY((got[10] == Rec{L, 0, 1000}));
+        QVERIFY((got[11] == Rec{G, 100, 0}));
         // The open last stretch is untouched.
         const std::vector<Rec> tail(got.end() - 3, got.end());
         QVERIFY((tail == std::vector<Rec>{{41}, {L, 500, 0}, {L, 0, 500}}));
