@@ -2,6 +2,7 @@
 // catalogue would choose it, for looking at the form on screen.
 //   libdemo [N]     N = catalogue entry 0..49 (default 19)
 
+#include "app/FontSetup.h"
 #include "library/KLibConfig.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    FontSetup::installSubstitutes();
     const QStringList args = app.arguments();
     const int shape = args.size() > 1 ? args.at(1).toInt() : 19;
 

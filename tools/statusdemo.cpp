@@ -4,6 +4,7 @@
 // --tick calls a tick slot of the visible process panel COUNT times once the
 // window is up, 100 ms apart as the main window's timers would; --shot saves
 // a PNG of the window after that and quits.
+#include "app/FontSetup.h"
 #include "status/KInfo.h"
 #include "status/KInfoFrame.h"
 #include "status/KMorepointFrame.h"
@@ -66,9 +67,7 @@ int main(int argc, char *argv[])
     if (!ok)
         return fail("--message takes an integer code");
 
-    // "Simsun" is a Song face with narrow Latin glyphs; where it is not
-    // installed, the Song face the system has keeps the captions' widths.
-    QFont::insertSubstitution(QStringLiteral("Simsun"), QStringLiteral("WenQuanYi Zen Hei Mono"));
+    FontSetup::installSubstitutes();
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("statusdemo"));

@@ -2,6 +2,7 @@
 // window that builds KTHC on a recording height channel and shows the menu
 // row, the jog frame and one page as the main window's way in does.
 //   thcdemo [--page thc1|thc2|speed] [--bottom] [--dialog] [--shot FILE]
+#include "app/FontSetup.h"
 #include "app/BasePath.h"
 #include "app/KButton.h"
 #include "device/RecordingHeightChannel.h"
@@ -56,6 +57,7 @@ int main(int argc, char **argv)
 {
     Q_INIT_RESOURCE(icons);
     QApplication app(argc, argv);
+    FontSetup::installSubstitutes();
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption pageOption("page", "Page to show: thc1, thc2 or speed.", "page", "thc1");
