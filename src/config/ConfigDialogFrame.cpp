@@ -71,7 +71,7 @@ void ConfigDialogFrame::anyInt(QLineEdit *edit)
 void ConfigDialogFrame::doubleRange(QLineEdit *edit, double bottom, double top, int decimals)
 {
     auto *validator = new QDoubleValidator(bottom, top, decimals, edit);
-    validator->setLocale(QLocale::c());
+    validator->setLocale(KIntValidator::numberLocale());
     edit->setValidator(validator);
 }
 

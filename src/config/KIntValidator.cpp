@@ -2,16 +2,25 @@
 
 #include <QLocale>
 
+QLocale KIntValidator::numberLocale()
+{
+    // "1,500" must not stand: the field's text is converted without group
+    // separators, so it would read as 0.
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return c;
+}
+
 KIntValidator::KIntValidator(int bottom, int top, QObject *parent)
     : QIntValidator(bottom, top, parent)
 {
-    setLocale(QLocale::c());
+    setLocale(numberLocale());
 }
 
 KIntValidator::KIntValidator(QObject *parent)
     : QIntValidator(parent)
 {
-    setLocale(QLocale::c());
+    setLocale(numberLocale());
 }
 
 QIntValidator::State KIntValidator::validate(QString &input, int &pos) const

@@ -2,6 +2,7 @@
 #define KINTVALIDATOR_H
 
 #include <QIntValidator>
+#include <QLocale>
 
 // QIntValidator lets a non-negative number above the top stand while typing
 // as long as it has no more digits than the top (15000 against 14000). Here
@@ -15,6 +16,9 @@ public:
     explicit KIntValidator(QObject *parent);
 
     State validate(QString &input, int &pos) const override;
+
+    // The C locale without group separators, for every number field.
+    static QLocale numberLocale();
 };
 
 #endif

@@ -291,6 +291,27 @@ private slots:
                                                    << "yEdit"
                                                    << "1a.2"
                                                    << "12";
+        // A group separator would make the text read as 0 on acceptance.
+        QTest::newRow("no group separator in speeds") << "cut"
+                                                      << "topspeedEdit"
+                                                      << "1,500"
+                                                      << "1500";
+        QTest::newRow("no group separator in plate size") << "base"
+                                                          << "sheetYEdit"
+                                                          << "4,000"
+                                                          << "4000";
+        QTest::newRow("no decimal comma in times") << "fire"
+                                                   << "delayEdit"
+                                                   << "1,5"
+                                                   << "15";
+        QTest::newRow("no group separator in angles") << "base"
+                                                      << "rotateEdit"
+                                                      << "-1,5"
+                                                      << "-15";
+        QTest::newRow("no group separator in offsets") << "laser"
+                                                       << "xEdit"
+                                                       << "-1,000"
+                                                       << "-1000";
     }
     void validators()
     {
