@@ -266,7 +266,9 @@ void KMenuConfig::baseAcc()
     emit sheetChanged(length, width);
     emit sfxChanged(qMax(0, cornerCode(d, false)));
     const int preci = raisedTo(d->preciEdit, 10);
-    emit graphicChanged(angel + rotate, comp, fx, preci);
+    // Two huge but finite angles may still add up to infinity.
+    const double turn = std::isfinite(angel + rotate) ? angel + rotate : 0.0;
+    emit graphicChanged(turn, comp, fx, preci);
     // The preview shows the figure as drawn, without the plate's correction angle.
     emit previewChanged(rotate, comp, fx);
     writeConfig();

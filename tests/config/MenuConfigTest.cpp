@@ -275,6 +275,12 @@ private slots:
         QCOMPARE(corner.at(0).at(0).toInt(), 3);
         QVERIFY(configLine(dir, 5).contains("fx=\"2\" preci=\"150\" rotate=\"0\" sfx=\"3\""));
         QCOMPARE(saves, 4);
+
+        // Each angle is finite, their sum is not: the parser must not be handed infinity.
+        b->angelEdit->setText("1e308");
+        b->rotateEdit->setText("1e308");
+        page.baseAcc();
+        QCOMPARE(graphic.at(1), QVariantList({0.0, 0.0, 2, 150}));
     }
 };
 
