@@ -136,7 +136,8 @@ int main(int argc, char **argv)
     auto member = [&](const QString &spec) -> QWidget * {
         const int dot = spec.indexOf(QLatin1Char('.'));
         QDialog *dialog = dialogs.value(spec.left(dot));
-        if (dot <= 0 || !dialog)
+        // An empty name would match any child.
+        if (dot <= 0 || !dialog || dot + 1 >= spec.size())
             return nullptr;
         return dialog->findChild<QWidget *>(spec.mid(dot + 1));
     };

@@ -220,6 +220,8 @@ private slots:
         QTest::newRow("unknown member") << QStringList({"--set", "cut.nothing=1"});
         QTest::newRow("radio is no edit") << QStringList({"--set", "base.xMirrorRadio=1"});
         QTest::newRow("edit is no radio") << QStringList({"--check", "cut.topspeedEdit"});
+        QTest::newRow("empty member") << QStringList({"--print", "cut."});
+        QTest::newRow("empty member to set") << QStringList({"--set", "laser.=5"});
         QTest::newRow("missing value") << QStringList({"--save-mode"});
         QTest::newRow("not a number") << QStringList({"--save-mode", "x"});
         QTest::newRow("late error runs nothing") << QStringList({"--accept", "cut", "--print", "cut.x"});
