@@ -14,6 +14,7 @@
 #include "thc/KTHCConfig.h"
 #include "thc/KTHCFrame.h"
 #include "thc/KTHCSpeedConfig.h"
+#include "thc/ThcNumber.h"
 
 #include <QCloseEvent>
 #include <QDebug>
@@ -103,6 +104,8 @@ KTHC::KTHC(QWidget *parent)
     connect(readSG, &KReadSGThread::moveStopped, this, &KTHC::moveStopped);
     connect(xmlHandler, &KTHCXmlHandler::readTHC1, this, &KTHC::readConfigTHC1);
     connect(xmlHandler, &KTHCXmlHandler::readTHCSpeed, this, &KTHC::readConfigTHCSpeed);
+    // Runs after the page's own switch to automatic, which enables the test button.
+    connect(thc1Config->autoRadio, &QRadioButton::clicked, this, &KTHC::guardTestTHC);
 
     for (QWidget *w : std::initializer_list<QWidget *>{menuTHC, thcFrame, thc1Config, thc2Config, speedConfig})
         w->installEventFilter(this);
@@ -167,13 +170,21 @@ void KTHC::moveTo(double height, int speed)
 {
     const double z = currentZ();
     readSG->moveReported = false;
-    writeSG->writeSGMove(int((height - z) * 100), speed);
+    writeSG->writeSGMove(ThcNumber::truncated((height - z) * 100), speed);
 }
 
 void KTHC::enable(std::initializer_list<QWidget *> widgets, bool on)
 {
     for (QWidget *w : widgets)
         w->setEnabled(on);
+    if (on)
+        guardTestTHC();
+}
+
+void KTHC::guardTestTHC()
+{
+    if (thc1Config->manuRadio->isChecked() || (pageBusy() && !thcTesting))
+        thc1Config->testTHCButton->setEnabled(false);
 }
 
 bool KTHC::pageBusy() const
@@ -192,6 +203,11 @@ void KTHC::toggleRunning(KButton *button, const QString &status, Slot stop)
 void KTHC::toggleIdle(KButton *button, const QString &caption, Slot start)
 {
     thc1Config->clearText();
+    rewireIdle(button, caption, start);
+}
+
+void KTHC::rewireIdle(KButton *button, const QString &caption, Slot start)
+{
     button->setText(caption);
     disconnect(button, nullptr, this, nullptr);
     connect(button, &KButton::clicked, this, start);
@@ -340,7 +356,7 @@ void KTHC::stepStopped()
         dwTouched = false;
         writeSG->writeSGClear();
         readSG->moveReported = false;
-        writeSG->writeSGMove(int(thc1Config->distYH * 100), speedConfig->slow);
+        writeSG->writeSGMove(ThcNumber::truncated(thc1Config->distYH * 100), speedConfig->slow);
     }
     if (dwStopRequested)
         finishPositioning();
@@ -421,6 +437,13 @@ void KTHC::moveStopped()
 
 void KTHC::resetTHC()
 {
+    // An activity cut short by the reset leaves no "停止" caption behind.
+    if (pageBusy())
+        thc1Config->clearText();
+    rewireIdle(thc1Config->measureButton, tr("测量顶部高度"), &KTHC::startDistAll);
+    rewireIdle(thc1Config->goTopButton, tr("回顶部"), &KTHC::startGoTop);
+    rewireIdle(thc1Config->testTHCButton, tr("弧压测试"), &KTHC::startTHC);
+    rewireIdle(thc1Config->testDWButton, tr("定位测试"), &KTHC::testDW);
     measuring = dwRunning = ckRunning = cutRunning = xhUpRunning = yhEndRunning = yhStopRequested = false;
     goingTop = dwStopRequested = dwTesting = false;
     measureTouched = dwFastMove = dwTouched = xhUpRequested = false;
@@ -594,7 +617,7 @@ void KTHC::U1Changed(uint u)
     thcFrame->zuFrame->zu->setU1(u);
     if (sampleStdVolt) {
         const qint64 d = std::llabs(qint64(u) - lastVolt);
-        const int limit = int(thc1Config->HYP * 10);
+        const int limit = ThcNumber::truncated(thc1Config->HYP * 10);
         if (d > limit) {
             lastVolt = int(u);
             return;
@@ -664,6 +687,7 @@ void KTHC::showMode()
         page->manuRadio->setChecked(true);
         page->setModeManu();
     }
+    guardTestTHC();
 }
 
 void KTHC::readConfigTHCSpeed(QXmlAttributes attributes)

@@ -162,9 +162,14 @@ private:
     // A toggle button's running and idle states: caption, status line and the slot it calls.
     void toggleRunning(KButton *button, const QString &status, Slot stop);
     void toggleIdle(KButton *button, const QString &caption, Slot start);
+    // The caption and the connection of an idle toggle button.
+    void rewireIdle(KButton *button, const QString &caption, Slot start);
+    // The arc-voltage test may start only in automatic mode and while no other
+    // activity of the page runs: whatever enabled testTHCButton, this takes it back.
+    void guardTestTHC();
     // One reading outside the voltage band: step toward it, unless a step runs already.
     void steer(bool &toward, bool &away, void (KTHC::*step)(int));
-    static void enable(std::initializer_list<QWidget *> widgets, bool on);
+    void enable(std::initializer_list<QWidget *> widgets, bool on);
     // Whether an activity of the page runs that keeps goTopButton disabled.
     bool pageBusy() const;
 

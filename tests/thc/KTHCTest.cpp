@@ -506,6 +506,119 @@ private slots:
         QCOMPARE(page->distCutEdit->text(), QString("1.333"));
     }
 
+    void absurdHeightsKeepTheirDirection()
+    {
+        // A height typed far beyond the lifter's range still moves the way it points, never the other way.
+        ThcFixture f;
+        KTHCConfig *page = f.thc->thc1Config;
+        f.setZ1(2500);
+        page->distCK = 1e30;
+        f.thc->startCK();
+        page->distCK = -1e30;
+        f.thc->ckRunning = false;
+        f.thc->startCK();
+        QCOMPARE(f.log(), QStringList({"writeSGMove(2147483647,3000)", "writeSGMove(-2147483648,3000)"}));
+
+        // The lift after the plate contact, from a saved "1e20".
+        f.thc->resetTHC();
+        f.thc->showTHC1();
+        ThcFixture::type(page->distYHEdit, "1e20");
+        QTest::mouseClick(page->okButton, Qt::LeftButton);
+        f.setZ1(1000);
+        f.thc->startDW();
+        QTest::ignoreMessage(QtDebugMsg, "under touched");
+        f.thc->underTouch();
+        f.clearLog();
+        f.thc->stepStopped();
+        QCOMPARE(f.log(), QStringList({"writeSGClear()", "writeSGMove(2147483647,600)"}));
+
+        // A tolerance of 1e10 V takes the first reading as the standard.
+        ThcFixture g;
+        g.thc->thc1Config->HYP = 1e10;
+        g.thc->startTHC();
+        g.thc->U1Changed(1200);
+        QCOMPARE(g.thc->stdVolt, 1200);
+        QVERIFY(!g.thc->sampleStdVolt);
+    }
+
+    void resetEndsRunningActivities()
+    {
+        ThcFixture f;
+        KTHCConfig *page = f.thc->thc1Config;
+        f.setZ1(2500);
+        QTest::mouseClick(page->measureButton, Qt::LeftButton);
+        f.thc->resetTHC();
+        QCOMPARE(page->measureButton->text(), QString("测量顶部高度"));
+        QVERIFY(page->statusText.isEmpty());
+        f.clearLog();
+        // The button starts a measurement again, it does not stop one that no longer runs.
+        QTest::mouseClick(page->measureButton, Qt::LeftButton);
+        QCOMPARE(f.log(), QStringList{"writeSGStep1Down(600)"});
+        QVERIFY(f.thc->measuring);
+        f.thc->resetTHC();
+
+        const struct {
+            KButton *button;
+            const char *caption;
+        } toggles[] = {{page->goTopButton, "回顶部"}, {page->testTHCButton, "弧压测试"}, {page->testDWButton, "定位测试"}};
+        for (const auto &t : toggles) {
+            QTest::mouseClick(t.button, Qt::LeftButton);
+            QCOMPARE(t.button->text(), QString("停止"));
+            f.thc->resetTHC();
+            QCOMPARE(t.button->text(), QString(t.caption));
+            QVERIFY(page->statusText.isEmpty());
+            f.clearLog();
+            QTest::mouseClick(t.button, Qt::LeftButton);
+            QCOMPARE(t.button->text(), QString("停止"));
+            QVERIFY(!f.log().contains("writeSGStep1Stop()"));
+            f.thc->resetTHC();
+        }
+        // A reset with nothing running keeps the page's message.
+        page->setStatusText("数据已保存。。。");
+        f.thc->resetTHC();
+        QCOMPARE(page->statusText, QString("数据已保存。。。"));
+    }
+
+    void arcVoltageTestFollowsTheMode()
+    {
+        // Manual mode from the file keeps the test locked after start-up.
+        QByteArray manual = ThcFixture::kConfig;
+        manual.replace(" mode=\"1\"", "");
+        ThcFixture f(manual);
+        KTHCConfig *page = f.thc->thc1Config;
+        QVERIFY(page->manuRadio->isChecked());
+        QVERIFY(!page->testTHCButton->isEnabled());
+        // Other activities' ends do not unlock it either.
+        QTest::mouseClick(page->measureButton, Qt::LeftButton);
+        QTest::mouseClick(page->measureButton, Qt::LeftButton);
+        QVERIFY(page->measureButton->isEnabled());
+        QVERIFY(!page->testTHCButton->isEnabled());
+        f.setZ1(1000);
+        QTest::mouseClick(page->testDWButton, Qt::LeftButton);
+        QTest::mouseClick(page->testDWButton, Qt::LeftButton);
+        QVERIFY(!page->testTHCButton->isEnabled());
+        f.thc->resetTHC();
+        QVERIFY(!page->testTHCButton->isEnabled());
+
+        // Switching to automatic during a measurement does not offer a second activity.
+        f.window.show();
+        f.thc->showTHC1();
+        QTest::mouseClick(page->measureButton, Qt::LeftButton);
+        QTest::mouseClick(page->autoRadio, Qt::LeftButton);
+        QVERIFY(page->hypEdit->isEnabled());
+        QVERIFY(!page->testTHCButton->isEnabled());
+        QTest::mouseClick(page->measureButton, Qt::LeftButton);
+        QVERIFY(page->testTHCButton->isEnabled());
+        // Nor does refilling the page from a stored automatic mode.
+        page->mode = 1;
+        QTest::mouseClick(page->measureButton, Qt::LeftButton);
+        f.thc->updateConfigPage();
+        QVERIFY(page->autoRadio->isChecked());
+        QVERIFY(!page->testTHCButton->isEnabled());
+        QTest::mouseClick(page->measureButton, Qt::LeftButton);
+        QVERIFY(page->testTHCButton->isEnabled());
+    }
+
     void takingTheHeight()
     {
         ThcFixture f;
