@@ -201,6 +201,27 @@ private slots:
         QCOMPARE(ret.count(), returns);
     }
 
+    // Typed as an operator would: a speed over the top stays in the field
+    // as typed, and Return does not hand it on.
+    void typedSpeedOverTheTop()
+    {
+        QWidget window;
+        auto *info = new KInfo(&window);
+        info->resize(1020, 30);
+        info->setCutSpeed(2000);
+        QVERIFY(GuiTest::activate(&window));
+        QTest::mousePress(info->cutLabel, Qt::LeftButton);
+        QTRY_VERIFY(info->cutEdit->hasFocus());
+        QSignalSpy ret(info->cutEdit, &QLineEdit::returnPressed);
+        QTest::keyClicks(info->cutEdit, "14001");
+        QCOMPARE(info->cutEdit->text(), QString("14001"));
+        QTest::keyClick(info->cutEdit, Qt::Key_Return);
+        QCOMPARE(ret.count(), 0);
+        QTest::keyClick(info->cutEdit, Qt::Key_Backspace);
+        QTest::keyClick(info->cutEdit, Qt::Key_Return);
+        QCOMPARE(ret.count(), 1);
+    }
+
     void typingIsFiltered()
     {
         QWidget window;

@@ -48,6 +48,30 @@ private slots:
         QCOMPARE(image.size(), QSize(1024, 748));
     }
 
+    // A tick repaints only its band: the saved picture of a running pierce
+    // keeps the idle rows above and below it, as the screen does.
+    void pierceShotKeepsIdleRows()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.isValid());
+        const QString idleFile = dir.filePath("idle.png");
+        const QString runFile = dir.filePath("run.png");
+        QCOMPARE(run({"--mode", "1", "--shot", idleFile}), 0);
+        QCOMPARE(run({"--mode", "1", "--tick", "minusCK:35", "--shot", runFile}), 0);
+        const QImage idle(idleFile);
+        const QImage running(runFile);
+        QCOMPARE(idle.size(), running.size());
+        // The flame panel's rows in window coordinates: status column at
+        // (844, 34), process frame 69 below, frame line and margin 6.
+        const int top = 34 + 69 + 6;
+        const QRect above(850, top + 1, 168, 58);
+        const QRect pierce(850, top + 61, 168, 28);
+        const QRect below(850, top + 91, 168, 118);
+        QCOMPARE(running.copy(above), idle.copy(above));
+        QCOMPARE(running.copy(below), idle.copy(below));
+        QVERIFY(running.copy(pierce) != idle.copy(pierce));
+    }
+
     void badOptions_data()
     {
         QTest::addColumn<QStringList>("args");
