@@ -229,9 +229,22 @@ long long GridPlates::write(int a, int b, int c, int countX, int countY, LibOutp
     return extent;
 }
 
-void GridPlates::write(patten_t &p, LibOutput &out)
+// The plate edges, 2 nx ny + nx + ny, are one line each; every diagonal
+// (nx + ny - 1 of them) adds two leads and a transition, and the return and
+// extent take at most three more. No line is longer than 48 bytes.
+double GridPlates::textBound(int countX, int countY)
+{
+    const double nx = std::max(countX, 1);
+    const double ny = std::max(countY, 1);
+    return 48.0 * (2.0 * nx * ny + 4.0 * (nx + ny) + 4.0);
+}
+
+bool GridPlates::write(patten_t &p, LibOutput &out)
 {
     if (p.deleted)
-        return;
+        return true;
+    if (!out.fits(textBound(p.countX, p.countY)))
+        return false;
     p.extentX = static_cast<int>(write(p.a, p.b, p.c, p.countX, p.countY, out));
+    return true;
 }

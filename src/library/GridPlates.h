@@ -14,8 +14,13 @@ class GridPlates
 public:
     // Writes the pattern's cut, its return to the start point and the extent
     // move, and stores extentX = b * countX + 2a. A deleted pattern writes
-    // nothing and keeps its extentX. Counts below 1 act as 1.
-    static void write(patten_t &p, LibOutput &out);
+    // nothing and keeps its extentX. Counts below 1 act as 1. A grid whose
+    // lines might not fit into `out` (LibOutput::fits) writes nothing, keeps
+    // extentX and gives false.
+    static bool write(patten_t &p, LibOutput &out);
+
+    // An upper bound of the bytes that a grid's lines take.
+    static double textBound(int countX, int countY);
 
     // The same lines for plain values; returns the extent (b * columns + 2a).
     static long long write(int a, int b, int c, int countX, int countY, LibOutput &out);

@@ -140,8 +140,8 @@ QString LibGenerator::writeTempFile(PattenList &list)
     return path;
 }
 
-// Everything of one pattern after its placement line. False when a custom
-// file cannot be read.
+// Everything of one pattern after its placement line. False, with its console
+// line printed, when a custom file cannot be read or the program grows too big.
 bool LibGenerator::writePatten(PattenList &list, patten_t &p, LibOutput &out)
 {
     const bool hasCopies = p.countX >= 1 && p.countY >= 1;
@@ -175,16 +175,17 @@ bool LibGenerator::writePatten(PattenList &list, patten_t &p, LibOutput &out)
                      << -static_cast<long long>(list.fileEndY(p.fileNo));
             copyText.endl();
         }
-        writeArray(p, w, h, copyText, out);
-        return true;
+        return writeArray(p, w, h, copyText, out);
     }
 
     const ShapeEntry *entry = ShapeCatalogue::entry(p.type);
     if (!entry)
         return true;
     if (entry->grid) {
-        entry->grid(p, out);
-        return true;
+        if (entry->grid(p, out))
+            return true;
+        consoleLine("write temp file error...");
+        return false;
     }
     if (!entry->contour)
         return true;
@@ -198,8 +199,7 @@ bool LibGenerator::writePatten(PattenList &list, patten_t &p, LibOutput &out)
     LibOutput copyText;
     if (!p.deleted)
         writeCopyText(copy, copyText);
-    writeArray(p, copy.w, copy.h, copyText, out);
-    return true;
+    return writeArray(p, copy.w, copy.h, copyText, out);
 }
 
 // One copy of a shape: its moves through segBuf, in the kerf bracket where
@@ -236,13 +236,20 @@ void LibGenerator::writeCopyText(const ShapeCopy &copy, LibOutput &out)
 
 // Columns of rows: copy (c, r) starts at (c (W + spaceX), r (H + spaceY)) from
 // the pattern's origin; the last column step leaves the tool at (extentX, 0).
-// A deleted pattern has an empty copy text and keeps only the steps.
-void LibGenerator::writeArray(const patten_t &p, int w, int h, const LibOutput &copyText, LibOutput &out)
+// A deleted pattern has an empty copy text and keeps only the steps. An array
+// whose text would not fit into k.nc writes nothing and fails.
+bool LibGenerator::writeArray(const patten_t &p, int w, int h, const LibOutput &copyText, LibOutput &out)
 {
     LibOutput rowStep;
     writeStepY(w, h, p.spaceY, rowStep);
     LibOutput columnStep;
     writeStepX(w, h, p.countY, p.spaceX, p.spaceY, columnStep);
+    const double column = double(p.countY) * copyText.bytes().size() + double(p.countY - 1) * rowStep.bytes().size()
+        + columnStep.bytes().size();
+    if (!out.fits(double(p.countX) * column)) {
+        consoleLine("write temp file error...");
+        return false;
+    }
     for (int column = 0; column < p.countX; ++column) {
         for (int row = 0; row < p.countY; ++row) {
             out << copyText.bytes();
@@ -251,4 +258,5 @@ void LibGenerator::writeArray(const patten_t &p, int w, int h, const LibOutput &
         }
         out << columnStep.bytes();
     }
+    return true;
 }

@@ -30,7 +30,8 @@ public:
 
     // Writes k.nc (created with its folder when missing) and stores each
     // pattern's extentX. Returns the file's path, or a null string after
-    // printing "write temp file error..." or "read patten file error...";
+    // printing "write temp file error..." (k.nc cannot be written, or its
+    // text would pass LibOutput::kMaxBytes) or "read patten file error...";
     // a failed run leaves the previous k.nc as it was.
     QString writeTempFile(PattenList &list);
 
@@ -57,7 +58,7 @@ public:
 private:
     bool writePatten(PattenList &list, patten_t &p, LibOutput &out);
     void writeCopyText(const ShapeCopy &copy, LibOutput &out);
-    void writeArray(const patten_t &p, int w, int h, const LibOutput &copyText, LibOutput &out);
+    bool writeArray(const patten_t &p, int w, int h, const LibOutput &copyText, LibOutput &out);
 };
 
 #endif

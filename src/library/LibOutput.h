@@ -28,6 +28,13 @@ public:
         return *this;
     }
 
+    // k.nc never grows past this. A count typed by mistake (thousands by
+    // thousands) would otherwise ask for more memory than a byte array can
+    // hold and end the program; such a program is refused before it is built.
+    static constexpr double kMaxBytes = double(1 << 30);
+    // Whether `more` bytes still fit after what is written so far.
+    bool fits(double more) const { return bytes_.size() + more <= kMaxBytes; }
+
     const QByteArray &bytes() const { return bytes_; }
     QByteArray &bytes() { return bytes_; }
     void reserve(int size) { bytes_.reserve(size); }

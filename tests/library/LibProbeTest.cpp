@@ -56,6 +56,8 @@ private slots:
     void rotatedLShape();
     void fullList();
     void customFile();
+    void oversizedProgram_data();
+    void oversizedProgram();
     void usageErrors_data();
     void usageErrors();
 };
@@ -183,6 +185,38 @@ void LibProbeTest::customFile()
     QCOMPARE(run.err, QByteArray("read patten file error...\n"));
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(kFile(dir), expected);
+}
+
+// Counts typed by mistake ask for a program of many gigabytes. It is refused
+// at once, like a k.nc that cannot be written, and the previous k.nc stays.
+void LibProbeTest::oversizedProgram_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("shape array") << "K1:nx=100000,ny=100000";
+    QTest::newRow("widest array") << "K3:nx=2147483647,ny=2147483647";
+    QTest::newRow("deleted array") << "K1:nx=2147483647,ny=2147483647";
+    QTest::newRow("custom file array") << "K0:sizex=3000,sizey=2000,nx=100000,ny=100000";
+    QTest::newRow("grid of plates") << "K49:nx=100000,ny=100000";
+}
+
+void LibProbeTest::oversizedProgram()
+{
+    QFETCH(QString, pattern);
+    TempWorkDir dir(false);
+    dir.writeFile(QStringLiteral(".tovrelcnc/b1.nc"), "G91\nG01 X1000 Y0\n");
+    dir.writeFile(QStringLiteral(".tovrelcnc/b2.nc"), "G91\nG01 X1000 Y0\n");
+    QCOMPARE(probe({"K1"}).status, 0);
+    const QByteArray before = kFile(dir);
+    QVERIFY(before.startsWith("G97 \n"));
+
+    QStringList args{"--select", "0", pattern, "K2"};
+    if (QTest::currentDataTag() == QByteArray("deleted array"))
+        args = QStringList{"--delete", "1"} + args;
+    const Run run = probe(args);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.err, QByteArray("write temp file error...\n"));
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(kFile(dir), before);
 }
 
 void LibProbeTest::usageErrors_data()

@@ -6,8 +6,9 @@ class LibOutput;
 struct patten_t;
 
 using ContourFn = void (*)(const patten_t &p, ShapeCopy &copy);
-// Writes a whole pattern that lays out its own grid, stores its extentX.
-using GridFn = void (*)(patten_t &p, LibOutput &out);
+// Writes a whole pattern that lays out its own grid, stores its extentX;
+// false when its text would not fit into k.nc.
+using GridFn = bool (*)(patten_t &p, LibOutput &out);
 
 // What the library knows of one shape Kn: the texts its form fields b..g
 // start with (nullptr: the field stays hidden) and how a copy is cut.
