@@ -209,6 +209,30 @@ private slots:
         QCOMPARE(order, QStringList({"oxoffUpEdit", "dwDownEdit", "moveXEdit", "moveYEdit", "dfEdit"}));
     }
 
+    void tabFollowsTheRows_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("cut") << "cut" << QStringList({"cutspeedEdit", "topspeedEdit", "lowSpeedEdit"});
+        QTest::newRow("dlz") << "dlz"
+                             << QStringList({"yhEdit", "delayEdit", "arcOffUpEdit", "dwUpEdit", "dwDownEdit", "pzRadio"});
+        QTest::newRow("laser") << "laser" << QStringList({"xEdit", "yEdit"});
+    }
+    void tabFollowsTheRows()
+    {
+        QFETCH(QString, which);
+        QFETCH(QStringList, order);
+        auto d = make(which);
+        QVERIFY(GuiTest::activate(d.get()));
+        d->findChild<QWidget *>(order.first())->setFocus();
+        QStringList seen = {QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            seen << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(seen, order + QStringList({order.first()}));
+    }
+
     void validators_data()
     {
         QTest::addColumn<QString>("which");
