@@ -6,6 +6,7 @@
 
 #include "program/KSimu.h"
 
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -49,6 +50,21 @@ bool near(const QPointF &a, const QPointF &b, double tolerance = 0.01)
 {
     return std::fabs(a.x() - b.x()) < tolerance && std::fabs(a.y() - b.y()) < tolerance;
 }
+
+// Paint events a widget receives, with the region of each.
+class PaintLog : public QObject
+{
+public:
+    QList<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions << static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
 
 } // namespace
 
@@ -281,6 +297,42 @@ private slots:
         view.holdCurrent = true;
         view.moveTorch(3000, 0);
         QCOMPARE(view.getTorch(), QPoint(2000, 0));
+    }
+
+    void torchRepaintsOnlyItsSquareWhileCutting()
+    {
+        steps();
+        KSimu view;
+        view.resize(572, 640);
+        view.cursorFollowOff = true;
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.draw();
+        QCoreApplication::processEvents();
+        PaintLog log;
+        view.installEventFilter(&log);
+
+        // Current record 1 is a rapid: the marker moves, nothing is painted.
+        view.setCurrentNum(1);
+        view.moveTorch(1000, 500);
+        QCOMPARE(view.getTorch(), QPoint(1000, 500));
+        QCOMPARE(log.regions.size(), 0);
+
+        // On a line the 4 x 4 square round the marker is painted at once.
+        view.setCurrentNum(2);
+        view.moveTorch(1500, 1000);
+        QCOMPARE(log.regions.size(), 1);
+        const QPoint marker = view.getTorchScreen();
+        const QPoint shift(static_cast<int>(286 - view.getViewCentre().x()),
+                           static_cast<int>(320 - view.getViewCentre().y()));
+        QCOMPARE(log.regions.first(), QRegion(marker.x() - 2 + shift.x(), marker.y() - 2 + shift.y(), 4, 4));
+
+        // A move trail repaints on a rapid too.
+        view.setCurrentNum(1);
+        view.moveTrail = true;
+        view.moveTorch(1200, 1000);
+        QCOMPARE(log.regions.size(), 2);
+        view.removeEventFilter(&log);
     }
 
     void trailModesPaintOnlyTheDot()

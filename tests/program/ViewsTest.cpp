@@ -354,6 +354,30 @@ private slots:
         QVERIFY(view.getRectZoom() < 1.0);
     }
 
+    void multiPointPlateUsesTheFirstTenPoints()
+    {
+        // Ten points within 1000 mm, then two far away that are only counted.
+        fill(libSegments, {});
+        KLibSimu view;
+        view.resize(572, 500);
+        view.resetView();
+        view.morePlate = true;
+        for (int k = 1; k <= 12; ++k) {
+            point_t p;
+            p.x = k <= 10 ? 100000 : 900000;
+            p.y = k <= 10 ? 10000 * k : 900000;
+            view.addPoint(p);
+        }
+        view.drawMorePlatte();
+        QCOMPARE(view.getPointCount(), 11);
+        QVERIFY(std::fabs(view.getScale() - 100000 / 26.5 / 400) < 1e-9);
+        // Closed from the origin through the ten points and back: the outline
+        // spans the whole fitted area and nothing lies beyond it.
+        const QRect black = extent(shot(&view), kBlack);
+        QVERIFY(std::abs(black.height() - 400) <= 2);
+        QVERIFY(std::abs(black.width() - 400) <= 2);
+    }
+
     // ---- standard plate dialog --------------------------------------------
 
     void plateDialogLayout()
@@ -367,6 +391,8 @@ private slots:
         QCOMPARE(dialog->parent(), &view);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("标准钢板设置"));
         QCOMPARE(dialog->geometry(), QRect(300, 200, 580, 200));
+        QCOMPARE(dialog->font().family(), QStringLiteral("WenQuanYi Bitmap Song"));
+        QCOMPARE(dialog->font().pointSize(), 12);
         QCOMPARE(dialog->xLengthEdit->text(), QStringLiteral("2000"));
         QCOMPARE(dialog->yLengthEdit->text(), QStringLiteral("1800"));
         QCOMPARE(dialog->xLengthEdit->geometry(), QRect(160, 30, 100, 25));
@@ -412,6 +438,8 @@ private slots:
         QCOMPARE(dialog->xLengthEdit->text(), QStringLiteral("3000"));
         QTest::keyClick(dialog, Qt::Key_2, Qt::AltModifier);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog->yLengthEdit));
+        QTest::keyClick(dialog, Qt::Key_1, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog->xLengthEdit));
         QTest::keyClick(dialog, Qt::Key_Return);
         QTRY_VERIFY(!dialog->isVisible());
         QVERIFY(std::fabs(view.getScale() - 24.0867) < 1e-4);
@@ -495,6 +523,30 @@ private slots:
         QCOMPARE(clicked.count(), 0);
         a.resetView();
         QCOMPARE(a.caption(), QStringLiteral("0 - 0"));
+    }
+
+    void jogWalksAFullTableToItsLastRow()
+    {
+        for (int row = 0; row < kSegmentRows; ++row)
+            SegmentTable::copyWords(cutSegments[row], rec(1, 10, 0));
+        KJBSimu view;
+        view.draw();
+        QVERIFY(std::fabs(view.getZoom() - 0.1 * 300000 / 26.5 / 60) < 1e-9);
+    }
+
+    void piercePartPassesOverOffsetRapids()
+    {
+        // A type-0 record with i set neither draws nor moves the part.
+        fill(cutSegments, {rec(1, 10000, 0), rec(1, 0, 5000)});
+        KCKSimu plain;
+        plain.drawCK(0, 2, 1, 1);
+        const double scale = plain.getScale();
+        const QPointF centre = plain.getViewCentre();
+        fill(cutSegments, {rec(0, 90000, 90000, 1, 0), rec(1, 10000, 0), rec(1, 0, 5000)});
+        KCKSimu view;
+        view.drawCK(0, 3, 1, 1);
+        QCOMPARE(view.getScale(), scale);
+        QCOMPARE(view.getViewCentre(), centre);
     }
 
     void piercePartDrawsOnlyItsRows()
