@@ -25,9 +25,11 @@
 #include <QMouseEvent>
 #include <QStringList>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -52,6 +54,7 @@ void line(const QString &text)
 }
 
 // Numbers of an "A,B,..." argument; exactly count of them, else a usage error.
+// Each must fit a 32-bit integer, as the views take whole numbers.
 QList<double> numbers(const QString &text, int count, const QString &what)
 {
     const QStringList parts = text.split(QLatin1Char(','));
@@ -59,7 +62,8 @@ QList<double> numbers(const QString &text, int count, const QString &what)
     for (const QString &p : parts) {
         bool ok = false;
         const double v = p.trimmed().toDouble(&ok);
-        if (!ok)
+        if (!ok || !std::isfinite(v) || v < std::numeric_limits<qint32>::min()
+            || v > std::numeric_limits<qint32>::max())
             usage(QStringLiteral("bad number in ") + what);
         values << v;
     }

@@ -216,6 +216,10 @@ private slots:
         QCOMPARE(run(QStringLiteral("v.nc"), kLine, {"cut", "v.nc", "--op", "setCurrentNum"}).code, 2);
         QCOMPARE(run(QStringLiteral("v.nc"), kLine, {"lib", "v.nc", "--set", "sheet=1,1"}).code, 2);
         QCOMPARE(run(QStringLiteral("v.nc"), kLine, {"table", "v.nc"}).code, 2);
+        // Numbers that no whole number of the views can hold.
+        QCOMPARE(run(QStringLiteral("v.nc"), kLine, {"lib", "v.nc", "--op", "addPoint:1e12,0"}).code, 2);
+        QCOMPARE(run(QStringLiteral("v.nc"), kLine, {"cut", "v.nc", "--op", "setCurrentNum:inf"}).code, 2);
+        QCOMPARE(run(QStringLiteral("v.nc"), kLine, {"edit", "v.nc", "--pixel", "nan,3"}).code, 2);
         const Run missing = run(QStringLiteral("v.nc"), kLine, {"edit", "none.nc"});
         QCOMPARE(missing.code, 1);
         QVERIFY(missing.lines.contains(QStringLiteral("rectZoom=1")));
