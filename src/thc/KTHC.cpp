@@ -362,6 +362,10 @@ void KTHC::stepStopped()
         finishPositioning();
     if (avcStopping)
         avcStopping = false;
+    // Whatever ended it (a reading, a plate or top contact), no automatic step
+    // runs any more: the next reading may start one, so the control never
+    // waits for the stop of a step that has already stopped.
+    avcUp = avcDown = false;
     if (xhUpRequested)
         startXHUp();
     if (jogUpRunning && jogRequested) {

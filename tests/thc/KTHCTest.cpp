@@ -283,6 +283,35 @@ private slots:
         QVERIFY(!f.thc->readSG->u1Request);
     }
 
+    void arcVoltageControlGoesOnAfterAContact()
+    {
+        for (bool reportFirst : {false, true}) {
+            ThcFixture f;
+            f.thc->startTHC();
+            f.thc->U1Changed(1200);
+            f.thc->U1Changed(1200);
+            // Too high: down, until the plate stops the step.
+            f.thc->U1Changed(1300);
+            if (reportFirst)
+                f.thc->stepStopped();
+            QTest::ignoreMessage(QtDebugMsg, "under touched");
+            f.thc->underTouch();
+            if (!reportFirst)
+                f.thc->stepStopped();
+            f.clearLog();
+            // Too low now: the control lifts at once.
+            f.thc->U1Changed(1100);
+            QCOMPARE(f.log(), QStringList{"writeSGStep1Up(1000)"});
+            // The top stop ends that step the same way.
+            QTest::ignoreMessage(QtDebugMsg, "top touched");
+            f.thc->topTouch();
+            f.thc->stepStopped();
+            f.clearLog();
+            f.thc->U1Changed(1300);
+            QCOMPARE(f.log(), QStringList{"writeSGStep1Down(1000)"});
+        }
+    }
+
     void measuring()
     {
         ThcFixture f;
