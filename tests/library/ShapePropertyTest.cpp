@@ -293,6 +293,27 @@ private slots:
         QCOMPARE(p.extentX, 22000);
         QVERIFY(out.bytes().endsWith("G00 X-21000Y1000\nG00 X22000\n"));
     }
+
+    // A grid whose lines could not be held is refused whole: no line, and the
+    // extent the reordering arithmetic uses stays as it was.
+    void oversizedGridWritesNothing()
+    {
+        patten_t p;
+        p.type = 49;
+        p.a = 1000;
+        p.b = 20000;
+        p.c = 15000;
+        p.countX = 100000;
+        p.countY = 100000;
+        p.extentX = 777;
+        LibOutput out;
+        QVERIFY(!GridPlates::write(p, out));
+        QVERIFY(out.bytes().isEmpty());
+        QCOMPARE(p.extentX, 777);
+        p.countY = 1;
+        QVERIFY(GridPlates::write(p, out));
+        QCOMPARE(p.extentX, 2000002000);
+    }
 };
 
 QTEST_GUILESS_MAIN(ShapePropertyTest)
