@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -77,6 +78,55 @@ private slots:
         for (QDialog *d : page.findChildren<QDialog *>())
             QVERIFY(!d->isVisible());
         QCOMPARE(page.findChildren<QDialog *>().size(), 7);
+    }
+
+    void signalsAndSlotsOthersConnectTo()
+    {
+        QStringList signalList, slotList;
+        const QMetaObject &mo = KMenuConfig::staticMetaObject;
+        for (int i = mo.methodOffset(); i < mo.methodCount(); ++i) {
+            const QMetaMethod m = mo.method(i);
+            if (m.methodType() == QMetaMethod::Signal)
+                signalList << QString::fromLatin1(m.methodSignature());
+            else if (m.methodType() == QMetaMethod::Slot)
+                slotList << QString::fromLatin1(m.methodSignature());
+        }
+        QCOMPARE(signalList,
+                 QStringList({"topspeedChanged(int)",
+                              "cutspeedChanged(int)",
+                              "dLowSpeedChanged(int)",
+                              "angelChanged(double)",
+                              "rotateChanged(double)",
+                              "compChanged(double)",
+                              "fxChanged(int)",
+                              "sfxChanged(int)",
+                              "graphicChanged(double,double,int,int)",
+                              "previewChanged(double,double,int)",
+                              "sheetChanged(int,int)",
+                              "torchSelected(uchar)",
+                              "fDelayChanged(double)",
+                              "fDfChanged(double)",
+                              "fDwDownChanged(double)",
+                              "ckChanged(double)",
+                              "ckUpChanged(double)",
+                              "ckDownChanged(double)",
+                              "fOxoffUpChanged(double)",
+                              "f3ckChanged(int)",
+                              "pDfChanged(double)",
+                              "pDwDownChanged(double)",
+                              "pOxoffUpChanged(double)",
+                              "pMoveChanged(int,int)",
+                              "dDWUpChanged(double)",
+                              "dDWDownChanged(double)",
+                              "dYHChanged(double)",
+                              "dDelayChanged(double)",
+                              "dArcOffUpChanged(double)",
+                              "dDWModeChanged(int)",
+                              "laserXYChanged(int,int)"}));
+        QCOMPARE(slotList, QStringList({"saveFileName(QString)", "setFileName(QString)", "saveBeamAngel(double)",
+                                        "torchConfig()", "saveMode(int)", "cutConfig()", "cutAcc()", "baseConfig()",
+                                        "baseAcc()", "fireConfig()", "fireAcc()", "pfConfig()", "pfAcc()",
+                                        "dlzConfig()", "dlzAcc()", "laserConfig()", "laserAcc()"}));
     }
 
     void functionKeysOpenTheDialogs()
