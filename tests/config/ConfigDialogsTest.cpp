@@ -215,7 +215,8 @@ private slots:
         QTest::addColumn<QStringList>("order");
         QTest::newRow("cut") << "cut" << QStringList({"cutspeedEdit", "topspeedEdit", "lowSpeedEdit"});
         QTest::newRow("dlz") << "dlz"
-                             << QStringList({"yhEdit", "delayEdit", "arcOffUpEdit", "dwUpEdit", "dwDownEdit", "pzRadio"});
+                             << QStringList(
+                                    {"yhEdit", "delayEdit", "arcOffUpEdit", "dwUpEdit", "dwDownEdit", "pzRadio"});
         QTest::newRow("laser") << "laser" << QStringList({"xEdit", "yEdit"});
     }
     void tabFollowsTheRows()
