@@ -139,6 +139,55 @@ private slots:
                                                  "G02 X-3000 Y3000 I0 J3000|G01 X-1000 Y0|G40|G00 X7000 Y0|"
                                                  "G00 X0 Y0");
 
+        // The other shapes of the families with their default texts, a 10 mm:
+        // "G41", the entries, "G40", then the column step by W.
+        const struct {
+            const char *shape;
+            const char *body;
+        } defaults[] = {
+            {"K26", "G01 X0 Y19000|G02 X1000 Y1000 I1000 J0|G01 X12500 Y0|G02 X0 Y-3000 I0 J-1500|G01 X-7500 Y0|"
+                    "G01 X0 Y-17000|G01 X-6000 Y0|G01 X-1000 Y0|G40|G00 X17500 Y0"},
+            {"K27", "G01 X0 Y18000|G02 X2000 Y2000 I2000 J0|G01 X13000 Y0|G01 X0 Y-3000|G01 X-8000 Y0|"
+                    "G03 X-1000 Y-1000 I0 J-1000|G01 X0 Y-16000|G01 X-6000 Y0|G01 X-1000 Y0|G40|G00 X16000 Y0"},
+            {"K28", "G01 X0 Y15000|G02 X2000 Y2000 I2000 J0|G01 X11500 Y0|G02 X0 Y-3000 I0 J-1500|G01 X-6500 Y0|"
+                    "G03 X-1000 Y-1000 I0 J-1000|G01 X0 Y-13000|G02 X-6000 Y0 I-3000 J0|G01 X-1000 Y0|G40|"
+                    "G00 X17500 Y0"},
+            {"K29", "G01 X0 Y18000|G02 X2000 Y2000 I2000 J0|G01 X11500 Y0|G02 X0 Y-3000 I0 J-1500|G01 X-6500 Y0|"
+                    "G03 X-1000 Y-1000 I0 J-1000|G01 X0 Y-16000|G01 X-6000 Y0|G01 X-1000 Y0|G40|G00 X17500 Y0"},
+            {"K32", "G01 X0 Y14000|G02 X6000 Y0 I3000 J0|G01 X0 Y-5000|G01 X4000 Y0|G01 X0 Y-4000|G01 X-4000 Y0|"
+                    "G01 X0 Y-5000|G02 X-6000 Y0 I-3000 J0|G01 X-1000 Y0|G40|G00 X11000 Y0"},
+            {"K33", "G01 X0 Y20000|G01 X6000 Y0|G01 X0 Y-8000|G01 X2000 Y0|G02 X0 Y-4000 I0 J-2000|G01 X-2000 Y0|"
+                    "G01 X0 Y-8000|G01 X-6000 Y0|G01 X-1000 Y0|G40|G00 X11000 Y0"},
+            {"K35", "G01 X0 Y8000|G01 X-3000 Y0|G01 X0 Y4000|G01 X3000 Y0|G01 X0 Y8000|G01 X6000 Y0|G01 X0 Y-8000|"
+                    "G01 X8000 Y0|G01 X0 Y-4000|G01 X-8000 Y0|G01 X0 Y-8000|G01 X-6000 Y0|G01 X-1000 Y0|G40|"
+                    "G00 X17000 Y0"},
+            {"K36", "G01 X0 Y8000|G01 X-1000 Y0|G02 X0 Y4000 I0 J2000|G01 X1000 Y0|G01 X0 Y8000|G01 X6000 Y0|"
+                    "G01 X0 Y-8000|G01 X6000 Y0|G02 X0 Y-4000 I0 J-2000|G01 X-6000 Y0|G01 X0 Y-8000|"
+                    "G01 X-6000 Y0|G01 X-1000 Y0|G40|G00 X17000 Y0"},
+            {"K37", "G01 X0 Y8000|G01 X-3000 Y0|G01 X0 Y4000|G01 X3000 Y0|G01 X0 Y8000|G01 X6000 Y0|G01 X0 Y-8000|"
+                    "G01 X6000 Y0|G02 X0 Y-4000 I0 J-2000|G01 X-6000 Y0|G01 X0 Y-8000|G01 X-6000 Y0|"
+                    "G01 X-1000 Y0|G40|G00 X17000 Y0"},
+            {"K38", "G01 X0 Y5000|G01 X-1000 Y0|G02 X0 Y4000 I0 J2000|G01 X1000 Y0|G01 X0 Y5000|"
+                    "G02 X6000 Y0 I3000 J0|G01 X0 Y-5000|G01 X6000 Y0|G02 X0 Y-4000 I0 J-2000|G01 X-6000 Y0|"
+                    "G01 X0 Y-5000|G02 X-6000 Y0 I-3000 J0|G01 X-1000 Y0|G40|G00 X17000 Y0"},
+            {"K41", "G01 X0 Y16000|G02 X2000 Y2000 I2000 J0|G01 X13000 Y0|G01 X0 Y-4000|G01 X-9000 Y0|"
+                    "G01 X0 Y-11000|G01 X9000 Y0|G01 X0 Y-5000|G01 X-13000 Y0|G02 X-2000 Y2000 I0 J2000|"
+                    "G01 X-1000 Y0|G40|G00 X16000 Y0"},
+            {"K42", "G01 X0 Y16000|G02 X2000 Y2000 I2000 J0|G01 X11000 Y0|G02 X0 Y-4000 I0 J-2000|G01 X-7000 Y0|"
+                    "G01 X0 Y-11000|G01 X6500 Y0|G02 X0 Y-5000 I0 J-2500|G01 X-10500 Y0|"
+                    "G02 X-2000 Y2000 I0 J2000|G01 X-1000 Y0|G40|G00 X16000 Y0"},
+            {"K45", "G01 X0 Y20000|G01 X17320 Y10000|G01 X17320 Y-10000|G01 X0 Y-20000|G01 X-17320 Y-10000|"
+                    "G01 X-17320 Y10000|G01 X-1000 Y0|G40|G00 X35641 Y0"},
+            {"K46", "G01 X0 Y20000|G01 X14142 Y14142|G01 X20000 Y0|G01 X14142 Y-14142|G01 X0 Y-20000|"
+                    "G01 X-14142 Y-14142|G01 X-20000 Y0|G01 X-14142 Y14142|G01 X-1000 Y0|G40|G00 X49284 Y0"},
+        };
+        for (const auto &row : defaults) {
+            QTest::newRow(row.shape) << sel0 + QStringList{QString::fromLatin1(row.shape)} << 0 << -1
+                                     << QStringList{QStringLiteral("G00 X0 Y0"), QStringLiteral("G41"),
+                                                    QStringLiteral("G01 X1000 Y0")}
+                                            + lines(row.body) + QStringList{QStringLiteral("G00 X0 Y0")};
+        }
+
         // K49 grids.
         const QStringList grid1 = placed(kGrid1x1);
         QTest::newRow("K49") << sel0 + QStringList{"K49"} << 0 << -1 << grid1;
@@ -192,6 +241,33 @@ private slots:
         if (total >= 0)
             QCOMPARE(got.size(), total);
         QCOMPARE(got.mid(first - 1, expected.size()), expected);
+    }
+
+    // With the default texts, the row step of a 1 x 2 array is each shape's
+    // cell height H.
+    void cellHeights()
+    {
+        const int heights[] = {23000, 20000, 20000, 23000, 20000, 23000,                      // K25..K30
+                               20000, 20000, 20000, 20000, 20000, 20000, 20000, 20000,        // K31..K38
+                               20000, 20000, 20000, 20000, 20000, 32360, 40000, 48284, 20000, // K39..K47
+                               20000};                                                        // K48
+        QStringList args{QStringLiteral("--select"), QStringLiteral("0")};
+        QStringList expected;
+        for (int n = 25; n <= 48; ++n) {
+            args << QStringLiteral("K%1:ny=2").arg(n);
+            expected << QStringLiteral("G00 Y%1").arg(heights[n - 25]);
+        }
+        const Run run = runProbe(args);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QByteArray());
+        QStringList rowSteps;
+        const QStringList all = QString::fromLatin1(run.file).split(QLatin1Char('\n'));
+        for (int k = 0; k < all.size(); ++k) {
+            // The row step's first line; its second line is the spacing, Y 0.
+            if (all.at(k).startsWith(QLatin1String("G00 Y")) && all.at(k) != QLatin1String("G00 Y0"))
+                rowSteps << all.at(k);
+        }
+        QCOMPARE(rowSteps, expected);
     }
 
     // The rapids of a 1 x 2 array step by each polygon's cell: the row step by
