@@ -245,7 +245,7 @@ bool LibGenerator::writeArray(const patten_t &p, int w, int h, const LibOutput &
     LibOutput columnStep;
     writeStepX(w, h, p.countY, p.spaceX, p.spaceY, columnStep);
     const double column = double(p.countY) * copyText.bytes().size() + double(p.countY - 1) * rowStep.bytes().size()
-        + columnStep.bytes().size();
+                          + columnStep.bytes().size();
     if (!out.fits(double(p.countX) * column)) {
         consoleLine("write temp file error...");
         return false;
