@@ -160,8 +160,8 @@ KerfCompensation::Joint KerfCompensation::joint(const SegmentRecord &in, const S
     const double lenOut = std::hypot(double(out.x), double(out.y));
     const double radIn = std::hypot(double(in.i), double(in.j));
     const double radOut = std::hypot(double(out.i), double(out.j));
-    const QPointF nIn(in.y / lenIn, -in.x / lenIn);
-    const QPointF nOut(out.y / lenOut, -out.x / lenOut);
+    const QPointF nIn(in.y / lenIn, -double(in.x) / lenIn);
+    const QPointF nOut(out.y / lenOut, -double(out.x) / lenOut);
 
     if (inStraight && outStraight) {
         // Two straight records: the offset lines cross, or run parallel.
@@ -241,10 +241,12 @@ void KerfCompensation::shift(SegmentRecord &r, const QPointF &from, const QPoint
     r.y = SegmentPasses::truncate(double(r.y) - from.y() + to.y());
     if (isStraight(r.type))
         return;
-    // An arc that closes to within the tolerance stays a full circle.
-    if (r.x >= -tolerance && r.x <= tolerance)
+    // An arc that closes to within the tolerance stays a full circle. In 64
+    // bits, so that any configured tolerance is a plain range.
+    const qint64 t = tolerance;
+    if (r.x >= -t && r.x <= t)
         r.x = 0;
-    if (r.y >= -tolerance && r.y <= tolerance)
+    if (r.y >= -t && r.y <= t)
         r.y = 0;
     r.i = SegmentPasses::truncate(r.i - from.x());
     r.j = SegmentPasses::truncate(r.j - from.y());

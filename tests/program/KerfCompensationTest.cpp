@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -491,6 +492,29 @@ private slots:
         k.kerfCompensate(table, 200, 10);
         for (const Rec &r : programOf(table))
             QVERIFY2(std::abs(r.x) <= 1200 && std::abs(r.y) <= 1200, qPrintable(show(programOf(table))));
+    }
+
+    // Words at the ends of the 32-bit range and any configured tolerance give
+    // defined results (the sanitizer build stops on an overflowing negation).
+    void extremeWordsStayDefined()
+    {
+        constexpr qint32 lo = std::numeric_limits<qint32>::min();
+        constexpr qint32 hi = std::numeric_limits<qint32>::max();
+        SegmentRecord arc = seg(CW, 5, -5, 500, 0);
+        KerfCompensation::shift(arc, QPointF(), QPointF(), lo);
+        QVERIFY((asRec(arc) == Rec{CW, 5, -5, 500, 0}));
+        KerfCompensation::shift(arc, QPointF(), QPointF(), hi);
+        QVERIFY((asRec(arc) == Rec{CW, 0, 0, 500, 0}));
+
+        const std::vector<Rec> p{{G, hi, lo}, {41}, {L, lo, hi}, {CW, lo, lo, hi, lo}, {CCW, 0, 0, lo, lo},
+                                 {L, lo, 0},  {40}, {42}, {L, 0, lo}, {CW, 1, 1, lo, hi}, {40}};
+        for (qint32 tolerance : {lo, 10, hi}) {
+            load(p);
+            KerfCompensation k;
+            k.kerfCompensate(table, 200, tolerance);
+            QCOMPARE(SegmentTable::typeAt(table, 0), G);
+            QVERIFY(SegmentTable::length(table) >= int(p.size()));
+        }
     }
 
     // ------------------------------------------------------------ insertion table
