@@ -44,15 +44,23 @@ bool mirrorModeFor(int mirror, char &mode)
     return true;
 }
 
-bool loadFile(const QString &name, QByteArray &bytes)
+enum class Load { Loaded, Missing, TooBig };
+
+Load loadFile(const QString &name, QByteArray &bytes)
 {
     if (name.isEmpty() || QFileInfo(name).isDir())
-        return false;
+        return Load::Missing;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return Load::Missing;
     bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    if (file.error() != QFileDevice::NoError)
+        return Load::Missing;
+    // A file too big to hold in memory comes back empty; it must not pass
+    // for an empty program.
+    if (!file.isSequential() && bytes.size() < file.size())
+        return Load::TooBig;
+    return Load::Loaded;
 }
 
 } // namespace
@@ -118,9 +126,15 @@ QString Parser::scratchPath(const QString &file)
 Parser::Outcome Parser::readProgram(const QString &name, SegmentRecord *table, const NcReader::Options &options)
 {
     QByteArray bytes;
-    if (!loadFile(name, bytes)) {
+    switch (loadFile(name, bytes)) {
+    case Load::Missing:
         say("File not found!");
         return Outcome::NotFound;
+    case Load::TooBig:
+        say("File too long!");
+        return Outcome::TooLong;
+    case Load::Loaded:
+        break;
     }
     SegmentTable::prefill(table);
     NcReader reader(bytes, table, options);

@@ -91,6 +91,40 @@ private slots:
         QCOMPARE(tableRows(cutSegments), QStringLiteral("0 5 5 0 0|1 7 0 0 0"));
     }
 
+    // A file too big to read in one go is no empty program: every entry
+    // fails and leaves its table and scratch file alone.
+    void oversizedFileFails()
+    {
+        TempWorkDir w;
+        w.writeFile("a.nc", "G01 X100 Y50\n");
+        QFile huge(w.filePath("huge.nc"));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        huge.write(repeat("G01 X1 Y0\n", 30001));
+        if (!huge.resize(qint64(2200) << 20))
+            QSKIP("no room for a sparse file of 2.2 GB");
+        huge.close();
+        Parser p;
+        QCOMPARE(p.parseMain("a.nc"), 1);
+        QCOMPARE(p.parseEdit("a.nc", 1.0), 1);
+        QCOMPARE(p.parsePreview("a.nc"), 1);
+        QCOMPARE(p.parseLib("a.nc", 0, 2, 0), 1);
+        const QString row = QStringLiteral("1 100 50 0 0");
+        QCOMPARE(p.parseMain("huge.nc"), 0);
+        QCOMPARE(p.parseEdit("huge.nc", 1.0), 0);
+        QCOMPARE(p.parsePreview("huge.nc"), 0);
+        QCOMPARE(p.parseLib("huge.nc", 0, 3, 0), 0);
+        QCOMPARE(tableRows(cutSegments), row);
+        QCOMPARE(tableRows(editSegments), row);
+        QCOMPARE(tableRows(previewSegments), row);
+        QCOMPARE(tableRows(libSegments), row);
+        QCOMPARE(p.getMaxN(), 0);
+        QCOMPARE(p.getMaxNedit(), 1);
+        QCOMPARE(w.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X100 Y50\n"));
+        QCOMPARE(w.readFile(".tovrelcnc/e.nc"), QByteArray("G01 X     100 Y      50\n"));
+        QVERIFY(!w.exists(".tovrelcnc/b3.nc"));
+        QVERIFY(huge.remove());
+    }
+
     void previewAndEditKeepWhatWasRead()
     {
         TempWorkDir w;
