@@ -1,12 +1,12 @@
+#include "ProbeRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 
 namespace {
 
+// The probe's output as lines.
 struct Run {
     QStringList out;
     QByteArray err;
@@ -15,18 +15,8 @@ struct Run {
 
 Run probe(const QStringList &args)
 {
-    QProcess p;
-    p.start(TestPaths::binDir() + "/cfgprobe", args);
-    Run r;
-    if (!p.waitForFinished(30000))
-        return r;
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    r.out = text.split('\n');
-    if (r.out.last().isEmpty())
-        r.out.removeLast();
-    r.err = p.readAllStandardError();
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return r;
+    const ProbeRun run = Probe::run(QStringLiteral("cfgprobe"), args, 30000);
+    return {Probe::outputLines(run.out), run.err, run.code};
 }
 
 int countLines(const QByteArray &text, const QByteArray &line)

@@ -1,33 +1,15 @@
+#include "ProbeRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = ProbeRun;
 
 Run probe(const QStringList &args)
 {
-    QProcess process;
-    process.start(TestPaths::binDir() + QStringLiteral("/libprobe"), args);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-QByteArray lines(const QStringList &list)
-{
-    return (list.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLatin1();
+    return Probe::run(QStringLiteral("libprobe"), args);
 }
 
 QByteArray kFile(const TempWorkDir &dir)
@@ -106,7 +88,7 @@ void LibProbeTest::wholeFiles()
     const Run run = probe(args);
     QCOMPARE(run.err, QByteArray());
     QCOMPARE(run.out, QByteArray());
-    QCOMPARE(run.status, 0);
+    QCOMPARE(run.code, 0);
     QCOMPARE(kFile(dir), expected.isEmpty() ? QByteArray() : lines(expected));
 }
 
@@ -126,7 +108,7 @@ void LibProbeTest::transforms()
     QFETCH(QStringList, expected);
     TempWorkDir dir(false);
     const Run run = probe({"--select", "0", pattern});
-    QCOMPARE(run.status, 0);
+    QCOMPARE(run.code, 0);
     QCOMPARE(run.err, QByteArray());
     QCOMPARE(kLines(dir, 2, 6), expected);
 }
@@ -135,7 +117,7 @@ void LibProbeTest::array()
 {
     TempWorkDir dir(false);
     const Run run = probe({"--select", "0", "K7:nx=2,ny=3,spx=5,spy=2.5"});
-    QCOMPARE(run.status, 0);
+    QCOMPARE(run.code, 0);
     QCOMPARE(run.err, QByteArray());
     const QStringList all = QString::fromLatin1(kFile(dir)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(all.size(), 61);
@@ -147,7 +129,7 @@ void LibProbeTest::array()
 void LibProbeTest::rotatedLShape()
 {
     TempWorkDir dir(false);
-    QCOMPARE(probe({"--select", "0", "K22:angle=45"}).status, 0);
+    QCOMPARE(probe({"--select", "0", "K22:angle=45"}).code, 0);
     const QStringList all = QString::fromLatin1(kFile(dir)).split(QLatin1Char('\n'));
     QCOMPARE(all.at(2), QStringLiteral("G01 X707 Y707"));
     QCOMPARE(all.at(3), QStringLiteral("G01 X-13435 Y13435"));
@@ -161,7 +143,7 @@ void LibProbeTest::fullList()
 {
     TempWorkDir dir(false);
     const Run run = probe({"--select", "0", "--repeat", "100", "K1"});
-    QCOMPARE(run.status, 3);
+    QCOMPARE(run.code, 3);
     QCOMPARE(run.err, QByteArray("libprobe: pattern 100 refused: the list holds 99 patterns\n"));
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(kFile(dir).count('\n'), 792);
@@ -173,7 +155,7 @@ void LibProbeTest::customFile()
     dir.writeFile(QStringLiteral(".tovrelcnc/b1.nc"), "G91\nG01 X1000 Y0\nG01 X0 Y500\n");
     const QStringList args{"--select", "0", "K0:sizex=3000,sizey=2000,endx=1000,endy=500,nx=2"};
     Run run = probe(args);
-    QCOMPARE(run.status, 0);
+    QCOMPARE(run.code, 0);
     QCOMPARE(run.err, QByteArray());
     const QStringList copy{"G91", "G01 X1000 Y0", "G01 X0 Y500", "", "G00 X-1000 Y-500", "G00 X3000 Y0", "G00 X0 Y0"};
     const QByteArray expected = lines(QStringList{"G00 X0 Y0"} + copy + copy);
@@ -181,7 +163,7 @@ void LibProbeTest::customFile()
 
     QVERIFY(QFile::remove(dir.filePath(QStringLiteral(".tovrelcnc/b1.nc"))));
     run = probe(args);
-    QCOMPARE(run.status, 2);
+    QCOMPARE(run.code, 2);
     QCOMPARE(run.err, QByteArray("read patten file error...\n"));
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(kFile(dir), expected);
@@ -205,7 +187,7 @@ void LibProbeTest::oversizedProgram()
     TempWorkDir dir(false);
     dir.writeFile(QStringLiteral(".tovrelcnc/b1.nc"), "G91\nG01 X1000 Y0\n");
     dir.writeFile(QStringLiteral(".tovrelcnc/b2.nc"), "G91\nG01 X1000 Y0\n");
-    QCOMPARE(probe({"K1"}).status, 0);
+    QCOMPARE(probe({"K1"}).code, 0);
     const QByteArray before = kFile(dir);
     QVERIFY(before.startsWith("G97 \n"));
 
@@ -213,7 +195,7 @@ void LibProbeTest::oversizedProgram()
     if (QTest::currentDataTag() == QByteArray("deleted array"))
         args = QStringList{"--delete", "1"} + args;
     const Run run = probe(args);
-    QCOMPARE(run.status, 2);
+    QCOMPARE(run.code, 2);
     QCOMPARE(run.err, QByteArray("write temp file error...\n"));
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(kFile(dir), before);
@@ -241,7 +223,7 @@ void LibProbeTest::usageErrors()
     QFETCH(QStringList, args);
     TempWorkDir dir(false);
     const Run run = probe(args);
-    QCOMPARE(run.status, 1);
+    QCOMPARE(run.code, 1);
     QVERIFY(run.err.startsWith("libprobe: "));
     QCOMPARE(run.out, QByteArray());
     QVERIFY(!dir.exists(QStringLiteral(".tovrelcnc/k.nc")));

@@ -1,10 +1,9 @@
 // k.nc of shapes K25..K49 as libprobe writes it from a shell, each run in a
 // fresh empty folder, compared line for line.
 
+#include "ProbeRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -46,10 +45,8 @@ class ShapeProbeTest : public QObject
     Q_OBJECT
 
 private:
-    struct Run {
-        int status = -1;
-        QByteArray out;
-        QByteArray err;
+    // The probe's run and the k.nc it wrote.
+    struct Run : ProbeRun {
         QByteArray file;
     };
 
@@ -59,14 +56,7 @@ private:
         TempWorkDir dir(false);
         if (!dir.isValid())
             return run;
-        QProcess probe;
-        probe.setWorkingDirectory(dir.path());
-        probe.start(TestPaths::binDir() + QStringLiteral("/libprobe"), args);
-        if (!probe.waitForFinished(60000))
-            return run;
-        run.status = probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -2;
-        run.out = probe.readAllStandardOutput();
-        run.err = probe.readAllStandardError();
+        static_cast<ProbeRun &>(run) = Probe::run(QStringLiteral("libprobe"), args);
         run.file = dir.readFile(QStringLiteral(".tovrelcnc/k.nc"));
         return run;
     }
@@ -227,7 +217,7 @@ private slots:
         QFETCH(QStringList, expected);
 
         const Run run = runProbe(args);
-        QCOMPARE(run.status, 0);
+        QCOMPARE(run.code, 0);
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(run.err, QByteArray());
         QVERIFY(run.file.endsWith('\n'));
@@ -258,7 +248,7 @@ private slots:
             expected << QStringLiteral("G00 Y%1").arg(heights[n - 25]);
         }
         const Run run = runProbe(args);
-        QCOMPARE(run.status, 0);
+        QCOMPARE(run.code, 0);
         QCOMPARE(run.err, QByteArray());
         QStringList rowSteps;
         const QStringList all = QString::fromLatin1(run.file).split(QLatin1Char('\n'));
@@ -275,7 +265,7 @@ private slots:
     void polygonCells()
     {
         const Run run = runProbe({"--select", "0", "K43:ny=2", "K44:ny=2", "K45:ny=2", "K46:ny=2"});
-        QCOMPARE(run.status, 0);
+        QCOMPARE(run.code, 0);
         QCOMPARE(run.err, QByteArray());
         QStringList steps;
         const QRegularExpression step(QStringLiteral("^G00 (Y[1-9]|X[1-9])"));

@@ -1,28 +1,13 @@
 // The cutting parse through the probe, each case in a fresh empty folder:
 // standard output and t.nc are compared byte for byte.
 
+#include "ProbeRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
-#include <QDir>
-#include <QProcess>
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
-
-QByteArray lines(const QStringList &l)
-{
-    return l.isEmpty() ? QByteArray() : (l.join('\n') + '\n').toUtf8();
-}
-
-QByteArray repeat(const QByteArray &line, int n)
-{
-    QByteArray out;
-    out.reserve(line.size() * n);
-    for (int k = 0; k < n; ++k)
-        out += line;
-    return out;
-}
 
 // The square after a lead-in, clockwise, with a rapid and an M02 behind it.
 const char kSquare[] = "G00 X1000 Y1000\nG41\nG01 X0 Y1000\nG01 X2000 Y0\nG01 X0 Y-2000\nG01 X-2000 Y0\n"
@@ -36,21 +21,13 @@ class CuttingChecksTest : public QObject
 {
     Q_OBJECT
 
-    QString probe_;
-
     // Runs the probe; true when it exits 0 with exactly the expected stdout.
-    bool probe(const QStringList &args, const QByteArray &expectedOut)
+    static bool probe(const QStringList &args, const QByteArray &expectedOut)
     {
-        QProcess p;
-        p.start(probe_, args);
-        if (!p.waitForFinished(60000)) {
-            qWarning("ncprobe %s did not finish", qPrintable(args.join(' ')));
-            return false;
-        }
-        const QByteArray out = p.readAllStandardOutput();
-        if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0 || out != expectedOut) {
-            qWarning("ncprobe %s\n exit %d\n got:\n%s\n want:\n%s", qPrintable(args.join(' ')), p.exitCode(),
-                     out.constData(), expectedOut.constData());
+        const ProbeRun r = Probe::run(QStringLiteral("ncprobe"), args);
+        if (r.code != 0 || r.out != expectedOut) {
+            qWarning("ncprobe %s\n exit %d\n got:\n%s\n want:\n%s", qPrintable(args.join(' ')), r.code,
+                     r.out.constData(), expectedOut.constData());
             return false;
         }
         return true;
@@ -61,8 +38,8 @@ class CuttingChecksTest : public QObject
 private slots:
     void initTestCase()
     {
-        probe_ = QDir(TestPaths::binDir()).filePath("ncprobe");
-        QVERIFY2(QFileInfo(probe_).isExecutable(), qPrintable(probe_));
+        const QString probe = Probe::path(QStringLiteral("ncprobe"));
+        QVERIFY2(QFileInfo(probe).isExecutable(), qPrintable(probe));
     }
 
     void cuttingParse_data()

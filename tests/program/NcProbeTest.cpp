@@ -1,57 +1,22 @@
 // The command-line checks of the NC program probe, each in a fresh empty
 // folder, comparing standard output and scratch files byte for byte.
 
+#include "ProbeRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTest>
-
-namespace {
-
-QByteArray lines(const QStringList &l)
-{
-    return l.isEmpty() ? QByteArray() : (l.join('\n') + '\n').toUtf8();
-}
-
-QByteArray repeat(const QByteArray &line, int n)
-{
-    QByteArray out;
-    for (int k = 0; k < n; ++k)
-        out += line;
-    return out;
-}
-
-} // namespace
 
 class NcProbeTest : public QObject
 {
     Q_OBJECT
 
-    QString probe_;
+    using Run = ProbeRun;
 
-    struct Run {
-        QByteArray out;
-        QByteArray err;
-        int code = -1;
-    };
-
-    Run run(const QStringList &args)
-    {
-        QProcess p;
-        p.start(probe_, args);
-        Run r;
-        if (!p.waitForFinished(60000))
-            return r;
-        r.out = p.readAllStandardOutput();
-        r.err = p.readAllStandardError();
-        r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        return r;
-    }
+    static Run run(const QStringList &args) { return Probe::run(QStringLiteral("ncprobe"), args); }
 
     // Runs and compares stdout with the expected lines; exit status must be 0.
-    bool expect(const QStringList &args, const QStringList &expected)
+    static bool expect(const QStringList &args, const QStringList &expected)
     {
         const Run r = run(args);
         const QByteArray want = lines(expected);
@@ -66,8 +31,8 @@ class NcProbeTest : public QObject
 private slots:
     void initTestCase()
     {
-        probe_ = QDir(TestPaths::binDir()).filePath("ncprobe");
-        QVERIFY2(QFileInfo(probe_).isExecutable(), qPrintable(probe_));
+        const QString probe = Probe::path(QStringLiteral("ncprobe"));
+        QVERIFY2(QFileInfo(probe).isExecutable(), qPrintable(probe));
     }
 
     void essiWithCrLfAndEmptyLine()

@@ -2,15 +2,16 @@
 // fits, pens, zoom rectangles, plates, pierce lists, travel lengths, the sheet
 // view, the pierce-part view and the preview overlay, as printed by viewprobe.
 
+#include "ProbeRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
@@ -47,25 +48,17 @@ class ViewsProbeTest : public QObject
         QByteArray err;
     };
 
-    // Runs viewprobe in a fresh folder holding the named program.
-    Run run(const QString &file, const QByteArray &program, const QStringList &args, TempWorkDir *keep = nullptr)
+    // Runs viewprobe in a fresh folder holding the named program; with `keep`,
+    // in that folder, the current one while it lives.
+    static Run run(const QString &file, const QByteArray &program, const QStringList &args, TempWorkDir *keep = nullptr)
     {
-        TempWorkDir own;
-        TempWorkDir &dir = keep ? *keep : own;
+        std::optional<TempWorkDir> own;
+        if (!keep)
+            own.emplace();
+        TempWorkDir &dir = keep ? *keep : *own;
         dir.writeFile(file, program);
-        QProcess p;
-        p.setWorkingDirectory(dir.path());
-        p.start(TestPaths::binDir() + QStringLiteral("/viewprobe"), args);
-        Run r;
-        if (!p.waitForFinished(60000))
-            return r;
-        const QString out = QString::fromUtf8(p.readAllStandardOutput());
-        r.lines = out.split(QLatin1Char('\n'));
-        if (r.lines.last().isEmpty())
-            r.lines.removeLast();
-        r.err = p.readAllStandardError();
-        r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        return r;
+        const ProbeRun r = Probe::run(QStringLiteral("viewprobe"), args);
+        return {Probe::outputLines(r.out), r.code, r.err};
     }
 
     // Equal lines, where a "count(...)=N" line may be off by two.

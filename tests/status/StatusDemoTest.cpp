@@ -1,8 +1,7 @@
+#include "ProbeRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QTest>
 
 // Runs the status test window as a person would and checks what it leaves.
@@ -12,17 +11,10 @@ class StatusDemoTest : public QObject
 
     static int run(const QStringList &args, QByteArray *err = nullptr)
     {
-        QProcess p;
-        p.setProcessChannelMode(QProcess::SeparateChannels);
-        p.start(TestPaths::binDir() + "/statusdemo", args);
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            p.waitForFinished();
-            return -1;
-        }
+        const ProbeRun r = Probe::run(QStringLiteral("statusdemo"), args);
         if (err)
-            *err = p.readAllStandardError();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+            *err = r.err;
+        return r.code;
     }
 
 private slots:

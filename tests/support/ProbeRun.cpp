@@ -1,0 +1,48 @@
+#include "ProbeRun.h"
+
+#include "TestPaths.h"
+
+#include <QProcess>
+
+QString Probe::path(const QString &name)
+{
+    return TestPaths::binDir() + QLatin1Char('/') + name;
+}
+
+ProbeRun Probe::run(const QString &name, const QStringList &args, int timeoutMs)
+{
+    QProcess process;
+    process.start(path(name), args);
+    ProbeRun run;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return run;
+}
+
+QStringList Probe::outputLines(const QByteArray &out)
+{
+    QStringList result = QString::fromUtf8(out).split(QLatin1Char('\n'));
+    if (result.last().isEmpty())
+        result.removeLast();
+    return result;
+}
+
+QByteArray lines(const QStringList &list)
+{
+    return list.isEmpty() ? QByteArray() : (list.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
+QByteArray repeat(const QByteArray &line, int n)
+{
+    QByteArray out;
+    out.reserve(line.size() * n);
+    for (int k = 0; k < n; ++k)
+        out += line;
+    return out;
+}
