@@ -54,11 +54,20 @@ QKeySequence FunctionKey::shortcutOf(const KButton *button)
     return button->property(kShortcutProperty).value<QKeySequence>();
 }
 
+void FunctionKey::bind(KButton *button, const QKeySequence &keys)
+{
+    button->setProperty(kShortcutProperty, QVariant::fromValue(keys));
+    button->setShortcut(keys);
+}
+
 void FunctionKey::restoreShortcut(KButton *button)
 {
-    const QKeySequence keys = shortcutOf(button);
-    if (!keys.isEmpty())
-        button->setShortcut(keys);
+    // Buttons not made here keep whatever shortcut they have; a key made here
+    // gets its own back, or none when it was unbound (setText may have given
+    // it a mnemonic).
+    const QVariant stored = button->property(kShortcutProperty);
+    if (stored.isValid())
+        button->setShortcut(stored.value<QKeySequence>());
 }
 
 void FunctionKey::relabel(KButton *button, const QString &text)

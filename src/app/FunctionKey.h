@@ -36,7 +36,15 @@ public:
     static void rerole(KButton *button, const QObject *receiver, const char *member,
                        const char *signal = nullptr);
 
-    // The key a button was made for (its shortcut), empty for other buttons.
+    // Gives a key of a row another shortcut, or none at all (empty keys), and
+    // keeps it through later relabel() and rerole() calls. A key that must
+    // reach its page's own key handler, or that would share a function key
+    // with another button of the row, has none.
+    static void bind(KButton *button, const QKeySequence &keys);
+    static void unbind(KButton *button) { bind(button, QKeySequence()); }
+
+    // The key a button was made for (its shortcut), empty for other buttons
+    // and for keys without one.
     static QKeySequence shortcutOf(const KButton *button);
     static void restoreShortcut(KButton *button);
 };

@@ -1,10 +1,8 @@
 #include "program/NcWriter.h"
 
+#include "app/FileSave.h"
 #include "program/SegmentPasses.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -137,16 +135,5 @@ NcWriter::Output NcWriter::format(const SegmentRecord *table, Style style, doubl
 
 bool NcWriter::save(const QString &path, const QByteArray &text)
 {
-    const QString folder = QFileInfo(path).path();
-    if (!QDir().mkpath(folder))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    return FileSave::write(path, text);
 }

@@ -1,0 +1,39 @@
+#include "app/FileSave.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+bool FileSave::write(const QString &path, const QByteArray &bytes, QString *errorText, Folder folder)
+{
+    QString ignored;
+    QString &error = errorText ? *errorText : ignored;
+    if (path.isEmpty()) {
+        error = QStringLiteral("No file name specified");
+        return false;
+    }
+    if (folder == CreateFolder) {
+        const QString dir = QFileInfo(path).path();
+        if (!QDir().mkpath(dir)) {
+            error = QStringLiteral("Cannot create folder %1").arg(dir);
+            return false;
+        }
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        file.cancelWriting();
+        file.commit(); // removes the temporary file
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    error.clear();
+    return true;
+}
