@@ -29,11 +29,6 @@ QPen roundPen(const QColor &colour, double width)
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-bool isCut(qint32 type)
-{
-    return type == SegType::Line || isArc(type);
-}
-
 constexpr double kMmUnits = 100.0 / PathWalk::kUnitsPerPixel; // pixels of 1 mm at scale 1
 
 } // namespace

@@ -53,6 +53,12 @@ inline bool isMotion(qint32 type)
     return type >= SegType::Rapid && type <= SegType::ArcCCW;
 }
 
+// A line or an arc: a record that cuts.
+inline bool isCut(qint32 type)
+{
+    return type >= SegType::Line && type <= SegType::ArcCCW;
+}
+
 inline bool isArc(qint32 type)
 {
     return type == SegType::ArcCW || type == SegType::ArcCCW;

@@ -1,0 +1,208 @@
+// Making an NC program the one loaded for cutting.
+#include "app/BasePath.h"
+#include "app/FunctionKey.h"
+#include "app/KButton.h"
+#include "app/KMainWindow.h"
+#include "config/KConfigTorch.h"
+#include "config/KMenuConfig.h"
+#include "device/KReadIntThread.h"
+#include "device/KWriteDevice.h"
+#include "files/KEditor.h"
+#include "files/KMenuFile.h"
+#include "pages/KCode.h"
+#include "pages/KCodeFrame.h"
+#include "pages/KCodeNum.h"
+#include "pages/KDirectFrame.h"
+#include "pages/KMenuCutting.h"
+#include "program/KCKSimu.h"
+#include "program/KEditSimu.h"
+#include "program/KJBSimu.h"
+#include "program/KSimu.h"
+#include "program/Parser.h"
+#include "program/SegmentTable.h"
+#include "status/KSimuFrame.h"
+#include "status/KSpeed.h"
+#include "status/KSpeedFrame.h"
+#include "status/KXY.h"
+#include "status/KXYFrame.h"
+
+#include <QDial>
+#include <QFile>
+#include <QTimer>
+
+void KMainWindow::updateFile(QString &name)
+{
+    if (configOpen)
+        config2top();
+    QString copy = name;
+    setCurrentFile(copy);
+}
+
+void KMainWindow::reload()
+{
+    QString name = currentFile;
+    setCurrentFile(name);
+}
+
+void KMainWindow::openFile(QString &chosen)
+{
+    // The browser passes its own member by reference; keep a copy.
+    QString name = chosen;
+    if (newFileRequested) {
+        oldRecord = para.startNum;
+        oldX = xyFrame->xy->x;
+        oldY = xyFrame->xy->y;
+        oldFile = currentFile;
+        qDebug("oldFile=%s\n num=%d,x=%d,y=%d", oldFile.toLocal8Bit().constData(), oldRecord, oldX, oldY);
+        FunctionKey::relabel(menuFile->newFileButton, tr("返回旧文件"));
+        FunctionKey::rerole(menuFile->newFileButton, this, SLOT(toOldFile()));
+        writeDevice->writeToNewFile();
+    } else {
+        menuConfig->saveFileName(name);
+    }
+    preview2file();
+    setCurrentFile(name);
+}
+
+void KMainWindow::setCurrentFile(QString &fileName)
+{
+    const QString name = fileName;
+    currentFile = name;
+    KSimu *simu = simuFrame->simu;
+    simu->resetView();
+    readIntThread->reset();
+    xyFrame->xy->resetXY();
+    speedFrame->speed->reset();
+    speedFrame->cksimu->resetView();
+    speedFrame->jbsimu->resetView();
+
+    writeDevice->writeSys(sys);
+    switch (mode) {
+    case 0:
+        setDemoMode();
+        break;
+    case 1:
+        setFireMode(false);
+        break;
+    case 2:
+        setDLZMode(false);
+        break;
+    case 3:
+        setPFMode(false);
+        break;
+    default:
+        break;
+    }
+    preheating = false;
+    dwDone = false;
+    atZero = false;
+
+    KConfigTorch *torchDialog = menuConfig->torchDialog;
+    for (QWidget *w : {static_cast<QWidget *>(torchDialog->torchBox1), static_cast<QWidget *>(torchDialog->torchBox2),
+                       static_cast<QWidget *>(torchDialog->torchBox3), static_cast<QWidget *>(torchDialog->torchBox4),
+                       static_cast<QWidget *>(torchDialog->okButton)})
+        w->setEnabled(true);
+
+    setWindowTitle(startTitle() + " - " + name);
+    menuConfig->setFileName(name);
+    menuFile->setCurrentFile(name);
+    // The editor is told the name only when it could load the file:
+    // otherwise its F3 would write the previous program over that file.
+    const bool editorLoaded = editor->loadFile(name, true);
+    if (editorLoaded)
+        editor->setCurrentFile(name);
+
+    KCode *code = codeNum->codeFrame->code;
+    const int result = simu->parser->parseMain(name);
+    editor->editSimu->parser->parseEdit(name, 1.0);
+    if (result != 1) {
+        fileLoaded = false;
+        qDebug("parse file error...");
+        // Nothing of the previous program may stay armed: an empty table,
+        // empty views and list, and no Start.
+        recordCount = 0;
+        code->setLineCount(0);
+        readIntThread->setMaxN(0);
+        SegmentTable::prefill(cutSegments);
+        simu->draw();
+        speedFrame->jbsimu->draw();
+        startButton()->setEnabled(false);
+    } else {
+        simu->draw();
+        speedFrame->jbsimu->draw();
+        recordCount = simu->parser->getMaxN();
+        code->setLineCount(recordCount);
+        readIntThread->setMaxN(recordCount);
+        if (editorLoaded)
+            editor->setRows(editor->editSimu->parser->getMaxNedit());
+
+        QFile t(basePath + "/.tovrelcnc/t.nc");
+        if (!t.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            qDebug("open t.nc error...");
+        } else {
+            fileLoaded = true;
+            code->loadCode();
+            if (filePageOpen) {
+                message(101);
+                directFrame->setNumCK();
+                codeMethodNum();
+                codeNum->codeFrame->timer->start(1000);
+                menuFile->moveStartButton->setEnabled(true);
+            }
+            writeDevice->writeEnt();
+            readIntThread->reporting = 1;
+
+            KMenuCutting *page = menuCutting;
+            page->fastButton->hide();
+            page->slowButton->hide();
+            page->cutSpeedButton->show();
+            page->topSpeedButton->show();
+            startButton()->setEnabled(!alarm && !knocked);
+            page->forwardButton->setEnabled(true);
+            page->movementButton->setEnabled(true);
+            page->backwardButton->setEnabled(false);
+            page->turnbackButton->setEnabled(false);
+            page->returnButton->setEnabled(false);
+            page->jumpButton->setEnabled(false);
+
+            if (beginRequested) {
+                start.startNum = machineRecord;
+            } else if (beginRequestedByStep) {
+                machineRecord = oldRecord;
+                machineX = oldX;
+                machineY = oldY;
+                start.startNum = oldRecord;
+            } else {
+                start = start_t{jumpStartPending ? startNum : 0, 0, 0, 0, 0};
+            }
+            writeDevice->writeStart(start);
+            writeSettings();
+            simu->makeCKVector();
+            code->setCK(simu->getCKNum(), simu->getCKVector());
+            t.close();
+        }
+        // The mode setter above wired Start by the previous program's
+        // start record; wire it by this one's.
+        switch (mode) {
+        case 1:
+            wireStartByRecord(SLOT(dwDown()));
+            break;
+        case 2:
+            wireStartByRecord(SLOT(DLZDWStart()));
+            break;
+        case 3:
+            if (isCut(SegmentTable::typeAt(cutSegments, para.startNum)))
+                rewire(startButton(), SLOT(dwDown()));
+            break;
+        default:
+            break;
+        }
+    }
+    speedFrame->speed->dial->setValue(0);
+    speedFrame->speed->update();
+    cancelSheet();
+    if (mode == 1)
+        fireEnd();
+    else if (mode == 2)
+        dlzEnd();
+}
