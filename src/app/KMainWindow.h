@@ -435,6 +435,11 @@ private:
     void message(int code);
     void limitHandling(KButton *escape, KButton *other = nullptr);
     void wireStartByRecord(const char *processStart);
+    void showProgramScreen(bool shown);
+    void enterPreview(bool fromLibrary);
+    void leavePreview();
+    void enterEditor(const QString &name);
+    void reparseCurrent();
 
     ModalRunner modalRunner;
     QHash<const KButton *, QString> targets;

@@ -1,0 +1,769 @@
+// Page switching and the key pad's views.
+#include "app/BasePath.h"
+#include "app/FunctionKey.h"
+#include "app/KButton.h"
+#include "app/KMainWindow.h"
+#include "config/KMenuConfig.h"
+#include "device/KReadIO.h"
+#include "device/KReadIOThread.h"
+#include "device/KReadIntThread.h"
+#include "device/KMenuIO.h"
+#include "device/KWriteDevice.h"
+#include "device/KWriteIO.h"
+#include "files/KEditor.h"
+#include "files/KFastcopy.h"
+#include "files/KMenuEditor1.h"
+#include "files/KMenuFastcopy.h"
+#include "files/KMenuFile.h"
+#include "files/KMenuPreview1.h"
+#include "files/KPreview.h"
+#include "library/KLibConfig.h"
+#include "library/KLibFrame.h"
+#include "library/KLibList.h"
+#include "library/KLibTable.h"
+#include "library/KMenuLib.h"
+#include "pages/KCode.h"
+#include "pages/KCodeFrame.h"
+#include "pages/KCodeNum.h"
+#include "pages/KDirectFrame.h"
+#include "pages/KMenuCutting.h"
+#include "pages/KMenuJump.h"
+#include "pages/KMenuMorepoint.h"
+#include "pages/KMenuMovement.h"
+#include "pages/KMenuReturn.h"
+#include "pages/KMenuStep.h"
+#include "pages/KMenuTop.h"
+#include "pages/KMenuZZ.h"
+#include "pages/KMorepoint.h"
+#include "program/KEditSimu.h"
+#include "program/KJBSimu.h"
+#include "program/KLibSimu.h"
+#include "program/KSimu.h"
+#include "program/Parser.h"
+#include "status/KInfoFrame.h"
+#include "status/KMorepointFrame.h"
+#include "status/KSimuFrame.h"
+#include "status/KSpeedFrame.h"
+#include "status/KStatus.h"
+#include "status/KStatusFrame.h"
+#include "status/KText.h"
+#include "status/KTextFrame.h"
+#include "status/KTimeFrame.h"
+#include "status/KTorch.h"
+#include "status/KXYFrame.h"
+#include "thc/KMenuTHC.h"
+#include "thc/KTHC.h"
+#include "thc/KTHCConfig.h"
+#include "thc/KTHCFrame.h"
+#include "thc/KTHCSpeedConfig.h"
+
+#include <QCheckBox>
+#include <QTimer>
+
+void KMainWindow::message(int code)
+{
+    if (!alarm)
+        textFrame->message->updateText(code);
+}
+
+// Limit handling of the jog pages: with an alarm pending, only the jog key
+// that leads away from the tripped limit stays usable.
+void KMainWindow::limitHandling(KButton *escape, KButton *other)
+{
+    directFrame->motionDisable();
+    escape->setEnabled(false);
+    if (other)
+        other->setEnabled(false);
+    KButton *away = nullptr;
+    switch (limitMask) {
+    case 1:
+        away = directFrame->jogButton(KDirectFrame::S);
+        break;
+    case 2:
+        away = directFrame->jogButton(KDirectFrame::N);
+        break;
+    case 4:
+        away = directFrame->jogButton(KDirectFrame::E);
+        break;
+    case 8:
+        away = directFrame->jogButton(KDirectFrame::W);
+        break;
+    default:
+        break;
+    }
+    if (away)
+        away->setEnabled(true);
+}
+
+void KMainWindow::showProgramScreen(bool shown)
+{
+    QWidget *const screen[] = {simuFrame, infoFrame, xyFrame, textFrame, torch, codeNum, status, speedFrame};
+    for (QWidget *w : screen)
+        w->setVisible(shown);
+}
+
+void KMainWindow::top2file()
+{
+    menuTop->hide();
+    menuFile->show();
+    directFrame->setNumCK();
+    codeMethodNum();
+    codeNum->showCode();
+    menuFile->setFocus();
+    message(100);
+    message(101);
+    filePageOpen = true;
+    if (fileLoaded)
+        codeNum->codeFrame->timer->start(1000);
+}
+
+void KMainWindow::file2top()
+{
+    menuFile->hide();
+    codeNum->codeFrame->timer->stop();
+    menuTop->show();
+    directFrame->setSimuGraph();
+    codeMethodNum();
+    menuTop->setFocus();
+    message(3);
+    filePageOpen = false;
+}
+
+void KMainWindow::enterPreview(bool fromLibrary)
+{
+    preview->show();
+    preview->menuPreview->show();
+    preview->menuPreview->openButton->setVisible(!fromLibrary);
+    preview->menuPreview->addButton->setVisible(fromLibrary);
+    directFrame->setPreview();
+    previewOpen = true;
+    preview->enterPage();
+    FunctionKey::rerole(preview->menuPreview->backButton, this,
+                        fromLibrary ? SLOT(preview2lib()) : SLOT(preview2file()));
+}
+
+void KMainWindow::leavePreview()
+{
+    preview->menuPreview->hideKeyboard();
+    preview->hide();
+    preview->menuPreview->hide();
+    if (QWidget *focus = focusWidget())
+        focus->clearFocus();
+    previewOpen = false;
+}
+
+void KMainWindow::file2preview()
+{
+    menuFile->hide();
+    codeNum->showCode();
+    showProgramScreen(false);
+    enterPreview(false);
+}
+
+void KMainWindow::preview2file()
+{
+    leavePreview();
+    newFileRequested = false;
+    menuFile->show();
+    showProgramScreen(true);
+    showStatus();
+    directFrame->setNumCK();
+    reparseCurrent();
+}
+
+void KMainWindow::reparseCurrent()
+{
+    simuFrame->simu->parser->parseMain(currentFile);
+    simuFrame->simu->change();
+}
+
+void KMainWindow::enterEditor(const QString &name)
+{
+    showProgramScreen(false);
+    menuFile->hide();
+    editor->showEditor();
+    directFrame->setEditor();
+    editorOpen = true;
+    editor->loadFile(name);
+    editor->editSimu->resetView();
+    editor->editSimu->draw();
+}
+
+void KMainWindow::preview2editor(QString &chosen)
+{
+    const QString name = chosen;
+    leavePreview();
+    enterEditor(name);
+    reparseCurrent();
+}
+
+void KMainWindow::file2editor()
+{
+    enterEditor(currentFile);
+}
+
+void KMainWindow::ck2editor()
+{
+    enterEditor(basePath + "/.tovrelcnc/ck.nc");
+}
+
+void KMainWindow::editor2file()
+{
+    editor->menuEditor->hideKeyboard();
+    editor->hideEditor();
+    preview->hide();
+    if (QWidget *focus = focusWidget())
+        focus->clearFocus();
+    menuFile->show();
+    showProgramScreen(true);
+    showStatus();
+    directFrame->setNumCK();
+    editorOpen = false;
+    simuFrame->simu->change();
+}
+
+void KMainWindow::file2fastcopy()
+{
+    simuFrame->hide();
+    menuFile->hide();
+    menuFastcopy->show();
+    menuFastcopy->fastcopy->show();
+    menuFastcopy->resetChoosers();
+    menuFastcopy->fastcopy->refreshViews();
+    directFrame->setNull();
+    codeMethodNum();
+}
+
+void KMainWindow::fastcopy2file()
+{
+    menuFastcopy->fastcopy->hide();
+    menuFastcopy->hide();
+    menuFile->show();
+    simuFrame->show();
+    directFrame->setNumCK();
+    simuFrame->simu->change();
+}
+
+void KMainWindow::top2config()
+{
+    menuTop->hide();
+    menuConfig->show();
+    codeNum->showKey();
+    menuConfig->setFocus();
+    message(200);
+    configOpen = true;
+}
+
+void KMainWindow::config2top()
+{
+    menuConfig->hide();
+    menuTop->show();
+    codeNum->showCode();
+    menuTop->setFocus();
+    message(3);
+    configOpen = false;
+}
+
+void KMainWindow::top2cutting()
+{
+    menuTop->hide();
+    menuCutting->show();
+    menuCutting->setFocus();
+    message(400);
+}
+
+void KMainWindow::cutting2top()
+{
+    menuCutting->clearFocus();
+    menuCutting->hide();
+    menuTop->show();
+    menuTop->setFocus();
+    message(3);
+}
+
+void KMainWindow::cutting2movement()
+{
+    menuCutting->hide();
+    menuMovement->show();
+    directFrame->setMotion();
+    connectStepButtons(true);
+    menuMovement->setFocus();
+    message(408);
+    qDebug("ready to move out...");
+    jogging = true;
+    movementOpen = true;
+    readIntThread->movementView = 1;
+    writeDevice->moveout();
+    simuFrame->simu->moveTrail = true;
+    menuMovement->backButton8->setEnabled(false);
+    menuMovement->cutbackButton->setEnabled(false);
+    setMethod(method == 4 ? 1 : method);
+    if (alarm)
+        limitHandling(menuMovement->escButton, menuMovement->moveOutButton);
+}
+
+void KMainWindow::movement2cutting()
+{
+    menuMovement->clearFocus();
+    menuMovement->hide();
+    menuCutting->show();
+    menuCutting->setFocus();
+    directFrame->setSimuGraph();
+    message(400);
+    writeDevice->moveoutCancel();
+    readIntThread->movementView = 0;
+    simuFrame->simu->moveTrail = false;
+    jogging = false;
+    movementOpen = false;
+    if (preheating) {
+        stopButton()->setEnabled(true);
+        rewire(stopButton(), SLOT(preheatOff()));
+    }
+}
+
+void KMainWindow::cutting2return()
+{
+    menuCutting->clearFocus();
+    menuCutting->hide();
+    menuReturn->show();
+}
+
+void KMainWindow::return2cutting()
+{
+    menuReturn->hide();
+    menuCutting->show();
+    menuCutting->setFocus();
+}
+
+void KMainWindow::cutting2jump()
+{
+    menuCutting->clearFocus();
+    menuCutting->hide();
+    menuJump->show();
+    codeMethodNum();
+    menuJump->findButton->setEnabled(true);
+}
+
+void KMainWindow::findCK()
+{
+    codeNum->showCode();
+    directFrame->setNumCK();
+    codeMethodCK();
+    jumpX = xyFrame->xy->x;
+    jumpY = xyFrame->xy->y;
+    writeDevice->writeXYPoint(jumpX, jumpY);
+    writeDevice->toJump();
+    menuJump->moveButton->setEnabled(true);
+    menuJump->backButton->setEnabled(false);
+    menuJump->findButton->setEnabled(false);
+    for (KButton *b : {menuCutting->turnbackButton, menuCutting->backwardButton, menuCutting->forwardButton,
+                       menuCutting->movementButton})
+        b->setEnabled(false);
+    simuFrame->simu->resetView();
+    codeNum->codeFrame->timer->start(1000);
+}
+
+void KMainWindow::jump2cutting()
+{
+    menuJump->hide();
+    menuCutting->show();
+    directFrame->setSimuGraph();
+    codeMethodNum();
+    menuCutting->setFocus();
+    jumpStartPending = false;
+}
+
+void KMainWindow::top2step()
+{
+    menuTop->hide();
+    simuFrame->showBeam();
+    menuStep->show();
+    directFrame->setMotion();
+    connectStepButtons(true);
+    menuStep->setFocus();
+    setMethod(method);
+    message(500);
+    jogging = true;
+    readIntThread->stepValues = 1;
+    menuStep->backTo00Button->setEnabled(false);
+    writeDevice->toStep();
+    if (alarm)
+        limitHandling(menuStep->backButton);
+}
+
+void KMainWindow::step2top()
+{
+    menuStep->clearFocus();
+    menuStep->hide();
+    simuFrame->showSimu();
+    menuTop->show();
+    directFrame->setSimuGraph();
+    message(3);
+    jogging = false;
+    readIntThread->stepValues = 0;
+    writeDevice->back();
+}
+
+void KMainWindow::top2zz()
+{
+    menuTop->hide();
+    menuZZ->show();
+    simuFrame->showPlatte();
+    directFrame->setMotion();
+    connectStepButtons(true);
+    menuZZ->setFocus();
+    message(600);
+    menuZZ->firstButton->setEnabled(true);
+    menuZZ->secondButton->setEnabled(false);
+    menuZZ->angelButton->setEnabled(false);
+    menuZZ->backFirstButton->setEnabled(false);
+    writeDevice->toStep();
+    jogging = true;
+    readIntThread->alignmentValues = 1;
+    if (method == 3 || method == 4)
+        setMethod(1);
+    if (alarm)
+        limitHandling(menuZZ->backButton);
+}
+
+void KMainWindow::zz2top()
+{
+    menuZZ->clearFocus();
+    menuZZ->hide();
+    simuFrame->showSimu();
+    menuTop->show();
+    directFrame->setSimuGraph();
+    message(3);
+    jogging = false;
+    readIntThread->alignmentValues = 0;
+    writeDevice->back();
+}
+
+void KMainWindow::top2lib()
+{
+    menuTop->hide();
+    showProgramScreen(false);
+    codeNum->showButtons(false);
+    menuLib->show();
+    libFrame->show();
+    codeNum->showKey();
+    libSetSel();
+    libOpen = true;
+    libFrame->libSimuFrame->simu->clearJB();
+}
+
+void KMainWindow::lib2top()
+{
+    menuLib->hide();
+    libFrame->hide();
+    menuTop->show();
+    simuFrame->showSimu();
+    showProgramScreen(true);
+    showStatus();
+    codeNum->showButtons(true);
+    codeNum->showCode();
+    directFrame->setSimuGraph();
+    message(3);
+    libOpen = false;
+    reparseCurrent();
+}
+
+void KMainWindow::lib2preview()
+{
+    codeNum->hide();
+    infoFrame->hide();
+    simuFrame->hide();
+    menuLib->hide();
+    libFrame->hide();
+    codeNum->showButtons(true);
+    libOpen = false;
+    enterPreview(true);
+}
+
+void KMainWindow::preview2lib()
+{
+    leavePreview();
+    codeNum->showButtons(false);
+    codeNum->show();
+    menuLib->show();
+    libFrame->show();
+    codeNum->showKey();
+    libSetSel();
+    libOpen = true;
+    libFrame->libSimuFrame->simu->clearJB();
+}
+
+void KMainWindow::lib2morepoint()
+{
+    menuLib->hide();
+    libFrame->libList->hide();
+    codeNum->hide();
+    menuMorepoint->show();
+    xyFrame->show();
+    textFrame->show();
+    morepointFrame->show();
+    directFrame->setMotion();
+    connectStepButtons(true);
+    message(610);
+    jogging = true;
+    readIntThread->stepValues = 1;
+    writeDevice->toStep();
+    morepointFrame->morepoint->reset();
+    KLibSimu *libSimu = libFrame->libSimuFrame->simu;
+    libSimu->resetView();
+    libSimu->setMorePlatte(true);
+    if (alarm)
+        limitHandling(menuMorepoint->backButton);
+}
+
+void KMainWindow::morepoint2lib()
+{
+    menuMorepoint->hide();
+    xyFrame->hide();
+    textFrame->hide();
+    morepointFrame->hide();
+    libSetSel();
+    menuLib->show();
+    codeNum->show();
+    codeNum->showKey();
+    jogging = false;
+    readIntThread->stepValues = 0;
+    writeDevice->back();
+    libFrame->libSimuFrame->simu->drawMorePlatte();
+}
+
+void KMainWindow::top2thc()
+{
+    menuTop->hide();
+    menuFile->hide();
+    menuCutting->hide();
+    simuFrame->hide();
+    thc->menuTHC->show();
+    thc->menuTHC->setEnabled(true);
+    showTHC();
+    thc->showTHC1();
+    codeNum->showKey();
+}
+
+void KMainWindow::thc2top()
+{
+    thc->menuTHC->hide();
+    thc->thc1Config->hide();
+    thc->thc2Config->hide();
+    thc->speedConfig->hide();
+    thc->updateConfigPage();
+    menuTop->show();
+    simuFrame->show();
+    simuFrame->simu->change();
+    // Back on the top menu the jog frame gives way to the status panels,
+    // and the file page it may have come from is left as file2top leaves it.
+    showStatus();
+    filePageOpen = false;
+    codeNum->codeFrame->timer->stop();
+    directFrame->setSimuGraph();
+    codeNum->showCode();
+    message(3);
+}
+
+void KMainWindow::showTHC()
+{
+    status->statusFrame->hide();
+    status->timeFrame->hide();
+    thc->thcFrame->show();
+}
+
+void KMainWindow::top2IO()
+{
+    menuTop->hide();
+    showProgramScreen(false);
+    directFrame->hide();
+    menuIO->show();
+    IOInput();
+    readIO->thread->resetInputs();
+    readIO->thread->start();
+}
+
+void KMainWindow::IO2top()
+{
+    menuIO->hide();
+    readIO->hide();
+    readIO->thread->stopLoop();
+    writeIO->hide();
+    writeIO->allOff();
+    menuTop->show();
+    showProgramScreen(true);
+    directFrame->show();
+}
+
+void KMainWindow::IOInput()
+{
+    writeIO->hide();
+    readIO->show();
+}
+
+void KMainWindow::IOOutput()
+{
+    readIO->hide();
+    writeIO->show();
+    writeIO->firstButton()->setFocus();
+    writeIO->firstButton()->click();
+}
+
+void KMainWindow::codeMethodNum()
+{
+    if (simuJB)
+        speedFrame->jbsimuShow();
+    else
+        speedFrame->speedShow();
+    menuFile->mergeButton->setEnabled(false);
+    menuFile->ckEditButton->setEnabled(false);
+    directFrame->numCKButtons(false);
+}
+
+void KMainWindow::codeMethodCK()
+{
+    speedFrame->cksimuShow();
+    menuFile->mergeButton->setEnabled(true);
+    menuFile->ckEditButton->setEnabled(true);
+    menuFile->mergeBox->setChecked(false);
+    codeNum->codeFrame->code->locateCK();
+    directFrame->numCKButtons(true);
+}
+
+void KMainWindow::setEditorMode(int m)
+{
+    if (m == 0)
+        directFrame->setEditor();
+    else if (m == 1)
+        directFrame->setNull();
+}
+
+void KMainWindow::hideSimuJB()
+{
+    simuJB = false;
+    speedFrame->speedShow();
+    KSimu *simu = simuFrame->simu;
+    const char *const slots[] = {SLOT(posUp()), SLOT(posLeft()), SLOT(posDown()), SLOT(posRight()),
+                                 SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
+    const KDirectFrame::Key keys[] = {KDirectFrame::N, KDirectFrame::W, KDirectFrame::S, KDirectFrame::E,
+                                      KDirectFrame::NW, KDirectFrame::NE, KDirectFrame::SE};
+    for (int k = 0; k < 7; ++k)
+        FunctionKey::rerole(directFrame->simuButton(keys[k]), simu, slots[k]);
+    FunctionKey::rerole(directFrame->simuButton(KDirectFrame::SW), this, SLOT(showSimuJB()));
+}
+
+void KMainWindow::showSimuJB()
+{
+    simuJB = true;
+    speedFrame->jbsimuShow();
+    KJBSimu *jb = speedFrame->jbsimu;
+    jb->draw();
+    const char *const slots[] = {SLOT(posUp()), SLOT(posDown()), SLOT(posLeft()), SLOT(posRight()),
+                                 SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
+    const KDirectFrame::Key keys[] = {KDirectFrame::N, KDirectFrame::S, KDirectFrame::W, KDirectFrame::E,
+                                      KDirectFrame::NW, KDirectFrame::NE, KDirectFrame::SE};
+    for (int k = 0; k < 7; ++k)
+        FunctionKey::rerole(directFrame->simuButton(keys[k]), jb, slots[k]);
+    FunctionKey::rerole(directFrame->simuButton(KDirectFrame::SW), this, SLOT(hideSimuJB()));
+}
+
+void KMainWindow::showLibJB()
+{
+    KButton *end = directFrame->libGraphButton(KDirectFrame::SW);
+    libFrame->libSimuFrame->simu->showJB();
+    end->setText(tr("看钢板"));
+    rewire(end, SLOT(cancelLibJB()));
+    end->setShortcut(Qt::Key_End);
+}
+
+void KMainWindow::cancelLibJB()
+{
+    KButton *end = directFrame->libGraphButton(KDirectFrame::SW);
+    libFrame->libSimuFrame->simu->cancelJB();
+    end->setText(tr("看零件"));
+    rewire(end, SLOT(showLibJB()));
+    end->setShortcut(Qt::Key_End);
+}
+
+void KMainWindow::showSheet()
+{
+    simuFrame->simu->showSheet();
+    FunctionKey::relabel(menuTop->sheetButton, tr("看零件"));
+    rewire(menuTop->sheetButton, SLOT(cancelSheet()));
+}
+
+void KMainWindow::cancelSheet()
+{
+    simuFrame->simu->showPart();
+    FunctionKey::relabel(menuTop->sheetButton, tr("看钢板"));
+    rewire(menuTop->sheetButton, SLOT(showSheet()));
+}
+
+void KMainWindow::libSetSelTable()
+{
+    libSelList = false;
+    directFrame->setLibSel();
+    directFrame->libSelButton(KDirectFrame::NW)->setEnabled(true);
+    directFrame->libSelButton(KDirectFrame::W)->setEnabled(true);
+    directFrame->libSelButton(KDirectFrame::E)->setEnabled(true);
+    directFrame->libSelButton(KDirectFrame::SW)->setEnabled(false);
+    FunctionKey::rerole(directFrame->libSelButton(KDirectFrame::N), libFrame->libTable, SLOT(selUp()));
+    FunctionKey::rerole(directFrame->libSelButton(KDirectFrame::S), libFrame->libTable, SLOT(selDown()));
+    libFrame->showTable();
+}
+
+void KMainWindow::libSetSelList()
+{
+    libSelList = true;
+    directFrame->setLibSel();
+    directFrame->libSelButton(KDirectFrame::SW)->setEnabled(true);
+    directFrame->libSelButton(KDirectFrame::NW)->setEnabled(false);
+    directFrame->libSelButton(KDirectFrame::W)->setEnabled(false);
+    directFrame->libSelButton(KDirectFrame::E)->setEnabled(false);
+    FunctionKey::rerole(directFrame->libSelButton(KDirectFrame::N), libFrame->libList, SLOT(selUp()));
+    FunctionKey::rerole(directFrame->libSelButton(KDirectFrame::S), libFrame->libList, SLOT(selDown()));
+    libFrame->showList();
+}
+
+void KMainWindow::libSetSel()
+{
+    if (libSelList)
+        libSetSelList();
+    else
+        libSetSelTable();
+}
+
+void KMainWindow::connectStepButtons(bool stopOnly)
+{
+    if (stopOnly) {
+        rewire(stopButton(), SLOT(stepStop()), SIGNAL(pressed()));
+        return;
+    }
+    const KDirectFrame::Key keys[] = {KDirectFrame::N,  KDirectFrame::S,  KDirectFrame::W,  KDirectFrame::E,
+                                      KDirectFrame::NW, KDirectFrame::NE, KDirectFrame::SW, KDirectFrame::SE};
+    const char *const slots[] = {SLOT(stepN()),  SLOT(stepS()),  SLOT(stepW()),  SLOT(stepE()),
+                                 SLOT(stepNW()), SLOT(stepNE()), SLOT(stepSW()), SLOT(stepSE())};
+    for (int k = 0; k < 8; ++k) {
+        KButton *b = directFrame->jogButton(keys[k]);
+        FunctionKey::rerole(b, this, slots[k], SIGNAL(pressed()));
+        if (method == 3)
+            connect(b, SIGNAL(released()), this, SLOT(stepStop()));
+    }
+}
+
+void KMainWindow::setMethod(int m)
+{
+    // The pages' own setMethod checks a box, which emits methodChanged
+    // back to here; the first call's method must win everywhere.
+    if (settingMethod)
+        return;
+    settingMethod = true;
+    method = m;
+    para.method = m;
+    menuStep->setMethod(m);
+    menuMovement->setMethod(m);
+    directFrame->setMethod(m);
+    writeDevice->setMethod(m);
+    connectStepButtons(false);
+    settingMethod = false;
+}
