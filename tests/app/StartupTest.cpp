@@ -22,6 +22,7 @@ private slots:
 
     void windowFrame()
     {
+        TempWorkDir dir;
         KMainWindow w;
         QCOMPARE(w.geometry(), QRect(0, 25, 1024, 748));
         QCOMPARE(int(w.windowFlags()) & 0x44101, 0x44101);
