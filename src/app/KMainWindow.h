@@ -440,6 +440,7 @@ private:
     void leavePreview();
     void enterEditor(const QString &name);
     void reparseCurrent();
+    void setPierceKeys(bool byPierce);
 
     ModalRunner modalRunner;
     QHash<const KButton *, QString> targets;

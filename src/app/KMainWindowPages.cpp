@@ -77,16 +77,16 @@ void KMainWindow::limitHandling(KButton *escape, KButton *other)
     KButton *away = nullptr;
     switch (limitMask) {
     case 1:
-        away = directFrame->jogButton(KDirectFrame::S);
+        away = directFrame->motionKeys[KDirectFrame::Down];
         break;
     case 2:
-        away = directFrame->jogButton(KDirectFrame::N);
+        away = directFrame->motionKeys[KDirectFrame::Up];
         break;
     case 4:
-        away = directFrame->jogButton(KDirectFrame::E);
+        away = directFrame->motionKeys[KDirectFrame::Right];
         break;
     case 8:
-        away = directFrame->jogButton(KDirectFrame::W);
+        away = directFrame->motionKeys[KDirectFrame::Left];
         break;
     default:
         break;
@@ -617,7 +617,7 @@ void KMainWindow::codeMethodNum()
         speedFrame->speedShow();
     menuFile->mergeButton->setEnabled(false);
     menuFile->ckEditButton->setEnabled(false);
-    directFrame->numCKButtons(false);
+    setPierceKeys(false);
 }
 
 void KMainWindow::codeMethodCK()
@@ -627,7 +627,17 @@ void KMainWindow::codeMethodCK()
     menuFile->ckEditButton->setEnabled(true);
     menuFile->mergeBox->setChecked(false);
     codeNum->codeFrame->code->locateCK();
-    directFrame->numCKButtons(true);
+    setPierceKeys(true);
+}
+
+// The program-line keys count either lines or pierced parts.
+void KMainWindow::setPierceKeys(bool byPierce)
+{
+    KButton *const *keys = directFrame->numKeys;
+    keys[KDirectFrame::Home]->setEnabled(byPierce);
+    keys[KDirectFrame::End]->setEnabled(byPierce);
+    for (int k : {KDirectFrame::Up, KDirectFrame::Down, KDirectFrame::PgUp, KDirectFrame::PgDn})
+        keys[k]->setEnabled(!byPierce);
 }
 
 void KMainWindow::setEditorMode(int m)
@@ -645,11 +655,11 @@ void KMainWindow::hideSimuJB()
     KSimu *simu = simuFrame->simu;
     const char *const slots[] = {SLOT(posUp()), SLOT(posLeft()), SLOT(posDown()), SLOT(posRight()),
                                  SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
-    const KDirectFrame::Key keys[] = {KDirectFrame::N, KDirectFrame::W, KDirectFrame::S, KDirectFrame::E,
-                                      KDirectFrame::NW, KDirectFrame::NE, KDirectFrame::SE};
+    const KDirectFrame::Key keys[] = {KDirectFrame::Up, KDirectFrame::Left, KDirectFrame::Down, KDirectFrame::Right,
+                                      KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::PgDn};
     for (int k = 0; k < 7; ++k)
         FunctionKey::rerole(directFrame->simuButton(keys[k]), simu, slots[k]);
-    FunctionKey::rerole(directFrame->simuButton(KDirectFrame::SW), this, SLOT(showSimuJB()));
+    FunctionKey::rerole(directFrame->simuKeys[KDirectFrame::End], this, SLOT(showSimuJB()));
 }
 
 void KMainWindow::showSimuJB()
@@ -660,16 +670,16 @@ void KMainWindow::showSimuJB()
     jb->draw();
     const char *const slots[] = {SLOT(posUp()), SLOT(posDown()), SLOT(posLeft()), SLOT(posRight()),
                                  SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
-    const KDirectFrame::Key keys[] = {KDirectFrame::N, KDirectFrame::S, KDirectFrame::W, KDirectFrame::E,
-                                      KDirectFrame::NW, KDirectFrame::NE, KDirectFrame::SE};
+    const KDirectFrame::Key keys[] = {KDirectFrame::Up, KDirectFrame::Down, KDirectFrame::Left, KDirectFrame::Right,
+                                      KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::PgDn};
     for (int k = 0; k < 7; ++k)
         FunctionKey::rerole(directFrame->simuButton(keys[k]), jb, slots[k]);
-    FunctionKey::rerole(directFrame->simuButton(KDirectFrame::SW), this, SLOT(hideSimuJB()));
+    FunctionKey::rerole(directFrame->simuKeys[KDirectFrame::End], this, SLOT(hideSimuJB()));
 }
 
 void KMainWindow::showLibJB()
 {
-    KButton *end = directFrame->libGraphButton(KDirectFrame::SW);
+    KButton *end = directFrame->libGraphKeys[KDirectFrame::End];
     libFrame->libSimuFrame->simu->showJB();
     end->setText(tr("看钢板"));
     rewire(end, SLOT(cancelLibJB()));
@@ -678,7 +688,7 @@ void KMainWindow::showLibJB()
 
 void KMainWindow::cancelLibJB()
 {
-    KButton *end = directFrame->libGraphButton(KDirectFrame::SW);
+    KButton *end = directFrame->libGraphKeys[KDirectFrame::End];
     libFrame->libSimuFrame->simu->cancelJB();
     end->setText(tr("看零件"));
     rewire(end, SLOT(showLibJB()));
@@ -703,12 +713,12 @@ void KMainWindow::libSetSelTable()
 {
     libSelList = false;
     directFrame->setLibSel();
-    directFrame->libSelButton(KDirectFrame::NW)->setEnabled(true);
-    directFrame->libSelButton(KDirectFrame::W)->setEnabled(true);
-    directFrame->libSelButton(KDirectFrame::E)->setEnabled(true);
-    directFrame->libSelButton(KDirectFrame::SW)->setEnabled(false);
-    FunctionKey::rerole(directFrame->libSelButton(KDirectFrame::N), libFrame->libTable, SLOT(selUp()));
-    FunctionKey::rerole(directFrame->libSelButton(KDirectFrame::S), libFrame->libTable, SLOT(selDown()));
+    directFrame->libSelKeys[KDirectFrame::Home]->setEnabled(true);
+    directFrame->libSelKeys[KDirectFrame::Left]->setEnabled(true);
+    directFrame->libSelKeys[KDirectFrame::Right]->setEnabled(true);
+    directFrame->libSelKeys[KDirectFrame::End]->setEnabled(false);
+    FunctionKey::rerole(directFrame->libSelKeys[KDirectFrame::Up], libFrame->libTable, SLOT(selUp()));
+    FunctionKey::rerole(directFrame->libSelKeys[KDirectFrame::Down], libFrame->libTable, SLOT(selDown()));
     libFrame->showTable();
 }
 
@@ -716,12 +726,12 @@ void KMainWindow::libSetSelList()
 {
     libSelList = true;
     directFrame->setLibSel();
-    directFrame->libSelButton(KDirectFrame::SW)->setEnabled(true);
-    directFrame->libSelButton(KDirectFrame::NW)->setEnabled(false);
-    directFrame->libSelButton(KDirectFrame::W)->setEnabled(false);
-    directFrame->libSelButton(KDirectFrame::E)->setEnabled(false);
-    FunctionKey::rerole(directFrame->libSelButton(KDirectFrame::N), libFrame->libList, SLOT(selUp()));
-    FunctionKey::rerole(directFrame->libSelButton(KDirectFrame::S), libFrame->libList, SLOT(selDown()));
+    directFrame->libSelKeys[KDirectFrame::End]->setEnabled(true);
+    directFrame->libSelKeys[KDirectFrame::Home]->setEnabled(false);
+    directFrame->libSelKeys[KDirectFrame::Left]->setEnabled(false);
+    directFrame->libSelKeys[KDirectFrame::Right]->setEnabled(false);
+    FunctionKey::rerole(directFrame->libSelKeys[KDirectFrame::Up], libFrame->libList, SLOT(selUp()));
+    FunctionKey::rerole(directFrame->libSelKeys[KDirectFrame::Down], libFrame->libList, SLOT(selDown()));
     libFrame->showList();
 }
 
@@ -739,8 +749,8 @@ void KMainWindow::connectStepButtons(bool stopOnly)
         rewire(stopButton(), SLOT(stepStop()), SIGNAL(pressed()));
         return;
     }
-    const KDirectFrame::Key keys[] = {KDirectFrame::N,  KDirectFrame::S,  KDirectFrame::W,  KDirectFrame::E,
-                                      KDirectFrame::NW, KDirectFrame::NE, KDirectFrame::SW, KDirectFrame::SE};
+    const KDirectFrame::Key keys[] = {KDirectFrame::Up,  KDirectFrame::Down,  KDirectFrame::Left,  KDirectFrame::Right,
+                                      KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::End, KDirectFrame::PgDn};
     const char *const slots[] = {SLOT(stepN()),  SLOT(stepS()),  SLOT(stepW()),  SLOT(stepE()),
                                  SLOT(stepNW()), SLOT(stepNE()), SLOT(stepSW()), SLOT(stepSE())};
     for (int k = 0; k < 8; ++k) {
