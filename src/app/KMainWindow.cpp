@@ -107,10 +107,12 @@ KMainWindow::KMainWindow()
     limitMask = 0;
     createFrames();
 
-    writeDevice = new KWriteDevice(deviceFd[1], deviceFd[2], deviceFd[6], deviceFd[3], deviceFd[4], deviceFd[0],
-                                   deviceFd[5], deviceFd[7], deviceFd[8], deviceFd[9], deviceFd[10], this);
-    readIntThread = new KReadIntThread(deviceFd[1], deviceFd[2], deviceFd[6], deviceFd[3], deviceFd[4], deviceFd[0],
-                                       deviceFd[5], deviceFd[7], deviceFd[8], this);
+    writeDevice = new KWriteDevice({deviceFd[1], deviceFd[2], deviceFd[6], deviceFd[3], deviceFd[4], deviceFd[0],
+                                    deviceFd[5], deviceFd[7], deviceFd[8], deviceFd[9], deviceFd[10]},
+                                   this);
+    readIntThread = new KReadIntThread({deviceFd[1], deviceFd[2], deviceFd[6], deviceFd[3], deviceFd[4],
+                                        deviceFd[0], deviceFd[5], deviceFd[7], deviceFd[8]},
+                                       this);
     writeDevice->writePara(para);
 
     createConnections();

@@ -77,7 +77,7 @@ void KMainWindow::setFireMode(bool switchOnly)
     mode = 1;
     writeDevice->setMode(1);
     frame->showFire();
-    readIntThread->plasmaFlag = 0;
+    readIntThread->plasmaFlag = false;
     wireStartByRecord(SLOT(dwDown()));
 }
 
@@ -90,7 +90,7 @@ void KMainWindow::setDLZMode(bool switchOnly)
     mode = 2;
     writeDevice->setMode(2);
     status->statusFrame->showDLZ();
-    readIntThread->plasmaFlag = 1;
+    readIntThread->plasmaFlag = true;
     wireStartByRecord(SLOT(DLZDWStart()));
 }
 
@@ -105,7 +105,7 @@ void KMainWindow::setPFMode(bool switchOnly)
     mode = 3;
     writeDevice->setMode(3);
     frame->showPF();
-    readIntThread->plasmaFlag = 0;
+    readIntThread->plasmaFlag = false;
     // Powder marks only along a line or an arc; any other start record
     // leaves Start as it was.
     if (isCut(SegmentTable::typeAt(cutSegments, para.startNum)))
@@ -119,7 +119,7 @@ void KMainWindow::setDemoMode()
     mode = 0;
     writeDevice->setMode(0);
     status->statusFrame->hideAll();
-    readIntThread->plasmaFlag = 0;
+    readIntThread->plasmaFlag = false;
     rewire(startButton(), SLOT(cutRun()));
     rewire(stopButton(), jogging ? SLOT(stepStop()) : SLOT(cutStopall()), SIGNAL(pressed()));
 }

@@ -150,7 +150,7 @@ void KMainWindow::setCurrentFile(QString &fileName)
                 menuFile->moveStartButton->setEnabled(true);
             }
             writeDevice->writeEnt();
-            readIntThread->reporting = 1;
+            readIntThread->reporting = true;
 
             KMenuCutting *page = menuCutting;
             page->fastButton->hide();

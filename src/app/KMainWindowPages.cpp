@@ -292,7 +292,7 @@ void KMainWindow::cutting2movement()
     qDebug("ready to move out...");
     jogging = true;
     movementOpen = true;
-    readIntThread->movementView = 1;
+    readIntThread->movementView = true;
     writeDevice->moveout();
     simuFrame->simu->moveTrail = true;
     menuMovement->backButton8->setEnabled(false);
@@ -311,7 +311,7 @@ void KMainWindow::movement2cutting()
     directFrame->setSimuGraph();
     message(400);
     writeDevice->moveoutCancel();
-    readIntThread->movementView = 0;
+    readIntThread->movementView = false;
     simuFrame->simu->moveTrail = false;
     jogging = false;
     movementOpen = false;
@@ -384,7 +384,7 @@ void KMainWindow::top2step()
     setMethod(method);
     message(500);
     jogging = true;
-    readIntThread->stepValues = 1;
+    readIntThread->stepValues = true;
     menuStep->backTo00Button->setEnabled(false);
     writeDevice->toStep();
     if (alarm)
@@ -400,7 +400,7 @@ void KMainWindow::step2top()
     directFrame->setSimuGraph();
     message(3);
     jogging = false;
-    readIntThread->stepValues = 0;
+    readIntThread->stepValues = false;
     writeDevice->back();
 }
 
@@ -419,7 +419,7 @@ void KMainWindow::top2zz()
     menuZZ->backFirstButton->setEnabled(false);
     writeDevice->toStep();
     jogging = true;
-    readIntThread->alignmentValues = 1;
+    readIntThread->alignmentValues = true;
     if (method == 3 || method == 4)
         setMethod(1);
     if (alarm)
@@ -435,7 +435,7 @@ void KMainWindow::zz2top()
     directFrame->setSimuGraph();
     message(3);
     jogging = false;
-    readIntThread->alignmentValues = 0;
+    readIntThread->alignmentValues = false;
     writeDevice->back();
 }
 
@@ -506,7 +506,7 @@ void KMainWindow::lib2morepoint()
     connectStepButtons(true);
     message(610);
     jogging = true;
-    readIntThread->stepValues = 1;
+    readIntThread->stepValues = true;
     writeDevice->toStep();
     morepointFrame->morepoint->reset();
     KLibSimu *libSimu = libFrame->libSimuFrame->simu;
@@ -527,7 +527,7 @@ void KMainWindow::morepoint2lib()
     codeNum->show();
     codeNum->showKey();
     jogging = false;
-    readIntThread->stepValues = 0;
+    readIntThread->stepValues = false;
     writeDevice->back();
     libFrame->libSimuFrame->simu->drawMorePlatte();
 }
