@@ -1,0 +1,376 @@
+#include "GuiTest.h"
+#include "TempWorkDir.h"
+#include "TestPaths.h"
+
+#include "app/KButton.h"
+#include "app/KMainWindow.h"
+#include "config/KConfigBase.h"
+#include "config/KConfigCut.h"
+#include "config/KMenuConfig.h"
+#include "device/KMenuIO.h"
+#include "device/KReadIO.h"
+#include "device/KReadIOThread.h"
+#include "device/KWriteDevice.h"
+#include "files/KMenuFile.h"
+#include "library/KLibFrame.h"
+#include "library/KMenuLib.h"
+#include "pages/KBeam.h"
+#include "pages/KCode.h"
+#include "pages/KCodeFrame.h"
+#include "pages/KCodeNum.h"
+#include "pages/KMenuCutting.h"
+#include "pages/KMenuMovement.h"
+#include "pages/KMenuStep.h"
+#include "pages/KMenuTop.h"
+#include "pages/KMenuZZ.h"
+#include "pages/KPlatte.h"
+#include "program/SegmentTable.h"
+#include "status/KInfo.h"
+#include "status/KInfoFrame.h"
+#include "status/KSpeed.h"
+#include "status/KSpeedFrame.h"
+#include "status/KStatus.h"
+#include "status/KStatusDLZ.h"
+#include "status/KStatusFrame.h"
+#include "status/KStatusPF.h"
+#include "status/KText.h"
+#include "status/KTextFrame.h"
+#include "status/KTimeFrame.h"
+#include "thc/KMenuTHC.h"
+#include "thc/KTHC.h"
+#include "thc/KTHCDialog.h"
+#include "thc/KTHCFrame.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+const char kFileConfig[] = "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<FileConfig>\n"
+                           "    <File filename=\"./ncfile/a.nc\"/>\n</FileConfig>\n";
+
+QByteArray canon()
+{
+    return "<?xml version='1.0'?><!DOCTYPE RAVOK>\n"
+           "<RavokConfig>\n"
+           "    <PF OxoffUp=\"1.5\" df=\"2\" dwDown=\"0.5\" movex=\"12\" movey=\"-4\"/>\n"
+           "    <Cut LowSpeed=\"450\" cutspeed=\"1800\" topspeed=\"9000\"/>\n"
+           "    <Base angel=\"0.25\" comp=\"1.5\" fx=\"0\" preci=\"20\" rotate=\"0\" sfx=\"0\" sheetx=\"2500\" "
+           "sheety=\"1250\"/>\n"
+           "    <Fire OxoffUp=\"1\" ck=\"2.5\" ck3=\"0\" ckDown=\"0.5\" ckUp=\"0.5\" delay=\"12\" df=\"1\" "
+           "dwDown=\"1\"/>\n"
+           "    <DLZ ArcOffUp=\"0.3\" DWDown=\"0.4\" DWUp=\"0.6\" Delay=\"0.2\" YH=\"1\" dwmode=\"0\"/>\n"
+           "    <Laser X=\"35\" Y=\"-20\"/>\n"
+           "    <Torch torchSelected=\"0\"/>\n"
+           "    <BeamAngel beamAngel=\"0.5\"/>\n"
+           "    <Mode mode=\"1\"/>\n"
+           "</RavokConfig>\n";
+}
+
+// The working folder of the loading and switching checks.
+void seedCanon(const TempWorkDir &dir)
+{
+    QVERIFY(dir.writeFile(".tovrelcnc/fileconfig.xml", kFileConfig));
+    QVERIFY(dir.writeFile(".tovrelcnc/config.xml", canon()));
+    QVERIFY(dir.writeFile("ncfile/a.nc", "G00 X1000 Y0\nG01 X5000 Y0\nG01 X0 Y3000\n"));
+}
+
+QList<QWidget *> menuPages(KMainWindow &w)
+{
+    return {w.menuTop,   w.menuFile, w.menuFastcopy,  w.menuCutting, w.menuReturn,
+            w.menuJump,  w.menuStep, w.menuMovement,  w.menuConfig,  w.menuZZ,
+            w.menuLib,   w.menuMorepoint, w.menuIO};
+}
+
+QWidget *onlyVisiblePage(KMainWindow &w)
+{
+    QWidget *shown = nullptr;
+    for (QWidget *page : menuPages(w)) {
+        if (!page->isVisible())
+            continue;
+        if (shown)
+            return nullptr;
+        shown = page;
+    }
+    return shown;
+}
+
+void key(KMainWindow &w, Qt::Key k)
+{
+    QTest::keyClick(&w, k);
+    QTest::qWait(300);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(icons); }
+
+    // The program loads the last program while it reads config.xml, in
+    // demonstration mode until a Mode element says otherwise, and writes no
+    // configuration file on the way.
+    void startupRoad()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile(".tovrelcnc/fileconfig.xml", kFileConfig));
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G01 X100 Y0\n"));
+        const QByteArray config = "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<RavokConfig>\n"
+                                  "    <Base angel=\"0\" comp=\"0\" fx=\"0\" preci=\"10\" rotate=\"0\" sfx=\"0\" "
+                                  "sheetx=\"3000\" sheety=\"1500\"/>\n</RavokConfig>\n";
+        QVERIFY(dir.writeFile(".tovrelcnc/config.xml", config));
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(TestPaths::binDir() + "/tovrelcnc", QStringList());
+        QVERIFY(p.waitForStarted());
+        QVERIFY(QTest::qWaitFor([&] { return dir.exists(".tovrelcnc/ck.nc"); }, 10000));
+        QTest::qWait(500);
+        p.kill();
+        p.waitForFinished();
+        QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X100 Y 0\n"));
+        QCOMPARE(dir.readFile(".tovrelcnc/e.nc"), QByteArray("G01 X     100 Y       0\n"));
+        QCOMPARE(dir.readFile(".tovrelcnc/ck.nc"), QByteArray("G01 X     100 Y       0\n"));
+        const QByteArray err = p.readAllStandardError();
+        QVERIFY(err.contains("mode=0"));
+        QVERIFY(!err.contains("parse file error..."));
+        QCOMPARE(dir.readFile(".tovrelcnc/config.xml"), config);
+
+        TempWorkDir empty;
+        QProcess q;
+        q.setWorkingDirectory(empty.path());
+        q.start(TestPaths::binDir() + "/tovrelcnc", QStringList());
+        QVERIFY(q.waitForStarted());
+        QTest::qWait(2000);
+        q.kill();
+        q.waitForFinished();
+        const QByteArray all = q.readAllStandardOutput() + q.readAllStandardError();
+        QVERIFY(!all.contains("File not found!"));
+        QVERIFY(!all.contains("mode="));
+        QVERIFY(!empty.exists(".tovrelcnc/t.nc"));
+    }
+
+    // Every top-menu key reaches its page, with its message and its
+    // views, and Esc comes back to the top menu alone.
+    void pageSwitching()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        QCOMPARE(onlyVisiblePage(w), static_cast<QWidget *>(w.menuTop));
+        const QString top = w.textFrame->message->text;
+
+        struct Row {
+            Qt::Key key;
+            QWidget *page;
+            QWidget *view;
+            QString message; // empty: unchanged
+        };
+        const QList<Row> rows = {
+            {Qt::Key_F1, w.menuFile, nullptr, QString("按“↑”或“↓” 选择起始段 / 穿孔数")},
+            {Qt::Key_F3, w.menuConfig, nullptr, QString("参数设置:   <Tab> 切换参数")},
+            {Qt::Key_F6, w.menuStep, reinterpret_cast<QWidget *>(w.simuFrame->beam), QString("点动模式")},
+            {Qt::Key_F7, w.menuZZ, reinterpret_cast<QWidget *>(w.simuFrame->platte), QString("按方向键确定首点与次点")},
+            {Qt::Key_F9, w.menuCutting, nullptr, QString("加工模式")},
+            {Qt::Key_F2, w.menuLib, w.libFrame, QString()},
+            {Qt::Key_F8, w.menuIO, w.readIO, QString()},
+        };
+        for (const Row &row : rows) {
+            const QString before = w.textFrame->message->text;
+            key(w, row.key);
+            QCOMPARE(onlyVisiblePage(w), row.page);
+            if (row.view)
+                QVERIFY(row.view->isVisible());
+            QCOMPARE(w.textFrame->message->text, row.message.isEmpty() ? before : row.message);
+            if (row.page == w.menuIO)
+                QVERIFY(w.readIO->thread->isRunning());
+            key(w, Qt::Key_Escape);
+            QCOMPARE(onlyVisiblePage(w), static_cast<QWidget *>(w.menuTop));
+            if (row.page == w.menuIO) {
+                QVERIFY(w.readIO->thread->isFinished());
+            } else {
+                QCOMPARE(w.textFrame->message->text, QString("主菜单"));
+            }
+        }
+        key(w, Qt::Key_F5);
+        QCOMPARE(w.menuTop->sheetButton->text(), QString("看零件"));
+        key(w, Qt::Key_F5);
+        QCOMPARE(w.menuTop->sheetButton->text(), QString("看钢板"));
+        QCOMPARE(notices.count(), 0);
+        Q_UNUSED(top);
+    }
+
+    // A load sends the outputs, the mode, the junction marks and the start
+    // point in that order; a failed one leaves nothing of the old program
+    // armed and t.nc as it was.
+    void loading()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        NoticeRecorder notices;
+        KMainWindow w;
+        KWriteDevice *device = w.writeDevice;
+        device->clearCallLog();
+        QString name = "./ncfile/a.nc";
+        w.setCurrentFile(name);
+        const QStringList log = device->callLog();
+        const QStringList expected = {"writeSys(00 00 00)", "pfOff()", "setMode(1)", "writeEnt()",
+                                      "writeStart(0,0,0,0,0)", "cmosXY()"};
+        int from = 0;
+        for (const QString &entry : expected) {
+            const int at = log.indexOf(entry, from);
+            QVERIFY2(at >= 0, qPrintable(entry + " in " + log.join(' ')));
+            from = at + 1;
+        }
+        QCOMPARE(log.count("writeEnt()"), 1);
+        QCOMPARE(w.codeNum->codeFrame->code->rowCount(), 3);
+        KMenuCutting *page = w.menuCutting;
+        QVERIFY(w.startButton()->isEnabled());
+        QVERIFY(page->forwardButton->isEnabled());
+        QVERIFY(page->movementButton->isEnabled());
+        for (KButton *b : {page->turnbackButton, page->backwardButton, page->jumpButton, page->returnButton})
+            QVERIFY(!b->isEnabled());
+        QCOMPARE(w.startTarget(), QString("cutRun"));
+
+        // Plasma, and a program that starts with a cut: Start lowers the
+        // torch, wired by this program and not by the one before.
+        w.changeMode();
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G01 X5000 Y0\n"));
+        w.setCurrentFile(name);
+        QCOMPARE(w.startTarget(), QString("DLZDWStart"));
+
+        const QByteArray tnc = dir.readFile(".tovrelcnc/t.nc");
+        QString missing = "./ncfile/none.nc";
+        w.setCurrentFile(missing);
+        QVERIFY(w.windowTitle().endsWith(" - ./ncfile/none.nc"));
+        QCOMPARE(w.codeNum->codeFrame->code->rowCount(), 0);
+        QCOMPARE(cutSegments[0].type, qint32(SegType::End));
+        QVERIFY(!w.startButton()->isEnabled());
+        QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), tnc);
+        QCOMPARE(notices.count(), 0);
+    }
+
+    // The configuration slots bound and show every value, and the mode
+    // of a file with an unknown one stays demonstration.
+    void configurationSlots()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile(".tovrelcnc/fileconfig.xml", kFileConfig));
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G01 X100 Y0\n"));
+        QVERIFY(dir.writeFile(".tovrelcnc/config.xml",
+                              "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<RavokConfig>\n"
+                              "    <PF OxoffUp=\"0\" df=\"0.2\" dwDown=\"0\" movex=\"0\" movey=\"0\"/>\n"
+                              "    <Cut LowSpeed=\"299\" cutspeed=\"25\" topspeed=\"24\"/>\n"
+                              "    <Base angel=\"-2.5\" comp=\"0.8\" fx=\"1\" preci=\"101\" rotate=\"180\" "
+                              "sfx=\"2\" sheetx=\"250\" sheety=\"0\"/>\n"
+                              "    <Fire df=\"5\"/>\n"
+                              "    <DLZ dwmode=\"1\"/>\n"
+                              "    <Mode mode=\"7\"/>\n</RavokConfig>\n"));
+        NoticeRecorder notices;
+        KMainWindow w;
+        const para_t para = w.writeDevice->lastPara();
+        QCOMPARE(QList<int>({para.topSpeed, para.cutSpeed, para.lowSpeed, para.startNum, para.method}),
+                 QList<int>({24, 25, 300, 0, 1}));
+        KConfigCut *cut = w.menuConfig->cutDialog;
+        QCOMPARE(cut->topspeedEdit->text(), QString("24"));
+        QCOMPARE(cut->cutspeedEdit->text(), QString("25"));
+        QCOMPARE(cut->lowSpeedEdit->text(), QString("300"));
+        QCOMPARE(w.speedFrame->speed->vs, 300);
+        KConfigBase *base = w.menuConfig->baseDialog;
+        QCOMPARE(base->sheetXEdit->text(), QString("250"));
+        QCOMPARE(base->sheetYEdit->text(), QString("100"));
+        QCOMPARE(base->angelEdit->text(), QString("-2.5"));
+        QCOMPARE(base->rotateEdit->text(), QString("180"));
+        QCOMPARE(base->compEdit->text(), QString("0.8"));
+        QCOMPARE(base->preciEdit->text(), QString("10"));
+        QVERIFY(base->yMirrorRadio->isChecked());
+        QVERIFY(base->leftBottomRadio->isChecked());
+        KInfo *info = w.infoFrame->info;
+        QCOMPARE(info->angelEdit->text(), QString("-2.5"));
+        QCOMPARE(info->rotateEdit->text(), QString("180.0"));
+        QCOMPARE(info->compEdit->text(), QString("0.80"));
+        QCOMPARE(info->fxEdit->text(), QString("Y"));
+        QVERIFY(w.menuConfig->dlzDialog->dyRadio->isChecked());
+        QCOMPARE(w.dwMode, 1);
+        QCOMPARE(w.mode, 0);
+        w.menuConfig->writeConfig();
+        QVERIFY(dir.readFile(".tovrelcnc/config.xml").contains("<Mode mode=\"0\"/>"));
+
+        for (int m = 1; m <= 3; ++m) {
+            w.changeMode();
+            QCOMPARE(w.mode, m);
+        }
+        // Powder: the shared ignition timer drives the powder panel.
+        QSignalSpy dfEnd(w.status->statusFrame->pf, SIGNAL(dfEnd()));
+        w.dfTimer->start(100);
+        QVERIFY(dfEnd.wait(1000));
+        w.dfTimer->stop();
+        w.changeMode();
+        QCOMPARE(info->statusLabel->text(), QString("演 示 "));
+        QCOMPARE(w.startTarget(), QString("cutRun"));
+        QCOMPARE(w.stopTarget(), QString("cutStopall"));
+        QVERIFY(dir.readFile(".tovrelcnc/config.xml").contains("<Mode mode=\"0\"/>"));
+    }
+
+    // A nested methodChanged must not undo the method the operator chose;
+    // the height page comes and goes from the file page's reload.
+    void methodGuardAndHeightPage()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        NoticeRecorder notices;
+        KMainWindow w;
+        QList<QDialog *> runs;
+        w.setModalRunner([&](QDialog *d) {
+            runs << d;
+            w.thcDialog->resetButton->click();
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(GuiTest::activate(&w));
+        w.top2step();
+        w.menuStep->fastBox->click();
+        w.menuStep->inchBox->click();
+        w.menuStep->machiningBox->click();
+        QCOMPARE(w.method, 4);
+        QCOMPARE(w.para.method, 4);
+        QCOMPARE(w.writeDevice->method(), 4);
+        QVERIFY(w.menuStep->machiningBox->isChecked());
+        QVERIFY(w.menuMovement->slowBox->isChecked());
+        w.step2top();
+
+        w.top2file();
+        w.menuFile->reloadButton->click();
+        QCOMPARE(runs.size(), 1);
+        QVERIFY(w.thc->menuTHC->isVisible());
+        QVERIFY(w.thc->thcFrame->isVisible());
+        QCOMPARE(onlyVisiblePage(w), static_cast<QWidget *>(nullptr));
+        QMetaObject::invokeMethod(w.thc->menuTHC->backButton, "pressed");
+        QCOMPARE(onlyVisiblePage(w), static_cast<QWidget *>(w.menuTop));
+        QVERIFY(!w.thc->thcFrame->isVisible());
+        QVERIFY(w.status->statusFrame->isVisible());
+        QVERIFY(w.status->timeFrame->isVisible());
+        QVERIFY(!w.codeNum->codeFrame->timer->isActive());
+
+        QFile::remove(dir.filePath("ncfile/a.nc"));
+        w.top2file();
+        w.menuFile->reloadButton->click();
+        QCOMPARE(runs.size(), 1);
+
+        const int before = QDir("/proc/self/fd").count();
+        w.close();
+        QCOMPARE(QDir("/proc/self/fd").count(), before);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
