@@ -388,9 +388,9 @@ bool KEditor::maybeSave()
 {
     if (!textEdit->document()->isModified())
         return true;
-    const QMessageBox::StandardButton answer =
-        Notice::warning(this, kTitle, QStringLiteral("The document has been modified.\nDo you want to save your changes?"),
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const QMessageBox::StandardButton answer = Notice::warning(
+        this, kTitle, QStringLiteral("The document has been modified.\nDo you want to save your changes?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         return save();
     return answer == QMessageBox::No;
