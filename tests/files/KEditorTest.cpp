@@ -1,0 +1,419 @@
+#include "GuiTest.h"
+#include "TempWorkDir.h"
+
+#include "app/KButton.h"
+#include "files/KBLDialog.h"
+#include "files/KEditor.h"
+#include "files/KEditorName.h"
+#include "files/KEditorSimuFrame.h"
+#include "files/KMenuEditor1.h"
+#include "program/SegmentTable.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// The editor page on a stand-in main window in a fresh working folder.
+struct Page {
+    TempWorkDir dir;
+    NoticeRecorder notices;
+    QWidget window;
+    KEditor *editor;
+
+    Page()
+    {
+        window.resize(1024, 748);
+        editor = new KEditor(&window);
+        editor->menuEditor->show();
+        editor->simuFrame->show();
+        editor->nameFrame->show();
+        GuiTest::activate(&window);
+    }
+
+    static QString T() { return QDir::currentPath(); }
+    QByteArray eNc() const { return dir.readFile(".tovrelcnc/e.nc"); }
+    QString text() const { return editor->textEdit->toPlainText(); }
+    QString name() const { return editor->nameFrame->nameLabel->text(); }
+    QStringList rows() const
+    {
+        QStringList out;
+        for (int r = 0; r < editor->rowCount(); ++r)
+            out << (editor->item(r, 0) ? editor->item(r, 0)->text() : QString());
+        return out;
+    }
+    // Row of the cell whose editor is open, -1 for none.
+    int editedRow() const
+    {
+        for (const QLineEdit *cell : editor->viewport()->findChildren<QLineEdit *>()) {
+            if (cell->isVisible())
+                return editor->rowAt(cell->geometry().center().y());
+        }
+        return -1;
+    }
+    void click(KButton *key)
+    {
+        QVERIFY(GuiTest::waitClickLockFree());
+        key->click();
+    }
+    void acceptOpen(const QString &file)
+    {
+        QFileDialog *dialog = editor->openFileDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->selectFile(file);
+        static_cast<QDialog *>(dialog)->accept();
+    }
+};
+
+// Writes beyond `bytes` fail with EFBIG instead of killing the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit previous_;
+    void (*previousHandler_)(int);
+};
+
+QString lines(const char *line, int n)
+{
+    QStringList all;
+    for (int k = 0; k < n; ++k)
+        all << QLatin1String(line);
+    return all.join('\n');
+}
+
+} // namespace
+
+class KEditorTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadScaleAndClamp()
+    {
+        Page p;
+        p.dir.writeFile("ncfile/m.nc", "G01 X1.5 Y-2\nG02 X0 Y0 I-1 J0\n");
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/m.nc"));
+        QCOMPARE(p.rows(), QStringList({"G01 X     150 Y    -200", "G02 X       0 Y       0 I    -100 J       0"}));
+        const QString original = "G01 X1.5 Y-2\nG02 X0 Y0 I-1 J0\n";
+        QCOMPARE(p.text(), original);
+        QCOMPARE(p.name(), "编辑文件名:" + Page::T() + "/ncfile/m.nc");
+
+        KBLDialog *dialog = p.editor->blDialog;
+        p.click(p.editor->menuEditor->scaleButton);
+        QVERIFY(dialog->isVisible());
+        dialog->ratioEdit->setText("nan");
+        dialog->accept();
+        QCOMPARE(p.eNc(), QByteArray("G01 X       1 Y      -2\nG02 X       0 Y       0 I      -1 J       0\n"));
+        QCOMPARE(dialog->ratioEdit->text(), "0.01");
+        QCOMPARE(p.rows().value(0), "G01 X       1 Y      -2");
+
+        // Each acceptance scales the present copy again.
+        dialog->ratioEdit->setText("100");
+        dialog->accept();
+        QCOMPARE(p.eNc(), QByteArray("G01 X     100 Y    -200\nG02 X       0 Y       0 I    -100 J       0\n"));
+        QCOMPARE(dialog->ratioEdit->text(), "100");
+        QCOMPARE(p.text(), original);
+        QCOMPARE(p.editor->rowCount(), 2);
+        QCOMPARE(p.notices.count(), 0);
+    }
+
+    void rowEditingAndApply()
+    {
+        Page p;
+        p.dir.writeFile("ncfile/r.nc", "G01 X1 Y0\nG01 X2 Y0\nG01 X3 Y0\n");
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/r.nc"));
+        p.editor->setCurrentCell(1, 0);
+        p.editor->addRown();
+        QCOMPARE(p.editor->rowCount(), 4);
+        QCOMPARE(p.editedRow(), 2);
+        QCOMPARE(p.editor->currentRow(), 2);
+
+        auto *cell = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(cell);
+        QTest::keyClicks(cell, "G00 X5 Y5");
+        p.click(p.editor->menuEditor->applyButton);
+        QCOMPARE(p.rows(), QStringList({"G01 X       1 Y       0", "G01 X       2 Y       0", "G00 X5 Y5",
+                                        "G01 X       3 Y       0"}));
+        const QByteArray applied = "G01 X       1 Y       0\nG01 X       2 Y       0\nG00 X       5 Y       5\n"
+                                   "G01 X       3 Y       0\n";
+        QCOMPARE(p.eNc(), applied);
+        QCOMPARE(p.text(), QString::fromLatin1(applied));
+        QCOMPARE(p.editor->currentRow(), 2);
+
+        // An empty row is dropped by the apply.
+        p.editor->addRowp();
+        QCOMPARE(p.editor->rowCount(), 5);
+        QCOMPARE(p.editedRow(), 2);
+        QCOMPARE(p.editor->currentRow(), 2);
+        QCOMPARE(p.rows().value(2), QString());
+        p.click(p.editor->menuEditor->applyButton);
+        QCOMPARE(p.editor->rowCount(), 4);
+        QCOMPARE(p.eNc(), applied);
+    }
+
+    void deleteSelectedRows()
+    {
+        Page p;
+        QByteArray program;
+        for (int k = 0; k < 10; ++k)
+            program += "G01 X" + QByteArray::number(k) + " Y0\n";
+        p.dir.writeFile("ncfile/d.nc", program);
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/d.nc"));
+        for (int r : {2, 3, 5, 7})
+            p.editor->selectionModel()->select(p.editor->model()->index(r, 0), QItemSelectionModel::Select);
+        QCOMPARE(p.editor->selectedRowList(), QList<int>({2, 3, 5, 7}));
+        p.editor->delRows();
+        QByteArray kept;
+        for (int k : {0, 1, 4, 6, 8, 9})
+            kept += "G01 X       " + QByteArray::number(k) + " Y       0\n";
+        QCOMPARE(p.eNc(), kept);
+        QCOMPARE(p.rows().join('\n') + '\n', QString::fromLatin1(kept));
+    }
+
+    void newProgramSavedThroughDialog()
+    {
+        Page p;
+        p.dir.writeFile("ncfile/a.nc", "G01 X1 Y0\n");
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/a.nc"));
+        p.click(p.editor->menuEditor->newButton);
+        QCOMPARE(p.editor->rowCount(), 0);
+        QCOMPARE(p.text(), QString());
+        QCOMPARE(p.name(), "编辑文件名:(空)");
+        QCOMPARE(p.editor->currentFile(), Page::T() + "/ncfile/a.nc");
+
+        // With a single row the apply moves nowhere; the typed line still counts.
+        p.editor->addRowp();
+        QCOMPARE(p.editor->rowCount(), 0);
+        p.editor->addRown();
+        QTest::keyClicks(QApplication::focusWidget(), "G01 X9 Y9");
+        p.click(p.editor->menuEditor->applyButton);
+        QCOMPARE(p.rows(), QStringList({"G01 X9 Y9"}));
+        QCOMPARE(p.eNc(), QByteArray("G01 X       9 Y       9\n"));
+
+        p.click(p.editor->menuEditor->saveButton);
+        QFileDialog *dialog = p.editor->saveFileDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), "保存文件");
+        QCOMPARE(p.dir.readFile("ncfile/a.nc"), QByteArray("G01 X1 Y0\n"));
+        dialog->selectFile("n.nc");
+        static_cast<QDialog *>(dialog)->accept();
+        QCOMPARE(p.dir.readFile("ncfile/n.nc"), QByteArray("G01 X       9 Y       9\n"));
+        QCOMPARE(p.name(), "编辑文件名:" + Page::T() + "/ncfile/n.nc");
+        QVERIFY(!p.editor->untitled());
+        QCOMPARE(p.notices.count(), 0);
+    }
+
+    void failedParseChangesNothing()
+    {
+        Page p;
+        p.dir.writeFile("ncfile/s.nc", "G01 X7 Y0\n");
+        p.dir.writeFile("ncfile/long.nc", QByteArray("G01 X1 Y0\n").repeated(30001));
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/s.nc"));
+        QVERIFY(!p.editor->loadFile(Page::T() + "/ncfile/long.nc"));
+        QCOMPARE(p.notices.count(), 1);
+        QCOMPARE(p.notices.last().title, "Brenlo");
+        QCOMPARE(p.notices.last().text, "Cannot read file " + Page::T() + "/ncfile/long.nc:\nFile too long.");
+        QCOMPARE(p.rows(), QStringList({"G01 X       7 Y       0"}));
+        QCOMPARE(p.name(), "编辑文件名:" + Page::T() + "/ncfile/s.nc");
+        QCOMPARE(p.text(), "G01 X7 Y0\n");
+        QCOMPARE(p.eNc(), QByteArray("G01 X       7 Y       0\n"));
+        QCOMPARE(editSegments[0].type, 1);
+        QCOMPARE(editSegments[0].x, 7);
+        QCOMPARE(editSegments[0].y, 0);
+        QCOMPARE(editSegments[1].type, 99);
+
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.dir.readFile("ncfile/s.nc"), QByteArray("G01 X       7 Y       0\n"));
+        QCOMPARE(p.dir.readFile("ncfile/long.nc").count('\n'), 30001);
+        QCOMPARE(p.notices.count(), 1);
+    }
+
+    void fullDiskKeepsTheFile_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::newRow("buffered") << 1000;
+        QTest::newRow("past the buffer") << 2000;
+    }
+
+    void fullDiskKeepsTheFile()
+    {
+        QFETCH(int, n);
+        Page p;
+        const QByteArray before = "G01 X100 Y0\nG01 X0 Y100\n";
+        p.dir.writeFile("ncfile/w.nc", before);
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/w.nc"));
+        p.click(p.editor->menuEditor->modeButton);
+        QCOMPARE(p.editor->editorMode(), 1);
+        p.editor->textEdit->setPlainText(lines("G01 X1 Y1", n));
+        {
+            FileSizeLimit limit(4096);
+            p.click(p.editor->menuEditor->saveButton);
+        }
+        QCOMPARE(p.notices.count(), 1);
+        QCOMPARE(p.notices.last().title, "Brenlo");
+        QVERIFY(p.notices.last().text.startsWith("Cannot write file " + Page::T() + "/ncfile/w.nc:\n"));
+        QCOMPARE(p.dir.readFile("ncfile/w.nc"), before);
+        QCOMPARE(QDir(p.dir.filePath("ncfile")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"w.nc"}));
+        QCOMPARE(p.name(), "编辑文件名:" + Page::T() + "/ncfile/w.nc");
+
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.dir.readFile("ncfile/w.nc"), lines("G01 X1 Y1", n).toLatin1());
+        QCOMPARE(p.notices.count(), 1);
+    }
+
+    void unwritableScratchStopsTheSave()
+    {
+        Page p;
+        p.dir.writeFile("ncfile/w.nc", "G01 X100 Y0\n");
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/w.nc"));
+        p.editor->textEdit->setPlainText("stale");
+        // A folder where e.nc belongs: the apply cannot replace it.
+        QVERIFY(QFile::remove(p.dir.filePath(".tovrelcnc/e.nc")));
+        QVERIFY(QDir().mkpath(p.dir.filePath(".tovrelcnc/e.nc")));
+        p.click(p.editor->menuEditor->saveButton);
+        p.click(p.editor->menuEditor->saveAsButton);
+        QCOMPARE(p.notices.count(), 2);
+        QVERIFY(p.notices.last().text.startsWith("Cannot write file ./.tovrelcnc/e.nc:\n"));
+        QCOMPARE(p.dir.readFile("ncfile/w.nc"), QByteArray("G01 X100 Y0\n"));
+        QCOMPARE(p.text(), "stale");
+        QVERIFY(!p.editor->saveFileDialog());
+    }
+
+    void piercePartAndOpenAfterTyping()
+    {
+        Page p;
+        p.dir.writeFile(".tovrelcnc/ck.nc", "G01 X1 Y0\n");
+        p.dir.writeFile("ncfile/o.nc", "G01 X2 Y0\n");
+        QVERIFY(p.editor->loadFile("./.tovrelcnc/ck.nc"));
+        p.click(p.editor->menuEditor->modeButton);
+        QTest::keyClick(p.editor->textEdit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(p.editor->textEdit, "G00 X8 Y8");
+
+        p.click(p.editor->menuEditor->openButton);
+        p.notices.setAnswer(QMessageBox::Yes);
+        p.acceptOpen("o.nc");
+        QCOMPARE(p.notices.count(), 1);
+        const Notice::Request &question = p.notices.last();
+        QCOMPARE(question.title, "Brenlo");
+        QCOMPARE(question.text, "The document has been modified.\nDo you want to save your changes?");
+        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(question.defaultButton, QMessageBox::Yes);
+        // The pierce part is never written in place, and the open waits.
+        QFileDialog *save = p.editor->saveFileDialog();
+        QVERIFY(save && save->isVisible());
+        QCOMPARE(save->windowTitle(), "保存文件");
+        QCOMPARE(p.text(), "G00 X8 Y8");
+        QCOMPARE(p.name(), "编辑文件名:./.tovrelcnc/ck.nc");
+        QCOMPARE(p.dir.readFile(".tovrelcnc/ck.nc"), QByteArray("G01 X1 Y0\n"));
+
+        save->reject();
+        p.click(p.editor->menuEditor->openButton);
+        p.notices.setAnswer(QMessageBox::No);
+        p.acceptOpen("o.nc");
+        QCOMPARE(p.notices.count(), 2);
+        QCOMPARE(p.text(), "G01 X2 Y0\n");
+        QCOMPARE(p.rows().value(0), "G01 X       2 Y       0");
+        QCOMPARE(p.name(), "编辑文件名:" + Page::T() + "/ncfile/o.nc");
+        QCOMPARE(p.dir.readFile(".tovrelcnc/ck.nc"), QByteArray("G01 X1 Y0\n"));
+    }
+
+    void codecRoundTrip()
+    {
+        Page p;
+        const QByteArray gbk = "G01 X1 Y0 (\262\342\201\240)\nG01 X0 Y1\n";
+        p.dir.writeFile("ncfile/g.nc", gbk);
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/g.nc"));
+        p.click(p.editor->menuEditor->modeButton);
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.dir.readFile("ncfile/g.nc"), gbk);
+
+        const QByteArray utf8 = "G01 X1 Y0 (切割)\n";
+        p.dir.writeFile("ncfile/u.nc", utf8);
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/u.nc"));
+        QVERIFY(p.text().contains("切割"));
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.dir.readFile("ncfile/u.nc"), utf8);
+
+        // Only the line ends change.
+        p.dir.writeFile("ncfile/c.nc", "\xEF\xBB\xBFG01 X1 Y0\r\nG01 X0 Y1\r\n");
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/c.nc"));
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.dir.readFile("ncfile/c.nc"), QByteArray("\xEF\xBB\xBFG01 X1 Y0\nG01 X0 Y1\n"));
+        QCOMPARE(p.notices.count(), 0);
+    }
+
+    void quietLoadKeyboardAndLock()
+    {
+        Page p;
+        p.dir.writeFile("ncfile/k.nc", "G01 X3 Y0\n");
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/k.nc"));
+        const QString missing = Page::T() + "/ncfile/none.nc";
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("Cannot read file " + missing + ":\nNo such file or directory."));
+        QVERIFY(!p.editor->loadFile(missing, true));
+        QCOMPARE(p.notices.count(), 0);
+        QVERIFY(!p.editor->loadFile(missing));
+        QCOMPARE(p.notices.count(), 1);
+        QCOMPARE(p.notices.last().text, "Cannot read file " + missing + ":\nNo such file or directory.");
+        QCOMPARE(p.rows(), QStringList({"G01 X       3 Y       0"}));
+        QCOMPARE(p.name(), "编辑文件名:" + Page::T() + "/ncfile/k.nc");
+        QCOMPARE(p.text(), "G01 X3 Y0\n");
+
+        KMenuEditor1 *keys = p.editor->menuEditor;
+        QVERIFY(!keys->keyboardButton->isEnabled());
+        QCOMPARE(keys->keyboardButton->text(), " 键 盘");
+        QCOMPARE(keys->keyboardButton->shortcut(), QKeySequence(Qt::Key_F8));
+        QSignalSpy shown(keys, &KMenuEditor1::editkeyShow);
+        QSignalSpy hidden(keys, &KMenuEditor1::editkeyHide);
+        keys->showKeyboard();
+        QCOMPARE(keys->keyboardButton->text(), "隐藏键盘");
+        QCOMPARE(keys->keyboardButton->shortcut(), QKeySequence(Qt::Key_F8));
+        QCOMPARE(p.editor->size(), QSize(490, 420));
+        QCOMPARE(p.editor->textEdit->size(), QSize(490, 420));
+        QCOMPARE(shown.count(), 1);
+        keys->hideKeyboard();
+        keys->hideKeyboard();
+        QCOMPARE(hidden.count(), 2);
+        QCOMPARE(p.editor->size(), QSize(490, 649));
+        QCOMPARE(p.editor->textEdit->size(), QSize(490, 649));
+        QCOMPARE(keys->keyboardButton->text(), " 键 盘");
+        QCOMPARE(keys->keyboardButton->shortcut(), QKeySequence(Qt::Key_F8));
+
+        QSignalSpy modes(p.editor, &KEditor::editorModeChanged);
+        p.click(keys->scaleButton);
+        QTest::qWait(30);
+        keys->modeButton->click();
+        QVERIFY(p.editor->blDialog->isVisible());
+        QCOMPARE(p.editor->editorMode(), 0);
+        QCOMPARE(modes.count(), 0);
+    }
+};
+
+QTEST_MAIN(KEditorTest)
+#include "KEditorTest.moc"
