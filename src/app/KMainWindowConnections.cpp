@@ -158,7 +158,7 @@ void KMainWindow::createConnections()
 
     connectAll({
         // Editor, browser, copy page.
-        {editor->menuEditor->backButton, SIGNAL(clicked()), w, SLOT(editor2file())},
+        {editor->menuEditor->escButton, SIGNAL(clicked()), w, SLOT(editor2file())},
         {editor, SIGNAL(editorModeChanged(int)), w, SLOT(setEditorMode(int))},
         {preview, SIGNAL(fileEdit(QString &)), w, SLOT(preview2editor(QString &))},
         {preview, SIGNAL(fileOpened(QString &)), w, SLOT(openFile(QString &))},

@@ -114,7 +114,7 @@ void KMainWindow::setCurrentFile(QString &fileName)
 
     KCode *code = codeNum->codeFrame->code;
     const int result = simu->parser->parseMain(name);
-    editor->editSimu->parser->parseEdit(name, 1.0);
+    editor->parser()->parseEdit(name, 1.0);
     if (result != 1) {
         fileLoaded = false;
         qDebug("parse file error...");
@@ -134,7 +134,7 @@ void KMainWindow::setCurrentFile(QString &fileName)
         code->setLineCount(recordCount);
         readIntThread->setMaxN(recordCount);
         if (editorLoaded)
-            editor->setRows(editor->editSimu->parser->getMaxNedit());
+            editor->setRows(editor->parser()->getMaxNedit());
 
         QFile t(basePath + "/.tovrelcnc/t.nc");
         if (!t.open(QIODevice::ReadOnly | QIODevice::Text)) {

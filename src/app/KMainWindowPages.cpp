@@ -12,6 +12,8 @@
 #include "device/KWriteIO.h"
 #include "files/KEditor.h"
 #include "files/KFastcopy.h"
+#include "files/KEditorName.h"
+#include "files/KEditorSimuFrame.h"
 #include "files/KMenuEditor1.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMenuFile.h"
@@ -58,6 +60,7 @@
 #include "thc/KTHCSpeedConfig.h"
 
 #include <QCheckBox>
+#include <QTextEdit>
 #include <QTimer>
 
 void KMainWindow::message(int code)
@@ -181,12 +184,15 @@ void KMainWindow::enterEditor(const QString &name)
 {
     showProgramScreen(false);
     menuFile->hide();
+    editor->menuEditor->show();
+    editor->simuFrame->show();
+    editor->nameFrame->show();
     editor->showEditor();
     directFrame->setEditor();
     editorOpen = true;
     editor->loadFile(name);
-    editor->editSimu->resetView();
-    editor->editSimu->draw();
+    editor->editSimu()->resetView();
+    editor->editSimu()->draw();
 }
 
 void KMainWindow::preview2editor(QString &chosen)
@@ -210,7 +216,10 @@ void KMainWindow::ck2editor()
 void KMainWindow::editor2file()
 {
     editor->menuEditor->hideKeyboard();
-    editor->hideEditor();
+    for (QWidget *part : {static_cast<QWidget *>(editor->menuEditor), static_cast<QWidget *>(editor),
+                          static_cast<QWidget *>(editor->textEdit), static_cast<QWidget *>(editor->simuFrame),
+                          static_cast<QWidget *>(editor->nameFrame)})
+        part->hide();
     preview->hide();
     if (QWidget *focus = focusWidget())
         focus->clearFocus();
