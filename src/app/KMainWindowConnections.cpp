@@ -163,7 +163,7 @@ void KMainWindow::createConnections()
         {preview, SIGNAL(fileEdit(QString &)), w, SLOT(preview2editor(QString &))},
         {preview, SIGNAL(fileOpened(QString &)), w, SLOT(openFile(QString &))},
         {preview, SIGNAL(fileAdded(QString &)), w, SLOT(addDefPatten(QString &))},
-        {menuFastcopy->backButton, SIGNAL(pressed()), w, SLOT(fastcopy2file())},
+        {menuFastcopy->escButton, SIGNAL(pressed()), w, SLOT(fastcopy2file())},
 
         // Cutting page.
         {menuCutting->backButton, SIGNAL(pressed()), w, SLOT(cutting2top())},
