@@ -96,7 +96,7 @@ void KMainWindow::createConnections()
     connectAll({
         // Top menu.
         {menuTop->sheetButton, SIGNAL(clicked()), w, SLOT(showSheet())},
-        {menuTop->cuttingButton, SIGNAL(kclicked()), w, SLOT(top2cutting())},
+        {menuTop->startButton, SIGNAL(kclicked()), w, SLOT(top2cutting())},
         {menuTop->fileButton, SIGNAL(kclicked()), w, SLOT(top2file())},
         {menuTop->configButton, SIGNAL(kclicked()), w, SLOT(top2config())},
         {menuTop->stepButton, SIGNAL(kclicked()), w, SLOT(top2step())},
@@ -273,20 +273,20 @@ void KMainWindow::createConnections()
         {menuStep->backButton, SIGNAL(pressed()), w, SLOT(step2top())},
         {menuStep, SIGNAL(fast()), w, SLOT(fast())},
         {menuStep, SIGNAL(slow()), w, SLOT(slow())},
-        {menuStep->laserButton, SIGNAL(clicked()), w, SLOT(LaserDW())},
+        {menuStep->locateButton, SIGNAL(clicked()), w, SLOT(LaserDW())},
         {menuStep->beamButton, SIGNAL(clicked()), w, SLOT(beamXZ())},
-        {menuStep->set00Button, SIGNAL(clicked()), w, SLOT(set00())},
-        {menuStep->backTo00Button, SIGNAL(clicked()), w, SLOT(stepBackTo00())},
+        {menuStep->setZeroButton, SIGNAL(clicked()), w, SLOT(set00())},
+        {menuStep->backZeroButton, SIGNAL(clicked()), w, SLOT(stepBackTo00())},
         {menuStep, SIGNAL(methodChanged(int)), w, SLOT(setMethod(int))},
 
         // Movement page.
-        {menuMovement->escButton, SIGNAL(pressed()), w, SLOT(movement2cutting())},
+        {menuMovement->backButton, SIGNAL(pressed()), w, SLOT(movement2cutting())},
         {menuMovement, SIGNAL(methodChanged(int)), w, SLOT(setMethod(int))},
         {menuMovement, SIGNAL(fast()), w, SLOT(fast())},
         {menuMovement, SIGNAL(slow()), w, SLOT(slow())},
-        {menuMovement->backButton8, SIGNAL(clicked()), w, SLOT(moveback())},
+        {menuMovement->moveBackButton, SIGNAL(clicked()), w, SLOT(moveback())},
         {menuMovement, SIGNAL(movePointChanged(int, int)), w, SLOT(moveToPoint(int, int))},
-        {menuMovement->cutbackButton, SIGNAL(clicked()), w, SLOT(cutback())},
+        {menuMovement->cutBackButton, SIGNAL(clicked()), w, SLOT(cutback())},
 
         // Plate alignment page.
         {menuZZ->backButton, SIGNAL(pressed()), w, SLOT(zz2top())},
@@ -294,8 +294,8 @@ void KMainWindow::createConnections()
         {menuZZ, SIGNAL(slow()), w, SLOT(slow())},
         {menuZZ->firstButton, SIGNAL(clicked()), w, SLOT(setFirst())},
         {menuZZ->secondButton, SIGNAL(clicked()), w, SLOT(setSecond())},
-        {menuZZ->angelButton, SIGNAL(clicked()), w, SLOT(setAngel())},
-        {menuZZ->laserButton, SIGNAL(clicked()), w, SLOT(LaserDW())},
+        {menuZZ->angleButton, SIGNAL(clicked()), w, SLOT(setAngel())},
+        {menuZZ->locateButton, SIGNAL(clicked()), w, SLOT(LaserDW())},
         {menuZZ->backFirstButton, SIGNAL(clicked()), w, SLOT(zzBackTo00())},
         {menuZZ, SIGNAL(laserEnabled()), w, SLOT(LaserEnable())},
         {menuZZ, SIGNAL(laserDisabled()), w, SLOT(LaserDisable())},
@@ -318,7 +318,7 @@ void KMainWindow::createConnections()
 
         // Multi-point page, height pages, I/O page.
         {menuMorepoint->backButton, SIGNAL(pressed()), w, SLOT(morepoint2lib())},
-        {menuMorepoint->pointButton, SIGNAL(clicked()), w, SLOT(addMorepoint())},
+        {menuMorepoint->locateButton, SIGNAL(clicked()), w, SLOT(addMorepoint())},
         {thc->menuTHC->backButton, SIGNAL(pressed()), w, SLOT(thc2top())},
         {thc->thc1Config->cancelButton, SIGNAL(pressed()), w, SLOT(thc2top())},
         {thc->speedConfig->cancelButton, SIGNAL(pressed()), w, SLOT(thc2top())},

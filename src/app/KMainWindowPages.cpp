@@ -304,11 +304,11 @@ void KMainWindow::cutting2movement()
     readIntThread->movementView = true;
     writeDevice->moveout();
     simuFrame->simu->moveTrail = true;
-    menuMovement->backButton8->setEnabled(false);
-    menuMovement->cutbackButton->setEnabled(false);
+    menuMovement->moveBackButton->setEnabled(false);
+    menuMovement->cutBackButton->setEnabled(false);
     setMethod(method == 4 ? 1 : method);
     if (alarm)
-        limitHandling(menuMovement->escButton, menuMovement->moveOutButton);
+        limitHandling(menuMovement->backButton, menuMovement->moveOutButton);
 }
 
 void KMainWindow::movement2cutting()
@@ -394,7 +394,7 @@ void KMainWindow::top2step()
     message(500);
     jogging = true;
     readIntThread->stepValues = true;
-    menuStep->backTo00Button->setEnabled(false);
+    menuStep->backZeroButton->setEnabled(false);
     writeDevice->toStep();
     if (alarm)
         limitHandling(menuStep->backButton);
@@ -424,7 +424,7 @@ void KMainWindow::top2zz()
     message(600);
     menuZZ->firstButton->setEnabled(true);
     menuZZ->secondButton->setEnabled(false);
-    menuZZ->angelButton->setEnabled(false);
+    menuZZ->angleButton->setEnabled(false);
     menuZZ->backFirstButton->setEnabled(false);
     writeDevice->toStep();
     jogging = true;
