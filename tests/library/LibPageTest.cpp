@@ -3,6 +3,7 @@
 #include "library/KLibFrame.h"
 #include "library/KLibList.h"
 #include "library/KLibPixmapFrame.h"
+#include "library/KLibSimuFrame.h"
 #include "library/KLibTable.h"
 
 #include "GuiTest.h"
@@ -24,6 +25,7 @@ private slots:
     void cleanupTestCase();
     void init();
 
+    void panelsAreHiddenChildrenOfTheWindow();
     void catalogueFollowsTheList();
     void earlierMovesPastDeletedPattens();
     void laterMovesPastDeletedPattens();
@@ -111,6 +113,26 @@ bool LibPageTest::sevenInputsEnabled(bool enabled) const
             return false;
     }
     return true;
+}
+
+void LibPageTest::panelsAreHiddenChildrenOfTheWindow()
+{
+    QWidget window;
+    window.resize(1024, 748);
+    KLibFrame frame(&window);
+    window.show();
+    const QList<QWidget *> panels = {frame.simuFrame, frame.libTable, frame.libList, frame.libTable->configFrame,
+                                     frame.libTable->pixmapFrame};
+    for (QWidget *panel : panels) {
+        QCOMPARE(panel->parentWidget(), &window);
+        QVERIFY(!panel->isVisible());
+    }
+    QCOMPARE(frame.libTable->currentItem(), frame.libTable->shapeItems[0]);
+    QCOMPARE(frame.libTable->pixmapFrame->pixmapLabel->text(), QStringLiteral("              零件尺寸图"));
+    frame.showList();
+    QVERIFY(frame.libList->isVisible() && !frame.libTable->isVisible());
+    frame.showTable();
+    QVERIFY(!frame.libList->isVisible() && frame.libTable->isVisible());
 }
 
 void LibPageTest::catalogueFollowsTheList()
