@@ -441,6 +441,7 @@ private:
     void enterEditor(const QString &name);
     void reparseCurrent();
     void setPierceKeys(bool byPierce);
+    void showLibrary(bool shown);
 
     ModalRunner modalRunner;
     QHash<const KButton *, QString> targets;

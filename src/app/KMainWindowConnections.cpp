@@ -89,9 +89,9 @@ void KMainWindow::createConnections()
     KStatusDLZ *dlz = status->statusFrame->dlz;
     KCode *code = codeNum->codeFrame->code;
     KDirectFrame *pad = directFrame;
-    KLibSimu *libSimu = libFrame->libSimuFrame->simu;
+    KLibSimu *libSimu = libFrame->simuFrame->simu;
     KLibTable *libTable = libFrame->libTable;
-    KLibConfig *libConfig = libFrame->libConfigFrame->config;
+    KLibConfig *libConfig = libFrame->config();
 
     connectAll({
         // Top menu.
@@ -301,14 +301,14 @@ void KMainWindow::createConnections()
         {menuZZ, SIGNAL(laserDisabled()), w, SLOT(LaserDisable())},
 
         // Library page and frame.
-        {menuLib->backButton, SIGNAL(pressed()), w, SLOT(lib2top())},
+        {menuLib->escButton, SIGNAL(pressed()), w, SLOT(lib2top())},
         {menuLib->saveButton, SIGNAL(kclicked()), libTable, SLOT(saveas())},
-        {menuLib->selButton, SIGNAL(kclicked()), w, SLOT(libSetSel())},
+        {menuLib->selectButton, SIGNAL(kclicked()), w, SLOT(libSetSel())},
         {menuLib->moveButton, SIGNAL(kclicked()), pad, SLOT(setLibMove())},
         {menuLib->graphButton, SIGNAL(kclicked()), pad, SLOT(setLibGraph())},
         {menuLib->newButton, SIGNAL(kclicked()), w, SLOT(newLib())},
         {menuLib->plateButton, SIGNAL(kclicked()), libSimu, SLOT(setStdPlatte())},
-        {menuLib->morepointButton, SIGNAL(kclicked()), w, SLOT(lib2morepoint())},
+        {menuLib->scrapButton, SIGNAL(kclicked()), w, SLOT(lib2morepoint())},
         {menuLib, SIGNAL(stepChanged(double)), w, SLOT(setLibStep(double))},
         {menuLib, SIGNAL(gradChanged(double)), w, SLOT(setLibGrad(double))},
         {libConfig, SIGNAL(parameterChanged()), w, SLOT(changePatten())},
