@@ -2,6 +2,7 @@
 
 #include "device/InputSource.h"
 
+#include <QCoreApplication>
 #include <QMutexLocker>
 
 namespace {
@@ -32,6 +33,11 @@ void KReadIOThread::stopLoop()
         return;
     requestInterruption();
     wait();
+    // The last reports of the loop are still queued for the view. Deliver
+    // them now, so a resetInputs() made before the next turn of the event
+    // loop is not undone by them.
+    if (parent() && QThread::currentThread() == thread())
+        QCoreApplication::sendPostedEvents(parent(), QEvent::MetaCall);
 }
 
 void KReadIOThread::setInputSource(std::shared_ptr<InputSource> inputSource)

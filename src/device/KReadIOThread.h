@@ -35,7 +35,8 @@ public:
     void resetInputs();
     // One pass of the loop with this input byte, on the calling thread.
     void pollOnce(quint8 byte);
-    // Asks a running loop to end and waits for it.
+    // Asks a running loop to end and waits for it; the reports it queued for
+    // the view (the parent) are delivered before this returns.
     void stopLoop();
 
 signals:
