@@ -1,4 +1,5 @@
 #include "GuiTest.h"
+#include "ProbeRun.h"
 
 #include "app/KButton.h"
 #include "device/DeviceIo.h"
@@ -273,6 +274,16 @@ private slots:
             QCOMPARE(page->rowButton(row)->text(), QStringLiteral("[ 关 ] - "));
         QCOMPARE(page->currentRow(), 9);
         QVERIFY(page->rowButton(9)->isChecked());
+    }
+
+    void demoRefusesBadCommandLines()
+    {
+        for (const QStringList &args : {QStringList{"--view", "side"}, QStringList{"--byte", "0x100"},
+                                        QStringList{"--on", "1,25"}, QStringList{"--on"}}) {
+            const ProbeRun run = Probe::run(QStringLiteral("iodemo"), args);
+            QCOMPARE(run.code, 2);
+            QVERIFY(run.err.contains("usage: iodemo"));
+        }
     }
 };
 
