@@ -8,6 +8,9 @@ namespace {
 const char *const kLabels[KReadIO::kRows] = {
     "纵向正限位", "纵向负限位", "横向正限位",       "横向负限位",         "伺服1X报警",
     "伺服2X报警", "伺服Y报警",  "等离子防碰撞检测", "等离子定位成功信号", "等离子引弧回答信号"};
+
+const char *const kRowSignals[KReadIO::kRows] = {"setXWXp",   "setXWXn",  "setXWYp",     "setXWYn",  "setDX1Err",
+                                                 "setDX2Err", "setDYErr", "setDLZKnock", "setDLZDW", "setDLZAnswer"};
 } // namespace
 
 KReadIO::KReadIO(int fd1, int fd2, QWidget *parent)
@@ -38,17 +41,13 @@ KReadIO::KReadIO(int fd1, int fd2, QWidget *parent)
         names[r]->setFocusPolicy(Qt::NoFocus);
     }
 
-    using Report = void (KReadIOThread::*)(bool);
-    using Lamp = void (KReadIO::*)(bool);
-    static const std::pair<Report, Lamp> kRowsWired[kRows] = {
-        {&KReadIOThread::setXWXp, &KReadIO::setXWXp},     {&KReadIOThread::setXWXn, &KReadIO::setXWXn},
-        {&KReadIOThread::setXWYp, &KReadIO::setXWYp},     {&KReadIOThread::setXWYn, &KReadIO::setXWYn},
-        {&KReadIOThread::setDX1Err, &KReadIO::setDX1Err}, {&KReadIOThread::setDX2Err, &KReadIO::setDX2Err},
-        {&KReadIOThread::setDYErr, &KReadIO::setDYErr},   {&KReadIOThread::setDLZKnock, &KReadIO::setDLZKnock},
-        {&KReadIOThread::setDLZDW, &KReadIO::setDLZDW},   {&KReadIOThread::setDLZAnswer, &KReadIO::setDLZAnswer}};
-    // Automatic connections: the loop's reports reach the lamps queued, in the GUI thread.
-    for (const auto &wire : kRowsWired)
-        connect(readIOThread, wire.first, this, wire.second);
+    // Automatic connections: the loop's reports reach the lamps queued, in
+    // the GUI thread. Signal and slot of a row share their name.
+    for (const char *name : kRowSignals) {
+        const QByteArray report = QByteArray::number(QSIGNAL_CODE) + name + "(bool)";
+        const QByteArray lamp = QByteArray::number(QSLOT_CODE) + name + "(bool)";
+        connect(readIOThread, report.constData(), this, lamp.constData());
+    }
 
     hide();
 }

@@ -56,12 +56,40 @@ std::shared_ptr<InputSource> KReadIOThread::currentSource() const
 
 void KReadIOThread::report(int row, bool on)
 {
-    using Signal = void (KReadIOThread::*)(bool);
-    static const Signal kSignals[kRows] = {
-        &KReadIOThread::setXWXp,   &KReadIOThread::setXWXn,     &KReadIOThread::setXWYp,  &KReadIOThread::setXWYn,
-        &KReadIOThread::setDX1Err, &KReadIOThread::setDX2Err,   &KReadIOThread::setDYErr, &KReadIOThread::setDLZKnock,
-        &KReadIOThread::setDLZDW,  &KReadIOThread::setDLZAnswer};
-    emit(this->*kSignals[row])(on);
+    switch (row) {
+    case 0:
+        emit setXWXp(on);
+        break;
+    case 1:
+        emit setXWXn(on);
+        break;
+    case 2:
+        emit setXWYp(on);
+        break;
+    case 3:
+        emit setXWYn(on);
+        break;
+    case 4:
+        emit setDX1Err(on);
+        break;
+    case 5:
+        emit setDX2Err(on);
+        break;
+    case 6:
+        emit setDYErr(on);
+        break;
+    case 7:
+        emit setDLZKnock(on);
+        break;
+    case 8:
+        emit setDLZDW(on);
+        break;
+    case 9:
+        emit setDLZAnswer(on);
+        break;
+    default:
+        break;
+    }
 }
 
 void KReadIOThread::resetInputs()

@@ -135,24 +135,20 @@ void KReadIntThread::alarms(quint8 alarm)
         }
         return;
     }
-    using Signal = void (KReadIntThread::*)();
-    static const Signal kLimits[] = {&KReadIntThread::xw_XPOS, &KReadIntThread::xw_XNEG, &KReadIntThread::xw_YPOS,
-                                     &KReadIntThread::xw_YNEG};
-    for (int bit = 0; bit < 4; ++bit) {
-        if (alarm & (1 << bit)) {
+    auto raise = [this](bool set, void (KReadIntThread::*alarm)()) {
+        if (set) {
             alarmArmed = false;
-            emit(this->*kLimits[bit])();
+            emit(this->*alarm)();
         }
-    }
+        return set;
+    };
+    raise(alarm & 0x01, &KReadIntThread::xw_XPOS);
+    raise(alarm & 0x02, &KReadIntThread::xw_XNEG);
+    raise(alarm & 0x04, &KReadIntThread::xw_YPOS);
+    raise(alarm & 0x08, &KReadIntThread::xw_YNEG);
     // One servo alarm per pass, the first in this order.
-    static const Signal kServos[] = {&KReadIntThread::dx1_ERR, &KReadIntThread::dy_ERR, &KReadIntThread::dx2_ERR};
-    for (int bit = 4; bit < 7; ++bit) {
-        if (alarm & (1 << bit)) {
-            alarmArmed = false;
-            emit(this->*kServos[bit - 4])();
-            break;
-        }
-    }
+    raise(alarm & 0x10, &KReadIntThread::dx1_ERR) || raise(alarm & 0x20, &KReadIntThread::dy_ERR)
+        || raise(alarm & 0x40, &KReadIntThread::dx2_ERR);
 }
 
 void KReadIntThread::inputs(quint8 input)

@@ -15,6 +15,11 @@ const char *const kLabels[KWriteIO::kRows] = {
     "自动调高", "割炬上升", "割炬下降", "保留",  "等离子定位", "等离子引弧", "等离子弧压", "保留",
     "割炬1",    "割炬2",    "割炬3",    "割炬4", "割炬5",      "割炬6",      "割炬7",      "割炬8"};
 
+// The output codes, which name the selection slots and switching operations.
+const char *const kCodes[KWriteIO::kRows] = {"PH",  "OX",  "DF",  "CK1", "CK2", "CK3", "PFPH", "PFOX",
+                                             "AUD", "CKU", "CKD", "",    "DW",  "YH",  "HY",   "",
+                                             "GJ1", "GJ2", "GJ3", "GJ4", "GJ5", "GJ6", "GJ7",  "GJ8"};
+
 const QString kOnText = QStringLiteral("[ 开 ] - ");
 const QString kOffText = QStringLiteral("[ 关 ] - ");
 
@@ -71,16 +76,11 @@ KWriteIO::KWriteIO(int fd, QWidget *parent)
     enterButton->setText(QStringLiteral("打开/关闭"));
     enterButton->hide();
 
-    using Select = void (KWriteIO::*)();
-    static const Select kSelect[kOutputs] = {
-        &KWriteIO::selPH,  &KWriteIO::selOX,   &KWriteIO::selDF,   &KWriteIO::selCK1, &KWriteIO::selCK2,
-        &KWriteIO::selCK3, &KWriteIO::selPFPH, &KWriteIO::selPFOX, &KWriteIO::selAUD, &KWriteIO::selCKU,
-        &KWriteIO::selCKD, &KWriteIO::selDW,   &KWriteIO::selYH,   &KWriteIO::selHY,  &KWriteIO::selGJ1,
-        &KWriteIO::selGJ2, &KWriteIO::selGJ3,  &KWriteIO::selGJ4,  &KWriteIO::selGJ5, &KWriteIO::selGJ6,
-        &KWriteIO::selGJ7, &KWriteIO::selGJ8};
     for (int row = 1; row <= kRows; ++row) {
-        if (!isReserved(row))
-            connect(rowButtons[row - 1], &QRadioButton::clicked, this, kSelect[outputIndex(row)]);
+        if (isReserved(row))
+            continue;
+        const QByteArray select = QByteArray::number(QSLOT_CODE) + "sel" + kCodes[row - 1] + "()";
+        connect(rowButtons[row - 1], SIGNAL(clicked()), this, select.constData());
     }
     // The plain clicked(): every click switches, the click lock does not gate it.
     connect(enterButton, &KButton::clicked, this, &KWriteIO::enterClicked);
@@ -117,16 +117,76 @@ void KWriteIO::flip(int row)
 
 void KWriteIO::switchRow(int row)
 {
-    using Toggle = void (KWriteIO::*)();
-    static const Toggle kToggle[kOutputs] = {
-        &KWriteIO::togglePH,  &KWriteIO::toggleOX,   &KWriteIO::toggleDF,   &KWriteIO::toggleCK1, &KWriteIO::toggleCK2,
-        &KWriteIO::toggleCK3, &KWriteIO::togglePFPH, &KWriteIO::togglePFOX, &KWriteIO::toggleAUD, &KWriteIO::toggleCKU,
-        &KWriteIO::toggleCKD, &KWriteIO::toggleDW,   &KWriteIO::toggleYH,   &KWriteIO::toggleHY,  &KWriteIO::toggleGJ1,
-        &KWriteIO::toggleGJ2, &KWriteIO::toggleGJ3,  &KWriteIO::toggleGJ4,  &KWriteIO::toggleGJ5, &KWriteIO::toggleGJ6,
-        &KWriteIO::toggleGJ7, &KWriteIO::toggleGJ8};
-    const int index = outputIndex(row);
-    if (index >= 0)
-        (this->*kToggle[index])();
+    switch (row) {
+    case 1:
+        togglePH();
+        break;
+    case 2:
+        toggleOX();
+        break;
+    case 3:
+        toggleDF();
+        break;
+    case 4:
+        toggleCK1();
+        break;
+    case 5:
+        toggleCK2();
+        break;
+    case 6:
+        toggleCK3();
+        break;
+    case 7:
+        togglePFPH();
+        break;
+    case 8:
+        togglePFOX();
+        break;
+    case 9:
+        toggleAUD();
+        break;
+    case 10:
+        toggleCKU();
+        break;
+    case 11:
+        toggleCKD();
+        break;
+    case 13:
+        toggleDW();
+        break;
+    case 14:
+        toggleYH();
+        break;
+    case 15:
+        toggleHY();
+        break;
+    case 17:
+        toggleGJ1();
+        break;
+    case 18:
+        toggleGJ2();
+        break;
+    case 19:
+        toggleGJ3();
+        break;
+    case 20:
+        toggleGJ4();
+        break;
+    case 21:
+        toggleGJ5();
+        break;
+    case 22:
+        toggleGJ6();
+        break;
+    case 23:
+        toggleGJ7();
+        break;
+    case 24:
+        toggleGJ8();
+        break;
+    default:
+        break;
+    }
 }
 
 void KWriteIO::allOff()
@@ -146,11 +206,14 @@ void KWriteIO::enterClicked()
 
 void KWriteIO::setTorch(unsigned char torches)
 {
-    using Set = void (KWriteIO::*)(bool);
-    static const Set kSet[8] = {&KWriteIO::setGJ1, &KWriteIO::setGJ2, &KWriteIO::setGJ3, &KWriteIO::setGJ4,
-                                &KWriteIO::setGJ5, &KWriteIO::setGJ6, &KWriteIO::setGJ7, &KWriteIO::setGJ8};
-    for (int k = 0; k < 8; ++k)
-        (this->*kSet[k])((torches >> k) & 1);
+    setGJ1(torches & 0x01);
+    setGJ2(torches & 0x02);
+    setGJ3(torches & 0x04);
+    setGJ4(torches & 0x08);
+    setGJ5(torches & 0x10);
+    setGJ6(torches & 0x20);
+    setGJ7(torches & 0x40);
+    setGJ8(torches & 0x80);
 }
 
 void KWriteIO::keyPressEvent(QKeyEvent *event)
