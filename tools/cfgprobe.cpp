@@ -12,6 +12,7 @@
 #include "config/KTHCXmlHandler.h"
 #include "config/KXmlHandler.h"
 #include "config/KXmlHandlerFile.h"
+#include "EmissionPrinter.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -29,12 +30,6 @@ QT_WARNING_DISABLE_DEPRECATED
 
 namespace {
 
-void out(const QString &line)
-{
-    std::fputs(line.toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
-}
-
 int usage()
 {
     std::fputs("usage: cfgprobe [--set DLG.FIELD=TEXT | --check DLG.RADIO | --show DLG | --accept DLG |"
@@ -45,64 +40,17 @@ int usage()
     return 2;
 }
 
-// Receives every signal of the objects it watches through one dynamic slot
-// per signal, and prints the emission with its arguments.
-class EmissionPrinter : public QObject
+// The reader callbacks pass their attributes as name=value pairs.
+QString xmlAttributes(const QByteArray &type, const void *value)
 {
-public:
-    void watch(QObject *sender)
-    {
-        const QMetaObject *mo = sender->metaObject();
-        for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
-            const QMetaMethod m = mo->method(i);
-            if (m.methodType() != QMetaMethod::Signal)
-                continue;
-            QMetaObject::connect(sender, i, this, QObject::staticMetaObject.methodCount() + watched_.size(),
-                                 Qt::DirectConnection);
-            watched_.push_back(m);
-        }
-    }
-
-    int qt_metacall(QMetaObject::Call call, int id, void **args) override
-    {
-        id = QObject::qt_metacall(call, id, args);
-        if (id < 0 || call != QMetaObject::InvokeMetaMethod)
-            return id;
-        if (id < int(watched_.size()))
-            print(watched_[id], args);
-        return -1;
-    }
-
-private:
-    static QString argument(const QByteArray &type, const void *value)
-    {
-        if (type == "int")
-            return QString::number(*static_cast<const int *>(value));
-        if (type == "double")
-            return QString::number(*static_cast<const double *>(value), 'g', 6);
-        if (type == "uchar" || type == "unsigned char")
-            return QString::number(*static_cast<const unsigned char *>(value));
-        if (type == "QXmlAttributes") {
-            const auto *atts = static_cast<const QXmlAttributes *>(value);
-            QStringList pairs;
-            for (int i = 0; i < atts->count(); ++i)
-                pairs << atts->qName(i) + QLatin1Char('=') + atts->value(i);
-            return pairs.join(QLatin1Char(','));
-        }
+    if (type != "QXmlAttributes")
         return QStringLiteral("?");
-    }
-
-    static void print(const QMetaMethod &m, void **args)
-    {
-        QStringList values;
-        const QList<QByteArray> types = m.parameterTypes();
-        for (int i = 0; i < types.size(); ++i)
-            values << argument(types.at(i), args[i + 1]);
-        out(QString::fromLatin1(m.name()) + QLatin1Char('(') + values.join(QLatin1Char(',')) + QLatin1Char(')'));
-    }
-
-    std::vector<QMetaMethod> watched_;
-};
+    const auto *atts = static_cast<const QXmlAttributes *>(value);
+    QStringList pairs;
+    for (int i = 0; i < atts->count(); ++i)
+        pairs << atts->qName(i) + QLatin1Char('=') + atts->value(i);
+    return pairs.join(QLatin1Char(','));
+}
 
 } // namespace
 
@@ -117,7 +65,7 @@ int main(int argc, char **argv)
     Q_INIT_RESOURCE(icons);
 
     KMenuConfig page(nullptr);
-    EmissionPrinter printer;
+    EmissionPrinter printer(xmlAttributes);
     printer.watch(&page);
 
     const QMap<QString, QDialog *> dialogs = {
@@ -196,7 +144,8 @@ int main(int argc, char **argv)
             if (!edit && !radio)
                 return usage();
             actions.push_back([edit, radio, value] {
-                out(value + QLatin1Char('=') + (edit ? edit->text() : QString::number(radio->isChecked() ? 1 : 0)));
+                EmissionPrinter::out(value + QLatin1Char('=')
+                                     + (edit ? edit->text() : QString::number(radio->isChecked() ? 1 : 0)));
             });
         } else if (action == QLatin1String("--show") || action == QLatin1String("--accept")) {
             if (!showing.contains(value))

@@ -1,7 +1,8 @@
+#include "TestPaths.h"
+
 #include "device/DeviceIo.h"
 #include "device/DeviceRecords.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -12,14 +13,12 @@ class DeviceIoTest : public QObject
 {
     Q_OBJECT
 
-    static QStringList openDescriptors() { return QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries); }
-
 private slots:
     void notOpenDescriptorIsHarmless()
     {
-        const QStringList before = openDescriptors();
+        const QStringList before = TestPaths::openDescriptors();
         QCOMPARE(DeviceIo::close(DeviceIo::kNotOpen), -1);
-        QCOMPARE(openDescriptors(), before);
+        QCOMPARE(TestPaths::openDescriptors(), before);
 
         char buffer[4] = {0, 0, 0, 0};
         QCOMPARE(DeviceIo::read(-1, buffer, sizeof buffer), -1L);

@@ -1,9 +1,10 @@
+#include "TestPaths.h"
+
 #include "device/FdHeightChannel.h"
 #include "device/KReadSGThread.h"
 #include "device/KWriteSG.h"
 #include "device/RecordingHeightChannel.h"
 
-#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -13,8 +14,6 @@
 class HeightChannelTest : public QObject
 {
     Q_OBJECT
-
-    static QStringList openDescriptors() { return QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries); }
 
     std::shared_ptr<RecordingHeightChannel> channel;
     KReadSGThread *reader = nullptr;
@@ -47,9 +46,9 @@ private slots:
         writer.writeSGClear();
         writer.setValue(3);
         QCOMPARE(writer.value(), 3);
-        QCOMPARE(channel->log(), QStringList({"writeSGStep1Up(1000)", "writeSGStep1Down(600)", "writeSGStep1Stop()",
-                                              "writeSGMove(-500,3000)", "writeSGMove1Stop()", "writeSGClear()",
-                                              "setValue(3)"}));
+        QCOMPARE(channel->log(),
+                 QStringList({"writeSGStep1Up(1000)", "writeSGStep1Down(600)", "writeSGStep1Stop()",
+                              "writeSGMove(-500,3000)", "writeSGMove1Stop()", "writeSGClear()", "setValue(3)"}));
     }
 
     void arcVoltageReplies_data()
@@ -218,7 +217,7 @@ private slots:
         int replyPair[2];
         QCOMPARE(::pipe(replyPair), 0);
         {
-            const QStringList before = openDescriptors();
+            const QStringList before = TestPaths::openDescriptors();
             FdHeightChannel sg(zPipe[0], stopPipe[0], ioPipe[0], replyPair[1]);
             QCOMPARE(::write(zPipe[1], "\x07", 1), ssize_t(1));
             QCOMPARE(::write(stopPipe[1], "\x01\x00", 2), ssize_t(2));
@@ -238,7 +237,7 @@ private slots:
             QCOMPARE(QByteArray(request, 2), QByteArray::fromHex("10aa"));
             sg.setValue(4);
             QCOMPARE(sg.value(), 4);
-            QCOMPARE(openDescriptors(), before);
+            QCOMPARE(TestPaths::openDescriptors(), before);
         }
         // The channel closed its reply descriptor, and only that one.
         QVERIFY(::fcntl(replyPair[1], F_GETFD) == -1);

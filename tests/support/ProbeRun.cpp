@@ -11,8 +11,16 @@ QString Probe::path(const QString &name)
 
 ProbeRun Probe::run(const QString &name, const QStringList &args, int timeoutMs)
 {
+    return run(name, args, QByteArray(), timeoutMs);
+}
+
+ProbeRun Probe::run(const QString &name, const QStringList &args, const QByteArray &input, int timeoutMs)
+{
     QProcess process;
     process.start(path(name), args);
+    if (!input.isEmpty())
+        process.write(input);
+    process.closeWriteChannel();
     ProbeRun run;
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();

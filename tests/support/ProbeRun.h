@@ -22,6 +22,8 @@ public:
     // Runs bin/<name> with `args` and waits for it; a probe still running
     // after `timeoutMs` is killed.
     static ProbeRun run(const QString &name, const QStringList &args, int timeoutMs = 60000);
+    // The same with `input` on the probe's stdin (closed after it).
+    static ProbeRun run(const QString &name, const QStringList &args, const QByteArray &input, int timeoutMs = 60000);
     // The lines of a probe's UTF-8 output, without the one after the final '\n'.
     static QStringList outputLines(const QByteArray &out);
 };

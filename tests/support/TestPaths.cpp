@@ -34,3 +34,8 @@ QString TestPaths::binDir()
 {
     return QCoreApplication::applicationDirPath();
 }
+
+QStringList TestPaths::openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+}

@@ -15,6 +15,8 @@ public:
     static QStringList corpusFiles();
     // The folder bin/ the test runs from (probes and the program live there).
     static QString binDir();
+    // The descriptors this process holds open (the names in /proc/self/fd).
+    static QStringList openDescriptors();
 };
 
 #endif

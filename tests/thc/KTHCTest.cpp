@@ -1,3 +1,4 @@
+#include "TestPaths.h"
 #include "ThcFixture.h"
 
 #include "app/KButton.h"
@@ -11,7 +12,6 @@
 #include "thc/KTHCSpeedConfig.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,8 +33,6 @@ QT_WARNING_POP
 class KTHCTest : public QObject
 {
     Q_OBJECT
-
-    static QStringList openDescriptors() { return QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::AllEntries); }
 
     static bool groupsEnabled(KTHC *thc)
     {
@@ -207,10 +205,9 @@ private slots:
         QTest::mouseClick(page->testTHCButton, Qt::LeftButton);
         QCOMPARE(page->testTHCButton->text(), QString("停止"));
         QCOMPARE(page->statusText, QString("弧压测试．．．"));
-        for (QWidget *w : std::initializer_list<QWidget *>{page->measureButton, page->goTopButton, page->testDWButton,
-                                                            page->okButton, page->cancelButton, page->autoRadio,
-                                                            page->manuRadio, f.thc->menuTHC,
-                                                            f.thc->thcFrame->down1Button})
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 page->measureButton, page->goTopButton, page->testDWButton, page->okButton, page->cancelButton,
+                 page->autoRadio, page->manuRadio, f.thc->menuTHC, f.thc->thcFrame->down1Button})
             QVERIFY(!w->isEnabled());
         QVERIFY(f.thc->thcFrame->up1Button->isEnabled());
         QVERIFY(f.log().isEmpty());
@@ -234,10 +231,9 @@ private slots:
         QTest::mouseClick(page->testTHCButton, Qt::LeftButton);
         QCOMPARE(page->testTHCButton->text(), QString("弧压测试"));
         QCOMPARE(f.log().mid(3), QStringList{"writeSGStep1Stop()"});
-        for (QWidget *w : std::initializer_list<QWidget *>{page->measureButton, page->goTopButton, page->testDWButton,
-                                                            page->okButton, page->cancelButton, page->autoRadio,
-                                                            page->manuRadio, f.thc->menuTHC,
-                                                            f.thc->thcFrame->down1Button, page->testTHCButton})
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 page->measureButton, page->goTopButton, page->testDWButton, page->okButton, page->cancelButton,
+                 page->autoRadio, page->manuRadio, f.thc->menuTHC, f.thc->thcFrame->down1Button, page->testTHCButton})
             QVERIFY(w->isEnabled());
         QVERIFY(!f.thc->readSG->u1Request);
     }
@@ -321,16 +317,16 @@ private slots:
         QCOMPARE(page->statusText, QString("测量总高度．．．"));
         QCOMPARE(f.log(), QStringList{"writeSGStep1Down(600)"});
         for (QWidget *w : std::initializer_list<QWidget *>{page->goTopButton, page->testDWButton, page->testTHCButton,
-                                                            page->okButton, page->cancelButton, f.thc->menuTHC,
-                                                            f.thc->thcFrame->group1, f.thc->thcFrame->groupAll})
+                                                           page->okButton, page->cancelButton, f.thc->menuTHC,
+                                                           f.thc->thcFrame->group1, f.thc->thcFrame->groupAll})
             QVERIFY(!w->isEnabled());
         QTest::mouseClick(page->measureButton, Qt::LeftButton);
         QCOMPARE(page->measureButton->text(), QString("测量顶部高度"));
         QVERIFY(page->statusText.isEmpty());
         QCOMPARE(f.log().mid(1), QStringList{"writeSGStep1Stop()"});
         for (QWidget *w : std::initializer_list<QWidget *>{page->goTopButton, page->testDWButton, page->testTHCButton,
-                                                            page->okButton, page->cancelButton, f.thc->menuTHC,
-                                                            f.thc->thcFrame->group1, f.thc->thcFrame->groupAll})
+                                                           page->okButton, page->cancelButton, f.thc->menuTHC,
+                                                           f.thc->thcFrame->group1, f.thc->thcFrame->groupAll})
             QVERIFY(w->isEnabled());
         QTest::mouseClick(page->measureButton, Qt::LeftButton);
         QCOMPARE(page->measureButton->text(), QString("停止"));
@@ -347,8 +343,8 @@ private slots:
         f.thc->underTouch();
         f.setZ1(0);
         f.thc->stepStopped();
-        QCOMPARE(f.log(), QStringList({"writeSGStep1Down(600)", "writeSGStep1Stop()", "writeSGClear()",
-                                       "writeSGStep1Up(600)"}));
+        QCOMPARE(f.log(),
+                 QStringList({"writeSGStep1Down(600)", "writeSGStep1Stop()", "writeSGClear()", "writeSGStep1Up(600)"}));
         // While measuring, going to the top stays locked.
         QVERIFY(!page->goTopButton->isEnabled());
         f.setZ1(9150);
@@ -413,19 +409,18 @@ private slots:
 
     void startState()
     {
-        const QStringList before = openDescriptors();
+        const QStringList before = TestPaths::openDescriptors();
         ThcFixture f(QByteArray{});
         KTHC *t = f.thc;
         KTHCConfig *page = t->thc1Config;
         for (QWidget *w : std::initializer_list<QWidget *>{page->measureButton, page->goTopButton, page->testDWButton,
-                                                            page->testTHCButton, t->menuTHC, t->thcFrame->group1,
-                                                            t->thcFrame->groupAll})
+                                                           page->testTHCButton, t->menuTHC, t->thcFrame->group1,
+                                                           t->thcFrame->groupAll})
             QVERIFY(w->isEnabled());
-        const bool flags[] = {t->measuring,     t->dwRunning,      t->ckRunning,      t->cutRunning,
-                              t->xhUpRunning,   t->yhEndRunning,   t->yhStopRequested, t->goingTop,
-                              t->dwStopRequested, t->dwTesting,    t->measureTouched, t->dwFastMove,
-                              t->dwTouched,     t->xhUpRequested,  t->jogUpRunning,   t->jogRequested,
-                              t->jogWaitsStop,  t->avcUp,          t->avcDown,        t->avcStopping};
+        const bool flags[] = {t->measuring,      t->dwRunning,       t->ckRunning, t->cutRunning,      t->xhUpRunning,
+                              t->yhEndRunning,   t->yhStopRequested, t->goingTop,  t->dwStopRequested, t->dwTesting,
+                              t->measureTouched, t->dwFastMove,      t->dwTouched, t->xhUpRequested,   t->jogUpRunning,
+                              t->jogRequested,   t->jogWaitsStop,    t->avcUp,     t->avcDown,         t->avcStopping};
         for (bool flag : flags)
             QVERIFY(!flag);
         QVERIFY(t->sampleStdVolt);
@@ -436,10 +431,10 @@ private slots:
         QCOMPARE(t->speedConfig->fast, 0);
         QCOMPARE(page->distAllEdit->text(), QString("0"));
 
-        const QStringList open = openDescriptors();
+        const QStringList open = TestPaths::openDescriptors();
         QCloseEvent close;
         QCoreApplication::sendEvent(t, &close);
-        QCOMPARE(openDescriptors(), open);
+        QCOMPARE(TestPaths::openDescriptors(), open);
         QCOMPARE(t->fdStop, -1);
         Q_UNUSED(before);
     }
@@ -460,10 +455,9 @@ private slots:
         KTHCConfig *page = f.thc->thc1Config;
         f.thc->readConfigTHC1(attributes({{"distAll", "90"}}));
         QVERIFY(page->manuRadio->isChecked());
-        for (QWidget *w : std::initializer_list<QWidget *>{page->hynEdit, page->hypEdit, page->stdVoltEdit,
-                                                            page->hynLabel, page->rangeLabel, page->hypUnitLabel,
-                                                            page->stdVoltLabel, page->stdVoltUnitLabel,
-                                                            page->testTHCButton})
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 page->hynEdit, page->hypEdit, page->stdVoltEdit, page->hynLabel, page->rangeLabel, page->hypUnitLabel,
+                 page->stdVoltLabel, page->stdVoltUnitLabel, page->testTHCButton})
             QVERIFY(!w->isEnabled());
         QVERIFY(page->distDWEdit->isEnabled());
         QCOMPARE(f.thc->topHeight, 90.0);
@@ -589,7 +583,8 @@ private slots:
         const struct {
             KButton *button;
             const char *caption;
-        } toggles[] = {{page->goTopButton, "回顶部"}, {page->testTHCButton, "弧压测试"}, {page->testDWButton, "定位测试"}};
+        } toggles[] = {
+            {page->goTopButton, "回顶部"}, {page->testTHCButton, "弧压测试"}, {page->testDWButton, "定位测试"}};
         for (const auto &t : toggles) {
             QTest::mouseClick(t.button, Qt::LeftButton);
             QCOMPARE(t.button->text(), QString("停止"));

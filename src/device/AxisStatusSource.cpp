@@ -1,0 +1,3 @@
+#include "device/AxisStatusSource.h"
+
+AxisStatusSource::~AxisStatusSource() = default;
