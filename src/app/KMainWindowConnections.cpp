@@ -322,7 +322,7 @@ void KMainWindow::createConnections()
         {thc->menuTHC->backButton, SIGNAL(pressed()), w, SLOT(thc2top())},
         {thc->thc1Config->cancelButton, SIGNAL(pressed()), w, SLOT(thc2top())},
         {thc->speedConfig->cancelButton, SIGNAL(pressed()), w, SLOT(thc2top())},
-        {menuIO->backButton, SIGNAL(clicked()), w, SLOT(IO2top())},
+        {menuIO->leaveButton, SIGNAL(clicked()), w, SLOT(IO2top())},
         {menuIO->inputButton, SIGNAL(kclicked()), w, SLOT(IOInput())},
         {menuIO->outputButton, SIGNAL(kclicked()), w, SLOT(IOOutput())},
 

@@ -604,15 +604,15 @@ void KMainWindow::top2IO()
     directFrame->hide();
     menuIO->show();
     IOInput();
-    readIO->thread->resetInputs();
-    readIO->thread->start();
+    readIO->readIOThread->resetInputs();
+    readIO->readIOThread->start();
 }
 
 void KMainWindow::IO2top()
 {
     menuIO->hide();
     readIO->hide();
-    readIO->thread->stopLoop();
+    readIO->readIOThread->stopLoop();
     writeIO->hide();
     writeIO->allOff();
     menuTop->show();
@@ -630,8 +630,8 @@ void KMainWindow::IOOutput()
 {
     readIO->hide();
     writeIO->show();
-    writeIO->firstButton()->setFocus();
-    writeIO->firstButton()->click();
+    writeIO->rowButton(1)->setFocus();
+    writeIO->rowButton(1)->click();
 }
 
 void KMainWindow::codeMethodNum()

@@ -193,11 +193,11 @@ private slots:
                 QVERIFY(row.view->isVisible());
             QCOMPARE(w.textFrame->message->text, row.message.isEmpty() ? before : row.message);
             if (row.page == w.menuIO)
-                QVERIFY(w.readIO->thread->isRunning());
+                QVERIFY(w.readIO->readIOThread->isRunning());
             key(w, Qt::Key_Escape);
             QCOMPARE(onlyVisiblePage(w), static_cast<QWidget *>(w.menuTop));
             if (row.page == w.menuIO) {
-                QVERIFY(w.readIO->thread->isFinished());
+                QVERIFY(w.readIO->readIOThread->isFinished());
             } else {
                 QCOMPARE(w.textFrame->message->text, QString("主菜单"));
             }
