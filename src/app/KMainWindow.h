@@ -442,6 +442,7 @@ private:
     void reparseCurrent();
     void setPierceKeys(bool byPierce);
     void showLibrary(bool shown);
+    void showListButtons(bool shown);
 
     ModalRunner modalRunner;
     QHash<const KButton *, QString> targets;

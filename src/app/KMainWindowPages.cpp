@@ -121,6 +121,13 @@ void KMainWindow::showLibrary(bool shown)
     }
 }
 
+// The two buttons above the program-line list.
+void KMainWindow::showListButtons(bool shown)
+{
+    codeNum->codeButton->setVisible(shown);
+    codeNum->keyButton->setVisible(shown);
+}
+
 void KMainWindow::top2file()
 {
     menuTop->hide();
@@ -468,7 +475,7 @@ void KMainWindow::top2lib()
 {
     menuTop->hide();
     showProgramScreen(false);
-    codeNum->showButtons(false);
+    showListButtons(false);
     menuLib->show();
     showLibrary(true);
     codeNum->showKey();
@@ -485,7 +492,7 @@ void KMainWindow::lib2top()
     simuFrame->showSimu();
     showProgramScreen(true);
     showStatus();
-    codeNum->showButtons(true);
+    showListButtons(true);
     codeNum->showCode();
     directFrame->setSimuGraph();
     message(3);
@@ -500,7 +507,7 @@ void KMainWindow::lib2preview()
     simuFrame->hide();
     menuLib->hide();
     showLibrary(false);
-    codeNum->showButtons(true);
+    showListButtons(true);
     libOpen = false;
     enterPreview(true);
 }
@@ -508,7 +515,7 @@ void KMainWindow::lib2preview()
 void KMainWindow::preview2lib()
 {
     leavePreview();
-    codeNum->showButtons(false);
+    showListButtons(false);
     codeNum->show();
     menuLib->show();
     showLibrary(true);
