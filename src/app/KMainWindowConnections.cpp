@@ -143,12 +143,12 @@ void KMainWindow::createConnections()
         {menuConfig, SIGNAL(pMoveChanged(int, int)), writeDevice, SLOT(writePF(int, int))},
 
         // File page.
-        {menuFile->backButton, SIGNAL(clicked()), w, SLOT(file2top())},
+        {menuFile->escButton, SIGNAL(clicked()), w, SLOT(file2top())},
         {menuFile->openButton, SIGNAL(kclicked()), w, SLOT(file2preview())},
         {menuFile->editorButton, SIGNAL(kclicked()), w, SLOT(file2editor())},
-        {menuFile->ckEditButton, SIGNAL(kclicked()), w, SLOT(ck2editor())},
+        {menuFile->editPartButton, SIGNAL(kclicked()), w, SLOT(ck2editor())},
         {menuFile->copyButton, SIGNAL(kclicked()), w, SLOT(file2fastcopy())},
-        {menuFile->moveStartButton, SIGNAL(kclicked()), w, SLOT(fileMoveToStartPoint())},
+        {menuFile->startPointButton, SIGNAL(kclicked()), w, SLOT(fileMoveToStartPoint())},
         {menuFile, SIGNAL(combiChanged(int)), code, SLOT(setCombi(int))},
         {menuFile, SIGNAL(fileOpened(QString &)), w, SLOT(setCurrentFile(QString &))},
         {menuFile->newFileButton, SIGNAL(kclicked()), w, SLOT(toNewFile())},

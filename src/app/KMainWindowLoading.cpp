@@ -147,7 +147,7 @@ void KMainWindow::setCurrentFile(QString &fileName)
                 directFrame->setNumCK();
                 codeMethodNum();
                 codeNum->codeFrame->timer->start(1000);
-                menuFile->moveStartButton->setEnabled(true);
+                menuFile->startPointButton->setEnabled(true);
             }
             writeDevice->writeEnt();
             readIntThread->reporting = true;

@@ -157,22 +157,18 @@ void KMainWindow::file2top()
 
 void KMainWindow::enterPreview(bool fromLibrary)
 {
-    preview->show();
-    preview->menuPreview->show();
-    preview->menuPreview->openButton->setVisible(!fromLibrary);
-    preview->menuPreview->addButton->setVisible(fromLibrary);
+    preview->setPageVisible(true);
+    preview->keyRow->setOpenForm(!fromLibrary);
     directFrame->setPreview();
     previewOpen = true;
     preview->enterPage();
-    FunctionKey::rerole(preview->menuPreview->backButton, this,
-                        fromLibrary ? SLOT(preview2lib()) : SLOT(preview2file()));
+    FunctionKey::rerole(preview->keyRow->escButton, this, fromLibrary ? SLOT(preview2lib()) : SLOT(preview2file()));
 }
 
 void KMainWindow::leavePreview()
 {
-    preview->menuPreview->hideKeyboard();
-    preview->hide();
-    preview->menuPreview->hide();
+    preview->setPageVisible(false);
+    preview->keyRow->hideKeyboard();
     if (QWidget *focus = focusWidget())
         focus->clearFocus();
     previewOpen = false;
@@ -648,7 +644,7 @@ void KMainWindow::codeMethodNum()
     else
         speedFrame->speedShow();
     menuFile->mergeButton->setEnabled(false);
-    menuFile->ckEditButton->setEnabled(false);
+    menuFile->editPartButton->setEnabled(false);
     setPierceKeys(false);
 }
 
@@ -656,7 +652,7 @@ void KMainWindow::codeMethodCK()
 {
     speedFrame->cksimuShow();
     menuFile->mergeButton->setEnabled(true);
-    menuFile->ckEditButton->setEnabled(true);
+    menuFile->editPartButton->setEnabled(true);
     menuFile->mergeBox->setChecked(false);
     codeNum->codeFrame->code->locateCK();
     setPierceKeys(true);
