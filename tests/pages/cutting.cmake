@@ -1,0 +1,2 @@
+# Program-line list, key pad, cutting, return and jump pages.
+tovrel_add_test(KCodeTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/KCodeTest.cpp LIBS testsupport_gui pageswidgets)
