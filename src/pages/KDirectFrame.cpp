@@ -21,10 +21,10 @@ struct Cell {
 
 // Indexed by KDirectFrame::Key.
 const Cell kCells[KDirectFrame::KeyCount] = {
-    {95, 8, Qt::Key_Up, "↑", 50, 2},         {95, 148, Qt::Key_Down, "↓", 50, 2},
-    {165, 78, Qt::Key_Right, "→", 50, 2},    {25, 78, Qt::Key_Left, "←", 50, 2},
-    {25, 8, Qt::Key_Home, "Home", 34, 1},    {165, 8, Qt::Key_PageUp, "PgUp", 37, 1},
-    {25, 148, Qt::Key_End, "End", 44, 1},    {165, 148, Qt::Key_PageDown, "PgDn", 36, 1},
+    {95, 8, Qt::Key_Up, "↑", 50, 2},      {95, 148, Qt::Key_Down, "↓", 50, 2},
+    {165, 78, Qt::Key_Right, "→", 50, 2}, {25, 78, Qt::Key_Left, "←", 50, 2},
+    {25, 8, Qt::Key_Home, "Home", 34, 1}, {165, 8, Qt::Key_PageUp, "PgUp", 37, 1},
+    {25, 148, Qt::Key_End, "End", 44, 1}, {165, 148, Qt::Key_PageDown, "PgDn", 36, 1},
 };
 
 constexpr int kCellSize = 65;
@@ -34,10 +34,16 @@ constexpr int kCellSize = 65;
 // label only.
 using Faces = const char *const[KDirectFrame::KeyCount];
 
-Faces kSimuFaces = {":/icon/go-up.png",   ":/icon/go-down.png", ":/icon/go-next.png", ":/icon/go-previous.png",
-                    ":/icon/zoom-original.png", ":/icon/zoom-in.png", ":/icon/jb.png", ":/icon/zoom-out.png"};
-Faces kLibGraphFaces = {":/icon/go-up.png",        ":/icon/go-down.png", ":/icon/go-next.png", ":/icon/go-previous.png",
-                        ":/icon/zoom-original.png", ":/icon/zoom-in.png", "看零件",             ":/icon/zoom-out.png"};
+Faces kSimuFaces = {":/icon/go-up.png",         ":/icon/go-down.png", ":/icon/go-next.png", ":/icon/go-previous.png",
+                    ":/icon/zoom-original.png", ":/icon/zoom-in.png", ":/icon/jb.png",      ":/icon/zoom-out.png"};
+Faces kLibGraphFaces = {":/icon/go-up.png",
+                        ":/icon/go-down.png",
+                        ":/icon/go-next.png",
+                        ":/icon/go-previous.png",
+                        ":/icon/zoom-original.png",
+                        ":/icon/zoom-in.png",
+                        "看零件",
+                        ":/icon/zoom-out.png"};
 Faces kLibMoveFaces = {"上移\n+X", "下移\n-X", "右移\n-Y", "左移\n+Y", "逆时针\n旋转", "顺时针\n旋转", "先割", "后割"};
 Faces kLibSelFaces = {"上一个", "下一个", "右一个", "左一个", "添加", "看图库", "删除", "看列表"};
 Faces kMotionFaces = {":/icon/d2.png", ":/icon/d8.png", ":/icon/d6.png", ":/icon/d4.png",
@@ -89,8 +95,7 @@ KDirectFrame::KDirectFrame(QWidget *parent)
     std::fill(std::begin(armed), std::end(armed), true);
 }
 
-void KDirectFrame::buildGroup(KButton **keys, const char *const faces[KeyCount], bool withShortcuts,
-                              int arrowIconSize)
+void KDirectFrame::buildGroup(KButton **keys, const char *const faces[KeyCount], bool withShortcuts, int arrowIconSize)
 {
     for (int k = 0; k < KeyCount; ++k) {
         keys[k] = nullptr;
@@ -190,12 +195,14 @@ void KDirectFrame::setNull()
 
 void KDirectFrame::motionEnable()
 {
+    heldDisabled = 0;
     for (KButton *button : motionKeys)
         button->setEnabled(true);
 }
 
 void KDirectFrame::motionDisable()
 {
+    heldDisabled = 0;
     for (KButton *button : motionKeys)
         button->setEnabled(false);
 }
@@ -228,8 +235,11 @@ void KDirectFrame::keyPressEvent(QKeyEvent *event)
     // direction, a move running) starts nothing, as its shortcut would not.
     if (key >= 0 && armed[key] && motionKeys[key]->isEnabled()) {
         motionKeys[key]->setDown(true);
+        heldDisabled = 0;
         for (int k = 0; k < KeyCount; ++k) {
             if (k != key) {
+                if (motionKeys[k]->isEnabled())
+                    heldDisabled |= 1u << k;
                 motionKeys[k]->setEnabled(false);
                 armed[k] = false;
             }
@@ -256,10 +266,13 @@ void KDirectFrame::keyReleaseEvent(QKeyEvent *event)
 void KDirectFrame::endHold(int key)
 {
     motionKeys[key]->setDown(false);
+    // Only the keys the hold disabled: one disabled before (a limit switch
+    // tripped in its direction) stays disabled.
     for (int k = 0; k < KeyCount; ++k) {
-        if (k != key)
+        if (heldDisabled & (1u << k))
             motionKeys[k]->setEnabled(true);
     }
+    heldDisabled = 0;
     std::fill(std::begin(armed), std::end(armed), true);
     heldKey = -1;
     emitReleased(key);
@@ -280,27 +293,59 @@ void KDirectFrame::abandonHold()
 void KDirectFrame::emitPressed(int key)
 {
     switch (key) {
-    case Up: emit NPressed(); break;
-    case Down: emit SPressed(); break;
-    case Right: emit EPressed(); break;
-    case Left: emit WPressed(); break;
-    case Home: emit NWPressed(); break;
-    case PgUp: emit NEPressed(); break;
-    case End: emit SWPressed(); break;
-    case PgDn: emit SEPressed(); break;
+    case Up:
+        emit NPressed();
+        break;
+    case Down:
+        emit SPressed();
+        break;
+    case Right:
+        emit EPressed();
+        break;
+    case Left:
+        emit WPressed();
+        break;
+    case Home:
+        emit NWPressed();
+        break;
+    case PgUp:
+        emit NEPressed();
+        break;
+    case End:
+        emit SWPressed();
+        break;
+    case PgDn:
+        emit SEPressed();
+        break;
     }
 }
 
 void KDirectFrame::emitReleased(int key)
 {
     switch (key) {
-    case Up: emit NReleased(); break;
-    case Down: emit SReleased(); break;
-    case Right: emit EReleased(); break;
-    case Left: emit WReleased(); break;
-    case Home: emit NWReleased(); break;
-    case PgUp: emit NEReleased(); break;
-    case End: emit SWReleased(); break;
-    case PgDn: emit SEReleased(); break;
+    case Up:
+        emit NReleased();
+        break;
+    case Down:
+        emit SReleased();
+        break;
+    case Right:
+        emit EReleased();
+        break;
+    case Left:
+        emit WReleased();
+        break;
+    case Home:
+        emit NWReleased();
+        break;
+    case PgUp:
+        emit NEReleased();
+        break;
+    case End:
+        emit SWReleased();
+        break;
+    case PgDn:
+        emit SEReleased();
+        break;
     }
 }

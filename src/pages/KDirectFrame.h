@@ -89,6 +89,8 @@ private:
     // A hold ended by a change of group or method; its key's own release,
     // should it still come, ends nothing more.
     int endedKey = -1;
+    // The other jog keys the hold disabled, one bit per key.
+    unsigned heldDisabled = 0;
 };
 
 #endif

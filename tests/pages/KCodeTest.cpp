@@ -62,10 +62,7 @@ class KCodeTest : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        FontSetup::installSubstitutes();
-    }
+    void initTestCase() { FontSetup::installSubstitutes(); }
 
     void init()
     {
@@ -268,7 +265,8 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::newRow("rapid") << QList<int>{0, 1500, -300, 0, 0} << "G00 X    1500 Y    -300";
         QTest::newRow("ccw") << QList<int>{3, 1000, 1000, 0, 1000} << "G03 X    1000 Y    1000 I       0 J    1000";
-        QTest::newRow("cw wide") << QList<int>{2, -12345678, 5, -1, 2} << "G02 X-12345678 Y       5 I      -1 J       2";
+        QTest::newRow("cw wide") << QList<int>{2, -12345678, 5, -1, 2}
+                                 << "G02 X-12345678 Y       5 I      -1 J       2";
         QTest::newRow("m code") << QList<int>{100, 0, 0, 0, 0} << "G100";
         QTest::newRow("mark out") << QList<int>{158, 300, 0, 0, 0} << "G158";
         QTest::newRow("tool") << QList<int>{5, 7, 7, 0, 0} << "G05";
