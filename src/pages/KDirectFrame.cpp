@@ -3,7 +3,6 @@
 #include "app/KButton.h"
 #include "pages/ActionButton.h"
 
-#include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,8 +66,8 @@ int keyIndex(int qtKey)
 KDirectFrame::KDirectFrame(QWidget *parent)
     : QFrame(parent)
 {
-    QFont padFont = QApplication::font();
-    padFont.setFamily(padFont.family());
+    // Only the size: the family stays the window's.
+    QFont padFont;
     padFont.setPointSize(9);
     setFont(padFont);
 
@@ -105,6 +104,8 @@ void KDirectFrame::buildGroup(KButton **keys, const char *const faces[KeyCount],
         auto *button = new KButton(this);
         button->setGeometry(cell.x, cell.y, kCellSize, kCellSize);
         auto *label = new QLabel(QString::fromUtf8(cell.name), button);
+        // Not inherited through the button's style sheet.
+        label->setFont(font());
         label->move(cell.labelX, cell.labelY);
         const bool arrow = k == Up || k == Down || k == Left || k == Right;
         const int iconSize = arrow ? arrowIconSize : 32;
