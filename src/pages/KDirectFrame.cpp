@@ -293,60 +293,20 @@ void KDirectFrame::abandonHold()
 
 void KDirectFrame::emitPressed(int key)
 {
-    switch (key) {
-    case Up:
-        emit NPressed();
-        break;
-    case Down:
-        emit SPressed();
-        break;
-    case Right:
-        emit EPressed();
-        break;
-    case Left:
-        emit WPressed();
-        break;
-    case Home:
-        emit NWPressed();
-        break;
-    case PgUp:
-        emit NEPressed();
-        break;
-    case End:
-        emit SWPressed();
-        break;
-    case PgDn:
-        emit SEPressed();
-        break;
-    }
+    using Signal = void (KDirectFrame::*)();
+    static const Signal sent[KeyCount] = {&KDirectFrame::NPressed,  &KDirectFrame::SPressed,  &KDirectFrame::EPressed,
+                                          &KDirectFrame::WPressed,  &KDirectFrame::NWPressed, &KDirectFrame::NEPressed,
+                                          &KDirectFrame::SWPressed, &KDirectFrame::SEPressed};
+    const Signal signal = sent[key];
+    emit(this->*signal)();
 }
 
 void KDirectFrame::emitReleased(int key)
 {
-    switch (key) {
-    case Up:
-        emit NReleased();
-        break;
-    case Down:
-        emit SReleased();
-        break;
-    case Right:
-        emit EReleased();
-        break;
-    case Left:
-        emit WReleased();
-        break;
-    case Home:
-        emit NWReleased();
-        break;
-    case PgUp:
-        emit NEReleased();
-        break;
-    case End:
-        emit SWReleased();
-        break;
-    case PgDn:
-        emit SEReleased();
-        break;
-    }
+    using Signal = void (KDirectFrame::*)();
+    static const Signal sent[KeyCount] = {
+        &KDirectFrame::NReleased,  &KDirectFrame::SReleased,  &KDirectFrame::EReleased,  &KDirectFrame::WReleased,
+        &KDirectFrame::NWReleased, &KDirectFrame::NEReleased, &KDirectFrame::SWReleased, &KDirectFrame::SEReleased};
+    const Signal signal = sent[key];
+    emit(this->*signal)();
 }

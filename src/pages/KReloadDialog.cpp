@@ -20,19 +20,17 @@ KReloadDialog::KReloadDialog(QWidget *parent)
     auto *question = new QLabel(QStringLiteral("加工结束。是否刷新文件？"), this);
     question->move(80, 20);
 
-    refreshButton = new KButton(this);
-    refreshButton->setGeometry(30, 65, 100, 56);
-    refreshButton->setText(QStringLiteral("刷新文件"));
-    refreshButton->setIcon(QIcon(QStringLiteral(":/icon/reload.png")));
-    refreshButton->setIconSize(QSize(32, 32));
-    refreshButton->setShortcut(QKeySequence(Qt::Key_Return));
-
-    cancelButton = new KButton(this);
-    cancelButton->setGeometry(190, 65, 100, 56);
-    cancelButton->setText(QStringLiteral("取消"));
-    cancelButton->setIcon(QIcon(QStringLiteral(":/icon/cancel22.png")));
-    cancelButton->setIconSize(QSize(24, 24));
-    cancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    auto button = [this](int x, const QString &text, const QString &icon, int iconSize, Qt::Key key) {
+        auto *b = new KButton(this);
+        b->setGeometry(x, 65, 100, 56);
+        b->setText(text);
+        b->setIcon(QIcon(icon));
+        b->setIconSize(QSize(iconSize, iconSize));
+        b->setShortcut(QKeySequence(key));
+        return b;
+    };
+    refreshButton = button(30, QStringLiteral("刷新文件"), QStringLiteral(":/icon/reload.png"), 32, Qt::Key_Return);
+    cancelButton = button(190, QStringLiteral("取消"), QStringLiteral(":/icon/cancel22.png"), 24, Qt::Key_Escape);
 
     // Made before the main window's reload, so the dialog is closed first.
     connect(refreshButton, SIGNAL(clicked()), this, SLOT(reject()));
