@@ -41,7 +41,9 @@ int programLines()
         return -1;
     int lines = 0;
     while (lines < kSegmentRows) {
-        const QByteArray line = file.readLine().trimmed();
+        QByteArray line = file.readLine();
+        if (line.endsWith('\n'))
+            line.chop(1);
         if (line.isEmpty())
             break;
         ++lines;

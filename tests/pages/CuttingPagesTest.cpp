@@ -7,7 +7,6 @@
 #include "pages/KMenuReturn.h"
 #include "pages/KReloadDialog.h"
 
-#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -57,20 +56,12 @@ private slots:
         QVERIFY(GuiTest::waitClickLockFree());
     }
 
-    void layoutAfterConstruction()
+    // Keys that act while held reach the key handler: no shortcut takes them.
+    void holdKeysHaveNoShortcut()
     {
-        // Keys that act while held have no shortcut.
         for (KButton *b : {page->fastButton, page->slowButton, page->backwardButton, page->forwardButton})
             QVERIFY(b->shortcut().isEmpty());
-        QCOMPARE(page->cutSpeedButton->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(page->segButton->shortcut(), QKeySequence(Qt::Key_F3));
-        QCOMPARE(page->segButton->text(), QString(" 段停 "));
-        QVERIFY(!page->segButton->isEnabled());
-        QVERIFY(!page->turnbackButton->isVisible());
-        QVERIFY(page->startButton->isEnabled());
-        QVERIFY(page->startButton->styleSheet().contains("forestgreen"));
-        QCOMPARE(page->startButton->findChild<QLabel *>()->text(), QString("<font color =\"white\">F9</font>"));
-        QVERIFY(page->creepKeyArmed());
     }
 
     void creepByKey()

@@ -2,7 +2,6 @@
 #include "TempWorkDir.h"
 
 #include "app/FontSetup.h"
-#include "app/KButton.h"
 #include "pages/KCode.h"
 #include "pages/KCodeFrame.h"
 #include "pages/KCodeNum.h"
@@ -388,21 +387,6 @@ private slots:
         QVERIFY(ticks.wait(2000));
         QCOMPARE(startAt.takeFirst().at(0).toInt(), 3);
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, row3.center());
-    }
-
-    void panelSides()
-    {
-        QWidget window;
-        auto *num = new KCodeNum(&window);
-        window.show();
-        QVERIFY(num->codeFrame->isVisible());
-        num->showKey();
-        QVERIFY(!num->codeFrame->isVisible());
-        QTest::mouseClick(num->codeButton, Qt::LeftButton);
-        QVERIFY(num->codeFrame->isVisible());
-        QVERIFY(!num->keyButton->isEnabled());
-        QCOMPARE(num->codeFrame->code->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(num->codeFrame->code->rowCount(), 10);
     }
 };
 
