@@ -37,6 +37,9 @@ KButton *FunctionKey::make(QWidget *page, int key, const QString &text, const QS
     auto *button = new KButton(page);
     button->setGeometry(geometryFor(key));
     auto *label = new QLabel(keyName(key), button);
+    // A child of a button with a style sheet does not inherit its font: it
+    // would get the application's, whose glyphs overflow the key's corner.
+    label->setFont(button->font());
     label->move(key <= 0 ? QPoint(22, 2) : QPoint(82, 2));
     if (!iconPath.isEmpty()) {
         button->setIcon(QIcon(iconPath));

@@ -17,12 +17,13 @@ void KPreviewSimu::draw()
 {
     QPainterPath cut, rapid, compCut, compRapid;
     const bool compensated = showCompensated;
+    const SegmentRecord *overlay = compensatedSource ? compensatedSource : cutSegments;
     v.walk([&](PathWalk frame) {
         cut = rapid = compCut = compRapid = QPainterPath(frame.origin());
         const auto nothing = [](const PathWalk::Move &) {};
         frame.run(previewSegments, 0, kSegmentRows, cut, rapid, false, nothing);
         if (compensated)
-            frame.run(cutSegments, 0, kSegmentRows, compCut, compRapid, false, nothing);
+            frame.run(overlay, 0, kSegmentRows, compCut, compRapid, false, nothing);
         // The fit follows the program as written; the compensated one is only laid over it.
         return PathWalk::bounds(cut, rapid);
     });

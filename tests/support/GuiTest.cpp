@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 bool GuiTest::waitClickLockFree(int timeoutMs)
 {
@@ -16,6 +17,11 @@ bool GuiTest::activate(QWidget *window)
     window->show();
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
+}
+
+void GuiTest::key(QWidget *widget, QEvent::Type type, int key, bool autoRepeat)
+{
+    qt_handleKeyEvent(widget->window()->windowHandle(), type, key, Qt::NoModifier, QString(), autoRepeat);
 }
 
 NoticeRecorder::NoticeRecorder(QMessageBox::StandardButton answer)

@@ -3,6 +3,7 @@
 
 #include "app/Notice.h"
 
+#include <QEvent>
 #include <QList>
 
 #include <functional>
@@ -17,6 +18,10 @@ public:
     static bool waitClickLockFree(int timeoutMs = 1000);
     // Shows and activates a window so key presses reach button shortcuts.
     static bool activate(QWidget *window);
+    // One key event as the window system delivers it to the window of
+    // `widget`: a press goes to the shortcuts first, then to the focus
+    // widget. autoRepeat marks the events of a held key.
+    static void key(QWidget *widget, QEvent::Type type, int key, bool autoRepeat = false);
 };
 
 // Records every modal box instead of showing it and answers it: with the next

@@ -1,0 +1,404 @@
+#include "files/KPreview.h"
+
+#include "app/BasePath.h"
+#include "app/KButton.h"
+#include "app/Notice.h"
+#include "files/KMenuPreview1.h"
+#include "files/KPreviewSimuFrame.h"
+#include "program/KPreviewSimu.h"
+#include "program/NcWriter.h"
+#include "program/Parser.h"
+#include "program/SegmentTable.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+#include <QDirModel>
+QT_WARNING_POP
+
+#include <cstring>
+
+QString previewCurrentDir;
+QString previewSelectedFile;
+QFileDialog *previewLocalDialog = nullptr;
+QFileDialog *previewUsbDialog = nullptr;
+
+namespace {
+
+// Rows a page key moves, whatever the list's height.
+constexpr int kPageRows = 30;
+
+bool readable(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly | QIODevice::Text);
+}
+
+QString scratchProgram()
+{
+    return basePath + QStringLiteral("/.tovrelcnc/t.nc");
+}
+
+} // namespace
+
+KPreview::KPreview(QWidget *parent)
+    : QListView(parent)
+    , compensated(kSegmentRows)
+    , keptCut(kSegmentRows)
+{
+    setGeometry(515, 95, 490, 589);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+
+    folderLabel = new QLabel(parent);
+    folderLabel->setText(tr("所在文件夹:"));
+    folderLabel->setGeometry(515, 5, 100, 25);
+    folderLabel->hide();
+
+    folderEdit = new QLineEdit(parent);
+    folderEdit->setGeometry(620, 5, 385, 25);
+    folderEdit->setReadOnly(true);
+    folderEdit->hide();
+    folderEdit->setFocusPolicy(Qt::NoFocus);
+
+    fileNameLabel = new QLabel(parent);
+    fileNameLabel->setText(tr("文件名:"));
+    fileNameLabel->setGeometry(515, 35, 100, 25);
+    fileNameLabel->hide();
+
+    fileNameEdit = new QLineEdit(parent);
+    fileNameEdit->setGeometry(620, 35, 275, 25);
+    fileNameEdit->hide();
+
+    previewFrame = new KPreviewSimuFrame(parent);
+    previewFrame->setGeometry(2, 2, 500, 455);
+    previewFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    previewFrame->hide();
+
+    keyRow = new KMenuPreview1(parent);
+    keyRow->setGeometry(0, 686, 1024, 60);
+    keyRow->hide();
+
+    searchButton = new KButton(parent);
+    searchButton->setGeometry(905, 35, 100, 56);
+    auto *enterLabel = new QLabel(QStringLiteral("Enter"), searchButton);
+    enterLabel->move(67, 2);
+    searchButton->setText(tr("搜索文件"));
+    searchButton->hide();
+
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    // The list owns its model: it goes with the list.
+    dirModel = new QDirModel(this);
+    QT_WARNING_POP
+    setModel(dirModel);
+
+    previewCurrentDir = QDir::currentPath() + QStringLiteral("/ncfile/");
+    folderIndex = dirModel->index(previewCurrentDir, 0);
+    setRootIndex(folderIndex);
+    folderEdit->setText(previewCurrentDir);
+
+    connect(fileNameEdit, SIGNAL(returnPressed()), this, SLOT(search()));
+    connect(searchButton, SIGNAL(clicked()), fileNameEdit, SIGNAL(returnPressed()));
+    connect(keyRow->localButton, SIGNAL(kclicked()), this, SLOT(foldhd()));
+    connect(keyRow->usbButton, SIGNAL(kclicked()), this, SLOT(foldusb()));
+    connect(keyRow->openButton, SIGNAL(kclicked()), this, SLOT(openFile()));
+    connect(keyRow->addButton, SIGNAL(kclicked()), this, SLOT(addFile()));
+    connect(keyRow->editorButton, SIGNAL(kclicked()), this, SLOT(editFile()));
+    connect(keyRow, SIGNAL(previewChanged(int)), this, SLOT(setPreview(int)));
+    connect(keyRow, SIGNAL(compChanged(int)), this, SLOT(setComp(int)));
+    connect(keyRow, SIGNAL(keyShow()), this, SLOT(keyShow()));
+    connect(keyRow, SIGNAL(keyHide()), this, SLOT(keyHide()));
+
+    previewLocalDialog = nullptr;
+    previewUsbDialog = nullptr;
+    previewOn = false;
+    keyboardShown = false;
+    kerf = 0.0;
+    // Installing the model reported a current index: nothing is selected yet.
+    previewSelectedFile.clear();
+
+    // Nothing compensated yet: the overlay draws nothing.
+    SegmentTable::prefill(compensated.data());
+    overlayView = previewFrame->previewSimu;
+    overlayView->setCompensatedSource(compensated.data());
+}
+
+KPreview::~KPreview()
+{
+    if (overlayView)
+        overlayView->setCompensatedSource(nullptr);
+    // The choosers are the list's children and go with it.
+    if (previewLocalDialog && previewLocalDialog->parent() == this)
+        previewLocalDialog = nullptr;
+    if (previewUsbDialog && previewUsbDialog->parent() == this)
+        previewUsbDialog = nullptr;
+}
+
+KPreviewSimu *KPreview::view() const
+{
+    return previewFrame->previewSimu;
+}
+
+void KPreview::enterPage()
+{
+    dirModel->refresh();
+    folderIndex = dirModel->index(previewCurrentDir, 0);
+    setRootIndex(folderIndex);
+    setCurrentIndex(dirModel->index(0, 0, folderIndex));
+    fileNameEdit->setFocus();
+}
+
+void KPreview::setPageVisible(bool visible)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{this, folderLabel, folderEdit, fileNameLabel, fileNameEdit,
+                                                       searchButton, previewFrame, keyRow})
+        w->setVisible(visible);
+}
+
+// ---------------------------------------------------------------- current item
+
+void KPreview::currentChanged(const QModelIndex &current, const QModelIndex &)
+{
+    scrollTo(current);
+    const QString name = dirModel->fileName(current);
+    previewSelectedFile = previewCurrentDir + name;
+    // While typing room is shown the field keeps what the operator typed.
+    if (!keyboardShown)
+        fileNameEdit->setText(name);
+    if (previewOn)
+        showFile();
+}
+
+void KPreview::moveTo(int row)
+{
+    // A row outside the folder leaves no current item.
+    setCurrentIndex(model()->index(row, 0, rootIndex()));
+}
+
+void KPreview::prevline()
+{
+    const int row = currentIndex().row();
+    if (row > 0)
+        moveTo(row - 1);
+}
+
+void KPreview::nextline()
+{
+    moveTo(currentIndex().row() + 1);
+}
+
+void KPreview::prevpage()
+{
+    verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    moveTo(currentIndex().row() - kPageRows);
+}
+
+void KPreview::nextpage()
+{
+    verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    moveTo(currentIndex().row() + kPageRows);
+}
+
+// ---------------------------------------------------------------- preview
+
+void KPreview::showFile()
+{
+    QFile file(previewSelectedFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        Notice::warning(this, QStringLiteral("Brenlo"),
+                        QStringLiteral("Cannot read file %1:\n%2.").arg(previewSelectedFile, file.errorString()));
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    KPreviewSimu *v = view();
+    v->parser->parsePreview(previewSelectedFile);
+    if (v->showCompensated)
+        compensatedParse();
+    v->resetView();
+    v->draw();
+    QApplication::restoreOverrideCursor();
+}
+
+void KPreview::setPreview(int on)
+{
+    previewOn = on != 0;
+    view()->previewEnabled = previewOn;
+    if (previewOn)
+        showFile();
+    else
+        view()->drawNoPreview();
+}
+
+void KPreview::setComp(int on)
+{
+    KPreviewSimu *v = view();
+    if (!on) {
+        v->showCompensated = false;
+        v->drawNoPreview();
+        return;
+    }
+    v->showCompensated = true;
+    v->parser->setParameter(0.0, kerf, 0, 10);
+    compensatedParse();
+    v->draw();
+}
+
+void KPreview::setParameter(double, double kerfWidth, int)
+{
+    kerf = kerfWidth;
+}
+
+void KPreview::compensatedParse()
+{
+    const QString scratch = scratchProgram();
+    QFile keptFile(scratch);
+    const bool hadScratch = keptFile.exists();
+    QByteArray keptBytes;
+    if (hadScratch) {
+        if (!keptFile.open(QIODevice::ReadOnly)) {
+            // What cannot be kept cannot be put back: no overlay rather than
+            // a lost t.nc.
+            qWarning("cannot keep %s: %s", qPrintable(scratch), qPrintable(keptFile.errorString()));
+            SegmentTable::prefill(compensated.data());
+            return;
+        }
+        keptBytes = keptFile.readAll();
+        keptFile.close();
+    }
+    const size_t tableBytes = sizeof(SegmentRecord) * kSegmentRows;
+    std::memcpy(keptCut.data(), cutSegments, tableBytes);
+
+    const bool parsed = view()->parser->parseMain(previewSelectedFile) == 1;
+    if (parsed)
+        std::memcpy(compensated.data(), cutSegments, tableBytes);
+    else
+        SegmentTable::prefill(compensated.data());
+    std::memcpy(cutSegments, keptCut.data(), tableBytes);
+    // A parse that failed wrote nothing.
+    if (!parsed)
+        return;
+    if (hadScratch) {
+        if (!NcWriter::save(scratch, keptBytes))
+            qWarning("cannot restore %s", qPrintable(scratch));
+    } else if (QFile::exists(scratch) && !QFile::remove(scratch)) {
+        qWarning("cannot remove %s", qPrintable(scratch));
+    }
+}
+
+// ---------------------------------------------------------------- folders
+
+void KPreview::openChooser(QFileDialog *&dialog, const QString &title, const QString &folder, const char *accept)
+{
+    if (!dialog) {
+        dialog = new QFileDialog(this, QString(), QString(), QString());
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setGeometry(200, 20, 700, 450);
+        dialog->setWindowTitle(title);
+        dialog->setFileMode(QFileDialog::Directory);
+        dialog->setOption(QFileDialog::ShowDirsOnly);
+        dialog->setDirectory(folder);
+        dialog->setViewMode(QFileDialog::Detail);
+        dialog->setLabelText(QFileDialog::Accept, tr("\n打开文件夹\n"));
+        dialog->setLabelText(QFileDialog::Reject, tr("\n取  消\n"));
+        connect(dialog, SIGNAL(accepted()), this, accept);
+    } else {
+        // Every showing starts over in the start folder.
+        dialog->setDirectory(folder);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void KPreview::foldhd()
+{
+    openChooser(previewLocalDialog, tr("选择本地文件夹"), QDir::currentPath() + QStringLiteral("/ncfile"),
+                SLOT(localAcc()));
+}
+
+void KPreview::foldusb()
+{
+    openChooser(previewUsbDialog, tr("选择U盘文件夹:"), QStringLiteral("/media"), SLOT(usbAcc()));
+}
+
+void KPreview::localAcc()
+{
+    if (previewLocalDialog)
+        setFolder(previewLocalDialog->selectedFiles().value(0));
+}
+
+void KPreview::usbAcc()
+{
+    if (previewUsbDialog)
+        setFolder(previewUsbDialog->selectedFiles().value(0));
+}
+
+void KPreview::setFolder(const QString &folder)
+{
+    // An empty answer would leave every path a bare name resolved against
+    // the working directory: the old folder stays instead.
+    if (folder.isEmpty())
+        return;
+    previewCurrentDir = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    folderEdit->setText(previewCurrentDir);
+    dirModel->refresh();
+    folderIndex = dirModel->index(previewCurrentDir, 0);
+    setRootIndex(folderIndex);
+}
+
+// ---------------------------------------------------------------- search and typing room
+
+void KPreview::search()
+{
+    fileNameEdit->selectAll();
+    searchText(fileNameEdit->selectedText());
+}
+
+void KPreview::searchText(QString text)
+{
+    keyboardSearch(text);
+    // The next typing replaces the text.
+    fileNameEdit->selectAll();
+}
+
+void KPreview::keyShow()
+{
+    keyboardShown = true;
+    resize(490, 362);
+    scrollTo(currentIndex());
+    fileNameEdit->selectAll();
+    fileNameEdit->setFocus();
+}
+
+void KPreview::keyHide()
+{
+    keyboardShown = false;
+    resize(490, 589);
+}
+
+// ---------------------------------------------------------------- hand-over
+
+void KPreview::openFile()
+{
+    if (!previewSelectedFile.isEmpty() && readable(previewSelectedFile))
+        emit fileOpened(previewSelectedFile);
+}
+
+void KPreview::addFile()
+{
+    if (!previewSelectedFile.isEmpty() && readable(previewSelectedFile))
+        emit fileAdded(previewSelectedFile);
+}
+
+void KPreview::editFile()
+{
+    emit fileEdit(previewSelectedFile);
+}

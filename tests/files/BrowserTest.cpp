@@ -1,0 +1,466 @@
+#include "GuiTest.h"
+#include "TempWorkDir.h"
+#include "app/KButton.h"
+#include "files/KMenuPreview1.h"
+#include "files/KPreview.h"
+#include "files/KPreviewSimuFrame.h"
+#include "program/KPreviewSimu.h"
+#include "program/Parser.h"
+#include "program/SegmentTable.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QDirModel>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+QString T()
+{
+    return QDir::currentPath();
+}
+
+// The browser as the main window holds it, with every hand-over recorded.
+struct Page {
+    QWidget window;
+    KPreview *browser;
+    QStringList opened, added, edited;
+
+    Page()
+    {
+        window.resize(1024, 748);
+        browser = new KPreview(&window);
+        QObject::connect(browser, &KPreview::fileOpened, [this](QString &p) { opened << p; });
+        QObject::connect(browser, &KPreview::fileAdded, [this](QString &p) { added << p; });
+        QObject::connect(browser, &KPreview::fileEdit, [this](QString &p) { edited << p; });
+    }
+    KMenuPreview1 *keys() const { return browser->keyRow; }
+    QString name() const { return browser->fileNameEdit->text(); }
+    // A kclicked() key, after the lock of the one before has gone.
+    void press(KButton *key)
+    {
+        QVERIFY(GuiTest::waitClickLockFree());
+        key->click();
+    }
+};
+
+using Table = std::vector<SegmentRecord>;
+
+Table cutTable()
+{
+    return Table(cutSegments, cutSegments + kSegmentRows);
+}
+
+bool sameCut(const Table &kept)
+{
+    return std::memcmp(kept.data(), cutSegments, sizeof(SegmentRecord) * kSegmentRows) == 0;
+}
+
+bool hasRed(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if ((line[x] & 0xffffff) == 0xff0000)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class BrowserTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(icons); }
+    void init() { QVERIFY(GuiTest::waitClickLockFree()); }
+
+    void construction()
+    {
+        TempWorkDir dir;
+        Page page;
+        KPreview *b = page.browser;
+        QCOMPARE(b->geometry(), QRect(515, 95, 490, 589));
+        QCOMPARE(b->focusPolicy(), Qt::NoFocus);
+        // Made in this order, all beside the list in the main window.
+        const QList<QWidget *> made = {
+            b,         b->folderLabel, b->folderEdit, b->fileNameLabel, b->fileNameEdit, b->previewFrame,
+            b->keyRow, b->searchButton};
+        QObjectList children = page.window.children();
+        QCOMPARE(children.size(), made.size());
+        for (int k = 0; k < made.size(); ++k) {
+            QCOMPARE(children[k], made[k]);
+            QVERIFY(made[k]->isHidden());
+        }
+        QCOMPARE(b->folderLabel->geometry(), QRect(515, 5, 100, 25));
+        QCOMPARE(b->folderLabel->text(), QString("所在文件夹:"));
+        QCOMPARE(b->folderEdit->geometry(), QRect(620, 5, 385, 25));
+        QVERIFY(b->folderEdit->isReadOnly());
+        QCOMPARE(b->folderEdit->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(b->fileNameLabel->geometry(), QRect(515, 35, 100, 25));
+        QCOMPARE(b->fileNameLabel->text(), QString("文件名:"));
+        QCOMPARE(b->fileNameEdit->geometry(), QRect(620, 35, 275, 25));
+        QCOMPARE(b->previewFrame->geometry(), QRect(2, 2, 500, 455));
+        QCOMPARE(b->previewFrame->frameStyle(), int(QFrame::Box | QFrame::Sunken));
+        QCOMPARE(b->previewFrame->palette().color(QPalette::Window), QColor(250, 250, 200));
+        QCOMPARE(b->keyRow->geometry(), QRect(0, 686, 1024, 60));
+        QCOMPARE(b->searchButton->geometry(), QRect(905, 35, 100, 56));
+        QCOMPARE(b->searchButton->text(), QString("搜索文件"));
+        QCOMPARE(b->searchButton->findChild<QLabel *>()->text(), QString("Enter"));
+        QCOMPARE(b->searchButton->findChild<QLabel *>()->pos(), QPoint(67, 2));
+
+        QCOMPARE(previewCurrentDir, T() + "/ncfile/");
+        QCOMPARE(b->folderEdit->text(), previewCurrentDir);
+        QVERIFY(previewSelectedFile.isEmpty());
+        QVERIFY(!previewLocalDialog && !previewUsbDialog);
+        QVERIFY(!b->previewOn && !b->keyboardShown);
+        QCOMPARE(b->kerf, 0.0);
+        QCOMPARE(b->dirModel->filePath(b->rootIndex()), T() + "/ncfile");
+        QVERIFY(!b->previewFrame->previewSimu->previewEnabled);
+        QVERIFY(!b->previewFrame->previewSimu->showCompensated);
+    }
+
+    void movement()
+    {
+        TempWorkDir dir;
+        for (int i = 0; i < 50; ++i)
+            QVERIFY(dir.writeFile(QString("ncfile/p%1.nc").arg(i, 2, 10, QChar('0')), "G01 X100 Y0\n"));
+        Page page;
+        KPreview *b = page.browser;
+        b->enterPage();
+        QCOMPARE(page.name(), QString("p00.nc"));
+        b->nextpage();
+        QCOMPARE(page.name(), QString("p30.nc"));
+        QCOMPARE(previewSelectedFile, T() + "/ncfile/p30.nc");
+        b->nextpage();
+        QVERIFY(!b->currentIndex().isValid());
+        QVERIFY(b->selectionModel()->selectedIndexes().isEmpty());
+        QCOMPARE(page.name(), QString());
+        QCOMPARE(previewSelectedFile, T() + "/ncfile/");
+        page.press(page.keys()->openButton);
+        QVERIFY(page.opened.isEmpty());
+        page.press(page.keys()->editorButton);
+        QCOMPARE(page.edited, QStringList{T() + "/ncfile/"});
+
+        b->prevline();
+        QVERIFY(!b->currentIndex().isValid());
+        b->nextline();
+        QCOMPARE(page.name(), QString("p00.nc"));
+        b->prevline();
+        QCOMPARE(page.name(), QString("p00.nc"));
+        b->prevpage();
+        QVERIFY(!b->currentIndex().isValid());
+        b->nextline();
+        b->nextline();
+        QCOMPARE(page.name(), QString("p01.nc"));
+        QCOMPARE(previewSelectedFile, T() + "/ncfile/p01.nc");
+        page.press(page.keys()->openButton);
+        QCOMPARE(page.opened, QStringList{T() + "/ncfile/p01.nc"});
+    }
+
+    // Browsing with the compensated preview leaves the program loaded for
+    // cutting as it was, table and t.nc alike, and the overlay survives redraws.
+    void cuttingProgramSurvivesCompensatedPreview()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G01 X800 Y0\nG01 X0 Y800\n"));
+        QVERIFY(dir.writeFile("ncfile/b.nc", "G41\nG01 X0 Y300\nG01 X300 Y0\nG40\n"));
+        Parser cutting;
+        QCOMPARE(cutting.parseMain("ncfile/a.nc"), 1);
+        const QByteArray K = dir.readFile(".tovrelcnc/t.nc");
+        QVERIFY(!K.isEmpty());
+        const Table C = cutTable();
+
+        Page page;
+        KPreview *b = page.browser;
+        page.window.show();
+        b->previewFrame->show();
+        b->setParameter(0, 1.5, 0);
+        b->enterPage();
+        page.keys()->previewButton->click();
+        page.keys()->compButton->click();
+        b->nextline();
+        QCOMPARE(page.name(), QString("b.nc"));
+        QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), K);
+        QVERIFY(sameCut(C));
+
+        // The fit follows the program as written, and the kerf moves this
+        // small part's overlay just out of the view: zoom out to see it. The
+        // zoom's redraws must keep drawing the browsed file's overlay.
+        KPreviewSimu *view = b->previewFrame->previewSimu;
+        for (int k = 0; k < 3; ++k)
+            view->zoomOut();
+        const QImage shown = view->grab().toImage();
+        QVERIFY(hasRed(shown));
+        view->draw();
+        QCOMPARE(view->grab().toImage(), shown);
+
+        page.keys()->compButton->click();
+        QVERIFY(!hasRed(view->grab().toImage()));
+        QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), K);
+
+        QVERIFY(QFile::remove(".tovrelcnc/t.nc"));
+        page.keys()->compButton->click();
+        QVERIFY(!dir.exists(".tovrelcnc/t.nc"));
+        QVERIFY(sameCut(C));
+        QVERIFY(hasRed(view->grab().toImage()));
+    }
+
+    // Compensation switched on over a path that is no program changes
+    // neither the cutting table nor t.nc, and draws no overlay.
+    void compensationOnNoProgram_data()
+    {
+        QTest::addColumn<int>("moves");
+        QTest::newRow("nothing ever current") << -1;
+        QTest::newRow("the folder itself") << 2;
+        QTest::newRow("a sub-folder") << 1;
+    }
+
+    void compensationOnNoProgram()
+    {
+        QFETCH(int, moves);
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G41\nG01 X800 Y0\nG01 X0 Y800\nG40\n"));
+        QVERIFY(QDir().mkpath("ncfile/sub"));
+        Parser cutting;
+        QCOMPARE(cutting.parseMain("ncfile/a.nc"), 1);
+        const QByteArray K = dir.readFile(".tovrelcnc/t.nc");
+        const Table C = cutTable();
+
+        Page page;
+        KPreview *b = page.browser;
+        page.window.show();
+        b->previewFrame->show();
+        b->setParameter(0, 1.5, 0);
+        if (moves >= 0) {
+            b->enterPage();
+            for (int k = 0; k < moves; ++k)
+                b->nextline();
+        }
+        const QString expected = moves < 0 ? QString() : moves == 1 ? T() + "/ncfile/sub" : T() + "/ncfile/";
+        QCOMPARE(previewSelectedFile, expected);
+        NoticeRecorder notices;
+        b->setComp(1);
+        QCOMPARE(notices.count(), 0);
+        QVERIFY(sameCut(C));
+        QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), K);
+        b->previewFrame->previewSimu->previewEnabled = true;
+        QVERIFY(!hasRed(b->previewFrame->previewSimu->grab().toImage()));
+    }
+
+    void subFolder()
+    {
+        TempWorkDir dir;
+        QVERIFY(QDir().mkpath("ncfile/sub"));
+        const Table C = cutTable();
+        Page page;
+        KPreview *b = page.browser;
+        b->enterPage();
+        QCOMPARE(page.name(), QString("sub"));
+        NoticeRecorder notices;
+        page.keys()->previewButton->click();
+        QCOMPARE(notices.count(), 1);
+        QCOMPARE(notices.last().icon, QMessageBox::Warning);
+        QCOMPARE(notices.last().parent, b);
+        QCOMPARE(notices.last().title, QString("Brenlo"));
+        QCOMPARE(notices.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(notices.last().defaultButton, QMessageBox::NoButton);
+        QCOMPARE(notices.last().text, "Cannot read file " + T() + "/ncfile/sub:\nfile to open is a directory.");
+
+        page.press(page.keys()->openButton);
+        page.press(page.keys()->addButton);
+        QVERIFY(page.opened.isEmpty() && page.added.isEmpty());
+        page.press(page.keys()->editorButton);
+        QCOMPARE(page.edited, QStringList{T() + "/ncfile/sub"});
+
+        page.keys()->compButton->click();
+        QCOMPARE(notices.count(), 1);
+        QVERIFY(!dir.exists(".tovrelcnc/t.nc"));
+        QVERIFY(sameCut(C));
+    }
+
+    void handOverOfAProgram()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile("ncfile/part.nc", "G01 X100 Y0\n"));
+        Page page;
+        page.browser->enterPage();
+        page.press(page.keys()->addButton);
+        page.press(page.keys()->openButton);
+        page.press(page.keys()->editorButton);
+        const QStringList path = {T() + "/ncfile/part.nc"};
+        QCOMPARE(page.added, path);
+        QCOMPARE(page.opened, path);
+        QCOMPARE(page.edited, path);
+        // A program gone since it was listed is not handed on to be cut.
+        QVERIFY(QFile::remove("ncfile/part.nc"));
+        page.press(page.keys()->openButton);
+        page.press(page.keys()->addButton);
+        QCOMPARE(page.opened.size() + page.added.size(), 2);
+    }
+
+    void previewFollowsTheCurrentItem()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G01 X800 Y0\n"));
+        QVERIFY(dir.writeFile("ncfile/b.nc", "G01 X0 Y500\nG01 X500 Y0\n"));
+        Page page;
+        KPreview *b = page.browser;
+        b->enterPage();
+        NoticeRecorder notices;
+        page.keys()->previewButton->click();
+        QVERIFY(b->previewOn && b->previewFrame->previewSimu->previewEnabled);
+        QCOMPARE(SegmentTable::length(previewSegments), 1);
+        b->nextline();
+        QCOMPARE(SegmentTable::length(previewSegments), 2);
+        // Past the last item the folder itself cannot be read: one warning,
+        // and the drawing keeps the last program.
+        b->nextline();
+        QCOMPARE(notices.count(), 1);
+        QCOMPARE(SegmentTable::length(previewSegments), 2);
+        page.keys()->previewButton->click();
+        QVERIFY(!b->previewOn && !b->previewFrame->previewSimu->previewEnabled);
+        b->nextline();
+        QCOMPARE(SegmentTable::length(previewSegments), 2);
+        QCOMPARE(notices.count(), 1);
+    }
+
+    void search()
+    {
+        TempWorkDir dir;
+        for (const char *name : {"alpha.nc", "beta.nc", "bravo.nc", "charlie.nc"})
+            QVERIFY(dir.writeFile(QString("ncfile/") + name, "G01 X100 Y0\n"));
+        Page page;
+        KPreview *b = page.browser;
+        page.window.show();
+        b->setPageVisible(true);
+        b->enterPage();
+        QCOMPARE(page.name(), QString("alpha.nc"));
+        const auto find = [&](const QString &text, bool byKey) {
+            b->fileNameEdit->setText(text);
+            if (byKey)
+                b->searchButton->click();
+            else
+                QTest::keyClick(b->fileNameEdit, Qt::Key_Return);
+        };
+        find("b", false);
+        QCOMPARE(page.name(), QString("beta.nc"));
+        QVERIFY(b->fileNameEdit->hasSelectedText());
+        QTest::qWait(500);
+        find("b", false);
+        QCOMPARE(page.name(), QString("bravo.nc"));
+        QTest::qWait(500);
+        find("B", true);
+        QCOMPARE(page.name(), QString("beta.nc"));
+        QTest::qWait(500);
+        find("x", false);
+        QCOMPARE(previewSelectedFile, T() + "/ncfile/beta.nc");
+        QCOMPARE(page.name(), QString("x"));
+        QCOMPARE(b->fileNameEdit->selectedText(), QString("x"));
+    }
+
+    void typingRoom()
+    {
+        TempWorkDir dir;
+        for (const char *name : {"a.nc", "b.nc"})
+            QVERIFY(dir.writeFile(QString("ncfile/") + name, "G01 X100 Y0\n"));
+        Page page;
+        KPreview *b = page.browser;
+        QVERIFY(GuiTest::activate(&page.window));
+        b->setPageVisible(true);
+        b->enterPage();
+        b->keyRow->showKeyboard();
+        QVERIFY(b->keyboardShown);
+        QCOMPARE(b->geometry(), QRect(515, 95, 490, 362));
+        QVERIFY(b->fileNameEdit->hasFocus());
+        QCOMPARE(b->fileNameEdit->selectedText(), QString("a.nc"));
+        b->fileNameEdit->setText("typed");
+        b->nextline();
+        QCOMPARE(page.name(), QString("typed"));
+        QCOMPARE(previewSelectedFile, T() + "/ncfile/b.nc");
+        b->keyRow->hideKeyboard();
+        QVERIFY(!b->keyboardShown);
+        QCOMPARE(b->geometry(), QRect(515, 95, 490, 589));
+        b->prevline();
+        QCOMPARE(page.name(), QString("a.nc"));
+    }
+
+    void folders()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile("ncfile/p.nc", "G01 X100 Y0\n"));
+        QVERIFY(dir.writeFile("other/o1.nc", "G01 X100 Y0\n"));
+        QVERIFY(dir.writeFile("other/o2.nc", "G01 X100 Y0\n"));
+        Page page;
+        KPreview *b = page.browser;
+        b->enterPage();
+        QCOMPARE(page.name(), QString("p.nc"));
+        b->setFolder(T() + "/other");
+        QCOMPARE(b->folderEdit->text(), T() + "/other/");
+        QCOMPARE(b->model()->rowCount(b->rootIndex()), 2);
+        QCOMPARE(previewSelectedFile, T() + "/ncfile/p.nc");
+        page.press(page.keys()->openButton);
+        QCOMPARE(page.opened, QStringList{T() + "/ncfile/p.nc"});
+        b->nextline();
+        QCOMPARE(page.name(), QString("o2.nc"));
+        QCOMPARE(previewSelectedFile, T() + "/other/o2.nc");
+
+        b->setFolder(QString());
+        QCOMPARE(previewCurrentDir, T() + "/other/");
+        QCOMPARE(b->folderEdit->text(), T() + "/other/");
+
+        // The page reopens on the last folder chosen.
+        b->enterPage();
+        QCOMPARE(page.name(), QString("o1.nc"));
+    }
+
+    void folderChoosers()
+    {
+        TempWorkDir dir;
+        QVERIFY(QDir().mkpath("other"));
+        Page page;
+        KPreview *b = page.browser;
+        page.press(page.keys()->localButton);
+        QFileDialog *local = previewLocalDialog;
+        QVERIFY(local);
+        local->setDirectory(T() + "/other");
+        b->foldhd();
+        QCOMPARE(previewLocalDialog, local);
+        QCOMPARE(local->parent(), b);
+        QCOMPARE(local->windowTitle(), QString("选择本地文件夹"));
+        QCOMPARE(local->directory().absolutePath(), T() + "/ncfile");
+        QVERIFY(local->isVisible());
+        QVERIFY(!local->isModal());
+        QCOMPARE(local->windowModality(), Qt::NonModal);
+        QCOMPARE(local->fileMode(), QFileDialog::Directory);
+        QVERIFY(local->testOption(QFileDialog::ShowDirsOnly));
+        QCOMPARE(local->labelText(QFileDialog::Accept), QString("\n打开文件夹\n"));
+        QCOMPARE(local->labelText(QFileDialog::Reject), QString("\n取  消\n"));
+
+        // Accepting a folder lists it.
+        local->setDirectory(T() + "/other");
+        QVERIFY(QMetaObject::invokeMethod(local, "accept"));
+        QCOMPARE(previewCurrentDir, T() + "/other/");
+        QCOMPARE(b->folderEdit->text(), T() + "/other/");
+
+        page.press(page.keys()->usbButton);
+        QVERIFY(previewUsbDialog && previewUsbDialog != local);
+        QCOMPARE(previewUsbDialog->windowTitle(), QString("选择U盘文件夹:"));
+        previewUsbDialog->reject();
+    }
+};
+
+QTEST_MAIN(BrowserTest)
+#include "BrowserTest.moc"
