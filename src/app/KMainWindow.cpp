@@ -124,6 +124,9 @@ KMainWindow::KMainWindow()
     fileConfigReader->parse(fileConfigSource);
     configReader->setContentHandler(configHandler);
     configReader->parse(configSource);
+    // The page saves the mode it holds: give it the window's, also when
+    // config.xml named none or one out of range.
+    menuConfig->setMode(mode);
 
     if (!alarm)
         textFrame->message->updateText(1);

@@ -118,6 +118,10 @@ public:
     KWriteDevice *writeDevice = nullptr;
     KReadIntThread *readIntThread = nullptr;
 
+    // The SAX classes are deprecated in Qt 5.15 but are what the
+    // configuration readers are built on.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
     QXmlSimpleReader *configReader = nullptr;
     KXmlHandler *configHandler = nullptr;
     QFile *configFile = nullptr;
@@ -126,6 +130,7 @@ public:
     KXmlHandlerFile *fileConfigHandler = nullptr;
     QFile *fileConfigFile = nullptr;
     QXmlInputSource *fileConfigSource = nullptr;
+    QT_WARNING_POP
 
     // The 13 process timers; each carries its member name as object name.
     QTimer *delayTimer = nullptr;

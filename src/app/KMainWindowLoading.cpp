@@ -26,7 +26,9 @@
 #include "status/KXY.h"
 #include "status/KXYFrame.h"
 
+#include <QCheckBox>
 #include <QDial>
+#include <QPushButton>
 #include <QFile>
 #include <QTimer>
 

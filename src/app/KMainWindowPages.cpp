@@ -55,6 +55,7 @@
 #include "status/KTextFrame.h"
 #include "status/KTimeFrame.h"
 #include "status/KTorch.h"
+#include "status/KXY.h"
 #include "status/KXYFrame.h"
 #include "thc/KMenuTHC.h"
 #include "thc/KTHC.h"
@@ -63,6 +64,7 @@
 #include "thc/KTHCSpeedConfig.h"
 
 #include <QCheckBox>
+#include <QRadioButton>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -681,12 +683,12 @@ void KMainWindow::hideSimuJB()
     simuJB = false;
     speedFrame->speedShow();
     KSimu *simu = simuFrame->simu;
-    const char *const slots[] = {SLOT(posUp()), SLOT(posLeft()), SLOT(posDown()), SLOT(posRight()),
+    const char *const members[] = {SLOT(posUp()), SLOT(posLeft()), SLOT(posDown()), SLOT(posRight()),
                                  SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
     const KDirectFrame::Key keys[] = {KDirectFrame::Up, KDirectFrame::Left, KDirectFrame::Down, KDirectFrame::Right,
                                       KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::PgDn};
     for (int k = 0; k < 7; ++k)
-        FunctionKey::rerole(directFrame->simuButton(keys[k]), simu, slots[k]);
+        FunctionKey::rerole(directFrame->simuKeys[keys[k]], simu, members[k]);
     FunctionKey::rerole(directFrame->simuKeys[KDirectFrame::End], this, SLOT(showSimuJB()));
 }
 
@@ -696,12 +698,12 @@ void KMainWindow::showSimuJB()
     speedFrame->jbsimuShow();
     KJBSimu *jb = speedFrame->jbsimu;
     jb->draw();
-    const char *const slots[] = {SLOT(posUp()), SLOT(posDown()), SLOT(posLeft()), SLOT(posRight()),
+    const char *const members[] = {SLOT(posUp()), SLOT(posDown()), SLOT(posLeft()), SLOT(posRight()),
                                  SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
     const KDirectFrame::Key keys[] = {KDirectFrame::Up, KDirectFrame::Down, KDirectFrame::Left, KDirectFrame::Right,
                                       KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::PgDn};
     for (int k = 0; k < 7; ++k)
-        FunctionKey::rerole(directFrame->simuButton(keys[k]), jb, slots[k]);
+        FunctionKey::rerole(directFrame->simuKeys[keys[k]], jb, members[k]);
     FunctionKey::rerole(directFrame->simuKeys[KDirectFrame::End], this, SLOT(hideSimuJB()));
 }
 
@@ -779,11 +781,11 @@ void KMainWindow::connectStepButtons(bool stopOnly)
     }
     const KDirectFrame::Key keys[] = {KDirectFrame::Up,  KDirectFrame::Down,  KDirectFrame::Left,  KDirectFrame::Right,
                                       KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::End, KDirectFrame::PgDn};
-    const char *const slots[] = {SLOT(stepN()),  SLOT(stepS()),  SLOT(stepW()),  SLOT(stepE()),
+    const char *const members[] = {SLOT(stepN()),  SLOT(stepS()),  SLOT(stepW()),  SLOT(stepE()),
                                  SLOT(stepNW()), SLOT(stepNE()), SLOT(stepSW()), SLOT(stepSE())};
     for (int k = 0; k < 8; ++k) {
-        KButton *b = directFrame->jogButton(keys[k]);
-        FunctionKey::rerole(b, this, slots[k], SIGNAL(pressed()));
+        KButton *b = directFrame->motionKeys[keys[k]];
+        FunctionKey::rerole(b, this, members[k], SIGNAL(pressed()));
         if (method == 3)
             connect(b, SIGNAL(released()), this, SLOT(stepStop()));
     }

@@ -6,11 +6,13 @@
 #include "app/KMainWindow.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"
+#include "config/KConfigDLZ.h"
 #include "config/KMenuConfig.h"
 #include "device/KMenuIO.h"
 #include "device/KReadIO.h"
 #include "device/KReadIOThread.h"
 #include "device/KWriteDevice.h"
+#include "files/KMenuFastcopy.h"
 #include "files/KMenuFile.h"
 #include "library/KLibFrame.h"
 #include "library/KMenuLib.h"
@@ -19,6 +21,9 @@
 #include "pages/KCodeFrame.h"
 #include "pages/KCodeNum.h"
 #include "pages/KMenuCutting.h"
+#include "pages/KMenuJump.h"
+#include "pages/KMenuMorepoint.h"
+#include "pages/KMenuReturn.h"
 #include "pages/KMenuMovement.h"
 #include "pages/KMenuStep.h"
 #include "pages/KMenuTop.h"
@@ -27,6 +32,7 @@
 #include "program/SegmentTable.h"
 #include "status/KInfo.h"
 #include "status/KInfoFrame.h"
+#include "status/KSimuFrame.h"
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
 #include "status/KStatus.h"
@@ -41,7 +47,9 @@
 #include "thc/KTHCDialog.h"
 #include "thc/KTHCFrame.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -83,7 +91,7 @@ void seedCanon(const TempWorkDir &dir)
 
 QList<QWidget *> menuPages(KMainWindow &w)
 {
-    return {w.menuTop,   w.menuFile, w.menuFastcopy,  w.menuCutting, w.menuReturn,
+    return QList<QWidget *>{w.menuTop,   w.menuFile, w.menuFastcopy,  w.menuCutting, w.menuReturn,
             w.menuJump,  w.menuStep, w.menuMovement,  w.menuConfig,  w.menuZZ,
             w.menuLib,   w.menuMorepoint, w.menuIO};
 }
@@ -179,8 +187,8 @@ private slots:
         const QList<Row> rows = {
             {Qt::Key_F1, w.menuFile, nullptr, QString("按“↑”或“↓” 选择起始段 / 穿孔数")},
             {Qt::Key_F3, w.menuConfig, nullptr, QString("参数设置:   <Tab> 切换参数")},
-            {Qt::Key_F6, w.menuStep, reinterpret_cast<QWidget *>(w.simuFrame->beam), QString("点动模式")},
-            {Qt::Key_F7, w.menuZZ, reinterpret_cast<QWidget *>(w.simuFrame->platte), QString("按方向键确定首点与次点")},
+            {Qt::Key_F6, w.menuStep, w.simuFrame->beam, QString("点动模式")},
+            {Qt::Key_F7, w.menuZZ, w.simuFrame->platte, QString("按方向键确定首点与次点")},
             {Qt::Key_F9, w.menuCutting, nullptr, QString("加工模式")},
             {Qt::Key_F2, w.menuLib, w.libFrame, QString()},
             {Qt::Key_F8, w.menuIO, w.readIO, QString()},
