@@ -529,8 +529,11 @@ void KMainWindow::lib2morepoint()
     libFrame->libList->hide();
     codeNum->hide();
     menuMorepoint->show();
+    // The library's drawing panel lies where these two stand.
     xyFrame->show();
+    xyFrame->raise();
     textFrame->show();
+    textFrame->raise();
     morepointFrame->show();
     directFrame->setMotion();
     connectStepButtons(true);
@@ -600,6 +603,8 @@ void KMainWindow::showTHC()
     status->statusFrame->hide();
     status->timeFrame->hide();
     thc->thcFrame->show();
+    // The jog frame reaches down over the speed panel, which stays shown.
+    thc->thcFrame->raise();
 }
 
 void KMainWindow::top2IO()
