@@ -204,6 +204,7 @@ public:
     double secondY = 0.0;
     double libStep = 10.0;
     double libGrad = 10.0;
+    QString libFileName;
     QString currentFile;
     QString oldFile;
 
