@@ -1,28 +1,155 @@
-// libdemo: the library form alone in a window, with a shape chosen as the
-// catalogue would choose it, for looking at the form on screen.
-//   libdemo [N]     N = catalogue entry 0..49 (default 19)
+// libdemo: the part library on screen.
+//   libdemo [N]
+//       the library form alone, with catalogue entry N (0..49, default 19)
+//       chosen as the catalogue would choose it;
+//   libdemo --page [--view table|list] [--dialog step|save|plate]
+//       the library page on a 1024 x 748 stand-in for the main window, as
+//       entering the page shows it, with three patterns and K7 current; the
+//       plate dialog is shown refusing a length of 0.
 
+#include "app/BasePath.h"
+#include "app/KButton.h"
 #include "app/FontSetup.h"
 #include "library/KLibConfig.h"
+#include "library/KLibConfigFrame.h"
+#include "library/KLibFrame.h"
+#include "library/KLibPixmapFrame.h"
+#include "library/KLibSimuFrame.h"
+#include "library/KLibTable.h"
+#include "library/KMenuLib.h"
+#include "library/KStepConfigDialog.h"
+#include "program/KDialogStd.h"
+#include "program/KLibSimu.h"
+#include "program/Parser.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
-#include <QVBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
 
-int main(int argc, char **argv)
+#include <cstdio>
+
+namespace {
+
+// The page reads these pictures from ravok/icon/; a fresh folder gets the
+// compiled-in ones. Files already there are left as they are.
+void seedIcons()
 {
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
-    const QStringList args = app.arguments();
-    const int shape = args.size() > 1 ? args.at(1).toInt() : 19;
+    const QString folder = basePath + QStringLiteral("/ravok/icon");
+    QDir().mkpath(folder);
+    const QStringList names = {"lib.png", "code.png", "view-up.png", "view-down.png", "ok22.png", "cancel22.png"};
+    for (const QString &name : names) {
+        const QString target = folder + QLatin1Char('/') + name;
+        if (!QFile::exists(target))
+            QFile::copy(QStringLiteral(":/icon/") + name, target);
+    }
+    QDir().mkpath(QDir::currentPath() + QStringLiteral("/ncfile"));
+}
 
-    QGroupBox frame(QStringLiteral("零件参数:  <Tab> 切换  <Enter> 修改"));
-    frame.setGeometry(260, 2, 582, 140);
-    auto *form = new KLibConfig(&frame);
+int formMode(const QStringList &args)
+{
+    const int shape = args.isEmpty() ? 19 : args.first().toInt();
+    auto *frame = new QGroupBox(QStringLiteral("零件参数:  <Tab> 切换  <Enter> 修改"));
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setGeometry(260, 2, 582, 140);
+    auto *form = new KLibConfig(frame);
     form->move(4, 24);
     form->hideParameters();
     form->resetPlacement();
     form->setShape(shape);
-    frame.show();
+    frame->show();
+    return QApplication::exec();
+}
+
+void addPattern(KLibFrame *page, int shape, const char *offsetX, const char *offsetY)
+{
+    page->libTable->setSelIndex(shape);
+    page->config()->offsetXEdit()->setText(QString::fromLatin1(offsetX));
+    page->config()->offsetYEdit()->setText(QString::fromLatin1(offsetY));
+    page->addPatten();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Q_INIT_RESOURCE(icons);
+    Q_INIT_RESOURCE(libpictures);
+    QApplication app(argc, argv);
+    FontSetup::installSubstitutes();
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption pageOption("page", "Show the library page.");
+    QCommandLineOption viewOption("view", "Right-hand column: table or list.", "view", "table");
+    QCommandLineOption dialogOption("dialog", "Also show a dialog: step, save or plate.", "dialog");
+    parser.addOptions({pageOption, viewOption, dialogOption});
+    parser.addPositionalArgument("N", "Catalogue entry of the form alone.");
+    parser.process(app);
+    if (!parser.isSet(pageOption))
+        return formMode(parser.positionalArguments());
+
+    const QString view = parser.value(viewOption);
+    const QString dialog = parser.value(dialogOption);
+    if ((view != "table" && view != "list")
+        || (parser.isSet(dialogOption) && dialog != "step" && dialog != "save" && dialog != "plate")) {
+        std::fprintf(stderr, "libdemo: unknown --view or --dialog value\n");
+        return 2;
+    }
+    seedIcons();
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("libdemo"));
+    window.setFont(QFont(QStringLiteral("Simsun"), 10));
+    window.setGeometry(0, 25, 1024, 748);
+    window.setFixedSize(1024, 748);
+
+    auto *page = new KLibFrame(&window);
+    page->setGeometry(844, 34, 178, 658);
+    page->hide();
+    auto *menu = new KMenuLib(&window);
+    menu->setGeometry(0, 686, 1024, 60);
+    menu->setFocusPolicy(Qt::NoFocus);
+
+    // What the main window does on the form's updateLib(): regenerate k.nc,
+    // parse it into the preview (which writes l.nc) and draw it.
+    KLibSimu *simu = page->simuFrame->simu;
+    QObject::connect(page->config(), &KLibConfig::updateLib, simu, [page, simu] {
+        const QString file = page->config()->writeTempFile();
+        if (!file.isNull() && simu->parser->parseLib(file, 0.0, 0, 0) == 1)
+            simu->draw();
+    });
+
+    page->newLib();
+    addPattern(page, 12, "50", "0");
+    addPattern(page, 30, "50", "200");
+    addPattern(page, 7, "50", "-100");
+
+    // As entering the page shows it.
+    menu->show();
+    page->show();
+    page->libTable->configFrame->show();
+    page->libTable->pixmapFrame->show();
+    page->simuFrame->show();
+    if (view == "list")
+        page->showList();
+    else
+        page->showTable();
+    window.show();
+
+    if (dialog == "step") {
+        menu->stepButton->click();
+    } else if (dialog == "save") {
+        page->libTable->saveas();
+    } else if (dialog == "plate") {
+        simu->setStdPlatte();
+        simu->plateDialog->xLengthEdit->setText(QStringLiteral("0"));
+        for (QPushButton *button : simu->plateDialog->findChildren<QPushButton *>()) {
+            if (button->text() == QStringLiteral("  确定"))
+                button->click();
+        }
+    }
     return app.exec();
 }

@@ -453,6 +453,7 @@ private:
     void enterEditor(const QString &name);
     void reparseCurrent();
     void setPierceKeys(bool byPierce);
+    void showLibrary(bool shown);
 
     // Process sequences: one step's change of the output image, sent at once.
     void sendStep(ProcessImage::Step step);

@@ -89,14 +89,14 @@ void KMainWindow::createConnections()
     KStatusDLZ *dlz = status->statusFrame->dlz;
     KCode *code = codeNum->codeFrame->code;
     KDirectFrame *pad = directFrame;
-    KLibSimu *libSimu = libFrame->libSimuFrame->simu;
+    KLibSimu *libSimu = libFrame->simuFrame->simu;
     KLibTable *libTable = libFrame->libTable;
-    KLibConfig *libConfig = libFrame->libConfigFrame->config;
+    KLibConfig *libConfig = libFrame->config();
 
     connectAll({
         // Top menu.
         {menuTop->sheetButton, SIGNAL(clicked()), w, SLOT(showSheet())},
-        {menuTop->cuttingButton, SIGNAL(kclicked()), w, SLOT(top2cutting())},
+        {menuTop->startButton, SIGNAL(kclicked()), w, SLOT(top2cutting())},
         {menuTop->fileButton, SIGNAL(kclicked()), w, SLOT(top2file())},
         {menuTop->configButton, SIGNAL(kclicked()), w, SLOT(top2config())},
         {menuTop->stepButton, SIGNAL(kclicked()), w, SLOT(top2step())},
@@ -163,7 +163,7 @@ void KMainWindow::createConnections()
         {preview, SIGNAL(fileEdit(QString &)), w, SLOT(preview2editor(QString &))},
         {preview, SIGNAL(fileOpened(QString &)), w, SLOT(openFile(QString &))},
         {preview, SIGNAL(fileAdded(QString &)), w, SLOT(addDefPatten(QString &))},
-        {menuFastcopy->backButton, SIGNAL(pressed()), w, SLOT(fastcopy2file())},
+        {menuFastcopy->escButton, SIGNAL(pressed()), w, SLOT(fastcopy2file())},
 
         // Cutting page.
         {menuCutting->backButton, SIGNAL(pressed()), w, SLOT(cutting2top())},
@@ -273,20 +273,20 @@ void KMainWindow::createConnections()
         {menuStep->backButton, SIGNAL(pressed()), w, SLOT(step2top())},
         {menuStep, SIGNAL(fast()), w, SLOT(fast())},
         {menuStep, SIGNAL(slow()), w, SLOT(slow())},
-        {menuStep->laserButton, SIGNAL(clicked()), w, SLOT(LaserDW())},
+        {menuStep->locateButton, SIGNAL(clicked()), w, SLOT(LaserDW())},
         {menuStep->beamButton, SIGNAL(clicked()), w, SLOT(beamXZ())},
-        {menuStep->set00Button, SIGNAL(clicked()), w, SLOT(set00())},
-        {menuStep->backTo00Button, SIGNAL(clicked()), w, SLOT(stepBackTo00())},
+        {menuStep->setZeroButton, SIGNAL(clicked()), w, SLOT(set00())},
+        {menuStep->backZeroButton, SIGNAL(clicked()), w, SLOT(stepBackTo00())},
         {menuStep, SIGNAL(methodChanged(int)), w, SLOT(setMethod(int))},
 
         // Movement page.
-        {menuMovement->escButton, SIGNAL(pressed()), w, SLOT(movement2cutting())},
+        {menuMovement->backButton, SIGNAL(pressed()), w, SLOT(movement2cutting())},
         {menuMovement, SIGNAL(methodChanged(int)), w, SLOT(setMethod(int))},
         {menuMovement, SIGNAL(fast()), w, SLOT(fast())},
         {menuMovement, SIGNAL(slow()), w, SLOT(slow())},
-        {menuMovement->backButton8, SIGNAL(clicked()), w, SLOT(moveback())},
+        {menuMovement->moveBackButton, SIGNAL(clicked()), w, SLOT(moveback())},
         {menuMovement, SIGNAL(movePointChanged(int, int)), w, SLOT(moveToPoint(int, int))},
-        {menuMovement->cutbackButton, SIGNAL(clicked()), w, SLOT(cutback())},
+        {menuMovement->cutBackButton, SIGNAL(clicked()), w, SLOT(cutback())},
 
         // Plate alignment page.
         {menuZZ->backButton, SIGNAL(pressed()), w, SLOT(zz2top())},
@@ -294,21 +294,21 @@ void KMainWindow::createConnections()
         {menuZZ, SIGNAL(slow()), w, SLOT(slow())},
         {menuZZ->firstButton, SIGNAL(clicked()), w, SLOT(setFirst())},
         {menuZZ->secondButton, SIGNAL(clicked()), w, SLOT(setSecond())},
-        {menuZZ->angelButton, SIGNAL(clicked()), w, SLOT(setAngel())},
-        {menuZZ->laserButton, SIGNAL(clicked()), w, SLOT(LaserDW())},
+        {menuZZ->angleButton, SIGNAL(clicked()), w, SLOT(setAngel())},
+        {menuZZ->locateButton, SIGNAL(clicked()), w, SLOT(LaserDW())},
         {menuZZ->backFirstButton, SIGNAL(clicked()), w, SLOT(zzBackTo00())},
         {menuZZ, SIGNAL(laserEnabled()), w, SLOT(LaserEnable())},
         {menuZZ, SIGNAL(laserDisabled()), w, SLOT(LaserDisable())},
 
         // Library page and frame.
-        {menuLib->backButton, SIGNAL(pressed()), w, SLOT(lib2top())},
+        {menuLib->escButton, SIGNAL(pressed()), w, SLOT(lib2top())},
         {menuLib->saveButton, SIGNAL(kclicked()), libTable, SLOT(saveas())},
-        {menuLib->selButton, SIGNAL(kclicked()), w, SLOT(libSetSel())},
+        {menuLib->selectButton, SIGNAL(kclicked()), w, SLOT(libSetSel())},
         {menuLib->moveButton, SIGNAL(kclicked()), pad, SLOT(setLibMove())},
         {menuLib->graphButton, SIGNAL(kclicked()), pad, SLOT(setLibGraph())},
         {menuLib->newButton, SIGNAL(kclicked()), w, SLOT(newLib())},
         {menuLib->plateButton, SIGNAL(kclicked()), libSimu, SLOT(setStdPlatte())},
-        {menuLib->morepointButton, SIGNAL(kclicked()), w, SLOT(lib2morepoint())},
+        {menuLib->scrapButton, SIGNAL(kclicked()), w, SLOT(lib2morepoint())},
         {menuLib, SIGNAL(stepChanged(double)), w, SLOT(setLibStep(double))},
         {menuLib, SIGNAL(gradChanged(double)), w, SLOT(setLibGrad(double))},
         {libConfig, SIGNAL(parameterChanged()), w, SLOT(changePatten())},
@@ -318,7 +318,7 @@ void KMainWindow::createConnections()
 
         // Multi-point page, height pages, I/O page.
         {menuMorepoint->backButton, SIGNAL(pressed()), w, SLOT(morepoint2lib())},
-        {menuMorepoint->pointButton, SIGNAL(clicked()), w, SLOT(addMorepoint())},
+        {menuMorepoint->locateButton, SIGNAL(clicked()), w, SLOT(addMorepoint())},
         {thc->menuTHC->backButton, SIGNAL(pressed()), w, SLOT(thc2top())},
         {thc->thc1Config->cancelButton, SIGNAL(pressed()), w, SLOT(thc2top())},
         {thc->speedConfig->cancelButton, SIGNAL(pressed()), w, SLOT(thc2top())},

@@ -22,6 +22,9 @@
 #include "library/KLibConfig.h"
 #include "library/KLibFrame.h"
 #include "library/KLibList.h"
+#include "library/KLibConfigFrame.h"
+#include "library/KLibPixmapFrame.h"
+#include "library/KLibSimuFrame.h"
 #include "library/KLibTable.h"
 #include "library/KMenuLib.h"
 #include "pages/KCode.h"
@@ -103,6 +106,19 @@ void KMainWindow::showProgramScreen(bool shown)
     QWidget *const screen[] = {simuFrame, infoFrame, xyFrame, textFrame, torch, codeNum, status, speedFrame};
     for (QWidget *w : screen)
         w->setVisible(shown);
+}
+
+// The library page's panels are children of the window, beside its frame.
+void KMainWindow::showLibrary(bool shown)
+{
+    QWidget *const parts[] = {libFrame, libFrame->libTable->configFrame, libFrame->libTable->pixmapFrame,
+                              libFrame->simuFrame};
+    for (QWidget *w : parts)
+        w->setVisible(shown);
+    if (!shown) {
+        libFrame->libTable->hide();
+        libFrame->libList->hide();
+    }
 }
 
 void KMainWindow::top2file()
@@ -304,11 +320,11 @@ void KMainWindow::cutting2movement()
     readIntThread->movementView = true;
     writeDevice->moveout();
     simuFrame->simu->moveTrail = true;
-    menuMovement->backButton8->setEnabled(false);
-    menuMovement->cutbackButton->setEnabled(false);
+    menuMovement->moveBackButton->setEnabled(false);
+    menuMovement->cutBackButton->setEnabled(false);
     setMethod(method == 4 ? 1 : method);
     if (alarm)
-        limitHandling(menuMovement->escButton, menuMovement->moveOutButton);
+        limitHandling(menuMovement->backButton, menuMovement->moveOutButton);
 }
 
 void KMainWindow::movement2cutting()
@@ -394,7 +410,7 @@ void KMainWindow::top2step()
     message(500);
     jogging = true;
     readIntThread->stepValues = true;
-    menuStep->backTo00Button->setEnabled(false);
+    menuStep->backZeroButton->setEnabled(false);
     writeDevice->toStep();
     if (alarm)
         limitHandling(menuStep->backButton);
@@ -424,7 +440,7 @@ void KMainWindow::top2zz()
     message(600);
     menuZZ->firstButton->setEnabled(true);
     menuZZ->secondButton->setEnabled(false);
-    menuZZ->angelButton->setEnabled(false);
+    menuZZ->angleButton->setEnabled(false);
     menuZZ->backFirstButton->setEnabled(false);
     writeDevice->toStep();
     jogging = true;
@@ -454,17 +470,17 @@ void KMainWindow::top2lib()
     showProgramScreen(false);
     codeNum->showButtons(false);
     menuLib->show();
-    libFrame->show();
+    showLibrary(true);
     codeNum->showKey();
     libSetSel();
     libOpen = true;
-    libFrame->libSimuFrame->simu->clearJB();
+    libFrame->simuFrame->simu->cancelZoomRect();
 }
 
 void KMainWindow::lib2top()
 {
     menuLib->hide();
-    libFrame->hide();
+    showLibrary(false);
     menuTop->show();
     simuFrame->showSimu();
     showProgramScreen(true);
@@ -483,7 +499,7 @@ void KMainWindow::lib2preview()
     infoFrame->hide();
     simuFrame->hide();
     menuLib->hide();
-    libFrame->hide();
+    showLibrary(false);
     codeNum->showButtons(true);
     libOpen = false;
     enterPreview(true);
@@ -495,11 +511,11 @@ void KMainWindow::preview2lib()
     codeNum->showButtons(false);
     codeNum->show();
     menuLib->show();
-    libFrame->show();
+    showLibrary(true);
     codeNum->showKey();
     libSetSel();
     libOpen = true;
-    libFrame->libSimuFrame->simu->clearJB();
+    libFrame->simuFrame->simu->cancelZoomRect();
 }
 
 void KMainWindow::lib2morepoint()
@@ -518,9 +534,9 @@ void KMainWindow::lib2morepoint()
     readIntThread->stepValues = true;
     writeDevice->toStep();
     morepointFrame->morepoint->reset();
-    KLibSimu *libSimu = libFrame->libSimuFrame->simu;
+    KLibSimu *libSimu = libFrame->simuFrame->simu;
     libSimu->resetView();
-    libSimu->setMorePlatte(true);
+    libSimu->morePlate = true;
     if (alarm)
         limitHandling(menuMorepoint->backButton);
 }
@@ -538,7 +554,7 @@ void KMainWindow::morepoint2lib()
     jogging = false;
     readIntThread->stepValues = false;
     writeDevice->back();
-    libFrame->libSimuFrame->simu->drawMorePlatte();
+    libFrame->simuFrame->simu->drawMorePlatte();
 }
 
 void KMainWindow::top2thc()
@@ -689,7 +705,7 @@ void KMainWindow::showSimuJB()
 void KMainWindow::showLibJB()
 {
     KButton *end = directFrame->libGraphKeys[KDirectFrame::End];
-    libFrame->libSimuFrame->simu->showJB();
+    libFrame->simuFrame->simu->showJB();
     end->setText(tr("看钢板"));
     rewire(end, SLOT(cancelLibJB()));
     end->setShortcut(Qt::Key_End);
@@ -698,7 +714,7 @@ void KMainWindow::showLibJB()
 void KMainWindow::cancelLibJB()
 {
     KButton *end = directFrame->libGraphKeys[KDirectFrame::End];
-    libFrame->libSimuFrame->simu->cancelJB();
+    libFrame->simuFrame->simu->cancelJB();
     end->setText(tr("看零件"));
     rewire(end, SLOT(showLibJB()));
     end->setShortcut(Qt::Key_End);

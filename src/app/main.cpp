@@ -10,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(icons);
+    Q_INIT_RESOURCE(libpictures);
     QApplication app(argc, argv);
     FontSetup::installSubstitutes();
 

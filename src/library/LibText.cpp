@@ -19,6 +19,18 @@ bool isDigit(QChar c)
 
 int LibText::hundredths(const QString &text)
 {
+    return hundredths(text, nullptr);
+}
+
+int LibText::hundredths(const QString &text, bool *inRange)
+{
+    if (inRange)
+        *inRange = true;
+    auto outside = [inRange] {
+        if (inRange)
+            *inRange = false;
+        return 0;
+    };
     int pos = 0;
     int end = text.size();
     while (pos < end && isBlank(text.at(pos)))
@@ -86,18 +98,18 @@ int LibText::hundredths(const QString &text)
         digits.chop(int(-shift));
     } else {
         if (digits.size() + shift > 10)
-            return 0;
+            return outside();
         digits.append(QByteArray(int(shift), '0'));
     }
     if (digits.size() > 10)
-        return 0;
+        return outside();
     long long value = 0;
     for (char c : digits)
         value = value * 10 + (c - '0');
     if (negative)
         value = -value;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        return 0;
+        return outside();
     return int(value);
 }
 

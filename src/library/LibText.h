@@ -12,6 +12,9 @@ public:
     // "-1.159" -> -115. Text that is no plain C-locale number, "inf", "nan",
     // or a result outside the 32-bit range reads as 0.
     static int hundredths(const QString &text);
+    // The same, and *inRange tells a result outside the 32-bit range (read
+    // as 0) from a typed 0 or a text that is no number (in range).
+    static int hundredths(const QString &text, bool *inRange);
     // A base-10 integer, 0 when the text is none.
     static int count(const QString &text);
     // Degrees as a double; no number or a non-finite one reads as 0.

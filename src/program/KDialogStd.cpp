@@ -54,3 +54,18 @@ KDialogStd::KDialogStd(QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
+
+void KDialogStd::accept()
+{
+    for (QLineEdit *edit : {xLengthEdit, yLengthEdit}) {
+        bool ok = false;
+        // Read as the drawing reads it when accepted.
+        const int length = edit->text().toInt(&ok, 10);
+        if (!ok || length <= 0) {
+            edit->setFocus();
+            edit->selectAll();
+            return;
+        }
+    }
+    QDialog::accept();
+}

@@ -15,6 +15,12 @@ public:
 
     QLineEdit *xLengthEdit;
     QLineEdit *yLengthEdit;
+
+public slots:
+    // OK and Return: accepted only when both lengths are whole millimetres
+    // above 0, since the drawing's scale is computed from them; otherwise the
+    // dialog stays open with the focus in the first bad field.
+    void accept() override;
 };
 
 #endif

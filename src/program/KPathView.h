@@ -32,6 +32,9 @@ public:
     QPointF getViewCentre() const { return QPointF(v.viewCentreX, v.viewCentreY); }
     double getRectZoom() const { return rectZoom; }
     bool inZoomRectMode() const { return zoomRectMode; }
+    // Leaves the zoom-rectangle mode without redrawing: a page that shows
+    // the view again starts it in the plain mode.
+    void cancelZoomRect() { zoomRectMode = false; }
 
 public slots:
     virtual void draw() = 0;

@@ -8,6 +8,8 @@ class LibTextTest : public QObject
 private slots:
     void hundredths_data();
     void hundredths();
+    void hundredthsReportsRange_data();
+    void hundredthsReportsRange();
     void millimetresRoundTrip_data();
     void millimetresRoundTrip();
     void countsAndAngles();
@@ -53,6 +55,37 @@ void LibTextTest::hundredths()
 {
     QFETCH(QString, text);
     QFETCH(int, value);
+    QCOMPARE(LibText::hundredths(text), value);
+}
+
+void LibTextTest::hundredthsReportsRange_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("inRange");
+    QTest::newRow("largest") << "21474836.47" << 2147483647 << true;
+    QTest::newRow("smallest") << "-21474836.48" << int(-2147483647 - 1) << true;
+    QTest::newRow("typed 0") << "0" << 0 << true;
+    QTest::newRow("word") << "abc" << 0 << true;
+    QTest::newRow("nan") << "nan" << 0 << true;
+    QTest::newRow("below a hundredth") << "1e-3" << 0 << true;
+    QTest::newRow("tiny exponent") << "1e-999999999999" << 0 << true;
+    QTest::newRow("just past largest") << "21474836.48" << 0 << false;
+    QTest::newRow("just past smallest") << "-21474836.49" << 0 << false;
+    QTest::newRow("1e12") << "1e12" << 0 << false;
+    QTest::newRow("eleven digits") << "99999999999" << 0 << false;
+    QTest::newRow("long after the point") << "123456789012e-3" << 0 << false;
+    QTest::newRow("huge exponent") << "-1e999999999999" << 0 << false;
+}
+
+void LibTextTest::hundredthsReportsRange()
+{
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QFETCH(bool, inRange);
+    bool reported = !inRange;
+    QCOMPARE(LibText::hundredths(text, &reported), value);
+    QCOMPARE(reported, inRange);
     QCOMPARE(LibText::hundredths(text), value);
 }
 

@@ -23,6 +23,11 @@ NoticeRecorder::NoticeRecorder(QMessageBox::StandardButton answer)
 {
     previous_ = Notice::setHandler([this](const Notice::Request &r) {
         requests_ << r;
+        // A copy, so a hook may replace itself.
+        if (const Hook hook = hook_)
+            hook(r);
+        if (!answers_.isEmpty() && (r.buttons & answers_.first()))
+            return answers_.takeFirst();
         if (answer_ != QMessageBox::NoButton)
             return answer_;
         if (r.defaultButton != QMessageBox::NoButton)
@@ -38,4 +43,14 @@ NoticeRecorder::NoticeRecorder(QMessageBox::StandardButton answer)
 NoticeRecorder::~NoticeRecorder()
 {
     Notice::setHandler(previous_);
+}
+
+QStringList NoticeRecorder::texts(QMessageBox::Icon icon) const
+{
+    QStringList found;
+    for (const Notice::Request &r : requests_) {
+        if (r.icon == icon)
+            found << r.text;
+    }
+    return found;
 }

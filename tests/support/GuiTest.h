@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <functional>
+
 class QWidget;
 
 // Helpers for tests that drive real widgets offscreen.
@@ -17,17 +19,29 @@ public:
     static bool activate(QWidget *window);
 };
 
-// Records every modal box instead of showing it and answers with `answer`
-// (NoButton: the box's default button, else its first button).
+// Records every modal box instead of showing it and answers it: with the next
+// queued answer when the box offers that button (so a script of questions is
+// not used up by OK-only boxes between them), else with `answer` (NoButton:
+// the box's default button, else its first button).
 class NoticeRecorder
 {
 public:
+    using Hook = std::function<void(const Notice::Request &)>;
+
     explicit NoticeRecorder(QMessageBox::StandardButton answer = QMessageBox::NoButton);
     ~NoticeRecorder();
     NoticeRecorder(const NoticeRecorder &) = delete;
     NoticeRecorder &operator=(const NoticeRecorder &) = delete;
 
     void setAnswer(QMessageBox::StandardButton answer) { answer_ = answer; }
+    // Answers taken in turn by the boxes that offer them.
+    void setAnswers(const QList<QMessageBox::StandardButton> &answers) { answers_ = answers; }
+    int answersLeft() const { return answers_.size(); }
+    // Runs while a box is open, before it is answered (the recorded request
+    // is already in requests()).
+    void setHook(Hook hook) { hook_ = std::move(hook); }
+    // The texts of the recorded boxes of one kind, in order.
+    QStringList texts(QMessageBox::Icon icon) const;
     const QList<Notice::Request> &requests() const { return requests_; }
     int count() const { return requests_.size(); }
     const Notice::Request &last() const { return requests_.last(); }
@@ -35,7 +49,9 @@ public:
 
 private:
     QList<Notice::Request> requests_;
+    QList<QMessageBox::StandardButton> answers_;
     QMessageBox::StandardButton answer_;
+    Hook hook_;
     Notice::Handler previous_;
 };
 
