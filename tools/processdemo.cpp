@@ -132,11 +132,15 @@ int main(int argc, char *argv[])
     QTimer::singleShot(300, [&]() {
         const QString name = QLatin1String(scene->name);
         if (name == QLatin1String("limit-alarm")) {
-            w.top2step();
+            // The alarm comes first; the step page then offers only the jog
+            // key away from the limit.
             w.xw_XPOS();
+            w.top2step();
             finish();
             return;
         }
+        // The chain runs with the cutting page shown, as a Start would run it.
+        w.top2cutting();
         if (scene->mode == 2)
             w.DLZDWStart();
         else
@@ -146,7 +150,8 @@ int main(int argc, char *argv[])
             if (imageText(w.writeDevice->lastSys()) != QLatin1String(scene->heldImage))
                 return;
             watch->stop();
-            finish();
+            // A second more, so the phase's countdown shows running.
+            QTimer::singleShot(1000, finish);
         });
         watch->start(20);
     });

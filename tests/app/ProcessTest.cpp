@@ -303,7 +303,7 @@ void ProcessTest::noticeSlots()
 {
     Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
     KMainWindow &w = *f.w;
-    const QList<std::function<void()>> slots{
+    const QList<std::function<void()>> calls{
         [&] { w.cutRun(); },       [&] { w.dwDown(); },         [&] { w.cutback(); },
         [&] { w.forward(false); }, [&] { w.backward(false); },  [&] { w.cutTurnback(); },
         [&] { w.moveback(); },     [&] { w.cutReturnStart(); }, [&] { w.fileMoveToStartPoint(); },
@@ -312,8 +312,8 @@ void ProcessTest::noticeSlots()
         [&] { w.stepW(); },        [&] { w.stepS(); },          [&] { w.stepE(); },
         [&] { w.stepNW(); },       [&] { w.stepNE(); },         [&] { w.stepSE(); },
     };
-    for (int i = 0; i < slots.size(); ++i) {
-        slots[i]();
+    for (int i = 0; i < calls.size(); ++i) {
+        calls[i]();
         QCOMPARE(f.notices.size(), i + 1);
         const Notice::Request &r = f.notices.last();
         QCOMPARE(r.icon, QMessageBox::Critical);
