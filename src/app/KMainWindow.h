@@ -1,6 +1,7 @@
 #ifndef KMAINWINDOW_H
 #define KMAINWINDOW_H
 
+#include "app/ProcessImage.h"
 #include "device/DeviceRecords.h"
 
 #include <QHash>
@@ -188,6 +189,9 @@ public:
     bool libSelList = false;
     bool preheating = false;
     bool dwDone = false;
+    bool lifted = false;
+    bool beginOffsetSet = false;
+    bool arcOffLifted = false;
     bool fileLoaded = false;
     int machineRecord = 0;
     int machineX = 0;
@@ -205,6 +209,7 @@ public:
     double secondY = 0.0;
     double libStep = 10.0;
     double libGrad = 10.0;
+    QString libFileName;
     QString currentFile;
     QString oldFile;
 
@@ -302,6 +307,7 @@ public slots:
     void cutRun();
     void dwDown();
     void dwDownEnd();
+    void df();
     void preheatOn();
     void preheatOff();
     void oxygenOn();
@@ -320,6 +326,7 @@ public slots:
     void ckUpEnd();
     void ckDown();
     void ckDownEnd();
+    void OxoffUp();
     void OxoffUpEnd();
     void fireEnd();
     void DLZDWStart();
@@ -327,11 +334,14 @@ public slots:
     void DLZDWSuccess();
     void DLZDWUpStart();
     void DLZDWUpEnd();
+    void DLZTorchDown();
     void DLZTorchUp();
     void DLZHYOn();
     void DLZYHStart();
     void DLZYHSuccess();
     void DLZYHEnd();
+    void DLZStopDelay();
+    void DLZResumeDelay();
     void DLZDelayEnd();
     void DLZOff();
     void DLZOffEnd();
@@ -364,6 +374,7 @@ public slots:
     void dx2_ERR();
     void dy_ERR();
     void XWResume();
+    void xw();
     void SGNotReady();
     void SGReady();
     void setRunFalse();
@@ -422,6 +433,7 @@ public slots:
     void libAddAngel();
     void libSubAngel();
     void addDefPatten(QString &name);
+    void changeDefPatten();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -448,6 +460,39 @@ private:
     void setPierceKeys(bool byPierce);
     void showLibrary(bool shown);
     void showListButtons(bool shown);
+
+    // Process sequences: one step's change of the output image, sent at once.
+    void sendStep(ProcessImage::Step step);
+    // The movement page's F9 while that page is shown, else Start.
+    KButton *activeStartButton() const;
+    void enableStart(bool on);
+    // Stop as it is during a cut or a jog: pressed() to the stop of either.
+    void wireStopForMotion();
+    // F3 (segment stop) is offered unless the start record is the last one or
+    // an M code follows it.
+    void enableSegmentStop();
+    // Start wired by what a record asks for: processStart (a SLOT()) for a
+    // cut, cutRun for a rapid or marking offset; false when neither.
+    bool wireStartForRecord(qint32 type, const char *processStart);
+    const char *processStartSlot(bool demoToPlasma = false) const;
+    void unwire(KButton *button);
+    // The process of the current mode closed at a stop; false in
+    // demonstration mode, where there is none.
+    bool closeProcess();
+    void enableCuttingKeys();
+    void stopForAlarm();
+    void repeatJogStep();
+    void enableMovementKeys();
+    void motionMarksCleared();
+    void limitAlarm(const char *trace, unsigned char mask, int code);
+    void driveAlarm(const char *trace, int code);
+    void beamAngle(double angle, bool send);
+    void speedKey(bool faster);
+    void returnSpeed(bool cut);
+    // The shape table's current cell is the custom-file entry.
+    bool customFileCell() const;
+    // A custom file parsed again into its b<N>.nc for the current pattern.
+    int reparseCustomFile(int number);
 
     ModalRunner modalRunner;
     QHash<const KButton *, QString> targets;

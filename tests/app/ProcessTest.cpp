@@ -1,0 +1,618 @@
+// The process chains, stops, alarms, speeds, alignment and library slots of
+// the main window, driven through the window as the program builds it, with
+// the real 100 ms phase timers.
+#include "GuiTest.h"
+#include "TempWorkDir.h"
+
+#include "app/KButton.h"
+#include "app/KMainWindow.h"
+#include "app/Notice.h"
+#include "config/KConfigBase.h"
+#include "config/KConfigFire.h"
+#include "config/KMenuConfig.h"
+#include "device/AxisStatus.h"
+#include "device/KReadIntThread.h"
+#include "device/KWriteDevice.h"
+#include "library/KLibConfig.h"
+#include "library/KLibFrame.h"
+#include "library/KLibList.h"
+#include "library/KLibTable.h"
+#include "pages/KBeam.h"
+#include "pages/KCode.h"
+#include "pages/KCodeFrame.h"
+#include "pages/KCodeNum.h"
+#include "pages/KDirectFrame.h"
+#include "pages/KMenuCutting.h"
+#include "pages/KMenuStep.h"
+#include "pages/KPlatte.h"
+#include "pages/KReloadDialog.h"
+#include "status/KSimuFrame.h"
+#include "status/KSpeed.h"
+#include "status/KSpeedFrame.h"
+#include "status/KStatus.h"
+#include "status/KText.h"
+#include "status/KTextFrame.h"
+#include "status/KTime.h"
+#include "status/KTimeFrame.h"
+#include "status/KXY.h"
+#include "status/KXYFrame.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int kWait = 5000;
+
+const char kFileConfig[] = "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<FileConfig>\n"
+                           "    <File filename=\"./ncfile/a.nc\"/>\n</FileConfig>\n";
+
+// config.xml with the Base line every check uses, the mode and the given
+// process elements.
+QByteArray config(int mode, const QByteArray &elements)
+{
+    return "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<RavokConfig>\n"
+           "    <Base angel=\"0\" comp=\"0\" fx=\"0\" preci=\"10\" rotate=\"0\" sfx=\"0\" sheetx=\"3000\" "
+           "sheety=\"1500\"/>\n"
+           + elements + "    <Mode mode=\"" + QByteArray::number(mode) + "\"/>\n</RavokConfig>\n";
+}
+
+QByteArray fire(const QByteArray &attributes)
+{
+    return "    <Fire " + attributes + "/>\n";
+}
+
+// Console lines, to count the saves and parse failures of a slot.
+QStringList *consoleLines = nullptr;
+
+void keepConsole(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    if (consoleLines)
+        consoleLines->append(text);
+}
+
+struct Window {
+    TempWorkDir dir;
+    std::unique_ptr<KMainWindow> w;
+    QList<Notice::Request> notices;
+    QStringList sysAtNotice;
+    QList<QDialog *> modal;
+    QStringList console;
+    Notice::Handler previous;
+    QtMessageHandler previousConsole = nullptr;
+
+    Window(int mode, const QByteArray &elements, const QByteArray &program)
+    {
+        dir.writeFile(".tovrelcnc/fileconfig.xml", kFileConfig);
+        dir.writeFile(".tovrelcnc/config.xml", config(mode, elements));
+        dir.writeFile("ncfile/a.nc", program);
+        previous = Notice::setHandler([this](const Notice::Request &r) {
+            notices << r;
+            sysAtNotice << sysText(w ? w->writeDevice->lastSys() : sys_t{});
+            return QMessageBox::Ok;
+        });
+        w.reset(new KMainWindow);
+        w->setModalRunner([this](QDialog *d) {
+            modal << d;
+            return 0;
+        });
+        consoleLines = &console;
+        previousConsole = qInstallMessageHandler(keepConsole);
+        w->writeDevice->clearCallLog();
+    }
+
+    ~Window()
+    {
+        qInstallMessageHandler(previousConsole);
+        consoleLines = nullptr;
+        w.reset();
+        Notice::setHandler(previous);
+    }
+
+    static QString sysText(const sys_t &s)
+    {
+        return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(s.byte), 3).toHex(' ').toUpper());
+    }
+
+    // The images sent, consecutive repeats collapsed.
+    QStringList images() const
+    {
+        QStringList out;
+        for (const QString &e : w->writeDevice->callLog()) {
+            if (!e.startsWith(QLatin1String("writeSys(")))
+                continue;
+            const QString image = e.mid(9, 8);
+            if (out.isEmpty() || out.last() != image)
+                out << image;
+        }
+        return out;
+    }
+
+    // One byte of each image, its own repeats collapsed.
+    QStringList byteTrail(int byte) const
+    {
+        QStringList out;
+        for (const QString &image : images()) {
+            const QString b = image.mid(3 * byte, 2);
+            if (out.isEmpty() || out.last() != b)
+                out << b;
+        }
+        return out;
+    }
+
+    QString lastSys() const { return sysText(w->writeDevice->lastSys()); }
+    QString messageText() const { return w->textFrame->message->text; }
+    int logged(const QString &entry) const { return w->writeDevice->callLog().count(entry); }
+    QByteArray configXml() const { return dir.readFile(".tovrelcnc/config.xml"); }
+};
+
+} // namespace
+
+class ProcessTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(icons); }
+
+    void flameChain();
+    void learnedPreheat();
+    void threeStagePierceTwice();
+    void plasmaCapacitive();
+    void powderChain();
+    void noticeSlots();
+    void jogWithoutAndWithCard();
+    void limitAlarms();
+    void collision();
+    void recordOutsideTable();
+    void speedKeys();
+    void remainTime();
+    void programEndAfterSegmentStop();
+    void plateAlignment_data();
+    void plateAlignment();
+    void alignmentTurnsTheProgram();
+    void beamAngles();
+    void optimisedSaveNeedsAParse();
+    void customPattern();
+    void fullPatternList();
+};
+
+void ProcessTest::flameChain()
+{
+    Window f(1,
+             fire("OxoffUp=\"0.2\" ck=\"0.3\" ck3=\"0\" ckDown=\"0.2\" ckUp=\"0.2\" delay=\"0.2\" df=\"0.2\" "
+                  "dwDown=\"0\""),
+             "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    const QStringList pierce{"00 00 00", "05 00 00", "01 00 00", "01 02 00",
+                             "01 00 00", "03 00 00", "03 05 00", "03 01 00"};
+    w.dwDownEnd();
+    QCOMPARE(f.messageText(), QStringLiteral("预热氧"));
+    QTRY_COMPARE_WITH_TIMEOUT(f.images(), pierce, kWait);
+    QTest::qWait(300);
+    QCOMPARE(f.images(), pierce);
+    QCOMPARE(f.notices.size(), 1);
+    QCOMPARE(f.sysAtNotice.first(), QStringLiteral("01 00 00"));
+    QCOMPARE(f.messageText(), QStringLiteral("快氧"));
+    const QString delay = w.menuConfig->fireDialog->delayEdit->text();
+    QVERIFY2(QStringList({"0.1", "0.2", "0.3"}).contains(delay), qPrintable(delay));
+    QCOMPARE(f.console.filter(QStringLiteral("save......")).size(), 1);
+
+    w.writeDevice->clearCallLog();
+    w.oxygenOff();
+    const QStringList off{"01 01 00", "00 01 00", "00 02 00", "00 00 00"};
+    QTRY_COMPARE_WITH_TIMEOUT(f.images(), off, kWait);
+    QCOMPARE(f.messageText(), QStringLiteral("氧气阀关闭"));
+    QCOMPARE(f.notices.size(), 1);
+}
+
+void ProcessTest::learnedPreheat()
+{
+    Window f(1,
+             fire("OxoffUp=\"0.2\" ck=\"0.3\" ck3=\"0\" ckDown=\"0.2\" ckUp=\"0.2\" delay=\"10\" df=\"0.2\" "
+                  "dwDown=\"0\""),
+             "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    w.dwDownEnd();
+    QTRY_COMPARE_WITH_TIMEOUT(f.images().value(2), QStringLiteral("01 00 00"), kWait);
+    QTest::qWait(300);
+    QCOMPARE(w.stopTarget(), QStringLiteral("stopDelay"));
+    w.stopButton()->click();
+    QTest::qWait(500);
+    QCOMPARE(w.startTarget(), QStringLiteral("resumeDelay"));
+    w.startButton()->click();
+    QTest::qWait(200);
+    QCOMPARE(w.startTarget(), QStringLiteral("delayEnd"));
+    w.startButton()->click();
+    // The count ran on through the pause: about one second in all.
+    const QString delay = w.menuConfig->fireDialog->delayEdit->text();
+    QVERIFY2(delay.toDouble() >= 0.7 && delay.toDouble() <= 1.1, qPrintable(delay));
+    QVERIFY(f.configXml().contains("delay=\"" + delay.toLatin1() + "\""));
+}
+
+void ProcessTest::threeStagePierceTwice()
+{
+    Window f(1,
+             fire("OxoffUp=\"0\" ck=\"1.5\" ck3=\"1\" ckDown=\"0\" ckUp=\"0\" delay=\"0.2\" df=\"0.2\" dwDown=\"0\""),
+             "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    const QStringList stages{"05", "01", "09", "19", "39", "01", "03"};
+    w.dwDownEnd();
+    QTRY_COMPARE_WITH_TIMEOUT(f.messageText(), QStringLiteral("穿孔"), kWait);
+    QVERIFY(w.speedFrame->speed->moveRunning);
+    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(0), QStringList{"00"} + stages, kWait);
+
+    w.oxygenOff();
+    w.writeDevice->clearCallLog();
+    w.dwDownEnd();
+    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(0), QStringList{"00"} + stages, kWait);
+}
+
+void ProcessTest::plasmaCapacitive()
+{
+    Window f(2, "    <DLZ ArcOffUp=\"0.2\" DWDown=\"0.2\" DWUp=\"0.2\" Delay=\"0.2\" YH=\"0.3\" dwmode=\"1\"/>\n",
+             "G01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    w.DLZDWStart();
+    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20", "00"}), kWait);
+    QCOMPARE(w.startTarget(), QStringLiteral("DLZYHStart"));
+    QCOMPARE(w.stopTarget(), QStringLiteral("DLZOff"));
+
+    w.stopButton()->click();
+    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20", "00", "02", "00"}), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(w.startButton()->isEnabled(), kWait);
+
+    w.writeDevice->clearCallLog();
+    w.startButton()->click();
+    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20"}), kWait);
+    QCOMPARE(f.notices.size(), 0);
+    AxisStatus answer;
+    answer.input = 0xFD;
+    w.readIntThread->runPass(answer);
+    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20", "60"}), 600);
+    QCOMPARE(f.notices.size(), 1);
+    QCOMPARE(w.stopTarget(), QStringLiteral("cutStopall"));
+
+    w.dlzEnd();
+    QCOMPARE(f.lastSys(), QStringLiteral("00 00 00"));
+    QCOMPARE(f.byteTrail(0), QStringList{"00"});
+    QCOMPARE(f.byteTrail(2), QStringList{"00"});
+}
+
+void ProcessTest::powderChain()
+{
+    Window f(3, "    <PF OxoffUp=\"0.2\" df=\"0.2\" dwDown=\"0\" movex=\"0\" movey=\"0\"/>\n" + fire("df=\"5\""),
+             "G01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    w.dwDownEnd();
+    QCOMPARE(f.images(), (QStringList{"00 00 00", "44 00 00"}));
+    QTRY_COMPARE_WITH_TIMEOUT(f.images(), (QStringList{"00 00 00", "44 00 00", "40 00 00", "42 00 00"}), 600);
+    QCOMPARE(f.notices.size(), 1);
+    QCOMPARE(f.sysAtNotice.first(), QStringLiteral("42 00 00"));
+
+    w.writeDevice->clearCallLog();
+    w.oxygenOff();
+    QTRY_COMPARE_WITH_TIMEOUT(f.images(), (QStringList{"40 00 00", "40 02 00", "40 00 00"}), kWait);
+    QCOMPARE(f.messageText(), QStringLiteral("氧气阀关闭"));
+}
+
+void ProcessTest::noticeSlots()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    const QList<std::function<void()>> calls{
+        [&] { w.cutRun(); },       [&] { w.dwDown(); },         [&] { w.cutback(); },
+        [&] { w.forward(false); }, [&] { w.backward(false); },  [&] { w.cutTurnback(); },
+        [&] { w.moveback(); },     [&] { w.cutReturnStart(); }, [&] { w.fileMoveToStartPoint(); },
+        [&] { w.toOldFile(); },    [&] { w.stepBackTo00(); },   [&] { w.zzBackTo00(); },
+        [&] { w.LaserDW(); },      [&] { w.beamXZ(); },         [&] { w.stepN(); },
+        [&] { w.stepW(); },        [&] { w.stepS(); },          [&] { w.stepE(); },
+        [&] { w.stepNW(); },       [&] { w.stepNE(); },         [&] { w.stepSE(); },
+    };
+    for (int i = 0; i < calls.size(); ++i) {
+        calls[i]();
+        QCOMPARE(f.notices.size(), i + 1);
+        const Notice::Request &r = f.notices.last();
+        QCOMPARE(r.icon, QMessageBox::Critical);
+        QCOMPARE(r.title, QStringLiteral("Brenlo"));
+        QCOMPARE(r.text, QStringLiteral("未发现轴卡，不能进行该项操作!"));
+        QCOMPARE(r.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+    QCOMPARE(w.writeDevice->callLog(), QStringList());
+    QVERIFY(!w.menuCutting->forwardButton->isDown());
+    QVERIFY(!w.menuCutting->backwardButton->isDown());
+}
+
+void ProcessTest::jogWithoutAndWithCard()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    KButton *sw = w.directFrame->motionKeys[KDirectFrame::End];
+    KSpeed *speed = w.speedFrame->speed;
+    w.top2step();
+    w.writeDevice->clearCallLog();
+    w.stepSW();
+    QCOMPARE(f.notices.size(), 1);
+    QVERIFY(sw->isEnabled());
+    QVERIFY(!speed->stepRunning);
+    QCOMPARE(f.logged("writeStepSW()"), 0);
+
+    w.writeDevice->setCardPresent(true);
+    w.stepSW();
+    QCOMPARE(f.notices.size(), 1);
+    QVERIFY(!sw->isEnabled());
+    QVERIFY(w.stopButton()->isEnabled());
+    QVERIFY(speed->stepRunning);
+    QCOMPARE(f.logged("writeStepSW()"), 1);
+    w.stepSW();
+    QVERIFY(speed->stepStopPending);
+    QVERIFY(!w.stopButton()->isEnabled());
+    QCOMPARE(f.logged("writeStepSW()"), 1);
+}
+
+void ProcessTest::limitAlarms()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    KButton *const *jog = w.directFrame->motionKeys;
+    w.xw_XPOS();
+    QCOMPARE(f.messageText(), QStringLiteral("+X方向限位报警!"));
+    QVERIFY(!w.startButton()->isEnabled());
+    w.step2top();
+    w.top2step();
+    for (int k = 0; k < KDirectFrame::KeyCount; ++k)
+        QCOMPARE(jog[k]->isEnabled(), k == KDirectFrame::Down);
+    QVERIFY(!w.menuStep->backButton->isEnabled());
+    QCOMPARE(f.messageText(), QStringLiteral("+X方向限位报警!"));
+
+    w.xw_XNEG();
+    QCOMPARE(f.messageText(), QStringLiteral("限位异常!"));
+    QCOMPARE(int(w.limitMask), 99);
+    w.XWResume();
+    QCOMPARE(f.messageText(), QStringLiteral("限位报警解除"));
+    for (int k = 0; k < KDirectFrame::KeyCount; ++k)
+        QVERIFY(jog[k]->isEnabled());
+    QVERIFY(w.startButton()->isEnabled());
+    QVERIFY(!w.alarm);
+}
+
+void ProcessTest::collision()
+{
+    Window f(1, fire("ckDown=\"0.5\""), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    w.ckDown();
+    QCOMPARE(f.lastSys(), QStringLiteral("00 05 00"));
+    w.DLZKnock();
+    // Sent at once, not left for the next step.
+    QCOMPARE(f.lastSys(), QStringLiteral("00 01 00"));
+    QCOMPARE(f.messageText(), QStringLiteral("等离子枪撞!"));
+    QVERIFY(!w.startButton()->isEnabled());
+    w.DLZKnockResume();
+    QCOMPARE(f.messageText(), QStringLiteral("等离子枪恢复"));
+    QVERIFY(w.startButton()->isEnabled());
+}
+
+void ProcessTest::recordOutsideTable()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    KCode *code = w.codeNum->codeFrame->code;
+    const para_t para = w.para;
+    const start_t start = w.start;
+    const int row = code->currentRowNumber();
+    for (int n : {-1, 30000}) {
+        w.setCurrentNum(n);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&w.para), sizeof para),
+                 QByteArray(reinterpret_cast<const char *>(&para), sizeof para));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&w.start), sizeof start),
+                 QByteArray(reinterpret_cast<const char *>(&start), sizeof start));
+        QCOMPARE(w.writeDevice->callLog(), QStringList());
+        QCOMPARE(code->currentRowNumber(), row);
+    }
+}
+
+void ProcessTest::speedKeys()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    w.top2step();
+    w.setCutspeed(999);
+    w.fast();
+    QCOMPARE(w.para.cutSpeed, 1009);
+    QCOMPARE(w.para.method, 1);
+
+    w.menuStep->fastModeButton->click();
+    QCOMPARE(w.method, 2);
+    w.setTopspeed(14000);
+    w.fast();
+    QCOMPARE(w.para.topSpeed, 14100);
+    QCOMPARE(w.para.method, 2);
+    w.slow();
+    QCOMPARE(w.para.topSpeed, 14000);
+
+    w.menuStep->slowModeButton->click();
+    w.setCutspeed(25);
+    w.slow();
+    QCOMPARE(w.para.cutSpeed, 24);
+    w.writeDevice->clearCallLog();
+    w.slow();
+    QCOMPARE(w.para.cutSpeed, 24);
+    QCOMPARE(w.writeDevice->callLog(), (QStringList{"writePara(14000,24,300,0,1)", "writeEnt()"}));
+}
+
+void ProcessTest::remainTime()
+{
+    Window f(1, fire("OxoffUp=\"0\" ck=\"0\" ckDown=\"0\" ckUp=\"0\" delay=\"30\" df=\"0\" dwDown=\"0\""),
+             "G00 X600000 Y0\nG01 X300000 Y0\n");
+    KMainWindow &w = *f.w;
+    KTime *time = w.status->timeFrame->time;
+    QCOMPARE(w.para.topSpeed, 6000);
+    QCOMPARE(w.para.cutSpeed, 2000);
+    w.calRemainTime();
+    QCOMPARE(time->remain, 2);
+    w.setCutspeed(1500);
+    w.calRemainTime();
+    QCOMPARE(time->remain, 3);
+    w.setCutspeed(0);
+    w.calRemainTime();
+    QCOMPARE(time->remain, 1);
+}
+
+void ProcessTest::programEndAfterSegmentStop()
+{
+    Window f(0, QByteArray(), "G01 X1000 Y0\nG01 X0 Y1000\n");
+    KMainWindow &w = *f.w;
+    w.setCurrentNum(1);
+    w.cutStopsegActive();
+    w.writeDevice->clearCallLog();
+    w.cutStopped();
+    QCOMPARE(f.logged("cmosNumNext()"), 1);
+    QCOMPARE(f.messageText(), QStringLiteral("完成"));
+    QVERIFY(!w.startButton()->isEnabled());
+    QCOMPARE(f.modal, QList<QDialog *>{w.reloadDialog});
+    w.writeDevice->clearCallLog();
+    w.reloadDialog->refreshButton->click();
+    QCOMPARE(w.writeDevice->callLog().filter(QStringLiteral("writeStart(")).size(), 1);
+}
+
+void ProcessTest::plateAlignment_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<QString>("angle");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("1200, -350") << 120000 << -35000 << "-16.2602" << QString::fromUtf8("次点( 1200.00,   -350.00)");
+    QTest::newRow("-500, -20") << -50000 << -2000 << "2.29061" << QString::fromUtf8("次点( -500.00,    -20.00)");
+}
+
+void ProcessTest::plateAlignment()
+{
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(QString, angle);
+    QFETCH(QString, line);
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    KXY *xy = w.xyFrame->xy;
+    w.top2zz();
+    w.setFirst();
+    xy->setX(x);
+    xy->setY(y);
+    w.setSecond();
+    w.setAngel();
+    QCOMPARE(w.menuConfig->baseDialog->angelEdit->text(), angle);
+    QVERIFY(f.configXml().contains("angel=\"" + angle.toLatin1() + "\""));
+    QCOMPARE(w.simuFrame->platte->lines().value(1), line);
+}
+
+void ProcessTest::alignmentTurnsTheProgram()
+{
+    Window f(1, QByteArray(), "G01 X1000 Y0\n");
+    KMainWindow &w = *f.w;
+    w.menuConfig->baseDialog->rotateEdit->setText(QStringLiteral("90"));
+    w.top2zz();
+    w.setFirst();
+    w.xyFrame->xy->setX(100000);
+    w.xyFrame->xy->setY(1745);
+    w.setSecond();
+    w.setAngel();
+    QCOMPARE(w.menuConfig->baseDialog->angelEdit->text(), QStringLiteral("0.99971"));
+    QCOMPARE(f.dir.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X-17 Y999\n"));
+}
+
+void ProcessTest::beamAngles()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    w.rightLeftTouch(5000);
+    QVERIFY(w.simuFrame->beam->lines().contains(QString::fromUtf8("横梁矫正 -0.46205 度")));
+    QVERIFY(f.configXml().contains("<BeamAngel beamAngel=\"-0.462053\"/>"));
+    QCOMPARE(f.logged("writeBeam(-0.462053)"), 1);
+    QVERIFY(w.speedFrame->speed->stepStopPending);
+
+    w.writeDevice->clearCallLog();
+    w.onlyLeftTouch();
+    QVERIFY(f.configXml().contains("<BeamAngel beamAngel=\"0.924045\"/>"));
+    QCOMPARE(w.writeDevice->callLog().filter(QStringLiteral("writeBeam(")).size(), 0);
+}
+
+void ProcessTest::optimisedSaveNeedsAParse()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    KLibTable *table = w.libFrame->libTable;
+    w.top2lib();
+    table->setCurrentCell(0, 1);
+    w.addPatten();
+    QVERIFY(f.dir.exists(".tovrelcnc/k.nc"));
+    QVERIFY(f.dir.exists(".tovrelcnc/l.nc"));
+    const QByteArray kProgram = f.dir.readFile(".tovrelcnc/k.nc");
+    QFile::remove(f.dir.filePath(".tovrelcnc/k.nc"));
+    table->saveas();
+    table->saveDialog->selectFile(QStringLiteral("plan"));
+    f.console.clear();
+    w.fileOptim(true);
+    QVERIFY(f.console.contains(QStringLiteral("parse file error...")));
+    QVERIFY(!f.dir.exists("ncfile/plan"));
+
+    f.dir.writeFile(".tovrelcnc/k.nc", kProgram);
+    w.fileOptim(true);
+    QVERIFY(f.dir.exists("ncfile/plan"));
+    QCOMPARE(f.dir.readFile("ncfile/plan"), f.dir.readFile(".tovrelcnc/l.nc"));
+    table->saveDialog->hide();
+}
+
+void ProcessTest::customPattern()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    f.dir.writeFile("ncfile/c.nc", "G01 X500 Y250\n");
+    w.top2lib();
+    w.libFrame->libTable->setCurrentCell(0, 0);
+    QString name = QStringLiteral("./ncfile/c.nc");
+    w.addDefPatten(name);
+    QCOMPARE(f.dir.readFile(".tovrelcnc/b1.nc"), QByteArray("G01 X     500 Y     250\n"));
+    KLibList *list = w.libFrame->libList;
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("c.nc"));
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(w.libFrame->config()->getPattenCount(), 1);
+}
+
+void ProcessTest::fullPatternList()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    f.dir.writeFile("ncfile/c.nc", "G01 X500 Y250\n");
+    f.dir.writeFile("ncfile/d.nc", "G01 X700 Y100\n");
+    KLibTable *table = w.libFrame->libTable;
+    KLibConfig *config = w.libFrame->config();
+    w.top2lib();
+    table->setCurrentCell(0, 1);
+    for (int i = 0; i < 98; ++i)
+        w.addPatten();
+    QCOMPARE(config->getPattenCount(), 98);
+    table->setCurrentCell(0, 0);
+    QString c = QStringLiteral("./ncfile/c.nc");
+    w.addDefPatten(c);
+    QCOMPARE(config->getPattenCount(), 99);
+    const QByteArray b99 = f.dir.readFile(".tovrelcnc/b99.nc");
+    QVERIFY(!b99.isEmpty());
+    f.notices.clear();
+
+    QString d = QStringLiteral("./ncfile/d.nc");
+    w.addDefPatten(d);
+    QCOMPARE(f.notices.size(), 1);
+    QCOMPARE(f.notices.first().text, QStringLiteral("零件已满(最多99个)!"));
+    QVERIFY(!f.dir.exists(".tovrelcnc/b100.nc"));
+    QCOMPARE(f.dir.readFile(".tovrelcnc/b99.nc"), b99);
+    QCOMPARE(config->pattens().at(99).fileName, c);
+    QCOMPARE(w.libFrame->libList->count(), 99);
+}
+
+QTEST_MAIN(ProcessTest)
+#include "ProcessTest.moc"
