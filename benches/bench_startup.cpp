@@ -34,10 +34,10 @@ QByteArray program()
             text += "G01 X" + QByteArray::number(cx + 20 * std::cos(a), 'f', 2) + " Y"
                     + QByteArray::number(cy + 20 * std::sin(a), 'f', 2) + "\n";
         }
-        text += "G02 X" + QByteArray::number(cx + 30) + " Y" + QByteArray::number(cy) + " I" +
-                QByteArray::number(cx + 25) + " J" + QByteArray::number(cy) + "\n";
-        text += "G02 X" + QByteArray::number(cx + 20) + " Y" + QByteArray::number(cy) + " I" +
-                QByteArray::number(cx + 25) + " J" + QByteArray::number(cy) + "\n";
+        text += "G02 X" + QByteArray::number(cx + 30) + " Y" + QByteArray::number(cy) + " I"
+                + QByteArray::number(cx + 25) + " J" + QByteArray::number(cy) + "\n";
+        text += "G02 X" + QByteArray::number(cx + 20) + " Y" + QByteArray::number(cy) + " I"
+                + QByteArray::number(cx + 25) + " J" + QByteArray::number(cy) + "\n";
     }
     return "G90\n" + text;
 }

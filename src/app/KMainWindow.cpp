@@ -91,12 +91,12 @@ KMainWindow::KMainWindow()
     fileConfigFile = new QFile(basePath + "/.tovrelcnc/fileconfig.xml", this);
     fileConfigSource = new QXmlInputSource(fileConfigFile);
 
-    QTimer **const timers[] = {&delayTimer, &realDelayTimer, &dfTimer,       &dwDownTimer, &ckTimer,
-                               &ckUpTimer,  &ckDownTimer,    &oxoffUpTimer,  &yhTimer,     &dlzDelayTimer,
-                               &arcOffUpTimer, &dwUpTimer,   &dlzDwDownTimer};
-    const char *const names[] = {"delayTimer", "realDelayTimer", "dfTimer",       "dwDownTimer", "ckTimer",
-                                 "ckUpTimer",  "ckDownTimer",    "oxoffUpTimer",  "yhTimer",     "dlzDelayTimer",
-                                 "arcOffUpTimer", "dwUpTimer",   "dlzDwDownTimer"};
+    QTimer **const timers[] = {&delayTimer,    &realDelayTimer, &dfTimer,       &dwDownTimer, &ckTimer,
+                               &ckUpTimer,     &ckDownTimer,    &oxoffUpTimer,  &yhTimer,     &dlzDelayTimer,
+                               &arcOffUpTimer, &dwUpTimer,      &dlzDwDownTimer};
+    const char *const names[] = {"delayTimer",    "realDelayTimer", "dfTimer",       "dwDownTimer", "ckTimer",
+                                 "ckUpTimer",     "ckDownTimer",    "oxoffUpTimer",  "yhTimer",     "dlzDelayTimer",
+                                 "arcOffUpTimer", "dwUpTimer",      "dlzDwDownTimer"};
     for (int t = 0; t < 13; ++t) {
         *timers[t] = new QTimer(this);
         (*timers[t])->setObjectName(QLatin1String(names[t]));
@@ -110,8 +110,8 @@ KMainWindow::KMainWindow()
     writeDevice = new KWriteDevice({deviceFd[1], deviceFd[2], deviceFd[6], deviceFd[3], deviceFd[4], deviceFd[0],
                                     deviceFd[5], deviceFd[7], deviceFd[8], deviceFd[9], deviceFd[10]},
                                    this);
-    readIntThread = new KReadIntThread({deviceFd[1], deviceFd[2], deviceFd[6], deviceFd[3], deviceFd[4],
-                                        deviceFd[0], deviceFd[5], deviceFd[7], deviceFd[8]},
+    readIntThread = new KReadIntThread({deviceFd[1], deviceFd[2], deviceFd[6], deviceFd[3], deviceFd[4], deviceFd[0],
+                                        deviceFd[5], deviceFd[7], deviceFd[8]},
                                        this);
     writeDevice->writePara(para);
 
@@ -144,8 +144,7 @@ QT_WARNING_POP
 
 namespace {
 
-template <class T>
-T *place(T *widget, int x, int y, int w, int h, bool boxed, bool shown)
+template <class T> T *place(T *widget, int x, int y, int w, int h, bool boxed, bool shown)
 {
     widget->setGeometry(x, y, w, h);
     if (boxed)
@@ -189,12 +188,18 @@ void KMainWindow::createFrames()
     menuTop = new KMenuTop(this);
     menuTop->setGeometry(strip);
     QWidget *const pages[] = {
-        menuFile = new KMenuFile(this),       menuFastcopy = new KMenuFastcopy(this),
-        menuCutting = new KMenuCutting(this), menuReturn = new KMenuReturn(this),
-        menuJump = new KMenuJump(this),       menuStep = new KMenuStep(this),
-        menuMovement = new KMenuMovement(this), menuConfig = new KMenuConfig(this),
-        menuZZ = new KMenuZZ(this),           menuLib = new KMenuLib(this),
-        menuMorepoint = new KMenuMorepoint(this), menuIO = new KMenuIO(this),
+        menuFile = new KMenuFile(this),
+        menuFastcopy = new KMenuFastcopy(this),
+        menuCutting = new KMenuCutting(this),
+        menuReturn = new KMenuReturn(this),
+        menuJump = new KMenuJump(this),
+        menuStep = new KMenuStep(this),
+        menuMovement = new KMenuMovement(this),
+        menuConfig = new KMenuConfig(this),
+        menuZZ = new KMenuZZ(this),
+        menuLib = new KMenuLib(this),
+        menuMorepoint = new KMenuMorepoint(this),
+        menuIO = new KMenuIO(this),
     };
     for (QWidget *page : pages) {
         page->setGeometry(strip);

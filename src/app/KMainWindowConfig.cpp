@@ -266,9 +266,12 @@ void KMainWindow::readConfigFire(QXmlAttributes attribs)
         QLineEdit *edit;
     };
     const Field fields[] = {
-        {"delay", &KStatusFire::setDelay, dialog->delayEdit},    {"df", &KStatusFire::setDF, dialog->dfEdit},
-        {"dwDown", &KStatusFire::setDwDown, dialog->dwDownEdit}, {"ck", &KStatusFire::setCK, dialog->ckEdit},
-        {"ckUp", &KStatusFire::setCKUp, dialog->ckUpEdit},       {"ckDown", &KStatusFire::setCKDown, dialog->ckDownEdit},
+        {"delay", &KStatusFire::setDelay, dialog->delayEdit},
+        {"df", &KStatusFire::setDF, dialog->dfEdit},
+        {"dwDown", &KStatusFire::setDwDown, dialog->dwDownEdit},
+        {"ck", &KStatusFire::setCK, dialog->ckEdit},
+        {"ckUp", &KStatusFire::setCKUp, dialog->ckUpEdit},
+        {"ckDown", &KStatusFire::setCKDown, dialog->ckDownEdit},
         {"OxoffUp", &KStatusFire::setOxoffUp, dialog->oxoffUpEdit},
     };
     for (const Field &f : fields) {
@@ -349,9 +352,7 @@ void KMainWindow::readConfigLaser(QXmlAttributes attribs)
     writeDevice->writeLaser(x, y);
 }
 
-void KMainWindow::readConfigTorch(QXmlAttributes)
-{
-}
+void KMainWindow::readConfigTorch(QXmlAttributes) {}
 
 void KMainWindow::setCK3(int value)
 {

@@ -591,6 +591,7 @@ void KMainWindow::thc2top()
     // Back on the top menu the jog frame gives way to the status panels,
     // and the file page it may have come from is left as file2top leaves it.
     showStatus();
+    speedFrame->show();
     filePageOpen = false;
     codeNum->codeFrame->timer->stop();
     directFrame->setSimuGraph();
@@ -602,9 +603,10 @@ void KMainWindow::showTHC()
 {
     status->statusFrame->hide();
     status->timeFrame->hide();
+    // The jog frame reaches down over the speed panel and draws no
+    // background of its own: the panel gives way while it is shown.
+    speedFrame->hide();
     thc->thcFrame->show();
-    // The jog frame reaches down over the speed panel, which stays shown.
-    thc->thcFrame->raise();
 }
 
 void KMainWindow::top2IO()
@@ -689,8 +691,8 @@ void KMainWindow::hideSimuJB()
     speedFrame->speedShow();
     KSimu *simu = simuFrame->simu;
     const char *const members[] = {SLOT(posUp()), SLOT(posLeft()), SLOT(posDown()), SLOT(posRight()),
-                                 SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
-    const KDirectFrame::Key keys[] = {KDirectFrame::Up, KDirectFrame::Left, KDirectFrame::Down, KDirectFrame::Right,
+                                   SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
+    const KDirectFrame::Key keys[] = {KDirectFrame::Up,   KDirectFrame::Left, KDirectFrame::Down, KDirectFrame::Right,
                                       KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::PgDn};
     for (int k = 0; k < 7; ++k)
         FunctionKey::rerole(directFrame->simuKeys[keys[k]], simu, members[k]);
@@ -704,8 +706,8 @@ void KMainWindow::showSimuJB()
     KJBSimu *jb = speedFrame->jbsimu;
     jb->draw();
     const char *const members[] = {SLOT(posUp()), SLOT(posDown()), SLOT(posLeft()), SLOT(posRight()),
-                                 SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
-    const KDirectFrame::Key keys[] = {KDirectFrame::Up, KDirectFrame::Down, KDirectFrame::Left, KDirectFrame::Right,
+                                   SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
+    const KDirectFrame::Key keys[] = {KDirectFrame::Up,   KDirectFrame::Down, KDirectFrame::Left, KDirectFrame::Right,
                                       KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::PgDn};
     for (int k = 0; k < 7; ++k)
         FunctionKey::rerole(directFrame->simuKeys[keys[k]], jb, members[k]);
@@ -784,10 +786,10 @@ void KMainWindow::connectStepButtons(bool stopOnly)
         rewire(stopButton(), SLOT(stepStop()), SIGNAL(pressed()));
         return;
     }
-    const KDirectFrame::Key keys[] = {KDirectFrame::Up,  KDirectFrame::Down,  KDirectFrame::Left,  KDirectFrame::Right,
-                                      KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::End, KDirectFrame::PgDn};
+    const KDirectFrame::Key keys[] = {KDirectFrame::Up,   KDirectFrame::Down, KDirectFrame::Left, KDirectFrame::Right,
+                                      KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::End,  KDirectFrame::PgDn};
     const char *const members[] = {SLOT(stepN()),  SLOT(stepS()),  SLOT(stepW()),  SLOT(stepE()),
-                                 SLOT(stepNW()), SLOT(stepNE()), SLOT(stepSW()), SLOT(stepSE())};
+                                   SLOT(stepNW()), SLOT(stepNE()), SLOT(stepSW()), SLOT(stepSE())};
     for (int k = 0; k < 8; ++k) {
         KButton *b = directFrame->motionKeys[keys[k]];
         FunctionKey::rerole(b, this, members[k], SIGNAL(pressed()));

@@ -91,9 +91,9 @@ void seedCanon(const TempWorkDir &dir)
 
 QList<QWidget *> menuPages(KMainWindow &w)
 {
-    return QList<QWidget *>{w.menuTop,   w.menuFile, w.menuFastcopy,  w.menuCutting, w.menuReturn,
-            w.menuJump,  w.menuStep, w.menuMovement,  w.menuConfig,  w.menuZZ,
-            w.menuLib,   w.menuMorepoint, w.menuIO};
+    return QList<QWidget *>{w.menuTop,  w.menuFile,      w.menuFastcopy, w.menuCutting, w.menuReturn,
+                            w.menuJump, w.menuStep,      w.menuMovement, w.menuConfig,  w.menuZZ,
+                            w.menuLib,  w.menuMorepoint, w.menuIO};
 }
 
 QWidget *onlyVisiblePage(KMainWindow &w)
@@ -232,7 +232,7 @@ private slots:
         QString name = "./ncfile/a.nc";
         w.setCurrentFile(name);
         const QStringList log = device->callLog();
-        const QStringList expected = {"writeSys(00 00 00)", "pfOff()", "setMode(1)", "writeEnt()",
+        const QStringList expected = {"writeSys(00 00 00)",    "pfOff()", "setMode(1)", "writeEnt()",
                                       "writeStart(0,0,0,0,0)", "cmosXY()"};
         int from = 0;
         for (const QString &entry : expected) {
@@ -249,6 +249,24 @@ private slots:
         for (KButton *b : {page->turnbackButton, page->backwardButton, page->jumpButton, page->returnButton})
             QVERIFY(!b->isEnabled());
         QCOMPARE(w.startTarget(), QString("cutRun"));
+
+        // The return and jump pages are reached by the page switches alone
+        // until a stop enables their keys; set TOVREL_SHOT_DIR to keep the
+        // pictures.
+        const QString shots = qEnvironmentVariable("TOVREL_SHOT_DIR");
+        w.resize(1024, 748);
+        w.top2cutting();
+        w.cutting2return();
+        QVERIFY(w.menuReturn->isVisibleTo(&w));
+        if (!shots.isEmpty())
+            QVERIFY(w.grab().save(shots + "/return.png"));
+        w.return2cutting();
+        w.cutting2jump();
+        QVERIFY(w.menuJump->isVisibleTo(&w));
+        if (!shots.isEmpty())
+            QVERIFY(w.grab().save(shots + "/jump.png"));
+        w.jump2cutting();
+        w.cutting2top();
 
         // Plasma, and a program that starts with a cut: Start lowers the
         // torch, wired by this program and not by the one before.
