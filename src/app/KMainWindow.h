@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
+#include <atomic>
 #include <functional>
 
 QT_WARNING_PUSH
@@ -217,6 +218,8 @@ public:
     void setPFMode(bool switchOnly);
     void setDLZMode(bool switchOnly);
     void setDemoMode();
+    // The setter of mode value 0 to 3; false for any other value.
+    bool applyMode(int value);
     void connectStepButtons(bool stopOnly);
 
 public slots:
@@ -460,6 +463,7 @@ private:
     void setPierceKeys(bool byPierce);
     void showLibrary(bool shown);
     void showListButtons(bool shown);
+    void jogPage2top(QWidget *page, std::atomic<bool> &valuesFlag);
 
     // Process sequences: one step's change of the output image, sent at once.
     void sendStep(ProcessImage::Step step);

@@ -135,48 +135,38 @@ void KMainWindow::wireStartByRecord(const char *processStart)
         rewire(startButton(), processStart);
 }
 
-void KMainWindow::readConfigMode(QXmlAttributes attribs)
+bool KMainWindow::applyMode(int value)
 {
-    const int value = intValue(attribs, "mode");
     switch (value) {
     case 0:
         setDemoMode();
-        break;
+        return true;
     case 1:
         setFireMode(false);
-        break;
+        return true;
     case 2:
         setDLZMode(false);
-        break;
+        return true;
     case 3:
         setPFMode(false);
-        break;
+        return true;
     default:
-        return;
+        return false;
     }
+}
+
+void KMainWindow::readConfigMode(QXmlAttributes attribs)
+{
+    const int value = intValue(attribs, "mode");
     // The page keeps the mode it will save; it must not save its own default.
-    menuConfig->setMode(value);
+    if (applyMode(value))
+        menuConfig->setMode(value);
 }
 
 void KMainWindow::changeMode()
 {
-    switch (mode) {
-    case 0:
-        setFireMode(false);
-        break;
-    case 1:
-        setDLZMode(false);
-        break;
-    case 2:
-        setPFMode(false);
-        break;
-    case 3:
-        setDemoMode();
-        break;
-    default:
-        return;
-    }
-    menuConfig->saveMode(mode);
+    if (mode >= 0 && mode <= 3 && applyMode((mode + 1) % 4))
+        menuConfig->saveMode(mode);
 }
 
 void KMainWindow::readConfigFile(QXmlAttributes attribs)

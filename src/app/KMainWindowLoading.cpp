@@ -79,22 +79,7 @@ void KMainWindow::setCurrentFile(QString &fileName)
     speedFrame->jbsimu->resetView();
 
     writeDevice->writeSys(sys);
-    switch (mode) {
-    case 0:
-        setDemoMode();
-        break;
-    case 1:
-        setFireMode(false);
-        break;
-    case 2:
-        setDLZMode(false);
-        break;
-    case 3:
-        setPFMode(false);
-        break;
-    default:
-        break;
-    }
+    applyMode(mode);
     preheating = false;
     dwDone = false;
     atZero = false;

@@ -421,17 +421,24 @@ void KMainWindow::top2step()
         limitHandling(menuStep->backButton);
 }
 
-void KMainWindow::step2top()
+// From the step or plate-alignment page back to the top menu; valuesFlag
+// is the reader's flag that page set.
+void KMainWindow::jogPage2top(QWidget *page, std::atomic<bool> &valuesFlag)
 {
-    menuStep->clearFocus();
-    menuStep->hide();
+    page->clearFocus();
+    page->hide();
     simuFrame->showSimu();
     menuTop->show();
     directFrame->setSimuGraph();
     message(3);
     jogging = false;
-    readIntThread->stepValues = false;
+    valuesFlag = false;
     writeDevice->back();
+}
+
+void KMainWindow::step2top()
+{
+    jogPage2top(menuStep, readIntThread->stepValues);
 }
 
 void KMainWindow::top2zz()
@@ -458,15 +465,7 @@ void KMainWindow::top2zz()
 
 void KMainWindow::zz2top()
 {
-    menuZZ->clearFocus();
-    menuZZ->hide();
-    simuFrame->showSimu();
-    menuTop->show();
-    directFrame->setSimuGraph();
-    message(3);
-    jogging = false;
-    readIntThread->alignmentValues = false;
-    writeDevice->back();
+    jogPage2top(menuZZ, readIntThread->alignmentValues);
 }
 
 void KMainWindow::top2lib()
