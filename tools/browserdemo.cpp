@@ -4,6 +4,7 @@
 // the browser's Esc returns, as in the program.
 //   browserdemo [--page file|browser] [--preview] [--comp KERF] [--shot FILE]
 // A folder without programs gets one sample program with kerf compensation.
+#include "DemoWindow.h"
 #include "app/FileSave.h"
 #include "app/FontSetup.h"
 #include "app/FunctionKey.h"
@@ -15,8 +16,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QImage>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -85,10 +84,7 @@ int main(int argc, char **argv)
     seedPrograms();
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("browserdemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("browserdemo"));
 
     auto *browser = new KPreview(&window);
     browser->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -129,16 +125,7 @@ int main(int argc, char **argv)
     if (page == "browser" && parser.isSet(compOption))
         browser->keyRow->compButton->click();
 
-    if (parser.isSet(shotOption)) {
-        const QString file = parser.value(shotOption);
-        QTimer::singleShot(300, &app, [&] {
-            if (!window.grab().toImage().save(file)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-                app.exit(1);
-                return;
-            }
-            app.quit();
-        });
-    }
+    if (parser.isSet(shotOption))
+        DemoWindow::quitWithShot(parser.value(shotOption), &window);
     return app.exec();
 }

@@ -2,6 +2,7 @@
 // with the key row and the two panes where the main window puts them, as
 // they look on entry from the file page.
 //   copydemo [--source DIR] [--target DIR] [--select-source N] [--select-target N] [--shot FILE]
+#include "DemoWindow.h"
 #include "app/FontSetup.h"
 #include "files/KFastcopy.h"
 #include "files/KMenuFastcopy.h"
@@ -11,7 +12,6 @@
 #include <QCommandLineParser>
 #include <QDirModel>
 #include <QItemSelectionModel>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -59,10 +59,7 @@ int main(int argc, char **argv)
         return 2;
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("copydemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("copydemo"));
 
     auto *page = new KMenuFastcopy(&window);
     page->setGeometry(0, 686, 1024, 60);
@@ -77,16 +74,7 @@ int main(int argc, char **argv)
     page->fastcopy->show();
     window.show();
 
-    if (parser.isSet(shotOption)) {
-        const QString file = parser.value(shotOption);
-        QTimer::singleShot(300, &app, [&] {
-            if (!window.grab().save(file)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-                app.exit(1);
-                return;
-            }
-            app.quit();
-        });
-    }
+    if (parser.isSet(shotOption))
+        DemoWindow::quitWithShot(parser.value(shotOption), &window);
     return app.exec();
 }

@@ -5,6 +5,7 @@
 //              [--shot FILE]
 // ROWS: row numbers from 0, separated by commas ("2,3").
 // Without --file the page edits ncfile/editordemo.nc, written when missing.
+#include "DemoWindow.h"
 #include "app/FontSetup.h"
 #include "files/KBLDialog.h"
 #include "files/KEditor.h"
@@ -17,11 +18,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QItemSelectionModel>
-#include <QPainter>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -53,16 +51,6 @@ QString sampleFile()
             file.write(kSample);
     }
     return name;
-}
-
-QImage shot(QWidget *window, QWidget *dialog)
-{
-    QImage image = window->grab().toImage();
-    if (dialog) {
-        QPainter painter(&image);
-        painter.drawImage(dialog->geometry().topLeft() - window->geometry().topLeft(), dialog->grab().toImage());
-    }
-    return image;
 }
 
 } // namespace
@@ -100,10 +88,7 @@ int main(int argc, char **argv)
     }
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("editordemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("editordemo"));
 
     auto *editor = new KEditor(&window);
     editor->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -134,16 +119,7 @@ int main(int argc, char **argv)
         editor->showBL();
     }
 
-    if (parser.isSet(shotOption)) {
-        const QString out = parser.value(shotOption);
-        QTimer::singleShot(300, &app, [&] {
-            if (!shot(&window, dialog).save(out)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
-                app.exit(1);
-                return;
-            }
-            app.quit();
-        });
-    }
+    if (parser.isSet(shotOption))
+        DemoWindow::quitWithShot(parser.value(shotOption), &window, [dialog] { return dialog; });
     return app.exec();
 }

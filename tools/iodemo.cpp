@@ -4,6 +4,7 @@
 // input (default): the lamps after a reset and one poll of BYTE (default 0xFF).
 // output: the output view as its opening leaves it (row 1 selected), then the
 // listed rows switched.
+#include "DemoWindow.h"
 #include "app/FontSetup.h"
 #include "app/KButton.h"
 #include "device/DeviceIo.h"
@@ -72,10 +73,7 @@ int main(int argc, char **argv)
     }
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("iodemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("iodemo"));
 
     auto *menu = new KMenuIO(&window);
     menu->move(0, 686);

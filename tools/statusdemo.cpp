@@ -4,6 +4,7 @@
 // --tick calls a tick slot of the visible process panel COUNT times once the
 // window is up, 100 ms apart as the main window's timers would; --shot saves
 // a PNG of the window after that and quits.
+#include "DemoWindow.h"
 #include "app/FontSetup.h"
 #include "status/KInfo.h"
 #include "status/KInfoFrame.h"
@@ -73,9 +74,7 @@ int main(int argc, char *argv[])
     FontSetup::installSubstitutes();
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("statusdemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("statusdemo"), DemoWindow::Placement::Unplaced);
 
     auto *infoFrame = new KInfoFrame(&window);
     frame(infoFrame, QRect(2, 2, 1020, 30));

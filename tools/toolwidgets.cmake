@@ -1,0 +1,4 @@
+# What the demo windows share: the stand-in main window, its pictures and --shot.
+add_library(toolwidgets STATIC ${CMAKE_CURRENT_LIST_DIR}/support/DemoWindow.cpp)
+target_link_libraries(toolwidgets PUBLIC appcore Qt5::Widgets)
+target_include_directories(toolwidgets PUBLIC ${CMAKE_CURRENT_LIST_DIR}/support)
