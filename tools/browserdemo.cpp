@@ -4,16 +4,15 @@
 // the browser's Esc returns, as in the program.
 //   browserdemo [--page file|browser] [--preview] [--comp KERF] [--shot FILE]
 // A folder without programs gets one sample program with kerf compensation.
+#include "DemoApp.h"
 #include "DemoWindow.h"
 #include "app/FileSave.h"
-#include "app/FontSetup.h"
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
 #include "files/KMenuFile.h"
 #include "files/KMenuPreview1.h"
 #include "files/KPreview.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 
@@ -58,9 +57,7 @@ void seedPrograms()
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption pageOption("page", "Page to show: file or browser.", "page", "file");

@@ -1,20 +1,17 @@
 // configdemo [cut|base|fire|pf|dlz|laser|torch]: the configuration page on
 // the bottom strip of a 1024 x 748 window, with one dialog open, for looking
 // at them in a real window.
+#include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FontSetup.h"
 #include "config/KConfigTorch.h"
 #include "config/KMenuConfig.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QTimer>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
-    Q_INIT_RESOURCE(icons);
+    DemoApp app(argc, argv);
     const QString which = argc > 1 ? QString::fromUtf8(argv[1]) : QString();
 
     QWidget window;

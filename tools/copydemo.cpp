@@ -2,13 +2,12 @@
 // with the key row and the two panes where the main window puts them, as
 // they look on entry from the file page.
 //   copydemo [--source DIR] [--target DIR] [--select-source N] [--select-target N] [--shot FILE]
+#include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FontSetup.h"
 #include "files/KFastcopy.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMyView.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDirModel>
 #include <QItemSelectionModel>
@@ -41,9 +40,7 @@ bool readCount(const QCommandLineParser &parser, const QCommandLineOption &optio
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption sourceOption("source", "Folder of the source pane.", "DIR");

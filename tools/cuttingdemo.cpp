@@ -5,8 +5,8 @@
 // GROUP is one of simu, libgraph, libmove, libsel, motion, numck, preview,
 // editor, null. The list is filled from ./.tovrelcnc/t.nc when there is one.
 // --shot saves a PNG of the window (with the reload dialog over it) and quits.
+#include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FontSetup.h"
 #include "app/KButton.h"
 #include "pages/KCode.h"
 #include "pages/KCodeFrame.h"
@@ -18,7 +18,6 @@
 #include "pages/KReloadDialog.h"
 #include "program/SegmentTable.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
 #include <cstdio>
@@ -78,8 +77,7 @@ void runningLayout(KMenuCutting *page)
 
 int main(int argc, char *argv[])
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
+    DemoApp app(argc, argv);
 
     QCommandLineParser cli;
     cli.addHelpOption();
@@ -108,8 +106,6 @@ int main(int argc, char *argv[])
     }
     if (!groupSlot)
         return fail("--group takes simu, libgraph, libmove, libsel, motion, numck, preview, editor or null");
-
-    FontSetup::installSubstitutes();
 
     QWidget window;
     DemoWindow::makeStandIn(window, QStringLiteral("cuttingdemo"), DemoWindow::Placement::TopLeft);

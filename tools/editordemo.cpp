@@ -5,8 +5,8 @@
 //              [--shot FILE]
 // ROWS: row numbers from 0, separated by commas ("2,3").
 // Without --file the page edits ncfile/editordemo.nc, written when missing.
+#include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FontSetup.h"
 #include "files/KBLDialog.h"
 #include "files/KEditor.h"
 #include "files/KEditorName.h"
@@ -14,7 +14,6 @@
 #include "files/KMenuEditor1.h"
 #include "program/KEditSimu.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -57,9 +56,7 @@ QString sampleFile()
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption fileOption("file", "Program to edit.", "PATH");

@@ -4,15 +4,14 @@
 // input (default): the lamps after a reset and one poll of BYTE (default 0xFF).
 // output: the output view as its opening leaves it (row 1 selected), then the
 // listed rows switched.
+#include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FontSetup.h"
 #include "app/KButton.h"
 #include "device/DeviceIo.h"
 #include "device/KMenuIO.h"
 #include "device/KReadIO.h"
 #include "device/KWriteIO.h"
 
-#include <QApplication>
 #include <QRadioButton>
 #include <QRegularExpression>
 
@@ -41,9 +40,7 @@ bool number(const QString &text, int low, int high, int &value)
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
 
     QString view = QStringLiteral("input");
     int byte = 0xFF;

@@ -7,9 +7,9 @@
 //       entering the page shows it, with three patterns and K7 current; the
 //       plate dialog is shown refusing a length of 0.
 
+#include "DemoApp.h"
 #include "DemoWindow.h"
 #include "app/KButton.h"
-#include "app/FontSetup.h"
 #include "library/KLibConfig.h"
 #include "library/KLibConfigFrame.h"
 #include "library/KLibFrame.h"
@@ -22,7 +22,6 @@
 #include "program/KLibSimu.h"
 #include "program/Parser.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGroupBox>
@@ -60,10 +59,8 @@ void addPattern(KLibFrame *page, int shape, const char *offsetX, const char *off
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
     Q_INIT_RESOURCE(libpictures);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption pageOption("page", "Show the library page.");

@@ -7,8 +7,8 @@
 // --angle is the plate angle (zz) or the beam angle (step); --beam 1 to 6
 // reports that beam-switch state with the angle, 0 only sets the angle.
 // --points records N demonstration points (the list keeps ten).
+#include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FontSetup.h"
 #include "pages/KBeam.h"
 #include "pages/KMenuMorepoint.h"
 #include "pages/KMenuMovement.h"
@@ -22,7 +22,6 @@
 #include "status/KMorepointFrame.h"
 #include "status/KSimuFrame.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
 #include <QtMath>
@@ -75,9 +74,7 @@ void reportBeam(KBeam *beam, int state, double angle)
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
 
     QCommandLineParser cli;
     cli.addHelpOption();

@@ -4,8 +4,8 @@
 // --tick calls a tick slot of the visible process panel COUNT times once the
 // window is up, 100 ms apart as the main window's timers would; --shot saves
 // a PNG of the window after that and quits.
+#include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FontSetup.h"
 #include "status/KInfo.h"
 #include "status/KInfoFrame.h"
 #include "status/KMorepointFrame.h"
@@ -23,7 +23,6 @@
 #include "status/KXY.h"
 #include "status/KXYFrame.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QScreen>
@@ -49,8 +48,7 @@ int fail(const char *message)
 
 int main(int argc, char *argv[])
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
+    DemoApp app(argc, argv);
 
     QCommandLineParser cli;
     cli.addHelpOption();
@@ -70,8 +68,6 @@ int main(int argc, char *argv[])
     const int message = cli.value(messageOpt).toInt(&ok);
     if (!ok)
         return fail("--message takes an integer code");
-
-    FontSetup::installSubstitutes();
 
     QWidget window;
     DemoWindow::makeStandIn(window, QStringLiteral("statusdemo"), DemoWindow::Placement::Unplaced);

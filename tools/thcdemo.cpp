@@ -2,8 +2,8 @@
 // window that builds KTHC on a recording height channel and shows the menu
 // row, the jog frame and one page as the main window's way in does.
 //   thcdemo [--page thc1|thc2|speed] [--bottom] [--dialog] [--shot FILE]
+#include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FontSetup.h"
 #include "app/KButton.h"
 #include "device/RecordingHeightChannel.h"
 #include "thc/KMenuTHC.h"
@@ -12,7 +12,6 @@
 #include "thc/KTHCConfig.h"
 #include "thc/KTHCFrame.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -21,9 +20,7 @@
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption pageOption("page", "Page to show: thc1, thc2 or speed.", "page", "thc1");
