@@ -4,19 +4,17 @@
 // the browser's Esc returns, as in the program.
 //   browserdemo [--page file|browser] [--preview] [--comp KERF] [--shot FILE]
 // A folder without programs gets one sample program with kerf compensation.
+#include "DemoApp.h"
+#include "DemoWindow.h"
 #include "app/FileSave.h"
-#include "app/FontSetup.h"
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
 #include "files/KMenuFile.h"
 #include "files/KMenuPreview1.h"
 #include "files/KPreview.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QImage>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -59,9 +57,7 @@ void seedPrograms()
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption pageOption("page", "Page to show: file or browser.", "page", "file");
@@ -85,10 +81,7 @@ int main(int argc, char **argv)
     seedPrograms();
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("browserdemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("browserdemo"));
 
     auto *browser = new KPreview(&window);
     browser->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -129,16 +122,7 @@ int main(int argc, char **argv)
     if (page == "browser" && parser.isSet(compOption))
         browser->keyRow->compButton->click();
 
-    if (parser.isSet(shotOption)) {
-        const QString file = parser.value(shotOption);
-        QTimer::singleShot(300, &app, [&] {
-            if (!window.grab().toImage().save(file)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-                app.exit(1);
-                return;
-            }
-            app.quit();
-        });
-    }
+    if (parser.isSet(shotOption))
+        DemoWindow::quitWithShot(parser.value(shotOption), &window);
     return app.exec();
 }

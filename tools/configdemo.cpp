@@ -1,24 +1,21 @@
 // configdemo [cut|base|fire|pf|dlz|laser|torch]: the configuration page on
 // the bottom strip of a 1024 x 748 window, with one dialog open, for looking
 // at them in a real window.
-#include "app/FontSetup.h"
+#include "DemoApp.h"
+#include "DemoWindow.h"
 #include "config/KConfigTorch.h"
 #include "config/KMenuConfig.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QTimer>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
-    Q_INIT_RESOURCE(icons);
+    DemoApp app(argc, argv);
     const QString which = argc > 1 ? QString::fromUtf8(argv[1]) : QString();
 
     QWidget window;
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
+    DemoWindow::makeStandIn(window, QStringLiteral("configdemo"));
     auto *page = new KMenuConfig(&window);
     page->setGeometry(0, 686, 1024, 60);
     window.show();

@@ -2,16 +2,15 @@
 // with the key row and the two panes where the main window puts them, as
 // they look on entry from the file page.
 //   copydemo [--source DIR] [--target DIR] [--select-source N] [--select-target N] [--shot FILE]
-#include "app/FontSetup.h"
+#include "DemoApp.h"
+#include "DemoWindow.h"
 #include "files/KFastcopy.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMyView.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDirModel>
 #include <QItemSelectionModel>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -41,9 +40,7 @@ bool readCount(const QCommandLineParser &parser, const QCommandLineOption &optio
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption sourceOption("source", "Folder of the source pane.", "DIR");
@@ -59,10 +56,7 @@ int main(int argc, char **argv)
         return 2;
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("copydemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("copydemo"));
 
     auto *page = new KMenuFastcopy(&window);
     page->setGeometry(0, 686, 1024, 60);
@@ -77,16 +71,7 @@ int main(int argc, char **argv)
     page->fastcopy->show();
     window.show();
 
-    if (parser.isSet(shotOption)) {
-        const QString file = parser.value(shotOption);
-        QTimer::singleShot(300, &app, [&] {
-            if (!window.grab().save(file)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-                app.exit(1);
-                return;
-            }
-            app.quit();
-        });
-    }
+    if (parser.isSet(shotOption))
+        DemoWindow::quitWithShot(parser.value(shotOption), &window);
     return app.exec();
 }

@@ -1,1 +1,1 @@
-tovrel_add_tool(cuttingdemo SOURCES ${CMAKE_CURRENT_LIST_DIR}/cuttingdemo.cpp LIBS pageswidgets resources)
+tovrel_add_tool(cuttingdemo SOURCES ${CMAKE_CURRENT_LIST_DIR}/cuttingdemo.cpp LIBS pageswidgets toolwidgets resources)

@@ -5,7 +5,8 @@
 // GROUP is one of simu, libgraph, libmove, libsel, motion, numck, preview,
 // editor, null. The list is filled from ./.tovrelcnc/t.nc when there is one.
 // --shot saves a PNG of the window (with the reload dialog over it) and quits.
-#include "app/FontSetup.h"
+#include "DemoApp.h"
+#include "DemoWindow.h"
 #include "app/KButton.h"
 #include "pages/KCode.h"
 #include "pages/KCodeFrame.h"
@@ -17,12 +18,8 @@
 #include "pages/KReloadDialog.h"
 #include "program/SegmentTable.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
-#include <QPainter>
-#include <QPixmap>
-#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -80,8 +77,7 @@ void runningLayout(KMenuCutting *page)
 
 int main(int argc, char *argv[])
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
+    DemoApp app(argc, argv);
 
     QCommandLineParser cli;
     cli.addHelpOption();
@@ -111,13 +107,8 @@ int main(int argc, char *argv[])
     if (!groupSlot)
         return fail("--group takes simu, libgraph, libmove, libsel, motion, numck, preview, editor or null");
 
-    FontSetup::installSubstitutes();
-
     QWidget window;
-    window.setWindowTitle(QStringLiteral("cuttingdemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setFixedSize(1024, 748);
-    window.move(0, 0);
+    DemoWindow::makeStandIn(window, QStringLiteral("cuttingdemo"), DemoWindow::Placement::TopLeft);
 
     auto *codeNum = new KCodeNum(&window);
     codeNum->setGeometry(2, 143, 256, 319);
@@ -157,24 +148,8 @@ int main(int argc, char *argv[])
         reload.show();
 
     const QString shot = cli.value(shotOpt);
-    if (!shot.isEmpty()) {
-        QTimer::singleShot(300, [&] {
-            QPixmap pixmap = window.grab();
-            if (reload.isVisible()) {
-                // Without a window manager the dialog has no frame of its own.
-                const QRect at = reload.geometry().translated(-window.geometry().topLeft());
-                QPainter painter(&pixmap);
-                painter.drawPixmap(at.topLeft(), reload.grab());
-                painter.setPen(Qt::darkGray);
-                painter.drawRect(at.adjusted(0, 0, -1, -1));
-            }
-            if (!pixmap.save(shot, "PNG")) {
-                std::fprintf(stderr, "cuttingdemo: cannot write %s\n", qPrintable(shot));
-                app.exit(1);
-                return;
-            }
-            app.quit();
-        });
-    }
+    if (!shot.isEmpty())
+        DemoWindow::quitWithShot(
+            shot, &window, [&reload] { return &reload; }, "cuttingdemo: ", "PNG", 300, DemoWindow::DialogEdge::Outline);
     return app.exec();
 }

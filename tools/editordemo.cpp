@@ -5,7 +5,8 @@
 //              [--shot FILE]
 // ROWS: row numbers from 0, separated by commas ("2,3").
 // Without --file the page edits ncfile/editordemo.nc, written when missing.
-#include "app/FontSetup.h"
+#include "DemoApp.h"
+#include "DemoWindow.h"
 #include "files/KBLDialog.h"
 #include "files/KEditor.h"
 #include "files/KEditorName.h"
@@ -13,15 +14,11 @@
 #include "files/KMenuEditor1.h"
 #include "program/KEditSimu.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QItemSelectionModel>
-#include <QPainter>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -55,23 +52,11 @@ QString sampleFile()
     return name;
 }
 
-QImage shot(QWidget *window, QWidget *dialog)
-{
-    QImage image = window->grab().toImage();
-    if (dialog) {
-        QPainter painter(&image);
-        painter.drawImage(dialog->geometry().topLeft() - window->geometry().topLeft(), dialog->grab().toImage());
-    }
-    return image;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption fileOption("file", "Program to edit.", "PATH");
@@ -100,10 +85,7 @@ int main(int argc, char **argv)
     }
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("editordemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("editordemo"));
 
     auto *editor = new KEditor(&window);
     editor->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -134,16 +116,7 @@ int main(int argc, char **argv)
         editor->showBL();
     }
 
-    if (parser.isSet(shotOption)) {
-        const QString out = parser.value(shotOption);
-        QTimer::singleShot(300, &app, [&] {
-            if (!shot(&window, dialog).save(out)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
-                app.exit(1);
-                return;
-            }
-            app.quit();
-        });
-    }
+    if (parser.isSet(shotOption))
+        DemoWindow::quitWithShot(parser.value(shotOption), &window, [dialog] { return dialog; });
     return app.exec();
 }

@@ -4,14 +4,14 @@
 // input (default): the lamps after a reset and one poll of BYTE (default 0xFF).
 // output: the output view as its opening leaves it (row 1 selected), then the
 // listed rows switched.
-#include "app/FontSetup.h"
+#include "DemoApp.h"
+#include "DemoWindow.h"
 #include "app/KButton.h"
 #include "device/DeviceIo.h"
 #include "device/KMenuIO.h"
 #include "device/KReadIO.h"
 #include "device/KWriteIO.h"
 
-#include <QApplication>
 #include <QRadioButton>
 #include <QRegularExpression>
 
@@ -40,9 +40,7 @@ bool number(const QString &text, int low, int high, int &value)
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
 
     QString view = QStringLiteral("input");
     int byte = 0xFF;
@@ -72,10 +70,7 @@ int main(int argc, char **argv)
     }
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("iodemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("iodemo"));
 
     auto *menu = new KMenuIO(&window);
     menu->move(0, 686);

@@ -7,9 +7,9 @@
 //       entering the page shows it, with three patterns and K7 current; the
 //       plate dialog is shown refusing a length of 0.
 
-#include "app/BasePath.h"
+#include "DemoApp.h"
+#include "DemoWindow.h"
 #include "app/KButton.h"
-#include "app/FontSetup.h"
 #include "library/KLibConfig.h"
 #include "library/KLibConfigFrame.h"
 #include "library/KLibFrame.h"
@@ -22,10 +22,8 @@
 #include "program/KLibSimu.h"
 #include "program/Parser.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,21 +31,6 @@
 #include <cstdio>
 
 namespace {
-
-// The page reads these pictures from ravok/icon/; a fresh folder gets the
-// compiled-in ones. Files already there are left as they are.
-void seedIcons()
-{
-    const QString folder = basePath + QStringLiteral("/ravok/icon");
-    QDir().mkpath(folder);
-    const QStringList names = {"lib.png", "code.png", "view-up.png", "view-down.png", "ok22.png", "cancel22.png"};
-    for (const QString &name : names) {
-        const QString target = folder + QLatin1Char('/') + name;
-        if (!QFile::exists(target))
-            QFile::copy(QStringLiteral(":/icon/") + name, target);
-    }
-    QDir().mkpath(QDir::currentPath() + QStringLiteral("/ncfile"));
-}
 
 int formMode(const QStringList &args)
 {
@@ -76,10 +59,8 @@ void addPattern(KLibFrame *page, int shape, const char *offsetX, const char *off
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
     Q_INIT_RESOURCE(libpictures);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption pageOption("page", "Show the library page.");
@@ -98,13 +79,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "libdemo: unknown --view or --dialog value\n");
         return 2;
     }
-    seedIcons();
+    // The page reads these pictures from ravok/icon/.
+    DemoWindow::seedIcons({"lib.png", "code.png", "view-up.png", "view-down.png", "ok22.png", "cancel22.png"});
+    QDir().mkpath(QDir::currentPath() + QStringLiteral("/ncfile"));
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("libdemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("libdemo"));
 
     auto *page = new KLibFrame(&window);
     page->setGeometry(844, 34, 178, 658);

@@ -7,8 +7,8 @@
 // --angle is the plate angle (zz) or the beam angle (step); --beam 1 to 6
 // reports that beam-switch state with the angle, 0 only sets the angle.
 // --points records N demonstration points (the list keeps ten).
-#include "app/BasePath.h"
-#include "app/FontSetup.h"
+#include "DemoApp.h"
+#include "DemoWindow.h"
 #include "pages/KBeam.h"
 #include "pages/KMenuMorepoint.h"
 #include "pages/KMenuMovement.h"
@@ -22,12 +22,7 @@
 #include "status/KMorepointFrame.h"
 #include "status/KSimuFrame.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QPainter>
 #include <QTimer>
 #include <QtMath>
 
@@ -39,16 +34,6 @@ int fail(const QString &message)
 {
     std::fprintf(stderr, "menudemo: %s\n", qPrintable(message));
     return 2;
-}
-
-// The about box takes its window icon from the working folder.
-void seedIcon()
-{
-    const QString folder = basePath + QStringLiteral("/ravok/icon");
-    QDir().mkpath(folder);
-    const QString target = folder + QStringLiteral("/tovrel.png");
-    if (!QFile::exists(target))
-        QFile::copy(QStringLiteral(":/icon/tovrel.png"), target);
 }
 
 void frame(QFrame *f, const QRect &geometry)
@@ -85,25 +70,11 @@ void reportBeam(KBeam *beam, int state, double angle)
     }
 }
 
-// The window with the dialog drawn where it stands on the screen.
-QImage picture(QWidget *window, QWidget *dialog)
-{
-    QImage image = window->grab().toImage();
-    if (dialog && dialog->isVisible()) {
-        QPainter painter(&image);
-        const QPoint at = dialog->frameGeometry().topLeft() - window->frameGeometry().topLeft();
-        painter.drawImage(at, dialog->grab().toImage());
-    }
-    return image;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
 
     QCommandLineParser cli;
     cli.addHelpOption();
@@ -139,13 +110,11 @@ int main(int argc, char **argv)
     if (!ok || points < 0)
         return fail(QStringLiteral("--points takes a count"));
 
-    seedIcon();
+    // The about box takes its window icon from the working folder.
+    DemoWindow::seedIcons({"tovrel.png"});
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("menudemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("menudemo"));
 
     QWidget *shown = nullptr;
     KMenuTop *top = nullptr;
@@ -192,17 +161,8 @@ int main(int argc, char **argv)
     }
 
     if (cli.isSet(shotOpt)) {
-        const QString file = cli.value(shotOpt);
-        QTimer::singleShot(400, &app, [&] {
-            if (top && top->aboutDialog)
-                dialog = top->aboutDialog;
-            const bool saved = picture(&window, dialog).save(file, "PNG");
-            if (!saved)
-                std::fprintf(stderr, "menudemo: cannot write %s\n", qPrintable(file));
-            if (dialog)
-                dialog->hide();
-            app.exit(saved ? 0 : 1);
-        });
+        const auto shown = [top, dialog]() -> QWidget * { return top && top->aboutDialog ? top->aboutDialog : dialog; };
+        DemoWindow::quitWithShot(cli.value(shotOpt), &window, shown, "menudemo: ", "PNG", 400);
     }
     return app.exec();
 }

@@ -4,12 +4,11 @@
 // It runs in a scratch folder of its own (the current folder's ravok/ is
 // linked in), so the configuration and program it seeds touch nothing else.
 // Boxes are answered at once and printed on stderr instead of shown.
-#include "app/FontSetup.h"
+#include "DemoApp.h"
 #include "app/KMainWindow.h"
 #include "app/Notice.h"
 #include "device/KWriteDevice.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
@@ -71,9 +70,7 @@ int fail(const char *message)
 
 int main(int argc, char *argv[])
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
 
     const QStringList args = app.arguments().mid(1);
     const Scene *scene = nullptr;

@@ -1,1 +1,1 @@
-tovrel_add_tool(statusdemo SOURCES ${CMAKE_CURRENT_LIST_DIR}/statusdemo.cpp LIBS statuswidgets resources)
+tovrel_add_tool(statusdemo SOURCES ${CMAKE_CURRENT_LIST_DIR}/statusdemo.cpp LIBS statuswidgets toolwidgets resources)

@@ -4,7 +4,8 @@
 // --tick calls a tick slot of the visible process panel COUNT times once the
 // window is up, 100 ms apart as the main window's timers would; --shot saves
 // a PNG of the window after that and quits.
-#include "app/FontSetup.h"
+#include "DemoApp.h"
+#include "DemoWindow.h"
 #include "status/KInfo.h"
 #include "status/KInfoFrame.h"
 #include "status/KMorepointFrame.h"
@@ -22,7 +23,6 @@
 #include "status/KXY.h"
 #include "status/KXYFrame.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QPixmap>
 #include <QScreen>
@@ -48,8 +48,7 @@ int fail(const char *message)
 
 int main(int argc, char *argv[])
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
+    DemoApp app(argc, argv);
 
     QCommandLineParser cli;
     cli.addHelpOption();
@@ -70,12 +69,8 @@ int main(int argc, char *argv[])
     if (!ok)
         return fail("--message takes an integer code");
 
-    FontSetup::installSubstitutes();
-
     QWidget window;
-    window.setWindowTitle(QStringLiteral("statusdemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("statusdemo"), DemoWindow::Placement::Unplaced);
 
     auto *infoFrame = new KInfoFrame(&window);
     frame(infoFrame, QRect(2, 2, 1020, 30));

@@ -2,8 +2,8 @@
 // window that builds KTHC on a recording height channel and shows the menu
 // row, the jog frame and one page as the main window's way in does.
 //   thcdemo [--page thc1|thc2|speed] [--bottom] [--dialog] [--shot FILE]
-#include "app/FontSetup.h"
-#include "app/BasePath.h"
+#include "DemoApp.h"
+#include "DemoWindow.h"
 #include "app/KButton.h"
 #include "device/RecordingHeightChannel.h"
 #include "thc/KMenuTHC.h"
@@ -12,52 +12,15 @@
 #include "thc/KTHCConfig.h"
 #include "thc/KTHCFrame.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTimer>
 
 #include <cstdio>
 
-namespace {
-
-// The screen reads its pictures from ravok/icon/; a fresh folder gets the
-// compiled-in ones. Files already there are left as they are.
-void seedIcons()
-{
-    const QString folder = basePath + QStringLiteral("/ravok/icon");
-    QDir().mkpath(folder);
-    const QStringList names = {"thc-up.png", "thc-down.png", "all-up.png", "all-down.png",
-                               "thc1.png",   "ok22.png",     "cancel22.png", "tovrel.png"};
-    for (const QString &name : names) {
-        const QString target = folder + QLatin1Char('/') + name;
-        if (!QFile::exists(target))
-            QFile::copy(QStringLiteral(":/icon/") + name, target);
-    }
-}
-
-QImage shot(QWidget *window, QWidget *dialog)
-{
-    QImage image = window->grab().toImage();
-    if (dialog) {
-        QPainter painter(&image);
-        painter.drawImage(dialog->geometry().topLeft() - window->geometry().topLeft(), dialog->grab().toImage());
-    }
-    return image;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
-    Q_INIT_RESOURCE(icons);
-    QApplication app(argc, argv);
-    FontSetup::installSubstitutes();
+    DemoApp app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption pageOption("page", "Page to show: thc1, thc2 or speed.", "page", "thc1");
@@ -72,13 +35,12 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    seedIcons();
+    // The screen reads its pictures from ravok/icon/.
+    DemoWindow::seedIcons({"thc-up.png", "thc-down.png", "all-up.png", "all-down.png", "thc1.png", "ok22.png",
+                           "cancel22.png", "tovrel.png"});
 
     QWidget window;
-    window.setWindowTitle(QStringLiteral("thcdemo"));
-    window.setFont(QFont(QStringLiteral("Simsun"), 10));
-    window.setGeometry(0, 25, 1024, 748);
-    window.setFixedSize(1024, 748);
+    DemoWindow::makeStandIn(window, QStringLiteral("thcdemo"));
 
     auto *thc = new KTHC(&window);
     thc->setHeightChannel(std::make_shared<RecordingHeightChannel>());
@@ -108,16 +70,7 @@ int main(int argc, char **argv)
         bar->setValue(bar->maximum());
     }
 
-    if (parser.isSet(shotOption)) {
-        const QString file = parser.value(shotOption);
-        QTimer::singleShot(300, &app, [&] {
-            if (!shot(&window, dialog).save(file)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-                app.exit(1);
-                return;
-            }
-            app.quit();
-        });
-    }
+    if (parser.isSet(shotOption))
+        DemoWindow::quitWithShot(parser.value(shotOption), &window, [dialog] { return dialog; });
     return app.exec();
 }

@@ -1,8 +1,6 @@
+#include "DemoRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
-#include <QImage>
-#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -41,13 +39,10 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(bool, overlay);
         TempWorkDir dir;
-        QProcess demo;
-        demo.start(TestPaths::binDir() + "/browserdemo", options + QStringList{"--shot", dir.filePath("shot.png")});
-        QVERIFY(demo.waitForFinished(30000));
-        QCOMPARE(demo.exitCode(), 0);
-        const QImage image(dir.filePath("shot.png"));
-        QCOMPARE(image.size(), QSize(1024, 748));
-        QCOMPARE(redPixels(image) > 0, overlay);
+        const DemoShot run = DemoRun::shot(dir, "browserdemo", options);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.image.size(), QSize(1024, 748));
+        QCOMPARE(redPixels(run.image) > 0, overlay);
         // The compensated preview left no scratch program behind.
         QVERIFY(!dir.exists(".tovrelcnc/t.nc"));
     }
@@ -63,11 +58,9 @@ private slots:
     {
         QFETCH(QStringList, options);
         TempWorkDir dir;
-        QProcess demo;
-        demo.start(TestPaths::binDir() + "/browserdemo", options + QStringList{"--shot", dir.filePath("shot.png")});
-        QVERIFY(demo.waitForFinished(30000));
-        QCOMPARE(demo.exitCode(), 2);
-        QVERIFY(!dir.exists("shot.png"));
+        const DemoShot run = DemoRun::shot(dir, "browserdemo", options);
+        QCOMPARE(run.code, 2);
+        QVERIFY(!run.written);
     }
 };
 

@@ -1,8 +1,6 @@
+#include "DemoRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
-#include <QImage>
-#include <QProcess>
 #include <QTest>
 
 class CopyDemoTest : public QObject
@@ -22,11 +20,9 @@ private slots:
         QFETCH(QStringList, options);
         TempWorkDir dir;
         QVERIFY(dir.writeFile("src/a.nc", "A") && dir.writeFile("src/b.nc", "B") && dir.writeFile("ncfile/t.nc", "T"));
-        QProcess demo;
-        demo.start(TestPaths::binDir() + "/copydemo", options + QStringList{"--shot", dir.filePath("shot.png")});
-        QVERIFY(demo.waitForFinished(30000));
-        QCOMPARE(demo.exitCode(), 0);
-        QCOMPARE(QImage(dir.filePath("shot.png")).size(), QSize(1024, 748));
+        const DemoShot run = DemoRun::shot(dir, "copydemo", options);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.image.size(), QSize(1024, 748));
         // Showing and selecting touches no file.
         QCOMPARE(dir.readFile("ncfile/t.nc"), QByteArray("T"));
     }
@@ -34,11 +30,9 @@ private slots:
     void badCountIsRefused()
     {
         TempWorkDir dir;
-        QProcess demo;
-        demo.start(TestPaths::binDir() + "/copydemo", {"--select-source", "two", "--shot", dir.filePath("shot.png")});
-        QVERIFY(demo.waitForFinished(30000));
-        QCOMPARE(demo.exitCode(), 2);
-        QVERIFY(!dir.exists("shot.png"));
+        const DemoShot run = DemoRun::shot(dir, "copydemo", {"--select-source", "two"});
+        QCOMPARE(run.code, 2);
+        QVERIFY(!run.written);
     }
 };
 

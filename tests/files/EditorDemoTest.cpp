@@ -1,8 +1,6 @@
+#include "DemoRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
-#include <QImage>
-#include <QProcess>
 #include <QTest>
 
 class EditorDemoTest : public QObject
@@ -22,11 +20,9 @@ private slots:
     {
         QFETCH(QStringList, options);
         TempWorkDir dir;
-        QProcess demo;
-        demo.start(TestPaths::binDir() + "/editordemo", options + QStringList{"--shot", dir.filePath("shot.png")});
-        QVERIFY(demo.waitForFinished(30000));
-        QCOMPARE(demo.exitCode(), 0);
-        QCOMPARE(QImage(dir.filePath("shot.png")).size(), QSize(1024, 748));
+        const DemoShot run = DemoRun::shot(dir, "editordemo", options);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.image.size(), QSize(1024, 748));
         // The page worked on its own scratch copy of the sample.
         QVERIFY(dir.readFile(".tovrelcnc/e.nc").startsWith("G00 X    2000 Y    2000\n"));
     }
@@ -34,11 +30,9 @@ private slots:
     void unknownModeIsRefused()
     {
         TempWorkDir dir;
-        QProcess demo;
-        demo.start(TestPaths::binDir() + "/editordemo", {"--mode", "list", "--shot", dir.filePath("shot.png")});
-        QVERIFY(demo.waitForFinished(30000));
-        QCOMPARE(demo.exitCode(), 2);
-        QVERIFY(!dir.exists("shot.png"));
+        const DemoShot run = DemoRun::shot(dir, "editordemo", {"--mode", "list"});
+        QCOMPARE(run.code, 2);
+        QVERIFY(!run.written);
     }
 };
 

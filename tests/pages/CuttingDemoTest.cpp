@@ -1,22 +1,11 @@
+#include "DemoRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
-#include <QImage>
-#include <QProcess>
 #include <QTest>
 
 class CuttingDemoTest : public QObject
 {
     Q_OBJECT
-
-    static int runDemo(const TempWorkDir &dir, const QStringList &options)
-    {
-        QProcess demo;
-        demo.start(TestPaths::binDir() + "/cuttingdemo", options + QStringList{"--shot", dir.filePath("shot.png")});
-        if (!demo.waitForFinished(30000))
-            return -1;
-        return demo.exitStatus() == QProcess::NormalExit ? demo.exitCode() : -1;
-    }
 
 private slots:
     void shots_data()
@@ -34,9 +23,9 @@ private slots:
         QFETCH(QStringList, options);
         TempWorkDir dir;
         QVERIFY(dir.writeFile(".tovrelcnc/t.nc", "M00\nG00 X 1500 Y-300\nG02 X-123456 Y-123456 I-123456 J 0\n"));
-        QCOMPARE(runDemo(dir, options), 0);
-        const QImage image(dir.filePath("shot.png"));
-        QCOMPARE(image.size(), QSize(1024, 748));
+        const DemoShot run = DemoRun::shot(dir, "cuttingdemo", options);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.image.size(), QSize(1024, 748));
         // Showing a program writes nothing.
         QVERIFY(!dir.exists(".tovrelcnc/ck.nc"));
     }
@@ -44,8 +33,9 @@ private slots:
     void withoutAProgram()
     {
         TempWorkDir dir(false);
-        QCOMPARE(runDemo(dir, {}), 0);
-        QVERIFY(dir.exists("shot.png"));
+        const DemoShot run = DemoRun::shot(dir, "cuttingdemo", {});
+        QCOMPARE(run.code, 0);
+        QVERIFY(run.written);
     }
 
     void unknownChoicesAreRefused_data()
@@ -59,8 +49,9 @@ private slots:
     {
         QFETCH(QStringList, options);
         TempWorkDir dir;
-        QCOMPARE(runDemo(dir, options), 2);
-        QVERIFY(!dir.exists("shot.png"));
+        const DemoShot run = DemoRun::shot(dir, "cuttingdemo", options);
+        QCOMPARE(run.code, 2);
+        QVERIFY(!run.written);
     }
 };
 

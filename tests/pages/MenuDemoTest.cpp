@@ -1,7 +1,6 @@
-#include "ProbeRun.h"
+#include "DemoRun.h"
 #include "TempWorkDir.h"
 
-#include <QImage>
 #include <QTest>
 
 // Runs the operation-pages test window in a fresh folder as a person would.
@@ -27,9 +26,9 @@ private slots:
         QFETCH(QStringList, args);
         TempWorkDir dir(false);
         QVERIFY(dir.isValid());
-        const ProbeRun r = Probe::run("menudemo", args + QStringList({"--shot", dir.filePath("shot.png")}));
-        QCOMPARE(r.code, 0);
-        QCOMPARE(QImage(dir.filePath("shot.png")).size(), QSize(1024, 748));
+        const DemoShot run = DemoRun::shot(dir, "menudemo", args);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.image.size(), QSize(1024, 748));
         // The about box's window icon comes from the working folder.
         QVERIFY(dir.exists("ravok/icon/tovrel.png"));
     }
@@ -38,10 +37,10 @@ private slots:
     void plateWhereTheWindowShowsIt()
     {
         TempWorkDir dir(false);
-        QCOMPARE(Probe::run("menudemo", {"--page", "zz", "--angle", "90", "--shot", dir.filePath("shot.png")}).code, 0);
-        const QImage image(dir.filePath("shot.png"));
-        QCOMPARE(image.pixelColor(265 + 100, 39 + 600), QColor("#c0c0c0"));
-        QCOMPARE(image.pixelColor(265 + 300, 39 + 300), QColor("#fafac8"));
+        const DemoShot run = DemoRun::shot(dir, "menudemo", {"--page", "zz", "--angle", "90"});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.image.pixelColor(265 + 100, 39 + 600), QColor("#c0c0c0"));
+        QCOMPARE(run.image.pixelColor(265 + 300, 39 + 300), QColor("#fafac8"));
     }
 
     void refusals_data()
@@ -58,8 +57,9 @@ private slots:
     {
         QFETCH(QStringList, args);
         TempWorkDir dir(false);
-        QCOMPARE(Probe::run("menudemo", args + QStringList({"--shot", dir.filePath("shot.png")})).code, 2);
-        QVERIFY(!dir.exists("shot.png"));
+        const DemoShot run = DemoRun::shot(dir, "menudemo", args);
+        QCOMPARE(run.code, 2);
+        QVERIFY(!run.written);
     }
 };
 

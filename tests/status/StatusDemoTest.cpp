@@ -1,21 +1,12 @@
-#include "ProbeRun.h"
+#include "DemoRun.h"
 #include "TempWorkDir.h"
 
-#include <QImage>
 #include <QTest>
 
 // Runs the status test window as a person would and checks what it leaves.
 class StatusDemoTest : public QObject
 {
     Q_OBJECT
-
-    static int run(const QStringList &args, QByteArray *err = nullptr)
-    {
-        const ProbeRun r = Probe::run(QStringLiteral("statusdemo"), args);
-        if (err)
-            *err = r.err;
-        return r.code;
-    }
 
 private slots:
     void shots_data()
@@ -34,10 +25,9 @@ private slots:
         QFETCH(QStringList, args);
         TempWorkDir dir;
         QVERIFY(dir.isValid());
-        const QString out = dir.filePath("shot.png");
-        QCOMPARE(run(args + QStringList({"--shot", out})), 0);
-        QImage image(out);
-        QCOMPARE(image.size(), QSize(1024, 748));
+        const DemoShot run = DemoRun::shot(dir, "statusdemo", args);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.image.size(), QSize(1024, 748));
     }
 
     // A tick repaints only its band: the saved picture of a running pierce
@@ -46,12 +36,12 @@ private slots:
     {
         TempWorkDir dir;
         QVERIFY(dir.isValid());
-        const QString idleFile = dir.filePath("idle.png");
-        const QString runFile = dir.filePath("run.png");
-        QCOMPARE(run({"--mode", "1", "--shot", idleFile}), 0);
-        QCOMPARE(run({"--mode", "1", "--tick", "minusCK:35", "--shot", runFile}), 0);
-        const QImage idle(idleFile);
-        const QImage running(runFile);
+        const DemoShot idleRun = DemoRun::shot(dir, "statusdemo", {"--mode", "1"}, "idle.png");
+        const DemoShot tickRun = DemoRun::shot(dir, "statusdemo", {"--mode", "1", "--tick", "minusCK:35"}, "run.png");
+        QCOMPARE(idleRun.code, 0);
+        QCOMPARE(tickRun.code, 0);
+        const QImage &idle = idleRun.image;
+        const QImage &running = tickRun.image;
         QCOMPARE(idle.size(), running.size());
         // The flame panel's rows in window coordinates: status column at
         // (844, 34), process frame 69 below, frame line and margin 6.
@@ -79,10 +69,10 @@ private slots:
     {
         QFETCH(QStringList, args);
         TempWorkDir dir;
-        QByteArray err;
-        QCOMPARE(run(args + QStringList({"--shot", dir.filePath("never.png")}), &err), 2);
-        QVERIFY2(err.contains("statusdemo: "), err.constData());
-        QVERIFY(!dir.exists("never.png"));
+        const DemoShot run = DemoRun::shot(dir, "statusdemo", args);
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains("statusdemo: "), run.err.constData());
+        QVERIFY(!run.written);
     }
 };
 

@@ -1,8 +1,6 @@
+#include "DemoRun.h"
 #include "TempWorkDir.h"
-#include "TestPaths.h"
 
-#include <QImage>
-#include <QProcess>
 #include <QTest>
 
 class ThcDemoTest : public QObject
@@ -24,12 +22,9 @@ private slots:
     {
         QFETCH(QStringList, options);
         TempWorkDir dir;
-        QProcess demo;
-        demo.start(TestPaths::binDir() + "/thcdemo", options + QStringList{"--shot", dir.filePath("shot.png")});
-        QVERIFY(demo.waitForFinished(30000));
-        QCOMPARE(demo.exitCode(), 0);
-        const QImage image(dir.filePath("shot.png"));
-        QCOMPARE(image.size(), QSize(1024, 748));
+        const DemoShot run = DemoRun::shot(dir, "thcdemo", options);
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.image.size(), QSize(1024, 748));
         // The jog frame's pictures came from the working folder.
         QVERIFY(dir.exists("ravok/icon/thc-up.png"));
         QVERIFY(dir.exists("ravok/icon/thc1.png"));
@@ -38,11 +33,9 @@ private slots:
     void unknownPageIsRefused()
     {
         TempWorkDir dir;
-        QProcess demo;
-        demo.start(TestPaths::binDir() + "/thcdemo", {"--page", "thc3", "--shot", dir.filePath("shot.png")});
-        QVERIFY(demo.waitForFinished(30000));
-        QCOMPARE(demo.exitCode(), 2);
-        QVERIFY(!dir.exists("shot.png"));
+        const DemoShot run = DemoRun::shot(dir, "thcdemo", {"--page", "thc3"});
+        QCOMPARE(run.code, 2);
+        QVERIFY(!run.written);
     }
 };
 

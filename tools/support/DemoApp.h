@@ -1,0 +1,14 @@
+#ifndef DEMOAPP_H
+#define DEMOAPP_H
+
+#include <QApplication>
+
+// The application of a demo window, started as the program starts: with the
+// compiled-in icons and the program's font substitutes.
+class DemoApp : public QApplication
+{
+public:
+    DemoApp(int &argc, char **argv);
+};
+
+#endif

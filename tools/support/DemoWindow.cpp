@@ -1,0 +1,65 @@
+#include "DemoWindow.h"
+
+#include "app/BasePath.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+void DemoWindow::seedIcons(const QStringList &names)
+{
+    const QString folder = basePath + QStringLiteral("/ravok/icon");
+    QDir().mkpath(folder);
+    for (const QString &name : names) {
+        const QString target = folder + QLatin1Char('/') + name;
+        if (!QFile::exists(target))
+            QFile::copy(QStringLiteral(":/icon/") + name, target);
+    }
+}
+
+void DemoWindow::makeStandIn(QWidget &window, const QString &title, Placement placement)
+{
+    window.setWindowTitle(title);
+    window.setFont(QFont(QStringLiteral("Simsun"), 10));
+    if (placement == Placement::MainWindow)
+        window.setGeometry(0, 25, 1024, 748);
+    window.setFixedSize(1024, 748);
+    // move() places the frame, not the client area as setGeometry() does.
+    if (placement == Placement::TopLeft)
+        window.move(0, 0);
+}
+
+QImage DemoWindow::picture(QWidget *window, QWidget *dialog, DialogEdge edge)
+{
+    QImage image = window->grab().toImage();
+    if (dialog && dialog->isVisible()) {
+        const QRect at = dialog->geometry().translated(-window->geometry().topLeft());
+        QPainter painter(&image);
+        painter.drawImage(at.topLeft(), dialog->grab().toImage());
+        if (edge == DialogEdge::Outline) {
+            painter.setPen(Qt::darkGray);
+            painter.drawRect(at.adjusted(0, 0, -1, -1));
+        }
+    }
+    return image;
+}
+
+void DemoWindow::quitWithShot(const QString &file, QWidget *window, const std::function<QWidget *()> &dialog,
+                              const char *errorPrefix, const char *format, int delayMs, DialogEdge edge)
+{
+    QTimer::singleShot(delayMs, QCoreApplication::instance(), [=] {
+        QWidget *shown = dialog ? dialog() : nullptr;
+        const bool saved = picture(window, shown, edge).save(file, format);
+        if (!saved)
+            std::fprintf(stderr, "%scannot write %s\n", errorPrefix, qPrintable(file));
+        if (shown)
+            shown->hide();
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
+}
