@@ -4,8 +4,26 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <csignal>
+
+namespace {
+
+// A write past the file-size limit must come back as an error to report, not
+// end the program on the spot (and with it the cut in progress).
+void ignoreSizeLimitSignal()
+{
+    static const bool once = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    Q_UNUSED(once);
+}
+
+} // namespace
+
 bool FileSave::write(const QString &path, const QByteArray &bytes, QString *errorText, Folder folder)
 {
+    ignoreSizeLimitSignal();
     QString ignored;
     QString &error = errorText ? *errorText : ignored;
     if (path.isEmpty()) {
