@@ -11,8 +11,19 @@ QString Probe::path(const QString &name)
 
 ProbeRun Probe::run(const QString &name, const QStringList &args, int timeoutMs)
 {
+    return runProgram(path(name), args, timeoutMs);
+}
+
+ProbeRun Probe::runLimited(const QString &name, const QStringList &args, qint64 fileSizeLimit, int timeoutMs)
+{
+    return runProgram(QStringLiteral("prlimit"),
+                      QStringList{QStringLiteral("--fsize=%1").arg(fileSizeLimit), path(name)} + args, timeoutMs);
+}
+
+ProbeRun Probe::runProgram(const QString &program, const QStringList &args, int timeoutMs)
+{
     QProcess process;
-    process.start(path(name), args);
+    process.start(program, args);
     ProbeRun run;
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
