@@ -18,6 +18,8 @@ constexpr uid_t kNobody = 65534;
 
 QString WriteFault::name() const
 {
+    if (label)
+        return QString::fromLatin1(label);
     switch (kind) {
     case SizeLimit:
         return QStringLiteral("size limit %1").arg(limit);
@@ -33,12 +35,12 @@ QString WriteFault::name() const
 
 QList<WriteFault> WriteFault::standard(qint64 fullSize)
 {
-    return {{SizeLimit, 0},
-            {SizeLimit, qMin(fullSize / 2, kFirstBuffer / 2)},
-            {SizeLimit, fullSize - 1},
-            {ReadOnlyFolder, 0},
-            {FileAsFolder, 0},
-            {MissingFolder, 0}};
+    return {{SizeLimit, 0, "size limit 0"},
+            {SizeLimit, qMin(fullSize / 2, kFirstBuffer / 2), "size limit within the first buffer"},
+            {SizeLimit, fullSize - 1, "size limit one byte short"},
+            {ReadOnlyFolder, 0, "read-only folder"},
+            {FileAsFolder, 0, "file as folder"},
+            {MissingFolder, 0, "missing folder"}};
 }
 
 QMap<QString, QByteArray> WriteFault::snapshot(const QString &folder)

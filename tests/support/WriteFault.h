@@ -23,8 +23,11 @@ struct WriteFault {
     };
     Kind kind = SizeLimit;
     qint64 limit = 0;
+    // How standard() named the case; the same for every full size.
+    const char *label = nullptr;
 
-    // "size limit 0", "read-only folder", ... for the rows of a data table.
+    // "size limit one byte short", "read-only folder", ... for the rows of a
+    // data table.
     QString name() const;
 
     // The faults every writer is run against: size limits of 0 bytes, of a
