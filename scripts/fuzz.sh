@@ -46,7 +46,10 @@ seeds_of() {
   return 0
 }
 
+# Its own sanitizer settings, whatever the test command exported before.
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 printf '%-20s %12s %10s  %s\n' target executions "per s" found
 for target in "${targets[@]}"; do
