@@ -43,7 +43,9 @@ bool FileSave::write(const QString &path, const QByteArray &bytes, QString *erro
         return false;
     }
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        error = file.errorString();
+        // A write cut short by a full disk or a size limit leaves no errno
+        // behind, and Qt then names no reason.
+        error = QStringLiteral("not every byte was written (%1)").arg(file.errorString());
         file.cancelWriting();
         file.commit(); // removes the temporary file
         return false;
