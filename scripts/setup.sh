@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qtbase5-dev qtbase5-dev-tools libqt5xml5 libqt5test5
   libbenchmark-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils imagemagick xdotool
   fonts-wqy-zenhei fonts-wqy-microhei xfonts-wqy fonts-liberation2
 )

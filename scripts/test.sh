@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test twice: in the normal
-# build and in the sanitizer build (AddressSanitizer + UndefinedBehaviorSanitizer).
+# Installs what is missing, checks the layout of the sources, builds, and runs
+# every test twice: in the normal build and in the sanitizer build
+# (AddressSanitizer + UndefinedBehaviorSanitizer). With clang there, a short
+# fuzzing pass follows.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc 2>/dev/null || echo 2)"
@@ -9,6 +11,9 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 
 export QT_QPA_PLATFORM=offscreen
 status=0
+
+echo "== format =="
+"$root/scripts/format.sh" --check || status=1
 
 "$root/scripts/build.sh" normal
 echo "== tests (normal build) =="
@@ -20,5 +25,10 @@ export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd "$root/build-asan" && ctest --output-on-failure -j "$jobs") || status=1
+
+if command -v clang++ >/dev/null 2>&1; then
+  echo "== fuzzing (20 s per target) =="
+  "$root/scripts/fuzz.sh" 20 || status=1
+fi
 
 exit $status

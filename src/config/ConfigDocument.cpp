@@ -1,27 +1,19 @@
 #include "config/ConfigDocument.h"
 
 #include "app/BasePath.h"
+#include "app/FileSave.h"
 #include "config/KXmlWriter.h"
 
+#include <QBuffer>
 #include <QDebug>
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 
-bool ConfigDocument::write(const QString &path, const QString &root, const QList<Element> &children)
+QByteArray ConfigDocument::text(const QString &root, const QList<Element> &children)
 {
-    const QString folder = QFileInfo(path).path();
-    if (!QDir().mkpath(folder)) {
-        qWarning().noquote() << QStringLiteral("cannot write %1: folder %2 cannot be created").arg(path, folder);
-        return false;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning().noquote() << QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        KXmlWriter writer(&file);
+        KXmlWriter writer(&buffer);
         writer.setLineAfterTag(true);
         writer.writeUnescaped(QStringLiteral("<?xml version='1.0'?>"));
         writer.writeUnescaped(QStringLiteral("<!DOCTYPE RAVOK>"));
@@ -31,8 +23,14 @@ bool ConfigDocument::write(const QString &path, const QString &root, const QList
             writer.writeEmptyTag(child.first, child.second);
         writer.writeEndTag(root);
     }
-    if (!file.commit()) {
-        qWarning().noquote() << QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return bytes;
+}
+
+bool ConfigDocument::write(const QString &path, const QString &root, const QList<Element> &children)
+{
+    QString error;
+    if (!FileSave::write(path, text(root, children), &error)) {
+        qWarning().noquote() << QStringLiteral("cannot write %1: %2").arg(path, error);
         return false;
     }
     return true;

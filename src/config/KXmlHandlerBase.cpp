@@ -15,11 +15,18 @@ KXmlHandlerBase::KXmlHandlerBase(QXmlSimpleReader *reader, const QStringList &el
 
 bool KXmlHandlerBase::startDocument()
 {
+    depth = 0;
     return true;
 }
 
 bool KXmlHandlerBase::startElement(const QString &, const QString &, const QString &qName, const QXmlAttributes &atts)
 {
+    // The reader goes one level deeper into the stack per element: a file
+    // nested tens of thousands deep would end the program. No configuration
+    // file comes near the limit, so such a file is refused like any
+    // damaged one.
+    if (++depth > kMaxDepth)
+        return false;
     const int at = names.indexOf(qName);
     if (at <= 0)
         return true;
@@ -40,6 +47,7 @@ bool KXmlHandlerBase::startElement(const QString &, const QString &, const QStri
 
 bool KXmlHandlerBase::endElement(const QString &, const QString &, const QString &)
 {
+    --depth;
     return true;
 }
 

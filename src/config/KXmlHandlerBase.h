@@ -15,11 +15,14 @@ QT_WARNING_DISABLE_DEPRECATED
 // qualified name (exact, case-sensitive, at any depth) is one of the
 // handler's element names becomes the signal "read" + name, carrying a copy
 // of the attributes. The root name matches but emits nothing. No parse state
-// is kept: an element that comes twice is delivered twice.
+// is kept beyond the depth: an element that comes twice is delivered twice,
+// and a document nested deeper than kMaxDepth elements fails to read.
 class KXmlHandlerBase : public QObject, public QXmlDefaultHandler
 {
     Q_OBJECT
 public:
+    static constexpr int kMaxDepth = 64;
+
     bool startDocument() override;
     bool startElement(const QString &namespaceURI, const QString &localName, const QString &qName,
                       const QXmlAttributes &atts) override;
@@ -38,6 +41,7 @@ private:
     QXmlSimpleReader *reader;
     QStringList names;
     QList<int> signalIndexes;
+    int depth = 0;
 };
 QT_WARNING_POP
 

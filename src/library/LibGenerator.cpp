@@ -1,14 +1,13 @@
 #include "library/LibGenerator.h"
 
 #include "app/BasePath.h"
+#include "app/FileSave.h"
 #include "library/LibOutput.h"
 #include "library/PattenList.h"
 #include "library/shapes/ShapeCatalogue.h"
 #include "library/shapes/ShapeCopy.h"
 
-#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cmath>
 #include <cstdio>
@@ -95,17 +94,21 @@ void LibGenerator::writeSegments(int n, LibOutput &out)
 void LibGenerator::writeStepY(int w, int h, int spaceY, LibOutput &out)
 {
     Q_UNUSED(w);
-    out << "G00" << " Y" << h;
+    out << "G00"
+        << " Y" << h;
     out.endl();
-    out << "G00" << " Y" << spaceY;
+    out << "G00"
+        << " Y" << spaceY;
     out.endl();
 }
 
 void LibGenerator::writeStepX(int w, int h, int countY, int spaceX, int spaceY, LibOutput &out)
 {
-    out << "G00" << " X" << w << " Y" << (1 - countY) * h;
+    out << "G00"
+        << " X" << w << " Y" << (1 - countY) * h;
     out.endl();
-    out << "G00" << " X" << spaceX << " Y" << (1 - countY) * spaceY;
+    out << "G00"
+        << " X" << spaceX << " Y" << (1 - countY) * spaceY;
     out.endl();
 }
 
@@ -131,9 +134,7 @@ QString LibGenerator::writeTempFile(PattenList &list)
     }
 
     const QString path = tempFilePath();
-    QDir().mkpath(basePath + QStringLiteral("/.tovrelcnc"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out.bytes()) != out.bytes().size() || !file.commit()) {
+    if (!FileSave::write(path, out.bytes())) {
         consoleLine("write temp file error...");
         return QString();
     }

@@ -292,10 +292,14 @@ void KerfCompensation::kerfCompensate(SegmentRecord *table, double kerfWidth, qi
     kerfWidth_ = kerfWidth;
     tolerance_ = tolerance;
     rows_.reset(table);
+    missingCorners_ = 0;
     int from = 0;
     while (compensateNext(from)) {
     }
     rows_.commit();
+    // One line per program: a long zigzag can miss tens of thousands.
+    if (missingCorners_ > 0)
+        qDebug("kerf: no free row for %d corner records", missingCorners_);
 }
 
 bool KerfCompensation::compensateNext(int &from)
@@ -408,7 +412,7 @@ void KerfCompensation::compensateClosed(Kind kind, int motions)
 
     const bool corner = closingJoint.corner && rows_.hasFreeRow();
     if (closingJoint.corner && !corner)
-        qDebug("kerf: no free row for the corner record after row %d", inRow);
+        ++missingCorners_;
     jointOffset = corner ? lastEnd : closing;
     shiftSegment();
     if (corner) {
@@ -495,7 +499,7 @@ KerfCompensation::Joint KerfCompensation::offsetCorner(bool insertHere)
     if (!j.corner || !insertHere)
         return j;
     if (!rows_.hasFreeRow()) {
-        qDebug("kerf: no free row for a corner record at row %d", outRow);
+        ++missingCorners_;
         return j;
     }
     jointOffset = j.incomingEnd;

@@ -87,6 +87,7 @@ private:
     qint32 outRow = 0;
     qint32 halfKerf = 0;
     bool hasLeadOut = false;
+    int missingCorners_ = 0; // corner records left out for want of a free row
 
     double kerfWidth_ = 0.0;
     qint32 tolerance_ = 0;

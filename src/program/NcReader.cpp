@@ -1,5 +1,7 @@
 #include "program/NcReader.h"
 
+#include <QIODevice>
+
 namespace {
 
 bool isDigit(int c)
@@ -16,13 +18,17 @@ bool isSign(int c)
 qint32 *coordinateWord(SegmentRecord &r, int c)
 {
     switch (c) {
-    case 'X': case 'x':
+    case 'X':
+    case 'x':
         return &r.x;
-    case 'Y': case 'y':
+    case 'Y':
+    case 'y':
         return &r.y;
-    case 'I': case 'i':
+    case 'I':
+    case 'i':
         return &r.i;
-    case 'J': case 'j':
+    case 'J':
+    case 'j':
         return &r.j;
     default:
         return nullptr;
@@ -73,14 +79,58 @@ NcReader::NcReader(const QByteArray &bytes, SegmentRecord *table)
 {
 }
 
+NcReader::NcReader(QIODevice *device, SegmentRecord *table, const Options &options, int chunkBytes)
+    : data_(nullptr)
+    , size_(0)
+    , table_(table)
+    , options_(options)
+    , device_(device)
+    , chunkBytes_(chunkBytes > 0 ? chunkBytes : kChunkBytes)
+{
+    bytes_.resize(chunkBytes_);
+    data_ = bytes_.constData();
+}
+
+// ---------------------------------------------------------------- cursor
+
+void NcReader::rewind()
+{
+    cur_ = kEnd;
+    pos_ = 0;
+    // Data that began at offset 0 is all still at hand.
+    if (!device_ || chunkStart_ == 0)
+        return;
+    size_ = 0;
+    chunkStart_ = 0;
+    if (!device_->seek(0))
+        deviceFailed_ = true;
+}
+
+bool NcReader::refill()
+{
+    if (!device_ || deviceFailed_)
+        return false;
+    chunkStart_ += size_;
+    char *buffer = bytes_.data();
+    data_ = buffer;
+    const qint64 got = device_->read(buffer, chunkBytes_);
+    pos_ = 0;
+    size_ = got > 0 ? int(got) : 0;
+    if (got < 0)
+        deviceFailed_ = true;
+    return size_ > 0;
+}
+
 // ---------------------------------------------------------------- numbers
 
 Q_ALWAYS_INLINE qint32 NcReader::digitRun(qint32 value, bool negative)
 {
     // Digits need no CR LF handling, so the run is taken straight from the bytes.
     value = addDigit(value, cur_ - '0', negative);
-    while (pos_ < size_ && isDigit(data_[pos_]))
-        value = addDigit(value, data_[pos_++] - '0', negative);
+    do {
+        while (pos_ < size_ && isDigit(data_[pos_]))
+            value = addDigit(value, data_[pos_++] - '0', negative);
+    } while (pos_ >= size_ && refill());
     next();
     return value;
 }

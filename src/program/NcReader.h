@@ -5,11 +5,14 @@
 
 #include <QByteArray>
 
+class QIODevice;
+
 // Reads the bytes of an NC program (ESSI, integer G-code or decimal G-code)
-// into a segment table. The file is held in memory and walked by a byte
-// cursor that behaves like fgetc on a text-mode stream: CR LF reads as one
-// LF, every other byte (a lone CR, 0xFF, Ctrl-Z) is an ordinary character,
-// and only the real end of the data ends the reading.
+// into a segment table. The bytes are walked by a cursor that behaves like
+// fgetc on a text-mode stream: CR LF reads as one LF, every other byte (a
+// lone CR, 0xFF, Ctrl-Z) is an ordinary character, and only the real end of
+// the data ends the reading. A file is read in chunks of a fixed size, so a
+// file picked by mistake costs time, never memory.
 //
 // The caller prefills the table. No row outside 0..kSegmentRows-1 is read or
 // written: a word with no row to go to is dropped.
@@ -31,8 +34,15 @@ public:
 
     static constexpr int kEnd = -1;
 
+    static constexpr int kChunkBytes = 64 * 1024;
+
     NcReader(const QByteArray &bytes, SegmentRecord *table, const Options &options);
     NcReader(const QByteArray &bytes, SegmentRecord *table);
+    // Reads from an open, seekable device, chunkBytes at a time.
+    NcReader(QIODevice *device, SegmentRecord *table, const Options &options, int chunkBytes = kChunkBytes);
+
+    // The device failed to read or to go back to its start.
+    bool deviceFailed() const { return deviceFailed_; }
 
     // Looks at the first characters only; the cursor is left anywhere.
     Format detect();
@@ -45,17 +55,13 @@ public:
     int lastIndex() const { return index_; }
 
     // Cursor, public for the number-reader tests.
-    void rewind()
-    {
-        pos_ = 0;
-        cur_ = kEnd;
-    }
+    void rewind();
     int next()
     {
-        if (pos_ >= size_)
+        if (pos_ >= size_ && !refill())
             return cur_ = kEnd;
         int c = static_cast<unsigned char>(data_[pos_++]);
-        if (c == '\r' && pos_ < size_ && data_[pos_] == '\n') {
+        if (c == '\r' && (pos_ < size_ || refill()) && data_[pos_] == '\n') {
             ++pos_;
             c = '\n';
         }
@@ -71,6 +77,10 @@ public:
     qint32 readFixed2();
 
 private:
+    // Replaces the consumed chunk by the next one; false at the end of the
+    // data (and always when reading from bytes).
+    bool refill();
+
     // current() is a digit: adds it and the digits right after it to value
     // and leaves the first other character current.
     qint32 digitRun(qint32 value, bool negative);
@@ -78,9 +88,9 @@ private:
     struct CutBlock {
         qint32 end1;
         qint32 end2;
-        bool kerfOffEnds;    // code 38 adds a type-40 record and ends the block
-        bool blanksOnly;     // after a sign line only blanks are passed over
-        bool endRecord;      // the end code adds a type-10 record (library)
+        bool kerfOffEnds; // code 38 adds a type-40 record and ends the block
+        bool blanksOnly;  // after a sign line only blanks are passed over
+        bool endRecord;   // the end code adds a type-10 record (library)
     };
 
     bool going() const { return cur_ != kEnd && index_ < kSegmentRows; }
@@ -108,7 +118,7 @@ private:
     void decimalG(qint32 n);
     void decimalCoordinate(bool isX, bool &lineStart);
 
-    const QByteArray bytes_;  // shared, so a temporary passed in stays alive
+    QByteArray bytes_; // the data, or the current chunk of the device
     const char *data_;
     int size_;
     int pos_ = 0;
@@ -116,9 +126,13 @@ private:
     SegmentRecord *table_;
     Options options_;
     int index_ = -1;
-    bool rowNamed_ = false;  // an N word named the row of the next G or M
-    int lastMotion_ = -1;    // decimal reader: row of the nearest motion record
-    SegmentRecord sink_{};   // where words with no row go
+    bool rowNamed_ = false; // an N word named the row of the next G or M
+    int lastMotion_ = -1;   // decimal reader: row of the nearest motion record
+    SegmentRecord sink_{};  // where words with no row go
+    QIODevice *device_ = nullptr;
+    int chunkBytes_ = 0;
+    qint64 chunkStart_ = 0; // device offset of data_[0]
+    bool deviceFailed_ = false;
 };
 
 #endif

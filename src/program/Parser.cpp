@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kHalfTurn = 3.14159265;
 
-// The cutting table is filled only by a read that succeeded; a failed
+// Where a parse builds its table before it is known to succeed: a failed
 // parseMain leaves the program loaded for cutting as it was.
 SegmentRecord scratchSegments[kSegmentRows];
 
@@ -24,6 +24,12 @@ void say(const char *line)
     std::fputs(line, stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+void copyTable(SegmentRecord *to, const SegmentRecord *from)
+{
+    for (int row = 0; row < kSegmentRows; ++row)
+        SegmentTable::copyWords(to[row], from[row]);
 }
 
 double finiteOrZero(double v)
@@ -42,25 +48,6 @@ bool mirrorModeFor(int mirror, char &mode)
         return false;
     mode = char('0' + mirror);
     return true;
-}
-
-enum class Load { Loaded, Missing, TooBig };
-
-Load loadFile(const QString &name, QByteArray &bytes)
-{
-    if (name.isEmpty() || QFileInfo(name).isDir())
-        return Load::Missing;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return Load::Missing;
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Load::Missing;
-    // A file too big to hold in memory comes back empty; it must not pass
-    // for an empty program.
-    if (!file.isSequential() && bytes.size() < file.size())
-        return Load::TooBig;
-    return Load::Loaded;
 }
 
 } // namespace
@@ -125,20 +112,21 @@ QString Parser::scratchPath(const QString &file)
 
 Parser::Outcome Parser::readProgram(const QString &name, SegmentRecord *table, const NcReader::Options &options)
 {
-    QByteArray bytes;
-    switch (loadFile(name, bytes)) {
-    case Load::Missing:
+    // Only a plain file can be a program: a device or a pipe could neither be
+    // read twice (detection, then reading) nor be relied on to end.
+    QFile file(name);
+    if (name.isEmpty() || !QFileInfo(name).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         say("File not found!");
         return Outcome::NotFound;
-    case Load::TooBig:
-        say("File too long!");
-        return Outcome::TooLong;
-    case Load::Loaded:
-        break;
     }
     SegmentTable::prefill(table);
-    NcReader reader(bytes, table, options);
-    if (!reader.read(reader.detect())) {
+    NcReader reader(&file, table, options);
+    const bool fits = reader.read(reader.detect());
+    if (reader.deviceFailed()) {
+        say("File not found!");
+        return Outcome::NotFound;
+    }
+    if (!fits) {
         say("File too long!");
         return Outcome::TooLong;
     }
@@ -158,13 +146,16 @@ int Parser::parseMain(const QString &name)
     fileName = name;
     if (readProgram(name, scratchSegments, NcReader::Options()) != Outcome::Read)
         return 0;
-    for (int row = 0; row < kSegmentRows; ++row)
-        SegmentTable::copyWords(cutSegments[row], scratchSegments[row]);
-    prepareCutting();
+    prepareCutting(scratchSegments);
+    // t.nc and cutSegments are one program: neither changes unless both do.
+    if (!writeTemp(scratchSegments))
+        return 0;
+    copyTable(cutSegments, scratchSegments);
+    reportEmpty(cutSegments);
     return 1;
 }
 
-void Parser::prepareCutting()
+void Parser::prepareCutting(SegmentRecord *table)
 {
     CuttingPreparation::Settings settings;
     settings.kerfWidth = kerfWidth;
@@ -175,9 +166,7 @@ void Parser::prepareCutting()
     settings.scaleDivisor = scaleDivisor;
     settings.pfMoveX = pfMoveX;
     settings.pfMoveY = pfMoveY;
-    CuttingPreparation::prepare(cutSegments, settings, kerfPass);
-    writeTempFile();
-    reportEmpty(cutSegments);
+    CuttingPreparation::prepare(table, settings, kerfPass);
 }
 
 int Parser::parsePreview(const QString &name)
@@ -194,7 +183,8 @@ int Parser::parseEdit(const QString &name, double ratio)
     fileName = name;
     if (readProgram(name, editSegments, NcReader::Options()) != Outcome::Read)
         return 0;
-    writeEditFile(ratio);
+    if (!writeEditFile(ratio))
+        return 0;
     reportEmpty(editSegments);
     return 1;
 }
@@ -216,78 +206,103 @@ int Parser::parseLib(const QString &name, double angle, qint32 n, qint32 mirror)
     options.libMode = libMode;
     if (readProgram(name, libSegments, options) != Outcome::Read)
         return 0;
+    // The passes run on a copy, so a scratch file that cannot be written
+    // leaves the table as it was read.
+    copyTable(scratchSegments, libSegments);
     if (optimised)
-        optimisedPath();
-    else
-        patternPath(c, s, n);
-    return 1;
+        return optimisedPath() ? 1 : 0;
+    return patternPath(c, s, n) ? 1 : 0;
 }
 
-void Parser::patternPath(double c, double s, qint32 n)
+bool Parser::patternPath(double c, double s, qint32 n)
 {
-    SegmentPasses::mirrorTurn(libSegments, mirrorMode, true);
-    SegmentPasses::turnAll(libSegments, c, s, scaleDivisor, true);
-    if (fileName == scratchPath(QStringLiteral("k.nc")))
-        writeLibLFile();
-    else
-        writeLibFile(n);
+    SegmentPasses::mirrorTurn(scratchSegments, mirrorMode, true);
+    SegmentPasses::turnAll(scratchSegments, c, s, scaleDivisor, true);
+    const bool written =
+        fileName == scratchPath(QStringLiteral("k.nc")) ? writeLibL(scratchSegments) : writeLib(scratchSegments, n);
+    if (!written)
+        return false;
+    copyTable(libSegments, scratchSegments);
     SegmentPasses::joinKerfArcs(libSegments);
     SegmentPasses::dropEmptyMoves(libSegments);
     SegmentPasses::dropTypes(libSegments, {SegType::KerfOff, SegType::KerfLeft, SegType::KerfRight});
     reportEmpty(libSegments);
+    return true;
 }
 
-void Parser::optimisedPath()
+bool Parser::optimisedPath()
 {
-    SegmentPasses::joinRapids(libSegments);
-    writeLibLFile();
+    SegmentPasses::joinRapids(scratchSegments);
+    if (!writeLibL(scratchSegments))
+        return false;
+    copyTable(libSegments, scratchSegments);
+    return true;
 }
 
 // ---------------------------------------------------------------- writers
 
-void Parser::writeTempFile()
+bool Parser::saveScratch(const QString &file, const QByteArray &text, const char *failure)
 {
-    const NcWriter::Output out = NcWriter::format(cutSegments, NcWriter::Temp);
-    if (!NcWriter::save(scratchPath(QStringLiteral("t.nc")), out.text)) {
-        qWarning("write temp file error...");
-        return;
-    }
-    maxN = out.lines;
+    if (NcWriter::save(scratchPath(file), text))
+        return true;
+    qWarning("%s", failure);
+    return false;
 }
 
-void Parser::writeEditFile(double ratio)
+bool Parser::writeTempFile()
+{
+    return writeTemp(cutSegments);
+}
+
+bool Parser::writeTemp(const SegmentRecord *table)
+{
+    const NcWriter::Output out = NcWriter::format(table, NcWriter::Temp);
+    if (!saveScratch(QStringLiteral("t.nc"), out.text, "write temp file error..."))
+        return false;
+    maxN = out.lines;
+    return true;
+}
+
+bool Parser::writeEditFile(double ratio)
 {
     const NcWriter::Output out = NcWriter::format(editSegments, NcWriter::Edit, ratio);
-    if (!NcWriter::save(scratchPath(QStringLiteral("e.nc")), out.text)) {
-        qWarning("write edit file error...");
-        return;
-    }
+    if (!saveScratch(QStringLiteral("e.nc"), out.text, "write edit file error..."))
+        return false;
     // The table shows what e.nc holds.
     for (int row = 0; row < out.lines; ++row)
         SegmentTable::copyWords(editSegments[row], NcWriter::scaled(editSegments[row], ratio));
     maxNedit = out.lines;
+    return true;
 }
 
-void Parser::writeLibLFile()
+bool Parser::writeLibLFile()
 {
-    const NcWriter::Output out = NcWriter::format(libSegments, NcWriter::Library);
-    if (!NcWriter::save(scratchPath(QStringLiteral("l.nc")), out.text)) {
-        qWarning("write libl file error...");
-        return;
-    }
-    maxN = out.lines - 1;
+    return writeLibL(libSegments);
 }
 
-void Parser::writeLibFile(qint32 n)
+bool Parser::writeLibL(const SegmentRecord *table)
+{
+    const NcWriter::Output out = NcWriter::format(table, NcWriter::Library);
+    if (!saveScratch(QStringLiteral("l.nc"), out.text, "write libl file error..."))
+        return false;
+    maxN = out.lines - 1;
+    return true;
+}
+
+bool Parser::writeLibFile(qint32 n)
+{
+    return writeLib(libSegments, n);
+}
+
+bool Parser::writeLib(const SegmentRecord *table, qint32 n)
 {
     totalX = 0;
     totalY = 0;
-    const NcWriter::Output out = NcWriter::format(libSegments, NcWriter::Library);
-    if (!NcWriter::save(scratchPath(QStringLiteral("b%1.nc").arg(n)), out.text)) {
-        qWarning("write lib file error...");
-        return;
-    }
+    const NcWriter::Output out = NcWriter::format(table, NcWriter::Library);
+    if (!saveScratch(QStringLiteral("b%1.nc").arg(n), out.text, "write lib file error..."))
+        return false;
     maxN = out.lines - 1;
     totalX = out.sumX;
     totalY = out.sumY;
+    return true;
 }

@@ -15,7 +15,10 @@
 // editSegments (e.nc), parseLib on libSegments (l.nc or b<N>.nc).
 //
 // Entries return 1 (also for an empty program) or 0 and print "File not
-// found!", "File too long!" or "File or No error!" on standard output.
+// found!", "File too long!" or "File or No error!" on standard output. A
+// scratch program that cannot be written fails the entry too: parseMain then
+// leaves cutSegments, t.nc and the count as they were, parseEdit and
+// parseLib leave their table as it was read.
 class Parser : public QObject
 {
     Q_OBJECT
@@ -38,11 +41,12 @@ public:
     char mirror() const { return mirrorMode; }
 
     // Writers of the scratch programs; each sets its count (and the library
-    // writer the totals) only when the file was written.
-    void writeTempFile();
-    void writeEditFile(double ratio);
-    void writeLibLFile();
-    void writeLibFile(qint32 n);
+    // writer the totals) only when the file was written, and otherwise prints
+    // its debug line and returns false.
+    bool writeTempFile();
+    bool writeEditFile(double ratio);
+    bool writeLibLFile();
+    bool writeLibFile(qint32 n);
 
 signals:
     void updateFile(QString &name);
@@ -63,10 +67,14 @@ private:
     // The reading all entries share: open, prefill, detect, read.
     Outcome readProgram(const QString &name, SegmentRecord *table, const NcReader::Options &options);
     // The cutting preparation that turns the read table into the program
-    // the machine cuts, ending with the t.nc write.
-    void prepareCutting();
-    void patternPath(double c, double s, qint32 n);
-    void optimisedPath();
+    // the machine cuts.
+    void prepareCutting(SegmentRecord *table);
+    bool patternPath(double c, double s, qint32 n);
+    bool optimisedPath();
+    bool saveScratch(const QString &file, const QByteArray &text, const char *failure);
+    bool writeTemp(const SegmentRecord *table);
+    bool writeLibL(const SegmentRecord *table);
+    bool writeLib(const SegmentRecord *table, qint32 n);
     void reportEmpty(const SegmentRecord *table) const;
     static QString scratchPath(const QString &file);
 

@@ -1,5 +1,6 @@
 #include "ProbeRun.h"
 #include "TempWorkDir.h"
+#include "WriteFault.h"
 
 #include <QDir>
 #include <QTest>
@@ -200,6 +201,24 @@ private slots:
         QVERIFY(r.err.contains("config.xml"));
         QVERIFY(QFileInfo(".tovrelcnc").isFile());
         QCOMPARE(dir.readFile(".tovrelcnc"), QByteArray());
+    }
+
+    // A configuration save that meets the file-size limit fails with the
+    // warning and keeps the old file whole; with room enough it goes through.
+    void sizeLimitKeepsConfig()
+    {
+        TempWorkDir dir(false);
+        QCOMPARE(probe({"--write-config"}).exitCode, 0);
+        const QByteArray old = dir.readFile(".tovrelcnc/config.xml");
+        const QStringList save{"--set", "base.sheetXEdit=1234", "--write-config"};
+        for (qint64 limit : {0, 300, 500}) {
+            const ProbeRun r = Probe::runLimited(QStringLiteral("cfgprobe"), save, limit, 30000);
+            QCOMPARE(r.code, 0);
+            QVERIFY2(r.err.contains("cannot write ./.tovrelcnc/config.xml: "), r.err.constData());
+            QCOMPARE(WriteFault::snapshot(".tovrelcnc"), (QMap<QString, QByteArray>{{"config.xml", old}}));
+        }
+        QCOMPARE(Probe::runLimited(QStringLiteral("cfgprobe"), save, 2000, 30000).code, 0);
+        QVERIFY(dir.readFile(".tovrelcnc/config.xml").contains("sheetx=\"1234\""));
     }
 
     void badCommandLines_data()

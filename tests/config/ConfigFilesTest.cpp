@@ -1,4 +1,5 @@
 #include "TempWorkDir.h"
+#include "WriteFault.h"
 #include "config/ConfigDocument.h"
 #include "config/ConfigFiles.h"
 #include "config/KTHCXmlHandler.h"
@@ -7,6 +8,7 @@
 #include "config/ThcConfig.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -194,21 +196,70 @@ private slots:
                      + speed + "</THCConfig>\n");
     }
 
-    void failedWritesAreReportedAndChangeNothing()
+    // Every configuration writer against every injected fault: false, the
+    // warning naming the file, the old file byte for byte and nothing left.
+    void faults_data()
     {
-        TempWorkDir dir(false);
-        // A plain file where the folder should be.
-        QVERIFY(dir.writeFile("ravok", ""));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("thcconfig\\.xml"));
-        QVERIFY(!writeThcConfig(sampleThc()));
-        QCOMPARE(dir.readFile("ravok"), QByteArray());
+        QTest::addColumn<int>("file");
+        QTest::addColumn<int>("fault");
+        const char *files[] = {"config.xml", "fileconfig.xml", "thcconfig.xml"};
+        for (int file = 0; file < 3; ++file) {
+            for (int f = 0; f < WriteFault::standard(2).size(); ++f)
+                QTest::addRow("%s, %s", files[file], qPrintable(WriteFault::standard(2).at(f).name())) << file << f;
+        }
+    }
 
-        QVERIFY(dir.writeFile(".tovrelcnc", ""));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("config\\.xml"));
-        QVERIFY(!ConfigFiles::writeConfig(ConfigRecord()));
-        QCOMPARE(dir.readFile(".tovrelcnc"), QByteArray());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("fileconfig\\.xml"));
-        QVERIFY(!ConfigFiles::writeFileConfig("a.nc"));
+    void faults()
+    {
+        QFETCH(int, file);
+        QFETCH(int, fault);
+        TempWorkDir dir;
+        ConfigRecord record;
+        ThcConfig thc = sampleThc();
+        const auto write = [&]() -> bool {
+            switch (file) {
+            case 0:
+                return ConfigFiles::writeConfig(record);
+            case 1:
+                return ConfigFiles::writeFileConfig(QStringLiteral("./ncfile/%1.nc").arg(record.mode));
+            default:
+                return writeThcConfig(thc);
+            }
+        };
+        const QString path = QList<QString>{ConfigDocument::configPath(), ConfigDocument::fileConfigPath(),
+                                            ConfigDocument::thcConfigPath()}
+                                 .at(file);
+        const QString folder = QFileInfo(path).absolutePath();
+        record.mode = 1234;
+        thc.fast = 1234;
+        QVERIFY(write());
+        const QByteArray full = dir.readFile(path);
+        record.mode = 2;
+        thc.fast = 2;
+        QVERIFY(write());
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(folder);
+
+        const WriteFault f = WriteFault::standard(full.size()).at(fault);
+        const bool creates = f.kind == WriteFault::MissingFolder;
+        if (!creates) {
+            const QString name = QRegularExpression::escape(path);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^cannot write %1: .+").arg(name)));
+        }
+        record.mode = 1234;
+        thc.fast = 1234;
+        bool saved = false;
+        QMap<QString, QByteArray> during;
+        {
+            FaultScope scope(f, folder);
+            QVERIFY2(scope.isValid(), qPrintable(scope.error()));
+            saved = write();
+            during = WriteFault::snapshot(folder);
+        }
+        QCOMPARE(saved, creates);
+        if (creates)
+            QCOMPARE(during.value(QFileInfo(path).fileName()), full);
+        else
+            QCOMPARE(WriteFault::snapshot(folder), before);
     }
 
     void failedReplaceKeepsTheOldContent()
@@ -254,6 +305,43 @@ private slots:
         TempWorkDir dir;
         QVERIFY(dir.writeFile(".tovrelcnc/config.xml", xml));
         QCOMPARE(readConfig(ConfigDocument::configPath()), expected);
+    }
+
+    // The XML reader goes one level deeper into the stack per element: a file
+    // nested tens of thousands deep must fail to read, not end the program.
+    void deepNestingIsRefused_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("64 levels") << 64 << true;
+        QTest::newRow("65 levels") << 65 << false;
+        QTest::newRow("40000 levels") << 40000 << false;
+    }
+
+    void deepNestingIsRefused()
+    {
+        QFETCH(int, depth);
+        QFETCH(bool, readable);
+        TempWorkDir dir;
+        QByteArray xml = "<R><Mode mode=\"2\"/><File filename=\"a.nc\"/><THCSpeed fast=\"9\"/>";
+        for (int k = 1; k < depth; ++k)
+            xml += "<a>";
+        for (int k = 1; k < depth; ++k)
+            xml += "</a>";
+        xml += "</R>";
+        for (const QString &path :
+             {ConfigDocument::configPath(), ConfigDocument::fileConfigPath(), ConfigDocument::thcConfigPath()})
+            QVERIFY(dir.writeFile(path, xml));
+        KXmlHandler config(nullptr);
+        KXmlHandlerFile file(nullptr);
+        KTHCXmlHandler thc(nullptr);
+        QCOMPARE(config.parseFile(ConfigDocument::configPath()), readable);
+        QCOMPARE(file.parseFile(ConfigDocument::fileConfigPath()), readable);
+        QCOMPARE(thc.parseFile(ConfigDocument::thcConfigPath()), readable);
+        // What stands before the damage is still read.
+        QCOMPARE(readConfig(ConfigDocument::configPath()), QStringList({"readMode(mode=2)"}));
+        QCOMPARE(readFileConfig(ConfigDocument::fileConfigPath()), QStringList({"readFile(filename=a.nc)"}));
+        QCOMPARE(readThc(ConfigDocument::thcConfigPath()), QStringList({"readTHCSpeed(fast=9)"}));
     }
 
     void readersOfMissingFilesEmitNothing()

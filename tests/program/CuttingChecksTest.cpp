@@ -5,6 +5,7 @@
 #include "TempWorkDir.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -135,6 +136,24 @@ private slots:
             lines({"G00 X1000 Y1000", "G00 X 0 Y-100", "G01 X3004 Y 0", "G01 X-2995 Y299", "G00 X-9 Y-99"})
             + repeat("G00 X 5 Y 0\n", 29995);
         QCOMPARE(tnc(w), want);
+    }
+
+    // A zigzag that fills the table misses a corner record at nearly every
+    // joint: one debug line tells how many, not one line per joint.
+    void missedCornersAreCountedOnce()
+    {
+        TempWorkDir w(false);
+        QVERIFY(w.writeFile("zz.nc",
+                            "G00 X1000 Y1000\nG42\n" + repeat("G01 X1000 Y0\nG01 X-1000 Y100\n", 14997) + "G40\n"));
+        const ProbeRun r = Probe::run(QStringLiteral("ncprobe"), {"main", "zz.nc", "--param", "0", "2", "0", "10"});
+        QCOMPARE(r.code, 0);
+        const QStringList kerfLines = Probe::outputLines(r.err).filter(QStringLiteral("kerf:"));
+        QCOMPARE(kerfLines.size(), 1);
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("^kerf: no free row for (\\d+) corner records$"))
+                .match(kerfLines.first());
+        QVERIFY2(m.hasMatch(), qPrintable(kerfLines.first()));
+        QVERIFY(m.captured(1).toInt() > 29000);
     }
 
     // The end record has to stand in row 29998 or earlier for a corner record

@@ -3,6 +3,7 @@
 
 #include "ProbeRun.h"
 #include "TempWorkDir.h"
+#include "WriteFault.h"
 
 #include <QDir>
 #include <QTest>
@@ -47,8 +48,7 @@ private slots:
     {
         TempWorkDir w(false);
         w.writeFile("g.nc", "X5\nG01 X+100 Y50\r\n(MAT GX9)\r\nN-4 G01 X10 Y0\n\377\nG02 X0 Y0 I-20 J0\n");
-        QVERIFY(expect({"preview", "g.nc", "--dump"},
-                       {"result=1", "0 1 100 50 0 0", "1 1 10 0 0 0", "2 2 0 0 -20 0"}));
+        QVERIFY(expect({"preview", "g.nc", "--dump"}, {"result=1", "0 1 100 50 0 0", "1 1 10 0 0 0", "2 2 0 0 -20 0"}));
     }
 
     void decimalGCode()
@@ -107,6 +107,27 @@ private slots:
         QCOMPARE(w.readFile(".tovrelcnc/t.nc"), QByteArray());
     }
 
+    // Under "ulimit -f 8" a program of 600 records does not fit t.nc: the
+    // parse fails, t.nc keeps the program it held, and the probe, whose
+    // parse ran, still exits 0.
+    void sizeLimitFailsTheParse()
+    {
+        TempWorkDir w(false);
+        w.writeFile("small.nc", "G01 X100 Y50\n");
+        QByteArray big;
+        for (int k = 0; k < 300; ++k)
+            big += "G01 X" + QByteArray::number(1000 + k) + " Y2000\nG02 X500 Y500 I250 J0\n";
+        w.writeFile("p.nc", big);
+        QVERIFY(expect({"main", "small.nc"}, {"result=1 maxN=1"}));
+        const Run r = Probe::runLimited(QStringLiteral("ncprobe"), {"main", "p.nc"}, 8192);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QByteArray("result=0 maxN=0\n"));
+        QVERIFY2(r.err.contains("write temp file error...\n"), r.err.constData());
+        QCOMPARE(WriteFault::snapshot(w.filePath(".tovrelcnc")),
+                 (QMap<QString, QByteArray>{{"t.nc", "G01 X100 Y50\n"}}));
+        QVERIFY(expect({"main", "p.nc"}, {"result=1 maxN=600"}));
+    }
+
     void libraryPatternPath()
     {
         TempWorkDir w(false);
@@ -117,11 +138,10 @@ private slots:
         w.writeFile("w.nc", "G41\nG02 X1000 Y0 I500 J0\nG40\n");
         QVERIFY(expect({"lib", "w.nc", "0", "6", "1", "--dump"},
                        {"result=1 maxN=2 totalX=-1000 totalY=0", "0 3 -1000 0 -500 0"}));
-        QCOMPARE(w.readFile(".tovrelcnc/b6.nc"),
-                 QByteArray("G42\nG03 X   -1000 Y       0 I    -500 J       0\nG40\n"));
+        QCOMPARE(w.readFile(".tovrelcnc/b6.nc"), QByteArray("G42\nG03 X   -1000 Y       0 I    -500 J       0\nG40\n"));
         w.writeFile("j.nc", "G41\nG02 X2000 Y0 I1000 J0\nG02 X-2000 Y0 I-1000 J0\nG40\n");
-        QVERIFY(expect({"lib", "j.nc", "0", "8", "0", "--dump"},
-                       {"result=1 maxN=3 totalX=0 totalY=0", "0 2 0 0 1000 0"}));
+        QVERIFY(
+            expect({"lib", "j.nc", "0", "8", "0", "--dump"}, {"result=1 maxN=3 totalX=0 totalY=0", "0 2 0 0 1000 0"}));
     }
 
     void libraryDetection()

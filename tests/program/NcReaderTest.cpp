@@ -3,8 +3,13 @@
 #include "program/NcReader.h"
 
 #include "TableRows.h"
+#include "TestPaths.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QTest>
+
+#include <algorithm>
 
 Q_DECLARE_METATYPE(NcReader::Format)
 
@@ -17,6 +22,11 @@ NcReader::Options libraryOptions(bool patternFile)
     o.patternFile = patternFile;
     o.libMode = 0;
     return o;
+}
+
+bool sameWords(const SegmentRecord &a, const SegmentRecord &b)
+{
+    return a.type == b.type && a.x == b.x && a.y == b.y && a.i == b.i && a.j == b.j;
 }
 
 } // namespace
@@ -42,19 +52,65 @@ class NcReaderTest : public QObject
         QCOMPARE(reader.detect(), format);
         QVERIFY(reader.read(format));
         QCOMPARE(tableRows(previewSegments), expected);
+        // A file is read in chunks: no boundary may split a CR LF, a number or
+        // a word differently from the bytes read at once.
+        for (int chunk : {1, 2, 3, 5}) {
+            QBuffer device(&bytes);
+            QVERIFY(device.open(QIODevice::ReadOnly));
+            SegmentTable::prefill(editSegments);
+            NcReader chunked(&device, editSegments, options, chunk);
+            QCOMPARE(chunked.detect(), format);
+            QVERIFY(chunked.read(format));
+            QCOMPARE(tableRows(editSegments), expected);
+        }
     }
 
 private slots:
     void crLfReadsAsLineFeed()
     {
-        const QByteArray bytes("a\r\nb\rc\xff\x1a");
-        NcReader r(bytes, previewSegments);
-        QList<int> seen;
-        while (r.next() != NcReader::kEnd)
-            seen << r.current();
-        QCOMPARE(seen, (QList<int>{'a', '\n', 'b', '\r', 'c', 0xff, 0x1a}));
-        QCOMPARE(r.current(), NcReader::kEnd);
-        QCOMPARE(r.next(), NcReader::kEnd);
+        QByteArray bytes("a\r\nb\rc\xff\x1a");
+        QBuffer device(&bytes);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        NcReader whole(bytes, previewSegments);
+        // Chunks of two split the CR LF.
+        NcReader chunked(&device, previewSegments, NcReader::Options(), 2);
+        for (NcReader *r : {&whole, &chunked}) {
+            QList<int> seen;
+            while (r->next() != NcReader::kEnd)
+                seen << r->current();
+            QCOMPARE(seen, (QList<int>{'a', '\n', 'b', '\r', 'c', 0xff, 0x1a}));
+            QCOMPARE(r->current(), NcReader::kEnd);
+            QCOMPARE(r->next(), NcReader::kEnd);
+        }
+    }
+
+    // Every real program gives the same table whole and in chunks, the
+    // smallest chunk splitting every CR LF and every number.
+    void corpusReadsAlikeInChunks()
+    {
+        const QStringList files = TestPaths::corpusFiles();
+        if (files.isEmpty())
+            QSKIP("no corpus of NC programs");
+        static SegmentRecord whole[kSegmentRows];
+        for (const QString &path : files) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            for (const NcReader::Options &options : {NcReader::Options(), libraryOptions(false)}) {
+                SegmentTable::prefill(whole);
+                NcReader reader(bytes, whole, options);
+                const NcReader::Format format = reader.detect();
+                const bool fits = reader.read(format);
+                for (int chunk : {1, 4093}) {
+                    QVERIFY(file.seek(0));
+                    SegmentTable::prefill(editSegments);
+                    NcReader chunked(&file, editSegments, options, chunk);
+                    QCOMPARE(chunked.detect(), format);
+                    QCOMPARE(chunked.read(format), fits);
+                    QVERIFY2(std::equal(whole, whole + kSegmentRows, editSegments, sameWords), qPrintable(path));
+                }
+            }
+        }
     }
 
     void readNumber_data()
@@ -175,12 +231,12 @@ private slots:
                                     << "41 0 0 0 0|42 0 0 0 0|1 10 10 0 0|40 0 0 0 0";
         QTest::newRow("marks") << QByteArray("11\n114\n12\n") << E << "158 0 0 0 0|158 0 0 0 0|155 0 0 0 0";
         QTest::newRow("arc without direction") << QByteArray("7\n+1+2+3+4\n+5+6\n8\n") << E << "";
-        QTest::newRow("ignored code hides end") << QByteArray("7\n+1+0\n77\n8\n+2+0\n8\n") << E
-                                                << "1 10 0 0 0|1 20 0 0 0";
+        QTest::newRow("ignored code hides end")
+            << QByteArray("7\n+1+0\n77\n8\n+2+0\n8\n") << E << "1 10 0 0 0|1 20 0 0 0";
         QTest::newRow("block 53 empty line hides end")
             << QByteArray("53\n+1+0\n\n54\n+2+0\n54\n0\n") << E << "1 10 0 0 0|1 20 0 0 0|100 0 0 0 0";
-        QTest::newRow("inner block then 12 and 6")
-            << QByteArray("5\n+1+1\n9\n+2+0\n10\n12\n+3+3\n0\n") << E << "0 10 10 0 0|1 20 0 0 0|155 0 0 0 0|0 30 30 0 0";
+        QTest::newRow("inner block then 12 and 6") << QByteArray("5\n+1+1\n9\n+2+0\n10\n12\n+3+3\n0\n") << E
+                                                   << "0 10 10 0 0|1 20 0 0 0|155 0 0 0 0|0 30 30 0 0";
         QTest::newRow("inner block then 6") << QByteArray("5\n9\n+2+0\n10\n6\n0\n") << E << "1 20 0 0 0|100 0 0 0 0";
         QTest::newRow("sign line outside a block") << QByteArray("+0+12\n") << E << "100 0 0 0 0|155 0 0 0 0";
         QTest::newRow("mark in rapid block") << QByteArray("5\n11\n+1+1\n6\n") << E << "158 0 0 0 0|0 10 10 0 0";
@@ -196,8 +252,8 @@ private slots:
         QTest::newRow("12 pair") << QByteArray("12\n") << E << "5 0 0 0 0|0 -8400 0 1 0";
         QTest::newRow("9 block") << QByteArray("9\n+1+0\n10\n") << E << "9 0 0 0 0|1 10 0 0 0|10 0 0 0 0";
         QTest::newRow("9 block ends at 38") << QByteArray("9\n+1+0\n38\n") << E << "9 0 0 0 0|1 10 0 0 0|40 0 0 0 0";
-        QTest::newRow("110 in rapid block") << QByteArray("5\n110\n+1+0\n111\n6\n") << E
-                                            << "9 0 0 0 0|1 10 0 0 0|10 0 0 0 0";
+        QTest::newRow("110 in rapid block")
+            << QByteArray("5\n110\n+1+0\n111\n6\n") << E << "9 0 0 0 0|1 10 0 0 0|10 0 0 0 0";
     }
 
     void essiLibrary() { checkRead(libraryOptions(false)); }
@@ -220,8 +276,8 @@ private slots:
     {
         addReadColumns();
         const auto D = NcReader::DecimalGCode;
-        QTest::newRow("line-start repeats motion") << QByteArray("G01 X10. Y0.\nX0. Y10.\n") << D
-                                                   << "1 1000 0 0 0|1 0 1000 0 0";
+        QTest::newRow("line-start repeats motion")
+            << QByteArray("G01 X10. Y0.\nX0. Y10.\n") << D << "1 1000 0 0 0|1 0 1000 0 0";
         QTest::newRow("G01 G41") << QByteArray("G01 X1.0 Y0\nG01 G41 X2.0\n") << D
                                  << "1 100 0 0 0|41 0 0 0 0|1 200 0 0 0";
         QTest::newRow("G01 G40") << QByteArray("G01 G40 X1.5 Y2.5\n") << D << "1 150 250 0 0|40 0 0 0 0";
@@ -238,7 +294,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("fits");
-        QTest::addColumn<int>("lastType");  // type of row 29999
+        QTest::addColumn<int>("lastType"); // type of row 29999
         QByteArray lines29999;
         for (int k = 0; k < 29999; ++k)
             lines29999 += "G01 X1 Y0\n";

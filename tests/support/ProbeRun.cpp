@@ -11,13 +11,25 @@ QString Probe::path(const QString &name)
 
 ProbeRun Probe::run(const QString &name, const QStringList &args, int timeoutMs)
 {
-    return run(name, args, QByteArray(), timeoutMs);
+    return runProgram(path(name), args, QByteArray(), timeoutMs);
 }
 
 ProbeRun Probe::run(const QString &name, const QStringList &args, const QByteArray &input, int timeoutMs)
 {
+    return runProgram(path(name), args, input, timeoutMs);
+}
+
+ProbeRun Probe::runLimited(const QString &name, const QStringList &args, qint64 fileSizeLimit, int timeoutMs)
+{
+    return runProgram(QStringLiteral("prlimit"),
+                      QStringList{QStringLiteral("--fsize=%1").arg(fileSizeLimit), path(name)} + args, QByteArray(),
+                      timeoutMs);
+}
+
+ProbeRun Probe::runProgram(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs)
+{
     QProcess process;
-    process.start(path(name), args);
+    process.start(program, args);
     if (!input.isEmpty())
         process.write(input);
     process.closeWriteChannel();

@@ -24,6 +24,13 @@ public:
     static ProbeRun run(const QString &name, const QStringList &args, int timeoutMs = 60000);
     // The same with `input` on the probe's stdin (closed after it).
     static ProbeRun run(const QString &name, const QStringList &args, const QByteArray &input, int timeoutMs = 60000);
+    // The same under a file-size limit of `fileSizeLimit` bytes, as a shell's
+    // "ulimit -f" sets it: a write past it raises SIGXFSZ, whose default
+    // action ends the probe unless the probe ignores it.
+    static ProbeRun runLimited(const QString &name, const QStringList &args, qint64 fileSizeLimit,
+                               int timeoutMs = 60000);
+    static ProbeRun runProgram(const QString &program, const QStringList &args, const QByteArray &input,
+                               int timeoutMs);
     // The lines of a probe's UTF-8 output, without the one after the final '\n'.
     static QStringList outputLines(const QByteArray &out);
 };

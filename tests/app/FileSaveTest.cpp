@@ -1,0 +1,95 @@
+// The one save routine under injected faults: it reports success only when
+// every byte is on disk, keeps the old file whole and leaves nothing behind.
+
+#include "app/FileSave.h"
+
+#include "TempWorkDir.h"
+#include "WriteFault.h"
+
+#include <QDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(WriteFault)
+
+namespace {
+
+QByteArray payload(int size)
+{
+    QByteArray bytes(size, ' ');
+    for (int k = 0; k < size; ++k)
+        bytes[k] = "G01 X12 Y34\n"[k % 12];
+    return bytes;
+}
+
+} // namespace
+
+class FileSaveTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void replacesWholeFile()
+    {
+        TempWorkDir w;
+        QVERIFY(w.writeFile("out/f.nc", payload(50000)));
+        QString error = QStringLiteral("stale");
+        QVERIFY(FileSave::write(w.filePath("out/f.nc"), "new\n", &error, FileSave::ExistingFolder));
+        QVERIFY(error.isEmpty());
+        QCOMPARE(WriteFault::snapshot(w.filePath("out")), (QMap<QString, QByteArray>{{"f.nc", "new\n"}}));
+    }
+
+    // Texts inside Qt's 16 KB write buffer fail only when it is flushed;
+    // longer ones fail in the write itself.
+    void faults_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<WriteFault>("fault");
+        QTest::addColumn<bool>("existingFolder");
+        for (int size : {1000, 40000}) {
+            for (const WriteFault &fault : WriteFault::standard(size)) {
+                for (bool existing : {false, true}) {
+                    QTest::addRow("%d bytes, %s%s", size, qPrintable(fault.name()), existing ? ", existing folder" : "")
+                        << size << fault << existing;
+                }
+            }
+        }
+    }
+
+    void faults()
+    {
+        QFETCH(int, size);
+        QFETCH(WriteFault, fault);
+        QFETCH(bool, existingFolder);
+        TempWorkDir w;
+        const QString folder = w.filePath("out");
+        QVERIFY(w.writeFile("out/f.nc", "old program\n"));
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(folder);
+        const QByteArray bytes = payload(size);
+        QString error;
+        bool saved = false;
+        QMap<QString, QByteArray> during;
+        bool folderThere = false;
+        {
+            FaultScope scope(fault, folder);
+            QVERIFY2(scope.isValid(), qPrintable(scope.error()));
+            saved = FileSave::write(folder + "/f.nc", bytes, &error,
+                                    existingFolder ? FileSave::ExistingFolder : FileSave::CreateFolder);
+            during = WriteFault::snapshot(folder);
+            folderThere = QFileInfo(folder).isDir();
+        }
+        // Only a missing folder that may be made lets the save through.
+        const bool creates = fault.kind == WriteFault::MissingFolder && !existingFolder;
+        QCOMPARE(saved, creates);
+        if (creates) {
+            QCOMPARE(during, (QMap<QString, QByteArray>{{"f.nc", bytes}}));
+        } else {
+            QVERIFY(!error.isEmpty());
+            if (fault.kind == WriteFault::MissingFolder)
+                QVERIFY(!folderThere);
+        }
+        QCOMPARE(WriteFault::snapshot(folder), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(FileSaveTest)
+#include "FileSaveTest.moc"

@@ -1,0 +1,30 @@
+#ifndef CONSOLECAPTURE_H
+#define CONSOLECAPTURE_H
+
+#include <QByteArray>
+
+// Catches what the process writes to one of its console descriptors (1
+// stdout, 2 stderr) from construction until text() or destruction. The
+// lines go through a pipe, so a file-size limit set by a test does not cut
+// them. Meant for short lines: what does not fit the pipe is dropped.
+class ConsoleCapture
+{
+public:
+    explicit ConsoleCapture(int fd);
+    ~ConsoleCapture();
+    ConsoleCapture(const ConsoleCapture &) = delete;
+    ConsoleCapture &operator=(const ConsoleCapture &) = delete;
+
+    // Puts the descriptor back and returns everything written meanwhile.
+    QByteArray text();
+
+private:
+    void stop();
+
+    int fd_;
+    int saved_ = -1;
+    int read_ = -1;
+    QByteArray text_;
+};
+
+#endif
