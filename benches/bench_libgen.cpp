@@ -45,6 +45,11 @@ static void BM_WriteTempFile(benchmark::State &state)
     state.counters["bytes"] = double(bytes);
     QDir::setCurrent(previous);
 }
-BENCHMARK(BM_WriteTempFile)->Arg(24)->Arg(ShapeCatalogue::kLastIndex)->Unit(benchmark::kMillisecond)->Repetitions(12)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WriteTempFile)
+    ->Arg(24)
+    ->Arg(ShapeCatalogue::kLastIndex)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(12)
+    ->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

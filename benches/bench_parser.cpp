@@ -22,7 +22,7 @@ constexpr int kRecords = 30000;
 qint32 coordinate(quint32 &seed)
 {
     seed = seed * 1103515245u + 12345u;
-    const quint32 digits = 3 + (seed >> 16) % 4;  // 3..6
+    const quint32 digits = 3 + (seed >> 16) % 4; // 3..6
     quint32 low = 1;
     for (quint32 d = 1; d < digits; ++d)
         low *= 10;

@@ -116,8 +116,7 @@ int main(int argc, char **argv)
     QList<Pattern> patterns;
     for (int k = 0; k < args.size(); ++k) {
         const QString &arg = args.at(k);
-        if (arg == QLatin1String("--select") || arg == QLatin1String("--delete")
-            || arg == QLatin1String("--repeat")) {
+        if (arg == QLatin1String("--select") || arg == QLatin1String("--delete") || arg == QLatin1String("--repeat")) {
             int value = 0;
             if (k + 1 >= args.size() || !toInt(args.at(k + 1), value))
                 return usage(QStringLiteral("%1 needs a number").arg(arg));
@@ -125,8 +124,7 @@ int main(int argc, char **argv)
             if (arg == QLatin1String("--select")) {
                 select = value;
                 selectGiven = true;
-            }
-            else if (arg == QLatin1String("--delete"))
+            } else if (arg == QLatin1String("--delete"))
                 deletes.append(value);
             else
                 repeat = value;

@@ -48,7 +48,7 @@ int toInt(const QString &s)
 struct Command {
     QString entry;
     QString file;
-    QStringList values;  // positional numbers after FILE
+    QStringList values; // positional numbers after FILE
     bool dump = false;
     bool param = false;
     double angle = 0.0;
@@ -153,8 +153,8 @@ int main(int argc, char **argv)
         std::printf("result=%d maxNedit=%d\n", r, parser.getMaxNedit());
         table = editSegments;
     } else {
-        const int r = parser.parseLib(cmd.file, toDouble(cmd.values.at(0)), toInt(cmd.values.at(1)),
-                                      toInt(cmd.values.at(2)));
+        const int r =
+            parser.parseLib(cmd.file, toDouble(cmd.values.at(0)), toInt(cmd.values.at(1)), toInt(cmd.values.at(2)));
         std::printf("result=%d maxN=%d totalX=%d totalY=%d\n", r, parser.getMaxN(), parser.getTotalX(),
                     parser.getTotalY());
         table = libSegments;

@@ -16,8 +16,8 @@ class FileSave
 {
 public:
     enum Folder {
-        CreateFolder,   // scratch and configuration files: make the folder when missing
-        ExistingFolder  // the operator's own files: the folder must be there
+        CreateFolder,  // scratch and configuration files: make the folder when missing
+        ExistingFolder // the operator's own files: the folder must be there
     };
 
     // True only when the byte count matched, the buffer reached the disk and

@@ -24,8 +24,7 @@ public:
 
     // Builds the key: geometry, key-name label, icon (32 x 32, from a resource
     // or file path; none when empty), text, then the shortcut.
-    static KButton *make(QWidget *page, int key, const QString &text,
-                         const QString &iconPath = QString(),
+    static KButton *make(QWidget *page, int key, const QString &text, const QString &iconPath = QString(),
                          const QKeySequence &shortcut = QKeySequence());
 
     // New caption for a key, keeping its shortcut.
@@ -33,8 +32,7 @@ public:
 
     // Cuts every connection of the button (its own clicked() to myclick()
     // included), connects signal to receiver's member and sets the shortcut again.
-    static void rerole(KButton *button, const QObject *receiver, const char *member,
-                       const char *signal = nullptr);
+    static void rerole(KButton *button, const QObject *receiver, const char *member, const char *signal = nullptr);
 
     // Gives a key of a row another shortcut, or none at all (empty keys), and
     // keeps it through later relabel() and rerole() calls. A key that must

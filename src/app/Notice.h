@@ -36,7 +36,8 @@ public:
                                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     static QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
-                                                QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+                                                QMessageBox::StandardButtons buttons = QMessageBox::Yes
+                                                                                       | QMessageBox::No,
                                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     // Operations that would move the machine without an axis card.

@@ -17,29 +17,17 @@ FdHeightChannel::~FdHeightChannel()
     fdReply = DeviceIo::kNotOpen;
 }
 
-void FdHeightChannel::stepUp(int)
-{
-}
+void FdHeightChannel::stepUp(int) {}
 
-void FdHeightChannel::stepDown(int)
-{
-}
+void FdHeightChannel::stepDown(int) {}
 
-void FdHeightChannel::stepStop()
-{
-}
+void FdHeightChannel::stepStop() {}
 
-void FdHeightChannel::move(int, int)
-{
-}
+void FdHeightChannel::move(int, int) {}
 
-void FdHeightChannel::moveStop()
-{
-}
+void FdHeightChannel::moveStop() {}
 
-void FdHeightChannel::clearHeight()
-{
-}
+void FdHeightChannel::clearHeight() {}
 
 void FdHeightChannel::setValue(int value)
 {

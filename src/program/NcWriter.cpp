@@ -3,7 +3,6 @@
 #include "app/FileSave.h"
 #include "program/SegmentPasses.h"
 
-
 namespace {
 
 // Longest line: "G-2147483648", four words " X" + 11 characters, LF.

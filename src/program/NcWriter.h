@@ -12,9 +12,9 @@ class NcWriter
 {
 public:
     enum Style {
-        Temp,    // t.nc: M00/M58/M55, coordinate fields of width 2
-        Edit,    // e.nc: "M00  "/"M58  "/"M55  ", fields of width 8
-        Library  // l.nc, b<N>.nc: every type as G, fields of width 8
+        Temp,   // t.nc: M00/M58/M55, coordinate fields of width 2
+        Edit,   // e.nc: "M00  "/"M58  "/"M55  ", fields of width 8
+        Library // l.nc, b<N>.nc: every type as G, fields of width 8
     };
 
     struct Output {

@@ -13,7 +13,7 @@ bool joinable(const SegmentRecord &arc, const SegmentRecord &next)
     // Compared in 64 bits: the words may be anything a file held.
     constexpr qint64 kCentreSlack = 20;
     return isArc(next.type) && std::llabs(qint64(next.i) - (qint64(arc.i) - arc.x)) <= kCentreSlack
-        && std::llabs(qint64(next.j) - (qint64(arc.j) - arc.y)) <= kCentreSlack;
+           && std::llabs(qint64(next.j) - (qint64(arc.j) - arc.y)) <= kCentreSlack;
 }
 
 qint32 add(qint32 a, qint32 b)

@@ -25,13 +25,13 @@ enum : qint32 {
     Line = 1,
     ArcCW = 2,
     ArcCCW = 3,
-    ToolChange = 5,     // the rapid after it is the marking-tool offset move
-    BlockStart = 9,     // ESSI 9 / 110 cut block (library table)
-    BlockEnd = 10,      // ESSI 10 / 111
+    ToolChange = 5, // the rapid after it is the marking-tool offset move
+    BlockStart = 9, // ESSI 9 / 110 cut block (library table)
+    BlockEnd = 10,  // ESSI 10 / 111
     KerfOff = 40,
     KerfLeft = 41,
     KerfRight = 42,
-    MirrorEnd = 71,     // back to untouched
+    MirrorEnd = 71, // back to untouched
     Turn180Mirror = 72,
     Turn180 = 73,
     Mirror = 74,
@@ -39,12 +39,12 @@ enum : qint32 {
     Turn90 = 76,
     Turn90Mirror = 77,
     TurnMinus90 = 78,
-    PatternStart = 97,  // around the selected library pattern
+    PatternStart = 97, // around the selected library pattern
     PatternEnd = 98,
-    End = 99,           // end of program, and every empty row
-    MCode = 100,        // 100 + n: M code n
-    MarkBack = 155,     // marking-tool offset back
-    MarkOut = 158,      // marking-tool offset out
+    End = 99,       // end of program, and every empty row
+    MCode = 100,    // 100 + n: M code n
+    MarkBack = 155, // marking-tool offset back
+    MarkOut = 158,  // marking-tool offset out
 };
 }
 

@@ -34,4 +34,4 @@ struct InitialPrefill {
             SegmentTable::prefill(table);
     }
 } initialPrefill;
-}
+} // namespace

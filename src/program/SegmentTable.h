@@ -29,20 +29,11 @@ public:
     static bool inRange(int row) { return row >= 0 && row < kSegmentRows; }
 
     // The record at row, or nullptr outside the table.
-    static const SegmentRecord *at(const SegmentRecord *table, int row)
-    {
-        return inRange(row) ? table + row : nullptr;
-    }
-    static SegmentRecord *at(SegmentRecord *table, int row)
-    {
-        return inRange(row) ? table + row : nullptr;
-    }
+    static const SegmentRecord *at(const SegmentRecord *table, int row) { return inRange(row) ? table + row : nullptr; }
+    static SegmentRecord *at(SegmentRecord *table, int row) { return inRange(row) ? table + row : nullptr; }
 
     // Type of the record at row, kNoRecord outside the table.
-    static qint32 typeAt(const SegmentRecord *table, int row)
-    {
-        return inRange(row) ? table[row].type : kNoRecord;
-    }
+    static qint32 typeAt(const SegmentRecord *table, int row) { return inRange(row) ? table[row].type : kNoRecord; }
 
     // Copies the five words type..j, never the flags.
     static void copyWords(SegmentRecord &to, const SegmentRecord &from)
@@ -57,8 +48,7 @@ public:
     // Keeps the records of rows 0..count-1 for which keep(record) holds,
     // moved forward in their order; the vacated rows up to count get type End
     // in their type word only. Returns the new count.
-    template <typename Keep>
-    static int compact(SegmentRecord *table, int count, Keep keep)
+    template <typename Keep> static int compact(SegmentRecord *table, int count, Keep keep)
     {
         if (count > kSegmentRows)
             count = kSegmentRows;

@@ -179,8 +179,8 @@ void KTHCConfig::setDistCut()
 
 void KTHCConfig::setArcVoltageEnabled(bool on)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{hynEdit, hypEdit, hynLabel, rangeLabel, hypUnitLabel, stdVoltEdit,
-                                                       stdVoltLabel, stdVoltUnitLabel, testTHCButton})
+    for (QWidget *w : std::initializer_list<QWidget *>{hynEdit, hypEdit, hynLabel, rangeLabel, hypUnitLabel,
+                                                       stdVoltEdit, stdVoltLabel, stdVoltUnitLabel, testTHCButton})
         w->setEnabled(on);
 }
 

@@ -14,7 +14,7 @@ namespace {
 // line is repainted so a long status or title is never cut off.
 const QRect kStatusArea(90, 800, KTHCPage::kWidth - 90, 50);
 const QRect kTitleArea(190, 0, KTHCPage::kWidth - 190, 50);
-}
+} // namespace
 
 KTHCPage::KTHCPage(int okX, int cancelX, QWidget *parent)
     : QWidget(parent)

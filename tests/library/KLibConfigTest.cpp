@@ -43,7 +43,12 @@ QString records(const KLibConfig &form)
     QStringList out;
     for (int k = 0; k < PattenList::kRecords; ++k) {
         const patten_t &p = form.pattens().at(k);
-        out << QStringLiteral("%1/%2/%3/%4/%5/%6").arg(p.type).arg(p.b).arg(p.offsetX).arg(p.offsetY).arg(p.fileNo)
+        out << QStringLiteral("%1/%2/%3/%4/%5/%6")
+                   .arg(p.type)
+                   .arg(p.b)
+                   .arg(p.offsetX)
+                   .arg(p.offsetY)
+                   .arg(p.fileNo)
                    .arg(p.extentX);
     }
     return out.join(QLatin1Char(' '));
@@ -80,8 +85,8 @@ void KLibConfigTest::controlsAtTheirPlaces()
         const char *text;
         int x;
         int y;
-    } labels[] = {{"X位移:", 5, 8},   {"Y位移:", 110, 8}, {"旋转角度[度]:", 215, 8}, {"镜像:", 370, 8},
-                  {"X个数:", 5, 48},  {"Y个数:", 110, 48}, {"X间距:", 215, 48},      {"Y间距:", 320, 48}};
+    } labels[] = {{"X位移:", 5, 8},  {"Y位移:", 110, 8},  {"旋转角度[度]:", 215, 8}, {"镜像:", 370, 8},
+                  {"X个数:", 5, 48}, {"Y个数:", 110, 48}, {"X间距:", 215, 48},       {"Y间距:", 320, 48}};
     for (const auto &l : labels) {
         QLabel *label = labelAt(form, l.x, l.y);
         QVERIFY2(label, l.text);
@@ -92,8 +97,8 @@ void KLibConfigTest::controlsAtTheirPlaces()
         const char *text;
         int x;
         int y;
-    } edits[] = {{form.offsetXEdit(), "0", 52, 5},  {form.offsetYEdit(), "0", 157, 5}, {form.angleEdit(), "0", 305, 5},
-                 {form.countXEdit(), "1", 52, 45},  {form.countYEdit(), "1", 157, 45}, {form.spaceXEdit(), "0", 262, 45},
+    } edits[] = {{form.offsetXEdit(), "0", 52, 5}, {form.offsetYEdit(), "0", 157, 5}, {form.angleEdit(), "0", 305, 5},
+                 {form.countXEdit(), "1", 52, 45}, {form.countYEdit(), "1", 157, 45}, {form.spaceXEdit(), "0", 262, 45},
                  {form.spaceYEdit(), "0", 367, 45}};
     for (const auto &e : edits) {
         QCOMPARE(e.edit->geometry(), QRect(e.x, e.y, 50, 20));
@@ -175,8 +180,17 @@ void KLibConfigTest::shapeFields_data()
                             "b=100,c=70,d=50",
                             "b=100,c=70",
                             "b=100,c=50",
-                            rect, rect, rect, rect, rect, rect, rect, rect,
-                            ell, ell, ell,
+                            rect,
+                            rect,
+                            rect,
+                            rect,
+                            rect,
+                            rect,
+                            rect,
+                            rect,
+                            ell,
+                            ell,
+                            ell,
                             QString(ell) + ",f=10",
                             QString(ell) + ",f=10,g=5",
                             QString(ell) + ",f=10"};

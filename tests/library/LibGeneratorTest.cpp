@@ -98,9 +98,10 @@ void LibGeneratorTest::shapeGolden_data()
                            "G41|G01 X1000 Y0|G02 X0 Y0 I10000 J0|G40|G00 X-1000 Y0"
                         << 21000;
     QTest::newRow("K3") << 3
-                        << QString(G) + "G01 X0 Y6000|G02 X2000 Y2000 I2000 J0|G01 X11000 Y0|G02 X2000 Y-2000 I0 J-2000|"
-                                        "G01 X0 Y-6000|G02 X-2000 Y-2000 I-2000 J0|G01 X-11000 Y0|"
-                                        "G02 X-2000 Y2000 I0 J2000|G40|G00 X-1000 Y0"
+                        << QString(G)
+                               + "G01 X0 Y6000|G02 X2000 Y2000 I2000 J0|G01 X11000 Y0|G02 X2000 Y-2000 I0 J-2000|"
+                                 "G01 X0 Y-6000|G02 X-2000 Y-2000 I-2000 J0|G01 X-11000 Y0|"
+                                 "G02 X-2000 Y2000 I0 J2000|G40|G00 X-1000 Y0"
                         << 16000;
     QTest::newRow("K4") << 4 << QString(G) + "G01 X0 Y15000|G01 X10000 Y-5000|G01 X-10000 Y-10000|G40|G00 X-1000 Y0"
                         << 11000;
@@ -254,17 +255,39 @@ void LibGeneratorTest::cells_data()
     QTest::addColumn<QString>("d");
     QTest::addColumn<int>("w");
     QTest::addColumn<int>("h");
-    QTest::newRow("K1 odd b") << 1 << "100.01" << "" << "" << 11001 << 10001;
-    QTest::newRow("K4 d below b") << 4 << "150" << "100" << "100" << 11000 << 15000;
-    QTest::newRow("K4 d above b") << 4 << "150" << "100" << "200" << 11000 << 20000;
-    QTest::newRow("K5 90 degrees") << 5 << "100" << "140" << "90" << 14000 << 15000;
-    QTest::newRow("K5 90.01 degrees") << 5 << "100" << "140" << "90.01" << 28000 << 15000;
-    QTest::newRow("K5 270 degrees") << 5 << "100" << "140" << "270" << 28000 << 29000;
-    QTest::newRow("K5 -50 degrees") << 5 << "100" << "140" << "-50" << 14000 << 15000;
-    QTest::newRow("K7 c above b") << 7 << "100" << "120" << "50" << 6000 << 12000;
-    QTest::newRow("K7 c below b") << 7 << "100" << "80" << "50" << 6000 << 10000;
-    QTest::newRow("K8 c equal b") << 8 << "100" << "100" << "50" << 6000 << 10000;
-    QTest::newRow("K20") << 20 << "200" << "150" << "60" << 17500 << 23000;
+    QTest::newRow("K1 odd b") << 1 << "100.01"
+                              << ""
+                              << "" << 11001 << 10001;
+    QTest::newRow("K4 d below b") << 4 << "150"
+                                  << "100"
+                                  << "100" << 11000 << 15000;
+    QTest::newRow("K4 d above b") << 4 << "150"
+                                  << "100"
+                                  << "200" << 11000 << 20000;
+    QTest::newRow("K5 90 degrees") << 5 << "100"
+                                   << "140"
+                                   << "90" << 14000 << 15000;
+    QTest::newRow("K5 90.01 degrees") << 5 << "100"
+                                      << "140"
+                                      << "90.01" << 28000 << 15000;
+    QTest::newRow("K5 270 degrees") << 5 << "100"
+                                    << "140"
+                                    << "270" << 28000 << 29000;
+    QTest::newRow("K5 -50 degrees") << 5 << "100"
+                                    << "140"
+                                    << "-50" << 14000 << 15000;
+    QTest::newRow("K7 c above b") << 7 << "100"
+                                  << "120"
+                                  << "50" << 6000 << 12000;
+    QTest::newRow("K7 c below b") << 7 << "100"
+                                  << "80"
+                                  << "50" << 6000 << 10000;
+    QTest::newRow("K8 c equal b") << 8 << "100"
+                                  << "100"
+                                  << "50" << 6000 << 10000;
+    QTest::newRow("K20") << 20 << "200"
+                         << "150"
+                         << "60" << 17500 << 23000;
 }
 
 void LibGeneratorTest::cells()
@@ -466,7 +489,7 @@ void LibGeneratorTest::customFiles()
     list.add(0, form(0));
     list.selectRow(-1);
     const QStringList lines = generate(list);
-    const QStringList copy{"G91", "G01 X1000 Y0", "", "G01 X0 Y500", "", "G00 X-1000 Y-500",
+    const QStringList copy{"G91",          "G01 X1000 Y0", "", "G01 X0 Y500", "", "G00 X-1000 Y-500",
                            "G00 X3000 Y0", "G00 X100 Y0"};
     const QStringList second{"G00 X0 Y0", "", "G00 X7 Y0", "G00 X10 Y0", "G00 X0 Y0"};
     QCOMPARE(lines, QStringList{"G00 X0 Y0"} + copy + copy + second);

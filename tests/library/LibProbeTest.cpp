@@ -49,34 +49,48 @@ void LibProbeTest::wholeFiles_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("K1") << QStringList{"K1"}
-                        << QStringList{"G97 ", "G00 X0 Y0", "G41", "G01 X1000 Y0", "G02 X0 Y0 I5000 J0", "G40",
-                                       "G00 X-1000 Y0", "G00 X11000 Y0", "G00 X0 Y0", "G98 "};
-    QTest::newRow("exact decimals")
-        << QStringList{"--select", "0", "K1:a=1.15,b=0.29"}
-        << QStringList{"G00 X0 Y0", "G41", "G01 X115 Y0", "G02 X0 Y0 I14 J0", "G40", "G00 X-115 Y0", "G00 X144 Y0",
-                       "G00 X0 Y0"};
-    const QStringList k2{"G00 X0 Y0", "G00 X7000 Y0", "G41", "G01 X-1000 Y0", "G03 X0 Y0 I5000 J0",
-                         "G40", "G00 X1000 Y0", "G00 X-7000 Y0", "G41", "G01 X1000 Y0",
-                         "G02 X0 Y0 I10000 J0", "G40", "G00 X-1000 Y0", "G00 X21000 Y0", "G00 X0 Y0"};
+                        << QStringList{"G97 ", "G00 X0 Y0",     "G41",           "G01 X1000 Y0", "G02 X0 Y0 I5000 J0",
+                                       "G40",  "G00 X-1000 Y0", "G00 X11000 Y0", "G00 X0 Y0",    "G98 "};
+    QTest::newRow("exact decimals") << QStringList{"--select", "0", "K1:a=1.15,b=0.29"}
+                                    << QStringList{"G00 X0 Y0", "G41",          "G01 X115 Y0", "G02 X0 Y0 I14 J0",
+                                                   "G40",       "G00 X-115 Y0", "G00 X144 Y0", "G00 X0 Y0"};
+    const QStringList k2{"G00 X0 Y0",     "G00 X7000 Y0",  "G41",      "G01 X-1000 Y0", "G03 X0 Y0 I5000 J0",  "G40",
+                         "G00 X1000 Y0",  "G00 X-7000 Y0", "G41",      "G01 X1000 Y0",  "G02 X0 Y0 I10000 J0", "G40",
+                         "G00 X-1000 Y0", "G00 X21000 Y0", "G00 X0 Y0"};
     QTest::newRow("K2") << QStringList{"--select", "0", "K2"} << k2;
     QStringList k2odd = k2;
     k2odd[1] = QStringLiteral("G00 X6999 Y0");
     k2odd[7] = QStringLiteral("G00 X-6999 Y0");
     QTest::newRow("K2 odd hole") << QStringList{"--select", "0", "K2:b=100.01"} << k2odd;
-    QTest::newRow("K8 odd difference")
-        << QStringList{"--select", "0", "K8:c=70.01"}
-        << QStringList{"G00 X0 Y0", "G41", "G01 X1000 Y0", "G01 X0 Y10000", "G01 X5000 Y-1499", "G01 X0 Y-7001",
-                       "G01 X-5000 Y-1500", "G01 X-1000 Y0", "G40", "G00 X6000 Y0", "G00 X0 Y0"};
+    QTest::newRow("K8 odd difference") << QStringList{"--select", "0", "K8:c=70.01"} << QStringList{"G00 X0 Y0",
+                                                                                                    "G41",
+                                                                                                    "G01 X1000 Y0",
+                                                                                                    "G01 X0 Y10000",
+                                                                                                    "G01 X5000 Y-1499",
+                                                                                                    "G01 X0 Y-7001",
+                                                                                                    "G01 X-5000 Y-1500",
+                                                                                                    "G01 X-1000 Y0",
+                                                                                                    "G40",
+                                                                                                    "G00 X6000 Y0",
+                                                                                                    "G00 X0 Y0"};
     QTest::newRow("no rows") << QStringList{"--select", "0", "K3:ny=0"} << QStringList{"G00 X0 Y0"};
-    QTest::newRow("deleted first")
-        << QStringList{"--select", "0", "--delete", "1", "K1:nx=2", "K1:b=50"}
-        << QStringList{"G00 X0 Y0", "G00 X11000 Y0", "G00 X0 Y0", "G00 X11000 Y0", "G00 X0 Y0",
-                       "G00 X0 Y0", "G41", "G01 X1000 Y0", "G02 X0 Y0 I2500 J0", "G40",
-                       "G00 X-1000 Y0", "G00 X6000 Y0", "G00 X0 Y0"};
-    QTest::newRow("mirror X")
-        << QStringList{"--select", "0", "K10:mirror=X"}
-        << QStringList{"G00 X0 Y0", "G42", "G01 X1000 Y0", "G01 X0 Y-7500", "G01 X5000 Y0", "G01 X0 Y7500",
-                       "G03 X-5000 Y0 I-2500 J0", "G01 X-1000 Y0", "G40", "G00 X6000 Y0", "G00 X0 Y0"};
+    QTest::newRow("deleted first") << QStringList{"--select", "0", "--delete", "1", "K1:nx=2", "K1:b=50"}
+                                   << QStringList{"G00 X0 Y0",     "G00 X11000 Y0", "G00 X0 Y0",
+                                                  "G00 X11000 Y0", "G00 X0 Y0",     "G00 X0 Y0",
+                                                  "G41",           "G01 X1000 Y0",  "G02 X0 Y0 I2500 J0",
+                                                  "G40",           "G00 X-1000 Y0", "G00 X6000 Y0",
+                                                  "G00 X0 Y0"};
+    QTest::newRow("mirror X") << QStringList{"--select", "0", "K10:mirror=X"} << QStringList{"G00 X0 Y0",
+                                                                                             "G42",
+                                                                                             "G01 X1000 Y0",
+                                                                                             "G01 X0 Y-7500",
+                                                                                             "G01 X5000 Y0",
+                                                                                             "G01 X0 Y7500",
+                                                                                             "G03 X-5000 Y0 I-2500 J0",
+                                                                                             "G01 X-1000 Y0",
+                                                                                             "G40",
+                                                                                             "G00 X6000 Y0",
+                                                                                             "G00 X0 Y0"};
     QTest::newRow("empty list") << QStringList{} << QStringList{};
 }
 

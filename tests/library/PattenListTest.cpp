@@ -13,9 +13,24 @@ namespace {
 QString dump(const patten_t &p)
 {
     return QStringLiteral("t%1 a%2 b%3 c%4 n%5x%6 s%7x%8 o%9,%10 so%11,%12 ang%13 m%14 ext%15 f%16 %17 del%18")
-        .arg(p.type).arg(p.a).arg(p.b).arg(p.c).arg(p.countX).arg(p.countY).arg(p.spaceX).arg(p.spaceY)
-        .arg(p.offsetX).arg(p.offsetY).arg(p.savedOffsetX).arg(p.savedOffsetY).arg(p.angle).arg(p.mirror)
-        .arg(p.extentX).arg(p.fileNo).arg(p.fileName).arg(p.deleted);
+        .arg(p.type)
+        .arg(p.a)
+        .arg(p.b)
+        .arg(p.c)
+        .arg(p.countX)
+        .arg(p.countY)
+        .arg(p.spaceX)
+        .arg(p.spaceY)
+        .arg(p.offsetX)
+        .arg(p.offsetY)
+        .arg(p.savedOffsetX)
+        .arg(p.savedOffsetY)
+        .arg(p.angle)
+        .arg(p.mirror)
+        .arg(p.extentX)
+        .arg(p.fileNo)
+        .arg(p.fileName)
+        .arg(p.deleted);
 }
 
 QStringList dumpAll(const PattenList &list)

@@ -507,7 +507,8 @@ private slots:
         QVERIFY((asRec(arc) == Rec{CW, 0, 0, 500, 0}));
 
         const std::vector<Rec> p{{G, hi, lo}, {41}, {L, lo, hi}, {CW, lo, lo, hi, lo}, {CCW, 0, 0, lo, lo},
-                                 {L, lo, 0},  {40}, {42}, {L, 0, lo}, {CW, 1, 1, lo, hi}, {40}};
+                                 {L, lo, 0},  {40}, {42},        {L, 0, lo},           {CW, 1, 1, lo, hi},
+                                 {40}};
         for (qint32 tolerance : {lo, 10, hi}) {
             load(p);
             KerfCompensation k;

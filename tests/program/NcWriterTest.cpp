@@ -70,7 +70,7 @@ private slots:
         libSegments[1] = {41, 7, 7, 0, 0, {}};
         libSegments[2] = {2, 30, 40, 1, 1, {}};
         libSegments[3] = {100, 9, 9, 0, 0, {}};
-        libSegments[5] = {1, 1000, 1000, 0, 0, {}};  // behind the end: not written
+        libSegments[5] = {1, 1000, 1000, 0, 0, {}}; // behind the end: not written
         const NcWriter::Output out = NcWriter::format(libSegments, NcWriter::Library);
         QCOMPARE(out.lines, 4);
         QCOMPARE(out.sumX, 130);

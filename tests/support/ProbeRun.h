@@ -29,8 +29,7 @@ public:
     // action ends the probe unless the probe ignores it.
     static ProbeRun runLimited(const QString &name, const QStringList &args, qint64 fileSizeLimit,
                                int timeoutMs = 60000);
-    static ProbeRun runProgram(const QString &program, const QStringList &args, const QByteArray &input,
-                               int timeoutMs);
+    static ProbeRun runProgram(const QString &program, const QStringList &args, const QByteArray &input, int timeoutMs);
     // The lines of a probe's UTF-8 output, without the one after the final '\n'.
     static QStringList outputLines(const QByteArray &out);
 };

@@ -141,8 +141,8 @@ private slots:
             QTest::mouseClick(b, Qt::LeftButton);
         QVERIFY(f.log().isEmpty());
         QCOMPARE(z2->measureButton->text(), QString("测量顶部高度"));
-        QVERIFY(!f.dir.exists("ravok/.tovrelcnc/thcconfig.xml") || f.dir.readFile("ravok/.tovrelcnc/thcconfig.xml")
-                                                                          == ThcFixture::kConfig);
+        QVERIFY(!f.dir.exists("ravok/.tovrelcnc/thcconfig.xml")
+                || f.dir.readFile("ravok/.tovrelcnc/thcconfig.xml") == ThcFixture::kConfig);
     }
 
     void refreshDialog()

@@ -127,7 +127,8 @@ private slots:
 const QByteArray KTHCSaveTest::kSaved =
     "<?xml version='1.0'?><!DOCTYPE RAVOK>\n"
     "<THCConfig>\n"
-    "    <THC1 HYN=\"3\" HYP=\"5\" distAll=\"80\" distCK=\"4.5\" distCut=\"3\" distDW=\"20\" distXH=\"10\" distYH=\"6\" "
+    "    <THC1 HYN=\"3\" HYP=\"5\" distAll=\"80\" distCK=\"4.5\" distCut=\"3\" distDW=\"20\" distXH=\"10\" "
+    "distYH=\"6\" "
     "mode=\"1\"/>\n"
     "    <THC2/>\n"
     "    <THCSpeed acc=\"3\" aut=\"1000\" fast=\"3000\" jog=\"2000\" slow=\"600\"/>\n"
