@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer) into build-fuzz/ and runs each for SECONDS
-# (default 60), one after the other.
+# (default 60), as many at once as there are cores.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 # Prints per target the executions, executions per second and whether it
 # found anything. Every input that crashed, hung (10 s), ran out of memory or
@@ -50,18 +50,34 @@ seeds_of() {
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-status=0
-printf '%-20s %12s %10s  %s\n' target executions "per s" found
-for target in "${targets[@]}"; do
-  corpus="$dir/corpus/$target"
-  findings="$dir/findings/$target"
-  log="$dir/logs/$target.log"
+# Each target is one process: run as many at once as there are cores, then
+# report them in order.
+run_one() {
+  local target="$1"
+  local corpus="$dir/corpus/$target" findings="$dir/findings/$target" log="$dir/logs/$target.log"
   rm -rf "$findings"
   mkdir -p "$corpus" "$findings" "$dir/logs"
   # shellcheck disable=SC2046
   "$dir/bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
     -print_final_stats=1 -close_fd_mask=1 -artifact_prefix="$findings/" \
     "$corpus" $(seeds_of "$target") >"$log" 2>&1 || true
+}
+running=0
+for target in "${targets[@]}"; do
+  if [ "$running" -ge "$jobs" ]; then
+    wait -n || true
+    running=$((running - 1))
+  fi
+  run_one "$target" &
+  running=$((running + 1))
+done
+wait || true
+
+status=0
+printf '%-20s %12s %10s  %s\n' target executions "per s" found
+for target in "${targets[@]}"; do
+  findings="$dir/findings/$target"
+  log="$dir/logs/$target.log"
   execs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)"
   [ -n "$execs" ] || execs="$(grep -o '^#[0-9]*' "$log" | tail -1 | tr -d '#')"
   rate="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)"
