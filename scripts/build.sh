@@ -5,7 +5,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 kind="${1:-normal}"
-jobs="$(nproc 2>/dev/null || echo 2)"
+# One job more than cores keeps them busy while another job waits on the disk.
+jobs="$(( $(nproc 2>/dev/null || echo 2) + 1 ))"
 
 case "$kind" in
   normal)   dir="$root/build";      flags=(-DTOVREL_SANITIZE=OFF) ;;
