@@ -2,11 +2,11 @@
 // page, reads both configuration files, parses the program, writes t.nc and
 // e.nc, fills the program-line list and draws the plots.
 
+#include "app/FileSave.h"
 #include "app/KMainWindow.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -17,8 +17,7 @@ namespace {
 
 bool writeText(const QString &path, const QByteArray &bytes)
 {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    return FileSave::write(path, bytes);
 }
 
 // 1000 parts of 30 records: a rapid, 27 sides of a 27-gon, two half arcs.

@@ -7,6 +7,7 @@
 // Without --file the page edits ncfile/editordemo.nc, written when missing.
 #include "DemoApp.h"
 #include "DemoWindow.h"
+#include "app/FileSave.h"
 #include "files/KBLDialog.h"
 #include "files/KEditor.h"
 #include "files/KEditorName.h"
@@ -44,10 +45,7 @@ QString sampleFile()
 {
     const QString name = QDir::currentPath() + QStringLiteral("/ncfile/editordemo.nc");
     if (!QFile::exists(name)) {
-        QDir().mkpath(QDir::currentPath() + QStringLiteral("/ncfile"));
-        QFile file(name);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(kSample);
+        FileSave::write(name, QByteArray(kSample));
     }
     return name;
 }

@@ -5,6 +5,7 @@
 // linked in), so the configuration and program it seeds touch nothing else.
 // Boxes are answered at once and printed on stderr instead of shown.
 #include "DemoApp.h"
+#include "app/FileSave.h"
 #include "app/KMainWindow.h"
 #include "app/Notice.h"
 #include "device/KWriteDevice.h"
@@ -51,8 +52,7 @@ QByteArray configXml(const Scene &s)
 
 bool seed(const QString &path, const QByteArray &bytes)
 {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    return FileSave::write(path, bytes);
 }
 
 QString imageText(const sys_t &s)

@@ -464,6 +464,9 @@ private:
     void showLibrary(bool shown);
     void showListButtons(bool shown);
     void jogPage2top(QWidget *page, std::atomic<bool> &valuesFlag);
+    void wirePlotKeys(QObject *view, const char *endMember);
+    void setLibViewEnd(const QString &text, const char *member);
+    void setLibSelection(bool list);
 
     // Process sequences: one step's change of the output image, sent at once.
     void sendStep(ProcessImage::Step step);

@@ -68,6 +68,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <utility>
+
 void KMainWindow::message(int code)
 {
     if (!alarm)
@@ -684,51 +686,54 @@ void KMainWindow::setEditorMode(int m)
         directFrame->setNull();
 }
 
+// The plot group's keys move and zoom one view; End switches to the other.
+void KMainWindow::wirePlotKeys(QObject *view, const char *endMember)
+{
+    const std::pair<KDirectFrame::Key, const char *> keys[] = {
+        {KDirectFrame::Up, SLOT(posUp())},     {KDirectFrame::Down, SLOT(posDown())},
+        {KDirectFrame::Left, SLOT(posLeft())}, {KDirectFrame::Right, SLOT(posRight())},
+        {KDirectFrame::Home, SLOT(fit())},     {KDirectFrame::PgUp, SLOT(zoomIn())},
+        {KDirectFrame::PgDn, SLOT(zoomOut())},
+    };
+    for (const auto &key : keys)
+        FunctionKey::rerole(directFrame->simuKeys[key.first], view, key.second);
+    FunctionKey::rerole(directFrame->simuKeys[KDirectFrame::End], this, endMember);
+}
+
 void KMainWindow::hideSimuJB()
 {
     simuJB = false;
     speedFrame->speedShow();
-    KSimu *simu = simuFrame->simu;
-    const char *const members[] = {SLOT(posUp()), SLOT(posLeft()), SLOT(posDown()), SLOT(posRight()),
-                                   SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
-    const KDirectFrame::Key keys[] = {KDirectFrame::Up,   KDirectFrame::Left, KDirectFrame::Down, KDirectFrame::Right,
-                                      KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::PgDn};
-    for (int k = 0; k < 7; ++k)
-        FunctionKey::rerole(directFrame->simuKeys[keys[k]], simu, members[k]);
-    FunctionKey::rerole(directFrame->simuKeys[KDirectFrame::End], this, SLOT(showSimuJB()));
+    wirePlotKeys(simuFrame->simu, SLOT(showSimuJB()));
 }
 
 void KMainWindow::showSimuJB()
 {
     simuJB = true;
     speedFrame->jbsimuShow();
-    KJBSimu *jb = speedFrame->jbsimu;
-    jb->draw();
-    const char *const members[] = {SLOT(posUp()), SLOT(posDown()), SLOT(posLeft()), SLOT(posRight()),
-                                   SLOT(fit()),   SLOT(zoomIn()),  SLOT(zoomOut())};
-    const KDirectFrame::Key keys[] = {KDirectFrame::Up,   KDirectFrame::Down, KDirectFrame::Left, KDirectFrame::Right,
-                                      KDirectFrame::Home, KDirectFrame::PgUp, KDirectFrame::PgDn};
-    for (int k = 0; k < 7; ++k)
-        FunctionKey::rerole(directFrame->simuKeys[keys[k]], jb, members[k]);
-    FunctionKey::rerole(directFrame->simuKeys[KDirectFrame::End], this, SLOT(hideSimuJB()));
+    speedFrame->jbsimu->draw();
+    wirePlotKeys(speedFrame->jbsimu, SLOT(hideSimuJB()));
+}
+
+// The library view's End shows the part or the plate; its text names the other.
+void KMainWindow::setLibViewEnd(const QString &text, const char *member)
+{
+    KButton *end = directFrame->libGraphKeys[KDirectFrame::End];
+    end->setText(text);
+    rewire(end, member);
+    end->setShortcut(Qt::Key_End);
 }
 
 void KMainWindow::showLibJB()
 {
-    KButton *end = directFrame->libGraphKeys[KDirectFrame::End];
     libFrame->simuFrame->simu->showJB();
-    end->setText(tr("看钢板"));
-    rewire(end, SLOT(cancelLibJB()));
-    end->setShortcut(Qt::Key_End);
+    setLibViewEnd(tr("看钢板"), SLOT(cancelLibJB()));
 }
 
 void KMainWindow::cancelLibJB()
 {
-    KButton *end = directFrame->libGraphKeys[KDirectFrame::End];
     libFrame->simuFrame->simu->cancelJB();
-    end->setText(tr("看零件"));
-    rewire(end, SLOT(showLibJB()));
-    end->setShortcut(Qt::Key_End);
+    setLibViewEnd(tr("看零件"), SLOT(showLibJB()));
 }
 
 void KMainWindow::showSheet()
@@ -745,30 +750,33 @@ void KMainWindow::cancelSheet()
     rewire(menuTop->sheetButton, SLOT(showSheet()));
 }
 
+// The library selection group drives the shape catalogue or the pattern
+// list: adding and moving sideways belong to the catalogue, deleting to the list.
+void KMainWindow::setLibSelection(bool list)
+{
+    libSelList = list;
+    directFrame->setLibSel();
+    KButton *const *keys = directFrame->libSelKeys;
+    keys[KDirectFrame::End]->setEnabled(list);
+    for (int k : {KDirectFrame::Home, KDirectFrame::Left, KDirectFrame::Right})
+        keys[k]->setEnabled(!list);
+    QObject *target = list ? static_cast<QObject *>(libFrame->libList) : libFrame->libTable;
+    FunctionKey::rerole(keys[KDirectFrame::Up], target, SLOT(selUp()));
+    FunctionKey::rerole(keys[KDirectFrame::Down], target, SLOT(selDown()));
+    if (list)
+        libFrame->showList();
+    else
+        libFrame->showTable();
+}
+
 void KMainWindow::libSetSelTable()
 {
-    libSelList = false;
-    directFrame->setLibSel();
-    directFrame->libSelKeys[KDirectFrame::Home]->setEnabled(true);
-    directFrame->libSelKeys[KDirectFrame::Left]->setEnabled(true);
-    directFrame->libSelKeys[KDirectFrame::Right]->setEnabled(true);
-    directFrame->libSelKeys[KDirectFrame::End]->setEnabled(false);
-    FunctionKey::rerole(directFrame->libSelKeys[KDirectFrame::Up], libFrame->libTable, SLOT(selUp()));
-    FunctionKey::rerole(directFrame->libSelKeys[KDirectFrame::Down], libFrame->libTable, SLOT(selDown()));
-    libFrame->showTable();
+    setLibSelection(false);
 }
 
 void KMainWindow::libSetSelList()
 {
-    libSelList = true;
-    directFrame->setLibSel();
-    directFrame->libSelKeys[KDirectFrame::End]->setEnabled(true);
-    directFrame->libSelKeys[KDirectFrame::Home]->setEnabled(false);
-    directFrame->libSelKeys[KDirectFrame::Left]->setEnabled(false);
-    directFrame->libSelKeys[KDirectFrame::Right]->setEnabled(false);
-    FunctionKey::rerole(directFrame->libSelKeys[KDirectFrame::Up], libFrame->libList, SLOT(selUp()));
-    FunctionKey::rerole(directFrame->libSelKeys[KDirectFrame::Down], libFrame->libList, SLOT(selDown()));
-    libFrame->showList();
+    setLibSelection(true);
 }
 
 void KMainWindow::libSetSel()

@@ -1,6 +1,9 @@
 // Draws the program's icons from the lists in a folder (icons/*.txt, one per
 // subsystem) and writes them, with a resource list for rcc, into the output
 // folder. Run at build time, offscreen.
+#include "app/FileSave.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QDir>
 #include <QGuiApplication>
@@ -105,6 +108,14 @@ QImage draw(const IconSpec &s)
     return img;
 }
 
+bool savePng(const QImage &image, const QString &path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "PNG") && FileSave::write(path, bytes);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -158,7 +169,7 @@ int main(int argc, char **argv)
                 return 1;
             }
             seen << s.name;
-            if (!draw(s).save(outDir + "/icon/" + s.name, "PNG")) {
+            if (!savePng(draw(s), outDir + "/icon/" + s.name)) {
                 std::fprintf(stderr, "icongen: cannot write %s\n", qPrintable(s.name));
                 return 1;
             }
@@ -166,11 +177,9 @@ int main(int argc, char **argv)
         }
     }
     qrc += "</qresource>\n</RCC>\n";
-    QFile qrcFile(outDir + "/icons.qrc");
-    if (!qrcFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!FileSave::write(outDir + "/icons.qrc", qrc.toUtf8())) {
         std::fprintf(stderr, "icongen: cannot write icons.qrc\n");
         return 1;
     }
-    qrcFile.write(qrc.toUtf8());
     return 0;
 }
