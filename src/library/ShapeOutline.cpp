@@ -95,14 +95,11 @@ QPointF ShapeOutline::end(int k) const
     return moves.at(std::min<int>(k, moves.size()) - 1).to;
 }
 
-QVector<QPointF> ShapeOutline::points(const Move &m) const
+double ShapeOutline::sweep(const Move &m)
 {
-    if (m.kind != Arc)
-        return {m.from, m.to};
     const QPointF s = m.from - m.centre;
     const QPointF e = m.to - m.centre;
-    const double a0 = std::atan2(s.y(), s.x());
-    double sweep = std::atan2(e.y(), e.x()) - a0;
+    double sweep = std::atan2(e.y(), e.x()) - std::atan2(s.y(), s.x());
     // An arc that ends where it starts is a whole circle.
     if (m.clockwise) {
         while (sweep >= -1e-9)
@@ -111,27 +108,44 @@ QVector<QPointF> ShapeOutline::points(const Move &m) const
         while (sweep <= 1e-9)
             sweep += 2 * kPi;
     }
-    const int steps = std::max(8, int(std::ceil(std::fabs(sweep) / (kPi / 60))));
+    return sweep;
+}
+
+QVector<QPointF> ShapeOutline::points(const Move &m) const
+{
+    if (m.kind != Arc)
+        return {m.from, m.to};
+    const QPointF s = m.from - m.centre;
+    const double a0 = std::atan2(s.y(), s.x());
+    const double turn = sweep(m);
+    const int steps = std::max(8, int(std::ceil(std::fabs(turn) / (kPi / 60))));
     QVector<QPointF> out;
     out.reserve(steps + 1);
     for (int k = 0; k <= steps; ++k) {
-        const double a = a0 + sweep * k / steps;
+        const double a = a0 + turn * k / steps;
         out << m.centre + QPointF(m.radius * std::cos(a), m.radius * std::sin(a));
     }
     out.last() = m.to;
     return out;
 }
 
+// Both pictures keep the sense of rotation as seen on screen, so an arc
+// keeps its sweep; a circle stays a circle under their uniform scale.
 QPainterPath ShapeOutline::path(const QTransform &t, bool leads) const
 {
+    const double scale = std::hypot(t.m11(), t.m12());
     QPainterPath path;
     for (const Move &m : moves) {
         if (m.kind == Rapid || m.lead != leads)
             continue;
-        const QVector<QPointF> line = points(m);
-        path.moveTo(t.map(line.first()));
-        for (int k = 1; k < line.size(); ++k)
-            path.lineTo(t.map(line.at(k)));
+        path.moveTo(t.map(m.from));
+        if (m.kind == Line) {
+            path.lineTo(t.map(m.to));
+            continue;
+        }
+        const QPointF c = t.map(m.centre);
+        const double r = m.radius * scale;
+        path.arcTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), QLineF(c, t.map(m.from)).angle(), sweep(m) * 180 / kPi);
     }
     return path;
 }

@@ -38,6 +38,9 @@ public:
     // Where move k ends; move 0 is the pierce point.
     QPointF end(int k) const;
 
+    // An arc's turn in radians, negative clockwise; a closed arc turns once.
+    static double sweep(const Move &m);
+
     // Points along a move, arcs split into short chords.
     QVector<QPointF> points(const Move &m) const;
 

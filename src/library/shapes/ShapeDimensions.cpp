@@ -12,6 +12,21 @@ namespace {
 
 using D = ShapeDimension;
 
+template <DimPoint::Where where> constexpr DimPoint at(int move)
+{
+    return {move, where};
+}
+
+// V(k): where move k ends; C(k): the centre of arc k; Xmax(k) .. Ymin(k):
+// the points of arc k's circle farthest along each axis.
+constexpr auto V = at<DimPoint::End>;
+constexpr auto Mid = at<DimPoint::Mid>;
+constexpr auto C = at<DimPoint::Centre>;
+constexpr auto Xmax = at<DimPoint::PlusX>;
+constexpr auto Xmin = at<DimPoint::MinusX>;
+constexpr auto Ymax = at<DimPoint::PlusY>;
+constexpr auto Ymin = at<DimPoint::MinusY>;
+
 constexpr D X(char letter, DimPoint from, DimPoint to, D::Side side, int level)
 {
     return {letter, D::AlongX, from, to, side, level, {}};
@@ -49,6 +64,40 @@ std::vector<D> lPlate(DimPoint baseStart, DimPoint baseEnd, DimPoint heightFrom,
 {
     return {kLead, Y('b', baseStart, baseEnd, D::Below, 1), X('c', heightFrom, armTop, D::Left, 1),
             X('d', stepEnd, V(stepMove), D::Right, 1), Y('e', V(armOuter), V(armOuter + 1), D::Above, 1)};
+}
+
+// T plates K31..K34: bar b along the bottom, d high; stem e wide, reaching
+// c from the bar's base edge at `stemTop`.
+std::vector<D> tPlate(DimPoint barFrom, DimPoint barTo, DimPoint stemTop)
+{
+    return {kLead, Y('b', barFrom, barTo, D::Below, 1), X('c', V(2), stemTop, D::Left, 1),
+            X('d', V(1), V(8), D::Right, 1), Y('e', V(5), V(6), D::Above, 1)};
+}
+
+// Crosses K35..K38: upright arm b along the bottom, d high; cross arm e
+// wide, c from `armFoot` below the upright arm to `armTop`, f of it below.
+std::vector<D> cross(DimPoint uprightFrom, DimPoint uprightTo, DimPoint armFoot, DimPoint armTop)
+{
+    return {kLead,
+            Y('b', uprightFrom, uprightTo, D::Below, 1),
+            X('c', armFoot, armTop, D::Right, 2),
+            X('d', V(6), V(7), D::Left, 1),
+            Y('e', V(9), V(10), D::Above, 1),
+            X('f', armFoot, V(2), D::Right, D::Beside)};
+}
+
+// C plates K39..K42: back b along the bottom, d up to the slot's bottom
+// (line `slotBottom`), arms e (left, from move `upperArm`) and f (right),
+// c overall to `top`.
+std::vector<D> cPlate(DimPoint backFrom, DimPoint backTo, DimPoint top, int slotBottom, int upperArm)
+{
+    const int lowerArm = upperArm + 4;
+    return {kLead,
+            Y('b', backFrom, backTo, D::Below, 1),
+            X('c', V(2), top, D::Left, 1),
+            X('d', Mid(slotBottom), V(1), D::Right, D::Inside),
+            Y('e', V(upperArm), V(upperArm + 1), D::Above, 1),
+            Y('f', V(lowerArm), V(lowerArm + 1), D::Above, 1)};
 }
 
 std::vector<D> with(std::vector<D> list, std::initializer_list<D> more)
@@ -98,51 +147,18 @@ const std::map<int, std::vector<D>> &table()
         {30,
          {kLead, Y('b', V(12), V(3), D::Below, 1), X('c', V(2), V(5), D::Left, 1), X('d', V(13), V(10), D::Right, 1),
           Y('e', V(4), V(7), D::Above, 1), R('f', 5)}},
-        // T plates: bar b along the bottom, d high; stem e wide, c overall.
-        {31,
-         {kLead, Y('b', V(1), V(2), D::Below, 1), X('c', V(2), V(5), D::Left, 1), X('d', V(1), V(8), D::Right, 1),
-          Y('e', V(5), V(6), D::Above, 1)}},
-        {32,
-         {kLead, Y('b', Ymin(9), Ymax(3), D::Below, 1), X('c', V(2), V(5), D::Left, 1), X('d', V(1), V(8), D::Right, 1),
-          Y('e', V(5), V(6), D::Above, 1)}},
-        {33,
-         {kLead, Y('b', V(1), V(2), D::Below, 1), X('c', V(2), Xmax(6), D::Left, 1), X('d', V(1), V(8), D::Right, 1),
-          Y('e', V(5), V(6), D::Above, 1)}},
-        {34,
-         {kLead, Y('b', Ymin(9), Ymax(3), D::Below, 1), X('c', V(2), Xmax(6), D::Left, 1),
-          X('d', V(1), V(8), D::Right, 1), Y('e', V(5), V(6), D::Above, 1)}},
-        // Crosses: upright arm b along the bottom, d high; cross arm e wide,
-        // c overall, reaching f below the upright arm.
-        {35,
-         {kLead, Y('b', V(1), V(6), D::Below, 1), X('c', V(3), V(10), D::Right, 2), X('d', V(6), V(7), D::Left, 1),
-          Y('e', V(9), V(10), D::Above, 1), X('f', V(3), V(2), D::Right, D::Beside)}},
-        {36,
-         {kLead, Y('b', V(1), V(6), D::Below, 1), X('c', Xmin(4), Xmax(10), D::Right, 2),
-          X('d', V(6), V(7), D::Left, 1), Y('e', V(9), V(10), D::Above, 1),
-          X('f', Xmin(4), V(2), D::Right, D::Beside)}},
-        {37,
-         {kLead, Y('b', V(1), V(6), D::Below, 1), X('c', V(3), Xmax(10), D::Right, 2), X('d', V(6), V(7), D::Left, 1),
-          Y('e', V(9), V(10), D::Above, 1), X('f', V(3), V(2), D::Right, D::Beside)}},
-        {38,
-         {kLead, Y('b', Ymin(13), Ymax(7), D::Below, 1), X('c', Xmin(4), Xmax(10), D::Right, 2),
-          X('d', V(6), V(7), D::Left, 1), Y('e', V(9), V(10), D::Above, 1),
-          X('f', Xmin(4), V(2), D::Right, D::Beside)}},
-        // C plates: back b along the bottom, d deep up to the slot; arms e
-        // (left) and f (right), c overall.
-        {39,
-         {kLead, Y('b', V(1), V(2), D::Below, 1), X('c', V(2), V(3), D::Left, 1),
-          X('d', Mid(6), V(1), D::Right, D::Inside), Y('e', V(3), V(4), D::Above, 1), Y('f', V(7), V(8), D::Above, 1)}},
-        {40,
-         {kLead, Y('b', V(1), V(2), D::Below, 1), X('c', V(2), Xmax(4), D::Left, 1),
-          X('d', Mid(6), V(1), D::Right, D::Inside), Y('e', V(3), V(4), D::Above, 1), Y('f', V(7), V(8), D::Above, 1)}},
-        {41,
-         {kLead, Y('b', V(10), V(3), D::Below, 1), X('c', V(2), V(4), D::Left, 1),
-          X('d', Mid(7), V(1), D::Right, D::Inside), Y('e', V(4), V(5), D::Above, 1), Y('f', V(8), V(9), D::Above, 1),
-          R('g', 3)}},
-        {42,
-         {kLead, Y('b', V(10), V(3), D::Below, 1), X('c', V(2), Xmax(5), D::Left, 1),
-          X('d', Mid(7), V(1), D::Right, D::Inside), Y('e', V(4), V(5), D::Above, 1), Y('f', V(8), V(9), D::Above, 1),
-          R('g', 3)}},
+        {31, tPlate(V(1), V(2), V(5))},
+        {32, tPlate(Ymin(9), Ymax(3), V(5))},
+        {33, tPlate(V(1), V(2), Xmax(6))},
+        {34, tPlate(Ymin(9), Ymax(3), Xmax(6))},
+        {35, cross(V(1), V(6), V(3), V(10))},
+        {36, cross(V(1), V(6), Xmin(4), Xmax(10))},
+        {37, cross(V(1), V(6), V(3), Xmax(10))},
+        {38, cross(Ymin(13), Ymax(7), Xmin(4), Xmax(10))},
+        {39, cPlate(V(1), V(2), V(3), 6, 3)},
+        {40, cPlate(V(1), V(2), Xmax(4), 6, 3)},
+        {41, with(cPlate(V(10), V(3), V(4), 7, 4), {R('g', 3)})},
+        {42, with(cPlate(V(10), V(3), Xmax(5), 7, 4), {R('g', 3)})},
         // Regular polygons stand on their back edge b.
         {43, {kLead, Y('b', V(1), V(2), D::Below, 1)}},
         {44, {kLead, Y('b', V(1), V(2), D::Below, 1)}},

@@ -21,35 +21,6 @@ struct DimPoint {
     Where where = End;
 };
 
-constexpr DimPoint V(int k)
-{
-    return {k, DimPoint::End};
-}
-constexpr DimPoint Mid(int k)
-{
-    return {k, DimPoint::Mid};
-}
-constexpr DimPoint C(int k)
-{
-    return {k, DimPoint::Centre};
-}
-constexpr DimPoint Xmax(int k)
-{
-    return {k, DimPoint::PlusX};
-}
-constexpr DimPoint Xmin(int k)
-{
-    return {k, DimPoint::MinusX};
-}
-constexpr DimPoint Ymax(int k)
-{
-    return {k, DimPoint::PlusY};
-}
-constexpr DimPoint Ymin(int k)
-{
-    return {k, DimPoint::MinusY};
-}
-
 struct ShapeDimension {
     enum Measure : char {
         AlongX,   // program X distance between `from` and `to`
