@@ -228,8 +228,6 @@ void DimensionDrawing::layOut(int index)
             return;
         const ShapeOutline::Move &m = outline.moves.at(k - 1);
         const QPointF c = toPicture.map(m.centre);
-        dim.named = {m.centre};
-        dim.measured = spec.measure == ShapeDimension::Radius ? m.radius : 2 * m.radius;
         if (spec.measure == ShapeDimension::Diameter) {
             const double a = spec.level * kPi / 180;
             const QPointF w(std::cos(a), -std::sin(a));
@@ -257,13 +255,11 @@ void DimensionDrawing::layOut(int index)
         const QPointF centre = resolve(spec.centre);
         const QPointF from = resolve(spec.from);
         const QPointF to = resolve(spec.to);
-        dim.named = {centre, from, to};
         const QPointF a0 = from - centre;
         const QPointF a1 = to - centre;
         double sweep = std::atan2(a1.y(), a1.x()) - std::atan2(a0.y(), a0.x());
         while (sweep <= 0)
             sweep += 2 * kPi;
-        dim.measured = sweep * 18000 / kPi;
         const QPointF c = toPicture.map(centre);
         const QPointF p = toPicture.map(from);
         const QPointF q = toPicture.map(to);
@@ -288,8 +284,6 @@ void DimensionDrawing::layOut(int index)
 
     const QPointF from = resolve(spec.from);
     const QPointF to = resolve(spec.to);
-    dim.named = {from, to};
-    dim.measured = spec.measure == ShapeDimension::AlongX ? std::fabs(to.x() - from.x()) : std::fabs(to.y() - from.y());
     const QPointF p = toPicture.map(from);
     const QPointF q = toPicture.map(to);
     dim.anchors = {p, q};

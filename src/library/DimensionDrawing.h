@@ -26,9 +26,7 @@ public:
 
     struct Dimension {
         ShapeDimension spec;
-        QVector<QPointF> named;   // the program points the table names (centre first for an angle)
-        double measured = 0.0;    // 0.01 mm, or 0.01 degree for an angle
-        QVector<QPointF> anchors; // the same points in the picture (for radii: centre, then the arc point)
+        QVector<QPointF> anchors; // the points the table names, in the picture (radii: centre, then the arc)
         QVector<QLineF> lines;    // extension, dimension and leader lines
         QVector<QPolygonF> arrows;
         QPainterPath arc; // an angle's arc

@@ -60,7 +60,6 @@ ShapeOutline ShapeOutline::of(int n)
     Parser parser;
     if (file.isNull() || parser.parseLib(file, 0.0, 0, 0) != 1)
         return out;
-    out.record = list.at(1);
 
     PathWalk walk(0.0, 0.0, 1.0);
     QPainterPath cut;

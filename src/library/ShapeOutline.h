@@ -1,8 +1,6 @@
 #ifndef SHAPEOUTLINE_H
 #define SHAPEOUTLINE_H
 
-#include "library/PattenRecord.h"
-
 #include <QPainterPath>
 #include <QPointF>
 #include <QTransform>
@@ -32,7 +30,6 @@ public:
     static ShapeOutline of(int n);
 
     bool ok = false;
-    patten_t record;
     QVector<Move> moves; // rapids after the last cut left out
 
     // Where move k ends; move 0 is the pierce point.

@@ -7,11 +7,13 @@
 #include "TempWorkDir.h"
 #include "library/DimensionDrawing.h"
 #include "library/PattenForm.h"
+#include "library/PattenRecord.h"
 #include "library/shapes/ShapeCatalogue.h"
 
 #include <QtTest>
 
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -55,6 +57,7 @@ class DimensionDrawingTest : public QObject
 private slots:
     void everyShape_data();
     void everyShape();
+    void leadsAndCircles();
 
 private:
     TempWorkDir work;
@@ -72,6 +75,7 @@ void DimensionDrawingTest::everyShape()
     QFETCH(int, shape);
     const DimensionDrawing d = DimensionDrawing::of(shape);
     QVERIFY(d.ok);
+    const QImage picture = d.image();
     patten_t defaults;
     PattenForm::forShape(shape).readInto(defaults, false);
     const int value[] = {defaults.a, defaults.b, defaults.c, defaults.d, defaults.e, defaults.f, defaults.g};
@@ -185,6 +189,39 @@ void DimensionDrawingTest::everyShape()
         for (int j = 0; j < d.dimensions.size(); ++j)
             QVERIFY2(j == k || !d.dimensions.at(j).letter.intersects(box), what + " on another letter");
         QVERIFY2(!box.intersects(d.title), what + " on the title");
+        // ... and is painted there.
+        int inked = 0;
+        for (int y = int(box.top()); y < int(box.bottom()); ++y) {
+            for (int x = int(box.left()); x < int(box.right()); ++x) {
+                const QColor c = picture.pixelColor(x, y);
+                inked += c.red() > 120 && c.green() < 90 && c.blue() < 90;
+            }
+        }
+        QVERIFY2(inked >= 6, what + " not painted in its box");
+    }
+}
+
+// Leads are drawn grey and the cut black: every lead is a line of length a,
+// K6 and the plates also grey their lead-out, each of the grid's diagonals
+// has both, and whole circles are drawn whole.
+void DimensionDrawingTest::leadsAndCircles()
+{
+    for (int n = 1; n <= ShapeCatalogue::kLastIndex; ++n) {
+        const ShapeOutline o = ShapeOutline::of(n);
+        QVERIFY(o.ok);
+        const std::map<int, int> leadCount = {{1, 1}, {2, 2}, {3, 1}, {4, 1}, {5, 1}, {6, 3}, {49, 8}};
+        int leads = 0;
+        for (const ShapeOutline::Move &m : o.moves) {
+            if (m.lead) {
+                ++leads;
+                QVERIFY2(m.kind == ShapeOutline::Line && qRound(QLineF(m.from, m.to).length()) == 1000,
+                         qPrintable(QStringLiteral("K%1").arg(n)));
+            }
+            if (m.kind == ShapeOutline::Arc && m.from == m.to)
+                QCOMPARE(ShapeOutline::sweep(m), m.clockwise ? -2 * M_PI : 2 * M_PI);
+        }
+        const auto it = leadCount.find(n);
+        QCOMPARE(leads, it == leadCount.end() ? 2 : it->second);
     }
 }
 
