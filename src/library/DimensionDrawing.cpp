@@ -17,7 +17,7 @@ const QColor kLetterColour(190, 0, 0);
 
 constexpr double kGap = 10.0;     // from the outline to the first row of dimensions
 constexpr double kRowLR = 22.0;   // between rows left and right (room for a letter's width)
-constexpr double kRowAB = 19.0;   // between rows above and below (room for its height)
+constexpr double kRowAB = 20.0;   // between rows above and below (room for its height)
 constexpr double kArrow = 6.0;    // arrowhead length
 constexpr double kShortSpan = 14; // below this the arrows point in from outside
 
@@ -359,14 +359,14 @@ void DimensionDrawing::placeLetter(int index)
         QPointF n = sideVector(spec.side);
         if (spec.measure == ShapeDimension::Diameter)
             n = QPointF(-e.y(), e.x());
-        const double off = 4 + halfExtent(size, n);
+        const double off = 3.5 + halfExtent(size, n);
         const bool arrowsOutside = len < kShortSpan;
         for (double s : {0.0, -0.25, 0.25, -0.4, 0.4})
             centres << mid + n * off + e * (s * len);
-        for (double s : {1.0, -1.0})
-            centres << mid + e * s * (len / 2 + (arrowsOutside ? 11 : 4) + halfExtent(size, e));
         for (double s : {0.0, -0.25, 0.25})
             centres << mid - n * off + e * (s * len);
+        for (double s : {1.0, -1.0})
+            centres << mid + e * s * (len / 2 + (arrowsOutside ? 11 : 4) + halfExtent(size, e));
     }
 
     const QVector<QLineF> around = obstacles(index);
