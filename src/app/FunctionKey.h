@@ -6,6 +6,7 @@
 #include <QString>
 
 class KButton;
+class QLabel;
 class QObject;
 class QWidget;
 
@@ -26,6 +27,16 @@ public:
     // or file path; none when empty), text, then the shortcut.
     static KButton *make(QWidget *page, int key, const QString &text, const QString &iconPath = QString(),
                          const QKeySequence &shortcut = QKeySequence());
+
+    // The name of the keyboard key a button answers to, as a label on the
+    // button at `at`: in the button's font, smaller when the name would run
+    // past the button's right edge.
+    static QLabel *addKeyName(KButton *button, const QString &name, const QPoint &at);
+
+    // A caption of two lines reaches up beside the key's name: its font steps
+    // down until the caption ends left of the name. One-line captions sit
+    // below the name already.
+    static void fitCaption(KButton *button);
 
     // New caption for a key, keeping its shortcut.
     static void relabel(KButton *button, const QString &text);

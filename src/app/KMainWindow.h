@@ -491,6 +491,7 @@ private:
     void repeatJogStep();
     void enableMovementKeys();
     void motionMarksCleared();
+    void markAbsoluteMove();
     void limitAlarm(const char *trace, unsigned char mask, int code);
     void driveAlarm(const char *trace, int code);
     void beamAngle(double angle, bool send);

@@ -272,16 +272,11 @@ void KMainWindow::zzBackTo00()
     messagebox();
 }
 
-void KMainWindow::moveToPoint(int x, int y)
+void KMainWindow::moveToPoint(int, int)
 {
-    speedFrame->speed->stepRunning = true;
-    simuFrame->simu->moveTrail = true;
-    KMenuMovement *page = menuMovement;
-    for (KButton *b : {page->backButton, page->moveOutButton, page->slowModeButton, page->fastModeButton,
-                       page->inchModeButton, page->moveBackButton, page->cutBackButton})
-        b->setEnabled(false);
-    directFrame->motionDisable();
-    writeDevice->writeMovePoint(x, y);
+    // Without an axis card no report would ever end the move and enable the
+    // page again.
+    messagebox();
 }
 
 void KMainWindow::moveback()
@@ -308,6 +303,7 @@ void KMainWindow::cutReturnZero()
 {
     speedFrame->speed->moveRunning = true;
     simuFrame->simu->moveTrail = true;
+    markAbsoluteMove();
     atZero = true;
     rewire(stopButton(), SLOT(stepStop()), SIGNAL(pressed()));
     const point_t p = displayedPoint(xyFrame->xy);
@@ -327,6 +323,7 @@ void KMainWindow::jumpToStartPoint()
 {
     speedFrame->speed->moveRunning = true;
     simuFrame->simu->moveTrail = true;
+    markAbsoluteMove();
     codeNum->codeFrame->timer->stop();
     writeDevice->toFile();
     jumpPending = true;
@@ -335,6 +332,14 @@ void KMainWindow::jumpToStartPoint()
         b->setEnabled(false);
     rewire(stopButton(), SLOT(stepStop()), SIGNAL(pressed()));
     directFrame->setNull();
+}
+
+// The machine heads for a point of its own coordinates: the reader shows the
+// card's position unshifted and watches the torch-touch input afresh.
+void KMainWindow::markAbsoluteMove()
+{
+    readIntThread->absoluteView = true;
+    readIntThread->dlzHeightOn = true;
 }
 
 void KMainWindow::fileMoveToStartPoint()

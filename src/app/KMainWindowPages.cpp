@@ -528,6 +528,7 @@ void KMainWindow::lib2morepoint()
 {
     menuLib->hide();
     libFrame->libList->hide();
+    libFrame->libTable->pixmapFrame->hide();
     codeNum->hide();
     menuMorepoint->show();
     // The library's drawing panel lies where these two stand.
@@ -556,6 +557,7 @@ void KMainWindow::morepoint2lib()
     xyFrame->hide();
     textFrame->hide();
     morepointFrame->hide();
+    libFrame->libTable->pixmapFrame->show();
     libSetSel();
     menuLib->show();
     codeNum->show();
@@ -572,6 +574,9 @@ void KMainWindow::top2thc()
     menuFile->hide();
     menuCutting->hide();
     simuFrame->hide();
+    // The height pages end two pixels above their key row: the key pad
+    // would show through, and its hidden keys would still jog.
+    directFrame->hide();
     thc->menuTHC->show();
     thc->menuTHC->setEnabled(true);
     showTHC();
@@ -588,6 +593,7 @@ void KMainWindow::thc2top()
     thc->updateConfigPage();
     menuTop->show();
     simuFrame->show();
+    directFrame->show();
     simuFrame->simu->change();
     // Back on the top menu the jog frame gives way to the status panels,
     // and the file page it may have come from is left as file2top leaves it.
@@ -597,7 +603,6 @@ void KMainWindow::thc2top()
     codeNum->codeFrame->timer->stop();
     directFrame->setSimuGraph();
     codeNum->showCode();
-    message(3);
 }
 
 void KMainWindow::showTHC()
@@ -627,6 +632,7 @@ void KMainWindow::IO2top()
     readIO->hide();
     readIO->readIOThread->stopLoop();
     writeIO->hide();
+    writeIO->enterButton->hide();
     writeIO->allOff();
     menuTop->show();
     showProgramScreen(true);
@@ -636,6 +642,7 @@ void KMainWindow::IO2top()
 void KMainWindow::IOInput()
 {
     writeIO->hide();
+    writeIO->enterButton->hide();
     readIO->show();
 }
 
@@ -643,6 +650,7 @@ void KMainWindow::IOOutput()
 {
     readIO->hide();
     writeIO->show();
+    writeIO->enterButton->show();
     writeIO->rowButton(1)->setFocus();
     writeIO->rowButton(1)->click();
 }

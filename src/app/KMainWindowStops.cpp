@@ -331,9 +331,9 @@ void KMainWindow::setBeginPoint(int bx, int by)
     writeDevice->writeStart(start);
 
     menuFile->startPointButton->setEnabled(bx != 0 || by != 0);
-    menuFile->mergeButton->setEnabled(false);
     if (jumpStartPending) {
         menuFile->startPointButton->setEnabled(false);
+        menuFile->mergeButton->setEnabled(false);
         jumpStartPending = false;
     }
     readIntThread->setBeginPoint(bx, by);

@@ -1,5 +1,6 @@
 #include "app/FontSetup.h"
 #include "app/KMainWindow.h"
+#include "app/ToolkitTranslation.h"
 #include "app/WorkingFolder.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(libpictures);
     QApplication app(argc, argv);
     FontSetup::installSubstitutes();
+    ToolkitTranslation::install(&app);
 
     for (const QString &folder : WorkingFolder::prepare())
         qWarning("cannot create folder %s", qPrintable(folder));

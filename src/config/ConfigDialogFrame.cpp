@@ -1,6 +1,7 @@
 #include "config/ConfigDialogFrame.h"
 
 #include "app/KButton.h"
+#include "app/TextFit.h"
 #include "config/KIntValidator.h"
 
 #include <QDialog>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+
+#include <algorithm>
 
 void ConfigDialogFrame::setupWindow(QDialog *dialog, int width, int height)
 {
@@ -38,6 +41,9 @@ QLineEdit *ConfigDialogFrame::editRow(QGroupBox *group, int row, const QString &
     if (!hint.isEmpty()) {
         auto *help = new QLabel(hint, group);
         help->setGeometry(210, 33 + top, hintWidth, 25);
+        // The group ends before the widest hints do: they are set smaller
+        // rather than cut at its edge.
+        TextFit::fitWidget(help, hint, std::min(hintWidth, group->width() - 215));
     }
     return edit;
 }

@@ -1,10 +1,10 @@
 #include "device/KWriteIO.h"
 
+#include "app/FunctionKey.h"
 #include "app/KButton.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -71,8 +71,7 @@ KWriteIO::KWriteIO(int fd, QWidget *parent)
 
     enterButton = new KButton(parent ? parent : this);
     enterButton->setGeometry(860, 620, 120, 55);
-    auto *key = new QLabel(QStringLiteral("Enter"), enterButton);
-    key->move(82, 2);
+    FunctionKey::addKeyName(enterButton, QStringLiteral("Enter"), QPoint(82, 2));
     enterButton->setText(QStringLiteral("打开/关闭"));
     enterButton->hide();
 

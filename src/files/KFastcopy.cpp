@@ -1,12 +1,12 @@
 #include "files/KFastcopy.h"
 
+#include "app/FunctionKey.h"
 #include "app/KButton.h"
 #include "files/KMyView.h"
 
 #include <QDir>
 #include <QDirModel>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 
 const QString &fastcopySourceDir()
@@ -52,8 +52,7 @@ void KFastcopy::buildPane(const QString &title, int x, QLineEdit *&pathEdit, KMy
     // Only a hint that Space selects: it is wired to nothing.
     selectButton = new KButton(box);
     selectButton->setGeometry(60, 605, 150, 40);
-    auto *key = new QLabel(QStringLiteral("Space"), selectButton);
-    key->move(113, 2);
+    FunctionKey::addKeyName(selectButton, QStringLiteral("Space"), QPoint(113, 2));
     selectButton->setText(tr("选中/取消"));
 }
 

@@ -1,6 +1,7 @@
 #include "files/KPreview.h"
 
 #include "app/BasePath.h"
+#include "app/FunctionKey.h"
 #include "app/KButton.h"
 #include "app/Notice.h"
 #include "files/KMenuPreview1.h"
@@ -88,8 +89,7 @@ KPreview::KPreview(QWidget *parent)
 
     searchButton = new KButton(parent);
     searchButton->setGeometry(905, 35, 100, 56);
-    auto *enterLabel = new QLabel(QStringLiteral("Enter"), searchButton);
-    enterLabel->move(67, 2);
+    FunctionKey::addKeyName(searchButton, QStringLiteral("Enter"), QPoint(67, 2));
     searchButton->setText(tr("搜索文件"));
     searchButton->hide();
 

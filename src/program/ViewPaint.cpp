@@ -1,5 +1,7 @@
 #include "program/ViewPaint.h"
 
+#include "app/TextFit.h"
+
 #include <QPainter>
 #include <QString>
 #include <QWidget>
@@ -49,8 +51,14 @@ void ViewPaint::dimensions(QPainter &painter, const QRectF &r, double width, dou
         QLine(left, hy, right, hy), QLine(left, hy, left, hyTick), QLine(right, hy, right, hyTick),
     };
     painter.drawLines(lines, 6);
+    // The height stands in a narrow box between its dimension line and the
+    // part: a long number is set smaller, and is never cut at the box's edge.
     const QString heightText = QString::number(height * 0.265, 'g', 6) + QStringLiteral("\nmm");
-    painter.drawText(QRect(vxTick, static_cast<int>(r.top() + r.height() / 2 - 10), 30, 50), 0, heightText);
+    const QRect heightBox(vxTick, static_cast<int>(r.top() + r.height() / 2 - 10), 30, 50);
+    const QFont font = painter.font();
+    painter.setFont(TextFit::fitted(font, heightText, heightBox.width()));
+    painter.drawText(heightBox, Qt::TextDontClip, heightText);
+    painter.setFont(font);
     const QString widthText = QString::number(width * 0.265, 'g', 6) + QStringLiteral(" mm");
     painter.drawText(QPoint(static_cast<int>(r.left() + r.width() / 2 - 10), hyTick), widthText);
 }

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <cstdlib>
@@ -798,6 +799,8 @@ void KTHC::showPage(KTHCPage *page, const QString &title)
     updateConfigPage();
     page->show();
     page->setTitleText(title);
+    // The pages share one scroll area: each opens at its title.
+    pageArea->verticalScrollBar()->setValue(0);
 }
 
 void KTHC::showTHC1()

@@ -4,7 +4,8 @@
 #include <QApplication>
 
 // The application of a demo window, started as the program starts: with the
-// compiled-in icons and the program's font substitutes.
+// compiled-in icons, the program's font substitutes and the toolkit's
+// Chinese catalogue.
 class DemoApp : public QApplication
 {
 public:

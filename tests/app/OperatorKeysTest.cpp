@@ -1,0 +1,335 @@
+// The main window driven as an operator drives it: function keys, the key
+// pad's navigation keys and Return, through the window system (shortcuts
+// first), on a window without an axis card.
+#include "GuiTest.h"
+#include "TempWorkDir.h"
+
+#include "app/KButton.h"
+#include "app/KMainWindow.h"
+#include "app/ToolkitTranslation.h"
+#include "device/KReadIntThread.h"
+#include "device/KWriteDevice.h"
+#include "device/KWriteIO.h"
+#include "files/KEditor.h"
+#include "files/KMenuFastcopy.h"
+#include "files/KMenuFile.h"
+#include "files/KPreview.h"
+#include "library/KLibFrame.h"
+#include "library/KLibPixmapFrame.h"
+#include "library/KLibTable.h"
+#include "library/KMenuLib.h"
+#include "library/KStepConfigDialog.h"
+#include "pages/KDirectFrame.h"
+#include "pages/KMenuCutting.h"
+#include "pages/KMenuJump.h"
+#include "pages/KMenuMorepoint.h"
+#include "pages/KMenuMovement.h"
+#include "pages/KMenuTop.h"
+#include "pages/KMovePointDialog.h"
+#include "status/KSpeed.h"
+#include "status/KSpeedFrame.h"
+#include "status/KText.h"
+#include "status/KTextFrame.h"
+#include "thc/KMenuTHC.h"
+#include "thc/KTHC.h"
+#include "thc/KTHCDialog.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QWindow>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const char kNoCard[] = "未发现轴卡，不能进行该项操作!";
+
+// Three parts, each reached by a rapid move: three pierce points.
+const char kProgram[] = "G00 X1000 Y0\nG01 X5000 Y0\nG01 X0 Y3000\n"
+                        "G00 X2000 Y2000\nG01 X3000 Y0\nG01 X0 Y1000\n"
+                        "G00 X1000 Y1000\nG01 X2000 Y0\nG01 X0 Y500\n";
+
+struct Operator {
+    TempWorkDir dir;
+    NoticeRecorder notices;
+    std::unique_ptr<KMainWindow> w;
+
+    Operator()
+    {
+        dir.writeFile(".tovrelcnc/fileconfig.xml", "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<FileConfig>\n"
+                                                   "    <File filename=\"./ncfile/a.nc\"/>\n</FileConfig>\n");
+        dir.writeFile(".tovrelcnc/config.xml",
+                      "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<RavokConfig>\n"
+                      "    <Base angel=\"0\" comp=\"0\" fx=\"0\" preci=\"10\" rotate=\"0\" sfx=\"0\" "
+                      "sheetx=\"3000\" sheety=\"1500\"/>\n    <Mode mode=\"1\"/>\n</RavokConfig>\n");
+        dir.writeFile("ncfile/a.nc", kProgram);
+        w.reset(new KMainWindow);
+    }
+
+    bool show() { return GuiTest::activate(w.get()); }
+
+    // One key as the keyboard gives it. A shortcut shows its button down
+    // and clicks it a moment later: wait for that click and for the click
+    // lock it took.
+    void key(Qt::Key k)
+    {
+        QTest::keyClick(w->windowHandle(), k);
+        const QList<QAbstractButton *> buttons = w->findChildren<QAbstractButton *>();
+        QVERIFY(QTest::qWaitFor([&] {
+            return std::none_of(buttons.begin(), buttons.end(), [](QAbstractButton *b) { return b->isDown(); });
+        }));
+        QVERIFY(GuiTest::waitClickLockFree());
+    }
+
+    QString message() const { return w->textFrame->message->text; }
+};
+
+bool allEnabled(std::initializer_list<KButton *> buttons)
+{
+    for (KButton *b : buttons) {
+        if (b && !b->isEnabled())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class OperatorKeysTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(icons); }
+
+    // A typed move needs the axis card: the notice comes and the movement
+    // page stays as it was, so Esc still leads back.
+    void typedMoveRefused()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        QVERIFY(op.show());
+        op.key(Qt::Key_F9);
+        op.key(Qt::Key_F6);
+        QVERIFY(w.menuMovement->isVisible());
+        w.writeDevice->clearCallLog();
+        op.key(Qt::Key_F4);
+        KMovePointDialog *d = w.menuMovement->movePointDialog;
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QTest::keyClick(d->windowHandle(), Qt::Key_Return);
+        QTRY_COMPARE(op.notices.texts(QMessageBox::Critical), QStringList{kNoCard});
+        QVERIFY(!d->isVisible());
+
+        KMenuMovement *page = w.menuMovement;
+        QVERIFY(allEnabled(
+            {page->backButton, page->moveOutButton, page->slowModeButton, page->fastModeButton, page->inchModeButton}));
+        KButton *const *jog = w.directFrame->motionKeys;
+        QVERIFY(allEnabled({jog[0], jog[1], jog[2], jog[3], jog[4], jog[5], jog[6], jog[7]}));
+        QVERIFY(!w.speedFrame->speed->stepRunning);
+        QVERIFY(!w.writeDevice->callLog().join(' ').contains("writeMovePoint"));
+
+        QVERIFY(GuiTest::activate(&w));
+        op.key(Qt::Key_Escape);
+        QVERIFY(w.menuCutting->isVisible());
+    }
+
+    // The file page's keys by the pierce list: a start line moved by the
+    // list keeps F6 "合并部件"; a jump to the start point takes F6 and F8;
+    // F7, F8, F1, F2, F3 and F5 reach their pages and Esc comes back.
+    void filePageKeys()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        KMenuFile *file = w.menuFile;
+        QVERIFY(op.show());
+        op.key(Qt::Key_F1);
+        QVERIFY(file->isVisible());
+        op.key(Qt::Key_Left); // 选穿孔
+        QVERIFY(file->mergeButton->isEnabled());
+        QVERIFY(file->editPartButton->isEnabled());
+        const int first = w.start.startNum;
+        op.key(Qt::Key_End); // 下一穿孔
+        // The list makes the highlighted row the start line at its next tick.
+        QTRY_VERIFY(w.start.startNum > first);
+        QVERIFY(file->mergeButton->isEnabled());
+        QVERIFY(file->startPointButton->isEnabled());
+
+        op.key(Qt::Key_F8); // 移至起点
+        QCOMPARE(op.notices.texts(QMessageBox::Critical), QStringList{kNoCard});
+
+        op.key(Qt::Key_F7); // 编辑部件: the current pierce part
+        QVERIFY(w.editorOpen);
+        QVERIFY(w.editor->currentFile().endsWith("/.tovrelcnc/ck.nc"));
+        op.key(Qt::Key_Escape);
+        QVERIFY(!w.editorOpen);
+        QVERIFY(file->isVisible());
+
+        op.key(Qt::Key_F2);
+        QVERIFY(w.editorOpen);
+        QVERIFY(w.editor->currentFile().endsWith("ncfile/a.nc"));
+        op.key(Qt::Key_Escape);
+        QVERIFY(file->isVisible());
+
+        op.key(Qt::Key_F1);
+        QVERIFY(w.previewOpen);
+        QVERIFY(w.preview->isVisible());
+        QVERIFY(!w.newFileRequested);
+        op.key(Qt::Key_Escape);
+        QVERIFY(!w.previewOpen);
+        QVERIFY(file->isVisible());
+
+        op.key(Qt::Key_F5); // 切换新文件
+        QVERIFY(w.previewOpen);
+        QVERIFY(w.newFileRequested);
+        op.key(Qt::Key_Escape);
+        QVERIFY(!w.newFileRequested);
+        QVERIFY(file->isVisible());
+
+        op.key(Qt::Key_F3);
+        QVERIFY(w.menuFastcopy->isVisible());
+        QVERIFY(!file->isVisible());
+        op.key(Qt::Key_Escape);
+        QVERIFY(!w.menuFastcopy->isVisible());
+        QVERIFY(file->isVisible());
+        QCOMPARE(op.notices.count(), 1);
+
+        // The move to the start point comes from the jump page, which only a
+        // stop on the axis card enables: its slots are called as the keys would.
+        op.key(Qt::Key_Escape);
+        w.top2cutting();
+        w.cutting2jump();
+        w.findCK();
+        w.readIntThread->dlzHeightOn = false;
+        w.jumpToStartPoint();
+        QVERIFY(w.readIntThread->absoluteView);
+        QVERIFY(w.readIntThread->dlzHeightOn);
+        file->mergeButton->setEnabled(true);
+        w.setBeginPoint(500, 700);
+        QVERIFY(!file->mergeButton->isEnabled());
+        QVERIFY(!file->startPointButton->isEnabled());
+        QVERIFY(!w.jumpStartPending);
+    }
+
+    // The return to zero watches the machine's own position as the jump does.
+    void returnToZeroMarks()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        w.readIntThread->dlzHeightOn = false;
+        QVERIFY(!w.readIntThread->absoluteView);
+        w.cutReturnZero();
+        QVERIFY(w.readIntThread->absoluteView);
+        QVERIFY(w.readIntThread->dlzHeightOn);
+        QVERIFY(w.atZero);
+    }
+
+    // The output page's Enter key comes with the page and goes with it.
+    void outputEnterKey()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        KButton *enter = w.writeIO->enterButton;
+        QVERIFY(op.show());
+        op.key(Qt::Key_F8);
+        QVERIFY(!enter->isVisible());
+        op.key(Qt::Key_F2);
+        QVERIFY(enter->isVisible());
+        QTest::mouseClick(enter, Qt::LeftButton);
+        QCOMPARE(w.writeIO->rowButton(1)->text(), QString("[ 开 ] - "));
+        QVERIFY(GuiTest::waitClickLockFree());
+        op.key(Qt::Key_F1);
+        QVERIFY(!enter->isVisible());
+        op.key(Qt::Key_F2);
+        QVERIFY(enter->isVisible());
+        op.key(Qt::Key_Escape);
+        QVERIFY(!enter->isVisible());
+        QVERIFY(w.menuTop->isVisible());
+    }
+
+    // The library key row: F5, F6 and F7 give the key pad its groups, F8
+    // the step dialog, F2 the multi-point page without the library's
+    // picture, and Esc the way back.
+    void libraryKeys()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        KDirectFrame *pad = w.directFrame;
+        QVERIFY(op.show());
+        op.key(Qt::Key_F2);
+        QVERIFY(w.menuLib->isVisible());
+        op.key(Qt::Key_F6);
+        QVERIFY(pad->libMoveKeys[KDirectFrame::Up]->isVisible());
+        op.key(Qt::Key_F7);
+        QVERIFY(pad->libGraphKeys[KDirectFrame::Up]->isVisible());
+        QVERIFY(!pad->libMoveKeys[KDirectFrame::Up]->isVisible());
+        op.key(Qt::Key_F5);
+        QVERIFY(pad->libSelKeys[KDirectFrame::Up]->isVisible());
+        op.key(Qt::Key_F8);
+        QTRY_VERIFY(w.menuLib->stepDialog->isVisible());
+        w.menuLib->stepDialog->reject();
+        QVERIFY(GuiTest::activate(&w));
+
+        QWidget *picture = w.libFrame->libTable->pixmapFrame;
+        QVERIFY(picture->isVisible());
+        op.key(Qt::Key_F2);
+        QVERIFY(w.menuMorepoint->isVisible());
+        QVERIFY(!picture->isVisible());
+        op.key(Qt::Key_Escape);
+        QVERIFY(w.menuLib->isVisible());
+        QVERIFY(picture->isVisible());
+        op.key(Qt::Key_Escape);
+        QVERIFY(w.menuTop->isVisible());
+        QCOMPARE(op.notices.count(), 0);
+    }
+
+    // The height pages from the file page's reload: they cover the key pad,
+    // each opens at its title, and "<<" leaves the message line alone.
+    void heightPages()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        w.setModalRunner([&](QDialog *) {
+            w.thcDialog->resetButton->click();
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(op.show());
+        op.key(Qt::Key_F1);
+        op.key(Qt::Key_F4);
+        KTHC *thc = w.thc;
+        QTRY_VERIFY(thc->menuTHC->isVisible());
+        QVERIFY(!w.directFrame->isVisible());
+        const QString before = op.message();
+
+        QScrollBar *scroll = thc->pageArea->verticalScrollBar();
+        for (KButton *page : {thc->menuTHC->thc2Button, thc->menuTHC->speedButton, thc->menuTHC->thc1Button}) {
+            scroll->setValue(scroll->maximum());
+            QVERIFY(scroll->value() > 0);
+            QTest::mouseClick(page, Qt::LeftButton);
+            QCOMPARE(scroll->value(), 0);
+        }
+
+        QMetaObject::invokeMethod(thc->menuTHC->backButton, "pressed");
+        QVERIFY(w.menuTop->isVisible());
+        QVERIFY(w.directFrame->isVisible());
+        QCOMPARE(op.message(), before);
+    }
+
+    // The toolkit's own dialogs read in Chinese.
+    void toolkitSpeaksChinese()
+    {
+        QVERIFY2(ToolkitTranslation::install(qApp), "qttranslations5-l10n (scripts/setup.sh) is not installed");
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QString("查找范围："));
+        QFileDialog chooser(nullptr, QString(), QDir::tempPath());
+        chooser.setFileMode(QFileDialog::Directory);
+        chooser.setOption(QFileDialog::DontUseNativeDialog);
+        QCOMPARE(chooser.labelText(QFileDialog::LookIn), QString("查找范围："));
+    }
+};
+
+QTEST_MAIN(OperatorKeysTest)
+#include "OperatorKeysTest.moc"
