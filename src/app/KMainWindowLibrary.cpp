@@ -2,6 +2,8 @@
 // selected pattern, adding custom files as patterns, and the optimised save.
 #include "app/BasePath.h"
 #include "app/KMainWindow.h"
+#include "app/Notice.h"
+#include "app/ProgramFile.h"
 #include "library/KLibConfig.h"
 #include "library/KLibFrame.h"
 #include "library/KLibList.h"
@@ -44,8 +46,8 @@ int KMainWindow::reparseCustomFile(int number)
 {
     KLibConfig *config = libFrame->config();
     Parser *parser = libFrame->simuFrame->simu->parser;
-    QFile file(libFileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QFile file;
+    if (!ProgramFile::open(file, libFileName, nullptr)) {
         qDebug("add patten file error...");
         return 0;
     }
@@ -88,8 +90,15 @@ void KMainWindow::fileOptim(bool save)
     if (result == 1) {
         libSimu->draw();
     } else {
-        // l.nc would still hold the previous program: nothing is saved.
+        // l.nc would still hold the previous program: nothing is saved, and
+        // the operator who asked for the save learns why.
         qDebug("parse file error...");
+        if (save) {
+            const Parser::Failure &failure = libSimu->parser->lastFailure();
+            const QString text = failure.writing ? QStringLiteral("Cannot write file %1:\n%2.")
+                                                 : QStringLiteral("Cannot read file %1:\n%2.");
+            Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), text.arg(failure.file, failure.reason));
+        }
         return;
     }
     if (save)
@@ -163,8 +172,8 @@ void KMainWindow::addDefPatten(QString &chosen)
         preview2lib();
         return;
     }
-    QFile file(name);
-    if (name.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QFile file;
+    if (!ProgramFile::open(file, name, nullptr)) {
         qDebug("add patten file error...");
         preview2lib();
         return;

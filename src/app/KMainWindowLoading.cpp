@@ -3,6 +3,7 @@
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
 #include "app/KMainWindow.h"
+#include "app/ProgramFile.h"
 #include "config/KConfigTorch.h"
 #include "config/KMenuConfig.h"
 #include "device/KReadIntThread.h"
@@ -23,14 +24,32 @@
 #include "status/KSimuFrame.h"
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
+#include "status/KText.h"
+#include "status/KTextFrame.h"
+#include "status/MessageCode.h"
 #include "status/KXY.h"
 #include "status/KXYFrame.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDial>
 #include <QPushButton>
 #include <QFile>
 #include <QTimer>
+
+namespace {
+
+// Which file failed and why, in the operator's words: the program itself,
+// or the scratch program it is prepared into.
+QString notLoadedText(const Parser::Failure &failure)
+{
+    const QString why = ProgramFile::operatorText(failure.reason);
+    if (failure.writing)
+        return QCoreApplication::translate("KMainWindow", "不能写入 %1 (%2)").arg(failure.file, why);
+    return QStringLiteral("%1 (%2)").arg(failure.file, why);
+}
+
+} // namespace
 
 void KMainWindow::updateFile(QString &name)
 {
@@ -101,10 +120,12 @@ void KMainWindow::setCurrentFile(QString &fileName)
 
     KCode *code = codeNum->codeFrame->code;
     const int result = simu->parser->parseMain(name);
-    editor->parser()->parseEdit(name, 1.0);
+    loadFailed = result != 1;
     if (result != 1) {
         fileLoaded = false;
         qDebug("parse file error...");
+        if (!alarm)
+            textFrame->message->updateText(MessageCode::ProgramNotLoaded, notLoadedText(simu->parser->lastFailure()));
         // Nothing of the previous program may stay armed: an empty table,
         // empty views and list, and no Start.
         recordCount = 0;

@@ -44,6 +44,9 @@ void KFastcopy::buildPane(const QString &title, int x, QLineEdit *&pathEdit, KMy
     QT_WARNING_DISABLE_DEPRECATED
     model = new QDirModel(box);
     QT_WARNING_POP
+    // Each entry under its own name: a link is listed, copied and deleted as
+    // the link, never as what it points to.
+    model->setResolveSymlinks(false);
     view = new KMyView(box);
     view->setGeometry(10, 50, 260, 550);
     view->setModel(model);

@@ -22,6 +22,13 @@ void KText::updateText(int code)
     update();
 }
 
+void KText::updateText(int code, const QString &detail)
+{
+    updateText(code);
+    if (MessageCode::find(code))
+        text = text.arg(detail);
+}
+
 void KText::clearText()
 {
     text.clear();

@@ -19,6 +19,7 @@ public:
         ZServoError = 10,
         FileOperations = 100,
         ChooseStartSegment = 101,
+        ProgramNotLoaded = 102, // %1: which file and why
         NetworkChecking = 110,
         NetworkServerFound = 111,
         NetworkFailed = 112,
