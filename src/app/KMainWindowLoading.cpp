@@ -31,7 +31,7 @@
 #include "status/KXYFrame.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
+#include <QFileInfo>
 #include <QDial>
 #include <QPushButton>
 #include <QFile>
@@ -39,14 +39,13 @@
 
 namespace {
 
-// Which file failed and why, in the operator's words: the program itself,
-// or the scratch program it is prepared into.
-QString notLoadedText(const Parser::Failure &failure)
+// Which file failed and why, in the operator's words and short enough for
+// the message line: the program itself, or the scratch program it is
+// prepared into. The whole path is on the console and in the title.
+void tellNotLoaded(KText *line, const Parser::Failure &failure)
 {
-    const QString why = ProgramFile::operatorText(failure.reason);
-    if (failure.writing)
-        return QCoreApplication::translate("KMainWindow", "不能写入 %1 (%2)").arg(failure.file, why);
-    return QStringLiteral("%1 (%2)").arg(failure.file, why);
+    line->updateText(failure.writing ? MessageCode::ScratchNotWritten : MessageCode::ProgramNotLoaded,
+                     {QFileInfo(failure.file).fileName(), ProgramFile::operatorText(failure.reason)});
 }
 
 } // namespace
@@ -125,7 +124,7 @@ void KMainWindow::setCurrentFile(QString &fileName)
         fileLoaded = false;
         qDebug("parse file error...");
         if (!alarm)
-            textFrame->message->updateText(MessageCode::ProgramNotLoaded, notLoadedText(simu->parser->lastFailure()));
+            tellNotLoaded(textFrame->message, simu->parser->lastFailure());
         // Nothing of the previous program may stay armed: an empty table,
         // empty views and list, and no Start.
         recordCount = 0;

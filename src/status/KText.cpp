@@ -22,10 +22,12 @@ void KText::updateText(int code)
     update();
 }
 
-void KText::updateText(int code, const QString &detail)
+void KText::updateText(int code, const QStringList &details)
 {
     updateText(code);
-    if (MessageCode::find(code))
+    if (!MessageCode::find(code))
+        return;
+    for (const QString &detail : details)
         text = text.arg(detail);
 }
 
