@@ -143,8 +143,8 @@ void KMainWindow::setCurrentFile(QString &fileName)
         if (editorLoaded)
             editor->setRows(editor->parser()->getMaxNedit());
 
-        QFile t(basePath + "/.tovrelcnc/t.nc");
-        if (!t.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QFile t;
+        if (!ProgramFile::open(t, basePath + "/.tovrelcnc/t.nc", nullptr)) {
             qDebug("open t.nc error...");
         } else {
             fileLoaded = true;

@@ -38,8 +38,8 @@ constexpr int kPageRows = 30;
 
 bool readable(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly | QIODevice::Text);
+    QFile file;
+    return ProgramFile::open(file, path, nullptr);
 }
 
 QString scratchProgram()
