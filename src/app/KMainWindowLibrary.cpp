@@ -93,12 +93,8 @@ void KMainWindow::fileOptim(bool save)
         // l.nc would still hold the previous program: nothing is saved, and
         // the operator who asked for the save learns why.
         qDebug("parse file error...");
-        if (save) {
-            const Parser::Failure &failure = libSimu->parser->lastFailure();
-            const QString text = failure.writing ? QStringLiteral("Cannot write file %1:\n%2.")
-                                                 : QStringLiteral("Cannot read file %1:\n%2.");
-            Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), text.arg(failure.file, failure.reason));
-        }
+        if (save)
+            Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), libSimu->parser->lastFailure().text());
         return;
     }
     if (save)
@@ -172,9 +168,12 @@ void KMainWindow::addDefPatten(QString &chosen)
         preview2lib();
         return;
     }
+    // The library page tells why a program cannot become a pattern.
     QFile file;
-    if (!ProgramFile::open(file, name, nullptr)) {
+    QString reason;
+    if (!ProgramFile::open(file, name, &reason)) {
         qDebug("add patten file error...");
+        Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), Parser::Failure{name, reason, false}.text());
         preview2lib();
         return;
     }
@@ -190,6 +189,7 @@ void KMainWindow::addDefPatten(QString &chosen)
     file.close();
     if (result != 1) {
         qDebug("add patten file error...");
+        Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), parser->lastFailure().text());
         preview2lib();
         return;
     }

@@ -126,34 +126,26 @@ bool KEditor::parseEditFile(const QString &name, double ratio, bool quiet)
     if (parser()->parseEdit(name, ratio))
         return true;
     std::memcpy(editSegments, saved.data(), sizeof editSegments);
-    const Parser::Failure &failure = parser()->lastFailure();
-    if (failure.writing)
-        warnWrite(failure.file, failure.reason, quiet);
-    else
-        warnRead(failure.file, failure.reason, quiet);
+    tell(parser()->lastFailure().text(), quiet);
     return false;
 }
 
-namespace {
-
-void tell(QWidget *parent, const QString &text, bool quiet)
+void KEditor::tell(const QString &text, bool quiet)
 {
     if (quiet)
         qWarning("%s", qPrintable(text));
     else
-        Notice::warning(parent, kTitle, text);
+        Notice::warning(this, kTitle, text);
 }
-
-} // namespace
 
 void KEditor::warnRead(const QString &name, const QString &reason, bool quiet)
 {
-    tell(this, QStringLiteral("Cannot read file %1:\n%2.").arg(name, reason), quiet);
+    tell(Parser::Failure{name, reason, false}.text(), quiet);
 }
 
 void KEditor::warnWrite(const QString &name, const QString &reason, bool quiet)
 {
-    tell(this, QStringLiteral("Cannot write file %1:\n%2.").arg(name, reason), quiet);
+    tell(Parser::Failure{name, reason, true}.text(), quiet);
 }
 
 // ---------------------------------------------------------------- files

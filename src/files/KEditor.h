@@ -102,6 +102,7 @@ private:
     bool parseEditFile(const QString &name, double ratio, bool quiet = false);
     QFileDialog *makeFileDialog(const QString &title, const QString &acceptText, int height);
     void showFileDialog(QFileDialog *dialog);
+    void tell(const QString &text, bool quiet);
     void warnRead(const QString &name, const QString &reason, bool quiet = false);
     void warnWrite(const QString &name, const QString &reason, bool quiet = false);
     void redrawPath();

@@ -54,6 +54,12 @@ bool mirrorModeFor(int mirror, char &mode)
 
 Parser::Parser() = default;
 
+QString Parser::Failure::text() const
+{
+    return (writing ? QStringLiteral("Cannot write file %1:\n%2.") : QStringLiteral("Cannot read file %1:\n%2."))
+        .arg(file, reason);
+}
+
 // ---------------------------------------------------------------- slots
 
 void Parser::setAngel(double degrees)

@@ -37,6 +37,9 @@ public:
         QString file;
         QString reason;
         bool writing = false;
+        // "Cannot read file %1:\n%2." or "Cannot write file %1:\n%2.", as
+        // the pages' boxes say it.
+        QString text() const;
     };
     const Failure &lastFailure() const { return failure; }
 
