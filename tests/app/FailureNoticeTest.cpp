@@ -40,6 +40,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -65,6 +66,23 @@ void seed(const TempWorkDir &dir, const char *program = "./ncfile/a.nc")
     QVERIFY(dir.writeFile(".tovrelcnc/config.xml", kConfig));
     QVERIFY(dir.writeFile("ncfile/a.nc", kProgram));
 }
+
+// The window started on a working folder whose program loads, its boxes
+// recorded.
+struct Started {
+    TempWorkDir dir;
+    NoticeRecorder notices;
+    std::unique_ptr<KMainWindow> window;
+
+    explicit Started(const QByteArray &extraProgram = QByteArray())
+    {
+        seed(dir);
+        if (!extraProgram.isEmpty())
+            dir.writeFile("ncfile/long.nc", extraProgram);
+        window.reset(new KMainWindow);
+        GuiTest::activate(window.get());
+    }
+};
 
 // A key of the window; its button clicks once its press animation is over,
 // so callers wait for the effect.
@@ -172,25 +190,22 @@ private slots:
     {
         QFETCH(int, fault);
         QFETCH(QString, reason);
-        TempWorkDir dir;
-        seed(dir);
-        NoticeRecorder notices;
-        KMainWindow w;
-        QVERIFY(GuiTest::activate(&w));
+        Started s;
+        KMainWindow &w = *s.window;
         QVERIFY(w.fileLoaded);
         QCOMPARE(message(w), QString("准备就绪"));
         press(w, Qt::Key_F1);
         QTRY_VERIFY(w.menuFile->isVisible());
-        QVERIFY(QFile::remove(dir.filePath("ncfile/a.nc")));
+        QVERIFY(QFile::remove(s.dir.filePath("ncfile/a.nc")));
         if (fault == 1)
-            QVERIFY(dir.writeFile("ncfile/a.nc", QByteArray("G01 X1 Y0\n").repeated(30001)));
+            QVERIFY(s.dir.writeFile("ncfile/a.nc", QByteArray("G01 X1 Y0\n").repeated(30001)));
         if (fault == 2)
-            QVERIFY(QDir().mkpath(dir.filePath("ncfile/a.nc")));
+            QVERIFY(QDir().mkpath(s.dir.filePath("ncfile/a.nc")));
         press(w, Qt::Key_F4);
         QTRY_VERIFY(!w.fileLoaded);
         QVERIFY(!w.startButton()->isEnabled());
         QCOMPARE(message(w), "a.nc 未加载: " + reason);
-        QCOMPARE(notices.count(), 0);
+        QCOMPARE(s.notices.count(), 0);
     }
 
     // The configuration's OK under a size limit: one box names config.xml,
@@ -208,23 +223,20 @@ private slots:
     {
         QFETCH(int, limit);
         QFETCH(bool, prepared);
-        TempWorkDir dir;
-        seed(dir);
-        NoticeRecorder notices;
-        KMainWindow w;
-        QVERIFY(GuiTest::activate(&w));
+        Started s;
+        KMainWindow &w = *s.window;
         press(w, Qt::Key_F3);
         QTRY_VERIFY(w.menuConfig->isVisible());
         KConfigBase *base = w.menuConfig->baseDialog;
         base->compEdit->setText("2.5");
         {
-            FaultScope scope({WriteFault::SizeLimit, limit, nullptr}, dir.filePath(".tovrelcnc"));
+            FaultScope scope({WriteFault::SizeLimit, limit, nullptr}, s.dir.filePath(".tovrelcnc"));
             QVERIFY(scope.isValid());
             base->accept();
         }
-        QCOMPARE(notices.count(), 1);
-        QCOMPARE(notices.last().text, QString("Cannot write file ./.tovrelcnc/config.xml:\nFile too large."));
-        QCOMPARE(dir.readFile(".tovrelcnc/config.xml"), QByteArray(kConfig));
+        QCOMPARE(s.notices.count(), 1);
+        QCOMPARE(s.notices.last().text, QString("Cannot write file ./.tovrelcnc/config.xml:\nFile too large."));
+        QCOMPARE(s.dir.readFile(".tovrelcnc/config.xml"), QByteArray(kConfig));
         QCOMPARE(w.fileLoaded, prepared);
         QCOMPARE(w.startButton()->isEnabled(), prepared);
         if (prepared) {
@@ -239,11 +251,8 @@ private slots:
     // in one box.
     void librarySaveOnFullDisk()
     {
-        TempWorkDir dir;
-        seed(dir);
-        NoticeRecorder notices;
-        KMainWindow w;
-        QVERIFY(GuiTest::activate(&w));
+        Started s;
+        KMainWindow &w = *s.window;
         press(w, Qt::Key_F2);
         QTRY_VERIFY(w.menuLib->isVisible());
         w.libFrame->libTable->setCurrentCell(0, 1);
@@ -256,25 +265,21 @@ private slots:
         QVERIFY(nameEdit);
         nameEdit->setText("lib.nc");
         {
-            FaultScope scope({WriteFault::SizeLimit, 0, nullptr}, dir.filePath(".tovrelcnc"));
+            FaultScope scope({WriteFault::SizeLimit, 0, nullptr}, s.dir.filePath(".tovrelcnc"));
             QVERIFY(scope.isValid());
             static_cast<QDialog *>(dialog)->accept();
         }
-        QCOMPARE(notices.count(), 1);
-        QCOMPARE(notices.last().text, QString("Cannot write file ./.tovrelcnc/l.nc:\nFile too large."));
-        QVERIFY(!dir.exists("ncfile/lib.nc"));
+        QCOMPARE(s.notices.count(), 1);
+        QCOMPARE(s.notices.last().text, QString("Cannot write file ./.tovrelcnc/l.nc:\nFile too large."));
+        QVERIFY(!s.dir.exists("ncfile/lib.nc"));
     }
 
     // A program the editor refuses leaves the editor's name, table, records
     // and drawing on its previous file, also when it becomes current.
     void refusedProgramLeavesTheEditor()
     {
-        TempWorkDir dir;
-        seed(dir);
-        QVERIFY(dir.writeFile("ncfile/long.nc", QByteArray("G01 X1 Y1\n").repeated(30009)));
-        NoticeRecorder notices;
-        KMainWindow w;
-        QVERIFY(GuiTest::activate(&w));
+        Started s(QByteArray("G01 X1 Y1\n").repeated(30009));
+        KMainWindow &w = *s.window;
         KEditor *editor = w.editor;
         const auto state = [&] {
             QStringList rows{editor->nameFrame->nameLabel->text(), QString::number(editor->rowCount())};
@@ -300,8 +305,8 @@ private slots:
         w.setCurrentFile(name);
         QCOMPARE(state(), before);
         press(w, Qt::Key_F2);
-        QTRY_COMPARE(notices.count(), 1);
-        QCOMPARE(notices.last().text, QString("Cannot read file ./ncfile/long.nc:\nFile too long."));
+        QTRY_COMPARE(s.notices.count(), 1);
+        QCOMPARE(s.notices.last().text, QString("Cannot read file ./ncfile/long.nc:\nFile too long."));
         QCOMPARE(state(), before);
         editor->clearSelection();
         QCOMPARE(editor->simuFrame->grab().toImage(), drawing);
