@@ -33,6 +33,14 @@ public:
     static int thcXml(const std::uint8_t *data, std::size_t size);
     // A pattern list built from the input, then the k.nc generator.
     static int library(const std::uint8_t *data, std::size_t size);
+    // The whole input is a file the editor loads into its text view and
+    // saves untouched: it must come back byte for byte.
+    static int editorText(const std::uint8_t *data, std::size_t size);
+    // A folder built from the input (files, folders, links, dangling links,
+    // names with blanks and bytes that are no UTF-8), rows of the copy page's
+    // list picked from it, then copied or deleted: the entries acted on are
+    // the ones shown, links as links, and nothing else changes.
+    static int copyNames(const std::uint8_t *data, std::size_t size);
 
     static QList<Target> all();
     // The body of the target of that name; nullptr for none.

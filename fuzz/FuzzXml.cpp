@@ -128,7 +128,7 @@ int FuzzTargets::configXml(const std::uint8_t *data, std::size_t size)
     bool ok = false;
     const ConfigRecord record = readConfig(&ok);
     if (ConfigFiles::writeConfig(record))
-        checkWrittenBack(path, readConfig, ConfigFiles::writeConfig);
+        checkWrittenBack(path, readConfig, [](const ConfigRecord &r) { return ConfigFiles::writeConfig(r); });
     return 0;
 }
 

@@ -15,7 +15,7 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 dir="$root/build-fuzz"
 
 all=(fuzz_parse_main fuzz_parse_preview fuzz_parse_edit fuzz_parse_lib
-     fuzz_config_xml fuzz_file_xml fuzz_thc_xml fuzz_library)
+     fuzz_config_xml fuzz_file_xml fuzz_thc_xml fuzz_library fuzz_editor_text fuzz_copy_names)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 
@@ -40,6 +40,9 @@ seeds_of() {
       [ -d "$root/../shared/corpus" ] && echo "$root/../shared/corpus"
       ;;
     fuzz_library) echo "$root/fuzz/seeds/library" ;;
+    fuzz_editor_text)
+      echo "$root/fuzz/seeds/editor_text" "$root/template/ncfile"
+      ;;
     *) echo "$root/fuzz/seeds/${target#fuzz_}" ;;
   esac
   [ -d "$root/tests/data/fuzz/$target" ] && echo "$root/tests/data/fuzz/$target"

@@ -1,6 +1,7 @@
 // cfgprobe [ACTION]...: drives one hidden configuration page in the current
 // folder and prints every signal it (or a configuration reader) emits, one
 // line "name(args)" each. See usage() for the actions.
+#include "app/FileSave.h"
 #include "config/ConfigDocument.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"
@@ -56,6 +57,7 @@ QString xmlAttributes(const QByteArray &type, const void *value)
 
 int main(int argc, char **argv)
 {
+    FileSave::ignoreSizeLimit();
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromUtf8(argv[i]);

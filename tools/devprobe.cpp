@@ -5,6 +5,7 @@
 //   devprobe inputs BYTE...               input poll passes
 // Numbers are decimal, or hex with a 0x prefix. A bad command line ends with
 // status 2, a bad input line with status 1.
+#include "app/FileSave.h"
 #include "device/AxisStatus.h"
 #include "device/DeviceIo.h"
 #include "device/KReadIOThread.h"
@@ -254,6 +255,7 @@ int inputs(const QStringList &args)
 
 int main(int argc, char **argv)
 {
+    FileSave::ignoreSizeLimit();
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())

@@ -5,6 +5,7 @@
 // Exit status: 0 written, 1 usage error (nothing written), 2 the generator
 // failed, 3 written but patterns were refused because the list was full.
 
+#include "app/FileSave.h"
 #include "library/LibGenerator.h"
 #include "library/PattenForm.h"
 #include "library/PattenList.h"
@@ -106,6 +107,7 @@ QString parsePattern(const QString &arg, Pattern &pattern)
 
 int main(int argc, char **argv)
 {
+    FileSave::ignoreSizeLimit();
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
 

@@ -6,6 +6,7 @@
 //   ncprobe edit FILE RATIO [--dump]
 //   ncprobe lib FILE ANGLE N MIRROR [--dump]
 
+#include "app/FileSave.h"
 #include "program/Parser.h"
 
 #include <QCoreApplication>
@@ -131,6 +132,7 @@ void dump(const SegmentRecord *table)
 
 int main(int argc, char **argv)
 {
+    FileSave::ignoreSizeLimit();
     QCoreApplication app(argc, argv);
     const Command cmd = parseCommandLine(QCoreApplication::arguments());
 

@@ -5,6 +5,7 @@
 // linked in), so the configuration and program it seeds touch nothing else.
 // Boxes are answered at once and printed on stderr instead of shown.
 #include "DemoApp.h"
+#include "DemoWindow.h"
 #include "app/FileSave.h"
 #include "app/KMainWindow.h"
 #include "app/Notice.h"
@@ -120,7 +121,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "processdemo: held at %s\n", qPrintable(imageText(w.writeDevice->lastSys())));
         if (!shot.isEmpty()) {
             QTimer::singleShot(300, [&]() {
-                w.grab().save(shot);
+                DemoWindow::savePicture(w.grab().toImage(), shot);
                 app.quit();
             });
         }

@@ -161,7 +161,7 @@ int main(int argc, char *argv[])
             pixmap = screen->grabWindow(window.winId());
         if (pixmap.size() != window.size())
             pixmap = window.grab();
-        if (!pixmap.save(shot, "PNG"))
+        if (!DemoWindow::savePicture(pixmap.toImage(), shot, "PNG"))
             std::fprintf(stderr, "statusdemo: cannot write %s\n", qPrintable(shot));
         app.quit();
     };

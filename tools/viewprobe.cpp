@@ -8,6 +8,7 @@
 // VIEW: cut, jog, edit, preview, lib or ck. Exit 0, 1 after a failed parse,
 // 2 on a usage error.
 
+#include "app/FileSave.h"
 #include "program/KCKSimu.h"
 #include "program/KDialogStd.h"
 #include "program/KEditSimu.h"
@@ -18,6 +19,7 @@
 #include "program/Parser.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QColor>
 #include <QImage>
 #include <QLineEdit>
@@ -133,6 +135,7 @@ template <typename View> void addDragOps(QMap<QString, OpSpec> &ops, View *view)
 
 int main(int argc, char **argv)
 {
+    FileSave::ignoreSizeLimit();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3)
@@ -396,7 +399,10 @@ int main(int argc, char **argv)
         QImage image(widget->size(), QImage::Format_ARGB32);
         image.fill(Qt::white);
         widget->render(&image);
-        if (!pngOut.isEmpty() && !image.save(pngOut))
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!pngOut.isEmpty() && !(image.save(&buffer, "PNG") && FileSave::write(pngOut, png)))
             std::fprintf(stderr, "viewprobe: cannot write %s\n", qPrintable(pngOut));
         for (const QPoint &p : pixels) {
             const QString colour = image.valid(p) ? QColor(image.pixel(p)).name() : QStringLiteral("none");

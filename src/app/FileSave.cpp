@@ -1,36 +1,46 @@
 #include "app/FileSave.h"
 
+#include "app/ProgramFile.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <functional>
+
+#include <unistd.h>
 
 namespace {
 
-// A write past the file-size limit must come back as an error to report, not
-// end the program on the spot (and with it the cut in progress).
-void ignoreSizeLimitSignal()
+// Qt names no reason for a write cut short by a full disk or a size limit:
+// one more byte written straight to the temporary file brings the system's
+// own error back.
+QString reasonOfFailedWrite(QSaveFile &file)
 {
-    static const bool once = [] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        return true;
-    }();
-    Q_UNUSED(once);
+    const int fd = file.handle();
+    if (fd >= 0) {
+        errno = 0;
+        if (::write(fd, "\n", 1) < 0 && errno != 0)
+            return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    const QString qtText = file.errorString();
+    return qtText == QLatin1String("Unknown error") ? QStringLiteral("not every byte was written") : qtText;
 }
 
-} // namespace
-
-bool FileSave::write(const QString &path, const QByteArray &bytes, QString *errorText, Folder folder)
+// Opens the temporary file, lets `fill` write into it and commits; false and
+// the reason on any failure, with nothing left behind.
+bool save(const QString &path, QString &error, FileSave::Folder folder, const std::function<bool(QSaveFile &)> &fill)
 {
-    ignoreSizeLimitSignal();
-    QString ignored;
-    QString &error = errorText ? *errorText : ignored;
+    FileSave::ignoreSizeLimit();
     if (path.isEmpty()) {
         error = QStringLiteral("No file name specified");
         return false;
     }
-    if (folder == CreateFolder) {
+    if (folder == FileSave::CreateFolder) {
         const QString dir = QFileInfo(path).path();
         if (!QDir().mkpath(dir)) {
             error = QStringLiteral("Cannot create folder %1").arg(dir);
@@ -42,10 +52,9 @@ bool FileSave::write(const QString &path, const QByteArray &bytes, QString *erro
         error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        // A write cut short by a full disk or a size limit leaves no errno
-        // behind, and Qt then names no reason.
-        error = QStringLiteral("not every byte was written (%1)").arg(file.errorString());
+    if (!fill(file) || !file.flush() || file.error() != QFileDevice::NoError) {
+        if (error.isEmpty())
+            error = reasonOfFailedWrite(file);
         file.cancelWriting();
         file.commit(); // removes the temporary file
         return false;
@@ -56,4 +65,47 @@ bool FileSave::write(const QString &path, const QByteArray &bytes, QString *erro
     }
     error.clear();
     return true;
+}
+
+} // namespace
+
+void FileSave::ignoreSizeLimit()
+{
+    static const bool once = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    Q_UNUSED(once);
+}
+
+bool FileSave::write(const QString &path, const QByteArray &bytes, QString *errorText, Folder folder)
+{
+    QString ignored;
+    QString &error = errorText ? *errorText : ignored;
+    error.clear();
+    return save(path, error, folder, [&](QSaveFile &file) { return file.write(bytes) == bytes.size(); });
+}
+
+bool FileSave::copy(const QString &from, const QString &to, QString *errorText, Folder folder)
+{
+    QString ignored;
+    QString &error = errorText ? *errorText : ignored;
+    error.clear();
+    QFile source;
+    if (!ProgramFile::open(source, from, &error))
+        return false;
+    return save(to, error, folder, [&](QSaveFile &file) {
+        QByteArray piece;
+        qint64 copied = 0;
+        while (!(piece = source.read(64 * 1024)).isEmpty()) {
+            if (file.write(piece) != piece.size())
+                return false;
+            copied += piece.size();
+        }
+        if (source.error() != QFileDevice::NoError || copied != source.size()) {
+            error = QStringLiteral("%1: %2").arg(from, source.errorString());
+            return false;
+        }
+        return true;
+    });
 }

@@ -21,9 +21,21 @@ public:
     };
 
     // True only when the byte count matched, the buffer reached the disk and
-    // the file was committed. errorText, when given, receives the reason.
+    // the file was committed. errorText, when given, receives the reason
+    // ("No space left on device", "File too large", "Permission denied" ...).
     static bool write(const QString &path, const QByteArray &bytes, QString *errorText = nullptr,
                       Folder folder = CreateFolder);
+
+    // Copies a plain file (through a link: its contents) to `to` the same
+    // way, a piece at a time. A source that is no plain file is refused
+    // before it is read.
+    static bool copy(const QString &from, const QString &to, QString *errorText = nullptr,
+                     Folder folder = ExistingFolder);
+
+    // A write past the file-size limit must come back as an error to report,
+    // not end the program on the spot (and with it the cut in progress).
+    // Every program calls this first thing; write() and copy() call it too.
+    static void ignoreSizeLimit();
 };
 
 #endif

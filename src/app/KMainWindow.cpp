@@ -128,7 +128,7 @@ KMainWindow::KMainWindow()
     // config.xml named none or one out of range.
     menuConfig->setMode(mode);
 
-    if (!alarm)
+    if (!alarm && !loadFailed)
         textFrame->message->updateText(1);
     showStatus();
 }

@@ -194,6 +194,8 @@ public:
     bool beginOffsetSet = false;
     bool arcOffLifted = false;
     bool fileLoaded = false;
+    // The last load failed: the message line says why, not "准备就绪".
+    bool loadFailed = false;
     int machineRecord = 0;
     int machineX = 0;
     int machineY = 0;
@@ -237,6 +239,9 @@ public slots:
     void readConfigDLZ(QXmlAttributes attribs);
     void readConfigLaser(QXmlAttributes attribs);
     void readConfigTorch(QXmlAttributes attribs);
+    // A configuration file could not be saved: the operator is told which
+    // and why.
+    void configNotSaved(const QString &file, const QString &reason);
     void readConfigMode(QXmlAttributes attribs);
     void setCK3(int value);
     void setDWMode(int value);

@@ -1,6 +1,7 @@
 // Process mode and the configuration read at start-up.
 #include "app/KButton.h"
 #include "app/KMainWindow.h"
+#include "app/Notice.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"
 #include "config/KConfigDLZ.h"
@@ -343,6 +344,11 @@ void KMainWindow::readConfigLaser(QXmlAttributes attribs)
 }
 
 void KMainWindow::readConfigTorch(QXmlAttributes) {}
+
+void KMainWindow::configNotSaved(const QString &file, const QString &reason)
+{
+    Notice::warning(this, QStringLiteral("Brenlo"), QStringLiteral("Cannot write file %1:\n%2.").arg(file, reason));
+}
 
 void KMainWindow::setCK3(int value)
 {

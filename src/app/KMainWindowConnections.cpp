@@ -141,6 +141,7 @@ void KMainWindow::createConnections()
         {menuConfig, SIGNAL(dLowSpeedChanged(int)), w, SLOT(setLowspeed(int))},
         {menuConfig, SIGNAL(laserXYChanged(int, int)), writeDevice, SLOT(writeLaser(int, int))},
         {menuConfig, SIGNAL(pMoveChanged(int, int)), writeDevice, SLOT(writePF(int, int))},
+        {menuConfig, SIGNAL(saveFailed(QString, QString)), w, SLOT(configNotSaved(QString, QString))},
 
         // File page.
         {menuFile->escButton, SIGNAL(clicked()), w, SLOT(file2top())},

@@ -2,6 +2,8 @@
 // selected pattern, adding custom files as patterns, and the optimised save.
 #include "app/BasePath.h"
 #include "app/KMainWindow.h"
+#include "app/Notice.h"
+#include "app/ProgramFile.h"
 #include "library/KLibConfig.h"
 #include "library/KLibFrame.h"
 #include "library/KLibList.h"
@@ -44,8 +46,8 @@ int KMainWindow::reparseCustomFile(int number)
 {
     KLibConfig *config = libFrame->config();
     Parser *parser = libFrame->simuFrame->simu->parser;
-    QFile file(libFileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QFile file;
+    if (!ProgramFile::open(file, libFileName, nullptr)) {
         qDebug("add patten file error...");
         return 0;
     }
@@ -88,8 +90,11 @@ void KMainWindow::fileOptim(bool save)
     if (result == 1) {
         libSimu->draw();
     } else {
-        // l.nc would still hold the previous program: nothing is saved.
+        // l.nc would still hold the previous program: nothing is saved, and
+        // the operator who asked for the save learns why.
         qDebug("parse file error...");
+        if (save)
+            Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), libSimu->parser->lastFailure().text());
         return;
     }
     if (save)
@@ -163,9 +168,12 @@ void KMainWindow::addDefPatten(QString &chosen)
         preview2lib();
         return;
     }
-    QFile file(name);
-    if (name.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    // The library page tells why a program cannot become a pattern.
+    QFile file;
+    QString reason;
+    if (!ProgramFile::open(file, name, &reason)) {
         qDebug("add patten file error...");
+        Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), Parser::Failure{name, reason, false}.text());
         preview2lib();
         return;
     }
@@ -181,6 +189,7 @@ void KMainWindow::addDefPatten(QString &chosen)
     file.close();
     if (result != 1) {
         qDebug("add patten file error...");
+        Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), parser->lastFailure().text());
         preview2lib();
         return;
     }

@@ -3,6 +3,7 @@
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
 #include "app/KMainWindow.h"
+#include "app/ProgramFile.h"
 #include "config/KConfigTorch.h"
 #include "config/KMenuConfig.h"
 #include "device/KReadIntThread.h"
@@ -23,14 +24,31 @@
 #include "status/KSimuFrame.h"
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
+#include "status/KText.h"
+#include "status/KTextFrame.h"
+#include "status/MessageCode.h"
 #include "status/KXY.h"
 #include "status/KXYFrame.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QDial>
 #include <QPushButton>
 #include <QFile>
 #include <QTimer>
+
+namespace {
+
+// Which file failed and why, in the operator's words and short enough for
+// the message line: the program itself, or the scratch program it is
+// prepared into. The whole path is on the console and in the title.
+void tellNotLoaded(KText *line, const Parser::Failure &failure)
+{
+    line->updateText(failure.writing ? MessageCode::ScratchNotWritten : MessageCode::ProgramNotLoaded,
+                     {QFileInfo(failure.file).fileName(), ProgramFile::operatorText(failure.reason)});
+}
+
+} // namespace
 
 void KMainWindow::updateFile(QString &name)
 {
@@ -101,10 +119,12 @@ void KMainWindow::setCurrentFile(QString &fileName)
 
     KCode *code = codeNum->codeFrame->code;
     const int result = simu->parser->parseMain(name);
-    editor->parser()->parseEdit(name, 1.0);
+    loadFailed = result != 1;
     if (result != 1) {
         fileLoaded = false;
         qDebug("parse file error...");
+        if (!alarm)
+            tellNotLoaded(textFrame->message, simu->parser->lastFailure());
         // Nothing of the previous program may stay armed: an empty table,
         // empty views and list, and no Start.
         recordCount = 0;
@@ -123,8 +143,8 @@ void KMainWindow::setCurrentFile(QString &fileName)
         if (editorLoaded)
             editor->setRows(editor->parser()->getMaxNedit());
 
-        QFile t(basePath + "/.tovrelcnc/t.nc");
-        if (!t.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QFile t;
+        if (!ProgramFile::open(t, basePath + "/.tovrelcnc/t.nc", nullptr)) {
             qDebug("open t.nc error...");
         } else {
             fileLoaded = true;

@@ -1,3 +1,4 @@
+#include "app/FileSave.h"
 #include "app/FontSetup.h"
 #include "app/KMainWindow.h"
 #include "app/ToolkitTranslation.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    FileSave::ignoreSizeLimit();
     Q_INIT_RESOURCE(icons);
     Q_INIT_RESOURCE(libpictures);
     QApplication app(argc, argv);

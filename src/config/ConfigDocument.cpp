@@ -26,11 +26,13 @@ QByteArray ConfigDocument::text(const QString &root, const QList<Element> &child
     return bytes;
 }
 
-bool ConfigDocument::write(const QString &path, const QString &root, const QList<Element> &children)
+bool ConfigDocument::write(const QString &path, const QString &root, const QList<Element> &children, QString *errorText)
 {
     QString error;
     if (!FileSave::write(path, text(root, children), &error)) {
         qWarning().noquote() << QStringLiteral("cannot write %1: %2").arg(path, error);
+        if (errorText)
+            *errorText = error;
         return false;
     }
     return true;

@@ -21,8 +21,10 @@ public:
     static QByteArray text(const QString &root, const QList<Element> &children);
 
     // Creates the file's folder when missing. On failure the old file is
-    // left as it was, a warning naming the file is printed, and the result is false.
-    static bool write(const QString &path, const QString &root, const QList<Element> &children);
+    // left as it was, a warning naming the file is printed, the reason goes
+    // to errorText when given, and the result is false.
+    static bool write(const QString &path, const QString &root, const QList<Element> &children,
+                      QString *errorText = nullptr);
 
     // basePath + the file's place under it.
     static QString configPath();

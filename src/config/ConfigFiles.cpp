@@ -15,7 +15,7 @@ void putChoice(AttributeMap &map, const QString &name, int code)
 
 } // namespace
 
-bool ConfigFiles::writeConfig(const ConfigRecord &r)
+bool ConfigFiles::writeConfig(const ConfigRecord &r, QString *errorText)
 {
     qDebug("save......");
     using V = ConfigValue;
@@ -74,12 +74,14 @@ bool ConfigFiles::writeConfig(const ConfigRecord &r)
          {QStringLiteral("Laser"), laser},
          {QStringLiteral("Torch"), AttributeMap(QStringLiteral("torchSelected"), V::number(r.torchSelected))},
          {QStringLiteral("BeamAngel"), AttributeMap(QStringLiteral("beamAngel"), V::number(r.beamAngel))},
-         {QStringLiteral("Mode"), AttributeMap(QStringLiteral("mode"), V::number(r.mode))}});
+         {QStringLiteral("Mode"), AttributeMap(QStringLiteral("mode"), V::number(r.mode))}},
+        errorText);
 }
 
-bool ConfigFiles::writeFileConfig(const QString &fileName)
+bool ConfigFiles::writeFileConfig(const QString &fileName, QString *errorText)
 {
     qDebug("save file......");
     return ConfigDocument::write(ConfigDocument::fileConfigPath(), QStringLiteral("FileConfig"),
-                                 {{QStringLiteral("File"), AttributeMap(QStringLiteral("filename"), fileName)}});
+                                 {{QStringLiteral("File"), AttributeMap(QStringLiteral("filename"), fileName)}},
+                                 errorText);
 }

@@ -2,6 +2,7 @@
 
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
+#include "config/ConfigDocument.h"
 #include "config/ConfigFiles.h"
 #include "config/ConfigValue.h"
 #include "config/KConfigBase.h"
@@ -196,12 +197,16 @@ ConfigRecord KMenuConfig::record() const
 
 void KMenuConfig::writeConfig()
 {
-    ConfigFiles::writeConfig(record());
+    QString reason;
+    if (!ConfigFiles::writeConfig(record(), &reason))
+        emit saveFailed(ConfigDocument::configPath(), reason);
 }
 
 void KMenuConfig::writeFileConfig()
 {
-    ConfigFiles::writeFileConfig(fileNameValue);
+    QString reason;
+    if (!ConfigFiles::writeFileConfig(fileNameValue, &reason))
+        emit saveFailed(ConfigDocument::fileConfigPath(), reason);
 }
 
 void KMenuConfig::saveFileName(const QString &name)

@@ -28,7 +28,7 @@ public:
     explicit KMenuConfig(QWidget *parent);
 
     // Rewrite config.xml from every dialog's fields, fileconfig.xml from the
-    // stored file name. A failed write is reported by a warning.
+    // stored file name. A failed write is reported by saveFailed().
     void writeConfig();
     void writeFileConfig();
 
@@ -92,6 +92,8 @@ signals:
     void dArcOffUpChanged(double);
     void dDWModeChanged(int);
     void laserXYChanged(int, int);
+    // config.xml or fileconfig.xml could not be written; the old file is whole.
+    void saveFailed(const QString &file, const QString &reason);
 
 public slots:
     void saveFileName(const QString &name);

@@ -1,24 +1,81 @@
 #include "files/EditorText.h"
 
+#include <QStringList>
 #include <QTextCodec>
 #include <QTextDocument>
 
-QString EditorText::decode(QByteArray bytes, Codec *codec)
+namespace {
+
+// Every character the text document would turn into a block break ends a
+// line, and so do the pairs that stand for one line end in files written on
+// other systems. Longest first.
+int endLength(const QString &text, int at)
 {
-    bytes.replace("\r\n", "\n");
-    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-    const QString text = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars == 0 && state.remainingChars == 0) {
-        *codec = Utf8;
-        return text;
-    }
-    *codec = Latin1;
-    return QString::fromLatin1(bytes);
+    const auto is = [&](int k, QChar c) { return at + k < text.size() && text.at(at + k) == c; };
+    const QChar cr = QLatin1Char('\r');
+    const QChar lf = QLatin1Char('\n');
+    if (is(0, cr))
+        return is(1, cr) && is(2, lf) ? 3 : is(1, lf) ? 2 : 1;
+    if (is(0, QChar::ParagraphSeparator))
+        return is(1, lf) ? 2 : 1;
+    const ushort c = text.at(at).unicode();
+    return c == '\n' || c == 0xfdd0 || c == 0xfdd1 ? 1 : 0; // the last two: frame marks
 }
 
-QByteArray EditorText::encode(const QString &text, Codec codec)
+} // namespace
+
+QString EditorText::load(const QByteArray &bytes)
 {
-    return codec == Latin1 ? text.toLatin1() : text.toUtf8();
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    QString raw = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars == 0 && state.remainingChars == 0) {
+        codec_ = Utf8;
+    } else {
+        codec_ = Latin1;
+        // By length: a NUL is a character like any other.
+        raw = QString::fromLatin1(bytes.constData(), bytes.size());
+    }
+    ends_.clear();
+    usualEnd_ = QStringLiteral("\n");
+    QString text;
+    text.reserve(raw.size());
+    int start = 0;
+    for (int at = 0; at < raw.size();) {
+        const int n = endLength(raw, at);
+        if (n == 0) {
+            ++at;
+            continue;
+        }
+        text += raw.midRef(start, at - start);
+        text += QLatin1Char('\n');
+        ends_ << raw.mid(at, n);
+        at += n;
+        start = at;
+    }
+    text += raw.midRef(start);
+    if (!ends_.isEmpty())
+        usualEnd_ = ends_.first();
+    return text;
+}
+
+QByteArray EditorText::save(const QString &text) const
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QString out;
+    out.reserve(text.size() + lines.size());
+    for (int k = 0; k < lines.size(); ++k) {
+        out += lines.at(k);
+        if (k + 1 < lines.size())
+            out += k < ends_.size() ? ends_.at(k) : usualEnd_;
+    }
+    return codec_ == Latin1 ? out.toLatin1() : out.toUtf8();
+}
+
+void EditorText::reset()
+{
+    codec_ = Utf8;
+    ends_.clear();
+    usualEnd_ = QStringLiteral("\n");
 }
 
 QString EditorText::plainText(const QTextDocument *document)

@@ -3,25 +3,41 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 class QTextDocument;
 
 // How the editor turns a program file into the text it shows and back, so
-// that saving changes no byte the operator left alone except line ends:
-// CR LF reads as LF; bytes that are valid UTF-8 read as UTF-8 (a byte-order
-// mark kept as a character), any other bytes (GBK comments, say) as
-// Latin-1, one character per byte, and are written back the same way.
+// that a file the operator leaves alone saves byte for byte as it came.
+// Bytes that are valid UTF-8 read as UTF-8 (a byte-order mark kept as a
+// character), any other bytes (GBK comments, NULs) as Latin-1, one character
+// per byte, and are written back the same way. The text shown has one line
+// per block; each line's own end (LF, CR LF, CR, CR CR LF, U+2029 ...) is
+// kept aside and written back after that line, and a line the operator adds
+// gets the file's first kind of end.
 class EditorText
 {
 public:
     enum Codec { Utf8, Latin1 };
 
-    static QString decode(QByteArray bytes, Codec *codec);
-    static QByteArray encode(const QString &text, Codec codec);
+    // The text to show for a file's bytes; remembers its codec and line ends.
+    QString load(const QByteArray &bytes);
+    // The bytes of a text shown (lines separated by "\n", as plainText()
+    // gives them) in the form of the file last loaded.
+    QByteArray save(const QString &text) const;
+    // A new program: UTF-8, LF.
+    void reset();
+
+    Codec codec() const { return codec_; }
 
     // The document's text with its block separators as "\n". Unlike
     // toPlainText() it keeps a no-break space (a Latin-1 byte 0xA0) as it is.
     static QString plainText(const QTextDocument *document);
+
+private:
+    Codec codec_ = Utf8;
+    QVector<QString> ends_;
+    QString usualEnd_ = QStringLiteral("\n");
 };
 
 #endif

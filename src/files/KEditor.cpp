@@ -4,6 +4,7 @@
 #include "app/FileSave.h"
 #include "app/KButton.h"
 #include "app/Notice.h"
+#include "app/ProgramFile.h"
 #include "files/KBLDialog.h"
 #include "files/KEditorName.h"
 #include "files/KEditorSimuFrame.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -48,26 +48,6 @@ public:
     WaitCursor(const WaitCursor &) = delete;
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
-
-// The whole file, or false with the reason.
-bool readWhole(const QString &name, QByteArray *bytes, QString *reason)
-{
-    if (QFileInfo(name).isDir()) {
-        *reason = QStringLiteral("Is a directory");
-        return false;
-    }
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -137,49 +117,57 @@ void KEditor::redrawPath()
 
 // A parse that fails has already prefilled and partly filled editSegments
 // (e.nc and the record count stay): put the table back, so the path view and
-// a later save keep working on the program the editor still shows.
-bool KEditor::parseEditFile(const QString &name, double ratio, QString *reason)
+// a later save keep working on the program the editor still shows. The
+// warning names the file that failed: the program read or e.nc written.
+bool KEditor::parseEditFile(const QString &name, double ratio, bool quiet)
 {
     static std::vector<SegmentRecord> saved(kSegmentRows);
     std::memcpy(saved.data(), editSegments, sizeof editSegments);
     if (parser()->parseEdit(name, ratio))
         return true;
     std::memcpy(editSegments, saved.data(), sizeof editSegments);
-    const QFileInfo info(name);
-    *reason = info.isFile() && info.isReadable() ? QStringLiteral("File too long") : QStringLiteral("File not found");
+    tell(parser()->lastFailure().text(), quiet);
     return false;
 }
 
-void KEditor::warnRead(const QString &name, const QString &reason, bool quiet)
+void KEditor::tell(const QString &text, bool quiet)
 {
-    const QString text = QStringLiteral("Cannot read file %1:\n%2.").arg(name, reason);
     if (quiet)
         qWarning("%s", qPrintable(text));
     else
         Notice::warning(this, kTitle, text);
 }
 
-void KEditor::warnWrite(const QString &name, const QString &reason)
+void KEditor::warnRead(const QString &name, const QString &reason, bool quiet)
 {
-    Notice::warning(this, kTitle, QStringLiteral("Cannot write file %1:\n%2.").arg(name, reason));
+    tell(Parser::Failure{name, reason, false}.text(), quiet);
+}
+
+void KEditor::warnWrite(const QString &name, const QString &reason, bool quiet)
+{
+    tell(Parser::Failure{name, reason, true}.text(), quiet);
 }
 
 // ---------------------------------------------------------------- files
 
 bool KEditor::loadFile(const QString &fileName, bool quiet)
 {
+    // Only a plain file of bounded size is read at all: a pipe or a device
+    // named as the last program must not hold up the start.
     QByteArray bytes;
     QString reason;
-    if (!readWhole(fileName, &bytes, &reason) || !parseEditFile(fileName, 1.0, &reason)) {
+    if (!ProgramFile::read(fileName, &bytes, &reason)) {
         warnRead(fileName, reason, quiet);
         return false;
     }
+    if (!parseEditFile(fileName, 1.0, quiet))
+        return false;
     setRows(parser()->getMaxNedit());
     loadEditFile();
     redrawPath();
     {
         WaitCursor wait;
-        textEdit->setPlainText(EditorText::decode(bytes, &textCodec));
+        textEdit->setPlainText(fileText.load(bytes));
     }
     setCurrentFile(fileName);
     return true;
@@ -187,10 +175,9 @@ bool KEditor::loadFile(const QString &fileName, bool quiet)
 
 void KEditor::loadEditFile()
 {
-    QFile file(editFilePath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QByteArray bytes;
+    if (!ProgramFile::read(editFilePath(), &bytes, nullptr))
         return;
-    const QByteArray bytes = file.readAll();
     const int rows = rowCount();
     int row = 0;
     int start = 0;
@@ -245,19 +232,17 @@ bool KEditor::saveTempFile()
         warnWrite(name, reason);
         return false;
     }
-    if (!parseEditFile(name, 1.0, &reason)) {
-        warnRead(name, reason);
+    if (!parseEditFile(name, 1.0))
         return false;
-    }
     redrawPath();
 
     QByteArray normalised;
-    if (!readWhole(name, &normalised, &reason)) {
+    if (!ProgramFile::read(name, &normalised, &reason)) {
         warnRead(name, reason);
         return false;
     }
-    EditorText::Codec ignored;
-    textEdit->setPlainText(EditorText::decode(normalised, &ignored));
+    // Only the lines change: the edited file keeps its codec and line ends.
+    textEdit->setPlainText(EditorText().load(normalised));
     return true;
 }
 
@@ -276,12 +261,8 @@ void KEditor::changeBL()
         ratio = 100;
         blDialog->ratioEdit->setText(QString::number(ratio, 'g', 6));
     }
-    const QString name = editFilePath();
-    QString reason;
-    if (!parseEditFile(name, ratio, &reason)) {
-        warnRead(name, reason);
+    if (!parseEditFile(editFilePath(), ratio))
         return;
-    }
     redrawPath();
     loadEditFile();
 }
@@ -294,13 +275,11 @@ void KEditor::newFile()
         warnWrite(name, reason);
         return;
     }
-    if (!parseEditFile(name, 1.0, &reason)) {
-        warnRead(name, reason);
+    if (!parseEditFile(name, 1.0))
         return;
-    }
     setRows(parser()->getMaxNedit());
     textEdit->clear();
-    textCodec = EditorText::Utf8;
+    fileText.reset();
     isUntitled = true;
     nameFrame->nameLabel->setText(tr("编辑文件名:(空)"));
     loadEditFile();
@@ -322,7 +301,7 @@ bool KEditor::writeFile(const QString &fileName)
     bool written;
     {
         WaitCursor wait;
-        const QByteArray bytes = EditorText::encode(EditorText::plainText(textEdit->document()), textCodec);
+        const QByteArray bytes = fileText.save(EditorText::plainText(textEdit->document()));
         written = FileSave::write(fileName, bytes, &reason, FileSave::ExistingFolder);
     }
     if (!written) {

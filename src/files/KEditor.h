@@ -99,11 +99,12 @@ private slots:
     void editkeyHide();
 
 private:
-    bool parseEditFile(const QString &name, double ratio, QString *reason);
+    bool parseEditFile(const QString &name, double ratio, bool quiet = false);
     QFileDialog *makeFileDialog(const QString &title, const QString &acceptText, int height);
     void showFileDialog(QFileDialog *dialog);
+    void tell(const QString &text, bool quiet);
     void warnRead(const QString &name, const QString &reason, bool quiet = false);
-    void warnWrite(const QString &name, const QString &reason);
+    void warnWrite(const QString &name, const QString &reason, bool quiet = false);
     void redrawPath();
 
     QFileDialog *openDialog = nullptr;
@@ -113,7 +114,8 @@ private:
     bool modified = false;
     bool isUntitled = false;
     int mode = 0;
-    EditorText::Codec textCodec = EditorText::Utf8;
+    // The codec and line ends of the edited file, for its saving.
+    EditorText fileText;
     // Set while rows are removed in bulk: one refresh of the selection at
     // the end instead of one path redraw per removed row.
     bool holdSelection = false;

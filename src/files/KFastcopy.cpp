@@ -29,6 +29,16 @@ KFastcopy::KFastcopy(QWidget *parent)
     refreshViews();
 }
 
+QDirModel *KFastcopy::newModel(QObject *parent)
+{
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    auto *model = new QDirModel(parent);
+    QT_WARNING_POP
+    model->setResolveSymlinks(false);
+    return model;
+}
+
 void KFastcopy::buildPane(const QString &title, int x, QLineEdit *&pathEdit, KMyView *&view, QDirModel *&model,
                           KButton *&selectButton)
 {
@@ -40,10 +50,7 @@ void KFastcopy::buildPane(const QString &title, int x, QLineEdit *&pathEdit, KMy
     pathEdit->setFocusPolicy(Qt::NoFocus);
 
     // The model belongs to the pane, so it outlives neither the list nor the page.
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    model = new QDirModel(box);
-    QT_WARNING_POP
+    model = newModel(box);
     view = new KMyView(box);
     view->setGeometry(10, 50, 260, 550);
     view->setModel(model);

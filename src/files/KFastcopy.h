@@ -25,6 +25,10 @@ public:
     // Both panes back to their start folders.
     void refreshViews();
 
+    // The model of a pane: every entry of one folder under its own name, a
+    // link as the link, never as what it points to.
+    static QDirModel *newModel(QObject *parent);
+
     QLineEdit *srcPathEdit;
     QLineEdit *desPathEdit;
     KMyView *srcView;

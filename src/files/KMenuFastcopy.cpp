@@ -42,15 +42,15 @@ QString firstSelected(QObject *sender)
     return dialog ? dialog->selectedFiles().value(0) : QString();
 }
 
-QStringList selectedNames(const KMyView *view, const QDirModel *model)
+} // namespace
+
+QStringList KMenuFastcopy::entryNames(const QDirModel *model, const QModelIndexList &indexes)
 {
     QStringList names;
-    for (const QModelIndex &index : view->selectedIndexList())
+    for (const QModelIndex &index : indexes)
         names << model->fileName(index);
     return names;
 }
-
-} // namespace
 
 KMenuFastcopy::KMenuFastcopy(QWidget *parent)
     : QWidget(parent)
@@ -202,14 +202,14 @@ void KMenuFastcopy::copy()
 {
     const auto respond = [this](const ProgramCopy::Outcome &o) { return this->respond(o); };
     if (ProgramCopy::copy(fastcopy->srcPathEdit->text(), fastcopy->desPathEdit->text(),
-                          selectedNames(fastcopy->srcView, fastcopy->srcModel), respond))
+                          entryNames(fastcopy->srcModel, fastcopy->srcView->selectedIndexList()), respond))
         showTargetAfresh();
 }
 
 void KMenuFastcopy::del()
 {
     const auto respond = [this](const ProgramCopy::Outcome &o) { return this->respond(o); };
-    if (ProgramCopy::remove(fastcopy->desPathEdit->text(), selectedNames(fastcopy->desView, fastcopy->desModel),
-                            respond))
+    if (ProgramCopy::remove(fastcopy->desPathEdit->text(),
+                            entryNames(fastcopy->desModel, fastcopy->desView->selectedIndexList()), respond))
         showTargetAfresh();
 }

@@ -3,10 +3,13 @@
 
 #include "files/ProgramCopy.h"
 
+#include <QModelIndexList>
+#include <QStringList>
 #include <QWidget>
 
 class KButton;
 class KFastcopy;
+class QDirModel;
 class QFileDialog;
 
 // Key row of the copy page (Esc, F1 to F7). It owns the two folder choosers
@@ -21,6 +24,10 @@ public:
     // On each entry to the page: closes both choosers and lets them go, so
     // the next F1 or F5 builds a fresh one at the start folder.
     void resetChoosers();
+
+    // The names of the selected entries as the list shows them, each the
+    // entry's own name in its folder (a link's, not its target's).
+    static QStringList entryNames(const QDirModel *model, const QModelIndexList &indexes);
 
     // Show a chosen folder in a pane (a floppy remount first for
     // "/media/floppy0/"); an empty path changes nothing.

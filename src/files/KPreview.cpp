@@ -4,6 +4,7 @@
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
 #include "app/Notice.h"
+#include "app/ProgramFile.h"
 #include "files/KMenuPreview1.h"
 #include "files/KPreviewSimuFrame.h"
 #include "program/KPreviewSimu.h"
@@ -38,8 +39,8 @@ constexpr int kPageRows = 30;
 
 bool readable(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly | QIODevice::Text);
+    QFile file;
+    return ProgramFile::open(file, path, nullptr);
 }
 
 QString scratchProgram()
@@ -211,10 +212,11 @@ void KPreview::nextpage()
 
 void KPreview::showFile()
 {
-    QFile file(previewSelectedFile);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QFile file;
+    QString reason;
+    if (!ProgramFile::open(file, previewSelectedFile, &reason)) {
         Notice::warning(this, QStringLiteral("Brenlo"),
-                        QStringLiteral("Cannot read file %1:\n%2.").arg(previewSelectedFile, file.errorString()));
+                        QStringLiteral("Cannot read file %1:\n%2.").arg(previewSelectedFile, reason));
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);

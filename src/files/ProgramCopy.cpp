@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+
 namespace {
 
 using Box = ProgramCopy::Box;
@@ -23,6 +25,18 @@ QString in(const QString &folder, const QString &name)
 bool isFolder(const QString &path)
 {
     return QDir().cd(path);
+}
+
+bool isLink(const QString &path)
+{
+    return QFileInfo(path).isSymLink();
+}
+
+// Something holds the name, a dangling link included: a copy must neither
+// land beside it unasked nor write through it.
+bool occupied(const QString &path)
+{
+    return QFileInfo::exists(path) || isLink(path);
 }
 
 void fail(const Respond &respond, Box box)
@@ -42,7 +56,7 @@ bool copyFiles(const QString &from, const QString &to, const QStringList &files,
 {
     bool all = true;
     for (const QString &file : files) {
-        if (!QFile::copy(in(from, file), in(to, file))) {
+        if (!FileSave::copy(in(from, file), in(to, file))) {
             fail(respond, Box::CopyError);
             all = false;
         }
@@ -71,22 +85,29 @@ QString freeSibling(const QString &folder, const QString &name, const char *tag)
     return QString();
 }
 
-// The existing target keeps every byte until the new file is complete on disk.
-void overwriteFile(const QString &source, const QString &target, const Respond &respond)
+// The existing target keeps every byte until the new file is complete on
+// disk. A link there is replaced itself; what it points to stays untouched.
+void overwriteFile(const QString &source, const QString &targetFolder, const QString &name, const Respond &respond)
 {
+    const QString target = in(targetFolder, name);
+    if (isLink(target)) {
+        const QString fresh = freeSibling(targetFolder, name, "new");
+        if (fresh.isEmpty() || !FileSave::copy(source, fresh)) {
+            fail(respond, Box::CopyError);
+            return;
+        }
+        if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(target).constData()) != 0) {
+            QFile::remove(fresh);
+            fail(respond, Box::CopyError);
+        }
+        return;
+    }
     if (QFileInfo(target).isDir()) {
         fail(respond, Box::RemoveError);
         fail(respond, Box::CopyError);
         return;
     }
-    QFile file(source);
-    if (!QFileInfo(source).isFile() || !file.open(QIODevice::ReadOnly)) {
-        fail(respond, Box::CopyError);
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() != file.size()
-        || !FileSave::write(target, bytes, nullptr, FileSave::ExistingFolder))
+    if (!FileSave::copy(source, target))
         fail(respond, Box::CopyError);
 }
 
@@ -192,7 +213,7 @@ bool ProgramCopy::copy(const QString &sourceFolder, const QString &targetFolder,
         if (samePlace(source, target))
             continue;
         if (isFolder(source)) {
-            if (!QFile::exists(target)) {
+            if (!occupied(target)) {
                 if (!QDir().mkdir(target)) {
                     fail(respond, Box::MkdirError);
                     return false;
@@ -208,8 +229,8 @@ bool ProgramCopy::copy(const QString &sourceFolder, const QString &targetFolder,
                 return false;
             continue;
         }
-        if (!QFile::exists(target)) {
-            if (!QFile::copy(source, target))
+        if (!occupied(target)) {
+            if (!FileSave::copy(source, target))
                 fail(respond, Box::CopyError);
             continue;
         }
@@ -217,7 +238,7 @@ bool ProgramCopy::copy(const QString &sourceFolder, const QString &targetFolder,
         if (answer == Answer::Abort)
             return false;
         if (answer == Answer::Yes)
-            overwriteFile(source, target, respond);
+            overwriteFile(source, targetFolder, name, respond);
     }
     return true;
 }
@@ -226,10 +247,14 @@ bool ProgramCopy::remove(const QString &targetFolder, const QStringList &names, 
 {
     for (int i = 0; i < names.size(); ++i) {
         const QString target = in(targetFolder, names.at(i));
-        const QStringList files = folderFiles(target);
+        // A link is an entry of its own: it goes, never what it points to.
+        const bool link = isLink(target);
+        const QStringList files = link ? QStringList() : folderFiles(target);
         switch (respond({Box::DeleteQuestion, names.at(i)})) {
         case Answer::Yes:
             QFile::remove(target);
+            if (link)
+                break;
             for (const QString &file : files) {
                 if (!QFile::remove(in(target, file)))
                     fail(respond, Box::RemoveError);

@@ -1,7 +1,6 @@
 # The NC program editor page: the editor table with its text view, the path
 # frame, the name bar, the key row and the scale dialog.
 target_sources(fileswidgets PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/EditorText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KBLDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KEditor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KEditorName.cpp

@@ -3,6 +3,7 @@
 #include "app/BasePath.h"
 #include "app/FileSave.h"
 #include "app/Notice.h"
+#include "app/ProgramFile.h"
 #include "library/KLibConfig.h"
 #include "library/KLibConfigFrame.h"
 #include "library/KLibPixmapFrame.h"
@@ -212,8 +213,8 @@ void KLibTable::saveTo(const QString &target)
     }
     // The new program replaces the old one only once it is whole on disk, so
     // a missing l.nc or a full disk never costs the operator the old file.
-    QFile source(basePath + QStringLiteral("/.tovrelcnc/l.nc"));
-    if (!source.open(QIODevice::ReadOnly)) {
+    QFile source;
+    if (!ProgramFile::open(source, basePath + QStringLiteral("/.tovrelcnc/l.nc"), nullptr)) {
         saveFailed(this, "copy error");
         return;
     }

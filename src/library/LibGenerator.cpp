@@ -2,6 +2,7 @@
 
 #include "app/BasePath.h"
 #include "app/FileSave.h"
+#include "app/ProgramFile.h"
 #include "library/LibOutput.h"
 #include "library/PattenList.h"
 #include "library/shapes/ShapeCatalogue.h"
@@ -156,8 +157,8 @@ bool LibGenerator::writePatten(PattenList &list, patten_t &p, LibOutput &out)
         p.extentX = (w + p.spaceX) * p.countX;
         LibOutput copyText;
         if (!p.deleted) {
-            QFile file(basePath + QStringLiteral("/.tovrelcnc/b%1.nc").arg(p.fileNo));
-            if (!file.open(QIODevice::ReadOnly)) {
+            QFile file;
+            if (!ProgramFile::open(file, basePath + QStringLiteral("/.tovrelcnc/b%1.nc").arg(p.fileNo), nullptr)) {
                 consoleLine("read patten file error...");
                 return false;
             }

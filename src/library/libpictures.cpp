@@ -58,6 +58,7 @@ bool save(const QImage &image, const QString &path)
 
 int main(int argc, char **argv)
 {
+    FileSave::ignoreSizeLimit();
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: libpictures OUTPUT_FOLDER\n");

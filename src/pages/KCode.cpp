@@ -1,6 +1,7 @@
 #include "pages/KCode.h"
 
 #include "app/BasePath.h"
+#include "app/ProgramFile.h"
 #include "program/NcWriter.h"
 #include "program/SegmentTable.h"
 
@@ -82,8 +83,8 @@ void KCode::setLineCount(int n)
 
 void KCode::loadCode()
 {
-    QFile file(basePath + QStringLiteral("/.tovrelcnc/t.nc"));
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QFile file;
+    if (ProgramFile::open(file, basePath + QStringLiteral("/.tovrelcnc/t.nc"), nullptr)) {
         const int rows = rowCount();
         for (int row = 0; row < rows; ++row) {
             QByteArray line = file.readLine();

@@ -132,7 +132,7 @@ NcWriter::Output NcWriter::format(const SegmentRecord *table, Style style, doubl
     return result;
 }
 
-bool NcWriter::save(const QString &path, const QByteArray &text)
+bool NcWriter::save(const QString &path, const QByteArray &text, QString *errorText)
 {
-    return FileSave::write(path, text);
+    return FileSave::write(path, text, errorText);
 }

@@ -34,8 +34,9 @@ public:
     static SegmentRecord scaled(const SegmentRecord &r, double ratio);
 
     // Replaces the file as a whole, creating its folder when missing; on any
-    // failure the old file stays as it was. False on failure.
-    static bool save(const QString &path, const QByteArray &text);
+    // failure the old file stays as it was. False on failure, with the
+    // reason in errorText when given.
+    static bool save(const QString &path, const QByteArray &text, QString *errorText = nullptr);
 };
 
 #endif

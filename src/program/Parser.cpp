@@ -1,12 +1,12 @@
 #include "program/Parser.h"
 
 #include "app/BasePath.h"
+#include "app/ProgramFile.h"
 #include "program/CuttingPreparation.h"
 #include "program/NcWriter.h"
 #include "program/SegmentPasses.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cmath>
 #include <cstdio>
@@ -53,6 +53,12 @@ bool mirrorModeFor(int mirror, char &mode)
 } // namespace
 
 Parser::Parser() = default;
+
+QString Parser::Failure::text() const
+{
+    return (writing ? QStringLiteral("Cannot write file %1:\n%2.") : QStringLiteral("Cannot read file %1:\n%2."))
+        .arg(file, reason);
+}
 
 // ---------------------------------------------------------------- slots
 
@@ -114,8 +120,10 @@ Parser::Outcome Parser::readProgram(const QString &name, SegmentRecord *table, c
 {
     // Only a plain file can be a program: a device or a pipe could neither be
     // read twice (detection, then reading) nor be relied on to end.
-    QFile file(name);
-    if (name.isEmpty() || !QFileInfo(name).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    QFile file;
+    QString reason;
+    if (!ProgramFile::open(file, name, &reason, QIODevice::Unbuffered)) {
+        failure = {name, reason, false};
         say("File not found!");
         return Outcome::NotFound;
     }
@@ -123,10 +131,12 @@ Parser::Outcome Parser::readProgram(const QString &name, SegmentRecord *table, c
     NcReader reader(&file, table, options);
     const bool fits = reader.read(reader.detect());
     if (reader.deviceFailed()) {
+        failure = {name, file.errorString(), false};
         say("File not found!");
         return Outcome::NotFound;
     }
     if (!fits) {
+        failure = {name, QLatin1String(ProgramFile::kTooLong), false};
         say("File too long!");
         return Outcome::TooLong;
     }
@@ -243,8 +253,10 @@ bool Parser::optimisedPath()
 
 bool Parser::saveScratch(const QString &file, const QByteArray &text, const char *failure)
 {
-    if (NcWriter::save(scratchPath(file), text))
+    QString reason;
+    if (NcWriter::save(scratchPath(file), text, &reason))
         return true;
+    this->failure = {scratchPath(file), reason, true};
     qWarning("%s", failure);
     return false;
 }

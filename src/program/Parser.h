@@ -31,6 +31,18 @@ public:
     int parseEdit(const QString &name, double ratio);
     int parseLib(const QString &name, double angle, qint32 n, qint32 mirror);
 
+    // Why the last entry that returned 0 failed: the file it could not read
+    // (the program) or write (a scratch program), and the reason.
+    struct Failure {
+        QString file;
+        QString reason;
+        bool writing = false;
+        // "Cannot read file %1:\n%2." or "Cannot write file %1:\n%2.", as
+        // the pages' boxes say it.
+        QString text() const;
+    };
+    const Failure &lastFailure() const { return failure; }
+
     // Asks the next parseLib to take the optimised nesting result; every
     // parseLib clears it.
     void setLibFlag(bool on) { libFlag = on ? 1 : 0; }
@@ -94,6 +106,7 @@ private:
     qint32 totalY = 0;
     qint32 tolerance = 10;
     KerfCompensation kerfPass; // state of the kerf compensation
+    Failure failure;
 };
 
 #endif

@@ -22,6 +22,15 @@ void KText::updateText(int code)
     update();
 }
 
+void KText::updateText(int code, const QStringList &details)
+{
+    updateText(code);
+    if (!MessageCode::find(code))
+        return;
+    for (const QString &detail : details)
+        text = text.arg(detail);
+}
+
 void KText::clearText()
 {
     text.clear();

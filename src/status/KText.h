@@ -17,6 +17,9 @@ public:
 public slots:
     // An unknown code keeps the text but still clears the alarm colour.
     void updateText(int code);
+    // A code whose text holds %1, %2 ..., with what fills them in (a file
+    // and a reason).
+    void updateText(int code, const QStringList &details);
     // Empties the line; the alarm colour stays until the next updateText.
     void clearText();
 

@@ -19,6 +19,8 @@ public:
         ZServoError = 10,
         FileOperations = 100,
         ChooseStartSegment = 101,
+        ProgramNotLoaded = 102,  // %1 the program's name, %2 why
+        ScratchNotWritten = 103, // %1 the scratch program's name, %2 why
         NetworkChecking = 110,
         NetworkServerFound = 111,
         NetworkFailed = 112,

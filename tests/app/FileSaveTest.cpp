@@ -7,7 +7,10 @@
 #include "WriteFault.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(WriteFault)
 
@@ -84,10 +87,38 @@ private slots:
             QCOMPARE(during, (QMap<QString, QByteArray>{{"f.nc", bytes}}));
         } else {
             QVERIFY(!error.isEmpty());
+            // The reason the operator is told, in the system's words.
+            if (fault.kind == WriteFault::SizeLimit)
+                QCOMPARE(error, QString("File too large"));
+            if (fault.kind == WriteFault::ReadOnlyFolder)
+                QCOMPARE(error, QString("Permission denied"));
             if (fault.kind == WriteFault::MissingFolder)
                 QVERIFY(!folderThere);
         }
         QCOMPARE(WriteFault::snapshot(folder), before);
+    }
+
+    // A copy reads only a plain file (through a link: its contents) and
+    // replaces the target as a whole or not at all.
+    void copy()
+    {
+        TempWorkDir w;
+        QVERIFY(w.writeFile("out/f.nc", "old\n") && w.writeFile("src/p.nc", payload(40000)));
+        QVERIFY(QFile::link("p.nc", w.filePath("src/l.nc")));
+        QVERIFY(mkfifo(qPrintable(w.filePath("src/pipe.nc")), 0600) == 0);
+        QString error;
+        for (const char *refused : {"src/pipe.nc", "src", "src/none.nc"}) {
+            QVERIFY(!FileSave::copy(w.filePath(refused), w.filePath("out/f.nc"), &error));
+            QVERIFY(!error.isEmpty());
+        }
+        {
+            FaultScope scope({WriteFault::SizeLimit, 20000, nullptr}, w.filePath("out"));
+            QVERIFY(!FileSave::copy(w.filePath("src/l.nc"), w.filePath("out/f.nc"), &error));
+        }
+        QCOMPARE(error, QString("File too large"));
+        QCOMPARE(WriteFault::snapshot(w.filePath("out")), (QMap<QString, QByteArray>{{"f.nc", "old\n"}}));
+        QVERIFY(FileSave::copy(w.filePath("src/l.nc"), w.filePath("out/f.nc"), &error));
+        QCOMPARE(WriteFault::snapshot(w.filePath("out")), (QMap<QString, QByteArray>{{"f.nc", payload(40000)}}));
     }
 };
 

@@ -121,7 +121,8 @@ private slots:
                                           "dDelayChanged(double)",
                                           "dArcOffUpChanged(double)",
                                           "dDWModeChanged(int)",
-                                          "laserXYChanged(int,int)"}));
+                                          "laserXYChanged(int,int)",
+                                          "saveFailed(QString,QString)"}));
         QCOMPARE(slotList, QStringList({"saveFileName(QString)", "setFileName(QString)", "saveBeamAngel(double)",
                                         "torchConfig()", "saveMode(int)", "cutConfig()", "cutAcc()", "baseConfig()",
                                         "baseAcc()", "fireConfig()", "fireAcc()", "pfConfig()", "pfAcc()",

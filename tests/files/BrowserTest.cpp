@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(notices.last().title, QString("Brenlo"));
         QCOMPARE(notices.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(notices.last().defaultButton, QMessageBox::NoButton);
-        QCOMPARE(notices.last().text, "Cannot read file " + T() + "/ncfile/sub:\nfile to open is a directory.");
+        QCOMPARE(notices.last().text, "Cannot read file " + T() + "/ncfile/sub:\nNot a program file.");
 
         page.press(page.keys()->openButton);
         page.press(page.keys()->addButton);

@@ -10,6 +10,7 @@
 #include <QDirModel>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -102,6 +103,24 @@ struct Page {
             if (!index.isValid())
                 return false;
             list->selectionModel()->select(index, QItemSelectionModel::Select);
+        }
+        return true;
+    }
+    // Selects rows by the names the list shows, as the operator does.
+    bool selectShown(KMyView *list, const QStringList &names)
+    {
+        for (const QString &name : names) {
+            const QAbstractItemModel *model = list->model();
+            bool found = false;
+            for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+                const QModelIndex index = model->index(row, 0, list->rootIndex());
+                if (index.data().toString() == name) {
+                    list->selectionModel()->select(index, QItemSelectionModel::Select);
+                    found = true;
+                }
+            }
+            if (!found)
+                return false;
         }
         return true;
     }
@@ -418,6 +437,43 @@ private slots:
         QCOMPARE(p.criticals(), QStringList({"copy error", "copy error"}));
         QCOMPARE(p.read("ncfile/ro/a.nc"), QByteArray("A1"));
         QCOMPARE(ls("ncfile/ro"), QStringList{"a.nc"});
+    }
+
+    // A link is deleted and copied under the name the list shows, as the
+    // link; what it points to stays untouched.
+    void linksActAsThemselves()
+    {
+        Page p;
+        QVERIFY(p.dir.writeFile("ncfile/b.nc", "B") && p.dir.writeFile("ncfile/d/x.nc", "X"));
+        QVERIFY(QFile::link("b.nc", "ncfile/a.nc") && QFile::link("d", "ncfile/ld"));
+        QVERIFY(p.dir.writeFile("out/far.nc", "F") && QFile::link("../out/far.nc", "ncfile/s.nc"));
+        QVERIFY(p.dir.writeFile("src/real.nc", "R"));
+        QVERIFY(QFile::link("real.nc", "src/s.nc") && QFile::link("real.nc", "src/t.nc"));
+        p.menu->acceptTarget(p.T + "/ncfile");
+        p.menu->acceptSource(p.T + "/src");
+
+        QVERIFY(p.selectShown(p.view->srcView, {"s.nc", "t.nc"}));
+        p.boxes.setAnswers({QMessageBox::Yes});
+        p.menu->copyButton->click();
+        QCOMPARE(p.warnings(), QStringList{"文件: s.nc 已经存在! 是否覆盖它?"});
+        QCOMPARE(p.criticals(), QStringList());
+        for (const char *copied : {"ncfile/s.nc", "ncfile/t.nc"}) {
+            QVERIFY(!QFileInfo(copied).isSymLink());
+            QCOMPARE(p.read(copied), QByteArray("R"));
+        }
+        QCOMPARE(p.read("out/far.nc"), QByteArray("F"));
+        QVERIFY(QFileInfo("src/s.nc").isSymLink());
+        QCOMPARE(ls("src"), QStringList({"real.nc", "s.nc", "t.nc"}));
+
+        p.boxes.clear();
+        QVERIFY(p.selectShown(p.view->desView, {"a.nc", "ld"}));
+        p.boxes.setAnswers({QMessageBox::Yes, QMessageBox::Yes});
+        p.menu->delButton->click();
+        QCOMPARE(p.warnings(), QStringList({"确定删除文件或文件夹: a.nc ?", "确定删除文件或文件夹: ld ?"}));
+        QCOMPARE(p.criticals(), QStringList());
+        QCOMPARE(ls("ncfile"), QStringList({"b.nc", "d", "s.nc", "t.nc"}));
+        QCOMPARE(p.read("ncfile/b.nc"), QByteArray("B"));
+        QCOMPARE(p.read("ncfile/d/x.nc"), QByteArray("X"));
     }
 
     void deleteEntries()

@@ -18,7 +18,10 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <QElapsedTimer>
+
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/resource.h>
 
 namespace {
@@ -98,6 +101,12 @@ private:
     rlimit previous_;
     void (*previousHandler_)(int);
 };
+
+// A literal with the NULs inside it.
+template <int N> QByteArray withNuls(const char (&literal)[N])
+{
+    return QByteArray(literal, N - 1);
+}
 
 QString lines(const char *line, int n)
 {
@@ -248,10 +257,38 @@ private slots:
         QCOMPARE(editSegments[0].y, 0);
         QCOMPARE(editSegments[1].type, 99);
 
+        // What is no plain file is refused before anything waits on it or
+        // reads it; e.nc that cannot be written is named as what failed.
+        QVERIFY(mkfifo(qPrintable(p.dir.filePath("ncfile/pipe.nc")), 0600) == 0);
+        QDir().mkpath(p.dir.filePath("ncfile/folder.nc"));
+        const QList<QPair<QString, QString>> refused = {
+            {Page::T() + "/ncfile/pipe.nc", "Cannot read file " + Page::T() + "/ncfile/pipe.nc:\nNot a program file."},
+            {"/dev/zero", "Cannot read file /dev/zero:\nNot a program file."},
+            {Page::T() + "/ncfile/folder.nc",
+             "Cannot read file " + Page::T() + "/ncfile/folder.nc:\nNot a program file."},
+            {Page::T() + "/ncfile/s.nc", "Cannot write file ./.tovrelcnc/e.nc:\nFile too large."},
+        };
+        for (const auto &r : refused) {
+            QElapsedTimer clock;
+            clock.start();
+            bool loaded = true;
+            {
+                // Only e.nc is written here; the limit is below its size.
+                FileSizeLimit limit(r.first.endsWith("s.nc") ? 10 : RLIM_INFINITY);
+                loaded = p.editor->loadFile(r.first);
+            }
+            QVERIFY(!loaded);
+            QVERIFY(clock.elapsed() < 2000);
+            QCOMPARE(p.notices.last().text, r.second);
+            QCOMPARE(p.rows(), QStringList({"G01 X       7 Y       0"}));
+            QCOMPARE(editSegments[0].x, 7);
+        }
+        QCOMPARE(p.notices.count(), 1 + refused.size());
+
         p.click(p.editor->menuEditor->saveButton);
         QCOMPARE(p.dir.readFile("ncfile/s.nc"), QByteArray("G01 X       7 Y       0\n"));
         QCOMPARE(p.dir.readFile("ncfile/long.nc").count('\n'), 30001);
-        QCOMPARE(p.notices.count(), 1);
+        QCOMPARE(p.notices.count(), 1 + refused.size());
     }
 
     void fullDiskKeepsTheFile_data()
@@ -344,28 +381,46 @@ private slots:
         QCOMPARE(p.dir.readFile(".tovrelcnc/ck.nc"), QByteArray("G01 X1 Y0\n"));
     }
 
-    void codecRoundTrip()
+    // Whatever bytes a file holds and however its lines end, saving it
+    // untouched gives it back byte for byte, whether the editor was in text
+    // mode when it was loaded or switched to it afterwards.
+    void fileRoundTrip_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("loadedInTextMode");
+        const QList<QPair<const char *, QByteArray>> files = {
+            {"GBK", "G01 X1 Y0 (\262\342\201\240)\nG01 X0 Y1\n"},
+            {"GBK with a NUL in line 2", withNuls("G01 X1 Y0 (\262\342)\nG01 X0 Y1 (\0\301\242)\nM02\n")},
+            {"0xFF NUL", withNuls("\xff\x00")},
+            {"UTF-8", "G01 X1 Y0 (切割)\n"},
+            {"BOM and CR LF", "\xEF\xBB\xBFG01 X1 Y0\r\nG01 X0 Y1\r\n"},
+            {"lone CR", "G01 X1 Y0\rG01 X0 Y1\r"},
+            {"CR CR LF", "G01 X1 Y0\r\r\nG01 X0 Y1\r\r\n"},
+            {"U+2029 and LF", "G01 X1 Y0\xE2\x80\xA9\nG01 X0 Y1\xE2\x80\xA9\n"},
+            {"mixed, no end at the end", "G01 X1 Y0\r\nG01 X0 Y1\nM02"},
+        };
+        for (const auto &f : files) {
+            QTest::addRow("%s, table mode", f.first) << f.second << false;
+            QTest::addRow("%s, text mode", f.first) << f.second << true;
+        }
+    }
+
+    void fileRoundTrip()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, loadedInTextMode);
         Page p;
-        const QByteArray gbk = "G01 X1 Y0 (\262\342\201\240)\nG01 X0 Y1\n";
-        p.dir.writeFile("ncfile/g.nc", gbk);
+        p.dir.writeFile("ncfile/g.nc", "G01 X5 Y5\n");
+        p.dir.writeFile("ncfile/f.nc", bytes);
         QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/g.nc"));
-        p.click(p.editor->menuEditor->modeButton);
+        if (loadedInTextMode)
+            p.click(p.editor->menuEditor->modeButton);
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/f.nc"));
+        if (!loadedInTextMode)
+            p.click(p.editor->menuEditor->modeButton);
+        QCOMPARE(p.editor->editorMode(), 1);
         p.click(p.editor->menuEditor->saveButton);
-        QCOMPARE(p.dir.readFile("ncfile/g.nc"), gbk);
-
-        const QByteArray utf8 = "G01 X1 Y0 (切割)\n";
-        p.dir.writeFile("ncfile/u.nc", utf8);
-        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/u.nc"));
-        QVERIFY(p.text().contains("切割"));
-        p.click(p.editor->menuEditor->saveButton);
-        QCOMPARE(p.dir.readFile("ncfile/u.nc"), utf8);
-
-        // Only the line ends change.
-        p.dir.writeFile("ncfile/c.nc", "\xEF\xBB\xBFG01 X1 Y0\r\nG01 X0 Y1\r\n");
-        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/c.nc"));
-        p.click(p.editor->menuEditor->saveButton);
-        QCOMPARE(p.dir.readFile("ncfile/c.nc"), QByteArray("\xEF\xBB\xBFG01 X1 Y0\nG01 X0 Y1\n"));
+        QCOMPARE(p.dir.readFile("ncfile/f.nc"), bytes);
         QCOMPARE(p.notices.count(), 0);
     }
 

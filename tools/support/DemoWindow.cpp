@@ -1,10 +1,13 @@
 #include "DemoWindow.h"
 
 #include "app/BasePath.h"
+#include "app/FileSave.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QPainter>
 #include <QTimer>
@@ -18,8 +21,9 @@ void DemoWindow::seedIcons(const QStringList &names)
     QDir().mkpath(folder);
     for (const QString &name : names) {
         const QString target = folder + QLatin1Char('/') + name;
-        if (!QFile::exists(target))
-            QFile::copy(QStringLiteral(":/icon/") + name, target);
+        QFile icon(QStringLiteral(":/icon/") + name);
+        if (!QFile::exists(target) && icon.open(QIODevice::ReadOnly))
+            FileSave::write(target, icon.readAll());
     }
 }
 
@@ -50,12 +54,21 @@ QImage DemoWindow::picture(QWidget *window, QWidget *dialog, DialogEdge edge)
     return image;
 }
 
+bool DemoWindow::savePicture(const QImage &image, const QString &file, const char *format)
+{
+    const QByteArray suffix = QFileInfo(file).suffix().toLatin1();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, format ? format : suffix.constData()) && FileSave::write(file, bytes);
+}
+
 void DemoWindow::quitWithShot(const QString &file, QWidget *window, const std::function<QWidget *()> &dialog,
                               const char *errorPrefix, const char *format, int delayMs, DialogEdge edge)
 {
     QTimer::singleShot(delayMs, QCoreApplication::instance(), [=] {
         QWidget *shown = dialog ? dialog() : nullptr;
-        const bool saved = picture(window, shown, edge).save(file, format);
+        const bool saved = savePicture(picture(window, shown, edge), file, format);
         if (!saved)
             std::fprintf(stderr, "%scannot write %s\n", errorPrefix, qPrintable(file));
         if (shown)

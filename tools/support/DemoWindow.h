@@ -41,6 +41,10 @@ public:
     // over it where it stands on the screen.
     static QImage picture(QWidget *window, QWidget *dialog = nullptr, DialogEdge edge = DialogEdge::None);
 
+    // Saves a picture through the program's one save routine. A null
+    // `format` follows the file's suffix.
+    static bool savePicture(const QImage &image, const QString &file, const char *format = nullptr);
+
     // Once the event loop has run `delayMs`: saves the picture of `window` to
     // `file` and ends the loop with 0, or writes "<errorPrefix>cannot write
     // FILE" on stderr and ends it with 1. `dialog` is asked for the dialog when

@@ -50,6 +50,8 @@ QString EmissionPrinter::argument(const QByteArray &type, const void *value) con
         return QString::number(int(*static_cast<const char *>(value)));
     if (type == "bool")
         return *static_cast<const bool *>(value) ? QStringLiteral("true") : QStringLiteral("false");
+    if (type == "QString")
+        return *static_cast<const QString *>(value);
     if (extra_)
         return extra_(type, value);
     return QStringLiteral("?");

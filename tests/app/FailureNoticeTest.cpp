@@ -1,0 +1,344 @@
+// The main window under failing loads and saves: nothing hangs or ends the
+// program, the operator is told which file failed and why, and what stays
+// armed for cutting is never a program the screen does not describe.
+
+#include "GuiTest.h"
+#include "TempWorkDir.h"
+#include "WriteFault.h"
+
+#include "app/KButton.h"
+#include "app/KMainWindow.h"
+#include "config/KConfigBase.h"
+#include "config/KMenuConfig.h"
+#include "files/KEditor.h"
+#include "files/KEditorName.h"
+#include "files/KEditorSimuFrame.h"
+#include "files/KFastcopy.h"
+#include "files/KMenuFastcopy.h"
+#include "files/KMenuFile.h"
+#include "files/KMyView.h"
+#include "library/KLibFrame.h"
+#include "library/KLibTable.h"
+#include "library/KMenuLib.h"
+#include "program/Parser.h"
+#include "program/KSimu.h"
+#include "program/SegmentTable.h"
+#include "status/KSimuFrame.h"
+#include "status/KText.h"
+#include "status/KTextFrame.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+const char kChildMode[] = "--copy-under-size-limit";
+
+QByteArray fileConfig(const char *program)
+{
+    return QByteArray("<?xml version='1.0'?><!DOCTYPE RAVOK>\n<FileConfig>\n    <File filename=\"") + program
+           + "\"/>\n</FileConfig>\n";
+}
+
+const char kConfig[] = "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<RavokConfig>\n"
+                       "    <Base angel=\"0\" comp=\"0\" fx=\"0\" preci=\"10\" rotate=\"0\" sfx=\"0\" sheetx=\"3000\" "
+                       "sheety=\"1500\"/>\n    <Mode mode=\"1\"/>\n</RavokConfig>\n";
+
+const char kProgram[] = "G00 X1000 Y0\nG01 X5000 Y0\nG01 X0 Y3000\n";
+
+void seed(const TempWorkDir &dir, const char *program = "./ncfile/a.nc")
+{
+    QVERIFY(dir.writeFile(".tovrelcnc/fileconfig.xml", fileConfig(program)));
+    QVERIFY(dir.writeFile(".tovrelcnc/config.xml", kConfig));
+    QVERIFY(dir.writeFile("ncfile/a.nc", kProgram));
+}
+
+// The window started on a working folder whose program loads, its boxes
+// recorded.
+struct Started {
+    TempWorkDir dir;
+    NoticeRecorder notices;
+    std::unique_ptr<KMainWindow> window;
+
+    explicit Started(const QByteArray &extraProgram = QByteArray())
+    {
+        seed(dir);
+        if (!extraProgram.isEmpty())
+            dir.writeFile("ncfile/long.nc", extraProgram);
+        window.reset(new KMainWindow);
+        GuiTest::activate(window.get());
+    }
+};
+
+// A key of the window; its button clicks once its press animation is over,
+// so callers wait for the effect.
+void press(KMainWindow &w, Qt::Key key)
+{
+    GuiTest::waitClickLockFree();
+    QTest::keyClick(&w, key);
+}
+
+bool waitFor(const std::function<bool()> &effect)
+{
+    return QTest::qWaitFor(effect, 5000);
+}
+
+QString message(const KMainWindow &w)
+{
+    return w.textFrame->message->text;
+}
+
+// A soft file-size limit with the signal left as the program finds it.
+void limitFileSize(rlim_t bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+} // namespace
+
+// The child: the copy page copies an 8000-byte program under a 1 KB limit in
+// a program that has saved nothing yet. Prints the boxes it would show.
+static int copyUnderSizeLimit(int argc, char **argv)
+{
+    std::signal(SIGXFSZ, SIG_DFL);
+    QDir::setCurrent(QString::fromLocal8Bit(argv[2]));
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(icons);
+    NoticeRecorder notices;
+    KMainWindow w;
+    GuiTest::activate(&w);
+    press(w, Qt::Key_F1);
+    waitFor([&] { return w.menuFile->isVisible(); });
+    press(w, Qt::Key_F3);
+    waitFor([&] { return w.menuFastcopy->isVisible(); });
+    w.menuFastcopy->acceptSource(QDir::currentPath() + "/src");
+    press(w, Qt::Key_F3);
+    KMyView *source = w.menuFastcopy->fastcopy->srcView;
+    waitFor([&] { return !source->selectedIndexList().isEmpty(); });
+    limitFileSize(1024);
+    press(w, Qt::Key_F4);
+    waitFor([&] { return notices.count() > 0; });
+    for (const Notice::Request &r : notices.requests())
+        std::printf("box: %s\n", qPrintable(r.text));
+    return 0;
+}
+
+class FailureNoticeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(icons); }
+
+    // A pipe or a device named as the last program neither holds up the
+    // start nor is loaded; the message line says why.
+    void startWithNoPlainFile_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("pipe") << "./ncfile/pipe.nc";
+        QTest::newRow("/dev/zero") << "/dev/zero";
+    }
+
+    void startWithNoPlainFile()
+    {
+        QFETCH(QString, program);
+        TempWorkDir dir;
+        seed(dir, qPrintable(program));
+        QVERIFY(mkfifo(qPrintable(dir.filePath("ncfile/pipe.nc")), 0600) == 0);
+        NoticeRecorder notices;
+        QElapsedTimer clock;
+        clock.start();
+        KMainWindow w;
+        QVERIFY(clock.elapsed() < 2000);
+        QVERIFY(!w.fileLoaded);
+        QVERIFY(!w.startButton()->isEnabled());
+        QCOMPARE(cutSegments[0].type, qint32(SegType::End));
+        QCOMPARE(message(w), QFileInfo(program).fileName() + " 未加载: 不是程序文件");
+        QVERIFY(w.textFrame->message->alarm);
+        QCOMPARE(notices.count(), 0);
+    }
+
+    // The file page's reload of a program that is no longer loadable: the
+    // view empties and the message line says which file and why.
+    void reloadTellsWhy_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("gone") << 0 << "文件不存在";
+        QTest::newRow("too long") << 1 << "文件太长";
+        QTest::newRow("a folder") << 2 << "不是程序文件";
+    }
+
+    void reloadTellsWhy()
+    {
+        QFETCH(int, fault);
+        QFETCH(QString, reason);
+        Started s;
+        KMainWindow &w = *s.window;
+        QVERIFY(w.fileLoaded);
+        QCOMPARE(message(w), QString("准备就绪"));
+        press(w, Qt::Key_F1);
+        QTRY_VERIFY(w.menuFile->isVisible());
+        QVERIFY(QFile::remove(s.dir.filePath("ncfile/a.nc")));
+        if (fault == 1)
+            QVERIFY(s.dir.writeFile("ncfile/a.nc", QByteArray("G01 X1 Y0\n").repeated(30001)));
+        if (fault == 2)
+            QVERIFY(QDir().mkpath(s.dir.filePath("ncfile/a.nc")));
+        press(w, Qt::Key_F4);
+        QTRY_VERIFY(!w.fileLoaded);
+        QVERIFY(!w.startButton()->isEnabled());
+        QCOMPARE(message(w), "a.nc 未加载: " + reason);
+        QCOMPARE(s.notices.count(), 0);
+    }
+
+    // The configuration's OK under a size limit: one box names config.xml,
+    // the old file stays whole, and Start is armed only with a program
+    // prepared with the parameters the page shows.
+    void configurationOkUnderSizeLimit_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("prepared");
+        QTest::newRow("t.nc fails too") << 10 << false;
+        QTest::newRow("config.xml alone fails") << 300 << true;
+    }
+
+    void configurationOkUnderSizeLimit()
+    {
+        QFETCH(int, limit);
+        QFETCH(bool, prepared);
+        Started s;
+        KMainWindow &w = *s.window;
+        press(w, Qt::Key_F3);
+        QTRY_VERIFY(w.menuConfig->isVisible());
+        KConfigBase *base = w.menuConfig->baseDialog;
+        base->compEdit->setText("2.5");
+        {
+            FaultScope scope({WriteFault::SizeLimit, limit, nullptr}, s.dir.filePath(".tovrelcnc"));
+            QVERIFY(scope.isValid());
+            base->accept();
+        }
+        QCOMPARE(s.notices.count(), 1);
+        QCOMPARE(s.notices.last().text, QString("Cannot write file ./.tovrelcnc/config.xml:\nFile too large."));
+        QCOMPARE(s.dir.readFile(".tovrelcnc/config.xml"), QByteArray(kConfig));
+        QCOMPARE(w.fileLoaded, prepared);
+        QCOMPARE(w.startButton()->isEnabled(), prepared);
+        if (prepared) {
+            QCOMPARE(w.simuFrame->simu->parser->kerf(), 250.0);
+        } else {
+            QCOMPARE(cutSegments[0].type, qint32(SegType::End));
+            QCOMPARE(message(w), QString("t.nc 写入失败: 超出文件大小限制"));
+        }
+    }
+
+    // The library's optimised save on a full disk saves nothing and says so
+    // in one box.
+    void librarySaveOnFullDisk()
+    {
+        Started s;
+        KMainWindow &w = *s.window;
+        press(w, Qt::Key_F2);
+        QTRY_VERIFY(w.menuLib->isVisible());
+        w.libFrame->libTable->setCurrentCell(0, 1);
+        w.addPatten();
+        press(w, Qt::Key_F4);
+        QTRY_VERIFY(w.libFrame->libTable->saveDialog && w.libFrame->libTable->saveDialog->isVisible());
+        QFileDialog *dialog = w.libFrame->libTable->saveDialog;
+        // The name as the operator types it.
+        auto *nameEdit = dialog->findChild<QLineEdit *>("fileNameEdit");
+        QVERIFY(nameEdit);
+        nameEdit->setText("lib.nc");
+        {
+            FaultScope scope({WriteFault::SizeLimit, 0, nullptr}, s.dir.filePath(".tovrelcnc"));
+            QVERIFY(scope.isValid());
+            static_cast<QDialog *>(dialog)->accept();
+        }
+        QCOMPARE(s.notices.count(), 1);
+        QCOMPARE(s.notices.last().text, QString("Cannot write file ./.tovrelcnc/l.nc:\nFile too large."));
+        QVERIFY(!s.dir.exists("ncfile/lib.nc"));
+    }
+
+    // A program the editor refuses leaves the editor's name, table, records
+    // and drawing on its previous file, also when it becomes current.
+    void refusedProgramLeavesTheEditor()
+    {
+        Started s(QByteArray("G01 X1 Y1\n").repeated(30009));
+        KMainWindow &w = *s.window;
+        KEditor *editor = w.editor;
+        const auto state = [&] {
+            QStringList rows{editor->nameFrame->nameLabel->text(), QString::number(editor->rowCount())};
+            for (int r = 0; r < editor->rowCount(); ++r)
+                rows << editor->item(r, 0)->text();
+            for (int r = 0; r < 5; ++r)
+                rows << QString("%1 %2 %3").arg(editSegments[r].type).arg(editSegments[r].x).arg(editSegments[r].y);
+            return rows;
+        };
+        press(w, Qt::Key_F1);
+        QTRY_VERIFY(w.menuFile->isVisible());
+        press(w, Qt::Key_F2);
+        QTRY_VERIFY(editor->isVisible());
+        const QStringList before = state();
+        // The drawing of the file alone, without the rows highlighted.
+        editor->clearSelection();
+        const QImage drawing = editor->simuFrame->grab().toImage();
+        QCOMPARE(before.at(1), QString("3"));
+        press(w, Qt::Key_Escape);
+        QTRY_VERIFY(w.menuFile->isVisible());
+
+        QString name = "./ncfile/long.nc";
+        w.setCurrentFile(name);
+        QCOMPARE(state(), before);
+        press(w, Qt::Key_F2);
+        QTRY_COMPARE(s.notices.count(), 1);
+        QCOMPARE(s.notices.last().text, QString("Cannot read file ./ncfile/long.nc:\nFile too long."));
+        QCOMPARE(state(), before);
+        editor->clearSelection();
+        QCOMPARE(editor->simuFrame->grab().toImage(), drawing);
+    }
+
+    // The copy page under a 1 KB size limit in a program that has saved
+    // nothing yet: the process lives on, says "copy error" and leaves the
+    // target folder as it was.
+    void copyUnderSizeLimit()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile(".tovrelcnc/fileconfig.xml", fileConfig("./ncfile/missing.nc")));
+        QVERIFY(dir.writeFile("src/c1.nc", QByteArray("G01 X100 Y100\n").repeated(8000 / 14 + 1).left(8000)));
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(dir.filePath("ncfile"));
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {kChildMode, dir.path()});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(child.readAllStandardOutput(), QByteArray("box: copy error\n"));
+        QCOMPARE(WriteFault::snapshot(dir.filePath("ncfile")), before);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc > 2 && std::strcmp(argv[1], kChildMode) == 0)
+        return copyUnderSizeLimit(argc, argv);
+    QApplication app(argc, argv);
+    FailureNoticeTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "FailureNoticeTest.moc"
