@@ -1,4 +1,5 @@
 #include "app/FontSetup.h"
+#include "app/GlStack.h"
 #include "app/KMainWindow.h"
 #include "app/WorkingFolder.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(icons);
     Q_INIT_RESOURCE(libpictures);
+    GlStack::offUnlessAsked();
     QApplication app(argc, argv);
     FontSetup::installSubstitutes();
 

@@ -1,0 +1,9 @@
+#include "app/GlStack.h"
+
+#include <QtGlobal>
+
+void GlStack::offUnlessAsked()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
