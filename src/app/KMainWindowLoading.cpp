@@ -62,7 +62,9 @@ void KMainWindow::openFile(QString &chosen)
     } else {
         menuConfig->saveFileName(name);
     }
-    preview2file();
+    // The program is replaced right away: parsing the old one again would
+    // only be thrown away.
+    previewToFilePage();
     setCurrentFile(name);
 }
 
@@ -100,8 +102,8 @@ void KMainWindow::setCurrentFile(QString &fileName)
         editor->setCurrentFile(name);
 
     KCode *code = codeNum->codeFrame->code;
+    // The editor's load above parsed e.nc already.
     const int result = simu->parser->parseMain(name);
-    editor->parser()->parseEdit(name, 1.0);
     if (result != 1) {
         fileLoaded = false;
         qDebug("parse file error...");

@@ -79,6 +79,7 @@ KEditor::KEditor(QWidget *parent)
     textEdit = new QTextEdit(parent);
     textEdit->setGeometry(515, 35, 490, 649);
     textEdit->hide();
+    textEdit->installEventFilter(this);
 
     simuFrame = new KEditorSimuFrame(parent);
     simuFrame->setGeometry(2, 2, 500, 455);
@@ -177,12 +178,45 @@ bool KEditor::loadFile(const QString &fileName, bool quiet)
     setRows(parser()->getMaxNedit());
     loadEditFile();
     redrawPath();
-    {
-        WaitCursor wait;
-        textEdit->setPlainText(EditorText::decode(bytes, &textCodec));
-    }
+    pendingText = EditorText::decode(bytes, &textCodec);
+    textPending = true;
+    // Laying out a long program in the text view takes longer than the rest
+    // of the load together; a load behind another page (the last program at
+    // start-up) leaves that to the moment the text view is shown or saved.
+    if (isVisible() || textEdit->isVisible())
+        fillText();
     setCurrentFile(fileName);
     return true;
+}
+
+void KEditor::fillText()
+{
+    if (!textPending)
+        return;
+    textPending = false;
+    // The text is the file as loaded, not an edit.
+    const bool wasModified = modified;
+    const bool documentModified = textEdit->document()->isModified();
+    {
+        WaitCursor wait;
+        textEdit->setPlainText(pendingText);
+    }
+    pendingText.clear();
+    modified = wasModified;
+    textEdit->document()->setModified(documentModified);
+}
+
+bool KEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == textEdit && event->type() == QEvent::Show)
+        fillText();
+    return QTableWidget::eventFilter(watched, event);
+}
+
+void KEditor::dropPendingText()
+{
+    textPending = false;
+    pendingText.clear();
 }
 
 void KEditor::loadEditFile()
@@ -257,6 +291,7 @@ bool KEditor::saveTempFile()
         return false;
     }
     EditorText::Codec ignored;
+    dropPendingText();
     textEdit->setPlainText(EditorText::decode(normalised, &ignored));
     return true;
 }
@@ -299,6 +334,7 @@ void KEditor::newFile()
         return;
     }
     setRows(parser()->getMaxNedit());
+    dropPendingText();
     textEdit->clear();
     textCodec = EditorText::Utf8;
     isUntitled = true;
@@ -322,6 +358,7 @@ bool KEditor::writeFile(const QString &fileName)
     bool written;
     {
         WaitCursor wait;
+        fillText();
         const QByteArray bytes = EditorText::encode(EditorText::plainText(textEdit->document()), textCodec);
         written = FileSave::write(fileName, bytes, &reason, FileSave::ExistingFolder);
     }
@@ -379,6 +416,7 @@ void KEditor::openAcc()
     const QString name = openDialog->selectedFiles().value(0);
     if (name.isEmpty())
         return;
+    fillText();
     if ((!textEdit->document()->isEmpty() || modified) && !maybeSave())
         return;
     loadFile(name);

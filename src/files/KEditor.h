@@ -20,7 +20,8 @@ class QTextEdit;
 // editor's parser normalised it into e.nc, one line per row; the text view
 // (text mode) shows the file as read; the path view draws editSegments. The
 // three agree right after a load, an apply (F5) and a new program; saving
-// always writes the text view's text.
+// always writes the text view's text. The text view of a load made while
+// the page is hidden is filled when it is shown or its text is saved.
 //
 // The companions (text view, path frame, name bar, key row, scale dialog) are
 // children of the editor's own parent, placed in its coordinates; the main
@@ -98,7 +99,13 @@ private slots:
     void editkeyShow();
     void editkeyHide();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Puts the loaded file's text into the text view if it is not there yet.
+    void fillText();
+    void dropPendingText();
     bool parseEditFile(const QString &name, double ratio, QString *reason);
     QFileDialog *makeFileDialog(const QString &title, const QString &acceptText, int height);
     void showFileDialog(QFileDialog *dialog);
@@ -114,6 +121,9 @@ private:
     bool isUntitled = false;
     int mode = 0;
     EditorText::Codec textCodec = EditorText::Utf8;
+    // The text of the last load while the text view still waits for it.
+    QString pendingText;
+    bool textPending = false;
     // Set while rows are removed in bulk: one refresh of the selection at
     // the end instead of one path redraw per removed row.
     bool holdSelection = false;

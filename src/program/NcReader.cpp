@@ -159,11 +159,37 @@ qint32 NcReader::readNumber()
     return negative ? wrap(0u - quint32(value)) : value;
 }
 
+Q_ALWAYS_INLINE bool NcReader::numberRun(qint32 &value, bool &negative, bool &digits, bool plusEndsAfterDigits)
+{
+    const char *p = data_ + pos_;
+    const char *const end = data_ + size_;
+    for (; p < end; ++p) {
+        const int c = static_cast<unsigned char>(*p);
+        if (isDigit(c)) {
+            value = addDigit(value, c - '0', negative);
+            digits = true;
+        } else if (c == '-') {
+            negative = true;
+        } else if (c != ' ' && (c != '+' || (plusEndsAfterDigits && digits))) {
+            // A CR may begin a CR LF, which the cursor reads as one LF.
+            if (c == '\r')
+                break;
+            pos_ = int(p - data_) + 1;
+            cur_ = c;
+            return true;
+        }
+    }
+    pos_ = int(p - data_);
+    return false;
+}
+
 qint32 NcReader::readInt()
 {
     qint32 value = 0;
     bool negative = false;
     bool digits = false;
+    if (numberRun(value, negative, digits, true))
+        return value;
     int c = next();
     for (;;) {
         if (isDigit(c)) {
@@ -185,7 +211,8 @@ qint32 NcReader::readFixed2()
 {
     qint32 whole = 0;
     bool negative = false;
-    int c = next();
+    bool digits = false;
+    int c = numberRun(whole, negative, digits, false) ? cur_ : next();
     for (;;) {
         if (isDigit(c)) {
             whole = digitRun(whole, negative);

@@ -14,12 +14,12 @@ const char kPairs[] = "000102030405060708091011121314151617181920212223242526272
 
 int digitCount(quint32 m)
 {
-    int n = 1;
-    while (m >= 10) {
-        m /= 10;
-        ++n;
-    }
-    return n;
+    static constexpr quint32 kPowers[] = {1u,      10u,      100u,      1000u,      10000u,
+                                          100000u, 1000000u, 10000000u, 100000000u, 1000000000u};
+    // log10 from the bit length (1233 / 4096 ~ log10 2), one short at most.
+    m |= 1u; // as many digits, and a bit length for 0
+    const int guess = ((32 - __builtin_clz(m)) * 1233) >> 12;
+    return guess + (m >= kPowers[guess] ? 1 : 0);
 }
 
 // value in decimal, right-aligned in width with blanks.

@@ -352,6 +352,52 @@ private slots:
         QCOMPARE(list->rowHeight(399), empty);
     }
 
+    // Arc lines that differ only in their digits, many around the column's
+    // edge: one fit per wrapping shape still gives every row its own height.
+    void digitVariantsFitAsTheViewDoes()
+    {
+        QWidget window;
+        window.setFont(QFont(QStringLiteral("Simsun"), 10));
+        auto *num = new KCodeNum(&window);
+        num->setGeometry(2, 143, 256, 319);
+        window.show();
+        KCode *list = num->codeFrame->code;
+
+        quint32 seed = 7u;
+        auto number = [&seed]() {
+            seed = seed * 1103515245u + 12345u;
+            const int digits = 1 + int((seed >> 16) % 7);
+            qint64 v = 1 + (seed >> 8) % 9;
+            for (int d = 1; d < digits; ++d)
+                v = v * 10 + (seed >> (d + 3)) % 10;
+            return (seed & 1u) ? -v : v;
+        };
+        QByteArray text;
+        const int rows = 2000;
+        for (int r = 0; r < rows; ++r)
+            text += QStringLiteral("G0%1 X%2 Y%3 I%4 J%5\n")
+                        .arg(2 + r % 2)
+                        .arg(number())
+                        .arg(number())
+                        .arg(number())
+                        .arg(number())
+                        .toLatin1();
+        QVERIFY(dir->writeFile(".tovrelcnc/t.nc", text));
+        list->setLineCount(rows);
+        list->loadCode();
+        QVector<int> quick;
+        for (int r = 0; r < rows; ++r)
+            quick << list->rowHeight(r);
+        list->resizeRowsToContents();
+        QSet<int> distinct;
+        for (int r = 0; r < rows; ++r) {
+            QVERIFY2(quick[r] == list->rowHeight(r),
+                     qPrintable(QString("row %1: %2 instead of %3").arg(r).arg(quick[r]).arg(list->rowHeight(r))));
+            distinct << quick[r];
+        }
+        QVERIFY(distinct.size() >= 2);
+    }
+
     void timerTurnsTheRowIntoTheStartLine()
     {
         fillLines(25);
