@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -79,7 +80,6 @@ KEditor::KEditor(QWidget *parent)
     textEdit = new QTextEdit(parent);
     textEdit->setGeometry(515, 35, 490, 649);
     textEdit->hide();
-    textEdit->installEventFilter(this);
 
     simuFrame = new KEditorSimuFrame(parent);
     simuFrame->setGeometry(2, 2, 500, 455);
@@ -96,6 +96,9 @@ KEditor::KEditor(QWidget *parent)
     menuEditor->hide();
 
     blDialog = new KBLDialog(parent);
+
+    textEdit->installEventFilter(this);
+    simuFrame->installEventFilter(this);
 
     setRowCount(10);
     setColumnCount(1);
@@ -132,6 +135,11 @@ Parser *KEditor::parser() const
 
 void KEditor::redrawPath()
 {
+    if (!simuFrame->isVisible()) {
+        pathPending = true;
+        return;
+    }
+    pathPending = false;
     editSimu()->resetView();
     editSimu()->draw();
 }
@@ -176,14 +184,21 @@ bool KEditor::loadFile(const QString &fileName, bool quiet)
         return false;
     }
     setRows(parser()->getMaxNedit());
-    loadEditFile();
+    // Filling the views of a long program takes longer than the rest of the
+    // load together; a load behind another page (the last program at
+    // start-up) leaves the rows and the path to the moment the page is shown,
+    // and the text to the moment the text view is shown or saved.
+    const bool shown = isVisible() || textEdit->isVisible();
+    if (shown) {
+        loadEditFile();
+    } else {
+        pendingRows = readEditFile();
+        rowsPending = true;
+    }
     redrawPath();
     pendingText = EditorText::decode(bytes, &textCodec);
     textPending = true;
-    // Laying out a long program in the text view takes longer than the rest
-    // of the load together; a load behind another page (the last program at
-    // start-up) leaves that to the moment the text view is shown or saved.
-    if (isVisible() || textEdit->isVisible())
+    if (shown)
         fillText();
     setCurrentFile(fileName);
     return true;
@@ -210,7 +225,40 @@ bool KEditor::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == textEdit && event->type() == QEvent::Show)
         fillText();
+    else if (watched == simuFrame && event->type() == QEvent::Show)
+        catchUpLater();
     return QTableWidget::eventFilter(watched, event);
+}
+
+void KEditor::showEvent(QShowEvent *event)
+{
+    catchUpLater();
+    QTableWidget::showEvent(event);
+}
+
+// Queued: a page that is shown and then given a program at once fills only
+// the views of that program.
+void KEditor::catchUpLater()
+{
+    if (rowsPending || pathPending)
+        QMetaObject::invokeMethod(this, &KEditor::catchUp, Qt::QueuedConnection);
+}
+
+void KEditor::catchUp()
+{
+    if (isVisible())
+        fillRows();
+    if (pathPending)
+        redrawPath();
+}
+
+void KEditor::fillRows()
+{
+    if (!rowsPending)
+        return;
+    rowsPending = false;
+    setRowTexts(pendingRows);
+    pendingRows.clear();
 }
 
 void KEditor::dropPendingText()
@@ -219,12 +267,23 @@ void KEditor::dropPendingText()
     pendingText.clear();
 }
 
-void KEditor::loadEditFile()
+QByteArray KEditor::readEditFile() const
 {
     QFile file(editFilePath());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    const QByteArray bytes = file.readAll();
+        return QByteArray();
+    return file.readAll();
+}
+
+void KEditor::loadEditFile()
+{
+    rowsPending = false;
+    pendingRows.clear();
+    setRowTexts(readEditFile());
+}
+
+void KEditor::setRowTexts(const QByteArray &bytes)
+{
     const int rows = rowCount();
     int row = 0;
     int start = 0;
@@ -251,6 +310,7 @@ void KEditor::setRows(int n)
 
 bool KEditor::saveTempFile()
 {
+    fillRows();
     nextline();
     prevline();
     // With a single row the two moves leave the cell where it is, and an

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QHash>
+#include <QSignalBlocker>
 #include <QHeaderView>
 #include <QVector>
 #include <QtDebug>
@@ -102,6 +103,8 @@ void KCode::loadCode()
     QFile file(basePath + QStringLiteral("/.tovrelcnc/t.nc"));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         const int rows = rowCount();
+        // One repaint for the whole list instead of a change report per row.
+        const QSignalBlocker quiet(model());
         for (int row = 0; row < rows; ++row) {
             QByteArray line = file.readLine();
             if (line.endsWith('\n'))
@@ -111,6 +114,7 @@ void KCode::loadCode()
             setItem(row, 0, new QTableWidgetItem(QString::fromLocal8Bit(line)));
         }
     }
+    viewport()->update();
     fitRowHeights();
     currentRowValue = 0;
     startRowValue = -1;

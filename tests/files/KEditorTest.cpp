@@ -369,8 +369,9 @@ private slots:
         QCOMPARE(p.notices.count(), 0);
     }
 
-    // A load behind another page leaves the text view empty until it is
-    // needed; then it shows and saves exactly what a load in view does.
+    // A load behind another page leaves the rows and the text view empty
+    // until they are needed; then they show and save exactly what a load in
+    // view does.
     void hiddenLoadShowsAndSavesAsAVisibleOne_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -386,6 +387,7 @@ private slots:
         Page shown;
         shown.dir.writeFile("ncfile/p.nc", bytes);
         QVERIFY(shown.editor->loadFile(Page::T() + "/ncfile/p.nc"));
+        const QStringList eagerRows = shown.rows();
         shown.click(shown.editor->menuEditor->modeButton);
         const QString eager = shown.text();
         shown.click(shown.editor->menuEditor->saveButton);
@@ -397,6 +399,7 @@ private slots:
         QVERIFY(hidden.editor->loadFile(Page::T() + "/ncfile/p.nc"));
         QVERIFY(hidden.editor->textEdit->document()->isEmpty());
         hidden.editor->show();
+        QTRY_COMPARE(hidden.rows(), eagerRows);
         hidden.click(hidden.editor->menuEditor->modeButton);
         QCOMPARE(hidden.text(), eager);
         QVERIFY(!hidden.editor->textModified());
