@@ -114,11 +114,11 @@ void KMainWindow::setCurrentFile(QString &fileName)
         readIntThread->setMaxN(0);
         SegmentTable::prefill(cutSegments);
         simu->draw();
-        speedFrame->jbsimu->draw();
+        speedFrame->jbsimu->drawWhenShown();
         startButton()->setEnabled(false);
     } else {
         simu->draw();
-        speedFrame->jbsimu->draw();
+        speedFrame->jbsimu->drawWhenShown();
         recordCount = simu->parser->getMaxN();
         code->setLineCount(recordCount);
         readIntThread->setMaxN(recordCount);

@@ -102,16 +102,21 @@ void KCode::loadCode()
 {
     QFile file(basePath + QStringLiteral("/.tovrelcnc/t.nc"));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        const QByteArray bytes = file.readAll();
         const int rows = rowCount();
         // One repaint for the whole list instead of a change report per row.
         const QSignalBlocker quiet(model());
-        for (int row = 0; row < rows; ++row) {
-            QByteArray line = file.readLine();
-            if (line.endsWith('\n'))
-                line.chop(1);
-            if (line.isEmpty())
+        int start = 0;
+        for (int row = 0; row < rows && start < bytes.size(); ++row) {
+            int end = bytes.indexOf('\n', start);
+            if (end < 0)
+                end = bytes.size();
+            if (end == start)
                 break;
-            setItem(row, 0, new QTableWidgetItem(QString::fromLocal8Bit(line)));
+            // Up to a NUL, as a line converted on its own is.
+            const char *line = bytes.constData() + start;
+            setItem(row, 0, new QTableWidgetItem(QString::fromLocal8Bit(line, int(qstrnlen(line, end - start)))));
+            start = end + 1;
         }
     }
     viewport()->update();
