@@ -3,6 +3,9 @@
 #include "app/FileSave.h"
 #include "program/SegmentPasses.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 // Longest line: "G-2147483648", four words " X" + 11 characters, LF.
@@ -22,8 +25,11 @@ int digitCount(quint32 m)
     return guess + (m >= kPowers[guess] ? 1 : 0);
 }
 
-// value in decimal, right-aligned in width with blanks.
-char *putDecimal(char *out, qint32 value, int width)
+// Bytes putDecimal may write past the end of what it puts.
+constexpr int kSlack = 8;
+
+// value in decimal, right-aligned in width with blanks; any length.
+char *putDecimalLong(char *out, qint32 value, int width)
 {
     quint32 m = value < 0 ? 0u - quint32(value) : quint32(value);
     const int digits = digitCount(m);
@@ -47,6 +53,43 @@ char *putDecimal(char *out, qint32 value, int width)
         p[-1] = char('0' + m);
     }
     return end;
+}
+
+// The eight decimal digits of m < 10^8 as ASCII, the first in the lowest byte.
+quint64 eightDigits(quint32 m)
+{
+    // Two lanes of four digits, then four of two, then eight of one; each
+    // division by a constant is a multiply and shift that stays in its lane.
+    quint64 x = quint64(m / 10000) | (quint64(m % 10000) << 32);
+    const quint64 hundreds = ((x * 5243) >> 19) & 0x0000007F0000007FULL;
+    x = hundreds | ((x - hundreds * 100) << 16);
+    const quint64 tens = ((x * 103) >> 10) & 0x000F000F000F000FULL;
+    x = tens | ((x - tens * 10) << 8);
+    return x + 0x3030303030303030ULL;
+}
+
+// value in decimal, right-aligned in width with blanks. A field of up to
+// eight characters is put together in a register and stored at once, and
+// kSlack bytes are written whatever its length: branches on a length that
+// varies from word to word cost more.
+char *putDecimal(char *out, qint32 value, int width)
+{
+    const bool negative = value < 0;
+    const quint32 m = negative ? 0u - quint32(value) : quint32(value);
+    const int digits = digitCount(m);
+    const int length = digits + (negative ? 1 : 0);
+    const int field = std::max(length, width);
+    if (field > 8)
+        return putDecimalLong(out, value, width);
+    quint64 text = eightDigits(m);
+    // Leading zeros become blanks, the last of them the sign.
+    const quint64 lead = digits == 8 ? 0 : (quint64(1) << (8 * (8 - digits))) - 1;
+    text = (text & ~lead) | (0x2020202020202020ULL & lead);
+    if (negative)
+        text ^= quint64('-' ^ ' ') << (8 * (7 - digits));
+    text >>= 8 * (8 - field);
+    std::memcpy(out, &text, sizeof text);
+    return out + field;
 }
 
 char *putText(char *out, const char *text)
@@ -105,7 +148,7 @@ NcWriter::Output NcWriter::format(const SegmentRecord *table, Style style, doubl
     Output result;
     const int count = SegmentTable::length(table);
     const int width = style == Temp ? 2 : 8;
-    result.text.resize(count * kMaxLine);
+    result.text.resize(count * kMaxLine + kSlack);
     char *const begin = result.text.data();
     char *out = begin;
     quint32 sumX = 0;
