@@ -115,8 +115,11 @@ char *putCode(char *out, qint32 type, NcWriter::Style style)
         }
     }
     *out++ = 'G';
-    if (type >= 0 && type <= 9)
+    if (type >= 0 && type <= 9) {
         *out++ = '0';
+        *out++ = char('0' + type);
+        return out;
+    }
     return putDecimal(out, type, 0);
 }
 
