@@ -465,6 +465,8 @@ private:
     void leavePreview();
     void enterEditor(const QString &name);
     void reparseCurrent();
+    // Back from the browser to the file page, the loaded program untouched.
+    void previewToFilePage();
     void setPierceKeys(bool byPierce);
     void showLibrary(bool shown);
     void showListButtons(bool shown);

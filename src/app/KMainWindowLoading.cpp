@@ -80,7 +80,9 @@ void KMainWindow::openFile(QString &chosen)
     } else {
         menuConfig->saveFileName(name);
     }
-    preview2file();
+    // The program is replaced right away: parsing the old one again would
+    // only be thrown away.
+    previewToFilePage();
     setCurrentFile(name);
 }
 
@@ -118,6 +120,7 @@ void KMainWindow::setCurrentFile(QString &fileName)
         editor->setCurrentFile(name);
 
     KCode *code = codeNum->codeFrame->code;
+    // The editor's load above parsed e.nc already.
     const int result = simu->parser->parseMain(name);
     loadFailed = result != 1;
     if (result != 1) {
@@ -132,11 +135,11 @@ void KMainWindow::setCurrentFile(QString &fileName)
         readIntThread->setMaxN(0);
         SegmentTable::prefill(cutSegments);
         simu->draw();
-        speedFrame->jbsimu->draw();
+        speedFrame->jbsimu->drawWhenShown();
         startButton()->setEnabled(false);
     } else {
         simu->draw();
-        speedFrame->jbsimu->draw();
+        speedFrame->jbsimu->drawWhenShown();
         recordCount = simu->parser->getMaxN();
         code->setLineCount(recordCount);
         readIntThread->setMaxN(recordCount);

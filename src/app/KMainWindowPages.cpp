@@ -188,13 +188,18 @@ void KMainWindow::file2preview()
 
 void KMainWindow::preview2file()
 {
+    previewToFilePage();
+    reparseCurrent();
+}
+
+void KMainWindow::previewToFilePage()
+{
     leavePreview();
     newFileRequested = false;
     menuFile->show();
     showProgramScreen(true);
     showStatus();
     directFrame->setNumCK();
-    reparseCurrent();
 }
 
 void KMainWindow::reparseCurrent()

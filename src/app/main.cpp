@@ -1,5 +1,6 @@
 #include "app/FileSave.h"
 #include "app/FontSetup.h"
+#include "app/GlStack.h"
 #include "app/KMainWindow.h"
 #include "app/ToolkitTranslation.h"
 #include "app/WorkingFolder.h"
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     FileSave::ignoreSizeLimit();
     Q_INIT_RESOURCE(icons);
     Q_INIT_RESOURCE(libpictures);
+    GlStack::offUnlessAsked();
     QApplication app(argc, argv);
     FontSetup::installSubstitutes();
     ToolkitTranslation::install(&app);

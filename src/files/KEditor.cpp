@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -76,6 +77,9 @@ KEditor::KEditor(QWidget *parent)
 
     blDialog = new KBLDialog(parent);
 
+    textEdit->installEventFilter(this);
+    simuFrame->installEventFilter(this);
+
     setRowCount(10);
     setColumnCount(1);
     setColumnWidth(0, 430);
@@ -111,6 +115,11 @@ Parser *KEditor::parser() const
 
 void KEditor::redrawPath()
 {
+    if (!simuFrame->isVisible()) {
+        pathPending = true;
+        return;
+    }
+    pathPending = false;
     editSimu()->resetView();
     editSimu()->draw();
 }
@@ -163,21 +172,105 @@ bool KEditor::loadFile(const QString &fileName, bool quiet)
     if (!parseEditFile(fileName, 1.0, quiet))
         return false;
     setRows(parser()->getMaxNedit());
-    loadEditFile();
-    redrawPath();
-    {
-        WaitCursor wait;
-        textEdit->setPlainText(fileText.load(bytes));
+    // Filling the views of a long program takes longer than the rest of the
+    // load together; a load behind another page (the last program at
+    // start-up) leaves the rows and the path to the moment the page is shown,
+    // and the text to the moment the text view is shown or saved.
+    const bool shown = isVisible() || textEdit->isVisible();
+    if (shown) {
+        loadEditFile();
+    } else {
+        pendingRows = readEditFile();
+        rowsPending = true;
     }
+    redrawPath();
+    pendingText = fileText.load(bytes);
+    textPending = true;
+    if (shown)
+        fillText();
     setCurrentFile(fileName);
     return true;
 }
 
-void KEditor::loadEditFile()
+void KEditor::fillText()
+{
+    if (!textPending)
+        return;
+    textPending = false;
+    // The text is the file as loaded, not an edit.
+    const bool wasModified = modified;
+    const bool documentModified = textEdit->document()->isModified();
+    {
+        WaitCursor wait;
+        textEdit->setPlainText(pendingText);
+    }
+    pendingText.clear();
+    modified = wasModified;
+    textEdit->document()->setModified(documentModified);
+}
+
+bool KEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == textEdit && event->type() == QEvent::Show)
+        fillText();
+    else if (watched == simuFrame && event->type() == QEvent::Show)
+        catchUpLater();
+    return QTableWidget::eventFilter(watched, event);
+}
+
+void KEditor::showEvent(QShowEvent *event)
+{
+    catchUpLater();
+    QTableWidget::showEvent(event);
+}
+
+// Queued: a page that is shown and then given a program at once fills only
+// the views of that program.
+void KEditor::catchUpLater()
+{
+    if (rowsPending || pathPending)
+        QMetaObject::invokeMethod(this, &KEditor::catchUp, Qt::QueuedConnection);
+}
+
+void KEditor::catchUp()
+{
+    if (isVisible())
+        fillRows();
+    if (pathPending)
+        redrawPath();
+}
+
+void KEditor::fillRows()
+{
+    if (!rowsPending)
+        return;
+    rowsPending = false;
+    setRowTexts(pendingRows);
+    pendingRows.clear();
+}
+
+void KEditor::dropPendingText()
+{
+    textPending = false;
+    pendingText.clear();
+}
+
+QByteArray KEditor::readEditFile() const
 {
     QByteArray bytes;
-    if (!ProgramFile::read(editFilePath(), &bytes, nullptr))
-        return;
+    ProgramFile::read(editFilePath(), &bytes, nullptr);
+    return bytes;
+}
+
+void KEditor::loadEditFile()
+{
+    rowsPending = false;
+    pendingRows.clear();
+    setRowTexts(readEditFile());
+}
+
+void KEditor::setRowTexts(const QByteArray &bytes)
+{
     const int rows = rowCount();
     int row = 0;
     int start = 0;
@@ -204,6 +297,7 @@ void KEditor::setRows(int n)
 
 bool KEditor::saveTempFile()
 {
+    fillRows();
     nextline();
     prevline();
     // With a single row the two moves leave the cell where it is, and an
@@ -242,6 +336,7 @@ bool KEditor::saveTempFile()
         return false;
     }
     // Only the lines change: the edited file keeps its codec and line ends.
+    dropPendingText();
     textEdit->setPlainText(EditorText().load(normalised));
     return true;
 }
@@ -278,6 +373,7 @@ void KEditor::newFile()
     if (!parseEditFile(name, 1.0))
         return;
     setRows(parser()->getMaxNedit());
+    dropPendingText();
     textEdit->clear();
     fileText.reset();
     isUntitled = true;
@@ -301,6 +397,7 @@ bool KEditor::writeFile(const QString &fileName)
     bool written;
     {
         WaitCursor wait;
+        fillText();
         const QByteArray bytes = fileText.save(EditorText::plainText(textEdit->document()));
         written = FileSave::write(fileName, bytes, &reason, FileSave::ExistingFolder);
     }
@@ -358,6 +455,7 @@ void KEditor::openAcc()
     const QString name = openDialog->selectedFiles().value(0);
     if (name.isEmpty())
         return;
+    fillText();
     if ((!textEdit->document()->isEmpty() || modified) && !maybeSave())
         return;
     loadFile(name);

@@ -20,7 +20,9 @@ class QTextEdit;
 // editor's parser normalised it into e.nc, one line per row; the text view
 // (text mode) shows the file as read; the path view draws editSegments. The
 // three agree right after a load, an apply (F5) and a new program; saving
-// always writes the text view's text.
+// always writes the text view's text. A load made while the page is hidden
+// fills the rows and the path when the page is shown, and the text view when
+// it is shown or its text is saved.
 //
 // The companions (text view, path frame, name bar, key row, scale dialog) are
 // children of the editor's own parent, placed in its coordinates; the main
@@ -98,7 +100,20 @@ private slots:
     void editkeyShow();
     void editkeyHide();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Put what a load behind another page left undone into the views.
+    void fillText();
+    void fillRows();
+    void catchUpLater();
+    void catchUp();
+    void dropPendingText();
+    QByteArray readEditFile() const;
+    // One row per line of e.nc's bytes, up to the first empty line.
+    void setRowTexts(const QByteArray &bytes);
     bool parseEditFile(const QString &name, double ratio, bool quiet = false);
     QFileDialog *makeFileDialog(const QString &title, const QString &acceptText, int height);
     void showFileDialog(QFileDialog *dialog);
@@ -116,6 +131,13 @@ private:
     int mode = 0;
     // The codec and line ends of the edited file, for its saving.
     EditorText fileText;
+    // The text of the last load while the text view still waits for it.
+    QString pendingText;
+    bool textPending = false;
+    // e.nc as that load left it, while the rows wait for it.
+    QByteArray pendingRows;
+    bool rowsPending = false;
+    bool pathPending = false;
     // Set while rows are removed in bulk: one refresh of the selection at
     // the end instead of one path redraw per removed row.
     bool holdSelection = false;

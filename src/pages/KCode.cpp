@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QFontMetrics>
+#include <QHash>
+#include <QSignalBlocker>
 #include <QHeaderView>
 #include <QVector>
 #include <QtDebug>
@@ -31,6 +33,21 @@ public:
     {
         for (int c = 0; c < 95; ++c)
             advance[c] = metrics.horizontalAdvance(QChar(0x20 + c));
+        digitsAlike = std::all_of(advance + '1' - 0x20, advance + '9' - 0x20 + 1,
+                                  [this](int a) { return a == advance['0' - 0x20]; });
+    }
+
+    // Lines that wrap alike: where every digit is as wide as the others,
+    // lines that differ only in their digits break at the same blanks.
+    QString wrapKey(QString text) const
+    {
+        if (!digitsAlike)
+            return text;
+        for (QChar &c : text) {
+            if (c.unicode() >= '1' && c.unicode() <= '9')
+                c = QLatin1Char('0');
+        }
+        return text;
     }
 
     int operator()(const QString &text) const
@@ -47,6 +64,7 @@ public:
 
 private:
     int advance[95];
+    bool digitsAlike = false;
 };
 
 } // namespace
@@ -83,18 +101,25 @@ void KCode::setLineCount(int n)
 
 void KCode::loadCode()
 {
-    QFile file;
-    if (ProgramFile::open(file, basePath + QStringLiteral("/.tovrelcnc/t.nc"), nullptr)) {
+    QByteArray bytes;
+    if (ProgramFile::read(basePath + QStringLiteral("/.tovrelcnc/t.nc"), &bytes, nullptr)) {
         const int rows = rowCount();
-        for (int row = 0; row < rows; ++row) {
-            QByteArray line = file.readLine();
-            if (line.endsWith('\n'))
-                line.chop(1);
-            if (line.isEmpty())
+        // One repaint for the whole list instead of a change report per row.
+        const QSignalBlocker quiet(model());
+        int start = 0;
+        for (int row = 0; row < rows && start < bytes.size(); ++row) {
+            int end = bytes.indexOf('\n', start);
+            if (end < 0)
+                end = bytes.size();
+            if (end == start)
                 break;
-            setItem(row, 0, new QTableWidgetItem(QString::fromLocal8Bit(line)));
+            // Up to a NUL, as a line converted on its own is.
+            const char *line = bytes.constData() + start;
+            setItem(row, 0, new QTableWidgetItem(QString::fromLocal8Bit(line, int(qstrnlen(line, end - start)))));
+            start = end + 1;
         }
     }
+    viewport()->update();
     fitRowHeights();
     currentRowValue = 0;
     startRowValue = -1;
@@ -108,7 +133,7 @@ void KCode::loadCode()
 // The heights resizeRowsToContents() gives, without laying out every line,
 // which takes seconds over a full table: the rows alike in what decides their
 // height (no text, or one plain line that fits the column) share one measured
-// height, and only the others are measured one by one.
+// height, and of the others one line of each wrapping shape is measured.
 void KCode::fitRowHeights()
 {
     const int rows = rowCount();
@@ -144,9 +169,16 @@ void KCode::fitRowHeights()
     // Measured before any row changes: each change makes the next measure
     // recompute the position of every row.
     QVector<int> heights(rows);
+    QHash<QString, int> heightByShape;
     for (int row = 0; row < rows; ++row) {
-        if (kinds[row] == Own)
-            heights[row] = fitted(row);
+        if (kinds[row] != Own)
+            continue;
+        const QTableWidgetItem *cell = item(row, 0);
+        const QString key = plainWidth.wrapKey(cell->text());
+        auto known = heightByShape.constFind(key);
+        if (known == heightByShape.constEnd())
+            known = heightByShape.insert(key, fitted(row));
+        heights[row] = *known;
     }
     const Kind common = firstOf[OneLine] >= 0 ? OneLine : Empty;
     const int commonHeight = firstOf[common] >= 0 ? fitted(firstOf[common]) : header->defaultSectionSize();

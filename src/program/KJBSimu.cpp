@@ -19,8 +19,34 @@ void KJBSimu::resetView()
     torchScreenX = torchScreenY = torchX = torchY = 0;
 }
 
+void KJBSimu::drawWhenShown()
+{
+    if (isVisible())
+        draw();
+    else
+        drawPending = true;
+}
+
+void KJBSimu::showEvent(QShowEvent *event)
+{
+    catchUp();
+    QWidget::showEvent(event);
+}
+
+void KJBSimu::catchUp()
+{
+    if (!drawPending)
+        return;
+    const bool torchMoved = torchMovedWhilePending;
+    draw();
+    if (torchMoved)
+        moveTorch(torchX, torchY);
+}
+
 void KJBSimu::draw()
 {
+    drawPending = false;
+    torchMovedWhilePending = false;
     QPainterPath cut, rapid;
     for (;;) {
         PathWalk frame = v.frame();
@@ -43,6 +69,7 @@ void KJBSimu::draw()
 
 void KJBSimu::moveTorch(int x, int y)
 {
+    torchMovedWhilePending = drawPending;
     torchX = x;
     torchY = y;
     torchScreenX = static_cast<int>(v.originX - y / v.unitsPerPixel);
@@ -54,6 +81,7 @@ void KJBSimu::moveTorch(int x, int y)
 
 void KJBSimu::zoomIn()
 {
+    catchUp();
     if (v.scale > 0.5)
         v.scale *= 0.5;
     draw();
@@ -62,6 +90,7 @@ void KJBSimu::zoomIn()
 
 void KJBSimu::zoomOut()
 {
+    catchUp();
     if (v.scale < 5 * v.partScale)
         v.scale *= 1.5;
     draw();
@@ -70,6 +99,7 @@ void KJBSimu::zoomOut()
 
 void KJBSimu::pan(double dx, double dy)
 {
+    catchUp();
     v.originX += dx;
     v.originY += dy;
     draw();
@@ -97,6 +127,7 @@ void KJBSimu::posRight()
 
 void KJBSimu::fit()
 {
+    catchUp();
     v.originX = v.originY = 0.0;
     v.scale = v.partScale;
     draw();

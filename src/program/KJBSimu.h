@@ -15,6 +15,9 @@ public:
     explicit KJBSimu(QWidget *parent = nullptr);
 
     void resetView();
+    // draw() now when the close-up is shown, else when it is next shown: a
+    // load while the panel shows something else costs nothing here.
+    void drawWhenShown();
 
     double getZoom() const { return v.scale; }
     double getFitZoom() const { return v.partScale; }
@@ -34,9 +37,13 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void pan(double dx, double dy);
+    // The draw drawWhenShown() left for later, and the torch placed again
+    // when it moved meanwhile (its screen point depends on the fit).
+    void catchUp();
 
     // scale is the zoom, partScale the fitted zoom.
     ViewFit v;
@@ -44,6 +51,8 @@ private:
     QPainterPath rapidPath;
     int torchScreenY = 0, torchScreenX = 0;
     int torchY = 0, torchX = 0;
+    bool drawPending = false;
+    bool torchMovedWhilePending = false;
 };
 
 #endif

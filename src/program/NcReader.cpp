@@ -2,6 +2,8 @@
 
 #include <QIODevice>
 
+#include <cstring>
+
 namespace {
 
 bool isDigit(int c)
@@ -159,11 +161,73 @@ qint32 NcReader::readNumber()
     return negative ? wrap(0u - quint32(value)) : value;
 }
 
+// The digits that start the eight bytes at p, at most eight, and their
+// count: value * 10^count + the digits (negated for a negative number) in the
+// wrapping arithmetic equals adding them one by one.
+Q_ALWAYS_INLINE qint32 addDigitRun8(qint32 value, const char *p, bool negative, int *count)
+{
+    static constexpr quint32 kPowers[] = {1u, 10u, 100u, 1000u, 10000u, 100000u, 1000000u, 10000000u, 100000000u};
+    quint64 x;
+    std::memcpy(&x, p, sizeof x);
+    // High bit of each byte that is no digit: at or above ':', below '0', or not ASCII.
+    const quint64 low7 = x & 0x7F7F7F7F7F7F7F7FULL;
+    const quint64 other =
+        ((low7 + 0x4646464646464646ULL) | ~(low7 + 0x5050505050505050ULL) | x) & 0x8080808080808080ULL;
+    const int n = other ? __builtin_ctzll(other) >> 3 : 8;
+    // The first byte is the most significant digit; shifted up, the bytes
+    // after the run fall out and zeros lead.
+    quint64 y = n ? (x & 0x0F0F0F0F0F0F0F0FULL) << (8 * (8 - n)) : 0;
+    y = (y * 2561) >> 8;
+    y = ((y & 0x00FF00FF00FF00FFULL) * 6553601) >> 16;
+    const quint32 run = quint32(((y & 0x0000FFFF0000FFFFULL) * 42949672960001ULL) >> 32);
+    *count = n;
+    return wrap(quint32(value) * kPowers[n] + (negative ? 0u - run : run));
+}
+
+Q_ALWAYS_INLINE bool NcReader::numberRun(qint32 &value, bool &negative, bool &digits, bool plusEndsAfterDigits)
+{
+    const char *p = data_ + pos_;
+    const char *const end = data_ + size_;
+    // A minus right at the start, taken without a branch: coordinates come
+    // with either sign in no order a predictor could learn.
+    if (p < end) {
+        const bool minus = *p == '-';
+        negative = negative || minus;
+        p += minus ? 1 : 0;
+    }
+    for (; p < end; ++p) {
+        const int c = static_cast<unsigned char>(*p);
+        if (isDigit(c)) {
+            digits = true;
+            if (end - p >= 8) {
+                int n;
+                value = addDigitRun8(value, p, negative, &n);
+                p += n - 1;
+            } else {
+                value = addDigit(value, c - '0', negative);
+            }
+        } else if (c == '-') {
+            negative = true;
+        } else if (c != ' ' && (c != '+' || (plusEndsAfterDigits && digits))) {
+            // A CR may begin a CR LF, which the cursor reads as one LF.
+            if (c == '\r')
+                break;
+            pos_ = int(p - data_) + 1;
+            cur_ = c;
+            return true;
+        }
+    }
+    pos_ = int(p - data_);
+    return false;
+}
+
 qint32 NcReader::readInt()
 {
     qint32 value = 0;
     bool negative = false;
     bool digits = false;
+    if (numberRun(value, negative, digits, true))
+        return value;
     int c = next();
     for (;;) {
         if (isDigit(c)) {
@@ -185,7 +249,8 @@ qint32 NcReader::readFixed2()
 {
     qint32 whole = 0;
     bool negative = false;
-    int c = next();
+    bool digits = false;
+    int c = numberRun(whole, negative, digits, false) ? cur_ : next();
     for (;;) {
         if (isDigit(c)) {
             whole = digitRun(whole, negative);
@@ -201,6 +266,14 @@ qint32 NcReader::readFixed2()
     qint32 value = times(whole, 100u);
     if (cur_ != '.')
         return value;
+    if (size_ - pos_ >= 2 && isDigit(data_[pos_]) && isDigit(data_[pos_ + 1])) {
+        // Two fraction digits straight from the bytes; the second stays current.
+        const qint32 hundredths = (data_[pos_] - '0') * 10 + (data_[pos_ + 1] - '0');
+        value = wrap(quint32(value) + (negative ? 0u - quint32(hundredths) : quint32(hundredths)));
+        cur_ = static_cast<unsigned char>(data_[pos_ + 1]);
+        pos_ += 2;
+        return value;
+    }
     if (!isDigit(next()))
         return value;
     value = wrap(quint32(value) + quint32(addDigit(0, cur_ - '0', negative)) * 10u);

@@ -84,6 +84,12 @@ private:
     // current() is a digit: adds it and the digits right after it to value
     // and leaves the first other character current.
     qint32 digitRun(qint32 value, bool negative);
+    // The blanks, signs and digits that start a number, taken straight from
+    // the bytes of the current chunk. True when a character ended the number
+    // there (it is current then); false when the chunk, or a CR, came first:
+    // the number goes on from the cursor with value, negative and digits as
+    // they are.
+    bool numberRun(qint32 &value, bool &negative, bool &digits, bool plusEndsAfterDigits);
 
     struct CutBlock {
         qint32 end1;

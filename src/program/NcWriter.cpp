@@ -3,6 +3,9 @@
 #include "app/FileSave.h"
 #include "program/SegmentPasses.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 // Longest line: "G-2147483648", four words " X" + 11 characters, LF.
@@ -14,16 +17,19 @@ const char kPairs[] = "000102030405060708091011121314151617181920212223242526272
 
 int digitCount(quint32 m)
 {
-    int n = 1;
-    while (m >= 10) {
-        m /= 10;
-        ++n;
-    }
-    return n;
+    static constexpr quint32 kPowers[] = {1u,      10u,      100u,      1000u,      10000u,
+                                          100000u, 1000000u, 10000000u, 100000000u, 1000000000u};
+    // log10 from the bit length (1233 / 4096 ~ log10 2), one short at most.
+    m |= 1u; // as many digits, and a bit length for 0
+    const int guess = ((32 - __builtin_clz(m)) * 1233) >> 12;
+    return guess + (m >= kPowers[guess] ? 1 : 0);
 }
 
-// value in decimal, right-aligned in width with blanks.
-char *putDecimal(char *out, qint32 value, int width)
+// Bytes putDecimal may write past the end of what it puts.
+constexpr int kSlack = 8;
+
+// value in decimal, right-aligned in width with blanks; any length.
+char *putDecimalLong(char *out, qint32 value, int width)
 {
     quint32 m = value < 0 ? 0u - quint32(value) : quint32(value);
     const int digits = digitCount(m);
@@ -49,6 +55,43 @@ char *putDecimal(char *out, qint32 value, int width)
     return end;
 }
 
+// The eight decimal digits of m < 10^8 as ASCII, the first in the lowest byte.
+quint64 eightDigits(quint32 m)
+{
+    // Two lanes of four digits, then four of two, then eight of one; each
+    // division by a constant is a multiply and shift that stays in its lane.
+    quint64 x = quint64(m / 10000) | (quint64(m % 10000) << 32);
+    const quint64 hundreds = ((x * 5243) >> 19) & 0x0000007F0000007FULL;
+    x = hundreds | ((x - hundreds * 100) << 16);
+    const quint64 tens = ((x * 103) >> 10) & 0x000F000F000F000FULL;
+    x = tens | ((x - tens * 10) << 8);
+    return x + 0x3030303030303030ULL;
+}
+
+// value in decimal, right-aligned in width with blanks. A field of up to
+// eight characters is put together in a register and stored at once, and
+// kSlack bytes are written whatever its length: branches on a length that
+// varies from word to word cost more.
+char *putDecimal(char *out, qint32 value, int width)
+{
+    const bool negative = value < 0;
+    const quint32 m = negative ? 0u - quint32(value) : quint32(value);
+    const int digits = digitCount(m);
+    const int length = digits + (negative ? 1 : 0);
+    const int field = std::max(length, width);
+    if (field > 8)
+        return putDecimalLong(out, value, width);
+    quint64 text = eightDigits(m);
+    // Leading zeros become blanks, the last of them the sign.
+    const quint64 lead = digits == 8 ? 0 : (quint64(1) << (8 * (8 - digits))) - 1;
+    text = (text & ~lead) | (0x2020202020202020ULL & lead);
+    if (negative)
+        text ^= quint64('-' ^ ' ') << (8 * (7 - digits));
+    text >>= 8 * (8 - field);
+    std::memcpy(out, &text, sizeof text);
+    return out + field;
+}
+
 char *putText(char *out, const char *text)
 {
     while (*text)
@@ -72,8 +115,11 @@ char *putCode(char *out, qint32 type, NcWriter::Style style)
         }
     }
     *out++ = 'G';
-    if (type >= 0 && type <= 9)
+    if (type >= 0 && type <= 9) {
         *out++ = '0';
+        *out++ = char('0' + type);
+        return out;
+    }
     return putDecimal(out, type, 0);
 }
 
@@ -105,7 +151,7 @@ NcWriter::Output NcWriter::format(const SegmentRecord *table, Style style, doubl
     Output result;
     const int count = SegmentTable::length(table);
     const int width = style == Temp ? 2 : 8;
-    result.text.resize(count * kMaxLine);
+    result.text.resize(count * kMaxLine + kSlack);
     char *const begin = result.text.data();
     char *out = begin;
     quint32 sumX = 0;

@@ -424,6 +424,56 @@ private slots:
         QCOMPARE(p.notices.count(), 0);
     }
 
+    // A load behind another page leaves the rows and the text view empty
+    // until they are needed; then they show and save exactly what a load in
+    // view does.
+    void hiddenLoadShowsAndSavesAsAVisibleOne_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("lines") << QByteArray("G00 X1 Y0\nG01 X100 Y0\nG02 X0 Y0 I-50 J0\nM02\n");
+        QTest::newRow("crlf, bom, no last lf") << QByteArray("\xEF\xBB\xBFG01 X1 Y0\r\n\r\nG01 X0 Y1");
+        QTest::newRow("gbk comment") << QByteArray("G01 X1 Y0 (\262\342\201\240)\nG01 X0 Y1\n");
+        QTest::newRow("long") << lines("G01 X12 Y-3", 3000).toLatin1();
+    }
+
+    void hiddenLoadShowsAndSavesAsAVisibleOne()
+    {
+        QFETCH(QByteArray, bytes);
+        Page shown;
+        shown.dir.writeFile("ncfile/p.nc", bytes);
+        QVERIFY(shown.editor->loadFile(Page::T() + "/ncfile/p.nc"));
+        const QStringList eagerRows = shown.rows();
+        shown.click(shown.editor->menuEditor->modeButton);
+        const QString eager = shown.text();
+        shown.click(shown.editor->menuEditor->saveButton);
+        const QByteArray eagerSaved = shown.dir.readFile("ncfile/p.nc");
+
+        Page hidden;
+        hidden.editor->hide();
+        hidden.dir.writeFile("ncfile/p.nc", bytes);
+        QVERIFY(hidden.editor->loadFile(Page::T() + "/ncfile/p.nc"));
+        QVERIFY(hidden.editor->textEdit->document()->isEmpty());
+        hidden.editor->show();
+        QTRY_COMPARE(hidden.rows(), eagerRows);
+        hidden.click(hidden.editor->menuEditor->modeButton);
+        QCOMPARE(hidden.text(), eager);
+        QVERIFY(!hidden.editor->textModified());
+        QVERIFY(!hidden.editor->textEdit->document()->isModified());
+        hidden.click(hidden.editor->menuEditor->saveButton);
+        QCOMPARE(hidden.dir.readFile("ncfile/p.nc"), eagerSaved);
+        QCOMPARE(hidden.notices.count(), 0);
+
+        // Saved without ever being shown, from a later load: that load's text.
+        Page unseen;
+        unseen.editor->hide();
+        unseen.dir.writeFile("ncfile/old.nc", "G01 X5 Y5\n");
+        unseen.dir.writeFile("ncfile/p.nc", bytes);
+        QVERIFY(unseen.editor->loadFile(Page::T() + "/ncfile/old.nc"));
+        QVERIFY(unseen.editor->loadFile(Page::T() + "/ncfile/p.nc"));
+        QVERIFY(unseen.editor->writeFile(Page::T() + "/ncfile/copy.nc"));
+        QCOMPARE(unseen.dir.readFile("ncfile/copy.nc"), eagerSaved);
+    }
+
     void quietLoadKeyboardAndLock()
     {
         Page p;

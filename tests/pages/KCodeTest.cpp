@@ -60,6 +60,33 @@ class KCodeTest : public QObject
         return code.get();
     }
 
+    // The list of a program-line page on a shown window.
+    static KCode *shownList(QWidget &window)
+    {
+        window.setFont(QFont(QStringLiteral("Simsun"), 10));
+        auto *num = new KCodeNum(&window);
+        num->setGeometry(2, 143, 256, 319);
+        window.show();
+        return num->codeFrame->code;
+    }
+
+    // Every row's height is what the view's own fit gives it, and wrapped and
+    // single lines both occurred.
+    static void expectTheViewsFit(KCode *list)
+    {
+        QVector<int> quick;
+        for (int r = 0; r < list->rowCount(); ++r)
+            quick << list->rowHeight(r);
+        list->resizeRowsToContents();
+        QSet<int> distinct;
+        for (int r = 0; r < list->rowCount(); ++r) {
+            QVERIFY2(quick[r] == list->rowHeight(r),
+                     qPrintable(QString("row %1: %2 instead of %3").arg(r).arg(quick[r]).arg(list->rowHeight(r))));
+            distinct << quick[r];
+        }
+        QVERIFY(distinct.size() >= 2);
+    }
+
 private slots:
     void initTestCase() { FontSetup::installSubstitutes(); }
 
@@ -300,11 +327,7 @@ private slots:
     void rowHeightsMatchTheViewsFit()
     {
         QWidget window;
-        window.setFont(QFont(QStringLiteral("Simsun"), 10));
-        auto *num = new KCodeNum(&window);
-        num->setGeometry(2, 143, 256, 319);
-        window.show();
-        KCode *list = num->codeFrame->code;
+        KCode *list = shownList(window);
 
         const char *const samples[] = {
             "G00 X 1500 Y -300",
@@ -330,18 +353,9 @@ private slots:
             // The second load is longer than its file: its last rows keep the first load's lines.
             list->setLineCount(pass == 0 ? 300 : 350);
             list->loadCode();
-            QVector<int> quick;
-            for (int r = 0; r < list->rowCount(); ++r)
-                quick << list->rowHeight(r);
-            list->resizeRowsToContents();
-            QSet<int> distinct;
-            for (int r = 0; r < list->rowCount(); ++r) {
-                QVERIFY2(quick[r] == list->rowHeight(r),
-                         qPrintable(QString("row %1: %2 instead of %3").arg(r).arg(quick[r]).arg(list->rowHeight(r))));
-                distinct << quick[r];
-            }
-            // Wrapped and single lines both occurred.
-            QVERIFY(distinct.size() >= 2);
+            expectTheViewsFit(list);
+            if (QTest::currentTestFailed())
+                return;
         }
         // Rows without a line (no t.nc) share one height too.
         QVERIFY(QFile::remove(".tovrelcnc/t.nc"));
@@ -350,6 +364,38 @@ private slots:
         const int empty = list->rowHeight(399);
         list->resizeRowToContents(399);
         QCOMPARE(list->rowHeight(399), empty);
+    }
+
+    // Arc lines that differ only in their digits, many around the column's
+    // edge: one fit per wrapping shape still gives every row its own height.
+    void digitVariantsFitAsTheViewDoes()
+    {
+        QWidget window;
+        KCode *list = shownList(window);
+
+        quint32 seed = 7u;
+        auto number = [&seed]() {
+            seed = seed * 1103515245u + 12345u;
+            const int digits = 1 + int((seed >> 16) % 7);
+            qint64 v = 1 + (seed >> 8) % 9;
+            for (int d = 1; d < digits; ++d)
+                v = v * 10 + (seed >> (d + 3)) % 10;
+            return (seed & 1u) ? -v : v;
+        };
+        QByteArray text;
+        const int rows = 2000;
+        for (int r = 0; r < rows; ++r)
+            text += QStringLiteral("G0%1 X%2 Y%3 I%4 J%5\n")
+                        .arg(2 + r % 2)
+                        .arg(number())
+                        .arg(number())
+                        .arg(number())
+                        .arg(number())
+                        .toLatin1();
+        QVERIFY(dir->writeFile(".tovrelcnc/t.nc", text));
+        list->setLineCount(rows);
+        list->loadCode();
+        expectTheViewsFit(list);
     }
 
     void timerTurnsTheRowIntoTheStartLine()

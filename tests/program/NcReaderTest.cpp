@@ -151,6 +151,13 @@ private slots:
         QTest::newRow("plus after digits ends") << QByteArray("X1+2") << 1 << int('+');
         QTest::newRow("point ends") << QByteArray("X1.5") << 1 << int('.');
         QTest::newRow("nothing") << QByteArray("XY") << 0 << int('Y');
+        // Runs of eight digits and more, taken eight bytes at a time.
+        QTest::newRow("eleven digits wrap") << QByteArray("X12345678901 Y") << -539222987 << int('Y');
+        QTest::newRow("negative wraps") << QByteArray("X-9876543210 Y") << -1286608618 << int('Y');
+        QTest::newRow("digits go on after a blank") << QByteArray("X1234567 89012345Y") << -2045911175 << int('Y');
+        QTest::newRow("minus after digits") << QByteArray("X123456789-1 Y") << 1234567889 << int('Y');
+        QTest::newRow("crlf ends") << QByteArray("X12345678\r\nY1") << 12345678 << int('\n');
+        QTest::newRow("byte above ASCII ends") << QByteArray("X1234567\xB5 Y123") << 1234567 << 0xB5;
     }
 
     void readInt()
@@ -176,6 +183,8 @@ private slots:
         QTest::newRow("one decimal") << QByteArray("X12.5Y") << 1250 << int('Y');
         QTest::newRow("two decimals") << QByteArray("X12.34Y") << 1234 << int('4');
         QTest::newRow("plus and blanks") << QByteArray("X + 1.5;") << 150 << int(';');
+        QTest::newRow("long negative") << QByteArray("X-12345678.91 Y0") << -1234567891 << int('1');
+        QTest::newRow("point then letter") << QByteArray("X-12345678.Y1 Y0") << -1234567800 << int('Y');
     }
 
     void readFixed2()

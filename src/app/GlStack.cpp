@@ -1,0 +1,10 @@
+#include "app/GlStack.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+void GlStack::offUnlessAsked()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", QByteArrayLiteral("none"));
+}
