@@ -2,6 +2,7 @@
 
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
+#include "app/KeyFocus.h"
 #include "config/ConfigFiles.h"
 #include "config/ConfigValue.h"
 #include "config/KConfigBase.h"
@@ -234,7 +235,7 @@ void KMenuConfig::saveMode(int mode)
 
 void KMenuConfig::cutConfig()
 {
-    cutDialog->setVisible(true);
+    KeyFocus::open(cutDialog);
 }
 
 void KMenuConfig::cutAcc()
@@ -247,7 +248,7 @@ void KMenuConfig::cutAcc()
 
 void KMenuConfig::baseConfig()
 {
-    baseDialog->setVisible(true);
+    KeyFocus::open(baseDialog);
 }
 
 void KMenuConfig::baseAcc()
@@ -276,7 +277,7 @@ void KMenuConfig::baseAcc()
 
 void KMenuConfig::fireConfig()
 {
-    fireDialog->setVisible(true);
+    KeyFocus::open(fireDialog);
 }
 
 void KMenuConfig::fireAcc()
@@ -298,7 +299,7 @@ void KMenuConfig::fireAcc()
 
 void KMenuConfig::pfConfig()
 {
-    pfDialog->setVisible(true);
+    KeyFocus::open(pfDialog);
 }
 
 void KMenuConfig::pfAcc()
@@ -322,7 +323,7 @@ void KMenuConfig::pfAcc()
 
 void KMenuConfig::dlzConfig()
 {
-    dlzDialog->setVisible(true);
+    KeyFocus::open(dlzDialog);
 }
 
 void KMenuConfig::dlzAcc()
@@ -339,7 +340,7 @@ void KMenuConfig::dlzAcc()
 
 void KMenuConfig::laserConfig()
 {
-    laserDialog->setVisible(true);
+    KeyFocus::open(laserDialog);
 }
 
 void KMenuConfig::laserAcc()

@@ -2,6 +2,7 @@
 
 #include "app/BasePath.h"
 #include "app/KButton.h"
+#include "app/KeyFocus.h"
 #include "app/Notice.h"
 #include "files/KMenuPreview1.h"
 #include "files/KPreviewSimuFrame.h"
@@ -313,9 +314,7 @@ void KPreview::openChooser(QFileDialog *&dialog, const QString &title, const QSt
         // Every showing starts over in the start folder.
         dialog->setDirectory(folder);
     }
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    KeyFocus::open(dialog);
 }
 
 void KPreview::foldhd()

@@ -2,6 +2,7 @@
 
 #include "app/BasePath.h"
 #include "app/FileSave.h"
+#include "app/KeyFocus.h"
 #include "app/Notice.h"
 #include "library/KLibConfig.h"
 #include "library/KLibConfigFrame.h"
@@ -183,7 +184,7 @@ void KLibTable::saveas()
     } else {
         saveDialog->setDirectory(programFolder());
     }
-    saveDialog->show();
+    KeyFocus::open(saveDialog);
 }
 
 void KLibTable::saveClicked()
