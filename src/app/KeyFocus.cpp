@@ -2,11 +2,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPointer>
+#include <QThread>
 #include <QWindow>
 
 namespace {
@@ -82,6 +85,21 @@ void prepare(QWidget *window, QWidget *field)
         field->setFocus(Qt::TabFocusReason);
 }
 
+// Keys the operator types right after the key that opened the window belong
+// to the window, not to the page behind it. The window system activates it
+// only some time after it is mapped; until then keys and timers (a button
+// click that a shortcut delays) are held back, so they reach the window once
+// it is active.
+void waitActive(QWidget *window)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (window->isVisible() && !window->isActiveWindow() && !clock.hasExpired(1000)) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+        QThread::msleep(2);
+    }
+}
+
 void selectTyped(QWidget *window)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(window->focusWidget()))
@@ -98,6 +116,7 @@ void KeyFocus::open(QWidget *window, QWidget *field)
     if (shown)
         take(window);
     selectTyped(window);
+    waitActive(window);
 }
 
 int KeyFocus::exec(QDialog *dialog, QWidget *field)
