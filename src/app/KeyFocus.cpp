@@ -113,8 +113,12 @@ void KeyFocus::open(QWidget *window, QWidget *field)
     const bool shown = window->isVisible();
     prepare(window, field);
     window->show();
-    if (shown)
+    if (shown) {
+        // A window mapped anew is on top already; one that stayed open may
+        // lie under another.
+        window->raise();
         take(window);
+    }
     selectTyped(window);
     waitActive(window);
 }
@@ -128,7 +132,6 @@ int KeyFocus::exec(QDialog *dialog, QWidget *field)
 
 void KeyFocus::take(QWidget *window)
 {
-    window->raise();
     // Not QWidget::activateWindow(): it does nothing while one of the
     // window's own dialogs is the focus window, which is exactly the moment a
     // closing dialog hands the keyboard back.

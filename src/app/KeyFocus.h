@@ -21,7 +21,8 @@ public:
     static void open(QWidget *window, QWidget *field = nullptr);
     // The same for a modal dialog, run to its end; returns its result.
     static int exec(QDialog *dialog, QWidget *field = nullptr);
-    // Makes `window` the one the keys go to (the main window when shown).
+    // Makes `window` the one the keys go to (the main window when shown),
+    // without changing what lies above what.
     static void take(QWidget *window);
     // The first widget of the window's tab chain that takes typed input
     // (buttons are not fields); null when it has none.
