@@ -77,11 +77,15 @@ visible_titles() {
     printf '[%s] ' "$(xdotool getwindowname "$w" 2>/dev/null)"
   done
 }
-# Dialogs and boxes shown (the main window is a normal window).
+# Dialogs and boxes shown over the main window. A box that a dialog raises
+# about its own input (a file dialog's "directory not found") stands over
+# that dialog, not over the page, and is not counted.
 dialogs_shown() {
-  local w n=0
+  local w n=0 over
+  over="$(printf '0x%x' "$main")"
   for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
-    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG && n=$((n + 1))
+    xprop -id "$w" _NET_WM_WINDOW_TYPE WM_TRANSIENT_FOR 2>/dev/null |
+      tr '\n' ' ' | grep -q "_NET_WM_WINDOW_TYPE_DIALOG.*window id # $over\b" && n=$((n + 1))
   done
   echo "$n"
 }
