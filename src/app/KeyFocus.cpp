@@ -14,8 +14,8 @@
 
 namespace {
 
-// Lives on a window opened through KeyFocus: brings it forward each time it
-// is shown and hands the keyboard back when it is hidden.
+// Lives on a window opened through KeyFocus: makes it the active window each
+// time it is shown and hands the keyboard back when it is hidden.
 class KeyReturn : public QObject
 {
 public:
@@ -29,7 +29,8 @@ public:
 
     static KeyReturn *of(QWidget *window)
     {
-        auto *found = window->findChild<KeyReturn *>(QStringLiteral("KeyReturn"), Qt::FindDirectChildrenOnly);
+        auto *found = dynamic_cast<KeyReturn *>(
+            window->findChild<QObject *>(QStringLiteral("KeyReturn"), Qt::FindDirectChildrenOnly));
         return found ? found : new KeyReturn(window);
     }
 
