@@ -2,11 +2,18 @@
 # Configures and builds one build tree.
 #   scripts/build.sh            -> build/       (normal)
 #   scripts/build.sh sanitize   -> build-asan/  (AddressSanitizer + UndefinedBehaviorSanitizer)
+#   scripts/build.sh normal TARGET...   builds only those targets
+# JOBS sets the number of compile jobs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 kind="${1:-normal}"
+[ $# -gt 0 ] && shift
 # One job more than cores keeps them busy while another job waits on the disk.
-jobs="$(( $(nproc 2>/dev/null || echo 2) + 1 ))"
+jobs="${JOBS:-$(( $(nproc 2>/dev/null || echo 2) + 1 ))}"
+targets=()
+for t in "$@"; do
+  targets+=(--target "$t")
+done
 
 case "$kind" in
   normal)   dir="$root/build";      flags=(-DTOVREL_SANITIZE=OFF) ;;
@@ -21,4 +28,4 @@ fi
 if [ ! -f "$dir/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$dir" "${generator[@]}" "${flags[@]}"
 fi
-cmake --build "$dir" -j "$jobs"
+cmake --build "$dir" -j "$jobs" "${targets[@]}"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer) into build-fuzz/ and runs each for SECONDS
-# (default 60), as many at once as there are cores.
+# (default 60), JOBS of them at once (default: as many as there are cores).
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 # Prints per target the executions, executions per second and whether it
 # found anything. Every input that crashed, hung (10 s), ran out of memory or
@@ -11,7 +11,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 shift || true
-jobs="$(nproc 2>/dev/null || echo 2)"
+jobs="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 dir="$root/build-fuzz"
 
 all=(fuzz_parse_main fuzz_parse_preview fuzz_parse_edit fuzz_parse_lib

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, prepares the working folder work/ and
-# starts the program in it. Without a display it runs under Xvfb.
+# Installs what is missing, builds the program (and the icons its working
+# folder gets), prepares the working folder work/ and starts the program in
+# it. Without a display it runs under Xvfb. JOBS sets the compile jobs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" normal
+"$root/scripts/build.sh" normal tovrelcnc icons
 work="$("$root/scripts/workfolder.sh")"
 
 source "$root/scripts/xvfb.sh"

@@ -2,10 +2,10 @@
 # Installs what is missing, checks the layout of the sources, builds, and runs
 # every test twice: in the normal build and in the sanitizer build
 # (AddressSanitizer + UndefinedBehaviorSanitizer). With clang there, a short
-# fuzzing pass follows.
+# fuzzing pass follows. JOBS sets how many builds, tests and fuzzers run at once.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-jobs="$(nproc 2>/dev/null || echo 2)"
+jobs="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 "$root/scripts/setup.sh"
 

@@ -1,6 +1,9 @@
 #include "app/KButton.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 
 bool clickLock = false;
@@ -35,4 +38,47 @@ void KButton::myclick()
 void KButton::cancelLock()
 {
     clickLock = false;
+}
+
+bool KButton::event(QEvent *event)
+{
+    const bool done = QPushButton::event(event);
+    if (event->type() == QEvent::Shortcut && isDown())
+        shortcutClick = true;
+    return done;
+}
+
+namespace {
+
+// Another window took the keyboard from the button's window: a dialog that an
+// earlier key opened, or a box that blocks the window.
+bool keyboardLeft(const QWidget *own)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != own)
+        return true;
+    const QWidget *active = QApplication::activeWindow();
+    return active && active != own;
+}
+
+} // namespace
+
+void KButton::timerEvent(QTimerEvent *event)
+{
+    if (shortcutClick && isDown()) {
+        shortcutClick = false;
+        // Keys typed quickly: the click of a key pressed on a page lands after
+        // a later key opened a dialog. It belongs to a page that no longer has
+        // the keyboard and is dropped; the release still goes out, so what the
+        // press started (a jog) stops.
+        if (keyboardLeft(window())) {
+            {
+                const QSignalBlocker quiet(this);
+                QPushButton::timerEvent(event);
+            }
+            emit released();
+            return;
+        }
+    }
+    QPushButton::timerEvent(event);
 }

@@ -22,6 +22,15 @@ signals:
 public slots:
     void myclick();
     void cancelLock();
+
+protected:
+    bool event(QEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    // A shortcut's click lands 100 ms after the key (the button shows it
+    // pressed meanwhile); set from the key until then.
+    bool shortcutClick = false;
 };
 
 #endif

@@ -5,6 +5,7 @@
 #include "app/BasePath.h"
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
+#include "app/KeyFocus.h"
 #include "app/Notice.h"
 #include "config/KMenuConfig.h"
 #include "config/KXmlHandler.h"
@@ -68,7 +69,7 @@ QString KMainWindow::startTitle()
 
 KMainWindow::KMainWindow()
     : QWidget(nullptr)
-    , modalRunner([](QDialog *dialog) { return dialog->exec(); })
+    , modalRunner([](QDialog *dialog) { return KeyFocus::exec(dialog); })
 {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowStaysOnTopHint);
@@ -232,6 +233,13 @@ void KMainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange && simuFrame)
         simuFrame->simu->change();
     QWidget::changeEvent(event);
+}
+
+// No window manager hands the keyboard to the operator console's only window.
+void KMainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    KeyFocus::take(this);
 }
 
 void KMainWindow::setModalRunner(ModalRunner runner)

@@ -53,6 +53,7 @@ class KXmlHandler;
 class KXmlHandlerFile;
 class QDialog;
 class QFile;
+class QShowEvent;
 class QTimer;
 class QXmlInputSource;
 class QXmlSimpleReader;
@@ -446,6 +447,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     // The height page follows each successful reload of the file page.

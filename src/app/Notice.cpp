@@ -1,5 +1,7 @@
 #include "app/Notice.h"
 
+#include "app/KeyFocus.h"
+
 namespace {
 
 Notice::Handler &currentHandler()
@@ -13,7 +15,7 @@ QMessageBox::StandardButton realBox(const Notice::Request &r)
     QMessageBox box(r.icon, r.title, r.text, r.buttons, r.parent);
     if (r.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(r.defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return static_cast<QMessageBox::StandardButton>(KeyFocus::exec(&box));
 }
 
 QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,

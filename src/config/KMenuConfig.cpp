@@ -2,6 +2,7 @@
 
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
+#include "app/KeyFocus.h"
 #include "config/ConfigDocument.h"
 #include "config/ConfigFiles.h"
 #include "config/ConfigValue.h"
@@ -239,7 +240,7 @@ void KMenuConfig::saveMode(int mode)
 
 void KMenuConfig::cutConfig()
 {
-    cutDialog->setVisible(true);
+    KeyFocus::open(cutDialog);
 }
 
 void KMenuConfig::cutAcc()
@@ -252,7 +253,7 @@ void KMenuConfig::cutAcc()
 
 void KMenuConfig::baseConfig()
 {
-    baseDialog->setVisible(true);
+    KeyFocus::open(baseDialog);
 }
 
 void KMenuConfig::baseAcc()
@@ -281,7 +282,7 @@ void KMenuConfig::baseAcc()
 
 void KMenuConfig::fireConfig()
 {
-    fireDialog->setVisible(true);
+    KeyFocus::open(fireDialog);
 }
 
 void KMenuConfig::fireAcc()
@@ -303,7 +304,7 @@ void KMenuConfig::fireAcc()
 
 void KMenuConfig::pfConfig()
 {
-    pfDialog->setVisible(true);
+    KeyFocus::open(pfDialog);
 }
 
 void KMenuConfig::pfAcc()
@@ -327,7 +328,7 @@ void KMenuConfig::pfAcc()
 
 void KMenuConfig::dlzConfig()
 {
-    dlzDialog->setVisible(true);
+    KeyFocus::open(dlzDialog);
 }
 
 void KMenuConfig::dlzAcc()
@@ -344,7 +345,7 @@ void KMenuConfig::dlzAcc()
 
 void KMenuConfig::laserConfig()
 {
-    laserDialog->setVisible(true);
+    KeyFocus::open(laserDialog);
 }
 
 void KMenuConfig::laserAcc()

@@ -3,6 +3,7 @@
 #include "app/BasePath.h"
 #include "app/FileSave.h"
 #include "app/KButton.h"
+#include "app/KeyFocus.h"
 #include "app/Notice.h"
 #include "app/ProgramFile.h"
 #include "files/KBLDialog.h"
@@ -492,8 +493,7 @@ QFileDialog *KEditor::makeFileDialog(const QString &title, const QString &accept
 void KEditor::showFileDialog(QFileDialog *dialog)
 {
     dialog->setDirectory(QDir::currentPath() + QStringLiteral("/ncfile"));
-    dialog->show();
-    dialog->activateWindow();
+    KeyFocus::open(dialog);
 }
 
 void KEditor::documentWasModified()
@@ -530,7 +530,7 @@ void KEditor::editorModeChange()
 
 void KEditor::showBL()
 {
-    blDialog->show();
+    KeyFocus::open(blDialog, blDialog->ratioEdit);
 }
 
 void KEditor::editkeyShow()

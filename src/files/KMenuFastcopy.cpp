@@ -2,6 +2,7 @@
 
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
+#include "app/KeyFocus.h"
 #include "app/Notice.h"
 #include "files/KFastcopy.h"
 #include "files/KMyView.h"
@@ -101,7 +102,7 @@ void KMenuFastcopy::src()
         srcDialog = makeChooser(tr("选择源文件夹"), fastcopySourceDir(), SLOT(srcAcc()));
     else
         srcDialog->setDirectory(fastcopy->srcPathEdit->text());
-    srcDialog->show();
+    KeyFocus::open(srcDialog);
 }
 
 void KMenuFastcopy::des()
@@ -110,7 +111,7 @@ void KMenuFastcopy::des()
         desDialog = makeChooser(tr("选择目标文件夹"), fastcopyTargetDir(), SLOT(desAcc()));
     else
         desDialog->setDirectory(fastcopy->desPathEdit->text());
-    desDialog->show();
+    KeyFocus::open(desDialog);
 }
 
 void KMenuFastcopy::resetChoosers()

@@ -3,6 +3,7 @@
 #include "app/BasePath.h"
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
+#include "app/KeyFocus.h"
 #include "app/Notice.h"
 #include "app/ProgramFile.h"
 #include "files/KMenuPreview1.h"
@@ -315,9 +316,7 @@ void KPreview::openChooser(QFileDialog *&dialog, const QString &title, const QSt
         // Every showing starts over in the start folder.
         dialog->setDirectory(folder);
     }
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    KeyFocus::open(dialog);
 }
 
 void KPreview::foldhd()

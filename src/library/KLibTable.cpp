@@ -2,6 +2,7 @@
 
 #include "app/BasePath.h"
 #include "app/FileSave.h"
+#include "app/KeyFocus.h"
 #include "app/Notice.h"
 #include "app/ProgramFile.h"
 #include "library/KLibConfig.h"
@@ -184,7 +185,7 @@ void KLibTable::saveas()
     } else {
         saveDialog->setDirectory(programFolder());
     }
-    saveDialog->show();
+    KeyFocus::open(saveDialog);
 }
 
 void KLibTable::saveClicked()

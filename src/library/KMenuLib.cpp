@@ -2,6 +2,7 @@
 
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
+#include "app/KeyFocus.h"
 #include "library/KStepConfigDialog.h"
 #include "library/LibText.h"
 
@@ -27,7 +28,7 @@ KMenuLib::KMenuLib(QWidget *parent)
 
 void KMenuLib::configStep()
 {
-    stepDialog->show();
+    KeyFocus::open(stepDialog);
 }
 
 void KMenuLib::configStepAcc()

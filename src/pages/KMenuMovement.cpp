@@ -2,6 +2,7 @@
 
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
+#include "app/KeyFocus.h"
 #include "library/LibText.h"
 #include "pages/JogKeys.h"
 #include "pages/KMovePointDialog.h"
@@ -106,9 +107,7 @@ void KMenuMovement::methodChange(int)
 
 void KMenuMovement::movePointShow()
 {
-    movePointDialog->show();
-    movePointDialog->raise();
-    movePointDialog->activateWindow();
+    KeyFocus::open(movePointDialog);
 }
 
 void KMenuMovement::movePointAcc()

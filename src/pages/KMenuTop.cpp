@@ -2,6 +2,7 @@
 
 #include "app/FunctionKey.h"
 #include "app/KButton.h"
+#include "app/KeyFocus.h"
 #include "pages/KAboutDialog.h"
 #include "pages/MainKey.h"
 
@@ -35,5 +36,5 @@ void KMenuTop::about()
 {
     if (!aboutDialog)
         aboutDialog = new KAboutDialog(this);
-    aboutDialog->exec();
+    KeyFocus::exec(aboutDialog);
 }

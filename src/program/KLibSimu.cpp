@@ -1,5 +1,6 @@
 #include "program/KLibSimu.h"
 
+#include "app/KeyFocus.h"
 #include "program/KDialogStd.h"
 #include "program/Parser.h"
 #include "program/ViewPaint.h"
@@ -124,7 +125,7 @@ void KLibSimu::setStdPlatte()
         stdAcc();
         return;
     }
-    plateDialog->show();
+    KeyFocus::open(plateDialog);
 }
 
 void KLibSimu::addPoint(point_t point)

@@ -3,6 +3,8 @@
 #include "app/KButton.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -22,6 +24,14 @@ bool GuiTest::activate(QWidget *window)
 void GuiTest::key(QWidget *widget, QEvent::Type type, int key, bool autoRepeat)
 {
     qt_handleKeyEvent(widget->window()->windowHandle(), type, key, Qt::NoModifier, QString(), autoRepeat);
+}
+
+void GuiTest::typeFileName(QFileDialog *dialog, const QString &name)
+{
+    if (auto *field = qobject_cast<QLineEdit *>(dialog->focusWidget()))
+        field->setText(name);
+    else
+        dialog->selectFile(name);
 }
 
 NoticeRecorder::NoticeRecorder(QMessageBox::StandardButton answer)

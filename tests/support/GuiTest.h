@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 
 // Helpers for tests that drive real widgets offscreen.
@@ -22,6 +23,9 @@ public:
     // `widget`: a press goes to the shortcuts first, then to the focus
     // widget. autoRepeat marks the events of a held key.
     static void key(QWidget *widget, QEvent::Type type, int key, bool autoRepeat = false);
+    // The name an operator types into a file dialog that has the keyboard
+    // (QFileDialog::selectFile leaves a name field with the focus alone).
+    static void typeFileName(QFileDialog *dialog, const QString &name);
 };
 
 // Records every modal box instead of showing it and answers it: with the next

@@ -1,0 +1,32 @@
+#ifndef KEYFOCUS_H
+#define KEYFOCUS_H
+
+class QDialog;
+class QWidget;
+
+// The one way a window that a key opens gets the keyboard, and the one way
+// back. The operator console runs without a window manager, so nobody else
+// hands the keyboard over: a dialog that is only shown leaves the keys going
+// to the page behind it, and a box that closes leaves them going nowhere.
+//
+// A window opened here is shown, raised and made the active window, with the
+// keyboard in `field`, or, when none is named, in its first field (a file
+// dialog keeps its name field, a box without fields its default button); a
+// line edit that gets the keyboard has its text selected, so typing replaces
+// it. When the window is hidden again, however it ends, the keyboard goes
+// back to the window that had it when the window was opened.
+class KeyFocus
+{
+public:
+    static void open(QWidget *window, QWidget *field = nullptr);
+    // The same for a modal dialog, run to its end; returns its result.
+    static int exec(QDialog *dialog, QWidget *field = nullptr);
+    // Makes `window` the one the keys go to (the main window when shown),
+    // without changing what lies above what.
+    static void take(QWidget *window);
+    // The first widget of the window's tab chain that takes typed input
+    // (buttons are not fields); null when it has none.
+    static QWidget *firstField(QWidget *window);
+};
+
+#endif
