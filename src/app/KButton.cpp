@@ -1,6 +1,7 @@
 #include "app/KButton.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
 
 bool clickLock = false;
@@ -10,6 +11,24 @@ const char *KButton::styleSheetText()
     return "QPushButton{background-color: palegoldenrod;border-width:2px;border-color: darkkhaki;"
            "border-style: solid;border-radius: 8;} "
            "QPushButton:pressed{padding-left:2px;padding-top:2px;background-color:#d0d67c;}";
+}
+
+QTimer *KButton::lockRelease()
+{
+    static QPointer<QTimer> timer;
+    if (!timer) {
+        timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(kLockMs);
+        QObject::connect(timer, &QTimer::timeout, [] { clickLock = false; });
+    }
+    return timer;
+}
+
+void KButton::setLockInterval(int ms)
+{
+    lockRelease()->setInterval(ms);
 }
 
 KButton::KButton(QWidget *parent)
@@ -29,7 +48,7 @@ void KButton::myclick()
     emit kclicked();
     // The release must not die with the button: a receiver may close or delete
     // the page that owns it, and a lost release would lock every key for good.
-    QTimer::singleShot(100, QCoreApplication::instance(), [] { clickLock = false; });
+    lockRelease()->start();
 }
 
 void KButton::cancelLock()

@@ -1,6 +1,7 @@
 // The process chains, stops, alarms, speeds, alignment and library slots of
-// the main window, driven through the window as the program builds it, with
-// the real 100 ms phase timers.
+// the main window, driven through the window as the program builds it. The
+// phase timers tick every millisecond instead of every 100 ms: each tick still
+// counts 0.1 s of its phase, so the sequences are the program's, tick for tick.
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 
@@ -30,6 +31,8 @@
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
 #include "status/KStatus.h"
+#include "status/KStatusFire.h"
+#include "status/KStatusFrame.h"
 #include "status/KText.h"
 #include "status/KTextFrame.h"
 #include "status/KTime.h"
@@ -39,7 +42,9 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -95,6 +100,7 @@ struct Window {
             return QMessageBox::Ok;
         });
         w.reset(new KMainWindow);
+        w->setPhaseTick(1);
         w->setModalRunner([this](QDialog *d) {
             modal << d;
             return 0;
@@ -144,6 +150,17 @@ struct Window {
     }
 
     QString lastSys() const { return sysText(w->writeDevice->lastSys()); }
+    // No phase of the process is counting: the chain has come to rest.
+    bool atRest() const
+    {
+        for (QTimer *t :
+             {w->delayTimer, w->realDelayTimer, w->dfTimer, w->dwDownTimer, w->ckTimer, w->ckUpTimer, w->ckDownTimer,
+              w->oxoffUpTimer, w->yhTimer, w->dlzDelayTimer, w->arcOffUpTimer, w->dwUpTimer, w->dlzDwDownTimer}) {
+            if (t->isActive())
+                return false;
+        }
+        return true;
+    }
     QString messageText() const { return w->textFrame->message->text; }
     int logged(const QString &entry) const { return w->writeDevice->callLog().count(entry); }
     QByteArray configXml() const { return dir.readFile(".tovrelcnc/config.xml"); }
@@ -161,6 +178,7 @@ private slots:
     void flameChain();
     void learnedPreheat();
     void threeStagePierceTwice();
+    void threeStagePierceTicks();
     void plasmaCapacitive();
     void powderChain();
     void noticeSlots();
@@ -192,7 +210,7 @@ void ProcessTest::flameChain()
     w.dwDownEnd();
     QCOMPARE(f.messageText(), QStringLiteral("预热氧"));
     QTRY_COMPARE_WITH_TIMEOUT(f.images(), pierce, kWait);
-    QTest::qWait(300);
+    QTRY_VERIFY_WITH_TIMEOUT(f.atRest(), kWait);
     QCOMPARE(f.images(), pierce);
     QCOMPARE(f.notices.size(), 1);
     QCOMPARE(f.sysAtNotice.first(), QStringLiteral("01 00 00"));
@@ -216,20 +234,35 @@ void ProcessTest::learnedPreheat()
                   "dwDown=\"0\""),
              "G00 X1000 Y0\nG01 X5000 Y0\n");
     KMainWindow &w = *f.w;
+    KStatusFire *panel = w.status->statusFrame->fire;
+    QSignalSpy realTicks(w.realDelayTimer, &QTimer::timeout);
     w.dwDownEnd();
     QTRY_COMPARE_WITH_TIMEOUT(f.images().value(2), QStringLiteral("01 00 00"), kWait);
-    QTest::qWait(300);
+    QTRY_VERIFY_WITH_TIMEOUT(realTicks.count() >= 3, kWait);
     QCOMPARE(w.stopTarget(), QStringLiteral("stopDelay"));
     w.stopButton()->click();
-    QTest::qWait(500);
     QCOMPARE(w.startTarget(), QStringLiteral("resumeDelay"));
+
+    // The pause stops the preheat's count; the real preheat counts on.
+    const double remainAtPause = panel->delayRemain;
+    const int atPause = realTicks.count();
+    QTRY_VERIFY_WITH_TIMEOUT(realTicks.count() >= atPause + 5, kWait);
+    QCOMPARE(panel->delayRemain, remainAtPause);
     w.startButton()->click();
-    QTest::qWait(200);
     QCOMPARE(w.startTarget(), QStringLiteral("delayEnd"));
+    const int atResume = realTicks.count();
+    QTRY_VERIFY_WITH_TIMEOUT(realTicks.count() >= atResume + 2, kWait);
+    QVERIFY(panel->delayRemain < remainAtPause);
     w.startButton()->click();
-    // The count ran on through the pause: about one second in all.
+
+    // Every tick of the real count, the pause's included, is the new preheat.
+    double learned = 0;
+    for (int t = 0; t < realTicks.count(); ++t)
+        learned += 0.1;
     const QString delay = w.menuConfig->fireDialog->delayEdit->text();
-    QVERIFY2(delay.toDouble() >= 0.7 && delay.toDouble() <= 1.1, qPrintable(delay));
+    QCOMPARE(delay, QString::number(learned, 'g', 6));
+    QVERIFY(!w.realDelayTimer->isActive());
+    QCOMPARE(panel->getRealDelay(), 0.0);
     QVERIFY(f.configXml().contains("delay=\"" + delay.toLatin1() + "\""));
 }
 
@@ -249,6 +282,24 @@ void ProcessTest::threeStagePierceTwice()
     w.writeDevice->clearCallLog();
     w.dwDownEnd();
     QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(0), QStringList{"00"} + stages, kWait);
+}
+
+// A three-stage pierce of 1.2 s: pierce 1 at once, pierce 2 on the 4th tick,
+// pierce 3 on the 8th, all cleared and the cutting oxygen on at the 12th
+// tick of the pierce timer, 1.2 s at its 100 ms.
+void ProcessTest::threeStagePierceTicks()
+{
+    Window f(1,
+             fire("OxoffUp=\"0\" ck=\"1.2\" ck3=\"1\" ckDown=\"0\" ckUp=\"0\" delay=\"0.2\" df=\"0.2\" dwDown=\"0\""),
+             "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    QStringList afterTick;
+    connect(w.ckTimer, &QTimer::timeout, this, [&] { afterTick << f.lastSys().left(2); });
+    w.dwDownEnd();
+    QTRY_COMPARE_WITH_TIMEOUT(f.messageText(), QStringLiteral("穿孔"), kWait);
+    QCOMPARE(f.lastSys().left(2), QStringLiteral("09"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.atRest(), kWait);
+    QCOMPARE(afterTick, (QStringList{"09", "09", "09", "19", "19", "19", "19", "39", "39", "39", "39", "03"}));
 }
 
 void ProcessTest::plasmaCapacitive()

@@ -2,6 +2,7 @@
 
 #include "app/KButton.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
@@ -22,6 +23,43 @@ bool GuiTest::activate(QWidget *window)
 void GuiTest::key(QWidget *widget, QEvent::Type type, int key, bool autoRepeat)
 {
     qt_handleKeyEvent(widget->window()->windowHandle(), type, key, Qt::NoModifier, QString(), autoRepeat);
+}
+
+namespace {
+
+QList<QAbstractButton *> downButtons(QWidget *window)
+{
+    QList<QAbstractButton *> down;
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        if (b->isDown())
+            down << b;
+    }
+    return down;
+}
+
+} // namespace
+
+bool GuiTest::keyClick(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers, int timeoutMs)
+{
+    return keyClickUntil(
+        window, key, [] { return true; }, modifiers, timeoutMs);
+}
+
+bool GuiTest::keyClickUntil(QWidget *window, Qt::Key key, const std::function<bool()> &effect,
+                            Qt::KeyboardModifiers modifiers, int timeoutMs)
+{
+    const QList<QAbstractButton *> heldBefore = downButtons(window);
+    QTest::keyClick(window->windowHandle(), key, modifiers);
+    // A shortcut "animates" its button's click: the button stays down until
+    // clicked() goes out a moment later.
+    const auto clicked = [&] {
+        for (QAbstractButton *b : downButtons(window)) {
+            if (!heldBefore.contains(b))
+                return false;
+        }
+        return true;
+    };
+    return QTest::qWaitFor([&] { return clicked() && effect(); }, timeoutMs) && waitClickLockFree(timeoutMs);
 }
 
 NoticeRecorder::NoticeRecorder(QMessageBox::StandardButton answer)

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QList>
+#include <Qt>
 
 #include <functional>
 
@@ -22,6 +23,17 @@ public:
     // `widget`: a press goes to the shortcuts first, then to the focus
     // widget. autoRepeat marks the events of a held key.
     static void key(QWidget *widget, QEvent::Type type, int key, bool autoRepeat = false);
+
+    // A key click on `window` as a keyboard gives it (shortcuts first, then
+    // the focus widget), then waits for what it causes instead of for a
+    // time: until the click of a button its shortcut animates has gone out,
+    // `effect` holds (the page shown, the signal come, the file written) and
+    // the click lock is free again. False when that does not come within
+    // `timeoutMs`.
+    static bool keyClick(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                         int timeoutMs = 5000);
+    static bool keyClickUntil(QWidget *window, Qt::Key key, const std::function<bool()> &effect,
+                              Qt::KeyboardModifiers modifiers = Qt::NoModifier, int timeoutMs = 5000);
 };
 
 // Records every modal box instead of showing it and answers it: with the next
