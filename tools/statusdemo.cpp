@@ -203,7 +203,7 @@ int main(int argc, char *argv[])
     // window's timers, so only the ticking band is repainted.
     QTimer tickTimer;
     int done = 0;
-    tickTimer.setInterval(ticks > 0 && !shot.isEmpty() ? 1 : 100);
+    tickTimer.setInterval(!shot.isEmpty() ? 1 : 100);
     QObject::connect(&tickTimer, &QTimer::timeout, [&] {
         if (done >= ticks) {
             tickTimer.stop();

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QCoreApplication>
 #include <QTest>
 
 #include <memory>
@@ -104,7 +105,8 @@ private slots:
         QTest::keyClick(window.get(), Qt::Key_F1);
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QTRY_COMPARE(leave.count(), 1);
-        QTest::qWait(150);
+        // F1's click has gone out, into the held lock.
+        QTRY_VERIFY(!menu->inputButton->isDown());
         QCOMPARE(input.count(), 0);
         clickLock = false;
         QTest::keyClick(window.get(), Qt::Key_F1);
@@ -158,14 +160,14 @@ private slots:
         }
         // Reports of the stopped loop do not undo the reset.
         poll->resetInputs();
-        QTest::qWait(50);
+        // Whatever the finished loop still had queued arrives now.
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(litRows(io), QList<int>());
 
         auto noCard = std::make_shared<NoCardInputs>();
         poll->setInputSource(noCard);
         poll->start();
-        QTest::qWait(500);
-        QVERIFY(noCard->reads >= 3);
+        QTRY_VERIFY_WITH_TIMEOUT(noCard->reads >= 3, 2000);
         QCOMPARE(litRows(io), QList<int>());
         poll->stopLoop();
     }
@@ -237,7 +239,7 @@ private slots:
         // The Enter button is not gated by the click lock.
         QTest::mouseClick(page->enterButton, Qt::LeftButton);
         QCOMPARE(image(page), QStringLiteral("00 40 00"));
-        QTest::qWait(50);
+        QVERIFY(clickLock);
         QTest::mouseClick(page->enterButton, Qt::LeftButton);
         QCOMPARE(image(page), QStringLiteral("00 00 00"));
 

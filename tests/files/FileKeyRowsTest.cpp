@@ -125,7 +125,7 @@ private slots:
         row.mergeButton->click();
         QTest::mouseClick(row.mergeBox, Qt::LeftButton);
         QTest::keyClick(&window, Qt::Key_F6);
-        QTest::qWait(150);
+        QVERIFY(GuiTest::settle(&window));
         QCOMPARE(combi.count(), 0);
         QVERIFY(!row.mergeBox->isChecked());
         row.mergeButton->setEnabled(true);

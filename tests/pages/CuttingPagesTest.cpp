@@ -236,7 +236,7 @@ private slots:
         // The return page's moves pass the click lock, the jump page's do not.
         QSignalSpy toStart(back->startButton, SIGNAL(kclicked()));
         QTest::mouseClick(back->startButton, Qt::LeftButton);
-        QTest::qWait(50);
+        QVERIFY(KButton::lockRelease()->isActive());
         QTest::mouseClick(back->startButton, Qt::LeftButton);
         QCOMPARE(toStart.size(), 1);
         QVERIFY(GuiTest::waitClickLockFree());
@@ -245,14 +245,13 @@ private slots:
         jump->show();
         QSignalSpy find(jump->findButton, SIGNAL(clicked()));
         QTest::mouseClick(jump->findButton, Qt::LeftButton);
-        QTest::qWait(50);
         QTest::mouseClick(jump->findButton, Qt::LeftButton);
         QCOMPARE(find.size(), 2);
 
         QVERIFY(!jump->moveButton->isEnabled());
         QSignalSpy move(jump->moveButton, SIGNAL(clicked()));
         QTest::keyClick(window.get(), Qt::Key_F2);
-        QTest::qWait(150);
+        QVERIFY(GuiTest::settle(window.get()));
         QVERIFY(move.isEmpty());
         jump->moveButton->setEnabled(true);
         QTest::keyClick(window.get(), Qt::Key_F2);

@@ -159,7 +159,7 @@ private slots:
     {
         QSignalSpy stop(pad->stopButton, SIGNAL(pressed()));
         QTest::keyClick(window.get(), Qt::Key_F10);
-        QTest::qWait(150);
+        QVERIFY(GuiTest::settle(window.get()));
         QVERIFY(stop.isEmpty());
         pad->stopButton->setEnabled(true);
         QTest::keyClick(window.get(), Qt::Key_F10);

@@ -39,6 +39,11 @@ QList<QAbstractButton *> downButtons(QWidget *window)
 
 } // namespace
 
+bool GuiTest::settle(QWidget *window, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return downButtons(window).isEmpty(); }, timeoutMs) && waitClickLockFree(timeoutMs);
+}
+
 bool GuiTest::keyClick(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers, int timeoutMs)
 {
     return keyClickUntil(

@@ -32,6 +32,10 @@ public:
     // `timeoutMs`.
     static bool keyClick(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                          int timeoutMs = 5000);
+    // Waits until no button of `window` is down (no shortcut's click is still
+    // animating, so whatever a key was going to do is done) and the click
+    // lock is free.
+    static bool settle(QWidget *window, int timeoutMs = 5000);
     static bool keyClickUntil(QWidget *window, Qt::Key key, const std::function<bool()> &effect,
                               Qt::KeyboardModifiers modifiers = Qt::NoModifier, int timeoutMs = 5000);
 };
