@@ -52,6 +52,19 @@ namespace {
 
 constexpr int kWait = 5000;
 
+// QTRY_COMPARE and QTRY_VERIFY in a running event loop: QTRY_* sleep between
+// turns and would slow the 1 ms ticks to their own pace.
+#define WAIT_COMPARE(actual, expected)                                                                                 \
+    do {                                                                                                               \
+        (void)GuiTest::waitUntil([&] { return (actual) == (expected); }, kWait);                                       \
+        QCOMPARE(actual, expected);                                                                                    \
+    } while (false)
+#define WAIT_VERIFY(condition)                                                                                         \
+    do {                                                                                                               \
+        (void)GuiTest::waitUntil([&] { return bool(condition); }, kWait);                                              \
+        QVERIFY(condition);                                                                                            \
+    } while (false)
+
 const char kFileConfig[] = "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<FileConfig>\n"
                            "    <File filename=\"./ncfile/a.nc\"/>\n</FileConfig>\n";
 
@@ -209,8 +222,8 @@ void ProcessTest::flameChain()
                              "01 00 00", "03 00 00", "03 05 00", "03 01 00"};
     w.dwDownEnd();
     QCOMPARE(f.messageText(), QStringLiteral("预热氧"));
-    QTRY_COMPARE_WITH_TIMEOUT(f.images(), pierce, kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(f.atRest(), kWait);
+    WAIT_COMPARE(f.images(), pierce);
+    WAIT_VERIFY(f.atRest());
     QCOMPARE(f.images(), pierce);
     QCOMPARE(f.notices.size(), 1);
     QCOMPARE(f.sysAtNotice.first(), QStringLiteral("01 00 00"));
@@ -222,7 +235,7 @@ void ProcessTest::flameChain()
     w.writeDevice->clearCallLog();
     w.oxygenOff();
     const QStringList off{"01 01 00", "00 01 00", "00 02 00", "00 00 00"};
-    QTRY_COMPARE_WITH_TIMEOUT(f.images(), off, kWait);
+    WAIT_COMPARE(f.images(), off);
     QCOMPARE(f.messageText(), QStringLiteral("氧气阀关闭"));
     QCOMPARE(f.notices.size(), 1);
 }
@@ -237,8 +250,8 @@ void ProcessTest::learnedPreheat()
     KStatusFire *panel = w.status->statusFrame->fire;
     QSignalSpy realTicks(w.realDelayTimer, &QTimer::timeout);
     w.dwDownEnd();
-    QTRY_COMPARE_WITH_TIMEOUT(f.images().value(2), QStringLiteral("01 00 00"), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(realTicks.count() >= 3, kWait);
+    WAIT_COMPARE(f.images().value(2), QStringLiteral("01 00 00"));
+    WAIT_VERIFY(realTicks.count() >= 3);
     QCOMPARE(w.stopTarget(), QStringLiteral("stopDelay"));
     w.stopButton()->click();
     QCOMPARE(w.startTarget(), QStringLiteral("resumeDelay"));
@@ -246,12 +259,12 @@ void ProcessTest::learnedPreheat()
     // The pause stops the preheat's count; the real preheat counts on.
     const double remainAtPause = panel->delayRemain;
     const int atPause = realTicks.count();
-    QTRY_VERIFY_WITH_TIMEOUT(realTicks.count() >= atPause + 5, kWait);
+    WAIT_VERIFY(realTicks.count() >= atPause + 5);
     QCOMPARE(panel->delayRemain, remainAtPause);
     w.startButton()->click();
     QCOMPARE(w.startTarget(), QStringLiteral("delayEnd"));
     const int atResume = realTicks.count();
-    QTRY_VERIFY_WITH_TIMEOUT(realTicks.count() >= atResume + 2, kWait);
+    WAIT_VERIFY(realTicks.count() >= atResume + 2);
     QVERIFY(panel->delayRemain < remainAtPause);
     w.startButton()->click();
 
@@ -274,14 +287,14 @@ void ProcessTest::threeStagePierceTwice()
     KMainWindow &w = *f.w;
     const QStringList stages{"05", "01", "09", "19", "39", "01", "03"};
     w.dwDownEnd();
-    QTRY_COMPARE_WITH_TIMEOUT(f.messageText(), QStringLiteral("穿孔"), kWait);
+    WAIT_COMPARE(f.messageText(), QStringLiteral("穿孔"));
     QVERIFY(w.speedFrame->speed->moveRunning);
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(0), QStringList{"00"} + stages, kWait);
+    WAIT_COMPARE(f.byteTrail(0), QStringList{"00"} + stages);
 
     w.oxygenOff();
     w.writeDevice->clearCallLog();
     w.dwDownEnd();
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(0), QStringList{"00"} + stages, kWait);
+    WAIT_COMPARE(f.byteTrail(0), QStringList{"00"} + stages);
 }
 
 // A three-stage pierce of 1.2 s: pierce 1 at once, pierce 2 on the 4th tick,
@@ -296,9 +309,9 @@ void ProcessTest::threeStagePierceTicks()
     QStringList afterTick;
     connect(w.ckTimer, &QTimer::timeout, this, [&] { afterTick << f.lastSys().left(2); });
     w.dwDownEnd();
-    QTRY_COMPARE_WITH_TIMEOUT(f.messageText(), QStringLiteral("穿孔"), kWait);
+    WAIT_COMPARE(f.messageText(), QStringLiteral("穿孔"));
     QCOMPARE(f.lastSys().left(2), QStringLiteral("09"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.atRest(), kWait);
+    WAIT_VERIFY(f.atRest());
     QCOMPARE(afterTick, (QStringList{"09", "09", "09", "19", "19", "19", "19", "39", "39", "39", "39", "03"}));
 }
 
@@ -308,17 +321,17 @@ void ProcessTest::plasmaCapacitive()
              "G01 X5000 Y0\n");
     KMainWindow &w = *f.w;
     w.DLZDWStart();
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20", "00"}), kWait);
+    WAIT_COMPARE(f.byteTrail(1), (QStringList{"01", "00", "20", "00"}));
     QCOMPARE(w.startTarget(), QStringLiteral("DLZYHStart"));
     QCOMPARE(w.stopTarget(), QStringLiteral("DLZOff"));
 
     w.stopButton()->click();
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20", "00", "02", "00"}), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(w.startButton()->isEnabled(), kWait);
+    WAIT_COMPARE(f.byteTrail(1), (QStringList{"01", "00", "20", "00", "02", "00"}));
+    WAIT_VERIFY(w.startButton()->isEnabled());
 
     w.writeDevice->clearCallLog();
     w.startButton()->click();
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20"}), kWait);
+    WAIT_COMPARE(f.byteTrail(1), (QStringList{"01", "00", "20"}));
     QCOMPARE(f.notices.size(), 0);
     AxisStatus answer;
     answer.input = 0xFD;
@@ -346,7 +359,7 @@ void ProcessTest::powderChain()
 
     w.writeDevice->clearCallLog();
     w.oxygenOff();
-    QTRY_COMPARE_WITH_TIMEOUT(f.images(), (QStringList{"40 00 00", "40 02 00", "40 00 00"}), kWait);
+    WAIT_COMPARE(f.images(), (QStringList{"40 00 00", "40 02 00", "40 00 00"}));
     QCOMPARE(f.messageText(), QStringLiteral("氧气阀关闭"));
 }
 

@@ -340,7 +340,7 @@ void LibPageDialogsTest::plateDialogRefusesLengthsOfNoSize()
     QVERIFY(GuiTest::activate(dialog));
     // The shortcut clicks OK after the button's press animation.
     QTest::keyClick(dialog, Qt::Key_Return);
-    QTest::qWait(300);
+    QVERIFY(GuiTest::settle(dialog));
     QVERIFY(dialog->isVisible());
     QCOMPARE(accepted.count(), 1);
     dialog->xLengthEdit->setText(QStringLiteral("2500"));

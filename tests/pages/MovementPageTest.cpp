@@ -147,7 +147,8 @@ private slots:
         type(d->yEdit, y);
         QTest::keyClick(d->windowHandle(), Qt::Key_Return);
         // accept() and reject() hide the dialog before anything goes out.
-        QTRY_VERIFY(!d->isVisible());
+        QVERIFY(GuiTest::settle(d));
+        QVERIFY(!d->isVisible());
         QCOMPARE(moved.count(), emitted ? 1 : 0);
         if (emitted) {
             QTEST(moved.first().at(0).toInt(), "dx");
@@ -168,8 +169,8 @@ private slots:
         type(d->xEdit, "12.5");
         type(d->yEdit, "-3");
         QTest::keyClick(d->windowHandle(), Qt::Key_Escape);
-        // accept() and reject() hide the dialog before anything goes out.
-        QTRY_VERIFY(!d->isVisible());
+        QVERIFY(GuiTest::settle(d));
+        QVERIFY(!d->isVisible());
         QCOMPARE(moved.count(), 0);
 
         QVERIFY(GuiTest::activate(&w.window));

@@ -4,13 +4,32 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
+bool GuiTest::waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    poll.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(1);
+    loop.exec();
+    return done();
+}
+
 bool GuiTest::waitClickLockFree(int timeoutMs)
 {
-    return QTest::qWaitFor([] { return !clickLock; }, timeoutMs);
+    return waitUntil([] { return !clickLock; }, timeoutMs);
 }
 
 bool GuiTest::activate(QWidget *window)
@@ -41,7 +60,7 @@ QList<QAbstractButton *> downButtons(QWidget *window)
 
 bool GuiTest::settle(QWidget *window, int timeoutMs)
 {
-    return QTest::qWaitFor([&] { return downButtons(window).isEmpty(); }, timeoutMs) && waitClickLockFree(timeoutMs);
+    return waitUntil([&] { return downButtons(window).isEmpty(); }, timeoutMs) && waitClickLockFree(timeoutMs);
 }
 
 bool GuiTest::keyClick(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers, int timeoutMs)
@@ -64,7 +83,7 @@ bool GuiTest::keyClickUntil(QWidget *window, Qt::Key key, const std::function<bo
         }
         return true;
     };
-    return QTest::qWaitFor([&] { return clicked() && effect(); }, timeoutMs) && waitClickLockFree(timeoutMs);
+    return waitUntil([&] { return clicked() && effect(); }, timeoutMs) && waitClickLockFree(timeoutMs);
 }
 
 NoticeRecorder::NoticeRecorder(QMessageBox::StandardButton answer)

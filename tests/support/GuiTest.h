@@ -15,6 +15,11 @@ class QWidget;
 class GuiTest
 {
 public:
+    // Runs the event loop until `done` holds, checking it every millisecond,
+    // or until `timeoutMs` have passed; returns `done`. Unlike qWaitFor and
+    // QTRY_*, which sleep 10 ms or more between turns, the loop wakes for
+    // each timer as it falls due, so short process ticks keep their pace.
+    static bool waitUntil(const std::function<bool()> &done, int timeoutMs = 5000);
     // Waits until the program-wide click lock is free again.
     static bool waitClickLockFree(int timeoutMs = 1000);
     // Shows and activates a window so key presses reach button shortcuts.
