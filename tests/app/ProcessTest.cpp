@@ -52,19 +52,6 @@ namespace {
 
 constexpr int kWait = 5000;
 
-// QTRY_COMPARE and QTRY_VERIFY in a running event loop: QTRY_* sleep between
-// turns and would slow the 1 ms ticks to their own pace.
-#define WAIT_COMPARE(actual, expected)                                                                                 \
-    do {                                                                                                               \
-        (void)GuiTest::waitUntil([&] { return (actual) == (expected); }, kWait);                                       \
-        QCOMPARE(actual, expected);                                                                                    \
-    } while (false)
-#define WAIT_VERIFY(condition)                                                                                         \
-    do {                                                                                                               \
-        (void)GuiTest::waitUntil([&] { return bool(condition); }, kWait);                                              \
-        QVERIFY(condition);                                                                                            \
-    } while (false)
-
 const char kFileConfig[] = "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<FileConfig>\n"
                            "    <File filename=\"./ncfile/a.nc\"/>\n</FileConfig>\n";
 

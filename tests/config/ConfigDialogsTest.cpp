@@ -189,7 +189,7 @@ private slots:
         QSignalSpy accepted(d.get(), SIGNAL(accepted()));
         QSignalSpy rejected(d.get(), SIGNAL(rejected()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_COMPARE(accepted.count(), 1);
+        WAIT_COMPARE(accepted.count(), 1);
         QVERIFY(!d->isVisible());
         // Whatever else the key was going to click has clicked: one acceptance.
         QVERIFY(GuiTest::settle(d.get()));
@@ -197,7 +197,7 @@ private slots:
 
         QVERIFY(GuiTest::activate(d.get()));
         QTest::keyClick(d.get(), Qt::Key_Escape);
-        QTRY_COMPARE(rejected.count(), 1);
+        WAIT_COMPARE(rejected.count(), 1);
         QCOMPARE(accepted.count(), 1);
         QVERIFY(!d->isVisible());
     }

@@ -151,7 +151,7 @@ private slots:
         }
         QVERIFY(GuiTest::activate(&window));
         QTest::keyClick(&window, Qt::Key_Escape);
-        QTRY_COMPARE(back.count(), 1);
+        WAIT_COMPARE(back.count(), 1);
         QVERIFY(GuiTest::settle(&window));
         QCOMPARE(back.count(), 1);
         QCOMPARE(saves, 0);
@@ -211,7 +211,7 @@ private slots:
         page.laserDialog->xEdit->setFocus();
         QTest::keyClicks(page.laserDialog->xEdit, "-15");
         QTest::keyClick(page.laserDialog->xEdit, Qt::Key_Return);
-        QTRY_COMPARE(xy.count(), 1);
+        WAIT_COMPARE(xy.count(), 1);
         QCOMPARE(xy.at(0), QVariantList({-15, 0}));
         QVERIFY(!page.laserDialog->isVisible());
         QCOMPARE(configLine(dir, 8), QByteArray("    <Laser X=\"-15\" Y=\"0\"/>"));
@@ -227,7 +227,7 @@ private slots:
         QTest::keyClicks(page.fireDialog->delayEdit, "10.5");
         page.fireDialog->ck3NoRadio->setChecked(true);
         QTest::keyClick(page.fireDialog, Qt::Key_Escape);
-        QTRY_VERIFY(!page.fireDialog->isVisible());
+        WAIT_VERIFY(!page.fireDialog->isVisible());
         QCOMPARE(fire.count(), 0);
         QCOMPARE(saves, 0);
         QVERIFY(!dir.exists(".tovrelcnc/config.xml"));

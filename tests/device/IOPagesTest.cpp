@@ -104,16 +104,16 @@ private slots:
         clickLock = true;
         QTest::keyClick(window.get(), Qt::Key_F1);
         QTest::keyClick(window.get(), Qt::Key_Escape);
-        QTRY_COMPARE(leave.count(), 1);
+        WAIT_COMPARE(leave.count(), 1);
         // F1's click has gone out, into the held lock.
-        QTRY_VERIFY(!menu->inputButton->isDown());
+        WAIT_VERIFY(!menu->inputButton->isDown());
         QCOMPARE(input.count(), 0);
         clickLock = false;
         QTest::keyClick(window.get(), Qt::Key_F1);
-        QTRY_COMPARE(input.count(), 1);
+        WAIT_COMPARE(input.count(), 1);
         QVERIFY(GuiTest::waitClickLockFree());
         QTest::keyClick(window.get(), Qt::Key_F2);
-        QTRY_COMPARE(output.count(), 1);
+        WAIT_COMPARE(output.count(), 1);
     }
 
     void lampsFollowThePolls()

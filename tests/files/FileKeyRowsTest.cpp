@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(combi.count(), 0);
         // The shortcut flips it as the click does.
         QTest::keyClick(&window, Qt::Key_F6);
-        QTRY_COMPARE(combi.count(), 1);
+        WAIT_COMPARE(combi.count(), 1);
         QCOMPARE(combi.takeFirst().at(0).toInt(), 0);
         QVERIFY(!row.mergeButton->isDown());
 
@@ -177,7 +177,7 @@ private slots:
             QCOMPARE(row.openButton->isVisible(), openForm);
             QCOMPARE(row.addButton->isVisible(), !openForm);
             QTest::keyClick(&window, Qt::Key_F4);
-            QTRY_COMPARE(open.count() + add.count(), 1);
+            WAIT_COMPARE(open.count() + add.count(), 1);
             QCOMPARE((openForm ? open : add).count(), 1);
             open.clear();
             add.clear();

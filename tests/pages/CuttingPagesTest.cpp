@@ -129,7 +129,7 @@ private slots:
         QVERIFY(!page->segmentStopActive());
         QVERIFY(page->segButton->text().endsWith(" 段停 "));
         QTest::keyClick(window.get(), Qt::Key_F3);
-        QTRY_COMPARE(on.size(), 2);
+        WAIT_COMPARE(on.size(), 2);
         QCOMPARE(off.size(), 1);
     }
 

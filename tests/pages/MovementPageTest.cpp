@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(d->xEdit->text(), QString("12.5"));
         QCOMPARE(d->yEdit->text(), QString("-3"));
         QTest::keyClick(d->windowHandle(), Qt::Key_Return);
-        QTRY_COMPARE(moved.count(), 1);
+        WAIT_COMPARE(moved.count(), 1);
         QCOMPARE(moved.first(), QList<QVariant>({1250, -300}));
     }
 };

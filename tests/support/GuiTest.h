@@ -45,6 +45,19 @@ public:
                               Qt::KeyboardModifiers modifiers = Qt::NoModifier, int timeoutMs = 5000);
 };
 
+// QTRY_COMPARE and QTRY_VERIFY in a running event loop (GuiTest::waitUntil):
+// QTRY_* sleep 50 ms between their looks, these see an effect as it comes.
+#define WAIT_COMPARE(actual, expected)                                                                                 \
+    do {                                                                                                               \
+        (void)GuiTest::waitUntil([&] { return (actual) == (expected); });                                              \
+        QCOMPARE(actual, expected);                                                                                    \
+    } while (false)
+#define WAIT_VERIFY(condition)                                                                                         \
+    do {                                                                                                               \
+        (void)GuiTest::waitUntil([&] { return bool(condition); });                                                     \
+        QVERIFY(condition);                                                                                            \
+    } while (false)
+
 // Records every modal box instead of showing it and answers it: with the next
 // queued answer when the box offers that button (so a script of questions is
 // not used up by OK-only boxes between them), else with `answer` (NoButton:
