@@ -71,7 +71,13 @@ class KDirectFrameTest : public QObject
     }
 
 private slots:
-    void initTestCase() { FontSetup::installSubstitutes(); }
+    void initTestCase()
+    {
+        FontSetup::installSubstitutes();
+        // The lock's own 100 ms are pinned by KButtonTest; here it only
+        // paces the keys.
+        KButton::setLockInterval(1);
+    }
 
     void init()
     {
