@@ -177,6 +177,7 @@ private slots:
 
     void flameChain();
     void learnedPreheat();
+    void descentClearsTheLift();
     void threeStagePierceTwice();
     void threeStagePierceTicks();
     void plasmaCapacitive();
@@ -264,6 +265,33 @@ void ProcessTest::learnedPreheat()
     QVERIFY(!w.realDelayTimer->isActive());
     QCOMPARE(panel->getRealDelay(), 0.0);
     QVERIFY(f.configXml().contains("delay=\"" + delay.toLatin1() + "\""));
+}
+
+// A lift marks the torch as up; the next descent clears the mark, so a
+// preheat paused after it resumes its own count instead of lowering the torch
+// again (which without an axis card is a notice).
+void ProcessTest::descentClearsTheLift()
+{
+    Window f(1,
+             fire("OxoffUp=\"0.2\" ck=\"0.3\" ck3=\"0\" ckDown=\"0.2\" ckUp=\"0.2\" delay=\"10\" df=\"0.2\" "
+                  "dwDown=\"0\""),
+             "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    w.dwDownEnd();
+    WAIT_COMPARE(w.stopTarget(), QStringLiteral("stopDelay"));
+    w.oxygenOff();
+    WAIT_VERIFY(f.atRest());
+    QVERIFY(w.lifted);
+
+    w.dwDownEnd();
+    WAIT_COMPARE(w.stopTarget(), QStringLiteral("stopDelay"));
+    w.stopButton()->click();
+    QVERIFY(!w.delayTimer->isActive());
+    const int notices = f.notices.size();
+    w.startButton()->click();
+    QCOMPARE(w.startTarget(), QStringLiteral("delayEnd"));
+    QVERIFY(w.delayTimer->isActive());
+    QCOMPARE(f.notices.size(), notices);
 }
 
 void ProcessTest::threeStagePierceTwice()
