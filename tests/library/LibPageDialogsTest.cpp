@@ -13,6 +13,7 @@
 #include "program/KLibSimu.h"
 
 #include <QFileDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -177,7 +178,7 @@ void LibPageDialogsTest::stepDialog()
     QVERIFY(GuiTest::waitClickLockFree());
     QSignalSpy newLib(menu->newButton, &KButton::kclicked);
     menu->plateButton->click();
-    QTest::qWait(20);
+    QVERIFY(KButton::lockRelease()->isActive());
     menu->newButton->click();
     QCOMPARE(newLib.count(), 0);
     menu->stepButton->click();
