@@ -150,6 +150,6 @@ int main(int argc, char *argv[])
     const QString shot = cli.value(shotOpt);
     if (!shot.isEmpty())
         DemoWindow::quitWithShot(
-            shot, &window, [&reload] { return &reload; }, "cuttingdemo: ", "PNG", 300, DemoWindow::DialogEdge::Outline);
+            shot, &window, [&reload] { return &reload; }, "cuttingdemo: ", "PNG", 0, DemoWindow::DialogEdge::Outline);
     return app.exec();
 }

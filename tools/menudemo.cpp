@@ -162,7 +162,7 @@ int main(int argc, char **argv)
 
     if (cli.isSet(shotOpt)) {
         const auto shown = [top, dialog]() -> QWidget * { return top && top->aboutDialog ? top->aboutDialog : dialog; };
-        DemoWindow::quitWithShot(cli.value(shotOpt), &window, shown, "menudemo: ", "PNG", 400);
+        DemoWindow::quitWithShot(cli.value(shotOpt), &window, shown, "menudemo: ", "PNG");
     }
     return app.exec();
 }

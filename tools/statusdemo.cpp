@@ -24,11 +24,13 @@
 #include "status/KXYFrame.h"
 
 #include <QCommandLineParser>
+#include <QEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -43,6 +45,29 @@ int fail(const char *message)
     std::fprintf(stderr, "statusdemo: %s\n", message);
     return 2;
 }
+
+// Runs `then` from the event loop once `target` has had its first paint.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget *target, std::function<void()> then)
+        : then_(std::move(then))
+    {
+        target->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && then_) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, then_);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
 
 } // namespace
 
@@ -166,16 +191,19 @@ int main(int argc, char *argv[])
         app.quit();
     };
     auto finish = [&] {
-        // The band repaints of the last ticks are still pending.
-        if (!shot.isEmpty())
-            QTimer::singleShot(150, save);
+        // The band repaints of the last ticks are still posted: paint them
+        // first, as the screen would before anyone looked.
+        if (!shot.isEmpty()) {
+            QCoreApplication::sendPostedEvents();
+            save();
+        }
     };
 
     // The ticks run after the first full paint, 100 ms apart like the main
     // window's timers, so only the ticking band is repainted.
     QTimer tickTimer;
     int done = 0;
-    tickTimer.setInterval(ticks > 0 && !shot.isEmpty() ? 1 : 100);
+    tickTimer.setInterval(!shot.isEmpty() ? 1 : 100);
     QObject::connect(&tickTimer, &QTimer::timeout, [&] {
         if (done >= ticks) {
             tickTimer.stop();
@@ -185,7 +213,7 @@ int main(int argc, char *argv[])
         QMetaObject::invokeMethod(visible, tickSlot.constData());
         ++done;
     });
-    QTimer::singleShot(200, [&] { tickTimer.start(); });
+    FirstPaint firstPaint(visible ? visible : &window, [&] { tickTimer.start(); });
 
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QSignalBlocker>
+#include <QPointer>
 #include <QTimer>
 
 bool clickLock = false;
@@ -13,6 +14,24 @@ const char *KButton::styleSheetText()
     return "QPushButton{background-color: palegoldenrod;border-width:2px;border-color: darkkhaki;"
            "border-style: solid;border-radius: 8;} "
            "QPushButton:pressed{padding-left:2px;padding-top:2px;background-color:#d0d67c;}";
+}
+
+QTimer *KButton::lockRelease()
+{
+    static QPointer<QTimer> timer;
+    if (!timer) {
+        timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(kLockMs);
+        QObject::connect(timer, &QTimer::timeout, [] { clickLock = false; });
+    }
+    return timer;
+}
+
+void KButton::setLockInterval(int ms)
+{
+    lockRelease()->setInterval(ms);
 }
 
 KButton::KButton(QWidget *parent)
@@ -32,7 +51,7 @@ void KButton::myclick()
     emit kclicked();
     // The release must not die with the button: a receiver may close or delete
     // the page that owns it, and a lost release would lock every key for good.
-    QTimer::singleShot(100, QCoreApplication::instance(), [] { clickLock = false; });
+    lockRelease()->start();
 }
 
 void KButton::cancelLock()

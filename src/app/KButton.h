@@ -3,6 +3,8 @@
 
 #include <QPushButton>
 
+class QTimer;
+
 // One program-wide click lock shared by every KButton: an accepted click
 // blocks kclicked() of all buttons for 100 ms, so a bouncing key or a double
 // click never runs a page change or a process step twice.
@@ -15,6 +17,15 @@ public:
     explicit KButton(QWidget *parent);
 
     static const char *styleSheetText();
+
+    // How long an accepted click holds the lock.
+    static constexpr int kLockMs = 100;
+    // The one single-shot timer that frees the lock, started by every
+    // accepted click; a child of the application, so a receiver that deletes
+    // the clicked button cannot lose the release.
+    static QTimer *lockRelease();
+    // A shorter lock for tests that drive many keys; kLockMs by default.
+    static void setLockInterval(int ms);
 
 signals:
     void kclicked();

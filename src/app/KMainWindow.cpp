@@ -1,6 +1,7 @@
 // Start-up: the window, its pages and frames, and the reading of the two
 // configuration files that loads the last program.
 #include "app/KMainWindow.h"
+#include "app/PhaseMark.h"
 
 #include "app/BasePath.h"
 #include "app/FunctionKey.h"
@@ -101,6 +102,7 @@ KMainWindow::KMainWindow()
     for (int t = 0; t < 13; ++t) {
         *timers[t] = new QTimer(this);
         (*timers[t])->setObjectName(QLatin1String(names[t]));
+        (*timers[t])->setInterval(PhaseMark::kTick);
     }
 
     setGeometry(0, 25, 1024, 748);
@@ -240,6 +242,13 @@ void KMainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     KeyFocus::take(this);
+}
+
+void KMainWindow::setPhaseTick(int ms)
+{
+    for (QTimer *timer : {delayTimer, realDelayTimer, dfTimer, dwDownTimer, ckTimer, ckUpTimer, ckDownTimer,
+                          oxoffUpTimer, yhTimer, dlzDelayTimer, arcOffUpTimer, dwUpTimer, dlzDwDownTimer})
+        timer->setInterval(ms);
 }
 
 void KMainWindow::setModalRunner(ModalRunner runner)

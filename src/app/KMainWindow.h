@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <atomic>
 #include <functional>
@@ -76,6 +77,11 @@ public:
     // modal loop blocks them.
     using ModalRunner = std::function<int(QDialog *)>;
     void setModalRunner(ModalRunner runner);
+
+    // The wall time of one tick of the 13 process timers (100 ms). Every
+    // tick still counts 0.1 s of its phase, so a shorter tick runs the same
+    // sequence, tick for tick, faster; tests use it.
+    void setPhaseTick(int ms);
     int runModal(QDialog *dialog);
 
     // The slot the Start (cutting page F9) and Stop (key pad F10) buttons
@@ -85,6 +91,11 @@ public:
 
     KButton *startButton() const;
     KButton *stopButton() const;
+
+    // The links of the start-up connection table that did not connect
+    // ("sender signal -> receiver slot"); a start-up that leaves one here
+    // has a key or a process step that does nothing.
+    QStringList unconnectedLinks;
 
     // Pages, frames and devices, named after their class.
     KInfoFrame *infoFrame = nullptr;

@@ -70,16 +70,26 @@ struct Link {
     const char *slot;
 };
 
-void connectAll(std::initializer_list<Link> links)
+// A link that does not connect is reported at once and kept, so a renamed
+// slot or signal fails the start-up checks instead of leaving a dead key.
+void connectLinks(std::initializer_list<Link> links, QStringList &unconnected)
 {
-    for (const Link &l : links)
-        QObject::connect(l.sender, l.signal, l.receiver, l.slot);
+    for (const Link &l : links) {
+        if (QObject::connect(l.sender, l.signal, l.receiver, l.slot))
+            continue;
+        const QString link = QStringLiteral("%1 %2 -> %3 %4")
+                                 .arg(l.sender ? l.sender->metaObject()->className() : "null", l.signal + 1,
+                                      l.receiver ? l.receiver->metaObject()->className() : "null", l.slot + 1);
+        qCritical("unconnected: %s", qPrintable(link));
+        unconnected << link;
+    }
 }
 
 } // namespace
 
 void KMainWindow::createConnections()
 {
+    const auto connectAll = [this](std::initializer_list<Link> links) { connectLinks(links, unconnectedLinks); };
     const QObject *w = this;
     KSimu *simu = simuFrame->simu;
     Parser *parser = simu->parser;

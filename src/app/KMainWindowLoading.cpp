@@ -156,7 +156,7 @@ void KMainWindow::setCurrentFile(QString &fileName)
                 message(101);
                 directFrame->setNumCK();
                 codeMethodNum();
-                codeNum->codeFrame->timer->start(1000);
+                codeNum->codeFrame->timer->start();
                 menuFile->startPointButton->setEnabled(true);
             }
             writeDevice->writeEnt();

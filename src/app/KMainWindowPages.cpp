@@ -144,7 +144,7 @@ void KMainWindow::top2file()
     message(101);
     filePageOpen = true;
     if (fileLoaded)
-        codeNum->codeFrame->timer->start(1000);
+        codeNum->codeFrame->timer->start();
 }
 
 void KMainWindow::file2top()
@@ -397,7 +397,7 @@ void KMainWindow::findCK()
                        menuCutting->movementButton})
         b->setEnabled(false);
     simuFrame->simu->resetView();
-    codeNum->codeFrame->timer->start(1000);
+    codeNum->codeFrame->timer->start();
 }
 
 void KMainWindow::jump2cutting()

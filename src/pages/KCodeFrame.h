@@ -8,7 +8,7 @@ class QTimer;
 
 // Holds the program-line list and the one-second timer that turns the row
 // left highlighted into the start line. The main window starts and stops the
-// timer.
+// timer at its own interval (1000 ms), which tests may shorten.
 class KCodeFrame : public QFrame
 {
     Q_OBJECT

@@ -70,8 +70,11 @@ KTHC::KTHC(QWidget *parent)
     QT_WARNING_POP
     xmlHandler = new KTHCXmlHandler(xmlReader);
 
+    // Named, so tests can find them and run them shorter.
     clearThc1Timer = new QTimer(this);
+    clearThc1Timer->setObjectName(QStringLiteral("clearThc1Timer"));
     clearSpeedTimer = new QTimer(this);
+    clearSpeedTimer->setObjectName(QStringLiteral("clearSpeedTimer"));
     for (QTimer *timer : {clearThc1Timer, clearSpeedTimer}) {
         timer->setSingleShot(true);
         timer->setInterval(2000);

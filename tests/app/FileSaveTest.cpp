@@ -10,9 +10,33 @@
 #include <QFile>
 #include <QTest>
 
+#include <cerrno>
+#include <dlfcn.h>
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(WriteFault)
+
+namespace {
+
+// Set by a test: the next renames fail as a rename across devices would, after
+// the temporary file was written in full.
+bool failRenames = false;
+int renames = 0;
+
+} // namespace
+
+// Takes the C library's place for the whole program, Qt's save included.
+extern "C" int rename(const char *from, const char *to)
+{
+    ++renames;
+    if (failRenames) {
+        errno = EXDEV;
+        return -1;
+    }
+    using Rename = int (*)(const char *, const char *);
+    static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
+    return real(from, to);
+}
 
 namespace {
 
@@ -39,6 +63,24 @@ private slots:
         QVERIFY(FileSave::write(w.filePath("out/f.nc"), "new\n", &error, FileSave::ExistingFolder));
         QVERIFY(error.isEmpty());
         QCOMPARE(WriteFault::snapshot(w.filePath("out")), (QMap<QString, QByteArray>{{"f.nc", "new\n"}}));
+    }
+
+    // The last step of a save, the rename over the old file, fails: the save
+    // is a failure, the old file is whole and the written copy is gone.
+    void failedRenameIsAFailure()
+    {
+        TempWorkDir w;
+        QVERIFY(w.writeFile("out/f.nc", "old program\n"));
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(w.filePath("out"));
+        QString error;
+        renames = 0;
+        failRenames = true;
+        const bool saved = FileSave::write(w.filePath("out/f.nc"), payload(1000), &error, FileSave::ExistingFolder);
+        failRenames = false;
+        QVERIFY(renames > 0);
+        QVERIFY(!saved);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(WriteFault::snapshot(w.filePath("out")), before);
     }
 
     // Texts inside Qt's 16 KB write buffer fail only when it is flushed;

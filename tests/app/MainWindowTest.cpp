@@ -1,9 +1,12 @@
+#include "ConsoleCapture.h"
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 #include "TestPaths.h"
 
 #include "app/KButton.h"
 #include "app/KMainWindow.h"
+#include "app/PhaseMark.h"
+#include "app/WorkingFolder.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"
 #include "config/KConfigDLZ.h"
@@ -109,10 +112,10 @@ QWidget *onlyVisiblePage(KMainWindow &w)
     return shown;
 }
 
+// A key click, then its shortcut's click and the click lock's release.
 void key(KMainWindow &w, Qt::Key k)
 {
-    QTest::keyClick(&w, k);
-    QTest::qWait(300);
+    QVERIFY2(GuiTest::keyClick(&w, k), "a key's click did not settle");
 }
 
 } // namespace
@@ -122,7 +125,13 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(icons); }
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(icons);
+        // The lock's own 100 ms are pinned by KButtonTest; here it only
+        // paces the keys.
+        KButton::setLockInterval(1);
+    }
 
     // The program loads the last program while it reads config.xml, in
     // demonstration mode until a Mode element says otherwise, and writes no
@@ -138,29 +147,33 @@ private slots:
         QVERIFY(dir.writeFile(".tovrelcnc/config.xml", config));
         QProcess p;
         p.setWorkingDirectory(dir.path());
+        QByteArray err;
+        connect(&p, &QProcess::readyReadStandardError, this, [&] { err += p.readAllStandardError(); });
         p.start(TestPaths::binDir() + "/tovrelcnc", QStringList());
         QVERIFY(p.waitForStarted());
+        // The mode is the last thing config.xml applies, after the program's load.
+        QVERIFY(QTest::qWaitFor([&] { return err.contains("mode=0"); }, 10000));
         QVERIFY(QTest::qWaitFor([&] { return dir.exists(".tovrelcnc/ck.nc"); }, 10000));
-        QTest::qWait(500);
         p.kill();
         p.waitForFinished();
+        err += p.readAllStandardError();
         QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X100 Y 0\n"));
         QCOMPARE(dir.readFile(".tovrelcnc/e.nc"), QByteArray("G01 X     100 Y       0\n"));
         QCOMPARE(dir.readFile(".tovrelcnc/ck.nc"), QByteArray("G01 X     100 Y       0\n"));
-        const QByteArray err = p.readAllStandardError();
-        QVERIFY(err.contains("mode=0"));
         QVERIFY(!err.contains("parse file error..."));
         QCOMPARE(dir.readFile(".tovrelcnc/config.xml"), config);
 
-        TempWorkDir empty;
-        QProcess q;
-        q.setWorkingDirectory(empty.path());
-        q.start(TestPaths::binDir() + "/tovrelcnc", QStringList());
-        QVERIFY(q.waitForStarted());
-        QTest::qWait(2000);
-        q.kill();
-        q.waitForFinished();
-        const QByteArray all = q.readAllStandardOutput() + q.readAllStandardError();
+        // An empty folder: the window comes up as main() makes it, with no
+        // program, no mode and no scratch file.
+        TempWorkDir empty(false);
+        QVERIFY(WorkingFolder::prepare().isEmpty());
+        ConsoleCapture out(1);
+        ConsoleCapture console(2);
+        {
+            KMainWindow w;
+            QCOMPARE(w.windowTitle(), KMainWindow::startTitle());
+        }
+        const QByteArray all = out.text() + console.text();
         QVERIFY(!all.contains("File not found!"));
         QVERIFY(!all.contains("mode="));
         QVERIFY(!empty.exists(".tovrelcnc/t.nc"));
@@ -227,6 +240,17 @@ private slots:
         seedCanon(dir);
         NoticeRecorder notices;
         KMainWindow w;
+        // Every link of the start-up table connected.
+        QCOMPARE(w.unconnectedLinks, QStringList());
+        // The program's own intervals: the 13 process timers tick every
+        // 100 ms, the program-line list turns its row into the start line
+        // after a second.
+        for (QTimer *t :
+             {w.delayTimer, w.realDelayTimer, w.dfTimer, w.dwDownTimer, w.ckTimer, w.ckUpTimer, w.ckDownTimer,
+              w.oxoffUpTimer, w.yhTimer, w.dlzDelayTimer, w.arcOffUpTimer, w.dwUpTimer, w.dlzDwDownTimer})
+            QCOMPARE(t->interval(), PhaseMark::kTick);
+        QCOMPARE(PhaseMark::kTick, 100);
+        QCOMPARE(w.codeNum->codeFrame->timer->interval(), 1000);
         KWriteDevice *device = w.writeDevice;
         device->clearCallLog();
         QString name = "./ncfile/a.nc";
@@ -338,7 +362,8 @@ private slots:
         }
         // Powder: the shared ignition timer drives the powder panel.
         QSignalSpy dfEnd(w.status->statusFrame->pf, SIGNAL(dfEnd()));
-        w.dfTimer->start(100);
+        w.setPhaseTick(1);
+        w.dfTimer->start();
         QVERIFY(dfEnd.wait(1000));
         w.dfTimer->stop();
         w.changeMode();

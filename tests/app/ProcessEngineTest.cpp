@@ -55,6 +55,11 @@ void ProcessEngineTest::chainImages_data()
                                            ProcessImage::OxygenOn,  ProcessImage::CkDownLower, ProcessImage::CkDownEnd}
                                   << QStringList{"00 00 00", "05 00 00", "01 00 00", "01 00 00", "01 02 00",
                                                  "01 00 00", "03 00 00", "03 05 00", "03 01 00"};
+    // The pierce lift takes the height control off, whether it lifts or not.
+    QTest::newRow("pierce lift with the height control on")
+        << 0x000101u << Chain{ProcessImage::CkUpLift, ProcessImage::CkUpEnd} << QStringList{"01 02 00", "01 00 00"};
+    QTest::newRow("pierce without lift with the height control on")
+        << 0x000101u << Chain{ProcessImage::CkUp} << QStringList{"01 00 00"};
     QTest::newRow("flame off and lift") << 0x000103u
                                         << Chain{ProcessImage::OxygenOff, ProcessImage::PreheatOff,
                                                  ProcessImage::OxoffUpLift, ProcessImage::OxoffUpEnd}

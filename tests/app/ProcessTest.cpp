@@ -1,6 +1,7 @@
 // The process chains, stops, alarms, speeds, alignment and library slots of
-// the main window, driven through the window as the program builds it, with
-// the real 100 ms phase timers.
+// the main window, driven through the window as the program builds it. The
+// phase timers tick every millisecond instead of every 100 ms: each tick still
+// counts 0.1 s of its phase, so the sequences are the program's, tick for tick.
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 
@@ -30,6 +31,8 @@
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
 #include "status/KStatus.h"
+#include "status/KStatusFire.h"
+#include "status/KStatusFrame.h"
 #include "status/KText.h"
 #include "status/KTextFrame.h"
 #include "status/KTime.h"
@@ -39,7 +42,9 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -95,6 +100,7 @@ struct Window {
             return QMessageBox::Ok;
         });
         w.reset(new KMainWindow);
+        w->setPhaseTick(1);
         w->setModalRunner([this](QDialog *d) {
             modal << d;
             return 0;
@@ -144,6 +150,17 @@ struct Window {
     }
 
     QString lastSys() const { return sysText(w->writeDevice->lastSys()); }
+    // No phase of the process is counting: the chain has come to rest.
+    bool atRest() const
+    {
+        for (QTimer *t :
+             {w->delayTimer, w->realDelayTimer, w->dfTimer, w->dwDownTimer, w->ckTimer, w->ckUpTimer, w->ckDownTimer,
+              w->oxoffUpTimer, w->yhTimer, w->dlzDelayTimer, w->arcOffUpTimer, w->dwUpTimer, w->dlzDwDownTimer}) {
+            if (t->isActive())
+                return false;
+        }
+        return true;
+    }
     QString messageText() const { return w->textFrame->message->text; }
     int logged(const QString &entry) const { return w->writeDevice->callLog().count(entry); }
     QByteArray configXml() const { return dir.readFile(".tovrelcnc/config.xml"); }
@@ -160,7 +177,9 @@ private slots:
 
     void flameChain();
     void learnedPreheat();
+    void descentClearsTheLift();
     void threeStagePierceTwice();
+    void threeStagePierceTicks();
     void plasmaCapacitive();
     void powderChain();
     void noticeSlots();
@@ -191,8 +210,8 @@ void ProcessTest::flameChain()
                              "01 00 00", "03 00 00", "03 05 00", "03 01 00"};
     w.dwDownEnd();
     QCOMPARE(f.messageText(), QStringLiteral("预热氧"));
-    QTRY_COMPARE_WITH_TIMEOUT(f.images(), pierce, kWait);
-    QTest::qWait(300);
+    WAIT_COMPARE(f.images(), pierce);
+    WAIT_VERIFY(f.atRest());
     QCOMPARE(f.images(), pierce);
     QCOMPARE(f.notices.size(), 1);
     QCOMPARE(f.sysAtNotice.first(), QStringLiteral("01 00 00"));
@@ -204,7 +223,7 @@ void ProcessTest::flameChain()
     w.writeDevice->clearCallLog();
     w.oxygenOff();
     const QStringList off{"01 01 00", "00 01 00", "00 02 00", "00 00 00"};
-    QTRY_COMPARE_WITH_TIMEOUT(f.images(), off, kWait);
+    WAIT_COMPARE(f.images(), off);
     QCOMPARE(f.messageText(), QStringLiteral("氧气阀关闭"));
     QCOMPARE(f.notices.size(), 1);
 }
@@ -216,21 +235,63 @@ void ProcessTest::learnedPreheat()
                   "dwDown=\"0\""),
              "G00 X1000 Y0\nG01 X5000 Y0\n");
     KMainWindow &w = *f.w;
+    KStatusFire *panel = w.status->statusFrame->fire;
+    QSignalSpy realTicks(w.realDelayTimer, &QTimer::timeout);
     w.dwDownEnd();
-    QTRY_COMPARE_WITH_TIMEOUT(f.images().value(2), QStringLiteral("01 00 00"), kWait);
-    QTest::qWait(300);
+    WAIT_COMPARE(f.images().value(2), QStringLiteral("01 00 00"));
+    WAIT_VERIFY(realTicks.count() >= 3);
     QCOMPARE(w.stopTarget(), QStringLiteral("stopDelay"));
     w.stopButton()->click();
-    QTest::qWait(500);
     QCOMPARE(w.startTarget(), QStringLiteral("resumeDelay"));
+
+    // The pause stops the preheat's count; the real preheat counts on.
+    const double remainAtPause = panel->delayRemain;
+    const int atPause = realTicks.count();
+    WAIT_VERIFY(realTicks.count() >= atPause + 5);
+    QCOMPARE(panel->delayRemain, remainAtPause);
     w.startButton()->click();
-    QTest::qWait(200);
     QCOMPARE(w.startTarget(), QStringLiteral("delayEnd"));
+    const int atResume = realTicks.count();
+    WAIT_VERIFY(realTicks.count() >= atResume + 2);
+    QVERIFY(panel->delayRemain < remainAtPause);
     w.startButton()->click();
-    // The count ran on through the pause: about one second in all.
+
+    // Every tick of the real count, the pause's included, is the new preheat.
+    double learned = 0;
+    for (int t = 0; t < realTicks.count(); ++t)
+        learned += 0.1;
     const QString delay = w.menuConfig->fireDialog->delayEdit->text();
-    QVERIFY2(delay.toDouble() >= 0.7 && delay.toDouble() <= 1.1, qPrintable(delay));
+    QCOMPARE(delay, QString::number(learned, 'g', 6));
+    QVERIFY(!w.realDelayTimer->isActive());
+    QCOMPARE(panel->getRealDelay(), 0.0);
     QVERIFY(f.configXml().contains("delay=\"" + delay.toLatin1() + "\""));
+}
+
+// A lift marks the torch as up; the next descent clears the mark, so a
+// preheat paused after it resumes its own count instead of lowering the torch
+// again (which without an axis card is a notice).
+void ProcessTest::descentClearsTheLift()
+{
+    Window f(1,
+             fire("OxoffUp=\"0.2\" ck=\"0.3\" ck3=\"0\" ckDown=\"0.2\" ckUp=\"0.2\" delay=\"10\" df=\"0.2\" "
+                  "dwDown=\"0\""),
+             "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    w.dwDownEnd();
+    WAIT_COMPARE(w.stopTarget(), QStringLiteral("stopDelay"));
+    w.oxygenOff();
+    WAIT_VERIFY(f.atRest());
+    QVERIFY(w.lifted);
+
+    w.dwDownEnd();
+    WAIT_COMPARE(w.stopTarget(), QStringLiteral("stopDelay"));
+    w.stopButton()->click();
+    QVERIFY(!w.delayTimer->isActive());
+    const int notices = f.notices.size();
+    w.startButton()->click();
+    QCOMPARE(w.startTarget(), QStringLiteral("delayEnd"));
+    QVERIFY(w.delayTimer->isActive());
+    QCOMPARE(f.notices.size(), notices);
 }
 
 void ProcessTest::threeStagePierceTwice()
@@ -241,14 +302,32 @@ void ProcessTest::threeStagePierceTwice()
     KMainWindow &w = *f.w;
     const QStringList stages{"05", "01", "09", "19", "39", "01", "03"};
     w.dwDownEnd();
-    QTRY_COMPARE_WITH_TIMEOUT(f.messageText(), QStringLiteral("穿孔"), kWait);
+    WAIT_COMPARE(f.messageText(), QStringLiteral("穿孔"));
     QVERIFY(w.speedFrame->speed->moveRunning);
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(0), QStringList{"00"} + stages, kWait);
+    WAIT_COMPARE(f.byteTrail(0), QStringList{"00"} + stages);
 
     w.oxygenOff();
     w.writeDevice->clearCallLog();
     w.dwDownEnd();
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(0), QStringList{"00"} + stages, kWait);
+    WAIT_COMPARE(f.byteTrail(0), QStringList{"00"} + stages);
+}
+
+// A three-stage pierce of 1.2 s: pierce 1 at once, pierce 2 on the 4th tick,
+// pierce 3 on the 8th, all cleared and the cutting oxygen on at the 12th
+// tick of the pierce timer, 1.2 s at its 100 ms.
+void ProcessTest::threeStagePierceTicks()
+{
+    Window f(1,
+             fire("OxoffUp=\"0\" ck=\"1.2\" ck3=\"1\" ckDown=\"0\" ckUp=\"0\" delay=\"0.2\" df=\"0.2\" dwDown=\"0\""),
+             "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    QStringList afterTick;
+    connect(w.ckTimer, &QTimer::timeout, this, [&] { afterTick << f.lastSys().left(2); });
+    w.dwDownEnd();
+    WAIT_COMPARE(f.messageText(), QStringLiteral("穿孔"));
+    QCOMPARE(f.lastSys().left(2), QStringLiteral("09"));
+    WAIT_VERIFY(f.atRest());
+    QCOMPARE(afterTick, (QStringList{"09", "09", "09", "19", "19", "19", "19", "39", "39", "39", "39", "03"}));
 }
 
 void ProcessTest::plasmaCapacitive()
@@ -257,17 +336,17 @@ void ProcessTest::plasmaCapacitive()
              "G01 X5000 Y0\n");
     KMainWindow &w = *f.w;
     w.DLZDWStart();
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20", "00"}), kWait);
+    WAIT_COMPARE(f.byteTrail(1), (QStringList{"01", "00", "20", "00"}));
     QCOMPARE(w.startTarget(), QStringLiteral("DLZYHStart"));
     QCOMPARE(w.stopTarget(), QStringLiteral("DLZOff"));
 
     w.stopButton()->click();
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20", "00", "02", "00"}), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(w.startButton()->isEnabled(), kWait);
+    WAIT_COMPARE(f.byteTrail(1), (QStringList{"01", "00", "20", "00", "02", "00"}));
+    WAIT_VERIFY(w.startButton()->isEnabled());
 
     w.writeDevice->clearCallLog();
     w.startButton()->click();
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20"}), kWait);
+    WAIT_COMPARE(f.byteTrail(1), (QStringList{"01", "00", "20"}));
     QCOMPARE(f.notices.size(), 0);
     AxisStatus answer;
     answer.input = 0xFD;
@@ -295,7 +374,7 @@ void ProcessTest::powderChain()
 
     w.writeDevice->clearCallLog();
     w.oxygenOff();
-    QTRY_COMPARE_WITH_TIMEOUT(f.images(), (QStringList{"40 00 00", "40 02 00", "40 00 00"}), kWait);
+    WAIT_COMPARE(f.images(), (QStringList{"40 00 00", "40 02 00", "40 00 00"}));
     QCOMPARE(f.messageText(), QStringLiteral("氧气阀关闭"));
 }
 

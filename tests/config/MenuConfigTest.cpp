@@ -45,6 +45,9 @@ private slots:
     void initTestCase()
     {
         Q_INIT_RESOURCE(icons);
+        // The lock's own 100 ms are pinned by KButtonTest; here it only
+        // paces the keys.
+        KButton::setLockInterval(1);
         previousHandler = qInstallMessageHandler(countSaves);
     }
     void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
@@ -149,8 +152,8 @@ private slots:
         }
         QVERIFY(GuiTest::activate(&window));
         QTest::keyClick(&window, Qt::Key_Escape);
-        QTRY_COMPARE(back.count(), 1);
-        QTest::qWait(150);
+        WAIT_COMPARE(back.count(), 1);
+        QVERIFY(GuiTest::settle(&window));
         QCOMPARE(back.count(), 1);
         QCOMPARE(saves, 0);
         QVERIFY(!page->torchDialog->isVisible());
@@ -209,7 +212,7 @@ private slots:
         page.laserDialog->xEdit->setFocus();
         QTest::keyClicks(page.laserDialog->xEdit, "-15");
         QTest::keyClick(page.laserDialog->xEdit, Qt::Key_Return);
-        QTRY_COMPARE(xy.count(), 1);
+        WAIT_COMPARE(xy.count(), 1);
         QCOMPARE(xy.at(0), QVariantList({-15, 0}));
         QVERIFY(!page.laserDialog->isVisible());
         QCOMPARE(configLine(dir, 8), QByteArray("    <Laser X=\"-15\" Y=\"0\"/>"));
@@ -225,7 +228,7 @@ private slots:
         QTest::keyClicks(page.fireDialog->delayEdit, "10.5");
         page.fireDialog->ck3NoRadio->setChecked(true);
         QTest::keyClick(page.fireDialog, Qt::Key_Escape);
-        QTRY_VERIFY(!page.fireDialog->isVisible());
+        WAIT_VERIFY(!page.fireDialog->isVisible());
         QCOMPARE(fire.count(), 0);
         QCOMPARE(saves, 0);
         QVERIFY(!dir.exists(".tovrelcnc/config.xml"));

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QCoreApplication>
 #include <QTest>
 
 #include <memory>
@@ -78,7 +79,13 @@ class IOPagesTest : public QObject
     }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(icons); }
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(icons);
+        // The lock's own 100 ms are pinned by KButtonTest; here it only
+        // paces the keys.
+        KButton::setLockInterval(1);
+    }
 
     void init()
     {
@@ -103,15 +110,16 @@ private slots:
         clickLock = true;
         QTest::keyClick(window.get(), Qt::Key_F1);
         QTest::keyClick(window.get(), Qt::Key_Escape);
-        QTRY_COMPARE(leave.count(), 1);
-        QTest::qWait(150);
+        WAIT_COMPARE(leave.count(), 1);
+        // F1's click has gone out, into the held lock.
+        WAIT_VERIFY(!menu->inputButton->isDown());
         QCOMPARE(input.count(), 0);
         clickLock = false;
         QTest::keyClick(window.get(), Qt::Key_F1);
-        QTRY_COMPARE(input.count(), 1);
+        WAIT_COMPARE(input.count(), 1);
         QVERIFY(GuiTest::waitClickLockFree());
         QTest::keyClick(window.get(), Qt::Key_F2);
-        QTRY_COMPARE(output.count(), 1);
+        WAIT_COMPARE(output.count(), 1);
     }
 
     void lampsFollowThePolls()
@@ -158,14 +166,14 @@ private slots:
         }
         // Reports of the stopped loop do not undo the reset.
         poll->resetInputs();
-        QTest::qWait(50);
+        // Whatever the finished loop still had queued arrives now.
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(litRows(io), QList<int>());
 
         auto noCard = std::make_shared<NoCardInputs>();
         poll->setInputSource(noCard);
         poll->start();
-        QTest::qWait(500);
-        QVERIFY(noCard->reads >= 3);
+        QTRY_VERIFY_WITH_TIMEOUT(noCard->reads >= 3, 2000);
         QCOMPARE(litRows(io), QList<int>());
         poll->stopLoop();
     }
@@ -178,7 +186,8 @@ private slots:
         io->readIOThread->start();
         QTRY_VERIFY_WITH_TIMEOUT(inputs->reads >= 2, 1000);
         delete io;
-        QTest::qWait(20);
+        // What the thread had queued for the view arrives after it is gone.
+        QCoreApplication::sendPostedEvents();
     }
 
     void newOutputPage()
@@ -237,7 +246,7 @@ private slots:
         // The Enter button is not gated by the click lock.
         QTest::mouseClick(page->enterButton, Qt::LeftButton);
         QCOMPARE(image(page), QStringLiteral("00 40 00"));
-        QTest::qWait(50);
+        QVERIFY(clickLock);
         QTest::mouseClick(page->enterButton, Qt::LeftButton);
         QCOMPARE(image(page), QStringLiteral("00 00 00"));
 

@@ -105,6 +105,28 @@ private slots:
         QCOMPARE(TestPaths::openDescriptors(), before);
     }
 
+    // Each of the eight jog keys sends its own key-pad digit; the diagonals
+    // move both axes ('N').
+    void everyJogKeyHasItsDigit()
+    {
+        using Slot = void (KWriteDevice::*)();
+        const struct {
+            Slot slot;
+            char axis;
+            char digit;
+        } keys[] = {
+            {&KWriteDevice::writeStepN, 'X', '2'},  {&KWriteDevice::writeStepS, 'X', '6'},
+            {&KWriteDevice::writeStepW, 'Y', '8'},  {&KWriteDevice::writeStepE, 'Y', '4'},
+            {&KWriteDevice::writeStepNW, 'N', '1'}, {&KWriteDevice::writeStepNE, 'N', '3'},
+            {&KWriteDevice::writeStepSW, 'N', '7'}, {&KWriteDevice::writeStepSE, 'N', '5'},
+        };
+        for (const auto &key : keys) {
+            (writer.get()->*key.slot)();
+            QCOMPARE(writer->stepAxis(), key.axis);
+            QCOMPARE(writer->stepDigit(), key.digit);
+        }
+    }
+
     void callLogKeepsTheLastThousand()
     {
         sys_t outputs;

@@ -49,7 +49,13 @@ class FileKeyRowsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(icons); }
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(icons);
+        // The lock's own 100 ms are pinned by KButtonTest; here it only
+        // paces the keys.
+        KButton::setLockInterval(1);
+    }
     void init() { QVERIFY(GuiTest::waitClickLockFree()); }
 
     void filePageKeys()
@@ -90,12 +96,13 @@ private slots:
         QCOMPARE(opened, QStringList{""});
         QVERIFY(!nullPassed);
 
-        // F4 bypasses the click lock: two presses 20 ms apart both reload.
+        // F4 bypasses the click lock: a second press while it is held reloads too.
         const QString path = QDir::currentPath() + "/ncfile/x.nc";
         row.setCurrentFile(path);
         row.reloadButton->click();
-        QTest::qWait(20);
+        clickLock = true;
         row.reloadButton->click();
+        clickLock = false;
         QCOMPARE(opened, (QStringList{"", path, path}));
     }
 
@@ -116,7 +123,7 @@ private slots:
         QCOMPARE(combi.count(), 0);
         // The shortcut flips it as the click does.
         QTest::keyClick(&window, Qt::Key_F6);
-        QTRY_COMPARE(combi.count(), 1);
+        WAIT_COMPARE(combi.count(), 1);
         QCOMPARE(combi.takeFirst().at(0).toInt(), 0);
         QVERIFY(!row.mergeButton->isDown());
 
@@ -125,7 +132,7 @@ private slots:
         row.mergeButton->click();
         QTest::mouseClick(row.mergeBox, Qt::LeftButton);
         QTest::keyClick(&window, Qt::Key_F6);
-        QTest::qWait(150);
+        QVERIFY(GuiTest::settle(&window));
         QCOMPARE(combi.count(), 0);
         QVERIFY(!row.mergeBox->isChecked());
         row.mergeButton->setEnabled(true);
@@ -177,7 +184,7 @@ private slots:
             QCOMPARE(row.openButton->isVisible(), openForm);
             QCOMPARE(row.addButton->isVisible(), !openForm);
             QTest::keyClick(&window, Qt::Key_F4);
-            QTRY_COMPARE(open.count() + add.count(), 1);
+            WAIT_COMPARE(open.count() + add.count(), 1);
             QCOMPARE((openForm ? open : add).count(), 1);
             open.clear();
             add.clear();

@@ -13,6 +13,7 @@
 #include "program/KLibSimu.h"
 
 #include <QFileDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -177,7 +178,7 @@ void LibPageDialogsTest::stepDialog()
     QVERIFY(GuiTest::waitClickLockFree());
     QSignalSpy newLib(menu->newButton, &KButton::kclicked);
     menu->plateButton->click();
-    QTest::qWait(20);
+    QVERIFY(KButton::lockRelease()->isActive());
     menu->newButton->click();
     QCOMPARE(newLib.count(), 0);
     menu->stepButton->click();
@@ -340,7 +341,7 @@ void LibPageDialogsTest::plateDialogRefusesLengthsOfNoSize()
     QVERIFY(GuiTest::activate(dialog));
     // The shortcut clicks OK after the button's press animation.
     QTest::keyClick(dialog, Qt::Key_Return);
-    QTest::qWait(300);
+    QVERIFY(GuiTest::settle(dialog));
     QVERIFY(dialog->isVisible());
     QCOMPARE(accepted.count(), 1);
     dialog->xLengthEdit->setText(QStringLiteral("2500"));

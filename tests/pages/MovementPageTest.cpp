@@ -32,7 +32,13 @@ class MovementPageTest : public QObject
     }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(icons); }
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(icons);
+        // The lock's own 100 ms are pinned by KButtonTest; here it only
+        // paces the keys.
+        KButton::setLockInterval(1);
+    }
 
     void methodFollowsBoxes()
     {
@@ -140,8 +146,9 @@ private slots:
         type(d->xEdit, x);
         type(d->yEdit, y);
         QTest::keyClick(d->windowHandle(), Qt::Key_Return);
-        QTRY_VERIFY(!d->isVisible());
-        QTest::qWait(50);
+        // accept() and reject() hide the dialog before anything goes out.
+        QVERIFY(GuiTest::settle(d));
+        QVERIFY(!d->isVisible());
         QCOMPARE(moved.count(), emitted ? 1 : 0);
         if (emitted) {
             QTEST(moved.first().at(0).toInt(), "dx");
@@ -162,8 +169,8 @@ private slots:
         type(d->xEdit, "12.5");
         type(d->yEdit, "-3");
         QTest::keyClick(d->windowHandle(), Qt::Key_Escape);
-        QTRY_VERIFY(!d->isVisible());
-        QTest::qWait(50);
+        QVERIFY(GuiTest::settle(d));
+        QVERIFY(!d->isVisible());
         QCOMPARE(moved.count(), 0);
 
         QVERIFY(GuiTest::activate(&w.window));
@@ -171,7 +178,7 @@ private slots:
         QCOMPARE(d->xEdit->text(), QString("12.5"));
         QCOMPARE(d->yEdit->text(), QString("-3"));
         QTest::keyClick(d->windowHandle(), Qt::Key_Return);
-        QTRY_COMPARE(moved.count(), 1);
+        WAIT_COMPARE(moved.count(), 1);
         QCOMPARE(moved.first(), QList<QVariant>({1250, -300}));
     }
 };

@@ -29,11 +29,10 @@ public:
         return page->hasFocus();
     }
 
-    // A key click, then the 300 ms a shortcut's click and the click lock need.
+    // A key click, then its shortcut's click and the click lock's release.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(window.windowHandle(), key, modifiers);
-        QTest::qWait(300);
+        QVERIFY2(GuiTest::keyClick(&window, key, modifiers), "a key's click did not settle");
     }
 
     void press(Qt::Key key, bool autoRepeat = false)

@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QSignalSpy>
+#include <QCoreApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -103,7 +104,8 @@ private slots:
         frame.resize(220, 170);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QTest::qWait(20);
+        // The first paint, still posted, goes out now.
+        QCoreApplication::sendPostedEvents();
         PaintLog log(frame.zu);
         frame.zu->setZ1(1234);
         QTRY_VERIFY(!log.region.isEmpty());

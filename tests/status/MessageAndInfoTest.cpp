@@ -138,7 +138,7 @@ private slots:
         frame.resize(1020, 30);
         frame.show();
         QCOMPARE(frame.info->parentWidget(), &frame);
-        QTRY_COMPARE(frame.info->geometry(), QRect(0, 0, 1020, 30));
+        WAIT_COMPARE(frame.info->geometry(), QRect(0, 0, 1020, 30));
         QVERIFY(!frame.layout());
     }
 
@@ -158,19 +158,19 @@ private slots:
 
         QTest::mousePress(info->cutLabel, Qt::LeftButton);
         QCOMPARE(clicked.count(), 1);
-        QTRY_VERIFY(info->cutEdit->hasFocus());
+        WAIT_VERIFY(info->cutEdit->hasFocus());
         QCOMPARE(info->cutEdit->selectedText(), QString("2000"));
 
         // A click on the field itself behaves the same and leaves the selection whole.
         info->topEdit->setFocus();
         QTest::mouseClick(info->cutEdit, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(clicked.count(), 2);
-        QTRY_VERIFY(info->cutEdit->hasFocus());
+        WAIT_VERIFY(info->cutEdit->hasFocus());
         QCOMPARE(info->cutEdit->selectedText(), QString("2000"));
 
         QTest::mousePress(info->topLabel, Qt::LeftButton);
         QCOMPARE(clicked.count(), 3);
-        QTRY_VERIFY(info->topEdit->hasFocus());
+        WAIT_VERIFY(info->topEdit->hasFocus());
     }
 
     void returnOnlyWithAcceptableSpeed_data()
@@ -192,7 +192,7 @@ private slots:
         info->resize(1020, 30);
         QVERIFY(GuiTest::activate(&window));
         info->cutFocus();
-        QTRY_VERIFY(info->cutEdit->hasFocus());
+        WAIT_VERIFY(info->cutEdit->hasFocus());
         QSignalSpy ret(info->cutEdit, &QLineEdit::returnPressed);
         // setText sets what the operator may have left in the field; typing
         // is filtered by the validator as it goes.
@@ -211,7 +211,7 @@ private slots:
         info->setCutSpeed(2000);
         QVERIFY(GuiTest::activate(&window));
         QTest::mousePress(info->cutLabel, Qt::LeftButton);
-        QTRY_VERIFY(info->cutEdit->hasFocus());
+        WAIT_VERIFY(info->cutEdit->hasFocus());
         QSignalSpy ret(info->cutEdit, &QLineEdit::returnPressed);
         QTest::keyClicks(info->cutEdit, "14001");
         QCOMPARE(info->cutEdit->text(), QString("14001"));
@@ -229,7 +229,7 @@ private slots:
         info->resize(1020, 30);
         QVERIFY(GuiTest::activate(&window));
         info->cutClicked();
-        QTRY_VERIFY(info->cutEdit->hasFocus());
+        WAIT_VERIFY(info->cutEdit->hasFocus());
         QTest::keyClicks(info->cutEdit, "-2x3");
         QCOMPARE(info->cutEdit->text(), QString("23"));
         QSignalSpy ret(info->cutEdit, &QLineEdit::returnPressed);

@@ -6,6 +6,7 @@
 #include <QDial>
 #include <QPaintEvent>
 #include <QSignalSpy>
+#include <QCoreApplication>
 #include <QTest>
 
 class SpeedPanelTest : public QObject
@@ -159,7 +160,8 @@ private slots:
         s.resize(176, 152);
         s.show();
         QVERIFY(QTest::qWaitForWindowExposed(&s));
-        QTest::qWait(20);
+        // The first paint, still posted, goes out now.
+        QCoreApplication::sendPostedEvents();
         struct Log : QObject {
             QRegion region;
             bool eventFilter(QObject *, QEvent *e) override
@@ -171,7 +173,8 @@ private slots:
         } log;
         s.moveRunning = true;
         s.setVcur(1000);
-        QTest::qWait(20);
+        // The first paint, still posted, goes out now.
+        QCoreApplication::sendPostedEvents();
         s.installEventFilter(&log);
         // 1050 keeps the needle at 10: only the number changes.
         s.setVcur(1050);
@@ -180,7 +183,8 @@ private slots:
         QCOMPARE(log.region, QRegion(KSpeed::numberRect()));
         log.region = QRegion();
         s.setVcur(1050);
-        QTest::qWait(20);
+        // The first paint, still posted, goes out now.
+        QCoreApplication::sendPostedEvents();
         QVERIFY(log.region.isEmpty());
     }
 

@@ -2,16 +2,36 @@
 
 #include "app/KButton.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
+bool GuiTest::waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    poll.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(1);
+    loop.exec();
+    return done();
+}
+
 bool GuiTest::waitClickLockFree(int timeoutMs)
 {
-    return QTest::qWaitFor([] { return !clickLock; }, timeoutMs);
+    return waitUntil([] { return !clickLock; }, timeoutMs);
 }
 
 bool GuiTest::activate(QWidget *window)
@@ -32,6 +52,48 @@ void GuiTest::typeFileName(QFileDialog *dialog, const QString &name)
         field->setText(name);
     else
         dialog->selectFile(name);
+}
+
+namespace {
+
+QList<QAbstractButton *> downButtons(QWidget *window)
+{
+    QList<QAbstractButton *> down;
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        if (b->isDown())
+            down << b;
+    }
+    return down;
+}
+
+} // namespace
+
+bool GuiTest::settle(QWidget *window, int timeoutMs)
+{
+    return waitUntil([&] { return downButtons(window).isEmpty(); }, timeoutMs) && waitClickLockFree(timeoutMs);
+}
+
+bool GuiTest::keyClick(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers, int timeoutMs)
+{
+    return keyClickUntil(
+        window, key, [] { return true; }, modifiers, timeoutMs);
+}
+
+bool GuiTest::keyClickUntil(QWidget *window, Qt::Key key, const std::function<bool()> &effect,
+                            Qt::KeyboardModifiers modifiers, int timeoutMs)
+{
+    const QList<QAbstractButton *> heldBefore = downButtons(window);
+    QTest::keyClick(window->windowHandle(), key, modifiers);
+    // A shortcut "animates" its button's click: the button stays down until
+    // clicked() goes out a moment later.
+    const auto clicked = [&] {
+        for (QAbstractButton *b : downButtons(window)) {
+            if (!heldBefore.contains(b))
+                return false;
+        }
+        return true;
+    };
+    return waitUntil([&] { return clicked() && effect(); }, timeoutMs) && waitClickLockFree(timeoutMs);
 }
 
 NoticeRecorder::NoticeRecorder(QMessageBox::StandardButton answer)

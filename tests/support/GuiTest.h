@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QList>
+#include <Qt>
 
 #include <functional>
 
@@ -15,6 +16,11 @@ class QWidget;
 class GuiTest
 {
 public:
+    // Runs the event loop until `done` holds, checking it every millisecond,
+    // or until `timeoutMs` have passed; returns `done`. Unlike qWaitFor and
+    // QTRY_*, which sleep 10 ms or more between turns, the loop wakes for
+    // each timer as it falls due, so short process ticks keep their pace.
+    static bool waitUntil(const std::function<bool()> &done, int timeoutMs = 5000);
     // Waits until the program-wide click lock is free again.
     static bool waitClickLockFree(int timeoutMs = 1000);
     // Shows and activates a window so key presses reach button shortcuts.
@@ -26,7 +32,35 @@ public:
     // The name an operator types into a file dialog that has the keyboard
     // (QFileDialog::selectFile leaves a name field with the focus alone).
     static void typeFileName(QFileDialog *dialog, const QString &name);
+
+    // A key click on `window` as a keyboard gives it (shortcuts first, then
+    // the focus widget), then waits for what it causes instead of for a
+    // time: until the click of a button its shortcut animates has gone out,
+    // `effect` holds (the page shown, the signal come, the file written) and
+    // the click lock is free again. False when that does not come within
+    // `timeoutMs`.
+    static bool keyClick(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                         int timeoutMs = 5000);
+    // Waits until no button of `window` is down (no shortcut's click is still
+    // animating, so whatever a key was going to do is done) and the click
+    // lock is free.
+    static bool settle(QWidget *window, int timeoutMs = 5000);
+    static bool keyClickUntil(QWidget *window, Qt::Key key, const std::function<bool()> &effect,
+                              Qt::KeyboardModifiers modifiers = Qt::NoModifier, int timeoutMs = 5000);
 };
+
+// QTRY_COMPARE and QTRY_VERIFY in a running event loop (GuiTest::waitUntil):
+// QTRY_* sleep 50 ms between their looks, these see an effect as it comes.
+#define WAIT_COMPARE(actual, expected)                                                                                 \
+    do {                                                                                                               \
+        (void)GuiTest::waitUntil([&] { return (actual) == (expected); });                                              \
+        QCOMPARE(actual, expected);                                                                                    \
+    } while (false)
+#define WAIT_VERIFY(condition)                                                                                         \
+    do {                                                                                                               \
+        (void)GuiTest::waitUntil([&] { return bool(condition); });                                                     \
+        QVERIFY(condition);                                                                                            \
+    } while (false)
 
 // Records every modal box instead of showing it and answers it: with the next
 // queued answer when the box offers that button (so a script of questions is

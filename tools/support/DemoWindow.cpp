@@ -4,7 +4,9 @@
 #include "app/FileSave.h"
 
 #include <QBuffer>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,7 +68,7 @@ bool DemoWindow::savePicture(const QImage &image, const QString &file, const cha
 void DemoWindow::quitWithShot(const QString &file, QWidget *window, const std::function<QWidget *()> &dialog,
                               const char *errorPrefix, const char *format, int delayMs, DialogEdge edge)
 {
-    QTimer::singleShot(delayMs, QCoreApplication::instance(), [=] {
+    const auto shoot = [=] {
         QWidget *shown = dialog ? dialog() : nullptr;
         const bool saved = savePicture(picture(window, shown, edge), file, format);
         if (!saved)
@@ -74,5 +76,20 @@ void DemoWindow::quitWithShot(const QString &file, QWidget *window, const std::f
         if (shown)
             shown->hide();
         QCoreApplication::exit(saved ? 0 : 1);
+    };
+    // Current items are drawn highlighted only in an active window: wait for
+    // the activation, or a second on a screen that gives none.
+    auto *poll = new QTimer(QCoreApplication::instance());
+    auto *since = new QElapsedTimer;
+    since->start();
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        const qint64 elapsed = since->elapsed();
+        if (elapsed < delayMs || (!QApplication::activeWindow() && elapsed < 1000))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete since;
+        shoot();
     });
+    poll->start(5);
 }

@@ -45,7 +45,9 @@ public:
     // `format` follows the file's suffix.
     static bool savePicture(const QImage &image, const QString &file, const char *format = nullptr);
 
-    // Once the event loop has run `delayMs`: saves the picture of `window` to
+    // Once the event loop has run `delayMs` and a window of the program is
+    // active (the dialogs that open from the loop are open by then): saves
+    // the picture of `window` to
     // `file` and ends the loop with 0, or writes "<errorPrefix>cannot write
     // FILE" on stderr and ends it with 1. `dialog` is asked for the dialog when
     // the picture is taken, since one may open from the event loop; it is
@@ -53,7 +55,7 @@ public:
     // A null `format` follows the file's suffix.
     static void quitWithShot(const QString &file, QWidget *window,
                              const std::function<QWidget *()> &dialog = std::function<QWidget *()>(),
-                             const char *errorPrefix = "", const char *format = nullptr, int delayMs = 300,
+                             const char *errorPrefix = "", const char *format = nullptr, int delayMs = 0,
                              DialogEdge edge = DialogEdge::None);
 };
 
