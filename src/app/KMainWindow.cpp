@@ -2,11 +2,11 @@
 // configuration files that loads the last program.
 #include "app/KMainWindow.h"
 
-#include "app/BasePath.h"
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
-#include "app/KeyFocus.h"
-#include "app/Notice.h"
+#include "app/base/BasePath.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
+#include "app/base/KeyFocus.h"
+#include "app/base/Notice.h"
 #include "config/KMenuConfig.h"
 #include "config/KXmlHandler.h"
 #include "config/KXmlHandlerFile.h"

@@ -2,7 +2,7 @@
 #include "TempWorkDir.h"
 #include "TestPaths.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"
