@@ -3,7 +3,7 @@
 // is left out (no events are processed). The compensated case includes the
 // cutting parse, the copies that keep the cutting table and the t.nc restore.
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "files/KMenuPreview1.h"
 #include "files/KPreview.h"
 #include "program/Parser.h"

@@ -7,7 +7,7 @@
 // small rounded plates whose lines all fit the list's column, and a run of
 // large flanges whose arc lines wrap there.
 
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 #include "app/KMainWindow.h"
 #include "files/KPreview.h"
 

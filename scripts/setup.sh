@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config wamerican
+  build-essential cmake ninja-build pkg-config python3 wamerican
   qtbase5-dev qtbase5-dev-tools libqt5xml5 libqt5test5 qttranslations5-l10n
   libbenchmark-dev
   clang libclang-rt-14-dev clang-format

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the layout of the sources, builds, and runs
-# every test twice: in the normal build and in the sanitizer build
+# Installs what is missing, checks the layout of the sources, builds, checks
+# that every include between the libraries runs down (scripts/layers.py), and
+# runs every test twice: in the normal build and in the sanitizer build
 # (AddressSanitizer + UndefinedBehaviorSanitizer). With clang there, a short
 # fuzzing pass follows. JOBS sets how many builds, tests and fuzzers run at once.
 set -euo pipefail
@@ -16,15 +17,17 @@ echo "== format =="
 "$root/scripts/format.sh" --check || status=1
 
 "$root/scripts/build.sh" normal
+echo "== layers =="
+(cd "$root/build" && ctest --output-on-failure -L layers) || status=1
 echo "== tests (normal build) =="
-(cd "$root/build" && ctest --output-on-failure -j "$jobs") || status=1
+(cd "$root/build" && ctest --output-on-failure -j "$jobs" -LE layers) || status=1
 
 "$root/scripts/build.sh" sanitize
 echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer) =="
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-(cd "$root/build-asan" && ctest --output-on-failure -j "$jobs") || status=1
+(cd "$root/build-asan" && ctest --output-on-failure -j "$jobs" -LE layers) || status=1
 
 if command -v clang++ >/dev/null 2>&1; then
   echo "== fuzzing (20 s per target) =="

@@ -6,9 +6,9 @@
 // A folder without programs gets one sample program with kerf compensation.
 #include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FileSave.h"
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
+#include "app/base/FileSave.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
 #include "files/KMenuFile.h"
 #include "files/KMenuPreview1.h"
 #include "files/KPreview.h"

@@ -1,7 +1,7 @@
 // cfgprobe [ACTION]...: drives one hidden configuration page in the current
 // folder and prints every signal it (or a configuration reader) emits, one
 // line "name(args)" each. See usage() for the actions.
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 #include "config/ConfigDocument.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"

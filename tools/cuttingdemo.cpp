@@ -7,7 +7,7 @@
 // --shot saves a PNG of the window (with the reload dialog over it) and quits.
 #include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "pages/KCode.h"
 #include "pages/KCodeFrame.h"
 #include "pages/KCodeNum.h"

@@ -5,7 +5,7 @@
 //   devprobe inputs BYTE...               input poll passes
 // Numbers are decimal, or hex with a 0x prefix. A bad command line ends with
 // status 2, a bad input line with status 1.
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 #include "device/AxisStatus.h"
 #include "device/DeviceIo.h"
 #include "device/KReadIOThread.h"

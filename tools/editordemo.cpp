@@ -7,7 +7,7 @@
 // Without --file the page edits ncfile/editordemo.nc, written when missing.
 #include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 #include "files/KBLDialog.h"
 #include "files/KEditor.h"
 #include "files/KEditorName.h"

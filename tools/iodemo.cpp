@@ -6,7 +6,7 @@
 // listed rows switched.
 #include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "device/DeviceIo.h"
 #include "device/KMenuIO.h"
 #include "device/KReadIO.h"

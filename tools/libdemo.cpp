@@ -9,7 +9,7 @@
 
 #include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "library/KLibConfig.h"
 #include "library/KLibConfigFrame.h"
 #include "library/KLibFrame.h"

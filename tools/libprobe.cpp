@@ -5,7 +5,7 @@
 // Exit status: 0 written, 1 usage error (nothing written), 2 the generator
 // failed, 3 written but patterns were refused because the list was full.
 
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 #include "library/LibGenerator.h"
 #include "library/PattenForm.h"
 #include "library/PattenList.h"

@@ -6,7 +6,7 @@
 //   ncprobe edit FILE RATIO [--dump]
 //   ncprobe lib FILE ANGLE N MIRROR [--dump]
 
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 #include "program/Parser.h"
 
 #include <QCoreApplication>

@@ -6,9 +6,9 @@
 // Boxes are answered at once and printed on stderr instead of shown.
 #include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 #include "app/KMainWindow.h"
-#include "app/Notice.h"
+#include "app/base/Notice.h"
 #include "device/KWriteDevice.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 //   thcdemo [--page thc1|thc2|speed] [--bottom] [--dialog] [--shot FILE]
 #include "DemoApp.h"
 #include "DemoWindow.h"
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "device/RecordingHeightChannel.h"
 #include "thc/KMenuTHC.h"
 #include "thc/KTHC.h"

@@ -8,7 +8,7 @@
 // VIEW: cut, jog, edit, preview, lib or ck. Exit 0, 1 after a failed parse,
 // 2 on a usage error.
 
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 #include "program/KCKSimu.h"
 #include "program/KDialogStd.h"
 #include "program/KEditSimu.h"

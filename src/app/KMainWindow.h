@@ -2,7 +2,7 @@
 #define KMAINWINDOW_H
 
 #include "app/ProcessImage.h"
-#include "device/DeviceRecords.h"
+#include "records/DeviceRecords.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
 // Alarms of the axis card, jogging and moves, the laser keys, the speeds and
 // the operations that need an axis card to move the machine.
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "app/SpeedStep.h"
 #include "device/KReadIntThread.h"

@@ -1,6 +1,6 @@
 // Plate alignment from two points on a plate edge, the beam angle from the
 // beam sensors, and the card's segment-end flag.
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "app/ProcessMath.h"
 #include "config/KConfigBase.h"

@@ -1,7 +1,7 @@
 // Process mode and the configuration read at start-up.
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
-#include "app/Notice.h"
+#include "app/base/Notice.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"
 #include "config/KConfigDLZ.h"

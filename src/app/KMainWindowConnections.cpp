@@ -1,6 +1,6 @@
 // The fixed connections made once at start-up, in the order of the window's
 // connection table: receivers of one signal run in this order.
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "config/KMenuConfig.h"
 #include "config/KXmlHandler.h"

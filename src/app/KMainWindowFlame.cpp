@@ -1,6 +1,6 @@
 // The flame chain from the torch's descent to the lift after the cut, and the
 // powder branches of the slots both processes share.
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "app/PhaseMark.h"
 #include "config/KConfigFire.h"

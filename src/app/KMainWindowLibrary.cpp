@@ -1,9 +1,9 @@
 // The part library's control: preview regeneration, moving and turning the
 // selected pattern, adding custom files as patterns, and the optimised save.
-#include "app/BasePath.h"
+#include "app/base/BasePath.h"
 #include "app/KMainWindow.h"
-#include "app/Notice.h"
-#include "app/ProgramFile.h"
+#include "app/base/Notice.h"
+#include "app/base/ProgramFile.h"
 #include "library/KLibConfig.h"
 #include "library/KLibFrame.h"
 #include "library/KLibList.h"

@@ -1,9 +1,9 @@
 // Making an NC program the one loaded for cutting.
-#include "app/BasePath.h"
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
+#include "app/base/BasePath.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
-#include "app/ProgramFile.h"
+#include "app/base/ProgramFile.h"
 #include "config/KConfigTorch.h"
 #include "config/KMenuConfig.h"
 #include "device/KReadIntThread.h"

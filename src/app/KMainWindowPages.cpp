@@ -1,7 +1,7 @@
 // Page switching and the key pad's views.
-#include "app/BasePath.h"
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
+#include "app/base/BasePath.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "config/KMenuConfig.h"
 #include "device/KReadIO.h"

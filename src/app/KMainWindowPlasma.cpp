@@ -1,6 +1,6 @@
 // The plasma chain: positioning, arc start, pierce delay, arc voltage and the
 // lift after arc off, with the card's answers, corners and collisions.
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "app/PhaseMark.h"
 #include "device/KReadIntThread.h"

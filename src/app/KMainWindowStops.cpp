@@ -1,7 +1,7 @@
 // Stops and the card's reports: the end of a cut or a move, segment stops,
 // the start record and begin point, the current record and the time left.
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "app/ProcessMath.h"
 #include "device/KReadIntThread.h"

@@ -1,7 +1,7 @@
 #ifndef PROCESSIMAGE_H
 #define PROCESSIMAGE_H
 
-#include "device/DeviceRecords.h"
+#include "records/DeviceRecords.h"
 
 // What each step of the flame, powder and plasma chains does to the output
 // image. A step changes its bits together and the window sends the image

@@ -1,9 +1,9 @@
-#include "app/FileSave.h"
-#include "app/FontSetup.h"
-#include "app/GlStack.h"
+#include "app/base/FileSave.h"
+#include "app/base/FontSetup.h"
+#include "app/base/GlStack.h"
 #include "app/KMainWindow.h"
-#include "app/ToolkitTranslation.h"
-#include "app/WorkingFolder.h"
+#include "app/base/ToolkitTranslation.h"
+#include "app/base/WorkingFolder.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #include "config/ConfigDialogFrame.h"
 
-#include "app/KButton.h"
-#include "app/TextFit.h"
+#include "app/base/KButton.h"
+#include "app/base/TextFit.h"
 #include "config/KIntValidator.h"
 
 #include <QDialog>

@@ -1,8 +1,8 @@
 #include "config/KMenuConfig.h"
 
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
-#include "app/KeyFocus.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
+#include "app/base/KeyFocus.h"
 #include "config/ConfigDocument.h"
 #include "config/ConfigFiles.h"
 #include "config/ConfigValue.h"

@@ -1,7 +1,7 @@
 #ifndef AXISSTATUS_H
 #define AXISSTATUS_H
 
-#include "device/DeviceRecords.h"
+#include "records/DeviceRecords.h"
 
 // What the axis card reports for one pass of the interrupt reader.
 struct AxisStatus {

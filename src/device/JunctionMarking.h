@@ -1,7 +1,7 @@
 #ifndef JUNCTIONMARKING_H
 #define JUNCTIONMARKING_H
 
-#include "program/SegmentRecord.h"
+#include "records/SegmentRecord.h"
 
 // Marks in the four flag bytes of each record of a cutting table whether the
 // machine may run through the junction at the end of that element at speed

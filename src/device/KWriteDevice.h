@@ -1,7 +1,7 @@
 #ifndef KWRITEDEVICE_H
 #define KWRITEDEVICE_H
 
-#include "device/DeviceRecords.h"
+#include "records/DeviceRecords.h"
 
 #include <QObject>
 #include <QStringList>

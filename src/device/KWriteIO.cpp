@@ -1,7 +1,7 @@
 #include "device/KWriteIO.h"
 
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
 
 #include <QApplication>
 #include <QKeyEvent>

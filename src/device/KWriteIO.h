@@ -1,7 +1,7 @@
 #ifndef KWRITEIO_H
 #define KWRITEIO_H
 
-#include "device/DeviceRecords.h"
+#include "records/DeviceRecords.h"
 
 #include <QGroupBox>
 #include <QIcon>

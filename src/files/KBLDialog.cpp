@@ -1,6 +1,6 @@
 #include "files/KBLDialog.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 
 #include <QDoubleValidator>
 #include <QIcon>

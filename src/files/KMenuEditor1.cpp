@@ -1,7 +1,7 @@
 #include "files/KMenuEditor1.h"
 
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
 
 KMenuEditor1::KMenuEditor1(QWidget *parent)
     : QWidget(parent)

@@ -1,9 +1,9 @@
 #include "files/KMenuFastcopy.h"
 
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
-#include "app/KeyFocus.h"
-#include "app/Notice.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
+#include "app/base/KeyFocus.h"
+#include "app/base/Notice.h"
 #include "files/KFastcopy.h"
 #include "files/KMyView.h"
 

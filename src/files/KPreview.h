@@ -1,7 +1,7 @@
 #ifndef KPREVIEW_H
 #define KPREVIEW_H
 
-#include "program/SegmentRecord.h"
+#include "records/SegmentRecord.h"
 
 #include <QListView>
 #include <QModelIndex>

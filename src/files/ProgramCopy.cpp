@@ -1,6 +1,6 @@
 #include "files/ProgramCopy.h"
 
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "files/SwitchKey.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 
 #include <QCheckBox>
 

@@ -1,8 +1,8 @@
 #include "library/KLibFrame.h"
 
-#include "app/BasePath.h"
-#include "app/KButton.h"
-#include "app/Notice.h"
+#include "app/base/BasePath.h"
+#include "app/base/KButton.h"
+#include "app/base/Notice.h"
 #include "library/KLibConfig.h"
 #include "library/KLibConfigFrame.h"
 #include "library/KLibList.h"

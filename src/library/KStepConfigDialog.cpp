@@ -1,6 +1,6 @@
 #include "library/KStepConfigDialog.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "library/LibGenerator.h"
 
-#include "app/BasePath.h"
-#include "app/FileSave.h"
-#include "app/ProgramFile.h"
+#include "app/base/BasePath.h"
+#include "app/base/FileSave.h"
+#include "app/base/ProgramFile.h"
 #include "library/LibOutput.h"
 #include "library/PattenList.h"
 #include "library/shapes/ShapeCatalogue.h"

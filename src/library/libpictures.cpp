@@ -5,7 +5,7 @@
 // (outline with the letters of the shape's fields).
 // Writes the PNGs and libpictures.qrc into the output folder. Run offscreen.
 //   libpictures OUTPUT_FOLDER
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 #include "library/DimensionDrawing.h"
 #include "library/ShapeOutline.h"
 #include "library/shapes/ShapeCatalogue.h"

@@ -1,6 +1,6 @@
 #include "pages/ActionButton.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 
 #include <QFont>
 #include <QPalette>

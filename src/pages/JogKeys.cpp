@@ -1,6 +1,6 @@
 #include "pages/JogKeys.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

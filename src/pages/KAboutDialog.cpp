@@ -1,6 +1,6 @@
 #include "pages/KAboutDialog.h"
 
-#include "app/BasePath.h"
+#include "app/base/BasePath.h"
 
 #include <QFile>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #include "pages/KCode.h"
 
-#include "app/BasePath.h"
-#include "app/ProgramFile.h"
+#include "app/base/BasePath.h"
+#include "app/base/ProgramFile.h"
 #include "program/NcWriter.h"
 #include "program/SegmentTable.h"
 

@@ -1,6 +1,6 @@
 #include "pages/KCodeNum.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "pages/KCodeFrame.h"
 
 KCodeNum::KCodeNum(QWidget *parent)

@@ -1,6 +1,6 @@
 #include "pages/KDirectFrame.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "pages/ActionButton.h"
 
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "pages/KMenuMorepoint.h"
 
-#include "app/FunctionKey.h"
+#include "app/base/FunctionKey.h"
 
 KMenuMorepoint::KMenuMorepoint(QWidget *parent)
     : QWidget(parent)

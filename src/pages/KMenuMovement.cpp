@@ -1,9 +1,9 @@
 #include "pages/KMenuMovement.h"
 
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
-#include "app/KeyFocus.h"
-#include "library/LibText.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
+#include "app/base/KeyFocus.h"
+#include "app/base/Hundredths.h"
 #include "pages/JogKeys.h"
 #include "pages/KMovePointDialog.h"
 #include "pages/MainKey.h"
@@ -114,8 +114,8 @@ void KMenuMovement::movePointAcc()
 {
     bool xInRange = true;
     bool yInRange = true;
-    const int x = LibText::hundredths(movePointDialog->xEdit->text(), &xInRange);
-    const int y = LibText::hundredths(movePointDialog->yEdit->text(), &yInRange);
+    const int x = Hundredths::fromText(movePointDialog->xEdit->text(), &xInRange);
+    const int y = Hundredths::fromText(movePointDialog->yEdit->text(), &yInRange);
     if (xInRange && yInRange)
         emit movePointChanged(x, y);
 }

@@ -1,7 +1,7 @@
 #include "pages/KMenuReturn.h"
 
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
 
 KMenuReturn::KMenuReturn(QWidget *parent)
     : QWidget(parent)

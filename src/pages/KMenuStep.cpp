@@ -1,7 +1,7 @@
 #include "pages/KMenuStep.h"
 
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
 #include "pages/JogKeys.h"
 
 #include <QButtonGroup>

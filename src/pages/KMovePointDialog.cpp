@@ -1,6 +1,6 @@
 #include "pages/KMovePointDialog.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "program/ArcAngles.h"
 
-#include "program/SegmentRecord.h"
+#include "records/SegmentRecord.h"
 
 #include <cmath>
 

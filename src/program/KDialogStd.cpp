@@ -1,7 +1,7 @@
 #include "program/KDialogStd.h"
 
-#include "app/BasePath.h"
-#include "app/KButton.h"
+#include "app/base/BasePath.h"
+#include "app/base/KButton.h"
 
 #include <QIcon>
 #include <QLabel>

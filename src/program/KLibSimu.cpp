@@ -1,6 +1,6 @@
 #include "program/KLibSimu.h"
 
-#include "app/KeyFocus.h"
+#include "app/base/KeyFocus.h"
 #include "program/KDialogStd.h"
 #include "program/Parser.h"
 #include "program/ViewPaint.h"

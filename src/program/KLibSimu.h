@@ -1,7 +1,7 @@
 #ifndef KLIBSIMU_H
 #define KLIBSIMU_H
 
-#include "device/DeviceRecords.h"
+#include "records/DeviceRecords.h"
 #include "program/KPathView.h"
 
 #include <QPainterPath>

@@ -2,7 +2,7 @@
 #define KPREVIEWSIMU_H
 
 #include "program/KPathView.h"
-#include "program/SegmentRecord.h"
+#include "records/SegmentRecord.h"
 
 #include <QPainterPath>
 

@@ -1,7 +1,7 @@
 #ifndef MIRRORTURN_H
 #define MIRRORTURN_H
 
-#include "program/SegmentRecord.h"
+#include "records/SegmentRecord.h"
 
 // The mirror-and-turn state of a program: a turn by an angle, then, with the
 // mirror flag, X negated. "Untouched" (no mirror, angle exactly 0.0) leaves

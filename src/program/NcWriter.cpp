@@ -1,6 +1,6 @@
 #include "program/NcWriter.h"
 
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 #include "program/SegmentPasses.h"
 
 #include <algorithm>

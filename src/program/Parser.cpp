@@ -1,7 +1,7 @@
 #include "program/Parser.h"
 
-#include "app/BasePath.h"
-#include "app/ProgramFile.h"
+#include "app/base/BasePath.h"
+#include "app/base/ProgramFile.h"
 #include "program/CuttingPreparation.h"
 #include "program/NcWriter.h"
 #include "program/SegmentPasses.h"

@@ -1,7 +1,7 @@
 #ifndef SEGMENTTABLE_H
 #define SEGMENTTABLE_H
 
-#include "program/SegmentRecord.h"
+#include "records/SegmentRecord.h"
 
 // Capacity of every segment table; a full table has no end row.
 constexpr int kSegmentRows = 30000;

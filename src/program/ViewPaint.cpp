@@ -1,6 +1,6 @@
 #include "program/ViewPaint.h"
 
-#include "app/TextFit.h"
+#include "app/base/TextFit.h"
 
 #include <QPainter>
 #include <QString>

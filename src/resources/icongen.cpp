@@ -1,7 +1,7 @@
 // Draws the program's icons from the lists in a folder (icons/*.txt, one per
 // subsystem) and writes them, with a resource list for rcc, into the output
 // folder. Run at build time, offscreen.
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 
 #include <QBuffer>
 #include <QFile>

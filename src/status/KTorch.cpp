@@ -1,6 +1,6 @@
 #include "status/KTorch.h"
 
-#include "app/BasePath.h"
+#include "app/base/BasePath.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "thc/KMenuTHC.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 
 KMenuTHC::KMenuTHC(QWidget *parent)
     : QWidget(parent)

@@ -1,6 +1,6 @@
 #include "thc/KTHC.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "config/ConfigDocument.h"
 #include "config/ConfigValue.h"
 #include "config/KTHCXmlHandler.h"

@@ -1,6 +1,6 @@
 #include "thc/KTHCConfig.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "config/ConfigValue.h"
 #include "thc/ThcNumber.h"
 

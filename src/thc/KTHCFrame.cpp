@@ -1,7 +1,7 @@
 #include "thc/KTHCFrame.h"
 
-#include "app/BasePath.h"
-#include "app/KButton.h"
+#include "app/base/BasePath.h"
+#include "app/base/KButton.h"
 #include "status/KZUFrame.h"
 
 #include <QGroupBox>

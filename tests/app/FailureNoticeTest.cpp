@@ -6,7 +6,7 @@
 #include "TempWorkDir.h"
 #include "WriteFault.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "config/KConfigBase.h"
 #include "config/KMenuConfig.h"

@@ -1,7 +1,7 @@
 // The one save routine under injected faults: it reports success only when
 // every byte is on disk, keeps the old file whole and leaves nothing behind.
 
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 
 #include "TempWorkDir.h"
 #include "WriteFault.h"

@@ -3,10 +3,10 @@
 #include "TempWorkDir.h"
 #include "TestPaths.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "app/PhaseMark.h"
-#include "app/WorkingFolder.h"
+#include "app/base/WorkingFolder.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"
 #include "config/KConfigDLZ.h"

@@ -4,9 +4,9 @@
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
-#include "app/ToolkitTranslation.h"
+#include "app/base/ToolkitTranslation.h"
 #include "device/KReadIntThread.h"
 #include "device/KWriteDevice.h"
 #include "device/KWriteIO.h"

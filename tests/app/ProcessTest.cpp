@@ -5,9 +5,9 @@
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "app/KMainWindow.h"
-#include "app/Notice.h"
+#include "app/base/Notice.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigFire.h"
 #include "config/KMenuConfig.h"

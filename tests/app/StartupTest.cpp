@@ -2,10 +2,10 @@
 #include "TempWorkDir.h"
 #include "TestPaths.h"
 
-#include "app/BasePath.h"
+#include "app/base/BasePath.h"
 #include "app/KMainWindow.h"
-#include "app/Notice.h"
-#include "app/WorkingFolder.h"
+#include "app/base/Notice.h"
+#include "app/base/WorkingFolder.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,5 +1,5 @@
 #include "GuiTest.h"
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"
 #include "config/KConfigDLZ.h"

@@ -1,6 +1,6 @@
 #include "GuiTest.h"
 #include "TempWorkDir.h"
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"
 #include "config/KConfigDLZ.h"

@@ -1,7 +1,7 @@
 #include "TestPaths.h"
 
 #include "device/DeviceIo.h"
-#include "device/DeviceRecords.h"
+#include "records/DeviceRecords.h"
 
 #include <QElapsedTimer>
 #include <QTest>

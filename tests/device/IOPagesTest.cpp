@@ -1,7 +1,7 @@
 #include "GuiTest.h"
 #include "ProbeRun.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "device/DeviceIo.h"
 #include "device/InputSource.h"
 #include "device/KMenuIO.h"

@@ -1,6 +1,6 @@
 #include "GuiTest.h"
 #include "TempWorkDir.h"
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "files/KMenuPreview1.h"
 #include "files/KPreview.h"
 #include "files/KPreviewSimuFrame.h"

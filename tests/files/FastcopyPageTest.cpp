@@ -2,7 +2,7 @@
 #include "TempWorkDir.h"
 #include "TestPaths.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "files/KFastcopy.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMyView.h"

@@ -1,6 +1,6 @@
 #include "GuiTest.h"
 #include "TempWorkDir.h"
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "files/KMenuFile.h"
 #include "files/KMenuPreview1.h"
 

@@ -1,7 +1,7 @@
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "files/KBLDialog.h"
 #include "files/KEditor.h"
 #include "files/KEditorName.h"

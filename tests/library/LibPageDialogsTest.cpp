@@ -7,8 +7,8 @@
 #include "GuiTest.h"
 #include "LibPageFixture.h"
 
-#include "app/FunctionKey.h"
-#include "app/KButton.h"
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
 #include "program/KDialogStd.h"
 #include "program/KLibSimu.h"
 

@@ -9,7 +9,7 @@
 #include "GuiTest.h"
 #include "LibPageFixture.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 
 #include <QLabel>
 #include <QLineEdit>

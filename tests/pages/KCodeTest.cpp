@@ -1,7 +1,7 @@
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 
-#include "app/FontSetup.h"
+#include "app/base/FontSetup.h"
 #include "pages/KCode.h"
 #include "pages/KCodeFrame.h"
 #include "pages/KCodeNum.h"

@@ -1,7 +1,7 @@
 #include "GuiTest.h"
 
-#include "app/FontSetup.h"
-#include "app/KButton.h"
+#include "app/base/FontSetup.h"
+#include "app/base/KButton.h"
 #include "pages/KDirectFrame.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 #include "PageWindow.h"
 #include "TempWorkDir.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "pages/KMenuMovement.h"
 #include "pages/KMovePointDialog.h"
 

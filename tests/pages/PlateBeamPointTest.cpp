@@ -1,7 +1,7 @@
 #include "PageWindow.h"
 #include "TempWorkDir.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "pages/KBeam.h"
 #include "pages/KMenuMorepoint.h"
 #include "pages/KMenuZZ.h"

@@ -1,7 +1,7 @@
 #include "PageWindow.h"
 #include "TempWorkDir.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "pages/KAboutDialog.h"
 #include "pages/KMenuTop.h"
 

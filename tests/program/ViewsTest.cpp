@@ -6,7 +6,7 @@
 #include "TempWorkDir.h"
 #include "ViewsTestSupport.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "program/ArcAngles.h"
 #include "program/KCKSimu.h"
 #include "program/KDialogStd.h"

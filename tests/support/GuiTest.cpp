@@ -1,6 +1,6 @@
 #include "GuiTest.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 
 #include <QAbstractButton>
 #include <QApplication>

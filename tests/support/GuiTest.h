@@ -1,7 +1,7 @@
 #ifndef GUITEST_H
 #define GUITEST_H
 
-#include "app/Notice.h"
+#include "app/base/Notice.h"
 
 #include <QEvent>
 #include <QList>

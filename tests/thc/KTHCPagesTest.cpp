@@ -1,6 +1,6 @@
 #include "ThcFixture.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "thc/KMenuTHC.h"
 #include "thc/KTHCConfig.h"
 #include "thc/KTHCDialog.h"

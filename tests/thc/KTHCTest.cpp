@@ -1,7 +1,7 @@
 #include "TestPaths.h"
 #include "ThcFixture.h"
 
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 #include "device/KReadSGThread.h"
 #include "device/KWriteSG.h"
 #include "status/KZU.h"

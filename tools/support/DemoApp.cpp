@@ -1,8 +1,8 @@
 #include "DemoApp.h"
 
-#include "app/FileSave.h"
-#include "app/FontSetup.h"
-#include "app/ToolkitTranslation.h"
+#include "app/base/FileSave.h"
+#include "app/base/FontSetup.h"
+#include "app/base/ToolkitTranslation.h"
 
 DemoApp::DemoApp(int &argc, char **argv)
     : QApplication(argc, argv)

@@ -1,7 +1,7 @@
 #include "DemoWindow.h"
 
-#include "app/BasePath.h"
-#include "app/FileSave.h"
+#include "app/base/BasePath.h"
+#include "app/base/FileSave.h"
 
 #include <QBuffer>
 #include <QApplication>

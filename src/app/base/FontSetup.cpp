@@ -1,4 +1,4 @@
-#include "app/FontSetup.h"
+#include "app/base/FontSetup.h"
 
 #include <QFont>
 #include <QFontDatabase>

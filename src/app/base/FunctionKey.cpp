@@ -1,7 +1,7 @@
-#include "app/FunctionKey.h"
+#include "app/base/FunctionKey.h"
 
-#include "app/KButton.h"
-#include "app/TextFit.h"
+#include "app/base/KButton.h"
+#include "app/base/TextFit.h"
 
 #include <QFontMetrics>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "app/ProgramFile.h"
+#include "app/base/ProgramFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

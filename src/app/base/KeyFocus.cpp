@@ -1,4 +1,4 @@
-#include "app/KeyFocus.h"
+#include "app/base/KeyFocus.h"
 
 #include <QAbstractButton>
 #include <QApplication>

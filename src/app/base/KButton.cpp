@@ -1,4 +1,4 @@
-#include "app/KButton.h"
+#include "app/base/KButton.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "app/WorkingFolder.h"
+#include "app/base/WorkingFolder.h"
 
-#include "app/BasePath.h"
+#include "app/base/BasePath.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "app/ToolkitTranslation.h"
+#include "app/base/ToolkitTranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "app/TextFit.h"
+#include "app/base/TextFit.h"
 
 #include <QFontMetrics>
 #include <QStringList>

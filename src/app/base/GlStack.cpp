@@ -1,4 +1,4 @@
-#include "app/GlStack.h"
+#include "app/base/GlStack.h"
 
 #include <QByteArray>
 #include <QtGlobal>

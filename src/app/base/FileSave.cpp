@@ -1,6 +1,6 @@
-#include "app/FileSave.h"
+#include "app/base/FileSave.h"
 
-#include "app/ProgramFile.h"
+#include "app/base/ProgramFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/Notice.h"
+#include "app/base/Notice.h"
 
-#include "app/KeyFocus.h"
+#include "app/base/KeyFocus.h"
 
 namespace {
 

@@ -1,3 +1,3 @@
-#include "app/BasePath.h"
+#include "app/base/BasePath.h"
 
 QString basePath = QStringLiteral(".");
