@@ -395,8 +395,9 @@ private slots:
     void wordsReadAlikeByteByByte()
     {
         QFETCH(bool, decimal);
-        const char *const odd[] = {" ", "  ", "-", "+", "--", "+-", "1 2", "12 -3", "4 +5", "6+7", ".", "..5", "\r", "\r\n",
-                                   "(a)", "(x\n", "99999999", "-1234567", "7.123", "0", ".5", "X", "N-1"};
+        const char *const odd[] = {" ",        "  ",       "-",     "+",   "--", "+-",   "1 2", "12 -3",
+                                   "4 +5",     "6+7",      ".",     "..5", "\r", "\r\n", "(a)", "(x\n",
+                                   "99999999", "-1234567", "7.123", "0",   ".5", "X",    "N-1"};
         const char letters[] = "GgMmNnXxYyIiJj";
         quint32 seed = decimal ? 11 : 5;
         auto random = [&seed](quint32 n) {
