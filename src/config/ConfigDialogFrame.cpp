@@ -1,5 +1,6 @@
 #include "config/ConfigDialogFrame.h"
 
+#include "app/FileIcon.h"
 #include "app/KButton.h"
 #include "app/TextFit.h"
 #include "config/KIntValidator.h"
@@ -96,7 +97,7 @@ KButton *ConfigDialogFrame::button(QDialog *dialog, const QString &text, const Q
 {
     auto *b = new KButton(dialog);
     b->setText(text);
-    b->setIcon(QIcon(icon));
+    b->setIcon(FileIcon::make(icon));
     b->setIconSize(QSize(24, 24));
     // After the text: setText would replace the shortcut with a mnemonic.
     b->setShortcut(QKeySequence(key));

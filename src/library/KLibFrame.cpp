@@ -1,6 +1,7 @@
 #include "library/KLibFrame.h"
 
 #include "app/BasePath.h"
+#include "app/FileIcon.h"
 #include "app/KButton.h"
 #include "app/Notice.h"
 #include "library/KLibConfig.h"
@@ -22,7 +23,7 @@ KButton *hiddenButton(QWidget *page, int left, int top, const QString &text, con
     if (!text.isEmpty())
         button->setText(text);
     button->setIconSize(QSize(32, 32));
-    button->setIcon(QIcon(basePath + QStringLiteral("/ravok/icon/") + iconFile));
+    button->setIcon(FileIcon::make(basePath + QStringLiteral("/ravok/icon/") + iconFile));
     return button;
 }
 

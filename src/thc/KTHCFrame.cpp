@@ -1,6 +1,7 @@
 #include "thc/KTHCFrame.h"
 
 #include "app/BasePath.h"
+#include "app/FileIcon.h"
 #include "app/KButton.h"
 #include "status/KZUFrame.h"
 
@@ -43,7 +44,7 @@ KButton *KTHCFrame::addButton(QGroupBox *group, int y, const QString &icon)
 {
     auto *button = new KButton(group);
     button->setGeometry(10, y, 80, 80);
-    button->setIcon(QIcon(basePath + QStringLiteral("/ravok/icon/") + icon));
+    button->setIcon(FileIcon::make(basePath + QStringLiteral("/ravok/icon/") + icon));
     button->setIconSize(QSize(48, 48));
     return button;
 }
