@@ -163,15 +163,25 @@ qint32 NcReader::readNumber()
 
 namespace {
 
+// The high bit of each byte of x that is no digit: at or above ':', below
+// '0', or not ASCII.
+Q_ALWAYS_INLINE quint64 nonDigits(quint64 x)
+{
+    const quint64 low7 = x & 0x7F7F7F7F7F7F7F7FULL;
+    return ((low7 + 0x4646464646464646ULL) | ~(low7 + 0x5050505050505050ULL) | x) & 0x8080808080808080ULL;
+}
+
+// The index of the first byte marked in mask; 8 for none.
+Q_ALWAYS_INLINE int firstMarked(quint64 mask)
+{
+    return mask ? __builtin_ctzll(mask) >> 3 : 8;
+}
+
 // How many of the eight bytes of x, the first in the lowest byte, are digits
 // before the first other byte.
 Q_ALWAYS_INLINE int leadingDigits(quint64 x)
 {
-    // High bit of each byte that is no digit: at or above ':', below '0', or not ASCII.
-    const quint64 low7 = x & 0x7F7F7F7F7F7F7F7FULL;
-    const quint64 other =
-        ((low7 + 0x4646464646464646ULL) | ~(low7 + 0x5050505050505050ULL) | x) & 0x8080808080808080ULL;
-    return other ? __builtin_ctzll(other) >> 3 : 8;
+    return firstMarked(nonDigits(x));
 }
 
 // The value of the first n (at most eight) bytes of x, all digits.
@@ -222,12 +232,15 @@ Q_ALWAYS_INLINE const char *quickNumber(const char *p, const char *stop, qint32 
     // All ones for a minus: the sign is applied without a branch, coordinates
     // come with either sign in no order a predictor could learn.
     const quint32 sign = 0u - quint32(minus);
-    x >>= 8 * minus; // the byte shifted in is no digit
-    const int n = leadingDigits(x);
-    if (n == 0 || minus + n > 7)
+    // Where the digits end, found in x as it is: the position of every word
+    // after this one waits for it, and shifting out the minus first would
+    // make that wait longer.
+    const int end = firstMarked(nonDigits(x) & ~(quint64(minus) << 7));
+    const int n = end - minus;
+    if (n <= 0 || end > 7)
         return nullptr;
-    quint32 m = digitsValue(x, n);
-    const char *r = p + minus + n;
+    quint32 m = digitsValue(x >> (8 * minus), n);
+    const char *r = p + end;
     while (*r == ' ') {
         if (++r >= stop)
             return nullptr;
@@ -433,7 +446,7 @@ bool NcReader::read(Format format)
 
 // ---------------------------------------------------------------- records
 
-void NcReader::newRecord(qint32 type)
+Q_ALWAYS_INLINE void NcReader::newRecord(qint32 type)
 {
     ++index_;
     if (index_ < kSegmentRows)
@@ -685,7 +698,7 @@ bool NcReader::afterInnerBlock()
 
 // ---------------------------------------------------------------- G-code
 
-void NcReader::integerCode(bool m, qint32 n)
+Q_ALWAYS_INLINE void NcReader::integerCode(bool m, qint32 n)
 {
     if (rowNamed_)
         rowNamed_ = false;
@@ -887,7 +900,7 @@ void NcReader::decimalM(qint32 n)
         markRecord(SegType::MarkBack);
 }
 
-void NcReader::decimalG(qint32 n)
+Q_ALWAYS_INLINE void NcReader::decimalG(qint32 n)
 {
     if (n < 4) {
         newRecord(n);
@@ -912,7 +925,7 @@ void NcReader::decimalG(qint32 n)
     }
 }
 
-void NcReader::decimalCoordinate(bool isX, bool &lineStart, qint32 value)
+Q_ALWAYS_INLINE void NcReader::decimalCoordinate(bool isX, bool &lineStart, qint32 value)
 {
     SegmentRecord *target = nullptr;
     if (lineStart) {
