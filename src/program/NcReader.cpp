@@ -215,8 +215,8 @@ Q_ALWAYS_INLINE qint32 addDigitRun8(qint32 value, const char *p, bool negative, 
 constexpr int kQuickTail = 32;
 
 // A number of the usual form taken straight from the bytes at p, the
-// character after the word's letter: an optional minus, one to seven digits
-// and blanks, then a character that cannot go on the number (a CR LF reads as
+// character after the word's letter: an optional minus and digits, seven
+// bytes at most, and blanks, then a character that cannot go on the number (a CR LF reads as
 // its line feed). With Fraction a point and two digits may come first, and
 // the second of them ends the number, as readFixed2 leaves it. Returns where
 // the cursor goes on, with the character that ended the number in ended; the
