@@ -272,6 +272,35 @@ Q_ALWAYS_INLINE const char *quickNumber(const char *p, const char *stop, qint32 
 
 } // namespace
 
+// The cursor of the quick word readers, kept in registers: p is the
+// character after the current one, c.
+struct NcReader::QuickCursor {
+    const char *p;
+    const char *limit; // kQuickTail before the end of the data at hand
+    const char *stop;  // three bytes before it
+    int c;
+
+    // One character on, a CR LF read as its line feed, as next() does.
+    void step()
+    {
+        c = static_cast<unsigned char>(*p++);
+        if (c == '\r' && *p == '\n') {
+            c = '\n';
+            ++p;
+        }
+    }
+    void goOn(const char *at, int ended)
+    {
+        p = at;
+        c = ended;
+    }
+    bool more(int index) const { return p < limit && index < kSegmentRows; }
+    template <bool Fraction> const char *number(qint32 &value, int &ended) const
+    {
+        return quickNumber<Fraction>(p, stop, value, ended);
+    }
+};
+
 Q_ALWAYS_INLINE bool NcReader::numberRun(qint32 &value, bool &negative, bool &digits, bool plusEndsAfterDigits)
 {
     const char *p = data_ + pos_;
@@ -720,45 +749,51 @@ void NcReader::blockNumber(qint32 n)
 // with the cursor kept in registers; returns at anything else, and where too
 // little of the chunk is left, with the cursor where the loop of the reader
 // goes on.
-void NcReader::quickIntegerWords()
+Q_ALWAYS_INLINE bool NcReader::quickStart(QuickCursor &k) const
 {
     if (size_ < kQuickTail)
+        return false;
+    k = {data_ + pos_, data_ + size_ - kQuickTail, data_ + size_ - 3, cur_};
+    return true;
+}
+
+Q_ALWAYS_INLINE void NcReader::quickEnd(const QuickCursor &k)
+{
+    pos_ = int(k.p - data_);
+    cur_ = k.c;
+}
+
+void NcReader::quickIntegerWords()
+{
+    QuickCursor k;
+    if (!quickStart(k))
         return;
-    const char *p = data_ + pos_;
-    const char *const limit = data_ + size_ - kQuickTail;
-    const char *const stop = data_ + size_ - 3;
-    int c = cur_;
-    while (p < limit && index_ < kSegmentRows) {
+    while (k.more(index_)) {
+        const int c = k.c;
         qint32 value;
         int ended;
         const char *q;
         if (c == 'G' || c == 'g' || c == 'M' || c == 'm') {
-            if (!(q = quickNumber<false>(p, stop, value, ended)))
+            if (!(q = k.number<false>(value, ended)))
                 break;
             integerCode(c == 'M' || c == 'm', value);
         } else if (qint32 *word = coordinateWord(record(), c)) {
-            if (!(q = quickNumber<false>(p, stop, value, ended)))
+            if (!(q = k.number<false>(value, ended)))
                 break;
             *word = value;
         } else if (c == 'N' || c == 'n') {
-            if (!(q = quickNumber<false>(p, stop, value, ended)))
+            if (!(q = k.number<false>(value, ended)))
                 break;
             blockNumber(value);
         } else if (c == '(') {
             break;
         } else {
-            c = static_cast<unsigned char>(*p++);
-            if (c == '\r' && *p == '\n') {
-                c = '\n';
-                ++p;
-            }
+            k.step();
             continue;
         }
-        p = q;
-        c = ended;
+        k.goOn(q, ended);
     }
-    pos_ = int(p - data_);
-    cur_ = c;
+    quickEnd(k);
 }
 
 void NcReader::readIntegerGCode()
@@ -796,32 +831,30 @@ void NcReader::readIntegerGCode()
 
 void NcReader::quickDecimalWords(bool &lineStart)
 {
-    if (size_ < kQuickTail)
+    QuickCursor k;
+    if (!quickStart(k))
         return;
-    const char *p = data_ + pos_;
-    const char *const limit = data_ + size_ - kQuickTail;
-    const char *const stop = data_ + size_ - 3;
-    int c = cur_;
-    while (p < limit && index_ < kSegmentRows) {
+    while (k.more(index_)) {
+        const int c = k.c;
         qint32 value;
         int ended;
         const char *q;
         if (c == 'X' || c == 'x' || c == 'Y' || c == 'y') {
-            if (!(q = quickNumber<true>(p, stop, value, ended)))
+            if (!(q = k.number<true>(value, ended)))
                 break;
             decimalCoordinate(c == 'X' || c == 'x', lineStart, value);
         } else if (c == 'G' || c == 'g') {
-            if (!(q = quickNumber<false>(p, stop, value, ended)))
+            if (!(q = k.number<false>(value, ended)))
                 break;
             lineStart = false;
             decimalG(value);
         } else if (qint32 *word = coordinateWord(record(), c)) {
-            if (!(q = quickNumber<true>(p, stop, value, ended)))
+            if (!(q = k.number<true>(value, ended)))
                 break;
             lineStart = false;
             *word = value;
         } else if (c == 'M' || c == 'm') {
-            if (!(q = quickNumber<false>(p, stop, value, ended)))
+            if (!(q = k.number<false>(value, ended)))
                 break;
             lineStart = false;
             decimalM(value);
@@ -830,18 +863,12 @@ void NcReader::quickDecimalWords(bool &lineStart)
         } else {
             if (c == '\n')
                 lineStart = true;
-            c = static_cast<unsigned char>(*p++);
-            if (c == '\r' && *p == '\n') {
-                c = '\n';
-                ++p;
-            }
+            k.step();
             continue;
         }
-        p = q;
-        c = ended;
+        k.goOn(q, ended);
     }
-    pos_ = int(p - data_);
-    cur_ = c;
+    quickEnd(k);
 }
 
 void NcReader::readDecimalGCode()

@@ -119,6 +119,9 @@ private:
     void markOut();
     void markBack();
 
+    struct QuickCursor;
+    bool quickStart(QuickCursor &k) const;
+    void quickEnd(const QuickCursor &k);
     void readIntegerGCode();
     void quickIntegerWords();
     void integerCode(bool m, qint32 n);
