@@ -223,6 +223,18 @@ constexpr int kQuickTail = 32;
 // value is the one readInt (readFixed2) gives. nullptr for any other form,
 // which the cursor reads. Blanks run at most to stop, three bytes before the
 // end of the data at hand.
+// The character at r as the cursor reads it (a CR LF as its line feed) in
+// ended, and where the cursor goes on after it; r[1] must be at hand.
+Q_ALWAYS_INLINE const char *lineEndAware(const char *r, int &ended)
+{
+    ended = static_cast<unsigned char>(*r);
+    if (ended == '\r' && r[1] == '\n') {
+        ended = '\n';
+        ++r;
+    }
+    return r + 1;
+}
+
 template <bool Fraction>
 Q_ALWAYS_INLINE const char *quickNumber(const char *p, const char *stop, qint32 &value, int &ended)
 {
@@ -253,21 +265,24 @@ Q_ALWAYS_INLINE const char *quickNumber(const char *p, const char *stop, qint32 
                 return nullptr;
             m += quint32((r[1] - '0') * 10 + (r[2] - '0'));
             value = wrap((m ^ sign) - sign);
-            ended = static_cast<unsigned char>(r[2]);
-            return r + 3;
+            // The reader's loop passes the blanks after the number with
+            // nothing to act on: the cursor goes on past them at once.
+            const char *after = r + 3;
+            while (*after == ' ' && after < stop)
+                ++after;
+            if (after == r + 3 || after >= stop) {
+                ended = static_cast<unsigned char>(r[2]);
+                return r + 3;
+            }
+            return lineEndAware(after, ended);
         }
         if (t == '+')
             return nullptr;
     }
     if (isDigit(t) || t == '-')
         return nullptr;
-    if (t == '\r' && r[1] == '\n') {
-        t = '\n';
-        ++r;
-    }
     value = wrap((m ^ sign) - sign);
-    ended = t;
-    return r + 1;
+    return lineEndAware(r, ended);
 }
 
 } // namespace
