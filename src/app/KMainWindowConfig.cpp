@@ -219,7 +219,9 @@ void KMainWindow::readConfigBase(QXmlAttributes attribs)
     simu->setSheet(sheetx, sheety);
     const double angel = doubleValue(attribs, "angel");
     info->setAngel(angel);
-    simu->setAngel(angel);
+    // No drawing yet: the parameters set below load the program again,
+    // and that load draws the view afresh.
+    simu->setSheetAngle(angel);
     dialog->angelEdit->setText(general(angel));
     const double rotate = doubleValue(attribs, "rotate");
     info->setRotate(rotate);

@@ -2,6 +2,7 @@
 
 #include "app/base/KButton.h"
 #include "app/base/TextFit.h"
+#include "app/base/FileIcon.h"
 #include "config/KIntValidator.h"
 
 #include <QDialog>
@@ -96,7 +97,7 @@ KButton *ConfigDialogFrame::button(QDialog *dialog, const QString &text, const Q
 {
     auto *b = new KButton(dialog);
     b->setText(text);
-    b->setIcon(QIcon(icon));
+    b->setIcon(FileIcon::make(icon));
     b->setIconSize(QSize(24, 24));
     // After the text: setText would replace the shortcut with a mnemonic.
     b->setShortcut(QKeySequence(key));

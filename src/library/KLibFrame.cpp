@@ -3,6 +3,7 @@
 #include "app/base/BasePath.h"
 #include "app/base/KButton.h"
 #include "app/base/Notice.h"
+#include "app/base/FileIcon.h"
 #include "library/KLibConfig.h"
 #include "library/KLibConfigFrame.h"
 #include "library/KLibList.h"
@@ -22,7 +23,7 @@ KButton *hiddenButton(QWidget *page, int left, int top, const QString &text, con
     if (!text.isEmpty())
         button->setText(text);
     button->setIconSize(QSize(32, 32));
-    button->setIcon(QIcon(basePath + QStringLiteral("/ravok/icon/") + iconFile));
+    button->setIcon(FileIcon::make(basePath + QStringLiteral("/ravok/icon/") + iconFile));
     return button;
 }
 

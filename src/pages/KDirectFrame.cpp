@@ -1,6 +1,7 @@
 #include "pages/KDirectFrame.h"
 
 #include "app/base/KButton.h"
+#include "app/base/FileIcon.h"
 #include "pages/ActionButton.h"
 
 #include <QIcon>
@@ -112,7 +113,7 @@ void KDirectFrame::buildGroup(KButton **keys, const char *const faces[KeyCount],
         button->setIconSize(QSize(iconSize, iconSize));
         const QString face = QString::fromUtf8(faces[k]);
         if (face.startsWith(QLatin1String(":/")))
-            button->setIcon(QIcon(face));
+            button->setIcon(FileIcon::make(face));
         else
             button->setText(face);
         // After the text, which would put its mnemonic in the shortcut's place.

@@ -387,7 +387,7 @@ void KSimu::drawPlatte()
 
 void KSimu::setAngel(double degrees)
 {
-    sheetAngle = degrees;
+    setSheetAngle(degrees);
     draw();
 }
 

@@ -93,6 +93,9 @@ public slots:
     void showPart();
     void drawPlatte();
     void setAngel(double degrees);
+    // The sheet's angle without the redraw setAngel makes, for a caller that
+    // draws right after.
+    void setSheetAngle(double degrees) { sheetAngle = degrees; }
     void setSFx(int mode);
 
 protected:

@@ -161,28 +161,160 @@ qint32 NcReader::readNumber()
     return negative ? wrap(0u - quint32(value)) : value;
 }
 
-// The digits that start the eight bytes at p, at most eight, and their
-// count: value * 10^count + the digits (negated for a negative number) in the
-// wrapping arithmetic equals adding them one by one.
-Q_ALWAYS_INLINE qint32 addDigitRun8(qint32 value, const char *p, bool negative, int *count)
+namespace {
+
+// The high bit of each byte of x that is no digit: at or above ':', below
+// '0', or not ASCII.
+Q_ALWAYS_INLINE quint64 nonDigits(quint64 x)
 {
-    static constexpr quint32 kPowers[] = {1u, 10u, 100u, 1000u, 10000u, 100000u, 1000000u, 10000000u, 100000000u};
-    quint64 x;
-    std::memcpy(&x, p, sizeof x);
-    // High bit of each byte that is no digit: at or above ':', below '0', or not ASCII.
     const quint64 low7 = x & 0x7F7F7F7F7F7F7F7FULL;
-    const quint64 other =
-        ((low7 + 0x4646464646464646ULL) | ~(low7 + 0x5050505050505050ULL) | x) & 0x8080808080808080ULL;
-    const int n = other ? __builtin_ctzll(other) >> 3 : 8;
+    return ((low7 + 0x4646464646464646ULL) | ~(low7 + 0x5050505050505050ULL) | x) & 0x8080808080808080ULL;
+}
+
+// The index of the first byte marked in mask; 8 for none.
+Q_ALWAYS_INLINE int firstMarked(quint64 mask)
+{
+    return mask ? __builtin_ctzll(mask) >> 3 : 8;
+}
+
+// How many of the eight bytes of x, the first in the lowest byte, are digits
+// before the first other byte.
+Q_ALWAYS_INLINE int leadingDigits(quint64 x)
+{
+    return firstMarked(nonDigits(x));
+}
+
+// The value of the first n (at most eight) bytes of x, all digits.
+Q_ALWAYS_INLINE quint32 digitsValue(quint64 x, int n)
+{
     // The first byte is the most significant digit; shifted up, the bytes
     // after the run fall out and zeros lead.
     quint64 y = n ? (x & 0x0F0F0F0F0F0F0F0FULL) << (8 * (8 - n)) : 0;
     y = (y * 2561) >> 8;
     y = ((y & 0x00FF00FF00FF00FFULL) * 6553601) >> 16;
-    const quint32 run = quint32(((y & 0x0000FFFF0000FFFFULL) * 42949672960001ULL) >> 32);
-    *count = n;
-    return wrap(quint32(value) * kPowers[n] + (negative ? 0u - run : run));
+    return quint32(((y & 0x0000FFFF0000FFFFULL) * 42949672960001ULL) >> 32);
 }
+
+constexpr quint32 kPowersOfTen[] = {1u, 10u, 100u, 1000u, 10000u, 100000u, 1000000u, 10000000u, 100000000u};
+
+// The digits that start the eight bytes at p, at most eight, and their
+// count: value * 10^count + the digits (negated for a negative number) in the
+// wrapping arithmetic equals adding them one by one.
+Q_ALWAYS_INLINE qint32 addDigitRun8(qint32 value, const char *p, bool negative, int *count)
+{
+    quint64 x;
+    std::memcpy(&x, p, sizeof x);
+    const int n = leadingDigits(x);
+    const quint32 run = digitsValue(x, n);
+    *count = n;
+    return wrap(quint32(value) * kPowersOfTen[n] + (negative ? 0u - run : run));
+}
+
+// Bytes the quick word readers keep at hand after a word's letter: eight
+// loaded at once, room for blanks, a point and two digits or a CR LF.
+constexpr int kQuickTail = 32;
+
+// A number of the usual form taken straight from the bytes at p, the
+// character after the word's letter: an optional minus and digits, seven
+// bytes at most, and blanks, then a character that cannot go on the number (a CR LF reads as
+// its line feed). With Fraction a point and two digits may come first, and
+// the second of them ends the number, as readFixed2 leaves it. Returns where
+// the cursor goes on, with the character that ended the number in ended; the
+// value is the one readInt (readFixed2) gives. nullptr for any other form,
+// which the cursor reads. Blanks run at most to stop, three bytes before the
+// end of the data at hand.
+// The character at r as the cursor reads it (a CR LF as its line feed) in
+// ended, and where the cursor goes on after it; r[1] must be at hand.
+Q_ALWAYS_INLINE const char *lineEndAware(const char *r, int &ended)
+{
+    ended = static_cast<unsigned char>(*r);
+    if (ended == '\r' && r[1] == '\n') {
+        ended = '\n';
+        ++r;
+    }
+    return r + 1;
+}
+
+template <bool Fraction>
+Q_ALWAYS_INLINE const char *quickNumber(const char *p, const char *stop, qint32 &value, int &ended)
+{
+    quint64 x;
+    std::memcpy(&x, p, sizeof x);
+    const int minus = (x & 0xFF) == '-' ? 1 : 0;
+    // All ones for a minus: the sign is applied without a branch, coordinates
+    // come with either sign in no order a predictor could learn.
+    const quint32 sign = 0u - quint32(minus);
+    // Where the digits end, found in x as it is: the position of every word
+    // after this one waits for it, and shifting out the minus first would
+    // make that wait longer.
+    const int end = firstMarked(nonDigits(x) & ~(quint64(minus) << 7));
+    const int n = end - minus;
+    if (n <= 0 || end > 7)
+        return nullptr;
+    quint32 m = digitsValue(x >> (8 * minus), n);
+    const char *r = p + end;
+    while (*r == ' ') {
+        if (++r >= stop)
+            return nullptr;
+    }
+    int t = static_cast<unsigned char>(*r);
+    if (Fraction) {
+        m *= 100u;
+        if (t == '.') {
+            if (!isDigit(r[1]) || !isDigit(r[2]))
+                return nullptr;
+            m += quint32((r[1] - '0') * 10 + (r[2] - '0'));
+            value = wrap((m ^ sign) - sign);
+            // The reader's loop passes the blanks after the number with
+            // nothing to act on: the cursor goes on past them at once.
+            const char *after = r + 3;
+            while (*after == ' ' && after < stop)
+                ++after;
+            if (after == r + 3 || after >= stop) {
+                ended = static_cast<unsigned char>(r[2]);
+                return r + 3;
+            }
+            return lineEndAware(after, ended);
+        }
+        if (t == '+')
+            return nullptr;
+    }
+    if (isDigit(t) || t == '-')
+        return nullptr;
+    value = wrap((m ^ sign) - sign);
+    return lineEndAware(r, ended);
+}
+
+} // namespace
+
+// The cursor of the quick word readers, kept in registers: p is the
+// character after the current one, c.
+struct NcReader::QuickCursor {
+    const char *p;
+    const char *limit; // kQuickTail before the end of the data at hand
+    const char *stop;  // three bytes before it
+    int c;
+
+    // One character on, a CR LF read as its line feed, as next() does.
+    void step()
+    {
+        c = static_cast<unsigned char>(*p++);
+        if (c == '\r' && *p == '\n') {
+            c = '\n';
+            ++p;
+        }
+    }
+    void goOn(const char *at, int ended)
+    {
+        p = at;
+        c = ended;
+    }
+    bool more(int index) const { return p < limit && index < kSegmentRows; }
+    template <bool Fraction> const char *number(qint32 &value, int &ended) const
+    {
+        return quickNumber<Fraction>(p, stop, value, ended);
+    }
+};
 
 Q_ALWAYS_INLINE bool NcReader::numberRun(qint32 &value, bool &negative, bool &digits, bool plusEndsAfterDigits)
 {
@@ -358,7 +490,7 @@ bool NcReader::read(Format format)
 
 // ---------------------------------------------------------------- records
 
-void NcReader::newRecord(qint32 type)
+Q_ALWAYS_INLINE void NcReader::newRecord(qint32 type)
 {
     ++index_;
     if (index_ < kSegmentRows)
@@ -610,10 +742,82 @@ bool NcReader::afterInnerBlock()
 
 // ---------------------------------------------------------------- G-code
 
+Q_ALWAYS_INLINE void NcReader::integerCode(bool m, qint32 n)
+{
+    if (rowNamed_)
+        rowNamed_ = false;
+    else
+        ++index_;
+    if (index_ < kSegmentRows)
+        table_[index_].type = m ? wrap(quint32(n) + quint32(SegType::MCode)) : n;
+}
+
+void NcReader::blockNumber(qint32 n)
+{
+    // A negative block number names no row.
+    rowNamed_ = n >= 0;
+    if (rowNamed_)
+        index_ = n;
+}
+
+// The words of the usual form, read straight from the bytes of the chunk
+// with the cursor kept in registers; returns at anything else, and where too
+// little of the chunk is left, with the cursor where the loop of the reader
+// goes on.
+Q_ALWAYS_INLINE bool NcReader::quickStart(QuickCursor &k) const
+{
+    if (size_ < kQuickTail)
+        return false;
+    k = {data_ + pos_, data_ + size_ - kQuickTail, data_ + size_ - 3, cur_};
+    return true;
+}
+
+Q_ALWAYS_INLINE void NcReader::quickEnd(const QuickCursor &k)
+{
+    pos_ = int(k.p - data_);
+    cur_ = k.c;
+}
+
+void NcReader::quickIntegerWords()
+{
+    QuickCursor k;
+    if (!quickStart(k))
+        return;
+    while (k.more(index_)) {
+        const int c = k.c;
+        qint32 value;
+        int ended;
+        const char *q;
+        if (c == 'G' || c == 'g' || c == 'M' || c == 'm') {
+            if (!(q = k.number<false>(value, ended)))
+                break;
+            integerCode(c == 'M' || c == 'm', value);
+        } else if (qint32 *word = coordinateWord(record(), c)) {
+            if (!(q = k.number<false>(value, ended)))
+                break;
+            *word = value;
+        } else if (c == 'N' || c == 'n') {
+            if (!(q = k.number<false>(value, ended)))
+                break;
+            blockNumber(value);
+        } else if (c == '(') {
+            break;
+        } else {
+            k.step();
+            continue;
+        }
+        k.goOn(q, ended);
+    }
+    quickEnd(k);
+}
+
 void NcReader::readIntegerGCode()
 {
     next();
-    while (going()) {
+    for (;;) {
+        quickIntegerWords();
+        if (!going())
+            break;
         switch (cur_) {
         case '(':
             skipComment();
@@ -623,24 +827,13 @@ void NcReader::readIntegerGCode()
         case 'M':
         case 'm': {
             const bool m = cur_ == 'M' || cur_ == 'm';
-            const qint32 n = readInt();
-            if (rowNamed_)
-                rowNamed_ = false;
-            else
-                ++index_;
-            if (index_ < kSegmentRows)
-                table_[index_].type = m ? wrap(quint32(n) + quint32(SegType::MCode)) : n;
+            integerCode(m, readInt());
             break;
         }
         case 'N':
-        case 'n': {
-            const qint32 n = readInt();
-            // A negative block number names no row.
-            rowNamed_ = n >= 0;
-            if (rowNamed_)
-                index_ = n;
+        case 'n':
+            blockNumber(readInt());
             break;
-        }
         default:
             if (qint32 *word = coordinateWord(record(), cur_))
                 *word = readInt();
@@ -651,11 +844,56 @@ void NcReader::readIntegerGCode()
     }
 }
 
+void NcReader::quickDecimalWords(bool &lineStart)
+{
+    QuickCursor k;
+    if (!quickStart(k))
+        return;
+    while (k.more(index_)) {
+        const int c = k.c;
+        qint32 value;
+        int ended;
+        const char *q;
+        if (c == 'X' || c == 'x' || c == 'Y' || c == 'y') {
+            if (!(q = k.number<true>(value, ended)))
+                break;
+            decimalCoordinate(c == 'X' || c == 'x', lineStart, value);
+        } else if (c == 'G' || c == 'g') {
+            if (!(q = k.number<false>(value, ended)))
+                break;
+            lineStart = false;
+            decimalG(value);
+        } else if (qint32 *word = coordinateWord(record(), c)) {
+            if (!(q = k.number<true>(value, ended)))
+                break;
+            lineStart = false;
+            *word = value;
+        } else if (c == 'M' || c == 'm') {
+            if (!(q = k.number<false>(value, ended)))
+                break;
+            lineStart = false;
+            decimalM(value);
+        } else if (c == '(') {
+            break;
+        } else {
+            if (c == '\n')
+                lineStart = true;
+            k.step();
+            continue;
+        }
+        k.goOn(q, ended);
+    }
+    quickEnd(k);
+}
+
 void NcReader::readDecimalGCode()
 {
     bool lineStart = false;
     next();
-    while (going()) {
+    for (;;) {
+        quickDecimalWords(lineStart);
+        if (!going())
+            break;
         switch (cur_) {
         case '\n':
             lineStart = true;
@@ -670,24 +908,17 @@ void NcReader::readDecimalGCode()
             decimalG(readInt());
             break;
         case 'M':
-        case 'm': {
+        case 'm':
             lineStart = false;
-            const qint32 n = readInt();
-            if (n == 0)
-                newRecord(SegType::MCode);
-            else if (n == 11)
-                markRecord(SegType::MarkOut);
-            else if (n == 12)
-                markRecord(SegType::MarkBack);
+            decimalM(readInt());
             break;
-        }
         case 'X':
         case 'x':
-            decimalCoordinate(true, lineStart);
+            decimalCoordinate(true, lineStart, readFixed2());
             break;
         case 'Y':
         case 'y':
-            decimalCoordinate(false, lineStart);
+            decimalCoordinate(false, lineStart, readFixed2());
             break;
         default:
             if (qint32 *word = coordinateWord(record(), cur_)) {
@@ -701,7 +932,17 @@ void NcReader::readDecimalGCode()
     }
 }
 
-void NcReader::decimalG(qint32 n)
+void NcReader::decimalM(qint32 n)
+{
+    if (n == 0)
+        newRecord(SegType::MCode);
+    else if (n == 11)
+        markRecord(SegType::MarkOut);
+    else if (n == 12)
+        markRecord(SegType::MarkBack);
+}
+
+Q_ALWAYS_INLINE void NcReader::decimalG(qint32 n)
 {
     if (n < 4) {
         newRecord(n);
@@ -726,9 +967,8 @@ void NcReader::decimalG(qint32 n)
     }
 }
 
-void NcReader::decimalCoordinate(bool isX, bool &lineStart)
+Q_ALWAYS_INLINE void NcReader::decimalCoordinate(bool isX, bool &lineStart, qint32 value)
 {
-    const qint32 value = readFixed2();
     SegmentRecord *target = nullptr;
     if (lineStart) {
         lineStart = false;

@@ -119,10 +119,18 @@ private:
     void markOut();
     void markBack();
 
+    struct QuickCursor;
+    bool quickStart(QuickCursor &k) const;
+    void quickEnd(const QuickCursor &k);
     void readIntegerGCode();
+    void quickIntegerWords();
+    void integerCode(bool m, qint32 n);
+    void blockNumber(qint32 n);
     void readDecimalGCode();
+    void quickDecimalWords(bool &lineStart);
     void decimalG(qint32 n);
-    void decimalCoordinate(bool isX, bool &lineStart);
+    void decimalM(qint32 n);
+    void decimalCoordinate(bool isX, bool &lineStart, qint32 value);
 
     QByteArray bytes_; // the data, or the current chunk of the device
     const char *data_;

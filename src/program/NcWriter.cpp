@@ -15,14 +15,33 @@ const char kPairs[] = "000102030405060708091011121314151617181920212223242526272
                       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                       "8081828384858687888990919293949596979899";
 
-int digitCount(quint32 m)
+// For each bit length of a number: (the digits of the smallest number of
+// that length + 1) * 2^32 - the power of ten those digits reach. Added to the
+// number, the high word is its digit count, with no branch (a count that
+// varies from word to word is nothing a predictor could learn).
+struct DigitSteps {
+    quint64 step[32];
+    constexpr DigitSteps()
+        : step()
+    {
+        for (int bits = 0; bits < 32; ++bits) {
+            quint64 smallest = quint64(1) << bits;
+            quint64 power = 10;
+            quint64 digits = 1;
+            while (power <= smallest) {
+                power *= 10;
+                ++digits;
+            }
+            step[bits] = power < (quint64(1) << 32) ? ((digits + 1) << 32) - power : digits << 32;
+        }
+    }
+};
+constexpr DigitSteps kDigitSteps;
+
+Q_ALWAYS_INLINE int digitCount(quint32 m)
 {
-    static constexpr quint32 kPowers[] = {1u,      10u,      100u,      1000u,      10000u,
-                                          100000u, 1000000u, 10000000u, 100000000u, 1000000000u};
-    // log10 from the bit length (1233 / 4096 ~ log10 2), one short at most.
-    m |= 1u; // as many digits, and a bit length for 0
-    const int guess = ((32 - __builtin_clz(m)) * 1233) >> 12;
-    return guess + (m >= kPowers[guess] ? 1 : 0);
+    // m | 1: as many digits, and a bit length for 0.
+    return int((m + kDigitSteps.step[31 - __builtin_clz(m | 1u)]) >> 32);
 }
 
 // Bytes putDecimal may write past the end of what it puts.
@@ -55,24 +74,31 @@ char *putDecimalLong(char *out, qint32 value, int width)
     return end;
 }
 
+// The four ASCII digits of every number below 10^4 with its leading zeros,
+// the first digit in the lowest byte.
+struct FourDigits {
+    quint32 text[10000];
+    constexpr FourDigits()
+        : text()
+    {
+        for (quint32 v = 0; v < 10000; ++v)
+            text[v] =
+                (0x30u + v / 1000) | (0x30u + v / 100 % 10) << 8 | (0x30u + v / 10 % 10) << 16 | (0x30u + v % 10) << 24;
+    }
+};
+constexpr FourDigits kFourDigits;
+
 // The eight decimal digits of m < 10^8 as ASCII, the first in the lowest byte.
-quint64 eightDigits(quint32 m)
+Q_ALWAYS_INLINE quint64 eightDigits(quint32 m)
 {
-    // Two lanes of four digits, then four of two, then eight of one; each
-    // division by a constant is a multiply and shift that stays in its lane.
-    quint64 x = quint64(m / 10000) | (quint64(m % 10000) << 32);
-    const quint64 hundreds = ((x * 5243) >> 19) & 0x0000007F0000007FULL;
-    x = hundreds | ((x - hundreds * 100) << 16);
-    const quint64 tens = ((x * 103) >> 10) & 0x000F000F000F000FULL;
-    x = tens | ((x - tens * 10) << 8);
-    return x + 0x3030303030303030ULL;
+    return kFourDigits.text[m / 10000] | quint64(kFourDigits.text[m % 10000]) << 32;
 }
 
 // value in decimal, right-aligned in width with blanks. A field of up to
 // eight characters is put together in a register and stored at once, and
 // kSlack bytes are written whatever its length: branches on a length that
 // varies from word to word cost more.
-char *putDecimal(char *out, qint32 value, int width)
+Q_ALWAYS_INLINE char *putDecimal(char *out, qint32 value, int width)
 {
     const bool negative = value < 0;
     const quint32 m = negative ? 0u - quint32(value) : quint32(value);
@@ -84,9 +110,10 @@ char *putDecimal(char *out, qint32 value, int width)
     quint64 text = eightDigits(m);
     // Leading zeros become blanks, the last of them the sign.
     const quint64 lead = digits == 8 ? 0 : (quint64(1) << (8 * (8 - digits))) - 1;
-    text = (text & ~lead) | (0x2020202020202020ULL & lead);
-    if (negative)
-        text ^= quint64('-' ^ ' ') << (8 * (7 - digits));
+    text ^= 0x1010101010101010ULL & lead;
+    // The sign goes in without a branch: coordinates come with either sign
+    // in no order a predictor could learn.
+    text ^= (quint64('-' ^ ' ') << (8 * (7 - digits))) & (0 - quint64(negative));
     text >>= 8 * (8 - field);
     std::memcpy(out, &text, sizeof text);
     return out + field;
@@ -99,7 +126,7 @@ char *putText(char *out, const char *text)
     return out;
 }
 
-char *putCode(char *out, qint32 type, NcWriter::Style style)
+template <NcWriter::Style style> Q_ALWAYS_INLINE char *putCode(char *out, qint32 type)
 {
     if (style != NcWriter::Library) {
         const char *m = nullptr;
@@ -123,11 +150,48 @@ char *putCode(char *out, qint32 type, NcWriter::Style style)
     return putDecimal(out, type, 0);
 }
 
-char *putWord(char *out, char letter, qint32 value, int width)
+Q_ALWAYS_INLINE char *putWord(char *out, char letter, qint32 value, int width)
 {
     *out++ = ' ';
     *out++ = letter;
     return putDecimal(out, value, width);
+}
+
+// One line per record of table[0..count-1], as they are or scaled. The sums
+// stay in locals: a store through a char pointer could change anything in
+// memory, so sums kept there would be reloaded after every digit.
+template <NcWriter::Style style, bool scale>
+char *putLines(char *out, const SegmentRecord *table, int count, double ratio, quint32 &sumXOut, quint32 &sumYOut)
+{
+    constexpr int width = style == NcWriter::Temp ? 2 : 8;
+    quint32 sumX = 0;
+    quint32 sumY = 0;
+    for (int row = 0; row < count; ++row) {
+        const SegmentRecord r = scale ? NcWriter::scaled(table[row], ratio) : table[row];
+        out = putCode<style>(out, r.type);
+        if (isMotion(r.type)) {
+            out = putWord(out, 'X', r.x, width);
+            out = putWord(out, 'Y', r.y, width);
+            sumX += quint32(r.x);
+            sumY += quint32(r.y);
+        }
+        if (isArc(r.type)) {
+            out = putWord(out, 'I', r.i, width);
+            out = putWord(out, 'J', r.j, width);
+        }
+        *out++ = '\n';
+    }
+    sumXOut = sumX;
+    sumYOut = sumY;
+    return out;
+}
+
+template <NcWriter::Style style>
+char *putLines(char *out, const SegmentRecord *table, int count, double ratio, quint32 &sumX, quint32 &sumY)
+{
+    if (ratio == 1.0)
+        return putLines<style, false>(out, table, count, ratio, sumX, sumY);
+    return putLines<style, true>(out, table, count, ratio, sumX, sumY);
 }
 
 } // namespace
@@ -150,26 +214,21 @@ NcWriter::Output NcWriter::format(const SegmentRecord *table, Style style, doubl
 {
     Output result;
     const int count = SegmentTable::length(table);
-    const int width = style == Temp ? 2 : 8;
     result.text.resize(count * kMaxLine + kSlack);
     char *const begin = result.text.data();
     char *out = begin;
     quint32 sumX = 0;
     quint32 sumY = 0;
-    for (int row = 0; row < count; ++row) {
-        const SegmentRecord &r = ratio == 1.0 ? table[row] : scaled(table[row], ratio);
-        out = putCode(out, r.type, style);
-        if (isMotion(r.type)) {
-            out = putWord(out, 'X', r.x, width);
-            out = putWord(out, 'Y', r.y, width);
-            sumX += quint32(r.x);
-            sumY += quint32(r.y);
-        }
-        if (isArc(r.type)) {
-            out = putWord(out, 'I', r.i, width);
-            out = putWord(out, 'J', r.j, width);
-        }
-        *out++ = '\n';
+    switch (style) {
+    case Temp:
+        out = putLines<Temp>(begin, table, count, ratio, sumX, sumY);
+        break;
+    case Edit:
+        out = putLines<Edit>(begin, table, count, ratio, sumX, sumY);
+        break;
+    case Library:
+        out = putLines<Library>(begin, table, count, ratio, sumX, sumY);
+        break;
     }
     result.text.resize(int(out - begin));
     result.lines = count;

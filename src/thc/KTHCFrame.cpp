@@ -2,6 +2,7 @@
 
 #include "app/base/BasePath.h"
 #include "app/base/KButton.h"
+#include "app/base/FileIcon.h"
 #include "status/KZUFrame.h"
 
 #include <QGroupBox>
@@ -43,7 +44,7 @@ KButton *KTHCFrame::addButton(QGroupBox *group, int y, const QString &icon)
 {
     auto *button = new KButton(group);
     button->setGeometry(10, y, 80, 80);
-    button->setIcon(QIcon(basePath + QStringLiteral("/ravok/icon/") + icon));
+    button->setIcon(FileIcon::make(basePath + QStringLiteral("/ravok/icon/") + icon));
     button->setIconSize(QSize(48, 48));
     return button;
 }

@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 
+#include "app/base/FileIcon.h"
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
 
@@ -14,6 +15,7 @@ class KButtonTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Q_INIT_RESOURCE(icons); }
     void init() { QVERIFY(GuiTest::waitClickLockFree()); }
 
     void lookAndFocus()
@@ -80,6 +82,41 @@ private slots:
         QCOMPARE(k.count(), 2);
         KButton::setLockInterval(KButton::kLockMs);
         QVERIFY(GuiTest::waitClickLockFree());
+    }
+
+    // A key's icon is read from its file only when first drawn: it must look
+    // exactly like the one read at once, in every mode, and a missing file
+    // must still draw nothing.
+    void iconReadWhenDrawnLooksTheSame()
+    {
+        const QString path = QStringLiteral(":/icon/cancel22.png");
+        const QIcon eager(path);
+        QVERIFY(!eager.isNull());
+        const QIcon lazy = FileIcon::make(path);
+        QVERIFY(!lazy.isNull());
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
+            QCOMPARE(lazy.actualSize(QSize(32, 32), mode), eager.actualSize(QSize(32, 32), mode));
+            QCOMPARE(lazy.pixmap(24, 24, mode).toImage(), eager.pixmap(24, 24, mode).toImage());
+        }
+        QCOMPARE(lazy.availableSizes(), eager.availableSizes());
+
+        QWidget page;
+        KButton a(&page);
+        KButton b(&page);
+        for (KButton *k : {&a, &b}) {
+            k->setGeometry(0, 0, 120, 48);
+            k->setIconSize(QSize(24, 24));
+            k->setText(QStringLiteral("取消"));
+        }
+        a.setIcon(eager);
+        b.setIcon(lazy);
+        QCOMPARE(b.grab().toImage(), a.grab().toImage());
+
+        const QString none = QStringLiteral(":/icon/no-such-icon.png");
+        const QIcon missing = FileIcon::make(none);
+        QCOMPARE(missing.isNull(), QIcon(none).isNull());
+        QVERIFY(missing.pixmap(24, 24).isNull());
+        QVERIFY(FileIcon::make(QString()).isNull());
     }
 
     void lockIsProgramWide()

@@ -382,6 +382,58 @@ private slots:
         }
     }
 
+    // G-code made of words in the usual form and in every odd one (blanks
+    // inside numbers, signs after digits, long numbers, a third decimal, CR
+    // LF and lone CR, comments), long enough that whole reads take the
+    // usual words straight from the bytes: a byte at a time must read alike.
+    void wordsReadAlikeByteByByte_data()
+    {
+        QTest::addColumn<bool>("decimal");
+        QTest::newRow("integer") << false;
+        QTest::newRow("decimal") << true;
+    }
+    void wordsReadAlikeByteByByte()
+    {
+        QFETCH(bool, decimal);
+        const char *const odd[] = {" ",        "  ",       "-",     "+",   "--", "+-",   "1 2", "12 -3",
+                                   "4 +5",     "6+7",      ".",     "..5", "\r", "\r\n", "(a)", "(x\n",
+                                   "99999999", "-1234567", "7.123", "0",   ".5", "X",    "N-1"};
+        const char letters[] = "GgMmNnXxYyIiJj";
+        quint32 seed = decimal ? 11 : 5;
+        auto random = [&seed](quint32 n) {
+            seed = seed * 1664525u + 1013904223u;
+            return (seed >> 8) % n;
+        };
+        for (int program = 0; program < 30; ++program) {
+            QByteArray bytes;
+            while (bytes.size() < 20000) {
+                bytes += letters[random(sizeof letters - 1)];
+                if (random(8) == 0) {
+                    bytes += odd[random(sizeof odd / sizeof *odd)];
+                } else {
+                    if (random(2))
+                        bytes += '-';
+                    bytes += QByteArray::number(random(10000000u >> (3 * random(7))));
+                    if (decimal && random(3))
+                        bytes += '.' + QByteArray::number(random(100)).rightJustified(2, '0');
+                }
+                bytes += random(5) == 0 ? "\n" : random(9) == 0 ? "\r\n" : random(3) ? " " : "";
+            }
+            const NcReader::Format format = decimal ? NcReader::DecimalGCode : NcReader::IntegerGCode;
+            static SegmentRecord whole[kSegmentRows];
+            SegmentTable::prefill(whole);
+            NcReader reader(bytes, whole, NcReader::Options());
+            const bool fits = reader.read(format);
+            QBuffer device(&bytes);
+            QVERIFY(device.open(QIODevice::ReadOnly));
+            SegmentTable::prefill(editSegments);
+            NcReader chunked(&device, editSegments, NcReader::Options(), 1);
+            QCOMPARE(chunked.read(format), fits);
+            QCOMPARE(chunked.lastIndex(), reader.lastIndex());
+            QVERIFY2(std::equal(whole, whole + kSegmentRows, editSegments, sameWords), bytes.left(200).constData());
+        }
+    }
+
     void flagsAreNeverWritten()
     {
         SegmentTable::prefill(libSegments);

@@ -2,6 +2,7 @@
 
 #include "app/base/KButton.h"
 #include "app/base/TextFit.h"
+#include "app/base/FileIcon.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -42,7 +43,7 @@ KButton *FunctionKey::make(QWidget *page, int key, const QString &text, const QS
     button->setGeometry(geometryFor(key));
     addKeyName(button, keyName(key), key <= 0 ? QPoint(22, 2) : QPoint(82, 2));
     if (!iconPath.isEmpty()) {
-        button->setIcon(QIcon(iconPath));
+        button->setIcon(FileIcon::make(iconPath));
         button->setIconSize(QSize(32, 32));
     }
     button->setText(text);

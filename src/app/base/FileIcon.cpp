@@ -1,0 +1,69 @@
+#include "app/base/FileIcon.h"
+
+#include <QIconEngine>
+#include <QPainter>
+
+namespace {
+
+class LazyFileEngine : public QIconEngine
+{
+public:
+    explicit LazyFileEngine(const QString &path)
+        : path_(path)
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+
+    QIconEngine *clone() const override { return new LazyFileEngine(*this); }
+
+    void virtual_hook(int id, void *data) override
+    {
+        switch (id) {
+        case QIconEngine::AvailableSizesHook: {
+            auto *arg = static_cast<QIconEngine::AvailableSizesArgument *>(data);
+            arg->sizes = icon().availableSizes(arg->mode, arg->state);
+            break;
+        }
+        default:
+            QIconEngine::virtual_hook(id, data);
+            break;
+        }
+    }
+
+private:
+    const QIcon &icon()
+    {
+        if (!loaded_) {
+            icon_ = QIcon(path_);
+            loaded_ = true;
+        }
+        return icon_;
+    }
+
+    QString path_;
+    QIcon icon_;
+    bool loaded_ = false;
+};
+
+} // namespace
+
+QIcon FileIcon::make(const QString &path)
+{
+    if (path.isEmpty())
+        return QIcon();
+    return QIcon(new LazyFileEngine(path));
+}
