@@ -3,6 +3,7 @@
 #include "app/base/FileIcon.h"
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
+#include "app/base/TextFit.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -15,6 +16,31 @@ class KButtonTest : public QObject
     Q_OBJECT
 
 private slots:
+    // A text is fitted where it is seen: a hidden widget keeps its font until
+    // it is first shown (measuring loads every size tried), then gets the
+    // font for the last text it was given; a shown one is fitted at once.
+    void textFitsWhenShown()
+    {
+        QWidget page;
+        page.resize(300, 100);
+        QLabel label(&page);
+        QFont font = label.font();
+        font.setPointSize(20);
+        label.setFont(font);
+        const QString longText = QStringLiteral("穿孔后割炬下降时间，自动升降有效时应设为0。");
+        const int width = 120;
+        TextFit::fitWidget(&label, QStringLiteral("short"), width);
+        TextFit::fitWidget(&label, longText, width);
+        QCOMPARE(label.font().pointSize(), 20);
+        page.show();
+        QVERIFY(label.font().pointSize() < 20);
+        QVERIFY(TextFit::widestLine(label.font(), longText) <= width
+                || label.font().pointSize() == TextFit::kMinPointSize);
+        label.setFont(font);
+        TextFit::fitWidget(&label, longText, width);
+        QVERIFY(label.font().pointSize() < 20);
+    }
+
     void initTestCase() { Q_INIT_RESOURCE(icons); }
     void init() { QVERIFY(GuiTest::waitClickLockFree()); }
 

@@ -17,7 +17,8 @@ public:
 
     static int widestLine(const QFont &font, const QString &text);
     static QFont fitted(const QFont &font, const QString &text, int width, int minPointSize = kMinPointSize);
-    // Sets the fitted font on the widget when its own font is too wide.
+    // Sets the fitted font on the widget when its own font is too wide: at
+    // once when it is shown, else when it is first shown.
     static void fitWidget(QWidget *widget, const QString &text, int width, int minPointSize = kMinPointSize);
 };
 
