@@ -113,7 +113,9 @@ Q_ALWAYS_INLINE char *putDecimal(char *out, qint32 value, int width)
     text ^= 0x1010101010101010ULL & lead;
     // The sign goes in without a branch: coordinates come with either sign
     // in no order a predictor could learn.
-    text ^= (quint64('-' ^ ' ') << (8 * (7 - digits))) & (0 - quint64(negative));
+    // (A negative number here has at most seven digits; the mask keeps the
+    // shift in range for eight.)
+    text ^= (quint64('-' ^ ' ') << (8 * ((7 - digits) & 7))) & (0 - quint64(negative));
     text >>= 8 * (8 - field);
     std::memcpy(out, &text, sizeof text);
     return out + field;

@@ -39,6 +39,14 @@ private slots:
                               << QByteArray("G41");
         QTest::newRow("mark") << QVector<int>{5, 32, 0, 0, 0} << QByteArray("G05") << QByteArray("G05")
                               << QByteArray("G05");
+        // Eight digits fill the short field exactly; seven and a sign too.
+        QTest::newRow("field full") << QVector<int>{1, 12345678, -1234567, 99999999, -9999999}
+                                    << QByteArray("G01 X12345678 Y-1234567") << QByteArray("G01 X12345678 Y-1234567")
+                                    << QByteArray("G01 X12345678 Y-1234567");
+        QTest::newRow("field full, arc") << QVector<int>{2, 99999999, -9999999, 10000000, -10000000}
+                                         << QByteArray("G02 X99999999 Y-9999999 I10000000 J-10000000")
+                                         << QByteArray("G02 X99999999 Y-9999999 I10000000 J-10000000")
+                                         << QByteArray("G02 X99999999 Y-9999999 I10000000 J-10000000");
         QTest::newRow("extremes") << QVector<int>{3, INT_MIN, INT_MAX, 0, -1}
                                   << QByteArray("G03 X-2147483648 Y2147483647 I 0 J-1")
                                   << QByteArray("G03 X-2147483648 Y2147483647 I       0 J      -1")
