@@ -143,8 +143,6 @@ void KMainWindow::setCurrentFile(QString &fileName)
         recordCount = simu->parser->getMaxN();
         code->setLineCount(recordCount);
         readIntThread->setMaxN(recordCount);
-        if (editorLoaded)
-            editor->setRows(editor->parser()->getMaxNedit());
 
         QFile t;
         if (!ProgramFile::open(t, basePath + "/.tovrelcnc/t.nc", nullptr)) {
