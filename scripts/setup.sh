@@ -9,7 +9,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils imagemagick xdotool libx11-dev
-  fonts-wqy-zenhei fonts-wqy-microhei xfonts-wqy fonts-liberation2
+  fonts-wqy-zenhei fonts-wqy-microhei xfonts-wqy fonts-liberation2 xclip
 )
 
 missing=()

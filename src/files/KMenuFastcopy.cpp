@@ -9,6 +9,7 @@
 
 #include <QDirModel>
 #include <QFileDialog>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QProcess>
 
@@ -149,12 +150,24 @@ void KMenuFastcopy::acceptTarget(const QString &path)
 
 void KMenuFastcopy::srcFile()
 {
-    fastcopy->srcView->setFocus(Qt::OtherFocusReason);
+    enterList(fastcopy->srcView);
 }
 
 void KMenuFastcopy::desFile()
 {
-    fastcopy->desView->setFocus(Qt::OtherFocusReason);
+    enterList(fastcopy->desView);
+}
+
+// Space toggles the list's current entry; a list entered without one would
+// take the first Space for nothing, so the first entry becomes current.
+void KMenuFastcopy::enterList(QAbstractItemView *view)
+{
+    view->setFocus(Qt::OtherFocusReason);
+    if (view->currentIndex().isValid() || !view->model())
+        return;
+    const QModelIndex first = view->model()->index(0, 0, view->rootIndex());
+    if (first.isValid())
+        view->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
 }
 
 void KMenuFastcopy::all()

@@ -9,6 +9,7 @@
 
 class KButton;
 class KFastcopy;
+class QAbstractItemView;
 class QDirModel;
 class QFileDialog;
 
@@ -62,6 +63,7 @@ private:
     QFileDialog *makeChooser(const QString &title, const QString &folder, const char *acceptSlot);
     ProgramCopy::Answer respond(const ProgramCopy::Outcome &outcome);
     void showTargetAfresh();
+    void enterList(QAbstractItemView *view);
 };
 
 #endif

@@ -2,7 +2,9 @@
 # Key roads: the program on a bare X display (no window manager, as on the
 # operator console), driven by keys alone. xdotool sends every key to
 # whatever has the keyboard; nothing is focused or clicked first.
-#   keyroads.sh ROAD   (config notice cancel library scale burst)
+#   keyroads.sh ROAD   (config notice cancel library scale burst, and the
+#   roads typed at an operator's pace: speed step scaleesc mode chooser
+#   complete copysel rows readonly)
 # Environment: TOVREL_BIN (the build's bin/), TOVREL_SOURCE_DIR, and
 # optionally KEYROAD_SHOTS, the folder for a picture of the screen at the end
 # of the road (default: keyroads/ next to bin/).
@@ -108,8 +110,31 @@ press() {
   done
 }
 
+# Keys as a fast operator types them: $BURST_MS apart, no waiting between.
+burst() { xdotool key --delay "${BURST_MS:-30}" "$@"; }
+
+# Visible windows of any kind, completion lists included.
+mapped_windows() {
+  local w n=0
+  for w in $(xwininfo -root -children 2>/dev/null | awk '/^ +0x/ {print $1}'); do
+    xwininfo -id "$w" 2>/dev/null | grep -q 'Map State: IsViewable' && n=$((n + 1))
+  done
+  echo "$n"
+}
+only_main_shown() { [ "$(mapped_windows)" -eq 1 ]; }
+
+# A picture of part of the screen (W H X Y) as text, to compare two moments.
+region() { import -window root -crop "$1x$2+$3+$4" ppm:- 2>/dev/null | md5sum; }
+
+# The text of the field that has the keyboard (selected when a dialog opens).
+field_text() {
+  xdotool key ctrl+a ctrl+c
+  sleep 0.2
+  xclip -o -selection clipboard 2>/dev/null
+}
+
 # The window titled $1 (a regular expression) has the keyboard.
-has_focus() { xdotool getwindowfocus getwindowname 2>/dev/null | grep -q -- "$1"; }
+has_focus() { xdotool getwindowfocus getwindowname 2>/dev/null | grep -qE -- "$1"; }
 
 start_display() {
   Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
@@ -237,34 +262,171 @@ road_burst() {
   local keys=(Escape F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 Up Down Left Right Home End Prior Next Return Tab space
     0 1 2 3 4 5 6 7 8 9)
   RANDOM="${KEYROAD_SEED:-2512}"
-  local sent=0 chunk k most=0 n
-  while [ $sent -lt 600 ]; do
-    chunk=()
-    for k in $(seq 1 20); do
-      chunk+=("${keys[RANDOM % ${#keys[@]}]}")
+  local pace sent chunk k most=0 n
+  # An operator's pace, then a key held down on the keyboard's own repeat.
+  for pace in 30 10; do
+    sent=0
+    while [ $sent -lt 600 ]; do
+      chunk=()
+      for k in $(seq 1 20); do
+        chunk+=("${keys[RANDOM % ${#keys[@]}]}")
+      done
+      xdotool key --delay "$pace" "${chunk[@]}"
+      sent=$((sent + 20))
+      kill -0 "$app" 2>/dev/null || fail "the program ended after $sent keys at $pace ms"
+      n="$(dialogs_shown)"
+      [ "$n" -gt "$most" ] && most=$n
+      [ "$n" -le 1 ] || fail "$n dialogs shown after $sent keys at $pace ms, the last ones: ${chunk[*]}"
     done
-    xdotool key --delay 30 "${chunk[@]}"
-    sent=$((sent + 20))
-    kill -0 "$app" 2>/dev/null || fail "the program ended after $sent keys"
-    n="$(dialogs_shown)"
-    [ "$n" -gt "$most" ] && most=$n
-    [ "$n" -le 1 ] || fail "$n dialogs shown after $sent keys, the last ones: ${chunk[*]}"
   done
   local xml
   while IFS= read -r xml; do
     "$bin/xmlparses" "$xml" || fail "$xml no longer parses"
   done < <(find "$work/.tovrelcnc" -name '*.xml')
-  echo "600 keys, at most $most dialog(s) shown at once"
+  echo "600 keys at 30 ms and 600 at 10 ms, at most $most dialog(s) shown at once"
+}
+
+# Keys typed right after the key that opens a dialog belong to the dialog.
+road_speed() {
+  press F3
+  burst F2 2 5 0 0 Return
+  wait_for 10 file_has "$work/.tovrelcnc/config.xml" 'cutspeed="2500"' ||
+    fail "config.xml has $(grep -o 'cutspeed="[0-9]*"' "$work/.tovrelcnc/config.xml"), not 2500"
+  wait_for 10 not_shown '参数设置' || fail "the speed dialog stayed open"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the speed dialog"
+}
+
+road_step() {
+  press F2
+  burst F8 2 period 5 Tab 9 0 Return
+  wait_for 10 not_shown '步长设置' || fail "Return did not close the step dialog"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the step dialog"
+  press F8
+  wait_for 10 has_focus '步长设置' || fail "F8 gave the keyboard to no step dialog"
+  local move angle
+  move="$(field_text)"
+  xdotool key Tab
+  angle="$(field_text)"
+  [ "$move" = 2.5 ] && [ "$angle" = 90 ] || fail "the step dialog holds '$move' and '$angle', not 2.5 and 90"
+  xdotool key Escape
+}
+
+# An Esc right after the key that opens a dialog closes that dialog.
+road_scaleesc() {
+  press F1 F2
+  wait_for 10 test -s "$work/.tovrelcnc/e.nc" || fail "the editor wrote no e.nc"
+  cp "$work/.tovrelcnc/e.nc" "$tmp/e.before"
+  burst F7 Escape
+  sleep 0.5
+  wait_for 10 not_shown '比例缩放' || fail "F7 Escape left the scale dialog open"
+  wait_for 10 has_keyboard || fail "F7 Escape left the keyboard off the window"
+  cmp -s "$tmp/e.before" "$work/.tovrelcnc/e.nc" || fail "F7 Escape changed the working copy"
+  press F7
+  wait_for 10 has_focus '比例缩放' || fail "F7 on the editor page opened no scale dialog"
+  xdotool type 2
+  xdotool key Return
+  wait_for 10 file_has "$work/.tovrelcnc/e.nc" 'G01 X      14 Y       0' || fail "e.nc was not scaled by 2"
+}
+
+# The mode and plate keys act on every press, however close.
+road_mode() {
+  local plot
+  plot="$(region 1024 700 0 0)"
+  BURST_MS=40 burst F4 F4
+  wait_for 10 file_has "$work/.tovrelcnc/config.xml" '<Mode mode="3"/>' ||
+    fail "F4 F4 from mode 1 left $(grep -o '<Mode[^>]*>' "$work/.tovrelcnc/config.xml")"
+  press F4 F4
+  wait_for 10 file_has "$work/.tovrelcnc/config.xml" '<Mode mode="1"/>' || fail "F4 F4 did not come back to mode 1"
+  plot="$(region 260 700 260 0)"
+  BURST_MS=40 burst F5 F5
+  sleep 0.5
+  [ "$(region 260 700 260 0)" = "$plot" ] || fail "F5 F5 did not bring the plate view back"
+}
+
+# A box the toolkit shows over a chooser gives the keyboard back to it.
+road_chooser() {
+  press F1 F1
+  xdotool key F1
+  wait_for 10 has_focus '选择本地文件夹' || fail "F1 gave the keyboard to no chooser"
+  xdotool type zz
+  xdotool key Return
+  wait_for 10 has_focus '选择本地文件夹|目录|Directory' || fail "no box about the folder zz"
+  xdotool key Return
+  wait_for 10 has_focus '选择本地文件夹' || fail "the chooser did not get the keyboard back from the box"
+  xdotool key Escape
+  wait_for 10 not_shown '选择本地文件夹' || fail "Escape did not close the chooser"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the chooser"
+  xdotool key F1
+  wait_for 10 has_focus '选择本地文件夹' || fail "F1 did not act on the file page after the chooser"
+  xdotool key Escape
+}
+
+# A file dialog leaves no completion list behind.
+road_complete() {
+  press F1 F2
+  xdotool key F2
+  wait_for 10 has_focus '打开文件' || fail "F2 gave the keyboard to no open dialog"
+  xdotool type int_bracket.nc
+  xdotool key Return
+  wait_for 10 not_shown '打开文件' || fail "Return did not close the open dialog"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the open dialog"
+  wait_for 10 only_main_shown || fail "$(mapped_windows) windows shown after the open dialog closed"
+  sleep 0.5
+  local table
+  table="$(region 490 500 260 40)"
+  press Down
+  [ "$(region 490 500 260 40)" != "$table" ] || fail "Down did not move the editor's current row"
+  only_main_shown || fail "a window other than the main one is shown"
+}
+
+# The copy page's lists have a current entry from the start.
+road_copysel() {
+  press F1 F3
+  burst F6 space F7
+  wait_for 10 has_focus '^Brenlo$' || fail "F6 Space F7 asked nothing: no file was selected"
+  xdotool key Escape
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the question"
+  cmp -s <(ls "$work/ncfile") <(ls "$src/template/ncfile") || fail "the answer No deleted a file"
+}
+
+# A page key and Esc close together leave one key row live.
+road_rows() {
+  press F1
+  burst F2 Escape
+  sleep 0.5
+  press F9
+  shot
+  cp "$shots/$road.png" "$shots/$road-after-f9.png" 2>/dev/null
+  press Escape Escape Escape F3
+  xdotool key F2
+  wait_for 10 has_focus '参数设置' || fail "Esc Esc Esc F3 F2 opened no speed dialog"
+  xdotool key Escape
+}
+
+# The file dialogs change nothing on disk.
+road_readonly() {
+  local before
+  before="$(ls -a "$work/ncfile")"
+  press F1 F2
+  xdotool key F2
+  wait_for 10 has_focus '打开文件' || fail "F2 gave the keyboard to no open dialog"
+  burst shift+Tab Down F2
+  xdotool type renamed
+  xdotool key Return
+  sleep 0.5
+  xdotool key Escape
+  sleep 0.5
+  [ "$(ls -a "$work/ncfile")" = "$before" ] || fail "ncfile/ changed: $(ls -a "$work/ncfile" | tr '\n' ' ')"
 }
 
 case "$road" in
-  config | notice | cancel | library | scale | burst) ;;
+  config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly) ;;
   *) echo "unknown road: $road" >&2; exit 2 ;;
 esac
 
 start_display
 seed_folder
-[ "$road" = scale ] && seed_scale
+case "$road" in scale | scaleesc) seed_scale ;; esac
 start_program
 "road_$road"
 stop_program

@@ -1,13 +1,51 @@
 #include "app/base/KButton.h"
 
+#include "app/base/KeyOrder.h"
+
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QSignalBlocker>
+#include <QList>
 #include <QPointer>
+#include <QSet>
+#include <QSignalBlocker>
 #include <QTimer>
 
 bool clickLock = false;
+
+namespace {
+
+// Buttons whose shortcut click is still to come, oldest first.
+QList<QPointer<KButton>> &pendingClicks()
+{
+    static QList<QPointer<KButton>> list;
+    return list;
+}
+
+QSet<int> timersOf(QObject *object)
+{
+    QSet<int> ids;
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(object->thread())) {
+        const auto timers = dispatcher->registeredTimers(object);
+        for (const auto &timer : timers)
+            ids.insert(timer.timerId);
+    }
+    return ids;
+}
+
+// Another window took the keyboard from the button's window: a box that
+// blocks the window, or a dialog that has the keyboard.
+bool keyboardLeft(const QWidget *own)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != own)
+        return true;
+    const QWidget *active = QApplication::activeWindow();
+    return active && active != own;
+}
+
+} // namespace
 
 const char *KButton::styleSheetText()
 {
@@ -40,6 +78,7 @@ KButton::KButton(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     setStyleSheet(QString::fromLatin1(styleSheetText()));
     connect(this, SIGNAL(clicked()), this, SLOT(myclick()));
+    KeyOrder::install();
 }
 
 void KButton::myclick()
@@ -59,38 +98,50 @@ void KButton::cancelLock()
     clickLock = false;
 }
 
+bool KButton::clickPending()
+{
+    auto &list = pendingClicks();
+    while (!list.isEmpty() && (!list.first() || !list.first()->shortcutTimer))
+        list.removeFirst();
+    return !list.isEmpty();
+}
+
+bool KButton::completePendingClick()
+{
+    if (!clickPending())
+        return false;
+    KButton *button = pendingClicks().takeFirst();
+    QTimerEvent due(button->shortcutTimer);
+    QCoreApplication::sendEvent(button, &due);
+    return true;
+}
+
 bool KButton::event(QEvent *event)
 {
+    if (event->type() != QEvent::Shortcut)
+        return QPushButton::event(event);
+    const QSet<int> before = timersOf(this);
     const bool done = QPushButton::event(event);
-    if (event->type() == QEvent::Shortcut && isDown())
-        shortcutClick = true;
+    if (isDown()) {
+        const QSet<int> started = timersOf(this) - before;
+        if (!started.isEmpty()) {
+            shortcutTimer = *started.begin();
+            pendingClicks().removeAll(this);
+            pendingClicks().append(this);
+        }
+    }
     return done;
 }
 
-namespace {
-
-// Another window took the keyboard from the button's window: a dialog that an
-// earlier key opened, or a box that blocks the window.
-bool keyboardLeft(const QWidget *own)
-{
-    const QWidget *modal = QApplication::activeModalWidget();
-    if (modal && modal != own)
-        return true;
-    const QWidget *active = QApplication::activeWindow();
-    return active && active != own;
-}
-
-} // namespace
-
 void KButton::timerEvent(QTimerEvent *event)
 {
-    if (shortcutClick && isDown()) {
-        shortcutClick = false;
-        // Keys typed quickly: the click of a key pressed on a page lands after
-        // a later key opened a dialog. It belongs to a page that no longer has
-        // the keyboard and is dropped; the release still goes out, so what the
-        // press started (a jog) stops.
-        if (keyboardLeft(window())) {
+    if (shortcutTimer && event->timerId() == shortcutTimer) {
+        shortcutTimer = 0;
+        pendingClicks().removeAll(this);
+        // The click of a key pressed on a page that is gone (a later key or a
+        // box took its place) belongs to nobody. The release still goes out,
+        // so what the press started (a jog) stops.
+        if (isDown() && (!isVisible() || keyboardLeft(window()))) {
             {
                 const QSignalBlocker quiet(this);
                 QPushButton::timerEvent(event);

@@ -27,6 +27,13 @@ public:
     // A shorter lock for tests that drive many keys; kLockMs by default.
     static void setLockInterval(int ms);
 
+    // A shortcut's click lands 100 ms after its key while the button shows
+    // itself pressed. A key typed in that time must find the click done, so
+    // the keys can complete it at once (KeyOrder).
+    static bool clickPending();
+    // Completes the oldest pending shortcut click; false when there is none.
+    static bool completePendingClick();
+
 signals:
     void kclicked();
 
@@ -39,9 +46,9 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
-    // A shortcut's click lands 100 ms after the key (the button shows it
-    // pressed meanwhile); set from the key until then.
-    bool shortcutClick = false;
+    // The toolkit's timer that ends the pressed look of a shortcut and
+    // clicks; 0 when no shortcut click is pending.
+    int shortcutTimer = 0;
 };
 
 #endif

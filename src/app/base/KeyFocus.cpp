@@ -1,7 +1,9 @@
 #include "app/base/KeyFocus.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -67,9 +69,21 @@ private:
     QPointer<QWidget> previous_;
 };
 
+// The toolkit's file dialogs rename a file in place on F2 and make folders
+// from a button; on these pages F2 is the key pressed most, and a dialog
+// opened to pick a program must change nothing on disk.
+void listOnly(QFileDialog *dialog)
+{
+    dialog->setOption(QFileDialog::ReadOnly, true);
+    if (QWidget *newFolder = dialog->findChild<QWidget *>(QStringLiteral("newFolderButton")))
+        newFolder->hide();
+}
+
 // Before the window is shown: who has the keyboard now, and where it goes.
 void prepare(QWidget *window, QWidget *field)
 {
+    if (auto *files = qobject_cast<QFileDialog *>(window))
+        listOnly(files);
     QWidget *previous = QApplication::activeWindow();
     if (!previous && window->parentWidget())
         previous = window->parentWidget()->window();
@@ -129,6 +143,30 @@ int KeyFocus::exec(QDialog *dialog, QWidget *field)
     prepare(dialog, field);
     selectTyped(dialog);
     return dialog->exec();
+}
+
+void KeyFocus::windowHidden(QWidget *window)
+{
+    if (!window->isWindow())
+        return;
+    const Qt::WindowType type = window->windowType();
+    if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::SplashScreen)
+        return;
+    // A completion list is a window of its own: left open, it stays over the
+    // page and takes its keys.
+    const auto completers = window->findChildren<QCompleter *>();
+    for (QCompleter *completer : completers) {
+        if (completer->popup() && completer->popup()->isVisible())
+            completer->popup()->hide();
+    }
+    if (window->findChild<QObject *>(QStringLiteral("KeyReturn"), Qt::FindDirectChildrenOnly))
+        return; // opened here: it knows where the keyboard goes back to
+    QWidget *active = QApplication::activeWindow();
+    if (active && active != window)
+        return;
+    QWidget *parent = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (parent && parent->isVisible())
+        take(parent);
 }
 
 void KeyFocus::take(QWidget *window)

@@ -24,6 +24,11 @@ public:
     // Makes `window` the one the keys go to (the main window when shown),
     // without changing what lies above what.
     static void take(QWidget *window);
+    // Any window hidden (told by KeyOrder, which watches them all). A box
+    // the toolkit shows over one of our dialogs (a chooser's "directory not
+    // found") gives the keyboard back to that dialog, and a file dialog takes
+    // its name completion list with it.
+    static void windowHidden(QWidget *window);
     // The first widget of the window's tab chain that takes typed input
     // (buttons are not fields); null when it has none.
     static QWidget *firstField(QWidget *window);
