@@ -263,7 +263,7 @@ road_burst() {
     0 1 2 3 4 5 6 7 8 9)
   RANDOM="${KEYROAD_SEED:-2512}"
   local pace sent chunk k most=0 n
-  # An operator's pace, then a key held down on the keyboard's own repeat.
+  # An operator's pace, then faster than any hand.
   for pace in 30 10; do
     sent=0
     while [ $sent -lt 600 ]; do

@@ -94,7 +94,10 @@ bool KeyOrder::filterKey(QObject *watched, QKeyEvent *key)
         return true;
     }
     lastKey = key->key();
-    lastHeld = !held.isEmpty() || KButton::clickPending();
+    // A key held down repeats into its own pending click and only keeps the
+    // button down, as it always did: a jog goes on while the key is held.
+    const bool repeat = key->isAutoRepeat() && held.isEmpty();
+    lastHeld = !held.isEmpty() || (KButton::clickPending() && !repeat);
     if (lastHeld) {
         hold(watched, key);
         // The press is taken here: no shortcut runs for it now.
