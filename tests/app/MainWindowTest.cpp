@@ -56,8 +56,10 @@
 #include <QProcess>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <memory>
 
@@ -420,6 +422,35 @@ private slots:
         const int before = QDir("/proc/self/fd").count();
         w.close();
         QCOMPARE(QDir("/proc/self/fd").count(), before);
+    }
+
+    // The name of the key a button answers to (Esc, F1 to F9, Enter, Space)
+    // is painted whole inside its button, on every page, as each page is
+    // first shown.
+    void keyNamesFitTheirKeys()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        const QList<QLabel *> names = w.findChildren<QLabel *>(QStringLiteral("keyName"));
+        QSet<QString> seen;
+        for (QLabel *name : names) {
+            for (QWidget *up = name->parentWidget(); up && up != &w; up = up->parentWidget())
+                up->show();
+            QVERIFY(name->isVisible());
+            const QWidget *key = name->parentWidget();
+            // Some names are coloured, as rich text.
+            const QString text = QTextDocumentFragment::fromHtml(name->text()).toPlainText();
+            const QFontMetrics metrics(name->font());
+            const QRect painted = metrics.boundingRect(text).translated(name->x(), name->y() + metrics.ascent());
+            const QString where = text + QStringLiteral(" on ") + key->parentWidget()->metaObject()->className();
+            QVERIFY2(name->x() + metrics.horizontalAdvance(text) <= key->width(), qPrintable(where));
+            QVERIFY2(QRect(QPoint(0, 0), key->size()).contains(painted), qPrintable(where));
+            seen << text;
+        }
+        for (const char *expected : {"Esc", "F1", "F5", "F9", "Enter", "Space"})
+            QVERIFY2(seen.contains(expected), expected);
     }
 };
 
