@@ -452,6 +452,20 @@ private slots:
         for (const char *expected : {"Esc", "F1", "F5", "F9", "Enter", "Space"})
             QVERIFY2(seen.contains(expected), expected);
     }
+
+    // With no record of the last program, start-up loads the sample program.
+    void startupWithoutFileConfig()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile(".tovrelcnc/config.xml",
+                              "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<RavokConfig>\n"
+                              "    <Base angel=\"0\" comp=\"0\" fx=\"0\" preci=\"10\" rotate=\"0\" sfx=\"0\" "
+                              "sheetx=\"3000\" sheety=\"1500\"/>\n</RavokConfig>\n"));
+        QVERIFY(dir.writeFile("ncfile/0003.nc", "G01 X700 Y0\n"));
+        KMainWindow w;
+        QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X700 Y 0\n"));
+        QCOMPARE(SegmentTable::length(cutSegments), 1);
+    }
 };
 
 QTEST_MAIN(MainWindowTest)

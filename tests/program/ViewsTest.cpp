@@ -424,6 +424,9 @@ private slots:
         KDialogStd *dialog = view.plateDialog;
         QVERIFY(!dialog->isVisible()); // the constructor's first call shows nothing
         QVERIFY(std::fabs(view.getScale() - 16.0578) < 1e-4);
+        // Before F1 is ever pressed the plate is 2000 mm along X, 1800 along Y.
+        const QRectF plate = view.getPlateRect();
+        QVERIFY(std::fabs(plate.height() / plate.width() - 2000.0 / 1800.0) < 1e-9);
 
         view.setStdPlatte();
         QVERIFY(GuiTest::activate(dialog));
