@@ -14,6 +14,7 @@
 #include "device/KMenuIO.h"
 #include "device/KReadIO.h"
 #include "device/KReadIOThread.h"
+#include "device/KReadIntThread.h"
 #include "device/KWriteDevice.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMenuFile.h"
@@ -112,6 +113,32 @@ QWidget *onlyVisiblePage(KMainWindow &w)
         shown = page;
     }
     return shown;
+}
+
+// The receivers of a signal in the order they are called, as
+// "Class::slot(args)", read from the sender's own dump of its connections.
+QStringList receiversOf(QObject *sender, const char *signal)
+{
+    static QStringList *lines = nullptr;
+    QStringList dump;
+    lines = &dump;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { *lines << text.trimmed(); });
+    sender->dumpObjectInfo();
+    qInstallMessageHandler(previous);
+    lines = nullptr;
+    QStringList out;
+    const QString heading = QStringLiteral("signal: ") + QLatin1String(signal);
+    int k = dump.indexOf(heading);
+    if (k < 0)
+        return out;
+    for (++k; k < dump.size() && dump[k].startsWith(QLatin1String("-->")); ++k) {
+        const QStringList words = dump[k].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        // "--> Class::objectName slot(args)"
+        if (words.size() >= 3)
+            out << words[1].section(QLatin1String("::"), 0, 0) + QLatin1String("::") + words[2];
+    }
+    return out;
 }
 
 // A key click, then its shortcut's click and the click lock's release.
@@ -465,6 +492,31 @@ private slots:
         KMainWindow w;
         QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X700 Y 0\n"));
         QCOMPARE(SegmentTable::length(cutSegments), 1);
+    }
+
+    // Where one signal reaches two receivers, the one whose state the
+    // other's work may read comes first.
+    void receiverOrder()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        KMainWindow w;
+        const struct {
+            QObject *sender;
+            const char *signal;
+            QString first;
+            QString second;
+        } rows[] = {
+            {w.menuConfig, "pMoveChanged(int,int)", "Parser::setPFmove(int,int)", "KWriteDevice::writePF(int,int)"},
+            {w.menuConfig, "angelChanged(double)", "KInfo::setAngel(double)", "KSimu::setAngel(double)"},
+            {w.readIntThread, "flagChanged(int)", "KSpeed::setFlag(int)", "KMainWindow::setSegEndFlag(int)"},
+        };
+        for (const auto &row : rows) {
+            const QStringList receivers = receiversOf(row.sender, row.signal);
+            const int first = receivers.indexOf(row.first);
+            const int second = receivers.indexOf(row.second);
+            QVERIFY2(first >= 0 && second > first, qPrintable(receivers.join(QStringLiteral(", "))));
+        }
     }
 };
 
