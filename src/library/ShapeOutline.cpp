@@ -46,12 +46,17 @@ void markLeads(QVector<ShapeOutline::Move> &moves)
 
 ShapeOutline ShapeOutline::of(int n)
 {
-    ShapeOutline out;
     PattenForm form = PattenForm::forShape(n);
     if (n == 49) {
         form.countX = QString::number(ShapeDimensions::kGridColumns);
         form.countY = QString::number(ShapeDimensions::kGridRows);
     }
+    return of(n, form);
+}
+
+ShapeOutline ShapeOutline::of(int n, const PattenForm &form)
+{
+    ShapeOutline out;
     PattenList list;
     if (!list.add(n, form))
         return out;

@@ -6,6 +6,8 @@
 #include <QTransform>
 #include <QVector>
 
+class PattenForm;
+
 // One default pattern of shape n as the library's own generator writes it
 // and the parser reads it back, as moves in program coordinates (0.01 mm,
 // the pierce point at the origin). The catalogue's pictures are drawn from
@@ -28,6 +30,8 @@ public:
     // small grid); `ok` is false when either step fails. Both write their
     // scratch files under the current folder.
     static ShapeOutline of(int n);
+    // The same from the form's texts as they are.
+    static ShapeOutline of(int n, const PattenForm &form);
 
     bool ok = false;
     QVector<Move> moves; // rapids after the last cut left out

@@ -14,6 +14,7 @@
 #include "device/KMenuIO.h"
 #include "device/KReadIO.h"
 #include "device/KReadIOThread.h"
+#include "device/KReadIntThread.h"
 #include "device/KWriteDevice.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMenuFile.h"
@@ -56,8 +57,10 @@
 #include <QProcess>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <memory>
 
@@ -110,6 +113,32 @@ QWidget *onlyVisiblePage(KMainWindow &w)
         shown = page;
     }
     return shown;
+}
+
+// The receivers of a signal in the order they are called, as
+// "Class::slot(args)", read from the sender's own dump of its connections.
+QStringList receiversOf(QObject *sender, const char *signal)
+{
+    static QStringList *lines = nullptr;
+    QStringList dump;
+    lines = &dump;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { *lines << text.trimmed(); });
+    sender->dumpObjectInfo();
+    qInstallMessageHandler(previous);
+    lines = nullptr;
+    QStringList out;
+    const QString heading = QStringLiteral("signal: ") + QLatin1String(signal);
+    int k = dump.indexOf(heading);
+    if (k < 0)
+        return out;
+    for (++k; k < dump.size() && dump[k].startsWith(QLatin1String("-->")); ++k) {
+        const QStringList words = dump[k].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        // "--> Class::objectName slot(args)"
+        if (words.size() >= 3)
+            out << words[1].section(QLatin1String("::"), 0, 0) + QLatin1String("::") + words[2];
+    }
+    return out;
 }
 
 // A key click, then its shortcut's click and the click lock's release.
@@ -420,6 +449,74 @@ private slots:
         const int before = QDir("/proc/self/fd").count();
         w.close();
         QCOMPARE(QDir("/proc/self/fd").count(), before);
+    }
+
+    // The name of the key a button answers to (Esc, F1 to F9, Enter, Space)
+    // is painted whole inside its button, on every page, as each page is
+    // first shown.
+    void keyNamesFitTheirKeys()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        const QList<QLabel *> names = w.findChildren<QLabel *>(QStringLiteral("keyName"));
+        QSet<QString> seen;
+        for (QLabel *name : names) {
+            for (QWidget *up = name->parentWidget(); up && up != &w; up = up->parentWidget())
+                up->show();
+            QVERIFY(name->isVisible());
+            const QWidget *key = name->parentWidget();
+            // Some names are coloured, as rich text.
+            const QString text = QTextDocumentFragment::fromHtml(name->text()).toPlainText();
+            const QFontMetrics metrics(name->font());
+            const QRect painted = metrics.boundingRect(text).translated(name->x(), name->y() + metrics.ascent());
+            const QString where = text + QStringLiteral(" on ") + key->parentWidget()->metaObject()->className();
+            QVERIFY2(name->x() + metrics.horizontalAdvance(text) <= key->width(), qPrintable(where));
+            QVERIFY2(QRect(QPoint(0, 0), key->size()).contains(painted), qPrintable(where));
+            seen << text;
+        }
+        for (const char *expected : {"Esc", "F1", "F5", "F9", "Enter", "Space"})
+            QVERIFY2(seen.contains(expected), expected);
+    }
+
+    // With no record of the last program, start-up loads the sample program.
+    void startupWithoutFileConfig()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile(".tovrelcnc/config.xml",
+                              "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<RavokConfig>\n"
+                              "    <Base angel=\"0\" comp=\"0\" fx=\"0\" preci=\"10\" rotate=\"0\" sfx=\"0\" "
+                              "sheetx=\"3000\" sheety=\"1500\"/>\n</RavokConfig>\n"));
+        QVERIFY(dir.writeFile("ncfile/0003.nc", "G01 X700 Y0\n"));
+        KMainWindow w;
+        QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X700 Y 0\n"));
+        QCOMPARE(SegmentTable::length(cutSegments), 1);
+    }
+
+    // Where one signal reaches two receivers, the one whose state the
+    // other's work may read comes first.
+    void receiverOrder()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        KMainWindow w;
+        const struct {
+            QObject *sender;
+            const char *signal;
+            QString first;
+            QString second;
+        } rows[] = {
+            {w.menuConfig, "pMoveChanged(int,int)", "Parser::setPFmove(int,int)", "KWriteDevice::writePF(int,int)"},
+            {w.menuConfig, "angelChanged(double)", "KInfo::setAngel(double)", "KSimu::setAngel(double)"},
+            {w.readIntThread, "flagChanged(int)", "KSpeed::setFlag(int)", "KMainWindow::setSegEndFlag(int)"},
+        };
+        for (const auto &row : rows) {
+            const QStringList receivers = receiversOf(row.sender, row.signal);
+            const int first = receivers.indexOf(row.first);
+            const int second = receivers.indexOf(row.second);
+            QVERIFY2(first >= 0 && second > first, qPrintable(receivers.join(QStringLiteral(", "))));
+        }
     }
 };
 

@@ -11,6 +11,7 @@
 #include "device/KWriteDevice.h"
 #include "device/KWriteIO.h"
 #include "files/KEditor.h"
+#include "files/KMenuEditor1.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMenuFile.h"
 #include "files/KPreview.h"
@@ -34,6 +35,7 @@
 #include "status/KTextFrame.h"
 #include "thc/KMenuTHC.h"
 #include "thc/KTHC.h"
+#include "thc/KTHCConfig.h"
 #include "thc/KTHCDialog.h"
 
 #include <QAbstractButton>
@@ -42,6 +44,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
 
@@ -329,6 +332,61 @@ private slots:
         chooser.setFileMode(QFileDialog::Directory);
         chooser.setOption(QFileDialog::DontUseNativeDialog);
         QCOMPARE(chooser.labelText(QFileDialog::LookIn), QString("查找范围："));
+    }
+
+    // Leaving the editor puts F8 and the views back as without the keyboard,
+    // whatever the keyboard did on the page.
+    void leavingTheEditorHidesTheKeyboard()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        KMenuEditor1 *keys = w.editor->menuEditor;
+        QVERIFY(op.show());
+        op.key(Qt::Key_F1);
+        for (bool keyboard : {false, true}) {
+            op.key(Qt::Key_F2);
+            QVERIFY(w.editorOpen);
+            if (keyboard)
+                keys->showKeyboard();
+            w.editor->resize(300, 200);
+            w.editor->textEdit->resize(300, 200);
+            op.key(Qt::Key_Escape);
+            QVERIFY(!w.editorOpen);
+            QCOMPARE(keys->keyboardButton->text(), QString(" 键 盘"));
+            QCOMPARE(w.editor->size(), QSize(490, 649));
+            QCOMPARE(w.editor->textEdit->size(), QSize(490, 649));
+        }
+    }
+
+    // The question after a reload: its "回顶部" starts the torch up, and is
+    // offered only when the height page's own would be.
+    void heightQuestionGoesToTheTop()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        QList<bool> offered;
+        w.setModalRunner([&](QDialog *) {
+            KButton *top = w.thcDialog->goTopButton;
+            offered << top->isEnabled();
+            if (top->isEnabled())
+                QTest::mouseClick(top, Qt::LeftButton);
+            else
+                w.thcDialog->cancelButton->click();
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(op.show());
+        op.key(Qt::Key_F1);
+        op.key(Qt::Key_F4);
+        QCOMPARE(offered, QList<bool>{true});
+        QVERIFY(w.thc->goingTop);
+        QVERIFY(!w.thc->thc1Config->measureButton->isEnabled());
+
+        w.thc->stopGoTop();
+        w.thc->thc1Config->goTopButton->setEnabled(false);
+        w.thc->goingTop = false;
+        op.key(Qt::Key_F4);
+        QCOMPARE(offered, (QList<bool>{true, false}));
+        QVERIFY(!w.thc->goingTop);
     }
 };
 

@@ -224,6 +224,9 @@ void ProcessEngineTest::remainMinutes_data()
     QTest::newRow("no speeds") << 3 << 40.0 << 600000 << 300000 << -5 << 0 << 2;
     QTest::newRow("12 m rapid") << 0 << 0.0 << 1200000 << 0 << 6000 << 2000 << 2;
     QTest::newRow("just short") << 0 << 0.0 << 1199999 << 0 << 6000 << 2000 << 1;
+    // Half a minute of piercing and a rapid of a minute and a half: the rapid
+    // counts whole minutes only.
+    QTest::newRow("9 m rapid") << 1 << 30.0 << 900000 << 0 << 6000 << 2000 << 1;
 }
 
 void ProcessEngineTest::remainMinutes()

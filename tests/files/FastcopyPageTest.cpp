@@ -508,6 +508,41 @@ private slots:
         p.menu->delButton->click();
         QCOMPARE(p.boxes.count(), 0);
     }
+
+    // A program several times the size of one piece of the copy.
+    void largeProgramArrivesWhole()
+    {
+        Page p;
+        QByteArray program;
+        for (int line = 0; program.size() < 200 * 1024; ++line)
+            program += "N" + QByteArray::number(line) + " G01 X" + QByteArray::number(line * 37 % 100003) + " Y0\n";
+        QVERIFY(p.dir.writeFile("src/big.nc", program));
+        p.menu->acceptTarget(p.T + "/ncfile");
+        p.menu->acceptSource(p.T + "/src");
+        p.menu->allButton->click();
+        p.menu->copyButton->click();
+        QCOMPARE(p.boxes.count(), 0);
+        QCOMPARE(p.read("ncfile/big.nc"), program);
+    }
+
+    // A link that points nowhere is a name taken: the question comes, and the
+    // copy replaces the link, not the nothing it points to.
+    void copyOntoDanglingLink()
+    {
+        Page p;
+        QVERIFY(p.dir.writeFile("src/a.nc", "NEW") && QDir().mkpath("out"));
+        QVERIFY(QFile::link("../out/gone.nc", "ncfile/a.nc"));
+        p.menu->acceptTarget(p.T + "/ncfile");
+        p.menu->acceptSource(p.T + "/src");
+        p.menu->allButton->click();
+        p.boxes.setAnswer(QMessageBox::Yes);
+        p.menu->copyButton->click();
+        QCOMPARE(p.warnings(), QStringList{"文件: a.nc 已经存在! 是否覆盖它?"});
+        QCOMPARE(p.criticals(), QStringList());
+        QVERIFY(!QFileInfo("ncfile/a.nc").isSymLink());
+        QCOMPARE(p.read("ncfile/a.nc"), QByteArray("NEW"));
+        QCOMPARE(ls("out"), QStringList());
+    }
 };
 
 QTEST_MAIN(FastcopyPageTest)

@@ -522,6 +522,22 @@ private slots:
         QCOMPARE(p.editor->editorMode(), 0);
         QCOMPARE(modes.count(), 0);
     }
+
+    // A row of blanks is a line of the program: only an exactly empty row is
+    // dropped by the apply. In a 53 block a blank line after a sign line
+    // hides the end code under it.
+    void blankRowIsApplied()
+    {
+        Page p;
+        const QStringList rows = {"53", "+100+0", "   ", "54", "+0+200", "54"};
+        p.editor->setRows(rows.size() + 1);
+        for (int r = 0; r < rows.size(); ++r)
+            p.editor->setItem(r, 0, new QTableWidgetItem(rows[r]));
+        p.editor->setItem(rows.size(), 0, new QTableWidgetItem(QString()));
+        QVERIFY(p.editor->saveTempFile());
+        QCOMPARE(p.rows(), rows);
+        QCOMPARE(p.eNc(), QByteArray("G01 X    1000 Y       0\nG01 X       0 Y    2000\n"));
+    }
 };
 
 QTEST_MAIN(KEditorTest)

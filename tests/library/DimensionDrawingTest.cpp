@@ -43,6 +43,33 @@ QPointF named(const ShapeOutline &o, const DimPoint &p)
     return {};
 }
 
+// What a dimension measures on an outline, in its field's units.
+double measure(const ShapeOutline &o, const ShapeDimension &spec)
+{
+    switch (spec.measure) {
+    case ShapeDimension::AlongX:
+        return std::fabs(named(o, spec.to).x() - named(o, spec.from).x());
+    case ShapeDimension::AlongY:
+        return std::fabs(named(o, spec.to).y() - named(o, spec.from).y());
+    case ShapeDimension::Radius:
+    case ShapeDimension::Diameter: {
+        const ShapeOutline::Move &arc = o.moves.at(spec.from.move - 1);
+        const double r = QLineF(arc.centre, arc.from).length();
+        return spec.measure == ShapeDimension::Radius ? r : 2 * r;
+    }
+    case ShapeDimension::Angle: {
+        const QPointF c = named(o, spec.centre);
+        const QPointF from = named(o, spec.from) - c;
+        const QPointF to = named(o, spec.to) - c;
+        double sweep = std::atan2(to.y(), to.x()) - std::atan2(from.y(), from.x());
+        if (sweep <= 0)
+            sweep += 2 * M_PI;
+        return sweep * 18000 / M_PI;
+    }
+    }
+    return 0;
+}
+
 bool near(const QPointF &a, const QPointF &b, double tolerance = 0.01)
 {
     return QLineF(a, b).length() <= tolerance;
@@ -58,6 +85,8 @@ private slots:
     void everyShape_data();
     void everyShape();
     void leadsAndCircles();
+    void eachLetterSpansItsOwnField_data();
+    void eachLetterSpansItsOwnField();
 
 private:
     TempWorkDir work;
@@ -198,6 +227,40 @@ void DimensionDrawingTest::everyShape()
             }
         }
         QVERIFY2(inked >= 6, what + " not painted in its box");
+    }
+}
+
+void DimensionDrawingTest::eachLetterSpansItsOwnField_data()
+{
+    everyShape_data();
+}
+
+// Fields whose defaults are equal cannot tell their letters apart: every
+// field gets a value of its own, and each letter spans its own.
+void DimensionDrawingTest::eachLetterSpansItsOwnField()
+{
+    QFETCH(int, shape);
+    PattenForm form = PattenForm::forShape(shape);
+    for (int k = 0; k < PattenForm::FieldCount; ++k) {
+        if (!form.param[k].isEmpty())
+            form.param[k] = QString::number(form.param[k].toDouble() * (1 + 0.03 * (k + 1)), 'f', 2);
+    }
+    if (shape == 49) {
+        form.countX = QString::number(ShapeDimensions::kGridColumns);
+        form.countY = QString::number(ShapeDimensions::kGridRows);
+    }
+    patten_t fields;
+    form.readInto(fields, false);
+    const int value[] = {fields.a, fields.b, fields.c, fields.d, fields.e, fields.f, fields.g};
+    const ShapeOutline outline = ShapeOutline::of(shape, form);
+    QVERIFY(outline.ok);
+    for (const ShapeDimension &spec : ShapeDimensions::of(shape)) {
+        const int want = value[spec.letter - 'a'];
+        for (int k = 0; k < PattenForm::FieldCount; ++k)
+            QVERIFY(k == spec.letter - 'a' || form.param[k].isEmpty() || value[k] != want);
+        const double measured = measure(outline, spec);
+        QVERIFY2(std::fabs(measured - want) <= 2,
+                 qPrintable(QStringLiteral("%1 measures %2, its field %3").arg(spec.letter).arg(measured).arg(want)));
     }
 }
 

@@ -129,6 +129,7 @@ void LibPageTest::panelsAreHiddenChildrenOfTheWindow()
     }
     QCOMPARE(frame.libTable->currentItem(), frame.libTable->shapeItems[0]);
     QCOMPARE(frame.libTable->pixmapFrame->pixmapLabel->text(), QStringLiteral("              零件尺寸图"));
+    QCOMPARE(frame.libTable->configFrame->title(), QStringLiteral("零件参数:  <Tab> 切换  <Enter> 修改"));
     frame.showList();
     QVERIFY(frame.libList->isVisible() && !frame.libTable->isVisible());
     frame.showTable();

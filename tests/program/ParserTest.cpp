@@ -6,10 +6,12 @@
 #include "TableRows.h"
 #include "TempWorkDir.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QMetaMethod>
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -290,6 +292,84 @@ private slots:
         QCOMPARE(p.parseLib("pattern.nc", angle, 9, mirror), 1);
         QCOMPARE(tableRows(libSegments), expected);
         QCOMPARE(p.mirror(), mirror >= 0 && mirror <= 3 ? char('0' + mirror) : 'N');
+    }
+
+    // A program far longer than one read of the file, every read boundary
+    // falling inside a number (after each of its characters in turn): the
+    // parser gives exactly the words written, as a read a byte at a time does.
+    void numbersAcrossReadBoundaries()
+    {
+        TempWorkDir w;
+        QByteArray bytes;
+        QList<std::array<qint32, 4>> written;
+        int split = 0;
+        while (bytes.size() < (1 << 20) + 4096) {
+            const int n = written.size();
+            // Seven characters in each X, as the longest the usual form holds.
+            const std::array<qint32, 4> words{n % 2 ? 8019570 + n : -(100000 + n), -(n % 7) * 123457, n, -n};
+            QByteArray line = QByteArrayLiteral("G02 X") + QByteArray::number(words[0]) + "  Y"
+                              + QByteArray::number(words[1]) + "  I" + QByteArray::number(words[2]) + "  J"
+                              + QByteArray::number(words[3]) + "\n";
+            const int toBoundary = NcReader::kChunkBytes - bytes.size() % NcReader::kChunkBytes;
+            if (toBoundary < 100) {
+                // Blanks before the line end the read with the letter X,
+                // then with each character of its number in turn.
+                const int xAt = line.indexOf('X');
+                bytes += QByteArray(toBoundary - xAt - 1 - split % 8, ' ');
+                ++split;
+            }
+            bytes += line;
+            written << words;
+        }
+        QVERIFY(written.size() < kSegmentRows);
+        QVERIFY(split >= 16);
+        QVERIFY(w.writeFile("long.nc", bytes));
+
+        Parser p;
+        QCOMPARE(p.parsePreview("long.nc"), 1);
+        QCOMPARE(SegmentTable::length(previewSegments), written.size());
+        for (int r = 0; r < written.size(); ++r) {
+            const SegmentRecord &s = previewSegments[r];
+            const std::array<qint32, 4> read{s.x, s.y, s.i, s.j};
+            QVERIFY2(s.type == SegType::ArcCW && read == written[r],
+                     qPrintable(QStringLiteral("row %1: X%2 Y%3 read as X%4 Y%5")
+                                    .arg(r)
+                                    .arg(written[r][0])
+                                    .arg(written[r][1])
+                                    .arg(s.x)
+                                    .arg(s.y)));
+        }
+
+        QBuffer device(&bytes);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        SegmentTable::prefill(editSegments);
+        NcReader byteByByte(&device, editSegments, NcReader::Options(), 1);
+        QCOMPARE(byteByByte.detect(), NcReader::IntegerGCode);
+        QVERIFY(byteByByte.read(NcReader::IntegerGCode));
+        QCOMPARE(tableRows(previewSegments), tableRows(editSegments));
+    }
+
+    // An empty program writes empty scratch programs; the library's count is
+    // one less than the lines written.
+    void emptyProgramCounts()
+    {
+        TempWorkDir w;
+        w.writeFile("empty.nc", QByteArray());
+        w.writeFile(".tovrelcnc/k.nc", QByteArray());
+        Parser p;
+        QCOMPARE(p.parseMain("empty.nc"), 1);
+        QCOMPARE(p.getMaxN(), 0);
+        QCOMPARE(p.parseEdit("empty.nc", 1.0), 1);
+        QCOMPARE(p.getMaxNedit(), 0);
+        QCOMPARE(p.parseLib("empty.nc", 0, 4, 0), 1);
+        QCOMPARE(p.getMaxN(), -1);
+        QCOMPARE(p.parseMain("empty.nc"), 1);
+        QCOMPARE(p.parseLib("./.tovrelcnc/k.nc", 0, 0, 0), 1);
+        QCOMPARE(p.getMaxN(), -1);
+        for (const char *scratch : {"t.nc", "e.nc", "b4.nc", "l.nc"}) {
+            QVERIFY2(w.exists(QStringLiteral(".tovrelcnc/") + scratch), scratch);
+            QCOMPARE(w.readFile(QStringLiteral(".tovrelcnc/") + scratch), QByteArray());
+        }
     }
 };
 

@@ -7,6 +7,7 @@
 #include "ViewsTestSupport.h"
 
 #include "app/base/KButton.h"
+#include "app/base/TextFit.h"
 #include "program/ArcAngles.h"
 #include "program/KCKSimu.h"
 #include "program/KDialogStd.h"
@@ -16,6 +17,7 @@
 #include "program/KPreviewSimu.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -422,6 +424,9 @@ private slots:
         KDialogStd *dialog = view.plateDialog;
         QVERIFY(!dialog->isVisible()); // the constructor's first call shows nothing
         QVERIFY(std::fabs(view.getScale() - 16.0578) < 1e-4);
+        // Before F1 is ever pressed the plate is 2000 mm along X, 1800 along Y.
+        const QRectF plate = view.getPlateRect();
+        QVERIFY(std::fabs(plate.height() / plate.width() - 2000.0 / 1800.0) < 1e-9);
 
         view.setStdPlatte();
         QVERIFY(GuiTest::activate(dialog));
@@ -558,6 +563,58 @@ private slots:
         view.drawCK(2, 4, 2, 2);
         const QRect blue = extent(shot(&view), kBlue);
         QVERIFY(blue.height() <= 2 && blue.width() > 20);
+    }
+
+    // A long height is set smaller in its narrow box, but painted whole: the
+    // ink beside the vertical size line is as wide and as high as the label
+    // drawn freely in the same font.
+    void longHeightLabelIsPaintedWhole()
+    {
+        fill(libSegments, {rec(1, 123456, 0)});
+        KLibSimu view;
+        view.resize(572, 500);
+        view.draw();
+        QVERIFY(std::fabs(view.getPartHeight() - 1234.56) < 1e-6);
+        const QImage image = shot(&view);
+        const QColor grey(128, 128, 128);
+        // The vertical size line: the first column mostly grey.
+        int line = 0;
+        while (line < image.width() && count(image.copy(line, 0, 1, image.height()), grey) < 100)
+            ++line;
+        QVERIFY(line < image.width());
+        const QRect sizeLine = extent(image.copy(line, 0, 1, image.height()), grey);
+        // Ink right of it, between its ticks and short of the axis sign: the
+        // label (the blue of the drawing left out).
+        const QColor background = image.pixelColor(line + 1, sizeLine.top() + 5);
+        auto ink = [&](const QImage &picture, const QRect &area) {
+            QRect found;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const QColor c = picture.pixelColor(x, y);
+                    if (c != background && c.blue() <= c.red())
+                        found |= QRect(x, y, 1, 1);
+                }
+            }
+            return found;
+        };
+        const QRect label = ink(image, QRect(line + 1, sizeLine.top() + 1, 80, sizeLine.height() - 2));
+        const QString text = QStringLiteral("1234.56\nmm");
+        QImage free(300, 200, QImage::Format_ARGB32);
+        free.fill(background);
+        {
+            QPainter painter(&free);
+            painter.setPen(grey);
+            painter.setFont(TextFit::fitted(view.font(), text, 30));
+            painter.drawText(QRect(50, 50, 30, 50), Qt::TextDontClip, text);
+        }
+        const QRect whole = ink(free, free.rect());
+        QVERIFY(whole.width() > 30);
+        QVERIFY2(label.width() >= whole.width() - 1 && label.height() >= whole.height() - 1,
+                 qPrintable(QStringLiteral("%1 x %2 painted of %3 x %4")
+                                .arg(label.width())
+                                .arg(label.height())
+                                .arg(whole.width())
+                                .arg(whole.height())));
     }
 };
 
