@@ -13,6 +13,8 @@
 #include "library/KLibList.h"
 #include "library/KLibTable.h"
 #include "library/KMenuLib.h"
+#include "library/LibGenerator.h"
+#include "program/SegmentTable.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -24,6 +26,7 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/resource.h>
+#include <vector>
 
 namespace {
 
@@ -46,6 +49,16 @@ void press(KMainWindow &w, Qt::Key key)
 bool waitFor(const std::function<bool()> &effect)
 {
     return QTest::qWaitFor(effect, 5000);
+}
+
+// The shape copies a generated program cuts: one kerf bracket each.
+int copies(const QString &program)
+{
+    QFile file(program);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = file.readAll();
+    return text.count("G41\n") + text.count("G42\n");
 }
 
 } // namespace
@@ -96,6 +109,7 @@ static int libraryUnderSizeLimit(char **argv)
     const PattenList &list = config->pattens();
     for (int k = 1; k <= list.count(); ++k)
         std::printf("pattern %d: K%d, %d x %d\n", k, list.at(k).type, list.at(k).countX, list.at(k).countY);
+    std::printf("k.nc: %d copies\n", copies(LibGenerator::tempFilePath()));
     return 0;
 }
 
@@ -118,12 +132,12 @@ private slots:
         const QString refused = "box: Cannot write file ./.tovrelcnc/k.nc: File too large.\n";
         QTest::newRow("ulimit -f 1 from the start, twenty")
             << 1024 << "start"
-            << "20" << refused + refused + "form: 1\nrows: 1\npattern 1: K1, 1 x 1\n";
+            << "20" << refused + refused + "form: 1\nrows: 1\npattern 1: K1, 1 x 1\nk.nc: 1 copies\n";
         QTest::newRow("disk full after K1 was added, twenty")
             << 1024 << "added"
-            << "20" << refused + refused + "form: 1\nrows: 1\npattern 1: K1, 1 x 1\n";
+            << "20" << refused + refused + "form: 1\nrows: 1\npattern 1: K1, 1 x 1\nk.nc: 1 copies\n";
         QTest::newRow("ulimit -f 0, K1 added") << 0 << "start"
-                                               << "-" << refused + refused + "form: 1\nrows: 0\n";
+                                               << "-" << refused + refused + "form: 1\nrows: 0\nk.nc: 0 copies\n";
     }
 
     void layoutThatCannotBeWritten()
@@ -142,6 +156,44 @@ private slots:
         QCOMPARE(child.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), expected);
         QCOMPARE(WriteFault::snapshot(dir.filePath("ncfile")), (QMap<QString, QByteArray>()));
+    }
+
+    // Room for the twenty's k.nc but not for its l.nc: the refusal names
+    // l.nc, the drawing stays the one K1's, and k.nc is K1's again.
+    void normalisedCopyThatCannotBeWritten()
+    {
+        TempWorkDir dir;
+        NoticeRecorder notices;
+        KMainWindow w;
+        GuiTest::activate(&w);
+        press(w, Qt::Key_F2);
+        QTRY_VERIFY(w.menuLib->isVisible());
+        KLibConfig *config = w.libFrame->config();
+        w.libFrame->libTable->setCurrentCell(0, 1);
+        press(w, Qt::Key_Home);
+        QTRY_COMPARE(w.libFrame->libList->count(), 1);
+        const auto setCount = [&](const char *count) {
+            config->countXEdit()->setText(count);
+            QTest::keyClick(config->countXEdit(), Qt::Key_Return);
+        };
+        setCount("20");
+        const qint64 room = dir.readFile(".tovrelcnc/k.nc").size();
+        QVERIFY(room < dir.readFile(".tovrelcnc/l.nc").size());
+        setCount("1");
+        const QByteArray one = dir.readFile(".tovrelcnc/k.nc");
+        const std::vector<SegmentRecord> drawn(libSegments, libSegments + kSegmentRows);
+        QCOMPARE(notices.count(), 0);
+        {
+            FaultScope scope({WriteFault::SizeLimit, room, nullptr}, dir.filePath(".tovrelcnc"));
+            QVERIFY(scope.isValid());
+            setCount("20");
+        }
+        QCOMPARE(notices.count(), 1);
+        QCOMPARE(notices.last().text, QString("Cannot write file ./.tovrelcnc/l.nc:\nFile too large."));
+        QCOMPARE(config->countXEdit()->text(), QString("1"));
+        QCOMPARE(config->pattens().at(1).countX, 1);
+        QCOMPARE(dir.readFile(".tovrelcnc/k.nc"), one);
+        QVERIFY(std::memcmp(libSegments, drawn.data(), sizeof libSegments) == 0);
     }
 };
 
