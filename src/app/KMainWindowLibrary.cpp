@@ -68,11 +68,12 @@ bool KMainWindow::writeLayout(FileFailure *failure)
 // would store the older layout under a name typed for the refused one.
 void KMainWindow::refuseLayout(const FileFailure &failure)
 {
-    Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), failure.text());
     layoutRefusal = failure;
     libFrame->backToShownLayout();
     // k.nc as well, where the refused layout got as far as writing it.
     libFrame->config()->writeTempFile();
+    // Told over the form that shows again what is on disk.
+    Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), failure.text());
 }
 
 void KMainWindow::libPreview()
