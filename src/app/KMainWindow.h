@@ -2,6 +2,7 @@
 #define KMAINWINDOW_H
 
 #include "app/ProcessImage.h"
+#include "app/base/FileFailure.h"
 #include "records/DeviceRecords.h"
 
 #include <QHash>
@@ -225,6 +226,8 @@ public:
     double libStep = 10.0;
     double libGrad = 10.0;
     QString libFileName;
+    // Why the operator's last layout was refused; empty once one is written.
+    FileFailure layoutRefusal;
     QString currentFile;
     QString oldFile;
 
@@ -453,7 +456,7 @@ public slots:
     void libAddAngel();
     void libSubAngel();
     void addDefPatten(QString &name);
-    void changeDefPatten();
+    bool changeDefPatten();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -519,8 +522,16 @@ private:
     void returnSpeed(bool cut);
     // The shape table's current cell is the custom-file entry.
     bool customFileCell() const;
-    // A custom file parsed again into its b<N>.nc for the current pattern.
+    // A custom file parsed again into its b<N>.nc for the current pattern;
+    // 0 when it could not be and the layout went back.
     int reparseCustomFile(int number);
+    // The layout on screen written to k.nc, read back (which writes l.nc)
+    // and drawn; false with the file and reason when it could not be, the
+    // drawing then as it was.
+    bool writeLayout(FileFailure *failure);
+    // Tells why a layout could not be written and goes back to the last one
+    // drawn.
+    void refuseLayout(const FileFailure &failure);
 
     ModalRunner modalRunner;
     QHash<const KButton *, QString> targets;

@@ -1,6 +1,7 @@
 // Process mode and the configuration read at start-up.
 #include "app/base/KButton.h"
 #include "app/KMainWindow.h"
+#include "app/base/FileFailure.h"
 #include "app/base/Notice.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigCut.h"
@@ -349,7 +350,7 @@ void KMainWindow::readConfigTorch(QXmlAttributes) {}
 
 void KMainWindow::configNotSaved(const QString &file, const QString &reason)
 {
-    Notice::warning(this, QStringLiteral("Brenlo"), QStringLiteral("Cannot write file %1:\n%2.").arg(file, reason));
+    Notice::warning(this, QStringLiteral("Brenlo"), FileFailure{file, reason, true}.text());
 }
 
 void KMainWindow::setCK3(int value)

@@ -1,6 +1,5 @@
 // The part library's control: preview regeneration, moving and turning the
 // selected pattern, adding custom files as patterns, and the optimised save.
-#include "app/base/BasePath.h"
 #include "app/KMainWindow.h"
 #include "app/base/Notice.h"
 #include "app/base/ProgramFile.h"
@@ -12,8 +11,12 @@
 #include "library/PattenList.h"
 #include "program/KLibSimu.h"
 #include "program/Parser.h"
+#include "program/SegmentTable.h"
 
 #include <QFile>
+
+#include <algorithm>
+#include <vector>
 
 bool KMainWindow::customFileCell() const
 {
@@ -21,14 +24,65 @@ bool KMainWindow::customFileCell() const
     return table->currentItem() && table->currentRow() == 0 && table->currentColumn() == 0;
 }
 
+namespace {
+
+// The library view's table as last drawn: a parse that fails part-way must
+// not leave the view a table it never showed.
+class DrawnTable
+{
+public:
+    DrawnTable()
+        : rows(libSegments, libSegments + kSegmentRows)
+    {
+    }
+    void putBack() const { std::copy(rows.begin(), rows.end(), libSegments); }
+
+private:
+    std::vector<SegmentRecord> rows;
+};
+
+} // namespace
+
+bool KMainWindow::writeLayout(FileFailure *failure)
+{
+    KLibConfig *config = libFrame->config();
+    KLibSimu *libSimu = libFrame->simuFrame->simu;
+    const QString name = config->writeTempFile();
+    if (name.isEmpty()) {
+        *failure = config->generator().lastFailure();
+        return false;
+    }
+    const DrawnTable drawn;
+    if (libSimu->parser->parseLib(name, 0.0, 0, 0) != 1) {
+        qDebug("parse file error...");
+        drawn.putBack();
+        *failure = libSimu->parser->lastFailure();
+        return false;
+    }
+    libSimu->draw();
+    config->keepShownLayout();
+    return true;
+}
+
+// The refusal is kept until a layout is written: a save asked for meanwhile
+// would store the older layout under a name typed for the refused one.
+void KMainWindow::refuseLayout(const FileFailure &failure)
+{
+    layoutRefusal = failure;
+    libFrame->backToShownLayout();
+    // k.nc as well, where the refused layout got as far as writing it.
+    libFrame->config()->writeTempFile();
+    // Told over the form that shows again what is on disk.
+    Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), failure.text());
+}
+
 void KMainWindow::libPreview()
 {
-    KLibSimu *libSimu = libFrame->simuFrame->simu;
-    const QString name = libFrame->config()->writeTempFile();
-    if (libSimu->parser->parseLib(name, 0.0, 0, 0) == 1)
-        libSimu->draw();
+    FileFailure failure;
+    if (writeLayout(&failure))
+        layoutRefusal = FileFailure();
     else
-        qDebug("parse file error...");
+        refuseLayout(failure);
 }
 
 void KMainWindow::changePatten()
@@ -47,25 +101,29 @@ int KMainWindow::reparseCustomFile(int number)
     KLibConfig *config = libFrame->config();
     Parser *parser = libFrame->simuFrame->simu->parser;
     QFile file;
-    if (!ProgramFile::open(file, libFileName, nullptr)) {
+    QString reason;
+    if (!ProgramFile::open(file, libFileName, &reason)) {
         qDebug("add patten file error...");
+        refuseLayout({libFileName, reason, false});
         return 0;
     }
+    const DrawnTable drawn;
     const int result = parser->parseLib(libFileName, config->getAngel(), number, config->getMirror());
     config->changeFileEnd(parser->getTotalX(), parser->getTotalY());
     file.close();
     if (result == 1)
-        config->changePatten();
-    else
-        qDebug("add patten file error...");
-    return result;
+        return config->changePatten() ? 1 : 0;
+    qDebug("add patten file error...");
+    drawn.putBack();
+    refuseLayout(parser->lastFailure());
+    return 0;
 }
 
-void KMainWindow::changeDefPatten()
+bool KMainWindow::changeDefPatten()
 {
     KLibConfig *config = libFrame->config();
     libFileName = config->getLibFileName();
-    reparseCustomFile(config->getPattenCount());
+    return reparseCustomFile(config->getPattenCount()) == 1;
 }
 
 void KMainWindow::addPatten()
@@ -85,20 +143,17 @@ void KMainWindow::delPatten()
 
 void KMainWindow::fileOptim(bool save)
 {
-    KLibSimu *libSimu = libFrame->simuFrame->simu;
-    const int result = libSimu->parser->parseLib(basePath + "/.tovrelcnc/k.nc", 0.0, 0, 0);
-    if (result == 1) {
-        libSimu->draw();
-    } else {
-        // l.nc would still hold the previous program: nothing is saved, and
-        // the operator who asked for the save learns why.
-        qDebug("parse file error...");
+    // The program saved is the layout on screen, written afresh: k.nc may
+    // hold another one (an older session's, or one never written).
+    FileFailure failure = layoutRefusal;
+    if (failure.isEmpty() && writeLayout(&failure)) {
         if (save)
-            Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), libSimu->parser->lastFailure().text());
+            libFrame->libTable->saveAcc();
         return;
     }
+    // Nothing is saved, and the operator who asked for the save learns why.
     if (save)
-        libFrame->libTable->saveAcc();
+        Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), failure.text());
 }
 
 void KMainWindow::newLib()
@@ -173,12 +228,13 @@ void KMainWindow::addDefPatten(QString &chosen)
     QString reason;
     if (!ProgramFile::open(file, name, &reason)) {
         qDebug("add patten file error...");
-        Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), Parser::Failure{name, reason, false}.text());
+        Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), FileFailure{name, reason, false}.text());
         preview2lib();
         return;
     }
     KLibSimu *libSimu = libFrame->simuFrame->simu;
     Parser *parser = libSimu->parser;
+    const DrawnTable drawn;
     const int result = parser->parseLib(name, config->getAngel(), config->getPattenCount() + 1, config->getMirror());
     config->setFileEnd(parser->getTotalX(), parser->getTotalY());
     if (result == 1)
@@ -189,13 +245,18 @@ void KMainWindow::addDefPatten(QString &chosen)
     file.close();
     if (result != 1) {
         qDebug("add patten file error...");
+        drawn.putBack();
         Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), parser->lastFailure().text());
         preview2lib();
         return;
     }
     config->addPatten(libFrame->libTable->currentItem());
     config->setLibFileName(name);
-    changeDefPatten();
+    // A pattern whose layout could not be written is gone again.
+    if (!changeDefPatten()) {
+        preview2lib();
+        return;
+    }
     KLibList *list = libFrame->libList;
     list->addItem(name.section(QLatin1Char('/'), -1));
     list->setCurrentRow(config->getPattenCount() - 1);

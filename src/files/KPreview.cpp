@@ -1,6 +1,7 @@
 #include "files/KPreview.h"
 
 #include "app/base/BasePath.h"
+#include "app/base/FileFailure.h"
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
@@ -216,18 +217,25 @@ void KPreview::showFile()
     QFile file;
     QString reason;
     if (!ProgramFile::open(file, previewSelectedFile, &reason)) {
-        Notice::warning(this, QStringLiteral("Brenlo"),
-                        QStringLiteral("Cannot read file %1:\n%2.").arg(previewSelectedFile, reason));
+        Notice::warning(this, QStringLiteral("Brenlo"), FileFailure{previewSelectedFile, reason, false}.text());
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     KPreviewSimu *v = view();
-    v->parser->parsePreview(previewSelectedFile);
-    if (v->showCompensated)
+    // A program the cutting load would refuse is refused here too, with
+    // nothing of it drawn.
+    const bool parsed = v->parser->parsePreview(previewSelectedFile) == 1;
+    if (!parsed) {
+        SegmentTable::prefill(previewSegments);
+        SegmentTable::prefill(compensated.data());
+    } else if (v->showCompensated) {
         compensatedParse();
+    }
     v->resetView();
     v->draw();
     QApplication::restoreOverrideCursor();
+    if (!parsed)
+        Notice::warning(this, QStringLiteral("Brenlo"), v->parser->lastFailure().text());
 }
 
 void KPreview::setPreview(int on)

@@ -196,16 +196,31 @@ bool KLibConfig::addPatten(QTableWidgetItem *item)
     return addPattenType(item->row() * 2 + item->column());
 }
 
-void KLibConfig::changePatten()
+bool KLibConfig::updateTaken()
 {
-    list_.change(formState());
+    const int before = refusals_;
     emit updateLib();
+    return refusals_ == before;
 }
 
-void KLibConfig::delPatten()
+void KLibConfig::backToShownLayout()
+{
+    ++refusals_;
+    list_ = shown_;
+    if (list_.current() >= 1)
+        showIndex(list_.current());
+}
+
+bool KLibConfig::changePatten()
+{
+    list_.change(formState());
+    return updateTaken();
+}
+
+bool KLibConfig::delPatten()
 {
     list_.markDeleted();
-    emit updateLib();
+    return updateTaken();
 }
 
 // After a swap the form re-selects by list row (earlier: the same place,
@@ -214,16 +229,14 @@ bool KLibConfig::earlierPatten()
 {
     if (!list_.swapEarlier())
         return false;
-    setSelIndex(list_.current() - 1);
-    return true;
+    return setSelIndex(list_.current() - 1);
 }
 
 bool KLibConfig::laterPatten()
 {
     if (!list_.swapLater())
         return false;
-    setSelIndex(list_.current() + 1);
-    return true;
+    return setSelIndex(list_.current() + 1);
 }
 
 void KLibConfig::newLib()
@@ -232,11 +245,11 @@ void KLibConfig::newLib()
     emit updateLib();
 }
 
-void KLibConfig::setSelIndex(int row)
+bool KLibConfig::setSelIndex(int row)
 {
     list_.selectRow(row);
     showIndex(list_.current());
-    emit updateLib();
+    return updateTaken();
 }
 
 void KLibConfig::showIndex(int index)

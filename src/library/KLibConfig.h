@@ -46,6 +46,12 @@ public:
     // The form as the list reads it.
     PattenForm formState() const;
 
+    // The layout last written to k.nc and drawn. A layout that cannot be
+    // written gives way to it: the patterns go back to it and the form shows
+    // its selected pattern again.
+    void keepShownLayout() { shown_ = list_; }
+    void backToShownLayout();
+
     PattenList &pattens() { return list_; }
     const PattenList &pattens() const { return list_; }
     LibGenerator &generator() { return generator_; }
@@ -65,14 +71,16 @@ public:
 
 public slots:
     bool addPatten(QTableWidgetItem *item);
-    void changePatten();
-    void delPatten();
+    // These three and the two swaps are false when the layout they made
+    // could not be written and went back (see backToShownLayout).
+    bool changePatten();
+    bool delPatten();
     bool earlierPatten();
     bool laterPatten();
     bool getEarlierIndexDel() const { return list_.nextDeleted(); }
     bool getLaterIndexDel() const { return list_.previousDeleted(); }
     void newLib();
-    void setSelIndex(int row);
+    bool setSelIndex(int row);
     void showIndex(int index);
     QString getLibFileName() const { return list_.at(list_.current()).fileName; }
     void setLibFileName(const QString &name) { list_.at(list_.count()).fileName = name; }
@@ -94,6 +102,8 @@ private:
     QLineEdit *makeEdit(const QString &text, int x, int y);
     QLabel *makeLabel(const QString &text, int x, int y);
     static void stepEdit(QLineEdit *edit, double step);
+    // Emits updateLib; false when the layout went back meanwhile.
+    bool updateTaken();
 
     QLineEdit *offsetXEdit_;
     QLineEdit *offsetYEdit_;
@@ -108,6 +118,8 @@ private:
     QLineEdit *paramEdits_[PattenForm::FieldCount];
 
     PattenList list_;
+    PattenList shown_;
+    int refusals_ = 0;
     LibGenerator generator_;
 };
 

@@ -11,6 +11,7 @@
 #include "library/KLibTable.h"
 
 #include <QIcon>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -64,6 +65,23 @@ KLibConfig *KLibFrame::config() const
 void KLibFrame::showFullNotice()
 {
     Notice::warning(this, QStringLiteral("Brenlo"), tr("零件已满(最多99个)!"));
+}
+
+void KLibFrame::backToShownLayout()
+{
+    KLibConfig *c = config();
+    c->backToShownLayout();
+    const PattenList &list = c->pattens();
+    // Quietly: a row made current here is no choice of the operator's.
+    const QSignalBlocker quiet(libList);
+    libList->clear();
+    for (int k = 1; k <= list.count(); ++k) {
+        const patten_t &p = list.at(k);
+        const bool shape = p.type >= 1 && p.type < KLibTable::kEntries;
+        libList->addItem(shape ? libTable->shapeItems[p.type]->text() : p.fileName.section(QLatin1Char('/'), -1));
+        libList->setRowHidden(k - 1, p.deleted);
+    }
+    libList->setCurrentRow(list.current() - 1);
 }
 
 void KLibFrame::rowChanged(int row)
@@ -152,7 +170,8 @@ void KLibFrame::delPatten()
     const int r = libList->currentRow();
     if (r < 0)
         return;
-    config()->delPatten();
+    if (!config()->delPatten())
+        return;
     libList->setRowHidden(r, true);
     if (r > 0)
         libList->setCurrentRow(r - 1);

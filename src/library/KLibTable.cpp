@@ -10,7 +10,6 @@
 #include "library/KLibPixmapFrame.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -214,16 +213,10 @@ void KLibTable::saveTo(const QString &target)
     }
     // The new program replaces the old one only once it is whole on disk, so
     // a missing l.nc or a full disk never costs the operator the old file.
-    QFile source;
-    if (!ProgramFile::open(source, basePath + QStringLiteral("/.tovrelcnc/l.nc"), nullptr)) {
-        saveFailed(this, "copy error");
-        return;
-    }
-    const QByteArray bytes = source.readAll();
-    const bool readWhole = source.error() == QFileDevice::NoError && bytes.size() == source.size();
-    source.close();
+    QByteArray bytes;
     QString reason;
-    if (!readWhole || !FileSave::write(target, bytes, &reason, FileSave::ExistingFolder)) {
+    if (!ProgramFile::read(basePath + QStringLiteral("/.tovrelcnc/l.nc"), &bytes, &reason)
+        || !FileSave::write(target, bytes, &reason, FileSave::ExistingFolder)) {
         if (!reason.isEmpty())
             qWarning("save %s: %s", qPrintable(target), qPrintable(reason));
         saveFailed(this, "copy error");

@@ -8,8 +8,6 @@
 #include "library/shapes/ShapeCatalogue.h"
 #include "library/shapes/ShapeCopy.h"
 
-#include <QFile>
-
 #include <cmath>
 #include <cstdio>
 
@@ -135,10 +133,13 @@ QString LibGenerator::writeTempFile(PattenList &list)
     }
 
     const QString path = tempFilePath();
-    if (!FileSave::write(path, out.bytes())) {
+    QString reason;
+    if (!FileSave::write(path, out.bytes(), &reason)) {
+        failure_ = {path, reason, true};
         consoleLine("write temp file error...");
         return QString();
     }
+    failure_ = {};
     return path;
 }
 
@@ -157,12 +158,15 @@ bool LibGenerator::writePatten(PattenList &list, patten_t &p, LibOutput &out)
         p.extentX = (w + p.spaceX) * p.countX;
         LibOutput copyText;
         if (!p.deleted) {
-            QFile file;
-            if (!ProgramFile::open(file, basePath + QStringLiteral("/.tovrelcnc/b%1.nc").arg(p.fileNo), nullptr)) {
+            const QString name = basePath + QStringLiteral("/.tovrelcnc/b%1.nc").arg(p.fileNo);
+            QByteArray bytes;
+            QString reason;
+            if (!ProgramFile::read(name, &bytes, &reason)) {
+                failure_ = {name, reason, false};
                 consoleLine("read patten file error...");
                 return false;
             }
-            QList<QByteArray> lines = file.readAll().split('\n');
+            QList<QByteArray> lines = bytes.split('\n');
             if (lines.last().isEmpty())
                 lines.removeLast();
             for (QByteArray &line : lines) {
@@ -249,6 +253,7 @@ bool LibGenerator::writeArray(const patten_t &p, int w, int h, const LibOutput &
     const double column = double(p.countY) * copyText.bytes().size() + double(p.countY - 1) * rowStep.bytes().size()
                           + columnStep.bytes().size();
     if (!out.fits(double(p.countX) * column)) {
+        failure_ = {tempFilePath(), QLatin1String(ProgramFile::kTooLong), true};
         consoleLine("write temp file error...");
         return false;
     }

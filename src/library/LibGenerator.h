@@ -1,6 +1,8 @@
 #ifndef LIBGENERATOR_H
 #define LIBGENERATOR_H
 
+#include "app/base/FileFailure.h"
+
 #include <QString>
 
 class LibOutput;
@@ -32,8 +34,11 @@ public:
     // pattern's extentX. Returns the file's path, or a null string after
     // printing "write temp file error..." (k.nc cannot be written, or its
     // text would pass LibOutput::kMaxBytes) or "read patten file error...";
-    // a failed run leaves the previous k.nc as it was.
+    // a failed run leaves the previous k.nc as it was, and lastFailure()
+    // names the file (k.nc, or the custom file that could not be read) and
+    // the reason.
     QString writeTempFile(PattenList &list);
+    const FileFailure &lastFailure() const { return failure_; }
 
     static QString tempFilePath();
 
@@ -59,6 +64,8 @@ private:
     bool writePatten(PattenList &list, patten_t &p, LibOutput &out);
     void writeCopyText(const ShapeCopy &copy, LibOutput &out);
     bool writeArray(const patten_t &p, int w, int h, const LibOutput &copyText, LibOutput &out);
+
+    FileFailure failure_;
 };
 
 #endif

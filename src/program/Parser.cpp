@@ -6,8 +6,6 @@
 #include "program/NcWriter.h"
 #include "program/SegmentPasses.h"
 
-#include <QFile>
-
 #include <cmath>
 #include <cstdio>
 
@@ -53,12 +51,6 @@ bool mirrorModeFor(int mirror, char &mode)
 } // namespace
 
 Parser::Parser() = default;
-
-QString Parser::Failure::text() const
-{
-    return (writing ? QStringLiteral("Cannot write file %1:\n%2.") : QStringLiteral("Cannot read file %1:\n%2."))
-        .arg(file, reason);
-}
 
 // ---------------------------------------------------------------- slots
 
@@ -119,18 +111,20 @@ QString Parser::scratchPath(const QString &file)
 Parser::Outcome Parser::readProgram(const QString &name, SegmentRecord *table, const NcReader::Options &options)
 {
     // Only a plain file can be a program: a device or a pipe could neither be
-    // read twice (detection, then reading) nor be relied on to end.
-    QFile file;
+    // read twice (detection, then reading) nor be relied on to end. The read
+    // ends at the table's last row or at the byte cap, whichever comes first,
+    // so a file picked by mistake is refused as soon as that is known.
+    ProgramFile::Reader file;
     QString reason;
-    if (!ProgramFile::open(file, name, &reason, QIODevice::Unbuffered)) {
+    if (!file.openPath(name, &reason)) {
         failure = {name, reason, false};
-        say("File not found!");
-        return Outcome::NotFound;
+        say(file.tooLong() ? "File too long!" : "File not found!");
+        return file.tooLong() ? Outcome::TooLong : Outcome::NotFound;
     }
     SegmentTable::prefill(table);
     NcReader reader(&file, table, options);
-    const bool fits = reader.read(reader.detect());
-    if (reader.deviceFailed()) {
+    const bool fits = reader.read(reader.detect()) && !file.tooLong();
+    if (reader.deviceFailed() && !file.tooLong()) {
         failure = {name, file.errorString(), false};
         say("File not found!");
         return Outcome::NotFound;

@@ -1,6 +1,7 @@
 #ifndef PARSER_H
 #define PARSER_H
 
+#include "app/base/FileFailure.h"
 #include "program/KerfCompensation.h"
 #include "program/NcReader.h"
 #include "program/SegmentTable.h"
@@ -33,14 +34,7 @@ public:
 
     // Why the last entry that returned 0 failed: the file it could not read
     // (the program) or write (a scratch program), and the reason.
-    struct Failure {
-        QString file;
-        QString reason;
-        bool writing = false;
-        // "Cannot read file %1:\n%2." or "Cannot write file %1:\n%2.", as
-        // the pages' boxes say it.
-        QString text() const;
-    };
+    using Failure = FileFailure;
     const Failure &lastFailure() const { return failure; }
 
     // Asks the next parseLib to take the optimised nesting result; every

@@ -1,6 +1,7 @@
 // The Parser's entries, slots and library passes on real files in a fresh
 // working folder.
 
+#include "app/base/ProgramFile.h"
 #include "program/Parser.h"
 
 #include "TableRows.h"
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include <sys/resource.h>
@@ -149,6 +151,54 @@ private slots:
         QCOMPARE(p.parsePreview("huge.nc"), 1);
         QCOMPARE(tableRows(previewSegments), QStringLiteral("1 100 50 0 0"));
         QVERIFY2(maxResidentKb() - before < 16 * 1024, "the whole file was held in memory");
+    }
+
+    // One cap for every read of a program: a file longer than 64 MB, known
+    // from its size or only found out by reading it, and a file that fills
+    // the table are refused as too long by every entry, never read cut off.
+    void everyReadRefusesAlike_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("longerThanTheCap");
+        QTest::newRow("one byte over 64 MB") << "over.nc" << true;
+        QTest::newRow("a size of 0 that reads on and on") << "/proc/self/pagemap" << true;
+        QTest::newRow("30001 records") << "full.nc" << false;
+    }
+
+    void everyReadRefusesAlike()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, longerThanTheCap);
+        TempWorkDir w;
+        w.writeFile("full.nc", repeat("G01 X1 Y0\n", 30001));
+        QFile over(w.filePath("over.nc"));
+        QVERIFY(over.open(QIODevice::WriteOnly));
+        over.write("G01 X100 Y50\n");
+        if (!over.resize(ProgramFile::kMaxBytes + 1))
+            QSKIP("no room for a sparse file of 64 MB");
+        over.close();
+        QByteArray bytes;
+        QString reason;
+        QFile probe;
+        if (!ProgramFile::open(probe, path, &reason))
+            QSKIP(qPrintable(path + ": " + reason));
+        probe.close();
+
+        QCOMPARE(ProgramFile::read(path, &bytes, &reason), !longerThanTheCap);
+        QCOMPARE(reason, longerThanTheCap ? QString(ProgramFile::kTooLong) : QString());
+        Parser p;
+        const std::function<int()> entries[] = {
+            [&] { return p.parseMain(path); },
+            [&] { return p.parsePreview(path); },
+            [&] { return p.parseEdit(path, 1.0); },
+            [&] { return p.parseLib(path, 0, 3, 0); },
+        };
+        for (const auto &entry : entries) {
+            QCOMPARE(entry(), 0);
+            QCOMPARE(p.lastFailure().text(), "Cannot read file " + path + ":\nFile too long.");
+        }
+        QVERIFY(!w.exists(".tovrelcnc/t.nc") && !w.exists(".tovrelcnc/e.nc") && !w.exists(".tovrelcnc/b3.nc"));
+        QVERIFY(over.remove());
     }
 
     void previewAndEditKeepWhatWasRead()

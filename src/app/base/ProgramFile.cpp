@@ -52,28 +52,94 @@ bool ProgramFile::open(QFile &file, const QString &path, QString *reason, QIODev
 
 bool ProgramFile::read(const QString &path, QByteArray *bytes, QString *reason, qint64 limit)
 {
-    QFile file;
-    if (!open(file, path, reason))
+    Reader file(limit);
+    if (!file.openPath(path, reason))
         return false;
-    if (file.size() > limit) {
-        if (reason)
-            *reason = QLatin1String(kTooLong);
-        return false;
-    }
-    // The size may have grown since: never more than the limit.
-    QByteArray all = file.read(limit + 1);
-    if (file.error() != QFileDevice::NoError) {
-        if (reason)
-            *reason = file.errorString();
-        return false;
-    }
-    if (all.size() > limit) {
-        if (reason)
-            *reason = QLatin1String(kTooLong);
-        return false;
+    constexpr int kPiece = 64 * 1024;
+    QByteArray all;
+    all.reserve(int(qMin(file.size(), limit)));
+    for (;;) {
+        const int start = all.size();
+        all.resize(start + kPiece);
+        const qint64 got = file.read(all.data() + start, kPiece);
+        all.resize(start + int(qMax<qint64>(got, 0)));
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (reason)
+                *reason = file.errorString();
+            return false;
+        }
     }
     *bytes = all;
     return true;
+}
+
+ProgramFile::Reader::Reader(qint64 limit)
+    : limit_(limit)
+{
+}
+
+bool ProgramFile::Reader::openPath(const QString &path, QString *reason)
+{
+    close();
+    tooLong_ = false;
+    if (!ProgramFile::open(file_, path, reason, QIODevice::Unbuffered))
+        return false;
+    if (file_.size() > limit_) {
+        file_.close();
+        tooLong_ = true;
+        if (reason)
+            *reason = QLatin1String(kTooLong);
+        return false;
+    }
+    return QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+}
+
+bool ProgramFile::Reader::seek(qint64 pos)
+{
+    return QIODevice::seek(pos) && file_.seek(pos);
+}
+
+void ProgramFile::Reader::close()
+{
+    file_.close();
+    QIODevice::close();
+}
+
+qint64 ProgramFile::Reader::refuse()
+{
+    tooLong_ = true;
+    setErrorString(QLatin1String(kTooLong));
+    return -1;
+}
+
+qint64 ProgramFile::Reader::readData(char *data, qint64 maxSize)
+{
+    if (tooLong_)
+        return refuse();
+    const qint64 room = limit_ - file_.pos();
+    if (room <= 0) {
+        // At the limit: the file is too long if anything at all follows.
+        // A whole piece is asked for, as some files of /proc refuse reads
+        // of odd sizes.
+        char probe[4096];
+        const qint64 more = file_.read(probe, sizeof probe);
+        if (more > 0)
+            return refuse();
+        if (more < 0)
+            setErrorString(file_.errorString());
+        return more;
+    }
+    const qint64 got = file_.read(data, qMin(maxSize, room));
+    if (got < 0)
+        setErrorString(file_.errorString());
+    return got;
+}
+
+qint64 ProgramFile::Reader::writeData(const char *, qint64)
+{
+    return -1;
 }
 
 QString ProgramFile::operatorText(const QString &reason)

@@ -2,10 +2,9 @@
 #define PROGRAMFILE_H
 
 #include <QByteArray>
+#include <QFile>
 #include <QIODevice>
 #include <QString>
-
-class QFile;
 
 // How every reader of an NC program (parser, editor, browser preview,
 // program-line list, part library) opens it. Only a plain file is a program:
@@ -23,15 +22,51 @@ public:
     // Far beyond any program the tables hold (30000 records).
     static constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
 
+    class Reader;
+
     // Opens `path` read-only (plus `extra`, say Unbuffered) when it is a plain
     // file; otherwise false and the reason.
     static bool open(QFile &file, const QString &path, QString *reason, QIODevice::OpenMode extra = QIODevice::NotOpen);
 
-    // The whole file, at most `limit` bytes; a longer one fails with kTooLong.
+    // The whole file through a Reader: at most `limit` bytes; a longer one
+    // fails with kTooLong.
     static bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 limit = kMaxBytes);
 
     // The reason in the operator's words, for the message line.
     static QString operatorText(const QString &reason);
+};
+
+// The one read of a program's bytes. A file longer than the limit is
+// refused, never cut off: one whose size says so before anything is read,
+// and one whose size says less (a file of /proc, a file still growing) by the
+// first read that would pass the limit, which fails as kTooLong. So every
+// reader, whatever its pace, gets the same answer for the same file.
+class ProgramFile::Reader : public QIODevice
+{
+public:
+    explicit Reader(qint64 limit = kMaxBytes);
+
+    // Opens `path` unbuffered as ProgramFile::open does; false with the
+    // reason, kTooLong for a file whose size passes the limit.
+    bool openPath(const QString &path, QString *reason);
+    // The file turned out longer than the limit (at the open or by a read).
+    bool tooLong() const { return tooLong_; }
+
+    bool isSequential() const override { return false; }
+    bool seek(qint64 pos) override;
+    qint64 size() const override { return file_.size(); }
+    void close() override;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override;
+    qint64 writeData(const char *data, qint64 maxSize) override;
+
+private:
+    qint64 refuse();
+
+    QFile file_;
+    qint64 limit_;
+    bool tooLong_ = false;
 };
 
 #endif

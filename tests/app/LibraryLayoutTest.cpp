@@ -1,0 +1,210 @@
+// The part library on a disk that takes no more: a layout that cannot be
+// written is told at once and gives way to the one on disk, and the
+// optimised save never stores a layout other than the one asked for. Each
+// case runs in a child process under its own file-size limit.
+
+#include "GuiTest.h"
+#include "TempWorkDir.h"
+#include "WriteFault.h"
+
+#include "app/KMainWindow.h"
+#include "library/KLibConfig.h"
+#include "library/KLibFrame.h"
+#include "library/KLibList.h"
+#include "library/KLibTable.h"
+#include "library/KMenuLib.h"
+#include "library/LibGenerator.h"
+#include "program/SegmentTable.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+const char kChildMode[] = "--library-under-size-limit";
+
+void limitFileSize(rlim_t bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+void press(KMainWindow &w, Qt::Key key)
+{
+    GuiTest::waitClickLockFree();
+    QTest::keyClick(&w, key);
+}
+
+bool waitFor(const std::function<bool()> &effect)
+{
+    return QTest::qWaitFor(effect, 5000);
+}
+
+// The shape copies a generated program cuts: one kerf bracket each.
+int copies(const QString &program)
+{
+    QFile file(program);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = file.readAll();
+    return text.count("G41\n") + text.count("G42\n");
+}
+
+} // namespace
+
+// The child: K1 added, its X count set to `count` (none for "-"), then F4
+// saves the program as lib<count>.nc. The limit holds from the start, or
+// from just after K1 was added. Prints the boxes, the form's X count and the
+// pattern records.
+static int libraryUnderSizeLimit(char **argv)
+{
+    std::signal(SIGXFSZ, SIG_DFL);
+    QDir::setCurrent(QString::fromLocal8Bit(argv[2]));
+    const rlim_t limit = std::strtoul(argv[3], nullptr, 10);
+    const bool fromStart = std::strcmp(argv[4], "start") == 0;
+    const QString count = QString::fromLocal8Bit(argv[5]);
+    if (fromStart)
+        limitFileSize(limit);
+    int argc = 1;
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(icons);
+    NoticeRecorder notices;
+    KMainWindow w;
+    GuiTest::activate(&w);
+    press(w, Qt::Key_F2);
+    waitFor([&] { return w.menuLib->isVisible(); });
+    notices.clear();
+    KLibConfig *config = w.libFrame->config();
+    w.libFrame->libTable->setCurrentCell(0, 1);
+    press(w, Qt::Key_Home);
+    waitFor([&] { return w.libFrame->libList->count() > 0 || notices.count() > 0; });
+    if (!fromStart)
+        limitFileSize(limit);
+    if (count != "-") {
+        config->countXEdit()->setText(count);
+        QTest::keyClick(config->countXEdit(), Qt::Key_Return);
+    }
+    const int told = notices.count();
+    press(w, Qt::Key_F4);
+    KLibTable *table = w.libFrame->libTable;
+    waitFor([&] { return table->saveDialog && table->saveDialog->isVisible(); });
+    GuiTest::typeFileName(table->saveDialog, "lib" + (count == "-" ? QString("0") : count) + ".nc");
+    QTest::keyClick(table->saveDialog, Qt::Key_Return);
+    waitFor([&] { return !table->saveDialog->isVisible() && notices.count() > told; });
+    for (const Notice::Request &r : notices.requests())
+        std::printf("box: %s\n", qPrintable(QString(r.text).replace('\n', ' ')));
+    std::printf("form: %s\n", qPrintable(config->countXEdit()->text()));
+    std::printf("rows: %d\n", w.libFrame->libList->count());
+    const PattenList &list = config->pattens();
+    for (int k = 1; k <= list.count(); ++k)
+        std::printf("pattern %d: K%d, %d x %d\n", k, list.at(k).type, list.at(k).countX, list.at(k).countY);
+    std::printf("k.nc: %d copies\n", copies(LibGenerator::tempFilePath()));
+    return 0;
+}
+
+class LibraryLayoutTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(icons); }
+
+    // One K1 fits into 1 KB, twenty do not. The count that cannot be written
+    // is told and undone, and the save that follows stores nothing: the name
+    // was typed for the twenty.
+    void layoutThatCannotBeWritten_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("expected");
+        const QString refused = "box: Cannot write file ./.tovrelcnc/k.nc: File too large.\n";
+        QTest::newRow("ulimit -f 1 from the start, twenty")
+            << 1024 << "start"
+            << "20" << refused + refused + "form: 1\nrows: 1\npattern 1: K1, 1 x 1\nk.nc: 1 copies\n";
+        QTest::newRow("disk full after K1 was added, twenty")
+            << 1024 << "added"
+            << "20" << refused + refused + "form: 1\nrows: 1\npattern 1: K1, 1 x 1\nk.nc: 1 copies\n";
+        QTest::newRow("ulimit -f 0, K1 added") << 0 << "start"
+                                               << "-" << refused + refused + "form: 1\nrows: 0\nk.nc: 0 copies\n";
+    }
+
+    void layoutThatCannotBeWritten()
+    {
+        QFETCH(int, limit);
+        QFETCH(QString, from);
+        QFETCH(QString, count);
+        QFETCH(QString, expected);
+        TempWorkDir dir;
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {kChildMode, dir.path(), QString::number(limit), from, count});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), expected);
+        QCOMPARE(WriteFault::snapshot(dir.filePath("ncfile")), (QMap<QString, QByteArray>()));
+    }
+
+    // Room for the twenty's k.nc but not for its l.nc: the refusal names
+    // l.nc, the drawing stays the one K1's, and k.nc is K1's again.
+    void normalisedCopyThatCannotBeWritten()
+    {
+        TempWorkDir dir;
+        NoticeRecorder notices;
+        KMainWindow w;
+        GuiTest::activate(&w);
+        press(w, Qt::Key_F2);
+        QTRY_VERIFY(w.menuLib->isVisible());
+        KLibConfig *config = w.libFrame->config();
+        w.libFrame->libTable->setCurrentCell(0, 1);
+        press(w, Qt::Key_Home);
+        QTRY_COMPARE(w.libFrame->libList->count(), 1);
+        const auto setCount = [&](const char *count) {
+            config->countXEdit()->setText(count);
+            QTest::keyClick(config->countXEdit(), Qt::Key_Return);
+        };
+        setCount("20");
+        const qint64 room = dir.readFile(".tovrelcnc/k.nc").size();
+        QVERIFY(room < dir.readFile(".tovrelcnc/l.nc").size());
+        setCount("1");
+        const QByteArray one = dir.readFile(".tovrelcnc/k.nc");
+        const std::vector<SegmentRecord> drawn(libSegments, libSegments + kSegmentRows);
+        QCOMPARE(notices.count(), 0);
+        {
+            FaultScope scope({WriteFault::SizeLimit, room, nullptr}, dir.filePath(".tovrelcnc"));
+            QVERIFY(scope.isValid());
+            setCount("20");
+        }
+        QCOMPARE(notices.count(), 1);
+        QCOMPARE(notices.last().text, QString("Cannot write file ./.tovrelcnc/l.nc:\nFile too large."));
+        QCOMPARE(config->countXEdit()->text(), QString("1"));
+        QCOMPARE(config->pattens().at(1).countX, 1);
+        QCOMPARE(dir.readFile(".tovrelcnc/k.nc"), one);
+        QVERIFY(std::memcmp(libSegments, drawn.data(), sizeof libSegments) == 0);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc > 5 && std::strcmp(argv[1], kChildMode) == 0)
+        return libraryUnderSizeLimit(argv);
+    QApplication app(argc, argv);
+    LibraryLayoutTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "LibraryLayoutTest.moc"

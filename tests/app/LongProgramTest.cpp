@@ -1,0 +1,157 @@
+// Files far longer than any program, as a stick with a disk image or a log
+// on it brings them: the start, the browser's preview, its open and the
+// editor all refuse them alike and say why, without reading them through.
+
+#include "GuiTest.h"
+#include "TempWorkDir.h"
+
+#include "app/KMainWindow.h"
+#include "app/base/ProgramFile.h"
+#include "files/KMenuFile.h"
+#include "files/KPreview.h"
+#include "program/SegmentTable.h"
+#include "status/KText.h"
+#include "status/KTextFrame.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The configuration that loads `program` at the start.
+bool seed(const TempWorkDir &dir, const QString &program)
+{
+    return dir.writeFile(".tovrelcnc/fileconfig.xml",
+                         "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<FileConfig>\n    <File filename=\"" + program.toUtf8()
+                             + "\"/>\n</FileConfig>\n")
+           && dir.writeFile(".tovrelcnc/config.xml",
+                            "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<RavokConfig>\n    <Base angel=\"0\" comp=\"0\" "
+                            "fx=\"0\" preci=\"10\" rotate=\"0\" sfx=\"0\" sheetx=\"3000\" sheety=\"1500\"/>\n"
+                            "    <Mode mode=\"1\"/>\n</RavokConfig>\n");
+}
+
+// A file of `size` bytes: `bytes` repeated, or a hole when `bytes` is empty.
+bool makeFile(const QString &path, qint64 size, const QByteArray &bytes = QByteArray())
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (bytes.isEmpty())
+        return file.resize(size);
+    const QByteArray piece = bytes.repeated(int((1 << 20) / bytes.size()));
+    for (qint64 done = 0; done < size; done += piece.size()) {
+        if (file.write(piece.left(int(qMin<qint64>(piece.size(), size - done)))) < 0)
+            return false;
+    }
+    return true;
+}
+
+QString message(const KMainWindow &w)
+{
+    return w.textFrame->message->text;
+}
+
+bool key(KMainWindow &w, Qt::Key key, const std::function<bool()> &effect)
+{
+    return GuiTest::keyClickUntil(&w, key, effect);
+}
+
+} // namespace
+
+class LongProgramTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Q_INIT_RESOURCE(icons); }
+
+    // Named as the last program, such a file lets the window come up at
+    // once; the message line says why nothing was loaded.
+    void startWithTooLongProgram_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("/proc/self/pagemap") << "/proc/self/pagemap";
+        QTest::newRow("20 GB, sparse") << "./ncfile/disk.img";
+    }
+
+    void startWithTooLongProgram()
+    {
+        QFETCH(QString, program);
+        TempWorkDir dir;
+        QVERIFY(seed(dir, program));
+        if (!makeFile(dir.filePath("ncfile/disk.img"), qint64(20) << 30))
+            QSKIP("no room for a sparse file of 20 GB");
+        QFile probe;
+        QString reason;
+        if (!ProgramFile::open(probe, program, &reason))
+            QSKIP(qPrintable(program + ": " + reason));
+        probe.close();
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(!w.fileLoaded);
+        QCOMPARE(message(w), QFileInfo(program).fileName() + " 未加载: 文件太长");
+        QCOMPARE(notices.count(), 0);
+        QVERIFY(QFile::remove(dir.filePath("ncfile/disk.img")));
+    }
+
+    // The browser with the preview on meets such a file between two
+    // programs: its preview, the editor and the cutting load refuse it with
+    // the same reason, and the next key is answered as usual.
+    void browserRefusesAlike_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("65 MB of blank lines") << (qint64(65) << 20) << QByteArray("\n");
+        QTest::newRow("one byte over 64 MB, sparse") << ProgramFile::kMaxBytes + 1 << QByteArray();
+        QTest::newRow("20 GB, sparse") << (qint64(20) << 30) << QByteArray();
+    }
+
+    void browserRefusesAlike()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QByteArray, bytes);
+        TempWorkDir dir;
+        QVERIFY(seed(dir, "./ncfile/a.nc"));
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G00 X1000 Y0\nG01 X5000 Y0\n"));
+        QVERIFY(dir.writeFile("ncfile/c.nc", "G01 X0 Y3000\n"));
+        const QString big = dir.filePath("ncfile/b.nc");
+        if (!makeFile(big, size, bytes))
+            QSKIP("no room for the file");
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        QVERIFY(w.fileLoaded);
+        KPreview *browser = w.preview;
+        QVERIFY(key(w, Qt::Key_F1, [&] { return w.menuFile->isVisible(); }));
+        QVERIFY(key(w, Qt::Key_F1, [&] { return browser->isVisible(); }));
+        QVERIFY(key(w, Qt::Key_F5, [&] { return SegmentTable::length(previewSegments) == 2; }));
+        QCOMPARE(notices.count(), 0);
+
+        const QString refused = "Cannot read file " + previewCurrentDir + "b.nc:\nFile too long.";
+        QVERIFY(key(w, Qt::Key_Down, [&] { return notices.count() == 1; }));
+        QCOMPARE(notices.last().text, refused);
+        QCOMPARE(SegmentTable::length(previewSegments), 0);
+        QVERIFY(key(w, Qt::Key_Down, [&] { return SegmentTable::length(previewSegments) == 1; }));
+        QVERIFY(key(w, Qt::Key_Up, [&] { return notices.count() == 2; }));
+
+        // The editor.
+        QVERIFY(key(w, Qt::Key_F3, [&] { return notices.count() == 3; }));
+        QCOMPARE(notices.last().text, refused);
+        QVERIFY(key(w, Qt::Key_Escape, [&] { return w.menuFile->isVisible(); }));
+
+        // The cutting load.
+        QVERIFY(key(w, Qt::Key_F1, [&] { return browser->isVisible(); }));
+        QVERIFY(key(w, Qt::Key_Down, [&] { return notices.count() == 4; }));
+        QVERIFY(key(w, Qt::Key_F4, [&] { return w.menuFile->isVisible(); }));
+        QCOMPARE(message(w), QString("b.nc 未加载: 文件太长"));
+        QCOMPARE(notices.count(), 4);
+        QVERIFY(QFile::remove(big));
+    }
+};
+
+QTEST_MAIN(LongProgramTest)
+#include "LongProgramTest.moc"
