@@ -70,6 +70,7 @@ wait_for() {
 }
 
 shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+shown_times() { [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -eq "$2" ]; }
 not_shown() { ! shown "$1"; }
 has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ]; }
 file_has() { grep -qF -- "$2" "$1" 2>/dev/null; }
@@ -343,21 +344,25 @@ road_mode() {
   [ "$(region 260 700 260 0)" = "$plot" ] || fail "F5 F5 did not bring the plate view back"
 }
 
-# A box the toolkit shows over a chooser gives the keyboard back to it.
+# A box the toolkit shows over a chooser gives the keyboard back to it. The
+# box bears the chooser's title, so the two are told apart by their number.
 road_chooser() {
+  local title='选择本地文件夹'
   press F1 F1
   xdotool key F1
-  wait_for 10 has_focus '选择本地文件夹' || fail "F1 gave the keyboard to no chooser"
+  wait_for 10 has_focus "$title" || fail "F1 gave the keyboard to no chooser"
   xdotool type zz
   xdotool key Return
-  wait_for 10 has_focus '选择本地文件夹|目录|Directory' || fail "no box about the folder zz"
+  wait_for 10 shown_times "$title" 2 || fail "no box about the folder zz"
+  wait_for 10 has_focus "$title" || fail "the box about zz has no keyboard"
   xdotool key Return
-  wait_for 10 has_focus '选择本地文件夹' || fail "the chooser did not get the keyboard back from the box"
+  wait_for 10 shown_times "$title" 1 || fail "Return did not close the box about zz"
+  wait_for 10 has_focus "$title" || fail "the chooser did not get the keyboard back from the box"
   xdotool key Escape
-  wait_for 10 not_shown '选择本地文件夹' || fail "Escape did not close the chooser"
+  wait_for 10 not_shown "$title" || fail "Escape did not close the chooser"
   wait_for 10 has_keyboard || fail "the keyboard did not come back from the chooser"
   xdotool key F1
-  wait_for 10 has_focus '选择本地文件夹' || fail "F1 did not act on the file page after the chooser"
+  wait_for 10 has_focus "$title" || fail "F1 did not act on the file page after the chooser"
   xdotool key Escape
 }
 
