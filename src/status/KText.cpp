@@ -3,6 +3,7 @@
 #include "status/MessageCode.h"
 
 #include <QFontMetrics>
+#include <QLayout>
 #include <QPainter>
 #include <QStringList>
 
@@ -67,17 +68,29 @@ void KText::updateText(int code, const QStringList &details)
         return;
     const QString pattern = text;
     const QFontMetrics metrics = fontMetrics();
+    const int width = visibleWidth();
     text = filled(pattern, details);
-    if (details.isEmpty() || metrics.horizontalAdvance(text) <= kVisibleWidth)
+    if (details.isEmpty() || metrics.horizontalAdvance(text) <= width)
         return;
     const QString name = details.first();
     QStringList shortened = details;
     for (int keep = name.size() - 1; keep >= 0; --keep) {
         shortened[0] = middleShortened(name, keep);
         text = filled(pattern, shortened);
-        if (metrics.horizontalAdvance(text) <= kVisibleWidth)
+        if (metrics.horizontalAdvance(text) <= width)
             return;
     }
+}
+
+// The line is drawn in its own rectangle, inside its frame's margins.
+// Before the window is first shown the frame's layout has not placed it yet.
+int KText::visibleWidth()
+{
+    if (QWidget *holder = parentWidget()) {
+        if (QLayout *grid = holder->layout())
+            grid->activate();
+    }
+    return width();
 }
 
 void KText::clearText()

@@ -11,9 +11,6 @@ class KText : public QWidget
 public:
     explicit KText(QWidget *parent = nullptr);
 
-    // What the frame shows of the line: the frame is 256 px wide.
-    static constexpr int kVisibleWidth = 245;
-
     QString text;
     bool alarm = false;
 
@@ -22,14 +19,18 @@ public slots:
     void updateText(int code);
     // A code whose text holds %1, %2 ..., with what fills them in (a file
     // and a reason), all in one step: a "%2" inside a name stays as it is.
-    // When the line would not fit the frame, the first detail (the name)
-    // is shortened in its middle; the others are always shown whole.
+    // When the line would not fit the widget's width (what its frame
+    // shows), the first detail (the name) is shortened in its middle; the
+    // others are always shown whole.
     void updateText(int code, const QStringList &details);
     // Empties the line; the alarm colour stays until the next updateText.
     void clearText();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    int visibleWidth();
 };
 
 #endif

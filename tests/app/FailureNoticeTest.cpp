@@ -268,6 +268,9 @@ private slots:
         Started s;
         KText *line = s.window->textFrame->message;
         const QFontMetrics metrics(line->font());
+        // The line's own rectangle: what its 256 px frame shows of it.
+        const int visible = line->width();
+        QVERIFY(visible > 200 && visible <= 245);
         const QStringList names = {"a1234.nc",
                                    "int_bracket-2.nc",
                                    "plates-sheet-3000x1500.nc",
@@ -283,7 +286,7 @@ private slots:
                     line->updateText(code.first, {name, reason});
                     const QString drawn = line->text;
                     const QString what = drawn + " for " + name;
-                    QVERIFY2(metrics.horizontalAdvance(drawn) <= KText::kVisibleWidth, qPrintable(what));
+                    QVERIFY2(metrics.horizontalAdvance(drawn) <= visible, qPrintable(what));
                     QVERIFY2(drawn.endsWith(code.second + reason), qPrintable(what));
                     const QString shown = drawn.left(drawn.size() - code.second.size() - reason.size());
                     if (shown != name) {
@@ -299,6 +302,15 @@ private slots:
         // Short names are shown whole.
         line->updateText(102, {"a%2b.nc", "文件不存在"});
         QCOMPARE(line->text, QString("a%2b.nc 未加载: 文件不存在"));
+
+        // Told before the window is first shown: fitted all the same.
+        TempWorkDir dir;
+        seed(dir, qPrintable("./ncfile/" + names.at(3)));
+        KMainWindow w;
+        const QString told = message(w);
+        QVERIFY(GuiTest::activate(&w));
+        QVERIFY2(QFontMetrics(w.textFrame->message->font()).horizontalAdvance(told) <= visible, qPrintable(told));
+        QVERIFY2(told.startsWith("plate_") && told.endsWith(".nc 未加载: 文件不存在"), qPrintable(told));
     }
 
     // The system's reasons reach the message line in Chinese and whole: a
