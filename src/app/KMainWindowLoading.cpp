@@ -42,8 +42,11 @@ namespace {
 // Which file failed and why, in the operator's words and short enough for
 // the message line: the program itself, or the scratch program it is
 // prepared into. The whole path is on the console and in the title.
-void tellNotLoaded(KText *line, const Parser::Failure &failure)
+void tellNotLoaded(KText *line, const Parser::Failure &failure, bool alarm)
 {
+    qDebug("parse file error...");
+    if (alarm)
+        return;
     line->updateText(failure.writing ? MessageCode::ScratchNotWritten : MessageCode::ProgramNotLoaded,
                      {QFileInfo(failure.file).fileName(), ProgramFile::operatorText(failure.reason)});
 }
@@ -99,9 +102,7 @@ void KMainWindow::setCurrentFile(QString &fileName)
     const int result = simu->parser->parseMain(name);
     loadFailed = result != 1;
     if (loadFailed && !simu->parser->lastFailure().writing) {
-        qDebug("parse file error...");
-        if (!alarm)
-            tellNotLoaded(textFrame->message, simu->parser->lastFailure());
+        tellNotLoaded(textFrame->message, simu->parser->lastFailure(), alarm);
         // Nothing loaded before (the start): nothing armed now either.
         if (!fileLoaded)
             disarm();
@@ -133,10 +134,7 @@ void KMainWindow::setCurrentFile(QString &fileName)
 
     KCode *code = codeNum->codeFrame->code;
     if (result != 1) {
-        fileLoaded = false;
-        qDebug("parse file error...");
-        if (!alarm)
-            tellNotLoaded(textFrame->message, simu->parser->lastFailure());
+        tellNotLoaded(textFrame->message, simu->parser->lastFailure(), alarm);
         // The program was read but could not be prepared with the present
         // parameters: the previous program may not stay armed either, since
         // the screen shows other parameters.

@@ -146,7 +146,7 @@ QString ProgramFile::operatorText(const QString &reason)
     for (const QString &candidate : {reason, colon >= 0 ? reason.mid(colon + 2) : QString()}) {
         if (candidate.isEmpty())
             continue;
-        int error = errorOf(candidate);
+        const int error = errorOf(candidate);
         for (const OperatorReason &r : kOperatorReasons) {
             if ((r.reason && candidate == QLatin1String(r.reason)) || (error != 0 && r.error == error))
                 return QCoreApplication::translate("ProgramFile", r.text);
