@@ -42,7 +42,7 @@ time timeout timer timers title to top torch total touch tr trace trail traverse
 unsigned unwire up update using v valid value values vector view views visible void voltage w warning widget width
 window windows wire without working write writing x xml y yes zero zoom
 answer is my passive pi qt reject rewire std substitutes
-cloexec eacces enoent enotdir fcntl isreg qputenv strerror
+cloexec eacces edquot efbig eisdir enametoolong enoent enotdir erofs fcntl isreg qputenv strerror
 """.split())
 
 

@@ -269,7 +269,7 @@ int KMainWindow::showTHCDialog()
 
 void KMainWindow::fileReopened(QString &name)
 {
-    if (fileLoaded && name == currentFile)
+    if (fileLoaded && !loadFailed && name == currentFile)
         showTHCDialog();
 }
 

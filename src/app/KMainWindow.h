@@ -476,6 +476,14 @@ private:
     void message(int code);
     void limitHandling(KButton *escape, KButton *other = nullptr);
     void wireStartByRecord(const char *processStart);
+    // What every load does with the program's name, loaded or not: the
+    // title, the file and configuration pages, the editor.
+    void nameProgram(const QString &name);
+    // No program armed for cutting.
+    void disarm();
+    // What every load ends with: speed dial at 0, part view, outputs of a
+    // finished process off.
+    void endLoad();
     void showProgramScreen(bool shown);
     void enterPreview(bool fromLibrary);
     void leavePreview();

@@ -272,11 +272,22 @@ void KMainWindow::zzBackTo00()
     messagebox();
 }
 
-void KMainWindow::moveToPoint(int, int)
+void KMainWindow::moveToPoint(int x, int y)
 {
     // Without an axis card no report would ever end the move and enable the
     // page again.
-    messagebox();
+    if (!writeDevice->cardPresent()) {
+        messagebox();
+        return;
+    }
+    speedFrame->speed->stepRunning = true;
+    simuFrame->simu->moveTrail = true;
+    KMenuMovement *page = menuMovement;
+    for (KButton *b : {page->backButton, page->moveOutButton, page->slowModeButton, page->fastModeButton,
+                       page->inchModeButton, page->moveBackButton, page->cutBackButton})
+        b->setEnabled(false);
+    directFrame->motionDisable();
+    writeDevice->writeMovePoint(x, y);
 }
 
 void KMainWindow::moveback()

@@ -42,8 +42,11 @@ namespace {
 // Which file failed and why, in the operator's words and short enough for
 // the message line: the program itself, or the scratch program it is
 // prepared into. The whole path is on the console and in the title.
-void tellNotLoaded(KText *line, const Parser::Failure &failure)
+void tellNotLoaded(KText *line, const Parser::Failure &failure, bool alarm)
 {
+    qDebug("parse file error...");
+    if (alarm)
+        return;
     line->updateText(failure.writing ? MessageCode::ScratchNotWritten : MessageCode::ProgramNotLoaded,
                      {QFileInfo(failure.file).fileName(), ProgramFile::operatorText(failure.reason)});
 }
@@ -77,13 +80,16 @@ void KMainWindow::openFile(QString &chosen)
         FunctionKey::relabel(menuFile->newFileButton, tr("返回旧文件"));
         FunctionKey::rerole(menuFile->newFileButton, this, SLOT(toOldFile()));
         writeDevice->writeToNewFile();
-    } else {
-        menuConfig->saveFileName(name);
     }
+    const bool recordAsLast = !newFileRequested;
     // The program is replaced right away: parsing the old one again would
     // only be thrown away.
     previewToFilePage();
     setCurrentFile(name);
+    // The next start loads what fileconfig.xml names: only a program that
+    // is loaded now.
+    if (recordAsLast && fileLoaded && !loadFailed)
+        menuConfig->saveFileName(name);
 }
 
 void KMainWindow::setCurrentFile(QString &fileName)
@@ -91,6 +97,20 @@ void KMainWindow::setCurrentFile(QString &fileName)
     const QString name = fileName;
     currentFile = name;
     KSimu *simu = simuFrame->simu;
+    // A program that cannot be read leaves the one loaded before armed and
+    // shown as it was: the parse changes neither the tables nor t.nc then.
+    const int result = simu->parser->parseMain(name);
+    loadFailed = result != 1;
+    if (loadFailed && !simu->parser->lastFailure().writing) {
+        tellNotLoaded(textFrame->message, simu->parser->lastFailure(), alarm);
+        // Nothing loaded before (the start): nothing armed now either.
+        if (!fileLoaded)
+            disarm();
+        nameProgram(name);
+        endLoad();
+        return;
+    }
+
     simu->resetView();
     readIntThread->reset();
     xyFrame->xy->resetXY();
@@ -110,33 +130,15 @@ void KMainWindow::setCurrentFile(QString &fileName)
                        static_cast<QWidget *>(torchDialog->okButton)})
         w->setEnabled(true);
 
-    setWindowTitle(startTitle() + " - " + name);
-    menuConfig->setFileName(name);
-    menuFile->setCurrentFile(name);
-    // The editor is told the name only when it could load the file:
-    // otherwise its F3 would write the previous program over that file.
-    const bool editorLoaded = editor->loadFile(name, true);
-    if (editorLoaded)
-        editor->setCurrentFile(name);
+    nameProgram(name);
 
     KCode *code = codeNum->codeFrame->code;
-    // The editor's load above parsed e.nc already.
-    const int result = simu->parser->parseMain(name);
-    loadFailed = result != 1;
     if (result != 1) {
-        fileLoaded = false;
-        qDebug("parse file error...");
-        if (!alarm)
-            tellNotLoaded(textFrame->message, simu->parser->lastFailure());
-        // Nothing of the previous program may stay armed: an empty table,
-        // empty views and list, and no Start.
-        recordCount = 0;
-        code->setLineCount(0);
-        readIntThread->setMaxN(0);
-        SegmentTable::prefill(cutSegments);
-        simu->draw();
-        speedFrame->jbsimu->drawWhenShown();
-        startButton()->setEnabled(false);
+        tellNotLoaded(textFrame->message, simu->parser->lastFailure(), alarm);
+        // The program was read but could not be prepared with the present
+        // parameters: the previous program may not stay armed either, since
+        // the screen shows other parameters.
+        disarm();
     } else {
         simu->draw();
         speedFrame->jbsimu->drawWhenShown();
@@ -206,6 +208,35 @@ void KMainWindow::setCurrentFile(QString &fileName)
             break;
         }
     }
+    endLoad();
+}
+
+// An empty table, empty views and list, and no Start.
+void KMainWindow::disarm()
+{
+    fileLoaded = false;
+    recordCount = 0;
+    codeNum->codeFrame->code->setLineCount(0);
+    readIntThread->setMaxN(0);
+    SegmentTable::prefill(cutSegments);
+    simuFrame->simu->draw();
+    speedFrame->jbsimu->drawWhenShown();
+    startButton()->setEnabled(false);
+}
+
+void KMainWindow::nameProgram(const QString &name)
+{
+    setWindowTitle(startTitle() + " - " + name);
+    menuConfig->setFileName(name);
+    menuFile->setCurrentFile(name);
+    // The editor is told the name only when it could load the file:
+    // otherwise its F3 would write the previous program over that file.
+    if (editor->loadFile(name, true))
+        editor->setCurrentFile(name);
+}
+
+void KMainWindow::endLoad()
+{
     speedFrame->speed->dial->setValue(0);
     speedFrame->speed->update();
     cancelSheet();

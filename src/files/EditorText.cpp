@@ -53,20 +53,23 @@ QString EditorText::load(const QByteArray &bytes)
         start = at;
     }
     text += raw.midRef(start);
-    if (!ends_.isEmpty())
+    if (!ends_.isEmpty() && ends_.first().contains(QLatin1Char('\n')))
         usualEnd_ = ends_.first();
+    loaded_ = text;
+    edited_ = false;
     return text;
 }
 
 QByteArray EditorText::save(const QString &text) const
 {
     const QStringList lines = text.split(QLatin1Char('\n'));
+    const bool asLoaded = !edited_ && text == loaded_;
     QString out;
     out.reserve(text.size() + lines.size());
     for (int k = 0; k < lines.size(); ++k) {
         out += lines.at(k);
         if (k + 1 < lines.size())
-            out += k < ends_.size() ? ends_.at(k) : usualEnd_;
+            out += asLoaded ? ends_.at(k) : usualEnd_;
     }
     return codec_ == Latin1 ? out.toLatin1() : out.toUtf8();
 }
@@ -76,6 +79,8 @@ void EditorText::reset()
     codec_ = Utf8;
     ends_.clear();
     usualEnd_ = QStringLiteral("\n");
+    loaded_.clear();
+    edited_ = false;
 }
 
 QString EditorText::plainText(const QTextDocument *document)

@@ -13,8 +13,10 @@ class QTextDocument;
 // character), any other bytes (GBK comments, NULs) as Latin-1, one character
 // per byte, and are written back the same way. The text shown has one line
 // per block; each line's own end (LF, CR LF, CR, CR CR LF, U+2029 ...) is
-// kept aside and written back after that line, and a line the operator adds
-// gets the file's first kind of end.
+// kept aside and written back after that line as long as the text is the
+// one loaded. Once it is edited every line gets one end, the file's first
+// when that holds a line feed, else LF: a program reader starts a line only
+// at a line feed, so the saved file reads back as the lines shown.
 class EditorText
 {
 public:
@@ -27,6 +29,9 @@ public:
     QByteArray save(const QString &text) const;
     // A new program: UTF-8, LF.
     void reset();
+    // The text shown is no longer the one loaded, even where it reads the
+    // same (an apply).
+    void markEdited() { edited_ = true; }
 
     Codec codec() const { return codec_; }
 
@@ -38,6 +43,8 @@ private:
     Codec codec_ = Utf8;
     QVector<QString> ends_;
     QString usualEnd_ = QStringLiteral("\n");
+    QString loaded_;
+    bool edited_ = false;
 };
 
 #endif

@@ -219,6 +219,16 @@ bool KEditor::eventFilter(QObject *watched, QEvent *event)
     return QTableWidget::eventFilter(watched, event);
 }
 
+// Hidden while it holds the keyboard (the page is left), the table would
+// take the toolkit's step to the next widget as a Tab and move its current
+// row one down each time: the keyboard simply moves on.
+bool KEditor::focusNextPrevChild(bool next)
+{
+    if (!isVisible())
+        return QWidget::focusNextPrevChild(next);
+    return QTableWidget::focusNextPrevChild(next);
+}
+
 void KEditor::showEvent(QShowEvent *event)
 {
     catchUpLater();
@@ -336,9 +346,10 @@ bool KEditor::saveTempFile()
         warnRead(name, reason);
         return false;
     }
-    // Only the lines change: the edited file keeps its codec and line ends.
+    // The edited file keeps its codec; its lines now end alike.
     dropPendingText();
     textEdit->setPlainText(EditorText().load(normalised));
+    fileText.markEdited();
     return true;
 }
 

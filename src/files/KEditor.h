@@ -103,6 +103,7 @@ private slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Put what a load behind another page left undone into the views.

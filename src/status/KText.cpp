@@ -2,7 +2,46 @@
 
 #include "status/MessageCode.h"
 
+#include <QFontMetrics>
+#include <QLayout>
 #include <QPainter>
+#include <QStringList>
+
+namespace {
+
+// %1 .. %9 replaced in one pass, so nothing a detail holds is taken for a
+// placeholder.
+QString filled(const QString &pattern, const QStringList &details)
+{
+    QString out;
+    out.reserve(pattern.size() + 64);
+    for (int at = 0; at < pattern.size(); ++at) {
+        const QChar c = pattern.at(at);
+        const int n = at + 1 < pattern.size() ? pattern.at(at + 1).digitValue() : -1;
+        if (c == QLatin1Char('%') && n >= 1 && n <= details.size()) {
+            out += details.at(n - 1);
+            ++at;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// `keep` characters of `name`, its start and its end, around an ellipsis;
+// never half of a surrogate pair.
+QString middleShortened(const QString &name, int keep)
+{
+    int head = (keep + 1) / 2;
+    int tail = keep - head;
+    if (head > 0 && name.at(head - 1).isHighSurrogate())
+        --head;
+    if (tail > 0 && name.at(name.size() - tail).isLowSurrogate())
+        --tail;
+    return name.left(head) + QChar(0x2026) + name.right(tail);
+}
+
+} // namespace
 
 KText::KText(QWidget *parent)
     : QWidget(parent)
@@ -27,8 +66,31 @@ void KText::updateText(int code, const QStringList &details)
     updateText(code);
     if (!MessageCode::find(code))
         return;
-    for (const QString &detail : details)
-        text = text.arg(detail);
+    const QString pattern = text;
+    const QFontMetrics metrics = fontMetrics();
+    const int width = visibleWidth();
+    text = filled(pattern, details);
+    if (details.isEmpty() || metrics.horizontalAdvance(text) <= width)
+        return;
+    const QString name = details.first();
+    QStringList shortened = details;
+    for (int keep = name.size() - 1; keep >= 0; --keep) {
+        shortened[0] = middleShortened(name, keep);
+        text = filled(pattern, shortened);
+        if (metrics.horizontalAdvance(text) <= width)
+            return;
+    }
+}
+
+// The line is drawn in its own rectangle, inside its frame's margins.
+// Before the window is first shown the frame's layout has not placed it yet.
+int KText::visibleWidth()
+{
+    if (QWidget *holder = parentWidget()) {
+        if (QLayout *grid = holder->layout())
+            grid->activate();
+    }
+    return width();
 }
 
 void KText::clearText()

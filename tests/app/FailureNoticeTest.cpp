@@ -17,9 +17,13 @@
 #include "files/KMenuFastcopy.h"
 #include "files/KMenuFile.h"
 #include "files/KMyView.h"
+#include "files/KPreview.h"
 #include "library/KLibFrame.h"
 #include "library/KLibTable.h"
 #include "library/KMenuLib.h"
+#include "pages/KCode.h"
+#include "pages/KCodeFrame.h"
+#include "pages/KCodeNum.h"
 #include "program/Parser.h"
 #include "program/KSimu.h"
 #include "program/SegmentTable.h"
@@ -28,6 +32,10 @@
 #include "status/KTextFrame.h"
 
 #include <QApplication>
+#include <QDirModel>
+#include <QFontMetrics>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -202,10 +210,139 @@ private slots:
         if (fault == 2)
             QVERIFY(QDir().mkpath(s.dir.filePath("ncfile/a.nc")));
         press(w, Qt::Key_F4);
-        QTRY_VERIFY(!w.fileLoaded);
-        QVERIFY(!w.startButton()->isEnabled());
-        QCOMPARE(message(w), "a.nc 未加载: " + reason);
+        QTRY_COMPARE(message(w), "a.nc 未加载: " + reason);
+        // What was read before stays armed, as the screen shows it.
+        QVERIFY(w.fileLoaded);
+        QVERIFY(w.startButton()->isEnabled());
+        QCOMPARE(cutSegments[1].x, 5000);
         QCOMPARE(s.notices.count(), 0);
+    }
+
+    // A program the load refuses, opened from the browser, leaves the one
+    // loaded before in every view and as the last program of the next start.
+    void refusedProgramKeepsTheLoadedOne()
+    {
+        auto s = std::make_unique<Started>(QByteArray("G01 X1.00 Y1.00\n").repeated(30002));
+        KMainWindow *w = s->window.get();
+        const QByteArray fileConfigBefore = s->dir.readFile(".tovrelcnc/fileconfig.xml");
+        const auto loaded = [&] {
+            QStringList state;
+            for (int r = 0; r < 4; ++r)
+                state << QString("%1 %2 %3").arg(cutSegments[r].type).arg(cutSegments[r].x).arg(cutSegments[r].y);
+            KCode *list = w->codeNum->codeFrame->code;
+            state << QString::number(list->rowCount());
+            for (int r = 0; r < list->rowCount(); ++r)
+                state << list->item(r, 0)->text();
+            state << QString::number(w->startButton()->isEnabled()) << QString::number(w->fileLoaded);
+            return state;
+        };
+        const QStringList before = loaded();
+        QCOMPARE(before.at(1), QString("1 5000 0"));
+        const QImage plot = w->simuFrame->simu->grab().toImage();
+
+        press(*w, Qt::Key_F1);
+        QTRY_VERIFY(w->menuFile->isVisible());
+        press(*w, Qt::Key_F1);
+        QTRY_VERIFY(w->preview->isVisible());
+        w->preview->setCurrentIndex(w->preview->dirModel->index(s->dir.filePath("ncfile/long.nc")));
+        QTRY_VERIFY(previewSelectedFile.endsWith("/long.nc"));
+        press(*w, Qt::Key_F4);
+        QTRY_COMPARE(message(*w), QString("long.nc 未加载: 文件太长"));
+        QTRY_VERIFY(w->menuFile->isVisible());
+        QCOMPARE(loaded(), before);
+        QCOMPARE(w->simuFrame->simu->grab().toImage(), plot);
+        QCOMPARE(s->dir.readFile(".tovrelcnc/fileconfig.xml"), fileConfigBefore);
+
+        s->window.reset(new KMainWindow);
+        w = s->window.get();
+        QCOMPARE(w->currentFile, QString("./ncfile/a.nc"));
+        QCOMPARE(loaded(), before);
+        QCOMPARE(s->notices.count(), 0);
+    }
+
+    // Whatever the name and the reason, the drawn line fits what the frame
+    // shows, with the whole reason and the name as it is or shortened in
+    // its middle.
+    void failedLoadLineFits()
+    {
+        Started s;
+        KText *line = s.window->textFrame->message;
+        const QFontMetrics metrics(line->font());
+        // The line's own rectangle: what its 256 px frame shows of it.
+        const int visible = line->width();
+        QVERIFY(visible > 200 && visible <= 245);
+        const QStringList names = {"a1234.nc",
+                                   "int_bracket-2.nc",
+                                   "plates-sheet-3000x1500.nc",
+                                   QString("plate_3000x1500_flanges_rev4_") + QString(28, 'x') + ".nc",
+                                   QString::fromUtf8("法兰盘底板切割程序第二版最终修订稿.nc"),
+                                   "a%2b.nc"};
+        QCOMPARE(names.at(3).size(), 60);
+        const QStringList reasons = {"文件不存在", "不是程序文件", "文件太长", "超出文件大小限制"};
+        const QList<QPair<int, QString>> codes = {{102, " 未加载: "}, {103, " 写入失败: "}};
+        for (const auto &code : codes) {
+            for (const QString &name : names) {
+                for (const QString &reason : reasons) {
+                    line->updateText(code.first, {name, reason});
+                    const QString drawn = line->text;
+                    const QString what = drawn + " for " + name;
+                    QVERIFY2(metrics.horizontalAdvance(drawn) <= visible, qPrintable(what));
+                    QVERIFY2(drawn.endsWith(code.second + reason), qPrintable(what));
+                    const QString shown = drawn.left(drawn.size() - code.second.size() - reason.size());
+                    if (shown != name) {
+                        const int cut = shown.indexOf(QChar(0x2026));
+                        QVERIFY2(cut > 0 && cut < shown.size() - 1, qPrintable(what));
+                        QVERIFY2(name.startsWith(shown.left(cut)) && name.endsWith(shown.mid(cut + 1)),
+                                 qPrintable(what));
+                        QVERIFY2(shown.size() <= name.size(), qPrintable(what));
+                    }
+                }
+            }
+        }
+        // Short names are shown whole.
+        line->updateText(102, {"a%2b.nc", "文件不存在"});
+        QCOMPARE(line->text, QString("a%2b.nc 未加载: 文件不存在"));
+
+        // Told before the window is first shown: fitted all the same.
+        TempWorkDir dir;
+        seed(dir, qPrintable("./ncfile/" + names.at(3)));
+        KMainWindow w;
+        const QString told = message(w);
+        QVERIFY(GuiTest::activate(&w));
+        QVERIFY2(QFontMetrics(w.textFrame->message->font()).horizontalAdvance(told) <= visible, qPrintable(told));
+        QVERIFY2(told.startsWith("plate_") && told.endsWith(".nc 未加载: 文件不存在"), qPrintable(told));
+    }
+
+    // The system's reasons reach the message line in Chinese and whole: a
+    // link loop named as the last program, a working folder made read-only
+    // while the program runs.
+    void systemReasonsInChinese()
+    {
+        {
+            TempWorkDir dir;
+            seed(dir, "./ncfile/loop1.nc");
+            QVERIFY(QFile::link("loop2.nc", dir.filePath("ncfile/loop1.nc")));
+            QVERIFY(QFile::link("loop1.nc", dir.filePath("ncfile/loop2.nc")));
+            NoticeRecorder notices;
+            KMainWindow w;
+            QCOMPARE(message(w), QString("loop1.nc 未加载: 链接层数过多"));
+        }
+        // The toolkit's own words, as the program shows them.
+        QTranslator toolkit;
+        QVERIFY(toolkit.load("qtbase_zh_CN", QLibraryInfo::location(QLibraryInfo::TranslationsPath)));
+        QCoreApplication::installTranslator(&toolkit);
+        Started s;
+        KMainWindow &w = *s.window;
+        press(w, Qt::Key_F1);
+        QTRY_VERIFY(w.menuFile->isVisible());
+        {
+            FaultScope scope({WriteFault::ReadOnlyFolder, 0, nullptr}, s.dir.filePath(".tovrelcnc"));
+            QVERIFY(scope.isValid());
+            press(w, Qt::Key_F4);
+            QTRY_VERIFY(message(w) != QString("按“↑”或“↓” 选择起始段 / 穿孔数"));
+        }
+        QCoreApplication::removeTranslator(&toolkit);
+        QCOMPARE(message(w), QString("t.nc 写入失败: 没有权限"));
     }
 
     // The configuration's OK under a size limit: one box names config.xml,

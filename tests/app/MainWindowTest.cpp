@@ -16,6 +16,7 @@
 #include "device/KReadIOThread.h"
 #include "device/KReadIntThread.h"
 #include "device/KWriteDevice.h"
+#include "files/KEditor.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMenuFile.h"
 #include "library/KLibFrame.h"
@@ -332,11 +333,36 @@ private slots:
         QString missing = "./ncfile/none.nc";
         w.setCurrentFile(missing);
         QVERIFY(w.windowTitle().endsWith(" - ./ncfile/none.nc"));
-        QCOMPARE(w.codeNum->codeFrame->code->rowCount(), 0);
-        QCOMPARE(cutSegments[0].type, qint32(SegType::End));
-        QVERIFY(!w.startButton()->isEnabled());
+        // The program loaded before stays armed.
+        QCOMPARE(w.codeNum->codeFrame->code->rowCount(), 1);
+        QCOMPARE(cutSegments[0].type, qint32(SegType::Line));
+        QVERIFY(w.startButton()->isEnabled());
+        QCOMPARE(w.startTarget(), QString("DLZDWStart"));
         QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), tnc);
         QCOMPARE(notices.count(), 0);
+    }
+
+    // Leaving the editor page while its table holds the keyboard moves no
+    // row: each entry finds the row it was left on.
+    void editorRowStaysOnLeave()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        key(w, Qt::Key_F1);
+        QVERIFY(w.menuFile->isVisible());
+        key(w, Qt::Key_F2);
+        QTRY_VERIFY(w.editor->hasFocus());
+        w.editor->setCurrentCell(1, 0);
+        for (int entry = 0; entry < 3; ++entry) {
+            key(w, Qt::Key_Escape);
+            QTRY_VERIFY(w.menuFile->isVisible());
+            key(w, Qt::Key_F2);
+            QTRY_VERIFY(w.editor->hasFocus());
+            QCOMPARE(w.editor->currentRow(), 1);
+        }
     }
 
     // The configuration slots bound and show every value, and the mode

@@ -24,9 +24,11 @@
 #include "pages/KCodeNum.h"
 #include "pages/KDirectFrame.h"
 #include "pages/KMenuCutting.h"
+#include "pages/KMenuMovement.h"
 #include "pages/KMenuStep.h"
 #include "pages/KPlatte.h"
 #include "pages/KReloadDialog.h"
+#include "program/KSimu.h"
 #include "status/KSimuFrame.h"
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
@@ -184,6 +186,7 @@ private slots:
     void powderChain();
     void noticeSlots();
     void jogWithoutAndWithCard();
+    void moveToPointWithoutAndWithCard();
     void limitAlarms();
     void collision();
     void recordOutsideTable();
@@ -430,6 +433,46 @@ void ProcessTest::jogWithoutAndWithCard()
     QVERIFY(speed->stepStopPending);
     QVERIFY(!w.stopButton()->isEnabled());
     QCOMPARE(f.logged("writeStepSW()"), 1);
+}
+
+// The move-to-point dialog's point: without a card the notice and nothing
+// else; with one the move is sent and every key that would start another
+// move waits for its end.
+void ProcessTest::moveToPointWithoutAndWithCard()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    w.top2cutting();
+    w.cutting2movement();
+    KMenuMovement *page = w.menuMovement;
+    QList<KButton *> keys{page->backButton,     page->moveOutButton,  page->slowModeButton, page->fastModeButton,
+                          page->inchModeButton, page->moveBackButton, page->cutBackButton};
+    for (KButton *jog : w.directFrame->motionKeys)
+        keys << jog;
+    const auto enabled = [&] {
+        QList<bool> out;
+        for (KButton *b : keys)
+            out << b->isEnabled();
+        return out;
+    };
+    const QList<bool> before = enabled();
+    QVERIFY(before.contains(true));
+    w.writeDevice->clearCallLog();
+
+    w.moveToPoint(115, -50);
+    QCOMPARE(f.notices.size(), 1);
+    QCOMPARE(f.notices.last().text, QStringLiteral("未发现轴卡，不能进行该项操作!"));
+    QCOMPARE(w.writeDevice->callLog(), QStringList());
+    QCOMPARE(enabled(), before);
+    QVERIFY(!w.speedFrame->speed->stepRunning);
+
+    w.writeDevice->setCardPresent(true);
+    w.moveToPoint(115, -50);
+    QCOMPARE(f.notices.size(), 1);
+    QCOMPARE(w.writeDevice->callLog(), QStringList("writeMovePoint(115,-50)"));
+    QVERIFY(!enabled().contains(true));
+    QVERIFY(w.speedFrame->speed->stepRunning);
+    QVERIFY(w.simuFrame->simu->moveTrail);
 }
 
 void ProcessTest::limitAlarms()

@@ -7,6 +7,7 @@
 #include "files/KEditorName.h"
 #include "files/KEditorSimuFrame.h"
 #include "files/KMenuEditor1.h"
+#include "program/Parser.h"
 #include "program/SegmentTable.h"
 
 #include <QApplication>
@@ -401,6 +402,7 @@ private slots:
             {"lone CR", "G01 X1 Y0\rG01 X0 Y1\r"},
             {"CR CR LF", "G01 X1 Y0\r\r\nG01 X0 Y1\r\r\n"},
             {"U+2029 and LF", "G01 X1 Y0\xE2\x80\xA9\nG01 X0 Y1\xE2\x80\xA9\n"},
+            {"U+2029", "G01 X1 Y0\xE2\x80\xA9G01 X0 Y1\xE2\x80\xA9"},
             {"mixed, no end at the end", "G01 X1 Y0\r\nG01 X0 Y1\nM02"},
         };
         for (const auto &f : files) {
@@ -425,6 +427,79 @@ private slots:
         QCOMPARE(p.editor->editorMode(), 1);
         p.click(p.editor->menuEditor->saveButton);
         QCOMPARE(p.dir.readFile("ncfile/f.nc"), bytes);
+        QCOMPARE(p.notices.count(), 0);
+    }
+
+    // Once the operator edits a file, every line is saved with one end: the
+    // file's first when it holds a line feed, else LF. The saved file reads
+    // back as the program the text view shows.
+    void editedFileEndsAlike_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QByteArray>("saved");
+        // Edits: 0 apply in table mode, 1 a first line typed, 2 the second
+        // line deleted, 3 a last line typed; 1 to 3 in the text view.
+        QTest::newRow("CR LF, apply") << QByteArray("G01 X5 Y0\r\nG01 X0 Y5\r\n") << 0 << 2
+                                      << QByteArray("G01 X       5 Y       0\r\nG01 X       0 Y       5\r\n");
+        QTest::newRow("mixed, first line added")
+            << QByteArray("G92 X0 Y0\r\nG00 X1000 Y1000\nG01 X5000 Y0\rG01 X0 Y5000\r\nM02\n") << 1 << -1
+            << QByteArray("G00 X0 Y0\r\nG92 X0 Y0\r\nG00 X1000 Y1000\r\nG01 X5000 Y0\r\nG01 X0 Y5000\r\nM02\r\n");
+        QTest::newRow("lone CR in a decimal program, line 2 deleted")
+            << QByteArray("G00 X1.00 Y2.00\nG01 X3.00 Y4.00\rG01 X7.00 Y8.00\nX5.00 Y6.00\n") << 2 << -1
+            << QByteArray("G00 X1.00 Y2.00\nG01 X7.00 Y8.00\nX5.00 Y6.00\n");
+        QTest::newRow("CR CR LF, last line added") << QByteArray("G01 X1 Y0\r\r\nG01 X0 Y1\r\r\n") << 3 << 2
+                                                   << QByteArray("G01 X1 Y0\r\r\nG01 X0 Y1\r\r\nG01 X5 Y5\r\r\n");
+        QTest::newRow("U+2029, first line added")
+            << QByteArray("G01 X1 Y0\xE2\x80\xA9G01 X0 Y1") << 1 << 2 << QByteArray("G00 X0 Y0\nG01 X1 Y0\nG01 X0 Y1");
+    }
+
+    void editedFileEndsAlike()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, edit);
+        QFETCH(int, rows);
+        QFETCH(QByteArray, saved);
+        Page p;
+        p.dir.writeFile("ncfile/e.nc", bytes);
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/e.nc"));
+        if (rows >= 0) {
+            QCOMPARE(p.editor->rowCount(), rows);
+            QCOMPARE(p.text().split('\n').size(), rows + (bytes.endsWith('\n') ? 1 : 0));
+        }
+        if (edit == 0) {
+            p.click(p.editor->menuEditor->applyButton);
+        } else {
+            p.click(p.editor->menuEditor->modeButton);
+            QTextEdit *text = p.editor->textEdit;
+            QVERIFY(text->hasFocus());
+            if (edit == 1) {
+                QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
+                QTest::keyClicks(text, "G00 X0 Y0");
+                QTest::keyClick(text, Qt::Key_Return);
+            } else if (edit == 2) {
+                QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
+                QTest::keyClick(text, Qt::Key_Down);
+                QTest::keyClick(text, Qt::Key_Down, Qt::ShiftModifier);
+                QTest::keyClick(text, Qt::Key_Delete);
+            } else {
+                QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+                QTest::keyClicks(text, "G01 X5 Y5");
+                QTest::keyClick(text, Qt::Key_Return);
+            }
+        }
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.dir.readFile("ncfile/e.nc"), saved);
+
+        // The program of the saved file, and the one of the lines shown.
+        QVERIFY(p.editor->parser()->parseEdit(Page::T() + "/ncfile/e.nc", 1.0));
+        const QByteArray fromFile = p.eNc();
+        p.dir.writeFile("ncfile/shown.nc", p.text().toUtf8());
+        QVERIFY(p.editor->parser()->parseEdit(Page::T() + "/ncfile/shown.nc", 1.0));
+        QCOMPARE(fromFile, p.eNc());
+        if (edit == 2)
+            QCOMPARE(fromFile.count('\n'), 3);
         QCOMPARE(p.notices.count(), 0);
     }
 

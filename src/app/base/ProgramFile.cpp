@@ -142,23 +142,83 @@ qint64 ProgramFile::Reader::writeData(const char *, qint64)
     return -1;
 }
 
+namespace {
+
+// The one table of the file errors the operator can be shown: the system's
+// error numbers and the reasons of our own (error 0). Several numbers may
+// share a text.
+struct OperatorReason {
+    int error;
+    const char *reason; // our own reason text; nullptr: the system's text of `error`
+    const char *text;
+};
+
+const OperatorReason kOperatorReasons[] = {
+    {ENOENT, ProgramFile::kNotFound, QT_TRANSLATE_NOOP("ProgramFile", "文件不存在")},
+    {ENOTDIR, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "文件不存在")},
+    {EACCES, ProgramFile::kNotAllowed, QT_TRANSLATE_NOOP("ProgramFile", "没有权限")},
+    {EPERM, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "没有权限")},
+    {EISDIR, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "是文件夹")},
+    {0, ProgramFile::kNotProgram, QT_TRANSLATE_NOOP("ProgramFile", "不是程序文件")},
+    {0, ProgramFile::kTooLong, QT_TRANSLATE_NOOP("ProgramFile", "文件太长")},
+    {EFBIG, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "超出文件大小限制")},
+    {ENOSPC, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "磁盘已满")},
+    {EDQUOT, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "磁盘已满")},
+    {EROFS, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "磁盘只读")},
+    {ELOOP, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "链接层数过多")},
+    {EMLINK, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "链接过多")},
+    {EIO, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "输入输出错误")},
+    {ENAMETOOLONG, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "文件名太长")},
+    {0, "not every byte was written", QT_TRANSLATE_NOOP("ProgramFile", "写入不完整")},
+};
+
+QString systemText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The error number a reason stands for: the system's own text of it, or
+// the toolkit's words (English or translated) for a file it will not
+// replace. 0 when none.
+int errorOf(const QString &reason)
+{
+    for (int error = 1; error < 256; ++error) {
+        if (reason == systemText(error))
+            return error;
+    }
+    const auto says = [&](const char *source) {
+        for (const QString &pattern : {QString::fromLatin1(source), QCoreApplication::translate("QSaveFile", source)}) {
+            const int at = pattern.indexOf(QLatin1String("%1"));
+            if (at < 0 ? reason == pattern
+                       : reason.size() > pattern.size() - 2 && reason.startsWith(pattern.left(at))
+                             && reason.endsWith(pattern.mid(at + 2)))
+                return true;
+        }
+        return false;
+    };
+    if (says(QT_TRANSLATE_NOOP("QSaveFile", "Existing file %1 is not writable")))
+        return EACCES;
+    if (says(QT_TRANSLATE_NOOP("QSaveFile", "Filename refers to a directory")))
+        return EISDIR;
+    return 0;
+}
+
+} // namespace
+
 QString ProgramFile::operatorText(const QString &reason)
 {
-    static const struct {
-        const char *reason;
-        const char *text;
-    } words[] = {
-        {kNotFound, QT_TRANSLATE_NOOP("ProgramFile", "文件不存在")},
-        {kNotProgram, QT_TRANSLATE_NOOP("ProgramFile", "不是程序文件")},
-        {kNotAllowed, QT_TRANSLATE_NOOP("ProgramFile", "没有权限")},
-        {kTooLong, QT_TRANSLATE_NOOP("ProgramFile", "文件太长")},
-        {"No space left on device", QT_TRANSLATE_NOOP("ProgramFile", "磁盘已满")},
-        {"File too large", QT_TRANSLATE_NOOP("ProgramFile", "超出文件大小限制")},
-        {"Read-only file system", QT_TRANSLATE_NOOP("ProgramFile", "磁盘只读")},
-    };
-    for (const auto &w : words) {
-        if (reason == QLatin1String(w.reason))
-            return QCoreApplication::translate("ProgramFile", w.text);
+    // A copy's reason names its source first ("path: reason").
+    const int colon = reason.lastIndexOf(QLatin1String(": "));
+    for (const QString &candidate : {reason, colon >= 0 ? reason.mid(colon + 2) : QString()}) {
+        if (candidate.isEmpty())
+            continue;
+        const int error = errorOf(candidate);
+        for (const OperatorReason &r : kOperatorReasons) {
+            if ((r.reason && candidate == QLatin1String(r.reason)) || (error != 0 && r.error == error))
+                return QCoreApplication::translate("ProgramFile", r.text);
+        }
+        if (error != 0)
+            return QCoreApplication::translate("ProgramFile", "文件错误 %1").arg(error);
     }
-    return reason;
+    return QCoreApplication::translate("ProgramFile", "文件错误");
 }

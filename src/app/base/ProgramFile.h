@@ -32,7 +32,8 @@ public:
     // fails with kTooLong.
     static bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 limit = kMaxBytes);
 
-    // The reason in the operator's words, for the message line.
+    // The reason in the operator's words, for the message line: Chinese
+    // for every file error, the error number for one outside the table.
     static QString operatorText(const QString &reason);
 };
 
