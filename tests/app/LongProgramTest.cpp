@@ -149,6 +149,9 @@ private slots:
         QVERIFY(key(w, Qt::Key_F4, [&] { return w.menuFile->isVisible(); }));
         QCOMPARE(message(w), QString("b.nc 未加载: 文件太长"));
         QCOMPARE(notices.count(), 4);
+        // The program loaded before stays loaded.
+        QVERIFY(w.fileLoaded);
+        QCOMPARE(SegmentTable::length(cutSegments), 2);
         QVERIFY(QFile::remove(big));
     }
 };
