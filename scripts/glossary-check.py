@@ -3,8 +3,9 @@
 abbreviations of the glossary in docs/ARCHITECTURE.md; exits 1 when there is
 one. A name is split at capitals and underscores, each part with the
 digits that follow it. A part is known when it stands in the glossary, or
-when it is an English word of three letters or more: one of /usr/share/dict/words or of the list below (words of C++ and of
-this program that the dictionary lacks). The dictionary holds every letter
+when it is an English word of three letters or more: one of
+/usr/share/dict/words or of the list below (words of C++ and of this
+program that the dictionary lacks). The dictionary holds every letter
 and many two-letter abbreviations, so a part of one or two letters counts
 only when the glossary explains it or it is one of the few short English
 words below. A part may also be two known parts run together ("kclicked"),
@@ -24,10 +25,10 @@ root = pathlib.Path(__file__).resolve().parent.parent
 # Words of C++, of the system's calls and of this program that the
 # dictionary lacks, lower case.
 WORDS = set("""
-arg argc argv atan attribs bool capacitive choosers cloexec config const constexpr dir eacces endif enoent enotdir
-enum extern fcntl fstat getfl ifndef initializer isreg libpictures messagebox mkpath moveback moveout namespace nextline
-nextpage nullptr pixmap pos prevline prevpage qint qputenv quint rdonly rect reparse rerole saveas setfl sig strerror struct
-timeout unwire
+arg argc argv atan attribs bool capacitive choosers cloexec config const constexpr dir eacces endif enoent
+enotdir enum extern fcntl fstat getfl ifndef initializer isreg libpictures messagebox mkpath moveback moveout
+namespace nextline nextpage nullptr pixmap pos prevline prevpage qint qputenv quint rdonly rect reparse rerole
+saveas setfl sig strerror struct timeout unwire
 """.split())
 
 # The English words of one or two letters that names use as words.

@@ -27,7 +27,8 @@ compiles the .cpp of the same name; a header with neither is an error too.
 
   layers.py MANIFEST SRC_ROOT WIDGETS_DIR [--table FILE] [--inject FILE=INCLUDE]... [--list]
 
---table reads the layer table from FILE instead of SRC_ROOT/../docs/ARCHITECTURE.md.
+--table reads the layer table from FILE instead of
+SRC_ROOT/../docs/ARCHITECTURE.md.
 --inject pretends FILE (relative to SRC_ROOT) has one more include line; the
 check's own tests use it to see that a bad include fails. --list prints each
 target with its layer and the project targets it links, and checks nothing.
@@ -222,11 +223,11 @@ def main(argv):
             inject.append(next(it))
         elif a == "--table":
             table_path = next(it)
-        elif a.startswith("--"):
+        elif a == "--list":
             options.add(a)
         else:
             args.append(a)
-    if len(args) < 3:
+    if len(args) != 3 or any(a.startswith("--") for a in args):
         print("usage: layers.py MANIFEST SRC_ROOT WIDGETS_DIR [--table FILE] [--inject FILE=INCLUDE]... [--list]",
               file=sys.stderr)
         return 2
