@@ -27,8 +27,8 @@ root = pathlib.Path(__file__).resolve().parent.parent
 WORDS = set("""
 arg argc argv atan attribs bool capacitive choosers cloexec config const constexpr dir eacces endif enoent
 enotdir enum extern fcntl fstat getfl ifndef initializer isreg libpictures messagebox mkpath moveback moveout
-namespace nextline nextpage nullptr pixmap pos prevline prevpage qint qputenv quint rdonly rect reparse rerole
-saveas setfl sig strerror struct timeout unwire
+namespace nextline nextpage nullptr pixmap pos prevline prevpage qint qputenv quint rdonly rect reparse rerole resize
+saveas setfl sig strerror struct timeout unbuffered unwire ushort
 """.split())
 
 # The English words of one or two letters that names use as words.
