@@ -1,49 +1,38 @@
 #!/usr/bin/env python3
 """Lists the parts of names under src/app that are neither English words nor
 abbreviations of the glossary in docs/ARCHITECTURE.md; exits 1 when there is
-one. A name is split at capitals, digits and underscores. English words are
-those of /usr/share/dict/words and the list below (words of C++ and of this
-program that the dictionary lacks)."""
+one. A name is split at capitals and underscores, each part with the
+digits that follow it. A part is known when it stands in the glossary, or
+when it is an English word of three letters or more: one of
+/usr/share/dict/words or of the list below (words of C++ and of this
+program that the dictionary lacks). The dictionary holds every letter
+and many two-letter abbreviations, so a part of one or two letters counts
+only when the glossary explains it or it is one of the few short English
+words below. A part may also be two known parts run together ("kclicked"),
+as long as one of them is a word of three letters or more.
+
+  glossary-check.py [--doc FILE] [--src DIR]
+
+--doc reads the glossary from FILE instead of docs/ARCHITECTURE.md, --src
+checks the names under DIR instead of src/app.
+"""
 import pathlib
 import re
 import sys
 
 root = pathlib.Path(__file__).resolve().parent.parent
 
-# Plain words the names use, lower case.
+# Words of C++, of the system's calls and of this program that the
+# dictionary lacks, lower case.
 WORDS = set("""
-a accept activation active add added alarm alignment all angle answered apply arc arg argc argv ask asked at atan
-atomic attribs auto away axis b back backward base beam begin bind bit bits bool both bottom box boxed break button
-buttons by byte bytes c cancel capacitive card case cast cell change changed changes char check checked choosers
-chosen class clear cleared click clicked close code collision column commit config connect connections const
-constexpr contains content continue copy corners count create creep critical current cursor custom cut cutback
-cutting d data default define delay delete demo device dial dialog dir direct direction disable disabled disconnect
-displayed do done double down draw drive earlier edit editor else emit empty enable enabled end endif enter enum err
-error escape event exec existing exists explicit extern f failed false families fast faster field fields file find
-finish fire first fit fixed flag flags flush focus folder folders follows font fonts for form forward frame frames
-from full function general geometry get go graph graphic h handler handling height hide hint hold home icon icons if
-ifndef ignition ignore ignored image in index information initializer input inputs insensitive insert install
-instance int interval item jog jogging jump key keyboard keys knock knocked l label laser last later latin leave left
-length libpictures library lift lifted limit line link links list load loaded local locate lock loop low lower lowest
-m machine main make mark marking marks mask math max member members menu merge message messagebox meta method minimize
-minus minutes mirror mirrors mkpath modal mode more motion move moveback movement moveout movex movey n name names
-namespace need new next nextline nextpage no not notice null nullptr number object of off offset ok old on once only
-open opened other out output override oxygen p pad page pages pair panel panels parameter parent parse parser part
-parts path pending phase pierce pierces piercing pixmap place plasma plate plot point policy pos positioned powder
-precise preheat preheating prepare present pressed preview previous prevline prevpage private process program property
-protected public qint question quint r radio radios raise range rapid read reader ready real receiver record rect
-refresh refused relabel release released reload remain remove reopened reparse repeat reporting request requested
-required rerole reset restore result resume return right rotate rotation row rows run runner running s save saveas
-scrap screen second seconds section segment segments select selected selection send sender sensor set setting
-settings setup shared sheet shortcut shot show shown sig signal signals silent single size slot slots slow slower
-source spacing speed splash stages standard start starting static status stays step stop stopped stored string strip
-struct style substitution success sunken switch t table target targets temp template text there this thread tick
-time timeout timer timers title to top torch total touch tr trace trail traverse true type typed unbind unconnected
-unsigned unwire up update using v valid value values vector view views visible void voltage w warning widget width
-window windows wire without working write writing x xml y yes zero zoom
-answer is my passive pi qt reject rewire std substitutes
-cloexec eacces edquot efbig eisdir enametoolong enoent enotdir erofs fcntl isreg qputenv strerror
+arg argc argv atan attribs bool capacitive choosers cloexec config const constexpr dir eacces endif enoent
+enotdir enum extern fcntl fstat getfl ifndef initializer isreg libpictures messagebox mkpath moveback moveout
+namespace nextline nextpage nullptr pixmap pos prevline prevpage qint qputenv quint rdonly rect reparse rerole resize
+edquot efbig eio eisdir emlink enametoolong enospc erofs saveas setfl sig strerror struct timeout unbuffered unwire ushort
 """.split())
+
+# The English words of one or two letters that names use as words.
+SHORT_WORDS = set("as at by do go if in is my no of on or to up".split())
 
 
 def dictionary():
@@ -57,8 +46,8 @@ def dictionary():
             if "'" not in w}
 
 
-def glossary():
-    text = (root / "docs" / "ARCHITECTURE.md").read_text(encoding="utf-8")
+def glossary(doc):
+    text = doc.read_text(encoding="utf-8")
     section = text.split("## Glossary", 1)[1]
     found = set()
     for line in section.splitlines():
@@ -68,9 +57,9 @@ def glossary():
     return found
 
 
-def names():
+def names(src):
     found = set()
-    for path in sorted((root / "src" / "app").rglob("*")):
+    for path in sorted(src.rglob("*")):
         if path.suffix not in (".h", ".cpp"):
             continue
         text = path.read_text(encoding="utf-8")
@@ -81,38 +70,62 @@ def names():
         text = re.sub(r"#include.*", "", text)
         for name in re.findall(r"\b[A-Za-z_][A-Za-z0-9_]*\b", text):
             # Qt's own names and macros, and include guards.
-            if re.match(r"^(Q[A-Z]|q[A-Z]|Q_|QT_)", name) or re.fullmatch(r"[A-Z0-9_]+_H", name):
+            if re.match(r"^(Q[A-Z]|q[A-Z]|Q_|QT_|qobject_cast$)", name) or re.fullmatch(r"[A-Z0-9_]+_H", name):
                 continue
             found.add(name)
     return found
 
 
 def parts(name):
+    """The parts of a name, each with the digits that follow it ("V0", "ck3")."""
     out = []
-    for piece in re.split(r"[_\d]+", name):
-        out.extend(re.findall(r"[A-Z]+(?![a-z])|[A-Z]?[a-z]+", piece))
+    for piece in name.split("_"):
+        out.extend(re.findall(r"[A-Z]+\d*(?![a-z])|[A-Z]?[a-z]+\d*", piece))
     return out
 
 
-def explained(token, known):
-    """A known abbreviation or word, or two of them run together
-    ("kclicked", "YHanswer" after its capital Y)."""
-    def one(t):
-        return t.lower() in known or t.lower() in WORDS
+def explained(token, glossary_words, english):
+    """A known part, or two known parts run together ("kclicked", "YHanswer"
+    after its capital Y), one of them a word of three letters or more."""
+    def word(t):
+        return len(t) >= 3 and t.lower() in english
 
+    def one(t):
+        return t.lower() in glossary_words or word(t) or t.lower() in SHORT_WORDS
+
+    # A part with digits stands in the glossary with them ("V0") or is
+    # explained by its letters ("dx1", "X11").
+    if token.lower() in glossary_words:
+        return True
+    token = token.rstrip("0123456789")
     if one(token):
         return True
-    return any(one(token[:k]) and one(token[k:]) for k in range(1, len(token)))
+    return any(one(token[:k]) and one(token[k:]) and (word(token[:k]) or word(token[k:]))
+               for k in range(1, len(token)))
 
 
-def main():
-    known = {entry.lower() for entry in glossary()} | dictionary()
+def main(argv):
+    doc = root / "docs" / "ARCHITECTURE.md"
+    src = root / "src" / "app"
+    it = iter(argv[1:])
+    for a in it:
+        if a == "--doc":
+            doc = pathlib.Path(next(it))
+        elif a == "--src":
+            src = pathlib.Path(next(it))
+        else:
+            print("usage: glossary-check.py [--doc FILE] [--src DIR]", file=sys.stderr)
+            return 2
+    known = {entry.lower() for entry in glossary(doc)}
+    english = dictionary() | WORDS
     missing = {}
-    for name in names():
+    for name in names(src):
         tokens = parts(name)
         for i, token in enumerate(tokens):
-            # "dlzYHanswer" splits as Y, Hanswer: try the capital before it too.
-            if explained(token, known) or (i and explained(tokens[i - 1] + token, known)):
+            # "dlzYHanswer" splits as Y, Hanswer and "setPFmove" as P, Fmove:
+            # try the part before it and the part after it too.
+            if (explained(token, known, english) or (i and explained(tokens[i - 1] + token, known, english))
+                    or (i + 1 < len(tokens) and explained(token + tokens[i + 1], known, english))):
                 continue
             missing.setdefault(token, name)
     for token in sorted(missing, key=str.lower):
@@ -121,4 +134,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(sys.argv))

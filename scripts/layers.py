@@ -1,29 +1,48 @@
 #!/usr/bin/env python3
-"""Layer check: every include between the program's libraries runs down.
+"""Layer check: every link and every include between the program's libraries
+runs down.
 
-Reads the manifest that the build writes at configure time (build/layers.txt:
-each target under src/, its folder, sources and links) and every C++ file
-under src/. For each file it finds the target that owns it, and for each
-  #include "dir/X.h"   the target that owns X.h: it must be the same target or
-                       one the including target links, directly or through
-                       its links;
-  #include <QWidget>   a QtWidgets header: only targets that link
-                       Qt5::Widgets may include it (engines stay widget-free).
+Reads three things:
+- the layer table in docs/ARCHITECTURE.md: one row a target, top layer first,
+  with the targets of its own layer it may link ("links beside it"); a target
+  named there lies below it in the table, so the allowed links of one layer
+  cannot go round in a circle;
+- the manifest the build writes at configure time (build/layers.txt: each
+  target under src/, its folder, sources and links);
+- every C++ file under src/.
+
+It fails on
+- a target without a row, or a row without a target;
+- a link to a target of a higher layer, or to one of the same layer that its
+  row does not name;
+- a cycle of links;
+- an engine (layers "engines" and "records") that links Qt5::Widgets, itself
+  or through what it links;
+- an include, in quotes or in angle brackets, of a project header whose
+  target the including target does not link, directly or through its links;
+- a widget header (<QWidget>) included by a target that does not link
+  Qt5::Widgets.
 A header belongs to the target that lists it, or else to the target that
 compiles the .cpp of the same name; a header with neither is an error too.
 
-  layers.py MANIFEST SRC_ROOT WIDGETS_DIR [--inject FILE=INCLUDE]... [--list]
+  layers.py MANIFEST SRC_ROOT WIDGETS_DIR [--table FILE] [--inject FILE=INCLUDE]... [--list]
 
+--table reads the layer table from FILE instead of
+SRC_ROOT/../docs/ARCHITECTURE.md.
 --inject pretends FILE (relative to SRC_ROOT) has one more include line; the
-check's own test uses it to see that a bad include fails. --list prints each
-target with the project targets it links, and nothing is checked.
-Exit 0 when every include is allowed, 1 with one line a fault otherwise.
+check's own tests use it to see that a bad include fails. --list prints each
+target with its layer and the project targets it links, and checks nothing.
+Exit 0 when everything is allowed, 1 with one line a fault otherwise.
 """
 import os
 import re
 import sys
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
+TABLE_HEAD = re.compile(r"^\|\s*layer\s*\|\s*target\s*\|")
+# Layers whose targets never reach Qt Widgets.
+WIDGET_FREE = ("engines", "records")
+WIDGETS = "Qt5::Widgets"
 
 
 def read_manifest(path):
@@ -43,6 +62,40 @@ def read_manifest(path):
     return targets
 
 
+def read_table(path):
+    """The layer table: {target: (layer rank, layer, [targets beside it])}
+    with rank 0 for the top layer, and the faults of the table itself."""
+    rows, faults, layers = [], [], []
+    with open(path, encoding="utf-8") as f:
+        lines = f.read().splitlines()
+    start = next((i for i, l in enumerate(lines) if TABLE_HEAD.match(l)), None)
+    if start is None:
+        return {}, ["%s: no layer table (a table headed | layer | target | ...)" % path]
+    for line in lines[start + 2:]:
+        if not line.startswith("|"):
+            break
+        cells = [c.strip() for c in line.strip().strip("|").split("|")]
+        layer = cells[0]
+        names = re.findall(r"`([^`]+)`", cells[1])
+        beside = re.findall(r"`([^`]+)`", cells[2]) if len(cells) > 2 else []
+        if len(names) != 1:
+            faults.append("layer table: a row needs one target: %s" % line)
+            continue
+        if not layers or layers[-1] != layer:
+            if layer in layers:
+                faults.append("layer table: the rows of layer %s are not together" % layer)
+            layers.append(layer)
+        rows.append((names[0], layer, beside))
+    table = {name: (layers.index(layer), layer, beside) for name, layer, beside in rows}
+    order = [name for name, _, _ in rows]
+    for name, layer, beside in rows:
+        for other in beside:
+            if other not in table or table[other][1] != layer or order.index(other) < order.index(name):
+                faults.append("layer table: %s may link %s beside it, but %s is no row below it in layer %s"
+                              % (name, other, other, layer))
+    return table, faults
+
+
 def closure(targets, name, seen=None):
     """Every target and external library that `name` links, itself included."""
     if seen is None:
@@ -53,6 +106,60 @@ def closure(targets, name, seen=None):
     for link in targets.get(name, {}).get("links", []):
         closure(targets, link, seen)
     return seen
+
+
+def project_links(targets, name):
+    return [l for l in targets[name]["links"] if l in targets]
+
+
+def cycles(targets):
+    """One line for each cycle of links found by a depth-first walk."""
+    found, state = [], {}
+
+    def walk(name, path):
+        state[name] = "open"
+        path.append(name)
+        for link in project_links(targets, name):
+            if state.get(link) == "open":
+                found.append(" -> ".join(path[path.index(link):] + [link]))
+            elif link not in state:
+                walk(link, path)
+        path.pop()
+        state[name] = "done"
+
+    for name in sorted(targets):
+        if name not in state:
+            walk(name, [])
+    return found
+
+
+def link_faults(targets, table):
+    faults = []
+    for name in sorted(targets):
+        if name not in table:
+            faults.append("%s has no row in the layer table" % name)
+    for name in sorted(table):
+        if name not in targets:
+            faults.append("the layer table names %s, which the build does not define" % name)
+    for name in sorted(targets):
+        if name not in table:
+            continue
+        rank, layer, beside = table[name]
+        for link in project_links(targets, name):
+            if link not in table:
+                continue
+            other_rank, other_layer = table[link][:2]
+            if other_rank < rank:
+                faults.append("%s links %s, which lies above it (%s is in layer %s, %s in layer %s)"
+                              % (name, link, name, layer, link, other_layer))
+            elif other_rank == rank and link not in beside:
+                faults.append("%s links %s beside it in layer %s, which the layer table does not allow"
+                              % (name, link, layer))
+        if layer in WIDGET_FREE and WIDGETS in closure(targets, name):
+            via = [l for l in targets[name]["links"] if l == WIDGETS or WIDGETS in closure(targets, l)]
+            faults.append("%s is an engine and links %s (through %s)" % (name, WIDGETS, ", ".join(via)))
+    faults += ["link cycle: %s" % c for c in cycles(targets)]
+    return faults
 
 
 def owners(targets, src_root):
@@ -75,31 +182,9 @@ def owners(targets, src_root):
     return owner, faults
 
 
-def main(argv):
-    args = [a for a in argv[1:] if not a.startswith("--")]
-    if len(args) < 3:
-        print("usage: layers.py MANIFEST SRC_ROOT WIDGETS_DIR [--inject FILE=INCLUDE]... [--list]",
-              file=sys.stderr)
-        return 2
-    manifest, src_root, widgets_dir = args[0], os.path.abspath(args[1]), args[2]
-    injected = {}
-    it = iter(argv[1:])
-    for a in it:
-        if a == "--inject":
-            f, inc = next(it).split("=", 1)
-            injected.setdefault(os.path.normpath(os.path.join(src_root, f)), []).append(inc)
-    targets = read_manifest(manifest)
-
-    if "--list" in argv:
-        for name in sorted(targets):
-            project = [l for l in targets[name]["links"] if l in targets]
-            print("%s -> %s" % (name, " ".join(project) if project else "(none)"))
-        return 0
-
-    widgets = set(os.listdir(widgets_dir)) if os.path.isdir(widgets_dir) else set()
-    owner, faults = owners(targets, src_root)
+def include_faults(targets, owner, src_root, widgets, injected):
+    faults, checked = [], 0
     reach = {name: closure(targets, name) for name in targets}
-    checked = 0
     for path, name in sorted(owner.items()):
         if not os.path.isfile(path) or not path.startswith(src_root + os.sep):
             continue
@@ -108,29 +193,71 @@ def main(argv):
         includes = [(m.group(1), m.group(2)) for m in INCLUDE.finditer(text)]
         includes += [("<" if i.startswith("<") else '"', i.strip('<>"')) for i in injected.get(path, [])]
         rel = os.path.relpath(path, src_root)
-        engine = "Qt5::Widgets" not in reach[name]
         for quote, inc in includes:
             checked += 1
-            if quote == "<":
-                base = inc.split("/")[-1]
-                if engine and (inc.startswith("QtWidgets") or base in widgets):
-                    faults.append("%s: <%s> is a widget header, and %s is an engine (it does not link Qt5::Widgets)"
-                                  % (rel, inc, name))
-                continue
-            candidates = [os.path.join(src_root, inc), os.path.join(os.path.dirname(path), inc)]
+            # A quoted name is looked up beside the file first; both kinds
+            # then on the include root, where a project header is one of ours
+            # whichever way it is written.
+            candidates = [os.path.join(src_root, inc)]
+            if quote == '"':
+                candidates.insert(0, os.path.join(os.path.dirname(path), inc))
             target_file = next((os.path.normpath(c) for c in candidates if os.path.isfile(c)), None)
+            shown = "<%s>" % inc if quote == "<" else '"%s"' % inc
             if target_file is None or not target_file.startswith(src_root + os.sep):
+                base = inc.split("/")[-1]
+                if quote == "<" and WIDGETS not in reach[name] and (inc.startswith("QtWidgets") or base in widgets):
+                    faults.append("%s: %s is a widget header, and %s is an engine (it does not link %s)"
+                                  % (rel, shown, name, WIDGETS))
                 continue
             other = owner.get(target_file)
-            if other is None or other == name:
-                continue
-            if other not in reach[name]:
-                faults.append('%s: "%s" belongs to %s, which %s does not link' % (rel, inc, other, name))
+            if other is not None and other != name and other not in reach[name]:
+                faults.append("%s: %s belongs to %s, which %s does not link" % (rel, shown, other, name))
+    return faults, checked
+
+
+def main(argv):
+    args, options, inject, table_path = [], set(), [], None
+    it = iter(argv[1:])
+    for a in it:
+        if a == "--inject":
+            inject.append(next(it))
+        elif a == "--table":
+            table_path = next(it)
+        elif a == "--list":
+            options.add(a)
+        else:
+            args.append(a)
+    if len(args) != 3 or any(a.startswith("--") for a in args):
+        print("usage: layers.py MANIFEST SRC_ROOT WIDGETS_DIR [--table FILE] [--inject FILE=INCLUDE]... [--list]",
+              file=sys.stderr)
+        return 2
+    manifest, src_root, widgets_dir = args[0], os.path.abspath(args[1]), args[2]
+    table_path = table_path or os.path.join(os.path.dirname(src_root), "docs", "ARCHITECTURE.md")
+    injected = {}
+    for spec in inject:
+        f, inc = spec.split("=", 1)
+        injected.setdefault(os.path.normpath(os.path.join(src_root, f)), []).append(inc)
+    targets = read_manifest(manifest)
+    table, faults = read_table(table_path)
+
+    if "--list" in options:
+        for name in sorted(targets, key=lambda n: (table.get(n, (99,))[0], n)):
+            project = project_links(targets, name)
+            print("%-16s %-16s -> %s" % (table.get(name, (0, "(no row)"))[1], name,
+                                         " ".join(project) if project else "(none)"))
+        return 0
+
+    faults += link_faults(targets, table)
+    widgets = set(os.listdir(widgets_dir)) if os.path.isdir(widgets_dir) else set()
+    owner, more = owners(targets, src_root)
+    faults += more
+    more, checked = include_faults(targets, owner, src_root, widgets, injected)
+    faults += more
 
     for fault in faults:
         print(fault)
-    print("layers: %d targets, %d files, %d includes, %d faults"
-          % (len(targets), len(owner), checked, len(faults)))
+    print("layers: %d targets in %d layers, %d files, %d includes, %d faults"
+          % (len(targets), len({t[1] for t in table.values()}), len(owner), checked, len(faults)))
     return 1 if faults else 0
 
 
