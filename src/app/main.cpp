@@ -1,6 +1,7 @@
 #include "app/base/FileSave.h"
 #include "app/base/FontSetup.h"
 #include "app/base/GlStack.h"
+#include "app/base/KeyOrder.h"
 #include "app/KMainWindow.h"
 #include "app/base/ToolkitTranslation.h"
 #include "app/base/WorkingFolder.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     FontSetup::installSubstitutes();
     ToolkitTranslation::install(&app);
+    KeyOrder::install();
 
     for (const QString &folder : WorkingFolder::prepare())
         qWarning("cannot create folder %s", qPrintable(folder));

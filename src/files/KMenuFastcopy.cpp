@@ -158,12 +158,13 @@ void KMenuFastcopy::desFile()
     enterList(fastcopy->desView);
 }
 
-// Space toggles the list's current entry; a list entered without one would
-// take the first Space for nothing, so the first entry becomes current.
+// Space toggles the list's current entry: each entering makes the first entry
+// current, so the first Space neither goes for nothing nor toggles an entry
+// left current by an earlier visit.
 void KMenuFastcopy::enterList(QAbstractItemView *view)
 {
     view->setFocus(Qt::OtherFocusReason);
-    if (view->currentIndex().isValid() || !view->model())
+    if (!view->model())
         return;
     const QModelIndex first = view->model()->index(0, 0, view->rootIndex());
     if (first.isValid())

@@ -248,7 +248,13 @@ void KDirectFrame::keyPressEvent(QKeyEvent *event)
         }
         heldKey = key;
         endedKey = -1;
+        idle = false;
         emitPressed(key);
+        // A box the press brought up took the keyboard and ended the hold
+        // (focusOutEvent): the release will not come here.
+        if (heldKey != key)
+            idle = true;
+        return;
     }
     idle = false;
 }
@@ -263,6 +269,16 @@ void KDirectFrame::keyReleaseEvent(QKeyEvent *event)
     else if (key >= 0 && armed[key])
         endHold(key);
     idle = true;
+}
+
+// A box that the press brought up (no axis card) or any other window that
+// takes the keyboard takes the key's release with it: the hold ends here, or
+// the pressed key would stay down and the others grey for good.
+void KDirectFrame::focusOutEvent(QFocusEvent *event)
+{
+    abandonHold();
+    idle = true;
+    QFrame::focusOutEvent(event);
 }
 
 void KDirectFrame::endHold(int key)

@@ -70,6 +70,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void buildGroup(KButton **keys, const char *const faces[KeyCount], bool withShortcuts, int arrowIconSize);
@@ -86,7 +87,8 @@ private:
     bool jogShown = false;
     // The jog key being held, -1 when none.
     int heldKey = -1;
-    // A hold ended by a change of group or method; its key's own release,
+    // A hold ended by a change of group or method, or by the keyboard going
+    // elsewhere (a box the press brought up); its key's own release,
     // should it still come, ends nothing more.
     int endedKey = -1;
     // The other jog keys the hold disabled, one bit per key.

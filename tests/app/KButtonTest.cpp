@@ -5,7 +5,9 @@
 #include "app/base/KButton.h"
 #include "app/base/TextFit.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -57,16 +59,12 @@ private slots:
         QVERIFY(b.icon().isNull());
     }
 
-    // The lock holds 100 ms from an accepted click: a single-shot, precise
-    // timer of that interval frees it. A click while it runs (a key 90 ms
-    // after the last) is refused, one after it has fired (110 ms after) is
-    // taken; both are driven by the timer's state, not by the clock.
-    void lockHoldsOneHundredMilliseconds()
+    // A click the program makes has no input time: the flag decides, taken
+    // for 100 ms by a single-shot, precise timer from the accepted click.
+    void lockWithoutInputTimeHoldsOneHundredMilliseconds()
     {
         QWidget page;
         KButton b(&page);
-        b.resize(50, 30);
-        page.show();
         QSignalSpy k(&b, SIGNAL(kclicked()));
         QSignalSpy c(&b, SIGNAL(clicked()));
         QTimer *release = KButton::lockRelease();
@@ -75,22 +73,76 @@ private slots:
         QCOMPARE(release->timerType(), Qt::PreciseTimer);
         QSignalSpy released(release, &QTimer::timeout);
 
-        QTest::mouseClick(&b, Qt::LeftButton);
+        b.click();
         QCOMPARE(k.count(), 1);
         QVERIFY(clickLock);
-        QVERIFY(release->isActive());
         QVERIFY(release->remainingTime() > 90);
-        QTest::mouseClick(&b, Qt::LeftButton);
+        b.click();
         QCOMPARE(c.count(), 2);
         QCOMPARE(k.count(), 1);
 
         QVERIFY(released.wait(1000));
         QVERIFY(!clickLock);
-        QTest::mouseClick(&b, Qt::LeftButton);
+        b.click();
         QCOMPARE(k.count(), 2);
-        // A new lock is a whole 100 ms again.
-        QVERIFY(release->isActive());
-        QVERIFY(release->remainingTime() > 90);
+    }
+
+    // Keys are judged by the time they were typed, not by when they are
+    // handled: presses 99 ms apart act once even when the second is handled
+    // long after the lock's timer ran out, 100 ms apart twice even when both
+    // are handled at once. A mouse release counts as a press does.
+    void lockByInputTime()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *f1 = FunctionKey::make(&page, 1, QStringLiteral("一"));
+        QSignalSpy clicked(f1, &KButton::clicked);
+        QSignalSpy accepted(f1, &KButton::kclicked);
+        QVERIFY(GuiTest::activate(&page));
+        const auto typeAt = [&](unsigned long stamp) { GuiTest::typeAt(&page, Qt::Key_F1, stamp); };
+        const unsigned long t = 500000;
+
+        typeAt(t);
+        QVERIFY(GuiTest::waitClickLockFree());
+        typeAt(t + 99);
+        QCOMPARE(clicked.count(), 2);
+        QCOMPARE(accepted.count(), 1);
+
+        typeAt(t + 1000);
+        typeAt(t + 1100);
+        QCOMPARE(accepted.count(), 3);
+
+        const auto mouseAt = [&](QEvent::Type type, unsigned long stamp) {
+            QMouseEvent event(type, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            event.setTimestamp(stamp);
+            QApplication::sendEvent(f1, &event);
+        };
+        mouseAt(QEvent::MouseButtonPress, t + 1990);
+        mouseAt(QEvent::MouseButtonRelease, t + 2000);
+        QCOMPARE(accepted.count(), 4);
+        typeAt(t + 2099);
+        QCOMPARE(accepted.count(), 4);
+        typeAt(t + 2200);
+        QCOMPARE(accepted.count(), 5);
+    }
+
+    // A key held down clicks once; its repeats only keep the button down.
+    void heldKeyClicksOnce()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *f4 = FunctionKey::make(&page, 4, QStringLiteral("四"));
+        QSignalSpy clicked(f4, &KButton::clicked);
+        QVERIFY(GuiTest::activate(&page));
+        GuiTest::key(&page, QEvent::KeyPress, Qt::Key_F4);
+        for (int i = 0; i < 4; ++i) {
+            GuiTest::key(&page, QEvent::KeyRelease, Qt::Key_F4, true);
+            GuiTest::key(&page, QEvent::KeyPress, Qt::Key_F4, true);
+            QVERIFY(f4->isDown());
+        }
+        GuiTest::key(&page, QEvent::KeyRelease, Qt::Key_F4);
+        QCOMPARE(clicked.count(), 1);
+        WAIT_VERIFY(!f4->isDown());
     }
 
     // A test's shorter lock is still the same lock.
@@ -154,9 +206,9 @@ private slots:
         page.show();
         QSignalSpy ka(&a, SIGNAL(kclicked()));
         QSignalSpy kb(&b, SIGNAL(kclicked()));
-        QTest::mouseClick(&a, Qt::LeftButton);
+        a.click();
         QVERIFY(KButton::lockRelease()->isActive());
-        QTest::mouseClick(&b, Qt::LeftButton);
+        b.click();
         QCOMPARE(ka.count(), 1);
         QCOMPARE(kb.count(), 0);
     }

@@ -3,6 +3,7 @@
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
+#include "app/base/KeyOrder.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -33,6 +36,27 @@ struct StepDialog {
         ok->setShortcut(QKeySequence(Qt::Key_Return));
         QObject::connect(ok, &KButton::clicked, &dialog, &QDialog::accept);
     }
+};
+
+// Runs `typed` when the window is shown, before the window system has given
+// it the keyboard.
+class OnShow : public QObject
+{
+public:
+    OnShow(QWidget *window, std::function<void()> typed)
+        : typed_(std::move(typed))
+    {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            typed_();
+        return false;
+    }
+
+private:
+    std::function<void()> typed_;
 };
 
 void press(QWidget *widget, int key)
@@ -61,7 +85,7 @@ private slots:
 
         for (int round = 0; round < 2; ++round) {
             KeyFocus::open(&step.dialog);
-            QVERIFY(step.dialog.isActiveWindow());
+            QTRY_VERIFY(step.dialog.isActiveWindow());
             QCOMPARE(QApplication::focusWidget(), step.move);
             QTest::keyClicks(QApplication::focusWidget(), round == 0 ? "2.5" : "7");
             QCOMPARE(step.move->text(), QString(round == 0 ? "2.5" : "7"));
@@ -165,27 +189,67 @@ private slots:
         QVERIFY(second.isVisible());
     }
 
-    // A box comes up over the window (an alarm, not a key) between a page
-    // key and its click: the click is dropped, and its release still goes
-    // out so what the press started stops.
-    void boxBeforeAClickDropsIt()
+    // A box comes up over the window (an alarm, not a key) and a key is
+    // typed as it appears, before it has the keyboard: the key answers the
+    // box, and neither the page's key nor a click on the page behind the box
+    // acts.
+    void keyTypedWhileABoxOpensAnswersIt()
     {
         QWidget page;
         page.resize(1024, 60);
-        KButton *start = FunctionKey::make(&page, 9, QStringLiteral("十"), QString(), QKeySequence(Qt::Key_F10));
-        QSignalSpy clicked(start, &KButton::clicked);
-        QSignalSpy released(start, &KButton::released);
+        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        KButton *pageF1 = FunctionKey::make(&page, 1, QStringLiteral("一"));
+        QSignalSpy pageBack(pageEsc, &KButton::pressed);
+        QSignalSpy pageOne(pageF1, &KButton::pressed);
+        QVERIFY(GuiTest::activate(&page));
+        QDialog box(&page);
+        bool activeWhenTyped = true;
+        OnShow typed(&box, [&] {
+            activeWhenTyped = box.isActiveWindow();
+            press(&page, Qt::Key_Escape);
+            QTest::mouseClick(pageF1, Qt::LeftButton);
+        });
+        QCOMPARE(KeyFocus::exec(&box), int(QDialog::Rejected));
+        QVERIFY(!activeWhenTyped);
+        QCOMPARE(pageBack.count(), 0);
+        QCOMPARE(pageOne.count(), 0);
+        QTRY_VERIFY(page.isActiveWindow());
+    }
+
+    // A key handed on from the queue opens a box: the keys typed behind it
+    // answer the box in the order typed, and a later key, even the same key
+    // as the one handed on, waits behind them.
+    void keysBehindAHandedKeyKeepTheirOrder()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *open = FunctionKey::make(&page, 2, QStringLiteral("二"));
+        QDialog dialog(&page);
+        auto *ok = new KButton(&dialog);
+        ok->setShortcut(QKeySequence(Qt::Key_Return));
+        QDialog box(&dialog);
+        QStringList seen;
+        int oks = 0;
+        connect(open, &KButton::kclicked, &dialog, [&] { KeyFocus::open(&dialog); });
+        connect(ok, &KButton::clicked, &dialog, [&] {
+            if (++oks > 1) {
+                dialog.accept();
+                return;
+            }
+            // The write failed: a box. The operator presses Return again
+            // while it opens, where the keyboard still is.
+            QTimer::singleShot(0, &dialog, [&] { press(&dialog, Qt::Key_Return); });
+            seen << (KeyFocus::exec(&box) == QDialog::Rejected ? "box Esc" : "box Return");
+        });
+        connect(&dialog, &QDialog::finished, &page,
+                [&](int result) { seen << (result == QDialog::Accepted ? "dialog Return" : "dialog Esc"); });
         QVERIFY(GuiTest::activate(&page));
 
-        press(&page, Qt::Key_F10);
-        QVERIFY(start->isDown());
-        QDialog box(&page);
-        box.setAttribute(Qt::WA_ShowWithoutActivating);
-        box.setModal(true);
-        box.show();
-        QTRY_COMPARE(released.count(), 1);
-        QCOMPARE(clicked.count(), 0);
-        QVERIFY(!start->isDown());
+        press(&page, Qt::Key_F2);
+        press(&page, Qt::Key_Return);
+        press(&page, Qt::Key_Escape);
+        QTRY_COMPARE(seen, (QStringList{"box Esc", "dialog Return"}));
+        QCOMPARE(KeyOrder::instance()->heldKeys(), 0);
     }
 };
 

@@ -125,7 +125,7 @@ private slots:
         QTest::keyClick(&window, Qt::Key_F6);
         WAIT_COMPARE(combi.count(), 1);
         QCOMPARE(combi.takeFirst().at(0).toInt(), 0);
-        QVERIFY(!row.mergeButton->isDown());
+        WAIT_VERIFY(!row.mergeButton->isDown());
 
         // A disabled key locks its box as well.
         row.mergeButton->setEnabled(false);

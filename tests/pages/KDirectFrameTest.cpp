@@ -2,10 +2,13 @@
 
 #include "app/base/FontSetup.h"
 #include "app/base/KButton.h"
+#include "app/base/KeyFocus.h"
 #include "pages/KDirectFrame.h"
 
+#include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -145,7 +148,7 @@ private slots:
         QSignalSpy nextPage(pad->numKeys[KDirectFrame::PgDn], SIGNAL(clicked()));
         QSignalSpy simuNextPage(pad->simuKeys[KDirectFrame::PgDn], SIGNAL(clicked()));
         QTest::keyClick(window.get(), Qt::Key_PageDown);
-        QVERIFY(nextPage.wait(1000));
+        WAIT_COMPARE(nextPage.size(), 1);
         QVERIFY(simuNextPage.isEmpty());
 
         // The editor's table moves its own lines; the blank group does nothing.
@@ -154,7 +157,7 @@ private slots:
         QSignalSpy editorLeft(pad->editorKeys[KDirectFrame::Left], SIGNAL(clicked()));
         QTest::keyClick(window.get(), Qt::Key_Up);
         QTest::keyClick(window.get(), Qt::Key_Left);
-        QVERIFY(editorLeft.wait(1000));
+        WAIT_COMPARE(editorLeft.size(), 1);
         QVERIFY(editorUp.isEmpty());
         pad->setNull();
         for (KButton *b : pad->nullKeys)
@@ -182,8 +185,7 @@ private slots:
         press(KDirectFrame::Up);
         release(KDirectFrame::Up);
         QCOMPARE(upPressed.size(), 1);
-        QVERIFY(upReleased.wait(1000));
-        QCOMPARE(upReleased.size(), 1);
+        WAIT_COMPARE(upReleased.size(), 1);
         QCOMPARE(pressedCount() + releasedCount(), 0);
     }
 
@@ -228,6 +230,33 @@ private slots:
         QCOMPARE(pressed[KDirectFrame::Up]->size(), 2);
         release(KDirectFrame::Up);
         QCOMPARE(released[KDirectFrame::Up]->size(), 1);
+    }
+
+    // The press brings up a box (no axis card) that takes the keyboard and
+    // with it the key's release: the hold ends when the box takes it, so
+    // after the box every jog key works again.
+    void boxOverAHeldKeyEndsTheHold()
+    {
+        pad->setMotion();
+        pad->setMethod(3);
+        QDialog box(window.get());
+        connect(pad, &KDirectFrame::NPressed, &box, [&] {
+            QTimer::singleShot(0, &box, [&] {
+                QTRY_VERIFY(box.isActiveWindow());
+                GuiTest::key(&box, QEvent::KeyRelease, Qt::Key_Up);
+                box.reject();
+            });
+            KeyFocus::exec(&box);
+        });
+        press(KDirectFrame::Up);
+        QCOMPARE(released[KDirectFrame::Up]->size(), 1);
+        QCOMPARE(enabledJogKeys(), 8);
+        QVERIFY(!pad->motionKeys[KDirectFrame::Up]->isDown());
+        QTRY_VERIFY(pad->hasFocus());
+        press(KDirectFrame::Down);
+        QCOMPARE(pressed[KDirectFrame::Down]->size(), 1);
+        release(KDirectFrame::Down);
+        QCOMPARE(released[KDirectFrame::Down]->size(), 1);
     }
 
     // A held key's release is lost when the method or the group changes:
@@ -297,7 +326,7 @@ private slots:
         QSignalSpy previousLine(pad->numKeys[KDirectFrame::Up], SIGNAL(clicked()));
         press(KDirectFrame::Up);
         release(KDirectFrame::Up);
-        QVERIFY(previousLine.wait(1000));
+        WAIT_COMPARE(previousLine.size(), 1);
         QCOMPARE(pressedCount() + releasedCount(), 0);
     }
 };

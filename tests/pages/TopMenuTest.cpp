@@ -2,6 +2,7 @@
 #include "TempWorkDir.h"
 
 #include "app/base/KButton.h"
+#include "app/base/KeyFocus.h"
 #include "pages/KAboutDialog.h"
 #include "pages/KMenuTop.h"
 
@@ -37,7 +38,7 @@ class TopMenuTest : public QObject
         QTimer look;
         look.setInterval(1);
         QObject::connect(&look, &QTimer::timeout, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
+            QWidget *modal = KeyFocus::box();
             auto *box = qobject_cast<KAboutDialog *>(modal);
             if (box && box->isVisible() && !seen.opened) {
                 seen.opened = true;
@@ -71,9 +72,9 @@ private slots:
         QVERIFY(w.show());
         QVERIFY(GuiTest::waitClickLockFree());
         QSignalSpy file(w.page->fileButton, SIGNAL(kclicked()));
-        QTest::mouseClick(w.page->fileButton, Qt::LeftButton);
+        w.page->fileButton->click();
         QVERIFY(KButton::lockRelease()->isActive());
-        QTest::mouseClick(w.page->fileButton, Qt::LeftButton);
+        w.page->fileButton->click();
         QCOMPARE(file.count(), 1);
 
         QVERIFY(GuiTest::waitClickLockFree());

@@ -1,13 +1,16 @@
 #include "GuiTest.h"
 
 #include "app/base/KButton.h"
+#include "app/base/KeyOrder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -36,6 +39,8 @@ bool GuiTest::waitClickLockFree(int timeoutMs)
 
 bool GuiTest::activate(QWidget *window)
 {
+    // Keys reach a window here as they do in the program.
+    KeyOrder::install();
     window->show();
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
@@ -44,6 +49,22 @@ bool GuiTest::activate(QWidget *window)
 void GuiTest::key(QWidget *widget, QEvent::Type type, int key, bool autoRepeat)
 {
     qt_handleKeyEvent(widget->window()->windowHandle(), type, key, Qt::NoModifier, QString(), autoRepeat);
+}
+
+void GuiTest::typeAt(QWidget *widget, int key, unsigned long stamp)
+{
+    QWindow *window = widget->window()->windowHandle();
+    QKeyEvent check(QEvent::ShortcutOverride, key, Qt::NoModifier);
+    check.setTimestamp(stamp);
+    QSpontaneKeyEvent::setSpontaneous(&check);
+    check.ignore();
+    QObject *focus = window->focusObject();
+    // As the test library does: sendEvent() would mark it as the program's own.
+    QApplication::instance()->notify(focus ? focus : window, &check);
+    // The test library's own shortcut step; its check goes past the filters
+    // as one the program sends itself.
+    if (!check.isAccepted())
+        qt_sendShortcutOverrideEvent(window, stamp, key, Qt::NoModifier);
 }
 
 void GuiTest::typeFileName(QFileDialog *dialog, const QString &name)

@@ -2,6 +2,7 @@
 
 #include "app/base/FileSave.h"
 #include "app/base/FontSetup.h"
+#include "app/base/KeyOrder.h"
 #include "app/base/ToolkitTranslation.h"
 
 DemoApp::DemoApp(int &argc, char **argv)
@@ -11,4 +12,5 @@ DemoApp::DemoApp(int &argc, char **argv)
     Q_INIT_RESOURCE(icons);
     FontSetup::installSubstitutes();
     ToolkitTranslation::install(this);
+    KeyOrder::install();
 }

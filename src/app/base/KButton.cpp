@@ -1,48 +1,27 @@
 #include "app/base/KButton.h"
 
-#include "app/base/KeyOrder.h"
+#include "app/base/KeyStamp.h"
 
-#include <QAbstractEventDispatcher>
-#include <QApplication>
 #include <QCoreApplication>
-#include <QEvent>
-#include <QList>
+#include <QMouseEvent>
 #include <QPointer>
-#include <QSet>
-#include <QSignalBlocker>
-#include <QTimer>
+#include <QShortcutEvent>
 
 bool clickLock = false;
 
 namespace {
 
-// Buttons whose shortcut click is still to come, oldest first.
-QList<QPointer<KButton>> &pendingClicks()
-{
-    static QList<QPointer<KButton>> list;
-    return list;
-}
+struct LastClick {
+    // The input stamp of the last accepted click; 0 when it had none.
+    unsigned long stamp = 0;
+    // kclicked() receivers running: a click made meanwhile is dropped.
+    int receiving = 0;
+};
 
-QSet<int> timersOf(QObject *object)
+LastClick &last()
 {
-    QSet<int> ids;
-    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(object->thread())) {
-        const auto timers = dispatcher->registeredTimers(object);
-        for (const auto &timer : timers)
-            ids.insert(timer.timerId);
-    }
-    return ids;
-}
-
-// Another window took the keyboard from the button's window: a box that
-// blocks the window, or a dialog that has the keyboard.
-bool keyboardLeft(const QWidget *own)
-{
-    const QWidget *modal = QApplication::activeModalWidget();
-    if (modal && modal != own)
-        return true;
-    const QWidget *active = QApplication::activeWindow();
-    return active && active != own;
+    static LastClick l;
+    return l;
 }
 
 } // namespace
@@ -78,16 +57,37 @@ KButton::KButton(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     setStyleSheet(QString::fromLatin1(styleSheetText()));
     connect(this, SIGNAL(clicked()), this, SLOT(myclick()));
-    KeyOrder::install();
+    pressedLook.setSingleShot(true);
+    pressedLook.setInterval(kLockMs);
+    connect(&pressedLook, &QTimer::timeout, this, [this] { setDown(false); });
+}
+
+bool KButton::lockRefuses(unsigned long stamp)
+{
+    const LastClick &l = last();
+    if (l.receiving > 0)
+        return true;
+    // Stamps of one clock that run forward decide. A click without one (made
+    // by the program), or one whose stamp is not comparable, goes by the
+    // flag, which a busy program frees late.
+    if (stamp && l.stamp) {
+        const qint64 since = qint64(stamp) - qint64(l.stamp);
+        if (since >= 0)
+            return since < lockRelease()->interval();
+    }
+    return clickLock;
 }
 
 void KButton::myclick()
 {
-    if (clickLock)
+    if (lockRefuses(clickStamp))
         return;
-    // Taken before the signal goes out: a click made while a receiver runs is dropped.
+    LastClick &l = last();
+    l.stamp = clickStamp;
     clickLock = true;
+    ++l.receiving;
     emit kclicked();
+    --l.receiving;
     // The release must not die with the button: a receiver may close or delete
     // the page that owns it, and a lost release would lock every key for good.
     lockRelease()->start();
@@ -96,59 +96,57 @@ void KButton::myclick()
 void KButton::cancelLock()
 {
     clickLock = false;
-}
-
-bool KButton::clickPending()
-{
-    auto &list = pendingClicks();
-    while (!list.isEmpty() && (!list.first() || !list.first()->shortcutTimer))
-        list.removeFirst();
-    return !list.isEmpty();
-}
-
-bool KButton::completePendingClick()
-{
-    if (!clickPending())
-        return false;
-    KButton *button = pendingClicks().takeFirst();
-    QTimerEvent due(button->shortcutTimer);
-    QCoreApplication::sendEvent(button, &due);
-    return true;
+    last().stamp = 0;
 }
 
 bool KButton::event(QEvent *event)
 {
-    if (event->type() != QEvent::Shortcut)
-        return QPushButton::event(event);
-    const QSet<int> before = timersOf(this);
-    const bool done = QPushButton::event(event);
-    if (isDown()) {
-        const QSet<int> started = timersOf(this) - before;
-        if (!started.isEmpty()) {
-            shortcutTimer = *started.begin();
-            pendingClicks().removeAll(this);
-            pendingClicks().append(this);
+    if (event->type() == QEvent::Shortcut) {
+        auto *shortcut = static_cast<QShortcutEvent *>(event);
+        if (!shortcut->isAmbiguous() && shortcut->key() == this->shortcut()) {
+            keyClick();
+            return true;
         }
     }
-    return done;
+    return QPushButton::event(event);
 }
 
-void KButton::timerEvent(QTimerEvent *event)
+void KButton::keyClick()
 {
-    if (shortcutTimer && event->timerId() == shortcutTimer) {
-        shortcutTimer = 0;
-        pendingClicks().removeAll(this);
-        // The click of a key pressed on a page that is gone (a later key or a
-        // box took its place) belongs to nobody. The release still goes out,
-        // so what the press started (a jog) stops.
-        if (isDown() && (!isVisible() || keyboardLeft(window()))) {
-            {
-                const QSignalBlocker quiet(this);
-                QPushButton::timerEvent(event);
-            }
-            emit released();
+    unsigned long stamp = 0;
+    bool autoRepeat = false;
+    KeyStamp::takePress(&stamp, &autoRepeat);
+    if (!isEnabled())
+        return;
+    // A key held down clicks once: its repeats only keep the button down.
+    if (!autoRepeat) {
+        QPointer<KButton> self(this);
+        const unsigned long outer = clickStamp;
+        clickStamp = stamp;
+        click();
+        if (!self)
             return;
-        }
+        clickStamp = outer;
     }
-    QPushButton::timerEvent(event);
+    if (isVisible() && isEnabled()) {
+        setDown(true);
+        pressedLook.start();
+    }
+}
+
+void KButton::mousePressEvent(QMouseEvent *event)
+{
+    // The mouse owns the pressed state from here.
+    pressedLook.stop();
+    QPushButton::mousePressEvent(event);
+}
+
+void KButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPointer<KButton> self(this);
+    const unsigned long outer = clickStamp;
+    clickStamp = event->timestamp();
+    QPushButton::mouseReleaseEvent(event);
+    if (self)
+        clickStamp = outer;
 }

@@ -2,12 +2,14 @@
 #define KBUTTON_H
 
 #include <QPushButton>
+#include <QTimer>
 
-class QTimer;
-
-// One program-wide click lock shared by every KButton: an accepted click
-// blocks kclicked() of all buttons for 100 ms, so a bouncing key or a double
-// click never runs a page change or a process step twice.
+// One program-wide click lock shared by every KButton: a key or mouse click
+// that comes within 100 ms of the one that made the last accepted click is
+// not passed on as kclicked(), so a second page key typed at once (F1 F1, or
+// a key right after Esc) cannot act on the page the first one opened, and a
+// bouncing key or a double click never runs a page change or a process step
+// twice. The flag is taken by each accepted click and freed 100 ms later.
 extern bool clickLock;
 
 class KButton : public QPushButton
@@ -18,21 +20,15 @@ public:
 
     static const char *styleSheetText();
 
-    // How long an accepted click holds the lock.
+    // How long an accepted click holds the lock, and how long a key's press
+    // shows on its button.
     static constexpr int kLockMs = 100;
-    // The one single-shot timer that frees the lock, started by every
+    // The one single-shot timer that frees the flag, started by every
     // accepted click; a child of the application, so a receiver that deletes
     // the clicked button cannot lose the release.
     static QTimer *lockRelease();
     // A shorter lock for tests that drive many keys; kLockMs by default.
     static void setLockInterval(int ms);
-
-    // A shortcut's click lands 100 ms after its key while the button shows
-    // itself pressed. A key typed in that time must find the click done, so
-    // the keys can complete it at once (KeyOrder).
-    static bool clickPending();
-    // Completes the oldest pending shortcut click; false when there is none.
-    static bool completePendingClick();
 
 signals:
     void kclicked();
@@ -43,12 +39,21 @@ public slots:
 
 protected:
     bool event(QEvent *event) override;
-    void timerEvent(QTimerEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    // The toolkit's timer that ends the pressed look of a shortcut and
-    // clicks; 0 when no shortcut click is pending.
-    int shortcutTimer = 0;
+    // The shortcut's key was typed: the click is made at once, judged by the
+    // key's own time; the button only looks pressed a moment longer.
+    void keyClick();
+    // The lock by input time: a click whose event came less than the lock's
+    // interval after the one of the last accepted click is refused.
+    static bool lockRefuses(unsigned long stamp);
+
+    // The window system's stamp of the input that makes the click now going
+    // out; 0 for a click made by the program.
+    unsigned long clickStamp = 0;
+    QTimer pressedLook;
 };
 
 #endif

@@ -4,14 +4,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
-#include <QCoreApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QList>
 #include <QPointer>
-#include <QThread>
 #include <QWindow>
 
 namespace {
@@ -100,20 +99,38 @@ void prepare(QWidget *window, QWidget *field)
         field->setFocus(Qt::TabFocusReason);
 }
 
-// Keys the operator types right after the key that opened the window belong
-// to the window, not to the page behind it. The window system activates it
-// only some time after it is mapped; until then keys and timers (a button
-// click that a shortcut delays) are held back, so they reach the window once
-// it is active.
-void waitActive(QWidget *window)
+// The window the keyboard was last sent to, until it has arrived there.
+QPointer<QWidget> &keyboardGoingTo()
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (window->isVisible() && !window->isActiveWindow() && !clock.hasExpired(1000)) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
-        QThread::msleep(2);
-    }
+    static QPointer<QWidget> window;
+    return window;
 }
+
+// The boxes run by exec(), innermost last.
+QList<QPointer<QDialog>> &boxes()
+{
+    static QList<QPointer<QDialog>> list;
+    return list;
+}
+
+// Ends a box's loop however the box ends: accepted, rejected, hidden or
+// deleted.
+class BoxLoop : public QObject
+{
+public:
+    explicit BoxLoop(QDialog *box)
+    {
+        box->installEventFilter(this);
+        connect(box, &QObject::destroyed, &loop, &QEventLoop::quit);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide)
+            loop.quit();
+        return false;
+    }
+    QEventLoop loop;
+};
 
 void selectTyped(QWidget *window)
 {
@@ -135,14 +152,73 @@ void KeyFocus::open(QWidget *window, QWidget *field)
         take(window);
     }
     selectTyped(window);
-    waitActive(window);
 }
 
 int KeyFocus::exec(QDialog *dialog, QWidget *field)
 {
     prepare(dialog, field);
     selectTyped(dialog);
-    return dialog->exec();
+    // Not the toolkit's modality: the window behind a modal box throws away
+    // the keys that reach it before the box has the keyboard. The box is run
+    // here and KeyOrder keeps keys and clicks from the windows behind it.
+    const bool deleteOnClose = dialog->testAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    dialog->setWindowModality(Qt::NonModal);
+    dialog->setResult(0);
+    QPointer<QDialog> box(dialog);
+    boxes().append(box);
+    {
+        BoxLoop end(dialog);
+        dialog->show();
+        if (dialog->isVisible())
+            end.loop.exec(QEventLoop::DialogExec);
+    }
+    boxes().removeAll(box);
+    boxes().removeAll(nullptr);
+    if (!box)
+        return QDialog::Rejected;
+    const int result = box->result();
+    if (deleteOnClose)
+        delete dialog;
+    return result;
+}
+
+QDialog *KeyFocus::box()
+{
+    const auto &stack = boxes();
+    for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
+        if (*it && (*it)->isVisible())
+            return *it;
+    }
+    return nullptr;
+}
+
+bool KeyFocus::behindBox(QObject *receiver)
+{
+    QWidget *top = box();
+    if (!top)
+        return false;
+    QWidget *window = nullptr;
+    if (receiver->isWidgetType()) {
+        window = static_cast<QWidget *>(receiver)->window();
+    } else if (auto *handle = qobject_cast<QWindow *>(receiver)) {
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget *w : windows) {
+            if (w->windowHandle() == handle)
+                window = w;
+        }
+    }
+    if (!window)
+        return false;
+    // A popup or tip can only have been opened by the box.
+    const Qt::WindowType type = window->windowType();
+    if (type == Qt::Popup || type == Qt::ToolTip)
+        return false;
+    for (QWidget *w = window; w; w = w->parentWidget()) {
+        if (w == top)
+            return false;
+    }
+    return true;
 }
 
 void KeyFocus::windowHidden(QWidget *window)
@@ -171,6 +247,7 @@ void KeyFocus::windowHidden(QWidget *window)
 
 void KeyFocus::take(QWidget *window)
 {
+    keyboardGoingTo() = window;
     // Not QWidget::activateWindow(): it does nothing while one of the
     // window's own dialogs is the focus window, which is exactly the moment a
     // closing dialog hands the keyboard back.
@@ -178,6 +255,15 @@ void KeyFocus::take(QWidget *window)
         handle->requestActivate();
     else
         window->activateWindow();
+}
+
+bool KeyFocus::keyboardOnItsWay()
+{
+    QPointer<QWidget> &window = keyboardGoingTo();
+    if (window && window->isVisible() && !window->isActiveWindow())
+        return true;
+    window = nullptr;
+    return false;
 }
 
 QWidget *KeyFocus::firstField(QWidget *window)

@@ -2,6 +2,7 @@
 #define KEYFOCUS_H
 
 class QDialog;
+class QObject;
 class QWidget;
 
 // The one way a window that a key opens gets the keyboard, and the one way
@@ -19,11 +20,19 @@ class KeyFocus
 {
 public:
     static void open(QWidget *window, QWidget *field = nullptr);
-    // The same for a modal dialog, run to its end; returns its result.
+    // The same for a box: a dialog run to its end, the rest of the program
+    // taking no keys and no clicks meanwhile; returns its result.
     static int exec(QDialog *dialog, QWidget *field = nullptr);
+    // The innermost box exec() runs, null when none is shown.
+    static QDialog *box();
+    // An input for `receiver` would reach a window behind that box.
+    static bool behindBox(QObject *receiver);
     // Makes `window` the one the keys go to (the main window when shown),
     // without changing what lies above what.
     static void take(QWidget *window);
+    // The keyboard was sent to a window that is shown but does not have it
+    // yet: keys typed now belong to that window (KeyOrder holds them).
+    static bool keyboardOnItsWay();
     // Any window hidden (told by KeyOrder, which watches them all). A box
     // the toolkit shows over one of our dialogs (a chooser's "directory not
     // found") gives the keyboard back to that dialog, and a file dialog takes

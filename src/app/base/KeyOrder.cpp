@@ -1,26 +1,48 @@
 #include "app/base/KeyOrder.h"
 
-#include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
+#include "app/base/KeyStamp.h"
 
 #include <QApplication>
-#include <QDateTime>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
 
 // The toolkit's own way of handing a key to a window as if it had been typed
-// there (what its test library uses): the shortcut check, the keyboard grab,
-// an open completion list and modal blocking all apply as to a typed key.
+// there; not public, but its test library declares it and uses it the same
+// way. The shortcut check, the keyboard grab, an open completion list and
+// modal blocking all apply as to a typed key.
 Q_GUI_EXPORT void qt_handleKeyEvent(QWindow *window, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
                                     const QString &text = QString(), bool autorep = false, ushort count = 1);
 
 namespace {
 
-// How long a held key waits for a box or dialog to take the keyboard before
-// it goes wherever the keyboard is.
-constexpr qint64 kMoveWaitMs = 1000;
+// How long held keys wait for a box or dialog to take the keyboard before
+// they go wherever the keyboard is.
+constexpr qint64 kWaitLimitMs = 1000;
+
+// Where a held key goes: into the box that stands, whether or not the window
+// system has given it the keyboard yet; else to the window that has the
+// keyboard; else to the one it was typed at.
+QWindow *keyTarget(QWindow *typedAt)
+{
+    QWindow *focus = QGuiApplication::focusWindow();
+    if (QDialog *box = KeyFocus::box()) {
+        if (focus && focus->isVisible() && !KeyFocus::behindBox(focus))
+            return focus;
+        if (box->windowHandle())
+            return box->windowHandle();
+    }
+    QWindow *modal = QGuiApplication::modalWindow();
+    if (modal && modal->isVisible() && focus != modal
+        && (!focus || (focus->type() != Qt::Popup && focus->transientParent() != modal)))
+        return modal;
+    if (focus && focus->isVisible())
+        return focus;
+    return typedAt && typedAt->isVisible() ? typedAt : nullptr;
+}
 
 } // namespace
 
@@ -30,6 +52,10 @@ KeyOrder::KeyOrder(QObject *parent)
     drainTimer.setSingleShot(true);
     drainTimer.setInterval(0);
     connect(&drainTimer, &QTimer::timeout, this, &KeyOrder::drain);
+    waitLimit.setSingleShot(true);
+    connect(&waitLimit, &QTimer::timeout, this, &KeyOrder::drain);
+    if (auto *gui = qobject_cast<QGuiApplication *>(parent))
+        connect(gui, &QGuiApplication::focusWindowChanged, this, &KeyOrder::wake);
 }
 
 KeyOrder *KeyOrder::instance()
@@ -62,105 +88,158 @@ bool KeyOrder::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Hide:
         if (watched->isWidgetType() && !event->spontaneous())
             KeyFocus::windowHidden(static_cast<QWidget *>(watched));
+        wake();
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+        // A box keeps the windows behind it from clicks.
+        return KeyFocus::behindBox(watched);
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::WindowBlocked:
+    case QEvent::WindowUnblocked:
+        // The keyboard may have arrived where held keys wait for it.
+        wake();
         return false;
     default:
         return false;
     }
 }
 
+bool KeyOrder::handedOn(const QKeyEvent *key)
+{
+    if (!handing)
+        return false;
+    // The same event passed from the window to the widget and its parents.
+    if (key == handing->event)
+        return true;
+    const bool release = key->type() == QEvent::KeyRelease;
+    if (handing->key->key != key->key() || (handing->key->type == QEvent::KeyRelease) != release)
+        return false;
+    // A press is checked for shortcuts, then, when none took it, delivered
+    // as a key press with the same stamp; any other event is a new key typed
+    // while a box the handed key opened runs its loop.
+    const bool next = !handing->event
+                      || (handing->type == QEvent::ShortcutOverride && key->type() == QEvent::KeyPress
+                          && key->timestamp() == handing->stamp);
+    if (!next)
+        return false;
+    // Only compared, never read: the shortcut check is gone once the key
+    // press comes.
+    handing->event = key;
+    handing->type = key->type();
+    handing->stamp = key->timestamp();
+    return true;
+}
+
 bool KeyOrder::filterKey(QObject *watched, QKeyEvent *key)
 {
-    const bool release = key->type() == QEvent::KeyRelease;
-    if (handing && handing->key == key->key() && handing->release == release) {
-        if (!release) {
-            lastKey = key->key();
-            lastHeld = false;
-        }
+    if (handedOn(key)) {
+        if (key->type() == QEvent::ShortcutOverride)
+            KeyStamp::notePress(handing->key->timestamp, handing->key->autoRepeat);
+        else if (key->type() == QEvent::KeyPress)
+            KeyStamp::clear();
         return false;
     }
     switch (key->type()) {
-    case QEvent::ShortcutOverride:
-        // Every typed press starts with its shortcut check.
-        break;
-    case QEvent::KeyPress:
-        if (key->key() == lastKey)
-            return lastHeld;
-        break;
-    default:
+    case QEvent::KeyRelease:
         // A release follows its press: held while keys are held.
         if (held.isEmpty())
             return false;
         hold(watched, key);
         return true;
+    case QEvent::KeyPress:
+        if (key->key() == lastKey && key->timestamp() == lastStamp) {
+            if (!lastHeld)
+                KeyStamp::clear(); // no shortcut took it
+            return lastHeld;
+        }
+        break;
+    default:
+        // Every typed press starts with its shortcut check.
+        break;
     }
     lastKey = key->key();
-    // A key held down repeats into its own pending click and only keeps the
-    // button down, as it always did: a jog goes on while the key is held.
-    const bool repeat = key->isAutoRepeat() && held.isEmpty();
-    lastHeld = !held.isEmpty() || (KButton::clickPending() && !repeat);
+    lastStamp = key->timestamp();
+    lastHeld = !held.isEmpty() || keyboardMoving() || KeyFocus::behindBox(watched);
     if (lastHeld) {
         hold(watched, key);
         // The press is taken here: no shortcut runs for it now.
         if (key->type() == QEvent::ShortcutOverride)
             key->accept();
+        return true;
     }
-    return lastHeld;
+    if (key->type() == QEvent::ShortcutOverride)
+        KeyStamp::notePress(key->timestamp(), key->isAutoRepeat());
+    else
+        KeyStamp::clear();
+    return false;
 }
 
-void KeyOrder::hold(QObject *watched, QKeyEvent *key)
+void KeyOrder::hold(QObject *watched, const QKeyEvent *key)
 {
     QWindow *window = qobject_cast<QWindow *>(watched);
     if (!window && watched->isWidgetType())
         window = static_cast<QWidget *>(watched)->window()->windowHandle();
     const QEvent::Type type = key->type() == QEvent::KeyRelease ? QEvent::KeyRelease : QEvent::KeyPress;
     held.append(Key{type, key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
-                    static_cast<ushort>(key->count()), window});
-    drainTimer.start(0);
+                    static_cast<ushort>(key->count()), key->timestamp(), window});
+    drainTimer.start();
+}
+
+void KeyOrder::wake()
+{
+    if (!held.isEmpty())
+        drainTimer.start();
 }
 
 bool KeyOrder::keyboardMoving()
 {
-    // A box or dialog is shown but the window system has not yet given it
-    // the keyboard, or the window that had it has just closed.
+    const QDialog *box = KeyFocus::box();
+    if (box && !box->isActiveWindow())
+        return true;
+    // A box the toolkit runs itself (a file dialog's question).
     const QWidget *modal = QApplication::activeModalWidget();
     if (modal && modal->isVisible() && !modal->isActiveWindow())
         return true;
-    const QWindow *focus = QGuiApplication::focusWindow();
-    return !focus || !focus->isVisible();
+    return KeyFocus::keyboardOnItsWay();
 }
 
 void KeyOrder::drain()
 {
     while (!held.isEmpty()) {
-        if (KButton::clickPending()) {
-            // A box the click opens runs its own loop: the keys typed after
-            // the click must reach it from there.
-            drainTimer.start(0);
-            KButton::completePendingClick();
-            continue;
-        }
         if (keyboardMoving()) {
-            const qint64 now = QDateTime::currentMSecsSinceEpoch();
-            if (movingSince < 0)
-                movingSince = now;
-            if (now - movingSince < kMoveWaitMs) {
-                drainTimer.start(5);
+            if (!waiting.isValid())
+                waiting.start();
+            const qint64 left = kWaitLimitMs - waiting.elapsed();
+            if (left > 0) {
+                // Woken when the keyboard arrives (an activation, a shown or
+                // hidden window), or at the limit.
+                waitLimit.start(int(left));
                 return;
             }
         }
-        movingSince = -1;
-        handOn(held.takeFirst());
+        waiting.invalidate();
+        waitLimit.stop();
+        const Key key = held.takeFirst();
+        // A box this key opens runs its own loop: the keys behind it must
+        // reach the box from there.
+        if (!held.isEmpty())
+            drainTimer.start();
+        handOn(key);
     }
 }
 
 void KeyOrder::handOn(const Key &key)
 {
-    QWindow *target = QGuiApplication::focusWindow();
-    if (!target || !target->isVisible())
-        target = key.window;
-    if (!target || !target->isVisible())
+    QWindow *target = keyTarget(key.window);
+    if (!target)
         return;
-    Handing now{key.key, key.type == QEvent::KeyRelease};
+    Handing now{&key};
     Handing *outer = handing;
     handing = &now;
     qt_handleKeyEvent(target, key.type, key.key, key.modifiers, key.text, key.autoRepeat, key.count);

@@ -1,6 +1,7 @@
 #ifndef KEYORDER_H
 #define KEYORDER_H
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QList>
 #include <QObject>
@@ -11,18 +12,20 @@
 class QKeyEvent;
 class QWindow;
 
-// Keys are handled in the order they are typed, whatever the pace. A
-// shortcut clicks its button only 100 ms after the key; a key typed in that
-// time used to go to the page the click was about to leave (a digit meant for
-// the dialog the click opens was lost, an Esc ran the back key of a page
-// already left). Such a key is held; the pending click is completed first,
-// then the key goes where the keyboard is after that click. Keys that follow
-// a held key are held behind it, so none overtakes another.
+// Keys are handled in the order they are typed, whatever the pace, and none
+// is lost while a box or dialog takes the keyboard. Without a window manager
+// a window that is shown gets the keyboard only a moment later; a key typed
+// in between goes to the window behind it, where the toolkit throws it away
+// when the new window is modal, or acts on the page the operator meant to
+// leave. Such a key is held until the keyboard has arrived (at most 1 s), then
+// handed on to the window that has it. Keys that follow a held key are held
+// behind it, so none overtakes another. Every press it lets through is noted
+// with its own time stamp (KeyStamp) for the click lock.
 class KeyOrder : public QObject
 {
     Q_OBJECT
 public:
-    // Watches the application's keys; installed once, by the first KButton.
+    // Watches the application's keys; installed by the application once.
     static void install();
     static KeyOrder *instance();
 
@@ -40,31 +43,42 @@ private:
         QString text;
         bool autoRepeat;
         ushort count;
+        unsigned long timestamp;
         QPointer<QWindow> window;
+    };
+    // The key being handed on. Its events come back through the filter and
+    // are let through; `event` is the one of them being delivered, which
+    // tells them from a key typed while a box the handed key opened runs its
+    // loop (that key's events live deeper in the stack).
+    struct Handing {
+        const Key *key;
+        const QKeyEvent *event = nullptr;
+        QEvent::Type type = QEvent::None;
+        unsigned long stamp = 0;
     };
 
     explicit KeyOrder(QObject *parent);
     bool filterKey(QObject *watched, QKeyEvent *key);
-    void hold(QObject *watched, QKeyEvent *key);
+    bool handedOn(const QKeyEvent *key);
+    void hold(QObject *watched, const QKeyEvent *key);
+    void wake();
     void drain();
     void handOn(const Key &key);
-    // The keyboard has not yet reached a box or dialog that is shown.
+    // A box or dialog is shown but the keyboard has not reached it yet.
     static bool keyboardMoving();
 
     QList<Key> held;
+    // Drains from whichever event loop runs next, a box's own included.
     QTimer drainTimer;
-    // The key being handed on: its events are let through.
-    struct Handing {
-        int key = 0;
-        bool release = false;
-    };
+    // Ends a wait for a window that never takes the keyboard.
+    QTimer waitLimit;
+    QElapsedTimer waiting;
     Handing *handing = nullptr;
-    // What became of the last key pressed: its later events (the press that
-    // follows the shortcut check, the press passed on to parents) share it.
+    // What became of the press being delivered: its shortcut check and its
+    // key press (and that press passed on to parents) share the decision.
     int lastKey = 0;
+    unsigned long lastStamp = 0;
     bool lastHeld = false;
-    // Since when the keyboard has been moving to a new window.
-    qint64 movingSince = -1;
 };
 
 #endif
