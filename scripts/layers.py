@@ -258,7 +258,9 @@ def include_faults(targets, owner, src_root, widgets, injected):
             target_file = next((os.path.normpath(c) for c in candidates if os.path.isfile(c)), None)
             if target_file is None or not target_file.startswith(src_root + os.sep):
                 base = inc.split("/")[-1]
-                if quote == "<" and not widgets_linked[name] and (inc.startswith("QtWidgets") or base in widgets):
+                # Quotes fall back to the include path, so a widget header
+                # is one whichever way it is written.
+                if not widgets_linked[name] and (inc.startswith("QtWidgets") or base in widgets):
                     faults.append("%s: %s is a widget header, and %s is an engine (it does not link %s)"
                                   % (rel, shown, name, WIDGETS))
                 continue

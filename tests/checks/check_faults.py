@@ -132,6 +132,7 @@ class LayerFaults(Scratch):
             ('"app/KMainWindow.h"', 'program/Parser.cpp: "app/KMainWindow.h" belongs to appwindow, '
              "which programengine does not link"),
             ("<QWidget>", "program/Parser.cpp: <QWidget> is a widget header, and programengine is an engine"),
+            ('"QtWidgets/QLabel"', 'program/Parser.cpp: "QtWidgets/QLabel" is a widget header'),
         ]
         for include, fault in cases:
             with self.subTest(include=include):
