@@ -55,6 +55,40 @@ function(tovrel_write_layer_manifest file)
   file(WRITE ${file} "${lines}")
 endfunction()
 
+# Stops the configure step when a target under src/ names an include
+# directory of its own: a folder of the source tree (src/status, or src/ as a
+# whole) or another target's include root would let its files include
+# headers of targets it does not link, behind the layer check's back.
+function(tovrel_refuse_own_include_dirs t roots)
+  get_target_property(type ${t} TYPE)
+  get_target_property(dir ${t} SOURCE_DIR)
+  file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR} ${dir})
+  set(props INTERFACE_INCLUDE_DIRECTORIES INTERFACE_COMPILE_OPTIONS)
+  if(NOT type STREQUAL "INTERFACE_LIBRARY")
+    list(APPEND props INCLUDE_DIRECTORIES COMPILE_OPTIONS)
+  endif()
+  foreach(prop ${props})
+    get_target_property(entries ${t} ${prop})
+    if(NOT entries)
+      continue()
+    endif()
+    foreach(entry ${entries})
+      if(prop MATCHES "OPTIONS" AND NOT entry MATCHES "^-(I|isystem|iquote|idirafter)")
+        continue()
+      endif()
+      # A build folder inside the source tree is no folder of sources.
+      string(REPLACE "${CMAKE_BINARY_DIR}" "<build>" sources_only "${entry}")
+      string(FIND "${sources_only}" "${CMAKE_SOURCE_DIR}" in_tree)
+      string(FIND "${entry}" "${roots}" in_roots)
+      if(in_tree GREATER -1 OR in_roots GREATER -1)
+        message(FATAL_ERROR "Target ${t} (${folder}) adds the include directory ${entry}: a library sees only "
+                            "its own include root and those of what it links; link the target that owns the headers "
+                            "and include them by their path under src/.")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+
 # Gives every library under src/ an include root of its own instead of src/
 # as a whole: a tree of links to the headers the library owns, at the names
 # the sources use ("program/Parser.h"). A header belongs to the library that
@@ -69,6 +103,9 @@ function(tovrel_restrict_include_roots)
   set(targets "")
   foreach(t ${all})
     get_target_property(type ${t} TYPE)
+    if(type MATCHES "LIBRARY|EXECUTABLE")
+      tovrel_refuse_own_include_dirs(${t} ${roots})
+    endif()
     if(NOT type MATCHES "LIBRARY")
       continue()
     endif()
@@ -119,8 +156,6 @@ function(tovrel_restrict_include_roots)
       if(NOT dirs)
         set(dirs "")
       endif()
-      # A library that still named src/ as its root would see everything.
-      list(REMOVE_ITEM dirs ${src})
       list(APPEND dirs ${root})
       set_property(TARGET ${t} PROPERTY ${prop} ${dirs})
     endforeach()

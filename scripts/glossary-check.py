@@ -2,14 +2,16 @@
 """Lists the parts of names under src/app that are neither English words nor
 abbreviations of the glossary in docs/ARCHITECTURE.md; exits 1 when there is
 one. A name is split at capitals and underscores, each part with the
-digits that follow it. A part is known when it stands in the glossary, or
-when it is an English word of three letters or more: one of
-/usr/share/dict/words or of the list below (words of C++ and of this
-program that the dictionary lacks). The dictionary holds every letter
-and many two-letter abbreviations, so a part of one or two letters counts
-only when the glossary explains it or it is one of the few short English
-words below. A part may also be two known parts run together ("kclicked"),
-as long as one of them is a word of three letters or more.
+digits that follow it. A part is known when it stands in the glossary with
+its own case (`DY` does not explain `dy`), or when it is an English word:
+one of /usr/share/dict/words of four letters or more, or one of the lists
+below (words of C++ and of this program that the dictionary lacks, and the
+English words of one to three letters that names use). The dictionary holds
+every letter and many short abbreviations ("msg", "val"), so a short part
+counts only when the glossary or those lists explain it. A part may also be
+two known parts run together ("kclicked"), as long as one of them is a word
+of three letters or more and neither is a glossary entry of one letter: a
+one-letter entry would explain any word with a letter added ("Coner").
 
   glossary-check.py [--doc FILE] [--src DIR]
 
@@ -25,14 +27,19 @@ root = pathlib.Path(__file__).resolve().parent.parent
 # Words of C++, of the system's calls and of this program that the
 # dictionary lacks, lower case.
 WORDS = set("""
-arg argc argv atan attribs bool capacitive choosers cloexec config const constexpr dir eacces endif enoent
-enotdir enum extern fcntl fstat getfl ifndef initializer isreg libpictures messagebox mkpath moveback moveout
-namespace nextline nextpage nullptr pixmap pos prevline prevpage qint qputenv quint rdonly rect reparse rerole resize
-edquot efbig eio eisdir emlink enametoolong enospc erofs saveas setfl sig strerror struct timeout unbuffered unwire ushort
+arg argc argv atan attribs autorep bool capacitive choosers cloexec completers config const constexpr dir eacces
+endif enoent enotdir enum errno extern fcntl fstat getfl ifndef initializer int isreg latin libpictures messagebox mkpath
+moveback moveout msleep namespace nextline nextpage nonblock nullptr pixmap popup pos prevline prevpage qint qputenv
+quint rdonly rect reparse rerole resize edquot efbig eio eisdir eloop emlink enametoolong enospc eperm erofs saveas
+setfl sig strerror struct timeout unbuffered unicode unwire ushort xml
 """.split())
 
-# The English words of one or two letters that names use as words.
-SHORT_WORDS = set("as at by do go if in is my no of on or to up".split())
+# The English words of one to three letters that names use as words.
+SHORT_WORDS = set("""
+as at by do go if in is my no of on or to up
+add all arc ask bit box cut due end fit for get got has jog key low max mid min new not now off old out own
+pad put row run set tab tip too top why yes
+""".split())
 
 
 def dictionary():
@@ -42,8 +49,8 @@ def dictionary():
     words = pathlib.Path("/usr/share/dict/words")
     if not words.is_file():
         return set()
-    return {w.strip().lower() for w in words.read_text(encoding="utf-8", errors="replace").split()
-            if "'" not in w}
+    # Names of places and people ("Platte", "Val") are no words of a name.
+    return {w for w in words.read_text(encoding="utf-8", errors="replace").split() if "'" not in w and w.islower()}
 
 
 def glossary(doc):
@@ -88,20 +95,37 @@ def explained(token, glossary_words, english):
     """A known part, or two known parts run together ("kclicked", "YHanswer"
     after its capital Y), one of them a word of three letters or more."""
     def word(t):
-        return len(t) >= 3 and t.lower() in english
+        t = t.lower()
+        return t in SHORT_WORDS or t in WORDS or (len(t) >= 4 and t in english)
 
-    def one(t):
-        return t.lower() in glossary_words or word(t) or t.lower() in SHORT_WORDS
+    def piece(t):
+        return (len(t) >= 2 and t in glossary_words) or word(t)
 
     # A part with digits stands in the glossary with them ("V0") or is
     # explained by its letters ("dx1", "X11").
-    if token.lower() in glossary_words:
+    if token in glossary_words:
         return True
     token = token.rstrip("0123456789")
-    if one(token):
+    if token in glossary_words or word(token):
         return True
-    return any(one(token[:k]) and one(token[k:]) and (word(token[:k]) or word(token[k:]))
+    return any(piece(token[:k]) and piece(token[k:]) and (len(token[:k]) >= 3 and word(token[:k])
+                                                          or len(token[k:]) >= 3 and word(token[k:]))
                for k in range(1, len(token)))
+
+
+def missing_parts(found, known, english):
+    """{part: a name holding it} for every part no word or entry explains."""
+    missing = {}
+    for name in found:
+        tokens = parts(name)
+        for i, token in enumerate(tokens):
+            # "dlzYHanswer" splits as Y, Hanswer and "setPFmove" as P, Fmove:
+            # try the part before it and the part after it too.
+            if (explained(token, known, english) or (i and explained(tokens[i - 1] + token, known, english))
+                    or (i + 1 < len(tokens) and explained(token + tokens[i + 1], known, english))):
+                continue
+            missing.setdefault(token, name)
+    return missing
 
 
 def main(argv):
@@ -116,18 +140,7 @@ def main(argv):
         else:
             print("usage: glossary-check.py [--doc FILE] [--src DIR]", file=sys.stderr)
             return 2
-    known = {entry.lower() for entry in glossary(doc)}
-    english = dictionary() | WORDS
-    missing = {}
-    for name in names(src):
-        tokens = parts(name)
-        for i, token in enumerate(tokens):
-            # "dlzYHanswer" splits as Y, Hanswer and "setPFmove" as P, Fmove:
-            # try the part before it and the part after it too.
-            if (explained(token, known, english) or (i and explained(tokens[i - 1] + token, known, english))
-                    or (i + 1 < len(tokens) and explained(token + tokens[i + 1], known, english))):
-                continue
-            missing.setdefault(token, name)
+    missing = missing_parts(names(src), glossary(doc), dictionary() | WORDS)
     for token in sorted(missing, key=str.lower):
         print(f"not in the glossary: {token} (in {missing[token]})")
     return 1 if missing else 0

@@ -6,22 +6,31 @@ Reads three things:
 - the layer table in docs/ARCHITECTURE.md: one row a target, top layer first,
   with the targets of its own layer it may link ("links beside it"); a target
   named there lies below it in the table, so the allowed links of one layer
-  cannot go round in a circle;
+  cannot go round in a circle; and whether the layer may use Qt Widgets
+  (column "widgets": "yes" or "no"). The mark, not the layer's name, keeps a
+  layer free of widgets, so renaming a layer cannot switch the rule off;
 - the manifest the build writes at configure time (build/layers.txt: each
   target under src/, its folder, sources and links);
 - every C++ file under src/.
 
 It fails on
+- a table without the widgets column, a row that marks it neither "yes" nor
+  "no", a layer whose rows disagree, or a table in which no layer is marked
+  free of widgets;
 - a target without a row, or a row without a target;
 - a link to a target of a higher layer, or to one of the same layer that its
   row does not name;
 - a cycle of links;
-- an engine (layers "engines" and "records") that links Qt5::Widgets, itself
-  or through what it links;
+- a target of a widget-free layer that links Qt Widgets under any of its
+  names (Qt5::Widgets, Qt::Widgets, Qt5Widgets, the library file), itself or
+  through what it links;
 - an include, in quotes or in angle brackets, of a project header whose
   target the including target does not link, directly or through its links;
 - a widget header (<QWidget>) included by a target that does not link
-  Qt5::Widgets.
+  Qt Widgets;
+- an include whose path holds "..": from an include root it reaches the
+  root of a target not linked, and from the file's folder a header no root
+  lends it.
 A header belongs to the target that lists it, or else to the target that
 compiles the .cpp of the same name; a header with neither is an error too.
 
@@ -40,9 +49,27 @@ import sys
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 TABLE_HEAD = re.compile(r"^\|\s*layer\s*\|\s*target\s*\|")
-# Layers whose targets never reach Qt Widgets.
-WIDGET_FREE = ("engines", "records")
+# The column of the layer table that says whether a layer may use Qt Widgets.
+WIDGETS_COLUMN = "widgets"
 WIDGETS = "Qt5::Widgets"
+# Every name a CMake link can give Qt Widgets by: the target, its versionless
+# alias, the bare library name (-lQt5Widgets) and the library file itself.
+WIDGET_LINK = re.compile(r"(^|[^\w])(Qt[56]?::Widgets|Qt[56]Widgets)([^\w]|$)|libQt[56]Widgets\.(so|a)")
+
+
+def is_widgets(link):
+    return WIDGET_LINK.search(link) is not None
+
+
+def unwrap(link):
+    """A link without its generator expressions: "$<LINK_ONLY:programengine>"
+    is programengine; "$<$<CONFIG:Debug>:Qt::Widgets>" keeps the name it
+    may link."""
+    while True:
+        inner = re.sub(r"\$<([^<>]*)>", lambda m: m.group(1).split(":", 1)[-1] if ":" in m.group(1) else "", link)
+        if inner == link:
+            return link
+        link = inner
 
 
 def read_manifest(path):
@@ -57,20 +84,26 @@ def read_manifest(path):
                 "kind": kind,
                 "dir": folder,
                 "sources": [s for s in sources.split(";") if s],
-                "links": [re.sub(r"\$<[^>]*>", "", l) for l in links.split(";") if l],
+                "links": [unwrap(l) for l in links.split(";") if l],
             }
     return targets
 
 
 def read_table(path):
-    """The layer table: {target: (layer rank, layer, [targets beside it])}
-    with rank 0 for the top layer, and the faults of the table itself."""
+    """The layer table: {target: (layer rank, layer, [targets beside it],
+    widget-free)} with rank 0 for the top layer, and the faults of the table
+    itself."""
     rows, faults, layers = [], [], []
     with open(path, encoding="utf-8") as f:
         lines = f.read().splitlines()
     start = next((i for i, l in enumerate(lines) if TABLE_HEAD.match(l)), None)
     if start is None:
         return {}, ["%s: no layer table (a table headed | layer | target | ...)" % path]
+    head = [c.strip() for c in lines[start].strip().strip("|").split("|")]
+    column = head.index(WIDGETS_COLUMN) if WIDGETS_COLUMN in head else None
+    if column is None:
+        faults.append("layer table: no column \"%s\" marks the layers that stay free of Qt Widgets" % WIDGETS_COLUMN)
+    free = {}
     for line in lines[start + 2:]:
         if not line.startswith("|"):
             break
@@ -85,15 +118,29 @@ def read_table(path):
             if layer in layers:
                 faults.append("layer table: the rows of layer %s are not together" % layer)
             layers.append(layer)
-        rows.append((names[0], layer, beside))
-    table = {name: (layers.index(layer), layer, beside) for name, layer, beside in rows}
-    order = [name for name, _, _ in rows]
-    for name, layer, beside in rows:
+        mark = cells[column] if column is not None and column < len(cells) else None
+        if column is not None and mark not in ("yes", "no"):
+            faults.append("layer table: the row of %s says neither yes nor no in column \"%s\"" % (names[0], WIDGETS_COLUMN))
+        widget_free = mark == "no"
+        if free.setdefault(layer, widget_free) != widget_free:
+            faults.append("layer table: the rows of layer %s disagree in column \"%s\"" % (layer, WIDGETS_COLUMN))
+        rows.append((names[0], layer, beside, widget_free))
+    if column is not None and not any(free.values()):
+        faults.append("layer table: no layer is marked free of Qt Widgets (\"no\" in column \"%s\")" % WIDGETS_COLUMN)
+    table = {name: (layers.index(layer), layer, beside, free[layer]) for name, layer, beside, _ in rows}
+    order = [name for name, _, _, _ in rows]
+    for name, layer, beside, _ in rows:
         for other in beside:
             if other not in table or table[other][1] != layer or order.index(other) < order.index(name):
                 faults.append("layer table: %s may link %s beside it, but %s is no row below it in layer %s"
                               % (name, other, other, layer))
     return table, faults
+
+
+def widget_links(targets, name):
+    """The names by which `name` links Qt Widgets, itself or through the
+    project targets it links."""
+    return sorted(l for l in closure(targets, name) if is_widgets(l))
 
 
 def closure(targets, name, seen=None):
@@ -144,7 +191,7 @@ def link_faults(targets, table):
     for name in sorted(targets):
         if name not in table:
             continue
-        rank, layer, beside = table[name]
+        rank, layer, beside, widget_free = table[name]
         for link in project_links(targets, name):
             if link not in table:
                 continue
@@ -155,9 +202,10 @@ def link_faults(targets, table):
             elif other_rank == rank and link not in beside:
                 faults.append("%s links %s beside it in layer %s, which the layer table does not allow"
                               % (name, link, layer))
-        if layer in WIDGET_FREE and WIDGETS in closure(targets, name):
-            via = [l for l in targets[name]["links"] if l == WIDGETS or WIDGETS in closure(targets, l)]
-            faults.append("%s is an engine and links %s (through %s)" % (name, WIDGETS, ", ".join(via)))
+        names = widget_links(targets, name)
+        if widget_free and names:
+            via = [l for l in targets[name]["links"] if widget_links(targets, l)]
+            faults.append("%s is an engine and links %s (through %s)" % (name, ", ".join(names), ", ".join(via)))
     faults += ["link cycle: %s" % c for c in cycles(targets)]
     return faults
 
@@ -185,6 +233,7 @@ def owners(targets, src_root):
 def include_faults(targets, owner, src_root, widgets, injected):
     faults, checked = [], 0
     reach = {name: closure(targets, name) for name in targets}
+    widgets_linked = {name: any(is_widgets(l) for l in reach[name]) for name in targets}
     for path, name in sorted(owner.items()):
         if not os.path.isfile(path) or not path.startswith(src_root + os.sep):
             continue
@@ -195,6 +244,11 @@ def include_faults(targets, owner, src_root, widgets, injected):
         rel = os.path.relpath(path, src_root)
         for quote, inc in includes:
             checked += 1
+            shown = "<%s>" % inc if quote == "<" else '"%s"' % inc
+            if ".." in re.split(r"[/\\]", inc):
+                faults.append("%s: %s climbs with \"..\"; name a header from the include root of its target"
+                              % (rel, shown))
+                continue
             # A quoted name is looked up beside the file first; both kinds
             # then on the include root, where a project header is one of ours
             # whichever way it is written.
@@ -202,10 +256,11 @@ def include_faults(targets, owner, src_root, widgets, injected):
             if quote == '"':
                 candidates.insert(0, os.path.join(os.path.dirname(path), inc))
             target_file = next((os.path.normpath(c) for c in candidates if os.path.isfile(c)), None)
-            shown = "<%s>" % inc if quote == "<" else '"%s"' % inc
             if target_file is None or not target_file.startswith(src_root + os.sep):
                 base = inc.split("/")[-1]
-                if quote == "<" and WIDGETS not in reach[name] and (inc.startswith("QtWidgets") or base in widgets):
+                # Quotes fall back to the include path, so a widget header
+                # is one whichever way it is written.
+                if not widgets_linked[name] and (inc.startswith("QtWidgets") or base in widgets):
                     faults.append("%s: %s is a widget header, and %s is an engine (it does not link %s)"
                                   % (rel, shown, name, WIDGETS))
                 continue

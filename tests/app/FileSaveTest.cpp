@@ -2,6 +2,7 @@
 // every byte is on disk, keeps the old file whole and leaves nothing behind.
 
 #include "app/base/FileSave.h"
+#include "app/base/ProgramFile.h"
 
 #include "TempWorkDir.h"
 #include "WriteFault.h"
@@ -11,8 +12,10 @@
 #include <QTest>
 
 #include <cerrno>
+#include <cstring>
 #include <dlfcn.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(WriteFault)
 
@@ -22,6 +25,8 @@ namespace {
 // the temporary file was written in full.
 bool failRenames = false;
 int renames = 0;
+// Set by a test: every write to a file fails as on a full disk.
+bool diskFull = false;
 
 } // namespace
 
@@ -36,6 +41,17 @@ extern "C" int rename(const char *from, const char *to)
     using Rename = int (*)(const char *, const char *);
     static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
     return real(from, to);
+}
+
+extern "C" ssize_t write(int fd, const void *bytes, size_t count)
+{
+    if (diskFull && fd > STDERR_FILENO) {
+        errno = ENOSPC;
+        return -1;
+    }
+    using Write = ssize_t (*)(int, const void *, size_t);
+    static const auto real = reinterpret_cast<Write>(dlsym(RTLD_NEXT, "write"));
+    return real(fd, bytes, count);
 }
 
 namespace {
@@ -138,6 +154,50 @@ private slots:
                 QVERIFY(!folderThere);
         }
         QCOMPARE(WriteFault::snapshot(folder), before);
+    }
+
+    // Each error number of the operator's table in its own words; one the
+    // table does not know by its number.
+    void operatorWords_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("words");
+        const QList<QPair<int, const char *>> table = {
+            {ENOENT, "文件不存在"},       {ENOTDIR, "文件不存在"},     {EACCES, "没有权限"}, {EPERM, "没有权限"},
+            {EISDIR, "是文件夹"},         {EFBIG, "超出文件大小限制"}, {ENOSPC, "磁盘已满"}, {EDQUOT, "磁盘已满"},
+            {EROFS, "磁盘只读"},          {ELOOP, "链接层数过多"},     {EMLINK, "链接过多"}, {EIO, "输入输出错误"},
+            {ENAMETOOLONG, "文件名太长"}, {EXDEV, "文件错误 18"}};
+        for (const auto &row : table)
+            QTest::addRow("%s", std::strerror(row.first)) << row.first << QString::fromUtf8(row.second);
+    }
+
+    void operatorWords()
+    {
+        QFETCH(int, error);
+        QFETCH(QString, words);
+        const QString reason = QString::fromLocal8Bit(std::strerror(error));
+        QCOMPARE(ProgramFile::operatorText(reason), words);
+        // A copy's reason names its source first.
+        QCOMPARE(ProgramFile::operatorText("./ncfile/a.nc: " + reason), words);
+    }
+
+    // A save on a full disk, short and long text alike: the old file stays,
+    // and the operator reads that the disk is full.
+    void fullDisk()
+    {
+        TempWorkDir w;
+        QVERIFY(w.writeFile("out/f.nc", "old program\n"));
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(w.filePath("out"));
+        for (int size : {1000, 40000}) {
+            QString error;
+            diskFull = true;
+            const bool saved = FileSave::write(w.filePath("out/f.nc"), payload(size), &error);
+            diskFull = false;
+            QVERIFY(!saved);
+            QCOMPARE(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+            QCOMPARE(ProgramFile::operatorText(error), QString("磁盘已满"));
+            QCOMPARE(WriteFault::snapshot(w.filePath("out")), before);
+        }
     }
 
     // A copy reads only a plain file (through a link: its contents) and

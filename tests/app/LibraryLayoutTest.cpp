@@ -159,7 +159,8 @@ private slots:
     }
 
     // Room for the twenty's k.nc but not for its l.nc: the refusal names
-    // l.nc, the drawing stays the one K1's, and k.nc is K1's again.
+    // l.nc, the drawing stays the one K1's, and k.nc is K1's again. With room
+    // again the next count is written, and F4 saves that layout.
     void normalisedCopyThatCannotBeWritten()
     {
         TempWorkDir dir;
@@ -194,6 +195,16 @@ private slots:
         QCOMPARE(config->pattens().at(1).countX, 1);
         QCOMPARE(dir.readFile(".tovrelcnc/k.nc"), one);
         QVERIFY(std::memcmp(libSegments, drawn.data(), sizeof libSegments) == 0);
+
+        setCount("2");
+        QCOMPARE(copies(dir.filePath(".tovrelcnc/k.nc")), 2);
+        press(w, Qt::Key_F4);
+        KLibTable *table = w.libFrame->libTable;
+        QTRY_VERIFY(table->saveDialog && table->saveDialog->isVisible());
+        GuiTest::typeFileName(table->saveDialog, "lib2.nc");
+        QTest::keyClick(table->saveDialog, Qt::Key_Return);
+        QTRY_COMPARE(copies(dir.filePath("ncfile/lib2.nc")), 2);
+        QCOMPARE(notices.count(), 1);
     }
 };
 

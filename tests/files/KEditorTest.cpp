@@ -443,6 +443,10 @@ private slots:
         // line deleted, 3 a last line typed; 1 to 3 in the text view.
         QTest::newRow("CR LF, apply") << QByteArray("G01 X5 Y0\r\nG01 X0 Y5\r\n") << 0 << 2
                                       << QByteArray("G01 X       5 Y       0\r\nG01 X       0 Y       5\r\n");
+        // The apply gives back the very text loaded: an edit all the same.
+        QTest::newRow("mixed, as the table writes it, apply")
+            << QByteArray("G01 X       5 Y       0\r\nG01 X       0 Y       5\n") << 0 << 2
+            << QByteArray("G01 X       5 Y       0\r\nG01 X       0 Y       5\r\n");
         QTest::newRow("mixed, first line added")
             << QByteArray("G92 X0 Y0\r\nG00 X1000 Y1000\nG01 X5000 Y0\rG01 X0 Y5000\r\nM02\n") << 1 << -1
             << QByteArray("G00 X0 Y0\r\nG92 X0 Y0\r\nG00 X1000 Y1000\r\nG01 X5000 Y0\r\nG01 X0 Y5000\r\nM02\r\n");
