@@ -29,16 +29,16 @@ root = pathlib.Path(__file__).resolve().parent.parent
 WORDS = set("""
 arg argc argv atan attribs autorep bool capacitive choosers cloexec completers config const constexpr dir eacces
 endif enoent enotdir enum errno extern fcntl fstat getfl ifndef initializer int isreg latin libpictures messagebox mkpath
-moveback moveout msleep namespace nextline nextpage nonblock nullptr pixmap popup pos prevline prevpage qint qputenv
+modality moveback moveout msleep namespace nextline nextpage nonblock nullptr pixmap popup pos prevline prevpage qint qputenv
 quint rdonly rect reparse rerole resize edquot efbig eio eisdir eloop emlink enametoolong enospc eperm erofs saveas
 setfl sig strerror struct timeout unbuffered unicode unwire ushort xml
 """.split())
 
 # The English words of one to three letters that names use as words.
 SHORT_WORDS = set("""
-as at by do go if in is my no of on or to up
+as at by do go if in is it my no of on or to up
 add all arc ask bit box cut due end fit for get got has jog key low max mid min new not now off old out own
-pad put row run set tab tip too top why yes
+its non pad put row run set tab tip too top way why yes
 """.split())
 
 

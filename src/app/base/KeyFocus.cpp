@@ -186,9 +186,9 @@ int KeyFocus::exec(QDialog *dialog, QWidget *field)
 QDialog *KeyFocus::box()
 {
     const auto &stack = boxes();
-    for (auto it = stack.crbegin(); it != stack.crend(); ++it) {
-        if (*it && (*it)->isVisible())
-            return *it;
+    for (int n = stack.size() - 1; n >= 0; --n) {
+        if (stack.at(n) && stack.at(n)->isVisible())
+            return stack.at(n);
     }
     return nullptr;
 }

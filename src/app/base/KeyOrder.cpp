@@ -54,8 +54,8 @@ KeyOrder::KeyOrder(QObject *parent)
     connect(&drainTimer, &QTimer::timeout, this, &KeyOrder::drain);
     waitLimit.setSingleShot(true);
     connect(&waitLimit, &QTimer::timeout, this, &KeyOrder::drain);
-    if (auto *gui = qobject_cast<QGuiApplication *>(parent))
-        connect(gui, &QGuiApplication::focusWindowChanged, this, &KeyOrder::wake);
+    if (auto *application = qobject_cast<QGuiApplication *>(parent))
+        connect(application, &QGuiApplication::focusWindowChanged, this, &KeyOrder::wake);
 }
 
 KeyOrder *KeyOrder::instance()
