@@ -4,7 +4,7 @@
 # whatever has the keyboard; nothing is focused or clicked first.
 #   keyroads.sh ROAD   (config notice cancel library scale burst, and the
 #   roads typed at an operator's pace: speed step scaleesc mode chooser
-#   complete copysel rows readonly)
+#   complete copysel rows readonly links ownlinks)
 # Environment: TOVREL_BIN (the build's bin/), TOVREL_SOURCE_DIR, and
 # optionally KEYROAD_SHOTS, the folder for a picture of the screen at the end
 # of the road (default: keyroads/ next to bin/).
@@ -424,14 +424,62 @@ road_readonly() {
   [ "$(ls -a "$work/ncfile")" = "$before" ] || fail "ncfile/ changed: $(ls -a "$work/ncfile" | tr '\n' ' ')"
 }
 
+# The browser lists links under their own names and loads through them; a
+# link to an endless device is refused on the message line, with no box.
+seed_links() {
+  rm -f "$work/ncfile/"*
+  mkdir -p "$work/other"
+  cp "$src/template/ncfile/0003.nc" "$work/ncfile/p.nc"
+  cp "$src/template/ncfile/int_bracket.nc" "$work/other/p2.nc"
+  ln -s ../other/p2.nc "$work/ncfile/x.nc"
+  ln -s /dev/zero "$work/ncfile/z.nc"
+  printf '<FileConfig>\n  <File filename="./ncfile/p.nc"/>\n</FileConfig>\n' >"$work/.tovrelcnc/fileconfig.xml"
+}
+
+road_links() {
+  press F1 F1 Down F4
+  wait_for 10 file_has "$work/.tovrelcnc/fileconfig.xml" 'ncfile/x.nc' || fail "F4 on x.nc did not load it"
+  xdotool getwindowname "$main" | grep -q 'ncfile/x.nc$' || fail "the title does not name x.nc"
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.x"
+  # Down on the last row stays on z.nc.
+  press F1 Down Down Down F4
+  wait_for 10 file_has "$tmp/app.log" 'parse file error' || fail "F4 on z.nc was not refused"
+  sleep 0.5
+  only_main_shown || fail "$(mapped_windows) windows shown after F4 on z.nc"
+  file_has "$work/.tovrelcnc/fileconfig.xml" 'ncfile/x.nc' || fail "the refused z.nc was recorded as the last program"
+  cmp -s "$tmp/t.x" "$work/.tovrelcnc/t.nc" || fail "the refused z.nc changed t.nc"
+  press F1
+  wait_for 10 has_keyboard || fail "the keyboard did not come back after the refused load"
+  only_main_shown || fail "$(mapped_windows) windows shown in the browser"
+}
+
+# The scratch programs replace links instead of writing through them.
+seed_ownlinks() {
+  cp "$work/ncfile/0003.nc" "$tmp/0003.before"
+  ln -s ../ncfile/0003.nc "$work/.tovrelcnc/k.nc"
+  ln -s ../ncfile/0003.nc "$work/.tovrelcnc/l.nc"
+}
+
+road_ownlinks() {
+  press F2 Right Home
+  wait_for 10 test ! -L "$work/.tovrelcnc/k.nc" || fail "adding a part left k.nc a link"
+  press F3
+  sleep 0.5
+  local f
+  for f in k.nc l.nc; do
+    [ -f "$work/.tovrelcnc/$f" ] && [ ! -L "$work/.tovrelcnc/$f" ] || fail ".tovrelcnc/$f is not a plain file"
+  done
+  cmp -s "$tmp/0003.before" "$work/ncfile/0003.nc" || fail "ncfile/0003.nc was written through a link"
+}
+
 case "$road" in
-  config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly) ;;
+  config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly | links | ownlinks) ;;
   *) echo "unknown road: $road" >&2; exit 2 ;;
 esac
 
 start_display
 seed_folder
-case "$road" in scale | scaleesc) seed_scale ;; esac
+case "$road" in scale | scaleesc) seed_scale ;; links) seed_links ;; ownlinks) seed_ownlinks ;; esac
 start_program
 "road_$road"
 stop_program
