@@ -62,6 +62,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QXmlAttributes>
 #include <QTimer>
 #include <memory>
 
@@ -141,6 +142,18 @@ QStringList receiversOf(QObject *sender, const char *signal)
     }
     return out;
 }
+
+// The attributes of one configuration element, as the reader hands them on.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+QXmlAttributes attributes(std::initializer_list<QPair<QString, QString>> values)
+{
+    QXmlAttributes a;
+    for (const auto &v : values)
+        a.append(v.first, QString(), v.first, v.second);
+    return a;
+}
+QT_WARNING_POP
 
 // A key click, then its shortcut's click and the click lock's release.
 void key(KMainWindow &w, Qt::Key k)
@@ -408,6 +421,24 @@ private slots:
         QVERIFY(w.menuConfig->dlzDialog->dyRadio->isChecked());
         QCOMPARE(w.dwMode, 1);
         QCOMPARE(w.mode, 0);
+
+        // The readers again, as other files would give them: a cut speed
+        // below the bound is raised to it; a positioning mode neither 0 nor
+        // 1 leaves the choice shown as it was, a missing one reads as 0.
+        w.readConfigCut(attributes({{"cutspeed", "10"}, {"topspeed", "9000"}, {"LowSpeed", "450"}}));
+        QCOMPARE(w.writeDevice->lastPara().cutSpeed, 24);
+        QCOMPARE(cut->cutspeedEdit->text(), QString("24"));
+        QCOMPARE(cut->topspeedEdit->text(), QString("9000"));
+        KConfigDLZ *dlz = w.menuConfig->dlzDialog;
+        w.readConfigDLZ(attributes({{"YH", "1.5"}, {"dwmode", "7"}}));
+        QVERIFY(dlz->dyRadio->isChecked());
+        QVERIFY(!dlz->dwUpEdit->isEnabled() && dlz->dwDownEdit->isEnabled());
+        QCOMPARE(dlz->yhEdit->text(), QString("1.5"));
+        QCOMPARE(w.dwMode, 7);
+        w.readConfigDLZ(attributes({{"YH", "1.5"}}));
+        QVERIFY(dlz->pzRadio->isChecked());
+        QVERIFY(dlz->dwUpEdit->isEnabled() && !dlz->dwDownEdit->isEnabled());
+        QCOMPARE(w.dwMode, 0);
         w.menuConfig->writeConfig();
         QVERIFY(dir.readFile(".tovrelcnc/config.xml").contains("<Mode mode=\"0\"/>"));
 
