@@ -34,6 +34,8 @@
 #include "pages/KMenuTop.h"
 #include "pages/KMenuZZ.h"
 #include "pages/KPlatte.h"
+#include "program/KSimu.h"
+#include "program/Parser.h"
 #include "program/SegmentTable.h"
 #include "status/KInfo.h"
 #include "status/KInfoFrame.h"
@@ -58,13 +60,16 @@
 #include <QProcess>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QXmlAttributes>
 #include <QTimer>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -154,6 +159,28 @@ QXmlAttributes attributes(std::initializer_list<QPair<QString, QString>> values)
     return a;
 }
 QT_WARNING_POP
+
+// Calls `f` whenever `watched` receives an event of `type`.
+class EventMark : public QObject
+{
+public:
+    EventMark(QObject *watched, QEvent::Type type, std::function<void()> f)
+        : type_(type)
+        , f_(std::move(f))
+    {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == type_)
+            f_();
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void()> f_;
+};
 
 // A key click, then its shortcut's click and the click lock's release.
 void key(KMainWindow &w, Qt::Key k)
@@ -376,6 +403,33 @@ private slots:
             QTRY_VERIFY(w.editor->hasFocus());
             QCOMPARE(w.editor->currentRow(), 1);
         }
+    }
+
+    // The plate dialog accepted on the configuration page: the window is
+    // back on the top menu before the program is loaded again with the new
+    // kerf, so the load is told over the top menu.
+    void plateDialogLeavesConfigurationFirst()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        key(w, Qt::Key_F3);
+        QVERIFY(w.menuConfig->isVisible() && w.configOpen);
+        w.writeDevice->clearCallLog();
+        int loggedAtLeaving = -1;
+        EventMark left(w.menuConfig, QEvent::Hide, [&] { loggedAtLeaving = w.writeDevice->callLog().size(); });
+        KConfigBase *base = w.menuConfig->baseDialog;
+        base->compEdit->setText("2.5");
+        base->accept();
+        QCOMPARE(w.simuFrame->simu->parser->kerf(), 250.0);
+        QCOMPARE(onlyVisiblePage(w), w.menuTop);
+        QVERIFY(!w.configOpen);
+        QVERIFY(loggedAtLeaving >= 0);
+        const int loaded = w.writeDevice->callLog().indexOf(QRegularExpression("writeSys.*"));
+        QVERIFY2(loaded >= loggedAtLeaving, qPrintable(w.writeDevice->callLog().join(" ")));
+        QCOMPARE(notices.count(), 0);
     }
 
     // The configuration slots bound and show every value, and the mode
