@@ -6,6 +6,7 @@
 
 #include "program/KSimu.h"
 
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -66,6 +67,62 @@ protected:
     }
 };
 
+// The texts a widget paints, read from its painter's calls.
+class PaintedTexts : public QPaintDevice
+{
+public:
+    explicit PaintedTexts(QWidget *widget) { widget->render(this); }
+    QStringList texts;
+    QPaintEngine *paintEngine() const override { return &engine_; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth:
+            return 1024;
+        case PdmHeight:
+            return 748;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        default:
+            return 0;
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine
+    {
+    public:
+        explicit Engine(QStringList &texts)
+            : QPaintEngine(AllFeatures)
+            , texts_(texts)
+        {
+        }
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState &) override {}
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPath(const QPainterPath &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF &, const QTextItem &item) override { texts_ << item.text(); }
+        Type type() const override { return User; }
+
+    private:
+        QStringList &texts_;
+    };
+    mutable Engine engine_{texts};
+};
+
 } // namespace
 
 class ViewsCutTest : public QObject
@@ -83,9 +140,13 @@ private slots:
 
     void emptyProgramFitsAtTheMinimum()
     {
-        fill(cutSegments, {});
         KSimu view;
         view.resize(572, 640);
+        // Reset as a load resets it, after another program's drawing.
+        steps();
+        view.draw();
+        fill(cutSegments, {});
+        view.resetView();
         QSignalSpy scales(&view, &KSimu::pNewChanged);
         view.draw();
         QCOMPARE(view.getScale(), 3.0);
@@ -93,6 +154,9 @@ private slots:
         QCOMPARE(view.getViewCentre(), QPointF(320, 286));
         view.draw();
         QCOMPARE(scales.count(), 1); // later walks keep the fit
+        // Both size labels: a point has no size. The height's two lines are
+        // set one by one.
+        QCOMPARE(PaintedTexts(&view).texts, (QStringList{"Y", "X", "0", "mm", "0 mm"}));
         view.calDist();
         view.makeCKVector();
         QCOMPARE(view.getCKNum(), 0);
