@@ -6,7 +6,6 @@
 
 #include "program/KSimu.h"
 
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -65,62 +64,6 @@ protected:
             regions << static_cast<QPaintEvent *>(event)->region();
         return false;
     }
-};
-
-// The texts a widget paints, read from its painter's calls.
-class PaintedTexts : public QPaintDevice
-{
-public:
-    explicit PaintedTexts(QWidget *widget) { widget->render(this); }
-    QStringList texts;
-    QPaintEngine *paintEngine() const override { return &engine_; }
-
-protected:
-    int metric(PaintDeviceMetric m) const override
-    {
-        switch (m) {
-        case PdmWidth:
-            return 1024;
-        case PdmHeight:
-            return 748;
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        default:
-            return 0;
-        }
-    }
-
-private:
-    class Engine : public QPaintEngine
-    {
-    public:
-        explicit Engine(QStringList &texts)
-            : QPaintEngine(AllFeatures)
-            , texts_(texts)
-        {
-        }
-        bool begin(QPaintDevice *) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState &) override {}
-        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-        void drawPath(const QPainterPath &) override {}
-        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
-        void drawTextItem(const QPointF &, const QTextItem &item) override { texts_ << item.text(); }
-        Type type() const override { return User; }
-
-    private:
-        QStringList &texts_;
-    };
-    mutable Engine engine_{texts};
 };
 
 } // namespace
