@@ -437,9 +437,11 @@ seed_links() {
 }
 
 road_links() {
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.p"
   press F1 F1 Down F4
   wait_for 10 file_has "$work/.tovrelcnc/fileconfig.xml" 'ncfile/x.nc' || fail "F4 on x.nc did not load it"
   xdotool getwindowname "$main" | grep -q 'ncfile/x.nc$' || fail "the title does not name x.nc"
+  ! cmp -s "$tmp/t.p" "$work/.tovrelcnc/t.nc" || fail "t.nc still holds p.nc's program"
   cp "$work/.tovrelcnc/t.nc" "$tmp/t.x"
   # Down on the last row stays on z.nc.
   press F1 Down Down Down F4
