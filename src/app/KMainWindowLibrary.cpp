@@ -229,7 +229,8 @@ void KMainWindow::addDefPatten(QString &chosen)
     QString reason;
     if (!ProgramFile::open(file, name, &reason)) {
         qDebug("add patten file error...");
-        qDebug("%s", qPrintable((FileFailure{name, reason, false}.text())));
+        const QString why = FileFailure{name, reason, false}.text();
+        qDebug("%s", qPrintable(why));
         preview2lib();
         return;
     }
