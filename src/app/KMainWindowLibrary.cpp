@@ -223,12 +223,14 @@ void KMainWindow::addDefPatten(QString &chosen)
         preview2lib();
         return;
     }
-    // The library page tells why a program cannot become a pattern.
+    // Why a program cannot become a pattern goes to the console: the
+    // library page has no message line, and takes no box for it.
     QFile file;
     QString reason;
     if (!ProgramFile::open(file, name, &reason)) {
         qDebug("add patten file error...");
-        Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), FileFailure{name, reason, false}.text());
+        const QString why = FileFailure{name, reason, false}.text();
+        qDebug("%s", qPrintable(why));
         preview2lib();
         return;
     }
@@ -245,8 +247,8 @@ void KMainWindow::addDefPatten(QString &chosen)
     file.close();
     if (result != 1) {
         qDebug("add patten file error...");
+        qDebug("%s", qPrintable(parser->lastFailure().text()));
         drawn.putBack();
-        Notice::warning(libFrame->libTable, QStringLiteral("Brenlo"), parser->lastFailure().text());
         preview2lib();
         return;
     }

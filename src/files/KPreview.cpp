@@ -101,6 +101,10 @@ KPreview::KPreview(QWidget *parent)
     // The list owns its model: it goes with the list.
     dirModel = new QDirModel(this);
     QT_WARNING_POP
+    // A link is listed under its own name and read through it: resolved, it
+    // would be named by its target, and two links to one program would
+    // share a row.
+    dirModel->setResolveSymlinks(false);
     setModel(dirModel);
 
     previewCurrentDir = QDir::currentPath() + QStringLiteral("/ncfile/");
@@ -195,7 +199,11 @@ void KPreview::prevline()
 
 void KPreview::nextline()
 {
-    moveTo(currentIndex().row() + 1);
+    // The last row stays current: past it the folder itself would be the
+    // selected path.
+    const int row = currentIndex().row() + 1;
+    if (row < model()->rowCount(rootIndex()))
+        moveTo(row);
 }
 
 void KPreview::prevpage()
@@ -397,7 +405,9 @@ void KPreview::keyHide()
 
 void KPreview::openFile()
 {
-    if (!previewSelectedFile.isEmpty() && readable(previewSelectedFile))
+    // Any entry goes to the load, which refuses what it cannot read and
+    // tells why on the message line; no entry, no load.
+    if (!previewSelectedFile.isEmpty() && !previewSelectedFile.endsWith(QLatin1Char('/')))
         emit fileOpened(previewSelectedFile);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <cerrno>
@@ -198,6 +199,32 @@ private slots:
             QCOMPARE(ProgramFile::operatorText(error), QString("磁盘已满"));
             QCOMPARE(WriteFault::snapshot(w.filePath("out")), before);
         }
+    }
+
+    // A link among the program's own files is replaced by the file; among
+    // the operator's files it is written through. A failed save leaves the
+    // link and its program as they were.
+    void links()
+    {
+        TempWorkDir w;
+        QVERIFY(w.writeFile("ncfile/p.nc", "operator\n") && QDir().mkpath(w.filePath("own")));
+        QVERIFY(QFile::link("../ncfile/p.nc", w.filePath("own/k.nc")));
+        QVERIFY(QFile::link("p.nc", w.filePath("ncfile/x.nc")));
+        const QMap<QString, QByteArray> own = WriteFault::snapshot(w.filePath("own"));
+        failRenames = true;
+        QVERIFY(!FileSave::write(w.filePath("own/k.nc"), "scratch\n"));
+        failRenames = false;
+        QCOMPARE(WriteFault::snapshot(w.filePath("own")), own);
+        QVERIFY(QFileInfo(w.filePath("own/k.nc")).isSymLink());
+
+        QVERIFY(FileSave::write(w.filePath("own/k.nc"), "scratch\n"));
+        QCOMPARE(w.readFile("ncfile/p.nc"), QByteArray("operator\n"));
+        QVERIFY(!QFileInfo(w.filePath("own/k.nc")).isSymLink());
+        QCOMPARE(WriteFault::snapshot(w.filePath("own")), (QMap<QString, QByteArray>{{"k.nc", "scratch\n"}}));
+
+        QVERIFY(FileSave::write(w.filePath("ncfile/x.nc"), "saved\n", nullptr, FileSave::ExistingFolder));
+        QVERIFY(QFileInfo(w.filePath("ncfile/x.nc")).isSymLink());
+        QCOMPARE(w.readFile("ncfile/p.nc"), QByteArray("saved\n"));
     }
 
     // A copy reads only a plain file (through a link: its contents) and

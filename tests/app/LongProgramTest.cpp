@@ -154,6 +154,38 @@ private slots:
         QCOMPARE(SegmentTable::length(cutSegments), 2);
         QVERIFY(QFile::remove(big));
     }
+
+    // A link to an endless device among the programs: F4 on it loads
+    // nothing and says why on the message line, with no box; F4 on a link
+    // to a program loads that program.
+    void browserLoadsThroughLinks()
+    {
+        TempWorkDir dir;
+        QVERIFY(seed(dir, "./ncfile/a.nc"));
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G00 X1000 Y0\nG01 X5000 Y0\n"));
+        QVERIFY(dir.writeFile("other/p.nc", "G01 X0 Y3000\nG01 X3000 Y0\nG01 X0 Y100\n"));
+        QVERIFY(QFile::link("../other/p.nc", dir.filePath("ncfile/x.nc")));
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("ncfile/z.nc")));
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        KPreview *browser = w.preview;
+        QVERIFY(key(w, Qt::Key_F1, [&] { return w.menuFile->isVisible(); }));
+        QVERIFY(key(w, Qt::Key_F1, [&] { return browser->isVisible(); }));
+        QVERIFY(key(w, Qt::Key_Down, [&] { return previewSelectedFile.endsWith("/x.nc"); }));
+        QVERIFY(key(w, Qt::Key_F4, [&] { return w.menuFile->isVisible(); }));
+        QCOMPARE(SegmentTable::length(cutSegments), 3);
+
+        QVERIFY(key(w, Qt::Key_F1, [&] { return browser->isVisible(); }));
+        QVERIFY(key(w, Qt::Key_Down, [&] { return previewSelectedFile.endsWith("/x.nc"); }));
+        QVERIFY(key(w, Qt::Key_Down, [&] { return previewSelectedFile.endsWith("/z.nc"); }));
+        QVERIFY(key(w, Qt::Key_Down, [&] { return previewSelectedFile.endsWith("/z.nc"); }));
+        QVERIFY(key(w, Qt::Key_F4, [&] { return w.menuFile->isVisible(); }));
+        QCOMPARE(message(w), QString("z.nc 未加载: 不是程序文件"));
+        QCOMPARE(notices.count(), 0);
+        QVERIFY(w.fileLoaded);
+        QCOMPARE(SegmentTable::length(cutSegments), 3);
+    }
 };
 
 QTEST_MAIN(LongProgramTest)

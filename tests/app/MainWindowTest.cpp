@@ -34,6 +34,8 @@
 #include "pages/KMenuTop.h"
 #include "pages/KMenuZZ.h"
 #include "pages/KPlatte.h"
+#include "program/KSimu.h"
+#include "program/Parser.h"
 #include "program/SegmentTable.h"
 #include "status/KInfo.h"
 #include "status/KInfoFrame.h"
@@ -58,12 +60,16 @@
 #include <QProcess>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QXmlAttributes>
 #include <QTimer>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -141,6 +147,40 @@ QStringList receiversOf(QObject *sender, const char *signal)
     }
     return out;
 }
+
+// The attributes of one configuration element, as the reader hands them on.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+QXmlAttributes attributes(std::initializer_list<QPair<QString, QString>> values)
+{
+    QXmlAttributes a;
+    for (const auto &v : values)
+        a.append(v.first, QString(), v.first, v.second);
+    return a;
+}
+QT_WARNING_POP
+
+// Calls `f` whenever `watched` receives an event of `type`.
+class EventMark : public QObject
+{
+public:
+    EventMark(QObject *watched, QEvent::Type type, std::function<void()> f)
+        : type_(type)
+        , f_(std::move(f))
+    {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == type_)
+            f_();
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void()> f_;
+};
 
 // A key click, then its shortcut's click and the click lock's release.
 void key(KMainWindow &w, Qt::Key k)
@@ -365,6 +405,33 @@ private slots:
         }
     }
 
+    // The plate dialog accepted on the configuration page: the window is
+    // back on the top menu before the program is loaded again with the new
+    // kerf, so the load is told over the top menu.
+    void plateDialogLeavesConfigurationFirst()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        key(w, Qt::Key_F3);
+        QVERIFY(w.menuConfig->isVisible() && w.configOpen);
+        w.writeDevice->clearCallLog();
+        int loggedAtLeaving = -1;
+        EventMark left(w.menuConfig, QEvent::Hide, [&] { loggedAtLeaving = w.writeDevice->callLog().size(); });
+        KConfigBase *base = w.menuConfig->baseDialog;
+        base->compEdit->setText("2.5");
+        base->accept();
+        QCOMPARE(w.simuFrame->simu->parser->kerf(), 250.0);
+        QCOMPARE(onlyVisiblePage(w), w.menuTop);
+        QVERIFY(!w.configOpen);
+        QVERIFY(loggedAtLeaving >= 0);
+        const int loaded = w.writeDevice->callLog().indexOf(QRegularExpression("writeSys.*"));
+        QVERIFY2(loaded >= loggedAtLeaving, qPrintable(w.writeDevice->callLog().join(" ")));
+        QCOMPARE(notices.count(), 0);
+    }
+
     // The configuration slots bound and show every value, and the mode
     // of a file with an unknown one stays demonstration.
     void configurationSlots()
@@ -408,6 +475,24 @@ private slots:
         QVERIFY(w.menuConfig->dlzDialog->dyRadio->isChecked());
         QCOMPARE(w.dwMode, 1);
         QCOMPARE(w.mode, 0);
+
+        // The readers again, as other files would give them: a cut speed
+        // below the bound is raised to it; a positioning mode neither 0 nor
+        // 1 leaves the choice shown as it was, a missing one reads as 0.
+        w.readConfigCut(attributes({{"cutspeed", "10"}, {"topspeed", "9000"}, {"LowSpeed", "450"}}));
+        QCOMPARE(w.writeDevice->lastPara().cutSpeed, 24);
+        QCOMPARE(cut->cutspeedEdit->text(), QString("24"));
+        QCOMPARE(cut->topspeedEdit->text(), QString("9000"));
+        KConfigDLZ *dlz = w.menuConfig->dlzDialog;
+        w.readConfigDLZ(attributes({{"YH", "1.5"}, {"dwmode", "7"}}));
+        QVERIFY(dlz->dyRadio->isChecked());
+        QVERIFY(!dlz->dwUpEdit->isEnabled() && dlz->dwDownEdit->isEnabled());
+        QCOMPARE(dlz->yhEdit->text(), QString("1.5"));
+        QCOMPARE(w.dwMode, 7);
+        w.readConfigDLZ(attributes({{"YH", "1.5"}}));
+        QVERIFY(dlz->pzRadio->isChecked());
+        QVERIFY(dlz->dwUpEdit->isEnabled() && !dlz->dwDownEdit->isEnabled());
+        QCOMPARE(w.dwMode, 0);
         w.menuConfig->writeConfig();
         QVERIFY(dir.readFile(".tovrelcnc/config.xml").contains("<Mode mode=\"0\"/>"));
 

@@ -18,6 +18,7 @@
 #include "library/KLibFrame.h"
 #include "library/KLibList.h"
 #include "library/KLibTable.h"
+#include "library/KMenuLib.h"
 #include "pages/KBeam.h"
 #include "pages/KCode.h"
 #include "pages/KCodeFrame.h"
@@ -29,6 +30,7 @@
 #include "pages/KPlatte.h"
 #include "pages/KReloadDialog.h"
 #include "program/KSimu.h"
+#include "program/SegmentTable.h"
 #include "status/KSimuFrame.h"
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
@@ -199,6 +201,7 @@ private slots:
     void beamAngles();
     void optimisedSaveWritesTheLayoutShown();
     void customPattern();
+    void customPatternRefusedOnTheConsole();
     void fullPatternList();
 };
 
@@ -698,6 +701,31 @@ void ProcessTest::customPattern()
     QCOMPARE(list->item(0)->text(), QStringLiteral("c.nc"));
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(w.libFrame->config()->getPattenCount(), 1);
+}
+
+// A folder and a program over the table's 30000 records become no pattern:
+// the console says why, no box, and the library page shows again.
+void ProcessTest::customPatternRefusedOnTheConsole()
+{
+    Window f(1, QByteArray(), "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    QByteArray tooLong;
+    for (int record = 0; record <= kSegmentRows; ++record)
+        tooLong += "G01 X10 Y0\n";
+    QVERIFY(f.dir.writeFile("ncfile/long.nc", tooLong));
+    w.top2lib();
+    w.libFrame->libTable->setCurrentCell(0, 0);
+    for (QString name : {QStringLiteral("./ncfile"), QStringLiteral("./ncfile/long.nc")}) {
+        w.lib2preview();
+        w.addDefPatten(name);
+        QCOMPARE(f.notices.size(), 0);
+        QVERIFY(w.menuLib->isVisibleTo(&w));
+    }
+    QCOMPARE(w.libFrame->config()->getPattenCount(), 0);
+    QCOMPARE(w.libFrame->libList->count(), 0);
+    QCOMPARE(f.console.count("add patten file error..."), 2);
+    QVERIFY(f.console.contains("Cannot read file ./ncfile:\nNot a program file."));
+    QVERIFY(f.console.contains("Cannot read file ./ncfile/long.nc:\nFile too long."));
 }
 
 void ProcessTest::fullPatternList()

@@ -4,7 +4,7 @@
 # whatever has the keyboard; nothing is focused or clicked first.
 #   keyroads.sh ROAD   (config notice cancel library scale burst, and the
 #   roads typed at an operator's pace: speed step scaleesc mode chooser
-#   complete copysel rows readonly)
+#   complete copysel rows readonly links ownlinks)
 # Environment: TOVREL_BIN (the build's bin/), TOVREL_SOURCE_DIR, and
 # optionally KEYROAD_SHOTS, the folder for a picture of the screen at the end
 # of the road (default: keyroads/ next to bin/).
@@ -158,6 +158,8 @@ start_program() {
     # suppressions find their library.
     export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$src/tests/asan.supp"
     export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$src/tests/lsan.supp:fast_unwind_on_malloc=0"
+    # A road on a full disk: every write past one block fails.
+    [ "$road" = libbox ] && ulimit -f 1
     exec "$bin/tovrelcnc"
   ) >"$tmp/app.log" 2>&1 &
   app=$!
@@ -342,6 +344,18 @@ road_mode() {
   BURST_MS=40 burst F5 F5
   sleep 0.5
   [ "$(region 260 700 260 0)" = "$plot" ] || fail "F5 F5 did not bring the plate view back"
+  # The browser's preview key too.
+  press F1 F1
+  # The preview pane, without the name field's blinking cursor.
+  local preview
+  preview="$(region 490 440 5 30)"
+  press F5
+  [ "$(region 490 440 5 30)" != "$preview" ] || fail "F5 did not switch the browser's preview"
+  press F5
+  [ "$(region 490 440 5 30)" = "$preview" ] || fail "F5 F5 slowly did not switch the preview back"
+  BURST_MS=40 burst F5 F5
+  sleep 0.5
+  [ "$(region 490 440 5 30)" = "$preview" ] || fail "F5 F5 in the browser did not switch the preview twice"
 }
 
 # A box the toolkit shows over a chooser gives the keyboard back to it. The
@@ -424,14 +438,298 @@ road_readonly() {
   [ "$(ls -a "$work/ncfile")" = "$before" ] || fail "ncfile/ changed: $(ls -a "$work/ncfile" | tr '\n' ' ')"
 }
 
+# The browser lists links under their own names and loads through them; a
+# link to an endless device is refused on the message line, with no box.
+seed_links() {
+  rm -f "$work/ncfile/"*
+  mkdir -p "$work/other"
+  cp "$src/template/ncfile/0003.nc" "$work/ncfile/p.nc"
+  cp "$src/template/ncfile/int_bracket.nc" "$work/other/p2.nc"
+  ln -s ../other/p2.nc "$work/ncfile/x.nc"
+  ln -s /dev/zero "$work/ncfile/z.nc"
+  printf '<FileConfig>\n  <File filename="./ncfile/p.nc"/>\n</FileConfig>\n' >"$work/.tovrelcnc/fileconfig.xml"
+}
+
+road_links() {
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.p"
+  press F1 F1 Down F4
+  wait_for 10 file_has "$work/.tovrelcnc/fileconfig.xml" 'ncfile/x.nc' || fail "F4 on x.nc did not load it"
+  xdotool getwindowname "$main" | grep -q 'ncfile/x.nc$' || fail "the title does not name x.nc"
+  ! cmp -s "$tmp/t.p" "$work/.tovrelcnc/t.nc" || fail "t.nc still holds p.nc's program"
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.x"
+  # Down on the last row stays on z.nc.
+  press F1 Down Down Down F4
+  wait_for 10 file_has "$tmp/app.log" 'parse file error' || fail "F4 on z.nc was not refused"
+  sleep 0.5
+  only_main_shown || fail "$(mapped_windows) windows shown after F4 on z.nc"
+  file_has "$work/.tovrelcnc/fileconfig.xml" 'ncfile/x.nc' || fail "the refused z.nc was recorded as the last program"
+  cmp -s "$tmp/t.x" "$work/.tovrelcnc/t.nc" || fail "the refused z.nc changed t.nc"
+  press F1
+  wait_for 10 has_keyboard || fail "the keyboard did not come back after the refused load"
+  only_main_shown || fail "$(mapped_windows) windows shown in the browser"
+}
+
+# The scratch programs replace links instead of writing through them.
+seed_ownlinks() {
+  cp "$work/ncfile/0003.nc" "$tmp/0003.before"
+  ln -s ../ncfile/0003.nc "$work/.tovrelcnc/k.nc"
+  ln -s ../ncfile/0003.nc "$work/.tovrelcnc/l.nc"
+}
+
+road_ownlinks() {
+  press F2 Right Home
+  wait_for 10 test ! -L "$work/.tovrelcnc/k.nc" || fail "adding a part left k.nc a link"
+  press F3
+  sleep 0.5
+  local f
+  for f in k.nc l.nc; do
+    [ -f "$work/.tovrelcnc/$f" ] && [ ! -L "$work/.tovrelcnc/$f" ] || fail ".tovrelcnc/$f is not a plain file"
+  done
+  cmp -s "$tmp/0003.before" "$work/ncfile/0003.nc" || fail "ncfile/0003.nc was written through a link"
+}
+
+# The key row at the bottom of the window, as text: tells the pages apart.
+row() { region 1024 60 0 686; }
+row_is() { [ "$(row)" = "$1" ]; }
+# Goes back to the top menu, whose key row is $top_row, with $1 Escapes
+# (one more for each page on the way), past the click lock of the last.
+to_top() {
+  local escapes=(Escape)
+  [ "${1:-1}" -ge 2 ] && escapes=(Escape Escape)
+  xdotool key --delay 120 "${escapes[@]}"
+  wait_for 5 row_is "$top_row" || fail "Escape did not lead back to the top menu"
+  sleep 0.12
+}
+
+# Two page keys typed within 100 ms act once, 100 ms or more apart twice,
+# judged by when they were typed: $1 the delays that act once, $2 those that
+# act twice, 20 rounds each.
+lock_rounds() {
+  local once="$1" twice="$2" d r
+  top_row="$(row)"
+  press F1
+  local file_row browser_row
+  file_row="$(row)"
+  press F1
+  browser_row="$(row)"
+  to_top 2
+  for d in $once $twice; do
+    for r in $(seq 1 20); do
+      xdotool key --delay "$d" F1 F1
+      sleep 0.25
+      case " $once " in
+        *" $d "*)
+          row_is "$file_row" || fail "F1 F1 at $d ms (round $r) did not stop on the file page"
+          to_top 1
+          ;;
+        *)
+          row_is "$browser_row" || fail "F1 F1 at $d ms (round $r) did not open the browser"
+          to_top 2
+          ;;
+      esac
+    done
+    echo "F1 F1 at $d ms: 20 rounds as expected"
+  done
+}
+
+road_lockfast() { lock_rounds "10 30" ""; }
+road_lockslow() { lock_rounds "60 90" ""; }
+road_lockopen() { lock_rounds "" "130 200"; }
+# The same while two other processes keep two cores busy.
+road_lockload() {
+  local hogs=()
+  for _ in 1 2; do
+    (while :; do :; done) &
+    hogs+=($!)
+  done
+  lock_rounds "30" "200"
+  kill "${hogs[@]}" 2>/dev/null
+}
+
+# Esc, which acts on its press, still takes the lock: a page key right after
+# it does not act.
+road_escf1() {
+  top_row="$(row)"
+  press F1
+  local file_row config_row
+  file_row="$(row)"
+  to_top 1
+  press F3
+  config_row="$(row)"
+  to_top 1
+  local d r
+  for d in 30 200; do
+    for r in $(seq 1 10); do
+      xdotool key F3
+      wait_for 5 row_is "$config_row" || fail "F3 did not open the configuration page"
+      sleep 0.12
+      xdotool key --delay "$d" Escape F1
+      sleep 0.25
+      if [ "$d" -lt 100 ]; then
+        row_is "$top_row" || fail "Escape F1 at $d ms (round $r): F1 acted"
+        sleep 0.12
+      else
+        row_is "$file_row" || fail "Escape F1 at $d ms (round $r): F1 did not act"
+        to_top 1
+      fi
+    done
+  done
+}
+
+# The editor's save and save-as keys: the second within 100 ms does not act.
+road_editorlock() {
+  press F1 F2
+  local d r
+  for d in 30 200; do
+    for r in $(seq 1 10); do
+      xdotool key --delay "$d" F3 F4
+      sleep 0.3
+      if [ "$d" -lt 100 ]; then
+        not_shown '保存文件' || fail "F3 F4 at $d ms (round $r) opened the save dialog"
+      else
+        wait_for 5 has_focus '保存文件' || fail "F3 F4 at $d ms (round $r) opened no save dialog"
+        xdotool key Escape
+        wait_for 5 not_shown '保存文件' || fail "Escape did not close the save dialog"
+        wait_for 5 has_keyboard || fail "the keyboard did not come back from the save dialog"
+      fi
+      sleep 0.15
+    done
+  done
+}
+
+# A key typed while the box its press brought up is opening answers it.
+road_jogbox() {
+  top_row="$(row)"
+  press F6
+  local d r
+  for d in 1 5 20; do
+    for r in $(seq 1 5); do
+      xdotool key --delay "$d" Up Return
+      wait_for 4 only_main_shown || fail "Up Return at $d ms (round $r) left $(mapped_windows) windows shown"
+      wait_for 5 has_keyboard || fail "the keyboard did not come back after Up Return at $d ms"
+      sleep 0.15
+    done
+  done
+  xdotool key Escape
+  wait_for 5 row_is "$top_row" || fail "the step page did not answer Escape after the notices"
+}
+
+# A long program: the reload's height question comes late, and the keys typed
+# meanwhile answer it and then act on the page.
+seed_long() {
+  awk 'BEGIN { for (i = 0; i < 29000; i++) printf "G01 X1 Y%d\n", i % 2 }' >"$work/ncfile/long.nc"
+  printf '<FileConfig>\n  <File filename="./ncfile/long.nc"/>\n</FileConfig>\n' >"$work/.tovrelcnc/fileconfig.xml"
+}
+
+road_reloadq() {
+  press F1
+  local file_row editor_row
+  file_row="$(row)"
+  press F2
+  wait_for 20 row_is_not "$file_row" || fail "F2 opened no editor"
+  sleep 0.5
+  editor_row="$(row)"
+  xdotool key Escape
+  wait_for 20 row_is "$file_row" || fail "Escape did not leave the editor"
+  sleep 0.3
+  local d r
+  for d in 12 50 120 150; do
+    for r in 1 2 3; do
+      xdotool key --delay "$d" F4 Escape F2
+      wait_for 20 only_main_shown || fail "F4 Escape F2 at $d ms (round $r) left the height question open"
+      if [ "$d" -ge 100 ]; then
+        wait_for 20 row_is "$editor_row" || fail "F4 Escape F2 at $d ms (round $r) did not open the editor"
+      fi
+      sleep 0.3
+      if row_is "$editor_row"; then
+        xdotool key Escape
+        wait_for 20 row_is "$file_row" || fail "Escape did not leave the editor"
+      fi
+      wait_for 5 has_keyboard || fail "the keyboard did not come back after round $r at $d ms"
+      sleep 0.3
+    done
+  done
+}
+row_is_not() { [ "$(row)" != "$1" ]; }
+
+# A key handed on from the queue brings up a box (a write refused by the file
+# size limit): the key typed after it answers the box, and the page stays.
+road_libbox() {
+  press F2 Right Home
+  sleep 0.5
+  while [ "$(dialogs_shown)" -gt 0 ]; do
+    xdotool key Return
+    sleep 0.3
+  done
+  local lib_row
+  lib_row="$(row)"
+  xdotool key --delay 1 F8 Escape Tab Tab Tab Tab Tab 2 0 Return Escape
+  wait_for 2 only_main_shown || fail "the box of the refused write stayed open: $(visible_titles)"
+  sleep 0.3
+  row_is "$lib_row" || fail "the library page is no longer shown"
+}
+
+# A jog key held in inch mode brings up the no-card notice, which takes its
+# release: the pad still answers afterwards.
+road_inchhold() {
+  press F6 F5
+  local pad
+  pad="$(region 256 220 2 464)"
+  press F7
+  xdotool keydown Up
+  sleep 1.5
+  xdotool keyup Up
+  wait_for 5 has_focus '^Brenlo$' || fail "the held Up brought up no notice"
+  xdotool key Return
+  wait_for 5 only_main_shown || fail "Return did not answer the notice"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the notice"
+  xdotool key Down
+  wait_for 5 has_focus '^Brenlo$' || fail "Down brought up no notice: the pad does not answer"
+  xdotool key Return
+  wait_for 5 only_main_shown || fail "Return did not answer the second notice"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the second notice"
+  press F6 F5
+  sleep 0.3
+  [ "$(region 256 220 2 464)" = "$pad" ] || fail "a jog key stayed grey or down after the notices"
+}
+
+# Each entering of the copy page's list starts at its first entry.
+road_copyagain() {
+  mkdir -p "$work/tgt"
+  local first
+  first="$(cd "$work/ncfile" && ls | LC_ALL=C sort -f | head -n 1)"
+  press F1 F3
+  choose_folder F1 '选择源文件夹' "$work/ncfile"
+  press F2 Down Down Escape F3
+  choose_folder F1 '选择源文件夹' "$work/ncfile"
+  choose_folder F5 '选择目标文件夹' "$work/tgt"
+  press F2 space F4
+  sleep 1
+  while [ "$(dialogs_shown)" -gt 0 ]; do
+    xdotool key Return
+    sleep 0.3
+  done
+  [ "$(ls "$work/tgt")" = "$first" ] || fail "F2 Space copied '$(ls "$work/tgt" | tr '\n' ' ')', not the first entry $first"
+}
+choose_folder() {
+  xdotool key "$1"
+  wait_for 10 has_focus "$2" || fail "$1 gave the keyboard to no chooser"
+  xdotool type "$3"
+  xdotool key Return
+  wait_for 10 not_shown "$2" || fail "Return did not close the chooser"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the chooser"
+  sleep 0.2
+}
+
 case "$road" in
-  config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly) ;;
+  config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly | links | ownlinks) ;;
+  lockfast | lockslow | lockopen | lockload | escf1 | editorlock | jogbox | reloadq | libbox | inchhold | copyagain) ;;
   *) echo "unknown road: $road" >&2; exit 2 ;;
 esac
 
 start_display
 seed_folder
-case "$road" in scale | scaleesc) seed_scale ;; esac
+case "$road" in scale | scaleesc) seed_scale ;; links) seed_links ;; ownlinks) seed_ownlinks ;; reloadq) seed_long ;; esac
 start_program
 "road_$road"
 stop_program

@@ -230,7 +230,7 @@ private slots:
     {
         QTest::addColumn<int>("moves");
         QTest::newRow("nothing ever current") << -1;
-        QTest::newRow("the folder itself") << 2;
+        QTest::newRow("the folder itself") << 30;
         QTest::newRow("a sub-folder") << 1;
     }
 
@@ -252,7 +252,9 @@ private slots:
         b->setParameter(0, 1.5, 0);
         if (moves >= 0) {
             b->enterPage();
-            for (int k = 0; k < moves; ++k)
+            if (moves == 30)
+                b->nextpage();
+            else
                 b->nextline();
         }
         const QString expected = moves < 0 ? QString() : moves == 1 ? T() + "/ncfile/sub" : T() + "/ncfile/";
@@ -285,9 +287,11 @@ private slots:
         QCOMPARE(notices.last().defaultButton, QMessageBox::NoButton);
         QCOMPARE(notices.last().text, "Cannot read file " + T() + "/ncfile/sub:\nNot a program file.");
 
+        // The load, not the browser, tells why a folder is no program.
         page.press(page.keys()->openButton);
         page.press(page.keys()->addButton);
-        QVERIFY(page.opened.isEmpty() && page.added.isEmpty());
+        QCOMPARE(page.opened, QStringList{T() + "/ncfile/sub"});
+        QVERIFY(page.added.isEmpty());
         page.press(page.keys()->editorButton);
         QCOMPARE(page.edited, QStringList{T() + "/ncfile/sub"});
 
@@ -310,11 +314,13 @@ private slots:
         QCOMPARE(page.added, path);
         QCOMPARE(page.opened, path);
         QCOMPARE(page.edited, path);
-        // A program gone since it was listed is not handed on to be cut.
+        // A program gone since it was listed still goes to the load, which
+        // tells why it is not loaded; the library is not handed it.
         QVERIFY(QFile::remove("ncfile/part.nc"));
         page.press(page.keys()->openButton);
         page.press(page.keys()->addButton);
-        QCOMPARE(page.opened.size() + page.added.size(), 2);
+        QCOMPARE(page.opened, path + path);
+        QCOMPARE(page.added, path);
     }
 
     void previewFollowsTheCurrentItem()
@@ -331,16 +337,49 @@ private slots:
         QCOMPARE(SegmentTable::length(previewSegments), 1);
         b->nextline();
         QCOMPARE(SegmentTable::length(previewSegments), 2);
-        // Past the last item the folder itself cannot be read: one warning,
-        // and the drawing keeps the last program.
+        // The last item stays current, its drawing shown, with no box.
         b->nextline();
-        QCOMPARE(notices.count(), 1);
+        QCOMPARE(page.name(), QString("b.nc"));
+        QCOMPARE(previewSelectedFile, T() + "/ncfile/b.nc");
         QCOMPARE(SegmentTable::length(previewSegments), 2);
+        QCOMPARE(notices.count(), 0);
         page.keys()->previewButton->click();
         QVERIFY(!b->previewOn && !b->previewFrame->previewSimu->previewEnabled);
-        b->nextline();
+        b->prevline();
         QCOMPARE(SegmentTable::length(previewSegments), 2);
+        QCOMPARE(notices.count(), 0);
+    }
+
+    // A link is a row of its own, named as the link and read through it: a
+    // link to a program beside that program's own name, and one to an
+    // endless device, which the preview refuses at once.
+    void links()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile("ncfile/p.nc", "G01 X100 Y0\n"));
+        QVERIFY(dir.writeFile("other/p.nc", "G01 X0 Y500\nG01 X500 Y0\nG01 X0 Y300\n"));
+        QVERIFY(QFile::link("../other/p.nc", "ncfile/x.nc"));
+        QVERIFY(QFile::link("/dev/zero", "ncfile/z.nc"));
+        Page page;
+        KPreview *b = page.browser;
+        b->enterPage();
+        QStringList rows;
+        for (int row = 0; row < b->model()->rowCount(b->rootIndex()); ++row)
+            rows << b->model()->index(row, 0, b->rootIndex()).data().toString();
+        QCOMPARE(rows, (QStringList{"p.nc", "x.nc", "z.nc"}));
+
+        NoticeRecorder notices;
+        page.keys()->previewButton->click();
+        b->nextline();
+        QCOMPARE(page.name(), QString("x.nc"));
+        QCOMPARE(previewSelectedFile, T() + "/ncfile/x.nc");
+        QCOMPARE(SegmentTable::length(previewSegments), 3);
+        b->nextline();
         QCOMPARE(notices.count(), 1);
+        QCOMPARE(notices.last().text, "Cannot read file " + T() + "/ncfile/z.nc:\nNot a program file.");
+        QCOMPARE(SegmentTable::length(previewSegments), 3);
+        page.press(page.keys()->openButton);
+        QCOMPARE(page.opened, QStringList{T() + "/ncfile/z.nc"});
     }
 
     void search()

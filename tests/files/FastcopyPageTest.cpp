@@ -194,6 +194,32 @@ private slots:
         QCOMPARE(p.boxes.count(), 0);
     }
 
+    // A double click on a folder of either list leaves the folder shown:
+    // folders change through the choosers alone.
+    void doubleClickKeepsFolder()
+    {
+        Page p;
+        QVERIFY(p.dir.writeFile("src/d/in.nc", "x") && p.dir.writeFile("ncfile/e/in.nc", "x"));
+        p.view->show();
+        QVERIFY(GuiTest::activate(&p.window));
+        p.menu->acceptSource(p.T + "/src");
+        p.menu->acceptTarget(p.T + "/ncfile");
+        for (KMyView *list : {p.view->srcView, p.view->desView}) {
+            const QModelIndex root = list->rootIndex();
+            const QModelIndex folder = p.entry(list, list == p.view->srcView ? "d" : "e");
+            QVERIFY(folder.isValid());
+            // As a mouse gives it: a click, then the second press taken as
+            // a double click.
+            const QPoint at = list->visualRect(folder).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            QTest::keyClick(list, Qt::Key_Return);
+            QCOMPARE(list->rootIndex(), root);
+        }
+        QCOMPARE(p.src(), p.T + "/src");
+        QCOMPARE(p.des(), p.T + "/ncfile");
+    }
+
     void choosersAndRemount()
     {
         Page p;

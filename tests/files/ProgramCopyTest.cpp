@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 using Answer = ProgramCopy::Answer;
@@ -97,6 +99,30 @@ private slots:
         QCOMPARE(d.seen, QStringList({"确定删除文件或文件夹: a.nc ?", "确定删除文件或文件夹: b.nc ?"}));
         QCOMPARE(ls("ncfile"), QStringList({"a.nc", "d"}));
         QCOMPARE(ls("ncfile/d"), QStringList{"x.nc"});
+    }
+
+    // A plain file that cannot be removed: no message, the next entry is
+    // asked for. Root removes anything, so the removal runs as nobody.
+    void unremovableFileIsPassedOver()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile("ncfile/ro/a.nc", "A") && dir.writeFile("ncfile/ro/b.nc", "B"));
+        const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                          | QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(dir.path(), open) && QFile::setPermissions("ncfile", open));
+        QVERIFY(QFile::setPermissions("ncfile/ro", open & ~QFile::WriteOwner));
+        Dialogue d{{Answer::Yes, Answer::Yes}, {}};
+        bool ended;
+        {
+            const bool dropped = geteuid() == 0 && seteuid(65534) == 0;
+            ended = ProgramCopy::remove("ncfile/ro", {"a.nc", "b.nc"}, d.respond());
+            if (dropped && seteuid(0) != 0)
+                qFatal("cannot take back the user id");
+        }
+        QVERIFY(QFile::setPermissions("ncfile/ro", open));
+        QVERIFY(ended);
+        QCOMPARE(d.seen, QStringList({"确定删除文件或文件夹: a.nc ?", "确定删除文件或文件夹: b.nc ?"}));
+        QCOMPARE(ls("ncfile/ro"), QStringList({"a.nc", "b.nc"}));
     }
 
     void abortEndsDelete()

@@ -127,6 +127,10 @@ void LibPageTest::panelsAreHiddenChildrenOfTheWindow()
         QCOMPARE(panel->parentWidget(), &window);
         QVERIFY(!panel->isVisible());
     }
+    // The drawing label holds nothing until the catalogue first selects a
+    // cell; the catalogue's first cell then names the drawing.
+    const KLibPixmapFrame bare(&window);
+    QVERIFY(bare.pixmapLabel->text().isEmpty() && bare.pixmapLabel->pixmap(Qt::ReturnByValue).isNull());
     QCOMPARE(frame.libTable->currentItem(), frame.libTable->shapeItems[0]);
     QCOMPARE(frame.libTable->pixmapFrame->pixmapLabel->text(), QStringLiteral("              零件尺寸图"));
     QCOMPARE(frame.libTable->configFrame->title(), QStringLiteral("零件参数:  <Tab> 切换  <Enter> 修改"));

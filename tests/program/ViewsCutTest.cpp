@@ -83,9 +83,13 @@ private slots:
 
     void emptyProgramFitsAtTheMinimum()
     {
-        fill(cutSegments, {});
         KSimu view;
         view.resize(572, 640);
+        // Reset as a load resets it, after another program's drawing.
+        steps();
+        view.draw();
+        fill(cutSegments, {});
+        view.resetView();
         QSignalSpy scales(&view, &KSimu::pNewChanged);
         view.draw();
         QCOMPARE(view.getScale(), 3.0);
@@ -93,6 +97,9 @@ private slots:
         QCOMPARE(view.getViewCentre(), QPointF(320, 286));
         view.draw();
         QCOMPARE(scales.count(), 1); // later walks keep the fit
+        // Both size labels: a point has no size. The height's two lines are
+        // set one by one.
+        QCOMPARE(PaintedTexts(&view).texts, (QStringList{"Y", "X", "0", "mm", "0 mm"}));
         view.calDist();
         view.makeCKVector();
         QCOMPARE(view.getCKNum(), 0);

@@ -272,10 +272,13 @@ private slots:
         QCOMPARE(view.getScale(), plainScale);
         QVERIFY(count(shot(&view), kRed) > 300);
 
+        QVERIFY(!PaintedTexts(&view).texts.join(QString()).contains("无预览"));
         view.previewEnabled = false;
         view.drawNoPreview();
         const QImage off = shot(&view);
         QCOMPARE(count(off, kRed) + count(off, kBlue), 0);
+        // One text, set in as many pieces as it takes fonts.
+        QCOMPARE(PaintedTexts(&view).texts.join(QString()), QString("无预览!"));
     }
 
     // ---- library view -----------------------------------------------------

@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPaintEngine>
+#include <QStringList>
 #include <QRect>
 #include <QWidget>
 
@@ -63,6 +65,62 @@ inline QRect extent(const QImage &image, const QColor &colour)
     }
     return r;
 }
+
+// The texts a widget paints, read from its painter's calls.
+class PaintedTexts : public QPaintDevice
+{
+public:
+    explicit PaintedTexts(QWidget *widget) { widget->render(this); }
+    QStringList texts;
+    QPaintEngine *paintEngine() const override { return &engine_; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth:
+            return 1024;
+        case PdmHeight:
+            return 748;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        default:
+            return 0;
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine
+    {
+    public:
+        explicit Engine(QStringList &texts)
+            : QPaintEngine(AllFeatures)
+            , texts_(texts)
+        {
+        }
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState &) override {}
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPath(const QPainterPath &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF &, const QTextItem &item) override { texts_ << item.text(); }
+        Type type() const override { return User; }
+
+    private:
+        QStringList &texts_;
+    };
+    mutable Engine engine_{texts};
+};
 
 } // namespace ViewsTestSupport
 

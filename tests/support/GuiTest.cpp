@@ -105,8 +105,7 @@ bool GuiTest::keyClickUntil(QWidget *window, Qt::Key key, const std::function<bo
 {
     const QList<QAbstractButton *> heldBefore = downButtons(window);
     QTest::keyClick(window->windowHandle(), key, modifiers);
-    // A shortcut "animates" its button's click: the button stays down until
-    // clicked() goes out a moment later.
+    // A shortcut's button clicks at once and looks pressed a moment longer.
     const auto clicked = [&] {
         for (QAbstractButton *b : downButtons(window)) {
             if (!heldBefore.contains(b))

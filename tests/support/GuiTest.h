@@ -39,15 +39,14 @@ public:
 
     // A key click on `window` as a keyboard gives it (shortcuts first, then
     // the focus widget), then waits for what it causes instead of for a
-    // time: until the click of a button its shortcut animates has gone out,
+    // time: until a button its shortcut pressed looks released again,
     // `effect` holds (the page shown, the signal come, the file written) and
     // the click lock is free again. False when that does not come within
     // `timeoutMs`.
     static bool keyClick(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                          int timeoutMs = 5000);
-    // Waits until no button of `window` is down (no shortcut's click is still
-    // animating, so whatever a key was going to do is done) and the click
-    // lock is free.
+    // Waits until no button of `window` looks pressed and the click lock is
+    // free.
     static bool settle(QWidget *window, int timeoutMs = 5000);
     static bool keyClickUntil(QWidget *window, Qt::Key key, const std::function<bool()> &effect,
                               Qt::KeyboardModifiers modifiers = Qt::NoModifier, int timeoutMs = 5000);

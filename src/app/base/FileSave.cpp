@@ -6,9 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 
@@ -31,6 +33,21 @@ QString reasonOfFailedWrite(QSaveFile &file)
     return qtText == QLatin1String("Unknown error") ? QStringLiteral("not every byte was written") : qtText;
 }
 
+// A name beside `path` that nothing uses; empty, with the reason, when none
+// can be had.
+QString freshName(const QString &path, QString &error)
+{
+    QTemporaryFile reserved(path + QStringLiteral(".XXXXXX"));
+    if (!reserved.open()) {
+        error = reserved.errorString();
+        return QString();
+    }
+    const QString name = reserved.fileName();
+    // Made anew by the save, with the permissions a new file gets.
+    reserved.remove();
+    return name;
+}
+
 // Opens the temporary file, lets `fill` write into it and commits; false and
 // the reason on any failure, with nothing left behind.
 bool save(const QString &path, QString &error, FileSave::Folder folder, const std::function<bool(QSaveFile &)> &fill)
@@ -47,7 +64,14 @@ bool save(const QString &path, QString &error, FileSave::Folder folder, const st
             return false;
         }
     }
-    QSaveFile file(path);
+    // QSaveFile follows a link and replaces the file it names. The program's
+    // own file is saved under a fresh name beside the link instead, which
+    // then takes the link's place in one rename.
+    const bool replaceLink = folder == FileSave::CreateFolder && QFileInfo(path).isSymLink();
+    const QString staged = replaceLink ? freshName(path, error) : QString();
+    if (replaceLink && staged.isEmpty())
+        return false;
+    QSaveFile file(staged.isEmpty() ? path : staged);
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
         return false;
@@ -61,6 +85,12 @@ bool save(const QString &path, QString &error, FileSave::Folder folder, const st
     }
     if (!file.commit()) {
         error = file.errorString();
+        return false;
+    }
+    if (!staged.isEmpty()
+        && ::rename(QFile::encodeName(staged).constData(), QFile::encodeName(path).constData()) != 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(staged);
         return false;
     }
     error.clear();

@@ -15,9 +15,15 @@
 class FileSave
 {
 public:
+    // Whose file it is. The program's own files (scratch programs and
+    // configuration) get their folder made when it is missing, and are files
+    // of their own: a link found at the path is replaced by the file, never
+    // written through, so a scratch write cannot reach a program the link
+    // names. The operator's files need their folder, and a link there is
+    // the operator's choice: the file it names is written.
     enum Folder {
-        CreateFolder,  // scratch and configuration files: make the folder when missing
-        ExistingFolder // the operator's own files: the folder must be there
+        CreateFolder,  // the program's own files
+        ExistingFolder // the operator's files
     };
 
     // True only when the byte count matched, the buffer reached the disk and
