@@ -209,6 +209,8 @@ private slots:
             press(&page, Qt::Key_Escape);
             QTest::mouseClick(pageF1, Qt::LeftButton);
         });
+        // A box the key missed ends anyway, with another result.
+        QTimer::singleShot(5000, &box, [&] { box.done(2); });
         QCOMPARE(KeyFocus::exec(&box), int(QDialog::Rejected));
         QVERIFY(!activeWhenTyped);
         QCOMPARE(pageBack.count(), 0);
@@ -239,7 +241,10 @@ private slots:
             // The write failed: a box. The operator presses Return again
             // while it opens, where the keyboard still is.
             QTimer::singleShot(0, &dialog, [&] { press(&dialog, Qt::Key_Return); });
-            seen << (KeyFocus::exec(&box) == QDialog::Rejected ? "box Esc" : "box Return");
+            // A box the keys missed ends anyway, with another result.
+            QTimer::singleShot(5000, &box, [&] { box.done(2); });
+            const int answer = KeyFocus::exec(&box);
+            seen << (answer == QDialog::Rejected ? "box Esc" : answer == QDialog::Accepted ? "box Return" : "box left");
         });
         connect(&dialog, &QDialog::finished, &page,
                 [&](int result) { seen << (result == QDialog::Accepted ? "dialog Return" : "dialog Esc"); });
