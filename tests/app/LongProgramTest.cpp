@@ -14,6 +14,7 @@
 #include "status/KTextFrame.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -96,6 +97,27 @@ private slots:
         QCOMPARE(message(w), QFileInfo(program).fileName() + " 未加载: 文件太长");
         QCOMPARE(notices.count(), 0);
         QVERIFY(QFile::remove(dir.filePath("ncfile/disk.img")));
+    }
+
+    // A last-program name of any length is shortened in its middle for the
+    // message line in a few measured steps, so the window still comes up
+    // at once; the reason stays whole.
+    void startWithLongName()
+    {
+        TempWorkDir dir;
+        const QString name = "AB" + QString(60000, 'x') + "YZ.nc";
+        QVERIFY(seed(dir, "./ncfile/" + name));
+        NoticeRecorder notices;
+        QElapsedTimer clock;
+        clock.start();
+        KMainWindow w;
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+        const QString line = message(w);
+        const QString tail = " 未加载: 文件名太长";
+        QVERIFY2(line.endsWith("YZ.nc" + tail) && line.startsWith("ABx"), qPrintable(line));
+        QVERIFY(line.contains(QChar(0x2026)));
+        QVERIFY(line.size() < 200);
+        QCOMPARE(notices.count(), 0);
     }
 
     // The browser with the preview on meets such a file between two
