@@ -2,6 +2,7 @@
 // program, the operator is told which file failed and why, and what stays
 // armed for cutting is never a program the screen does not describe.
 
+#include "ConsoleCapture.h"
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 #include "WriteFault.h"
@@ -18,7 +19,9 @@
 #include "files/KMenuFile.h"
 #include "files/KMyView.h"
 #include "files/KPreview.h"
+#include "library/KLibConfig.h"
 #include "library/KLibFrame.h"
+#include "library/KLibList.h"
 #include "library/KLibTable.h"
 #include "library/KMenuLib.h"
 #include "pages/KCode.h"
@@ -336,6 +339,43 @@ private slots:
         }
         QCOMPARE(loaded(), before);
         QCOMPARE(s.notices.count(), 0);
+    }
+
+    // A change of the form on the custom-file cell when no custom file is
+    // placed has nothing to read again: the console says so, no box.
+    void libraryChangeWithoutCustomFile_data()
+    {
+        QTest::addColumn<bool>("shapePlaced");
+        QTest::newRow("no part") << false;
+        QTest::newRow("a shape placed") << true;
+    }
+
+    void libraryChangeWithoutCustomFile()
+    {
+        QFETCH(bool, shapePlaced);
+        Started s;
+        KMainWindow &w = *s.window;
+        press(w, Qt::Key_F2);
+        QTRY_VERIFY(w.menuLib->isVisible());
+        KLibTable *table = w.libFrame->libTable;
+        if (shapePlaced) {
+            table->setCurrentCell(0, 1);
+            press(w, Qt::Key_Home);
+            QTRY_COMPARE(w.libFrame->libList->count(), 1);
+            table->setCurrentCell(0, 0);
+        }
+        QCOMPARE(table->currentRow() + table->currentColumn(), 0);
+        const QByteArray layout = s.dir.readFile(".tovrelcnc/k.nc");
+        QLineEdit *field = w.libFrame->config()->offsetXEdit();
+        field->setText("12");
+        // The test's message handler prints debug lines on stdout.
+        ConsoleCapture console(1);
+        // The form hands the change on within the key's own event.
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(console.text().contains("add patten file error..."));
+        QCOMPARE(s.notices.count(), 0);
+        QCOMPARE(w.libFrame->libList->count(), shapePlaced ? 1 : 0);
+        QCOMPARE(s.dir.readFile(".tovrelcnc/k.nc"), layout);
     }
 
     // Whatever the name and the reason, the drawn line fits what the frame
