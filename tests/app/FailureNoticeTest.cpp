@@ -341,6 +341,49 @@ private slots:
         QCOMPARE(s.notices.count(), 0);
     }
 
+    // Refused at the start with nothing loaded before, the last program is
+    // named as before, but nothing of it comes in until a load succeeds:
+    // leaving the browser or the library does not parse it into the table.
+    void startRefusalLoadsOnlyByReload()
+    {
+        TempWorkDir dir;
+        seed(dir, "./ncfile/long.nc");
+        QVERIFY(dir.writeFile("ncfile/long.nc", QByteArray("G01 X1 Y1\n").repeated(30002)));
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        w.setModalRunner([](QDialog *) { return int(QDialog::Rejected); });
+        QVERIFY(!w.fileLoaded);
+        QVERIFY(w.windowTitle().endsWith(" - ./ncfile/long.nc"));
+        QCOMPARE(message(w), QString("long.nc 未加载: 文件太长"));
+        QVERIFY(dir.writeFile("ncfile/long.nc", "G01 X0 Y7000\n"));
+
+        press(w, Qt::Key_F1);
+        QTRY_VERIFY(w.menuFile->isVisible());
+        press(w, Qt::Key_F1);
+        QTRY_VERIFY(w.preview->isVisible());
+        press(w, Qt::Key_Escape);
+        QTRY_VERIFY(w.menuFile->isVisible());
+        press(w, Qt::Key_Escape);
+        QTRY_VERIFY(!w.menuFile->isVisible());
+        press(w, Qt::Key_F2);
+        QTRY_VERIFY(w.menuLib->isVisible());
+        press(w, Qt::Key_Escape);
+        QTRY_VERIFY(!w.menuLib->isVisible());
+        QCOMPARE(cutSegments[0].type, qint32(SegType::End));
+        QVERIFY(!dir.exists(".tovrelcnc/t.nc"));
+        QVERIFY(!w.startButton()->isEnabled());
+
+        // The file page's reload is the way in.
+        press(w, Qt::Key_F1);
+        QTRY_VERIFY(w.menuFile->isVisible());
+        press(w, Qt::Key_F4);
+        QTRY_VERIFY(w.fileLoaded);
+        QCOMPARE(cutSegments[0].y, 7000);
+        QCOMPARE(w.codeNum->codeFrame->code->rowCount(), 1);
+        QCOMPARE(notices.count(), 0);
+    }
+
     // A change of the form on the custom-file cell when no custom file is
     // placed has nothing to read again: the console says so, no box.
     void libraryChangeWithoutCustomFile_data()
