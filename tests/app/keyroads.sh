@@ -424,15 +424,137 @@ road_readonly() {
   [ "$(ls -a "$work/ncfile")" = "$before" ] || fail "ncfile/ changed: $(ls -a "$work/ncfile" | tr '\n' ' ')"
 }
 
+# A program the load refuses leaves the one loaded before current on every
+# road that reads the current program afterwards, even when the refused file
+# has become readable meanwhile: t.nc, the plot, the list, the title and
+# Start stay those of 0003.nc. ncfile/big.nc sorts right after 0003.nc.
+seed_refused() {
+  yes 'G01 X1 Y0' | head -n 30001 >"$work/ncfile/big.nc"
+}
+
+refuse_big() {
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.before"
+  program_screen="$(region 256 258 2 228)$(region 582 650 260 58)"
+  press F1 F1 Down F4
+  wait_for 10 file_has "$tmp/app.log" 'File too long!' || fail "big.nc was not refused"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back after the refusal"
+  cp "$work/ncfile/int_bracket.nc" "$work/ncfile/big.nc"
+}
+
+still_0003() {
+  cmp -s "$tmp/t.before" "$work/.tovrelcnc/t.nc" || fail "t.nc is no longer 0003.nc's"
+  xdotool getwindowname "$main" | grep -q -- '- ./ncfile/0003.nc$' ||
+    fail "the title names $(xdotool getwindowname "$main")"
+  [ "$(dialogs_shown)" -eq 0 ] || fail "a box is shown"
+}
+
+# The program screen of the top page, the Start key of the cutting page.
+still_armed() {
+  sleep 0.5
+  [ "$(region 256 258 2 228)$(region 582 650 260 58)" = "$program_screen" ] ||
+    fail "the list or the plot is no longer 0003.nc's"
+  press F9 F9
+  wait_for 10 has_focus '^Brenlo$' || fail "F9 F9 gave no no-card box: Start is not armed"
+  xdotool key Return
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the notice"
+}
+
+road_refusedbrowser() {
+  refuse_big
+  press F1 Escape Escape
+  still_0003
+  still_armed
+}
+
+road_refusedlibrary() {
+  refuse_big
+  press Escape F2 Escape
+  still_0003
+  still_armed
+}
+
+road_refusededitor() {
+  refuse_big
+  press F1 F3 Escape Escape
+  still_0003
+  still_armed
+}
+
+# The file page's editor and reload after a refusal work on 0003.nc.
+road_refusedfile() {
+  refuse_big
+  press F2
+  sleep 0.5
+  only_main_shown || fail "F2 showed $(mapped_windows) windows"
+  press Escape F4
+  wait_for 10 shown_times '^THC$' 1 || fail "F4 reloaded nothing: no question about the height"
+  xdotool key Escape
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the question"
+  still_0003
+}
+
+# A last program named by 60,000 characters: the message line shortens it
+# in a few measured steps, so the window comes up at once.
+seed_longname() {
+  printf '<FileConfig>\n  <File filename="./ncfile/%s.nc"/>\n</FileConfig>\n' "$(head -c 60000 /dev/zero | tr '\0' x)" \
+    >"$work/.tovrelcnc/fileconfig.xml"
+}
+
+road_longname() {
+  local limit_ms=1000
+  case "$bin" in *asan*) limit_ms=5000 ;; esac
+  [ "$started_ms" -le "$limit_ms" ] || fail "the window came after $started_ms ms"
+  echo "window after $started_ms ms"
+}
+
+# The browser's preview passes over a program longer than the table and a
+# file over the read cap at an operator's pace: no box, and the list ends
+# three entries on.
+seed_previewlong() {
+  yes 'G01 X1 Y0' | head -n 30001 >"$work/ncfile/a30k.nc"
+  truncate -s 65M "$work/ncfile/b65m.nc"
+}
+
+road_previewlong() {
+  press F1 F1 F5
+  burst Down Down Down
+  sleep 1
+  only_main_shown || fail "$(mapped_windows) windows shown after Down Down Down"
+  [ "$(field_text)" = dec_plate_kerf.nc ] || fail "the list ends on '$(field_text)'"
+}
+
+# The library form's change with no part placed: no box, the key pad as the
+# form's own field left it, and its keys back with the selection key.
+road_libnopart() {
+  press F2
+  local pad
+  pad="$(region 256 220 2 488)"
+  xdotool key Tab
+  sleep 0.5
+  local blank
+  blank="$(region 256 220 2 488)"
+  burst 1 2 Return
+  sleep 1
+  only_main_shown || fail "$(mapped_windows) windows shown after Tab 12 Return"
+  [ "$(region 256 220 2 488)" = "$blank" ] || fail "the change altered the key pad"
+  press F5
+  sleep 0.5
+  [ "$(region 256 220 2 488)" = "$pad" ] || fail "F5 did not bring the key pad's keys back"
+}
+
 case "$road" in
   config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly) ;;
+  refusedbrowser | refusedlibrary | refusededitor | refusedfile | longname | previewlong | libnopart) ;;
   *) echo "unknown road: $road" >&2; exit 2 ;;
 esac
 
 start_display
 seed_folder
 case "$road" in scale | scaleesc) seed_scale ;; esac
+case "$road" in refused*) seed_refused ;; longname | previewlong) "seed_$road" ;; esac
+started_at="$(date +%s%N)"
 start_program
+started_ms=$((($(date +%s%N) - started_at) / 1000000))
 "road_$road"
 stop_program
 echo "road $road passed"
