@@ -432,9 +432,19 @@ seed_refused() {
   yes 'G01 X1 Y0' | head -n 30001 >"$work/ncfile/big.nc"
 }
 
+# The program-line list and the plot of the top page, once drawn.
+program_region() { echo "$(region 256 258 2 228)$(region 582 650 260 58)"; }
+settled_program() {
+  local a
+  a="$(program_region)"
+  sleep 0.3
+  [ "$(program_region)" = "$a" ]
+}
+
 refuse_big() {
   cp "$work/.tovrelcnc/t.nc" "$tmp/t.before"
-  program_screen="$(region 256 258 2 228)$(region 582 650 260 58)"
+  wait_for 10 settled_program || fail "the program screen does not settle"
+  program_screen="$(program_region)"
   press F1 F1 Down F4
   wait_for 10 file_has "$tmp/app.log" 'File too long!' || fail "big.nc was not refused"
   wait_for 10 has_keyboard || fail "the keyboard did not come back after the refusal"
@@ -450,9 +460,8 @@ still_0003() {
 
 # The program screen of the top page, the Start key of the cutting page.
 still_armed() {
-  sleep 0.5
-  [ "$(region 256 258 2 228)$(region 582 650 260 58)" = "$program_screen" ] ||
-    fail "the list or the plot is no longer 0003.nc's"
+  wait_for 10 settled_program || fail "the program screen does not settle"
+  [ "$(program_region)" = "$program_screen" ] || fail "the list or the plot is no longer 0003.nc's"
   press F9 F9
   wait_for 10 has_focus '^Brenlo$' || fail "F9 F9 gave no no-card box: Start is not armed"
   xdotool key Return
