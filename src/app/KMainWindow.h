@@ -228,6 +228,8 @@ public:
     QString libFileName;
     // Why the operator's last layout was refused; empty once one is written.
     FileFailure layoutRefusal;
+    // The program loaded for cutting, which every later road reads (with
+    // none loaded, the one last named); a refused file never becomes it.
     QString currentFile;
     QString oldFile;
 
@@ -476,8 +478,9 @@ private:
     void message(int code);
     void limitHandling(KButton *escape, KButton *other = nullptr);
     void wireStartByRecord(const char *processStart);
-    // What every load does with the program's name, loaded or not: the
-    // title, the file and configuration pages, the editor.
+    // What a load does with the program's name when the program becomes
+    // the current one (or nothing was loaded before): the title, the file
+    // and configuration pages, the editor.
     void nameProgram(const QString &name);
     // No program armed for cutting.
     void disarm();

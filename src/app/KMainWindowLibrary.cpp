@@ -93,6 +93,12 @@ void KMainWindow::changePatten()
         return;
     }
     libFileName = config->getLibFileName();
+    // No custom file placed yet: nothing to read again, and nothing the
+    // operator asked for went wrong.
+    if (libFileName.isEmpty()) {
+        qDebug("add patten file error...");
+        return;
+    }
     reparseCustomFile(config->getFileIndex());
 }
 

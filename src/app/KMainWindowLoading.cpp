@@ -95,7 +95,6 @@ void KMainWindow::openFile(QString &chosen)
 void KMainWindow::setCurrentFile(QString &fileName)
 {
     const QString name = fileName;
-    currentFile = name;
     KSimu *simu = simuFrame->simu;
     // A program that cannot be read leaves the one loaded before armed and
     // shown as it was: the parse changes neither the tables nor t.nc then.
@@ -103,13 +102,22 @@ void KMainWindow::setCurrentFile(QString &fileName)
     loadFailed = result != 1;
     if (loadFailed && !simu->parser->lastFailure().writing) {
         tellNotLoaded(textFrame->message, simu->parser->lastFailure(), alarm);
-        // Nothing loaded before (the start): nothing armed now either.
-        if (!fileLoaded)
+        if (fileLoaded) {
+            // The loaded program stays the current one for every later
+            // use: the parser announces it again after a parameter change,
+            // and the title names what Start runs.
+            simu->parser->setFileName(currentFile);
+        } else {
+            // Nothing loaded before (the start): nothing armed now either,
+            // and F4 may try the named program again.
             disarm();
-        nameProgram(name);
+            currentFile = name;
+            nameProgram(name);
+        }
         endLoad();
         return;
     }
+    currentFile = name;
 
     simu->resetView();
     readIntThread->reset();

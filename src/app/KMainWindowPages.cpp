@@ -204,7 +204,10 @@ void KMainWindow::previewToFilePage()
 
 void KMainWindow::reparseCurrent()
 {
-    simuFrame->simu->parser->parseMain(currentFile);
+    // Only the program loaded for cutting: with none loaded the table and
+    // t.nc stay empty, or a program would be drawn that no list describes.
+    if (fileLoaded)
+        simuFrame->simu->parser->parseMain(currentFile);
     simuFrame->simu->change();
 }
 

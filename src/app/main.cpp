@@ -33,6 +33,10 @@ int main(int argc, char *argv[])
     auto *window = new KMainWindow;
     window->show();
     splash.finish(window);
+    // The splash waits for the window with the events running: a close
+    // asked for meanwhile came before the loop that would end on it.
+    if (!window->isVisible())
+        return 0;
 
     return app.exec();
 }

@@ -222,28 +222,32 @@ void KPreview::nextpage()
 
 void KPreview::showFile()
 {
-    QFile file;
+    // Opened through the program reader, so a file over its cap is known
+    // here before anything of it is read.
+    ProgramFile::Reader file;
     QString reason;
-    if (!ProgramFile::open(file, previewSelectedFile, &reason)) {
-        Notice::warning(this, QStringLiteral("Brenlo"), FileFailure{previewSelectedFile, reason, false}.text());
+    if (!file.openPath(previewSelectedFile, &reason)) {
+        const QString why = FileFailure{previewSelectedFile, reason, false}.text();
+        // No program is that long: the previous drawing stays, as for any
+        // file that cannot be read, and the next key moves on at once.
+        if (file.tooLong())
+            qWarning("%s", qPrintable(why));
+        else
+            Notice::warning(this, QStringLiteral("Brenlo"), why);
         return;
     }
+    file.close();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     KPreviewSimu *v = view();
-    // A program the cutting load would refuse is refused here too, with
-    // nothing of it drawn.
-    const bool parsed = v->parser->parsePreview(previewSelectedFile) == 1;
-    if (!parsed) {
-        SegmentTable::prefill(previewSegments);
-        SegmentTable::prefill(compensated.data());
-    } else if (v->showCompensated) {
+    // A program longer than the table is drawn as far as the table holds
+    // it; the console says why the rest is missing.
+    if (v->parser->parsePreview(previewSelectedFile) != 1)
+        qWarning("%s", qPrintable(v->parser->lastFailure().text()));
+    if (v->showCompensated)
         compensatedParse();
-    }
     v->resetView();
     v->draw();
     QApplication::restoreOverrideCursor();
-    if (!parsed)
-        Notice::warning(this, QStringLiteral("Brenlo"), v->parser->lastFailure().text());
 }
 
 void KPreview::setPreview(int on)

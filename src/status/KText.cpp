@@ -72,14 +72,24 @@ void KText::updateText(int code, const QStringList &details)
     text = filled(pattern, details);
     if (details.isEmpty() || metrics.horizontalAdvance(text) <= width)
         return;
+    // The longest shortening that fits, found by halving: a name of any
+    // length costs a few measurements, not one per character.
     const QString name = details.first();
     QStringList shortened = details;
-    for (int keep = name.size() - 1; keep >= 0; --keep) {
+    const auto line = [&](int keep) {
         shortened[0] = middleShortened(name, keep);
-        text = filled(pattern, shortened);
-        if (metrics.horizontalAdvance(text) <= width)
-            return;
+        return filled(pattern, shortened);
+    };
+    int fits = 0;
+    int tooWide = name.size();
+    while (tooWide - fits > 1) {
+        const int keep = fits + (tooWide - fits) / 2;
+        if (metrics.horizontalAdvance(line(keep)) <= width)
+            fits = keep;
+        else
+            tooWide = keep;
     }
+    text = line(fits);
 }
 
 // The line is drawn in its own rectangle, inside its frame's margins.

@@ -14,6 +14,7 @@
 #include "status/KTextFrame.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -98,8 +99,30 @@ private slots:
         QVERIFY(QFile::remove(dir.filePath("ncfile/disk.img")));
     }
 
+    // A last-program name of any length is shortened in its middle for the
+    // message line in a few measured steps, so the window still comes up
+    // at once; the reason stays whole.
+    void startWithLongName()
+    {
+        TempWorkDir dir;
+        const QString name = "AB" + QString(60000, 'x') + "YZ.nc";
+        QVERIFY(seed(dir, "./ncfile/" + name));
+        NoticeRecorder notices;
+        QElapsedTimer clock;
+        clock.start();
+        KMainWindow w;
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+        const QString line = message(w);
+        const QString tail = " 未加载: 文件名太长";
+        QVERIFY2(line.endsWith("YZ.nc" + tail) && line.startsWith("ABx"), qPrintable(line));
+        QVERIFY(line.contains(QChar(0x2026)));
+        QVERIFY(line.size() < 200);
+        QCOMPARE(notices.count(), 0);
+    }
+
     // The browser with the preview on meets such a file between two
-    // programs: its preview, the editor and the cutting load refuse it with
+    // programs: its preview keeps the previous drawing without a box (the
+    // file cannot be read), the editor and the cutting load refuse it with
     // the same reason, and the next key is answered as usual.
     void browserRefusesAlike_data()
     {
@@ -129,26 +152,26 @@ private slots:
         QVERIFY(key(w, Qt::Key_F1, [&] { return w.menuFile->isVisible(); }));
         QVERIFY(key(w, Qt::Key_F1, [&] { return browser->isVisible(); }));
         QVERIFY(key(w, Qt::Key_F5, [&] { return SegmentTable::length(previewSegments) == 2; }));
+
+        const auto on = [&](const char *name) { return previewSelectedFile == previewCurrentDir + name; };
+        QVERIFY(key(w, Qt::Key_Down, [&] { return on("b.nc"); }));
+        QCOMPARE(SegmentTable::length(previewSegments), 2);
+        QVERIFY(key(w, Qt::Key_Down, [&] { return SegmentTable::length(previewSegments) == 1; }));
+        QVERIFY(key(w, Qt::Key_Up, [&] { return on("b.nc"); }));
+        QCOMPARE(SegmentTable::length(previewSegments), 1);
         QCOMPARE(notices.count(), 0);
 
-        const QString refused = "Cannot read file " + previewCurrentDir + "b.nc:\nFile too long.";
-        QVERIFY(key(w, Qt::Key_Down, [&] { return notices.count() == 1; }));
-        QCOMPARE(notices.last().text, refused);
-        QCOMPARE(SegmentTable::length(previewSegments), 0);
-        QVERIFY(key(w, Qt::Key_Down, [&] { return SegmentTable::length(previewSegments) == 1; }));
-        QVERIFY(key(w, Qt::Key_Up, [&] { return notices.count() == 2; }));
-
         // The editor.
-        QVERIFY(key(w, Qt::Key_F3, [&] { return notices.count() == 3; }));
-        QCOMPARE(notices.last().text, refused);
+        QVERIFY(key(w, Qt::Key_F3, [&] { return notices.count() == 1; }));
+        QCOMPARE(notices.last().text, "Cannot read file " + previewCurrentDir + "b.nc:\nFile too long.");
         QVERIFY(key(w, Qt::Key_Escape, [&] { return w.menuFile->isVisible(); }));
 
         // The cutting load.
         QVERIFY(key(w, Qt::Key_F1, [&] { return browser->isVisible(); }));
-        QVERIFY(key(w, Qt::Key_Down, [&] { return notices.count() == 4; }));
+        QVERIFY(key(w, Qt::Key_Down, [&] { return on("b.nc"); }));
         QVERIFY(key(w, Qt::Key_F4, [&] { return w.menuFile->isVisible(); }));
         QCOMPARE(message(w), QString("b.nc 未加载: 文件太长"));
-        QCOMPARE(notices.count(), 4);
+        QCOMPARE(notices.count(), 1);
         // The program loaded before stays loaded.
         QVERIFY(w.fileLoaded);
         QCOMPARE(SegmentTable::length(cutSegments), 2);
@@ -185,6 +208,34 @@ private slots:
         QCOMPARE(notices.count(), 0);
         QVERIFY(w.fileLoaded);
         QCOMPARE(SegmentTable::length(cutSegments), 3);
+    }
+
+    // A program longer than the table previews as far as the table holds
+    // it, with or without the compensated path, and without a box.
+    void previewDrawsWhatTheTableHolds()
+    {
+        TempWorkDir dir;
+        QVERIFY(seed(dir, "./ncfile/a.nc"));
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G00 X1000 Y0\nG01 X5000 Y0\n"));
+        QVERIFY(dir.writeFile("ncfile/b.nc", QByteArray("G01 X1 Y0\n").repeated(30001)));
+        QVERIFY(dir.writeFile("ncfile/c.nc", "G01 X0 Y3000\n"));
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        const QByteArray tnc = dir.readFile(".tovrelcnc/t.nc");
+        QVERIFY(key(w, Qt::Key_F1, [&] { return w.menuFile->isVisible(); }));
+        QVERIFY(key(w, Qt::Key_F1, [&] { return w.preview->isVisible(); }));
+        for (Qt::Key k : {Qt::Key_F5, Qt::Key_F6}) {
+            QVERIFY(key(w, k, [&] { return SegmentTable::length(previewSegments) == 2; }));
+            QVERIFY(key(w, Qt::Key_Down, [&] { return SegmentTable::length(previewSegments) > 29000; }));
+            QCOMPARE(previewSegments[29000].type, qint32(SegType::Line));
+            QVERIFY(key(w, Qt::Key_Down, [&] { return SegmentTable::length(previewSegments) == 1; }));
+            QVERIFY(key(w, Qt::Key_Up, [&] { return SegmentTable::length(previewSegments) > 29000; }));
+            QVERIFY(key(w, Qt::Key_Up, [&] { return SegmentTable::length(previewSegments) == 2; }));
+        }
+        QCOMPARE(notices.count(), 0);
+        QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), tnc);
+        QCOMPARE(SegmentTable::length(cutSegments), 2);
     }
 };
 

@@ -125,7 +125,13 @@ mapped_windows() {
 only_main_shown() { [ "$(mapped_windows)" -eq 1 ]; }
 
 # A picture of part of the screen (W H X Y) as text, to compare two moments.
-region() { import -window root -crop "$1x$2+$3+$4" ppm:- 2>/dev/null | md5sum; }
+# A screen that cannot be read compares equal to nothing.
+region() {
+  local sum
+  sum="$(import -window root -crop "$1x$2+$3+$4" ppm:- 2>/dev/null | md5sum)"
+  [ "$sum" = "d41d8cd98f00b204e9800998ecf8427e  -" ] && sum="unreadable $RANDOM$RANDOM"
+  echo "$sum"
+}
 
 # The text of the field that has the keyboard (selected when a dialog opens).
 field_text() {
@@ -165,6 +171,9 @@ start_program() {
   app=$!
   wait_for 30 shown 'Brenlo3' || fail "the main window did not show"
   main="$(xdotool search --onlyvisible --name 'Brenlo3' | head -n 1)"
+  # Where the window's top left corner lies on the screen.
+  win_x="$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $NF}')"
+  win_y="$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $NF}')"
   wait_for 10 has_keyboard || fail "the main window did not take the keyboard"
 }
 
@@ -331,6 +340,10 @@ road_scaleesc() {
   wait_for 10 file_has "$work/.tovrelcnc/e.nc" 'G01 X      14 Y       0' || fail "e.nc was not scaled by 2"
 }
 
+preview_pane() { region 490 440 $((win_x + 5)) $((win_y + 5)); }
+preview_is() { [ "$(preview_pane)" = "$1" ]; }
+preview_is_not() { [ "$(preview_pane)" != "$1" ]; }
+
 # The mode and plate keys act on every press, however close.
 road_mode() {
   local plot
@@ -348,14 +361,14 @@ road_mode() {
   press F1 F1
   # The preview pane, without the name field's blinking cursor.
   local preview
-  preview="$(region 490 440 5 30)"
+  preview="$(preview_pane)"
   press F5
-  [ "$(region 490 440 5 30)" != "$preview" ] || fail "F5 did not switch the browser's preview"
+  wait_for 5 preview_is_not "$preview" || fail "F5 did not switch the browser's preview"
   press F5
-  [ "$(region 490 440 5 30)" = "$preview" ] || fail "F5 F5 slowly did not switch the preview back"
+  wait_for 5 preview_is "$preview" || fail "F5 F5 slowly did not switch the preview back"
   BURST_MS=40 burst F5 F5
   sleep 0.5
-  [ "$(region 490 440 5 30)" = "$preview" ] || fail "F5 F5 in the browser did not switch the preview twice"
+  wait_for 5 preview_is "$preview" || fail "F5 F5 in the browser did not switch the preview twice"
 }
 
 # A box the toolkit shows over a chooser gives the keyboard back to it. The
@@ -488,9 +501,19 @@ road_ownlinks() {
   cmp -s "$tmp/0003.before" "$work/ncfile/0003.nc" || fail "ncfile/0003.nc was written through a link"
 }
 
-# The key row at the bottom of the window, as text: tells the pages apart.
-row() { region 1024 60 0 686; }
+# The key row at the bottom of the window and the key pad, as text: tells
+# the pages apart.
+row() { region 1024 60 "$win_x" $((win_y + 686)); }
+row_is_not() { [ "$(row)" != "$1" ]; }
 row_is() { [ "$(row)" = "$1" ]; }
+pad() { region 256 220 $((win_x + 2)) $((win_y + 464)); }
+pad_is() { [ "$(pad)" = "$1" ]; }
+# The row becomes $1 and stays so (a key handled late would change it).
+row_settles() {
+  wait_for 5 row_is "$1" || return 1
+  sleep 0.2
+  row_is "$1"
+}
 # Goes back to the top menu, whose key row is $top_row, with $1 Escapes
 # (one more for each page on the way), past the click lock of the last.
 to_top() {
@@ -516,14 +539,13 @@ lock_rounds() {
   for d in $once $twice; do
     for r in $(seq 1 20); do
       xdotool key --delay "$d" F1 F1
-      sleep 0.25
       case " $once " in
         *" $d "*)
-          row_is "$file_row" || fail "F1 F1 at $d ms (round $r) did not stop on the file page"
+          row_settles "$file_row" || fail "F1 F1 at $d ms (round $r) did not stop on the file page"
           to_top 1
           ;;
         *)
-          row_is "$browser_row" || fail "F1 F1 at $d ms (round $r) did not open the browser"
+          wait_for 5 row_is "$browser_row" || fail "F1 F1 at $d ms (round $r) did not open the browser"
           to_top 2
           ;;
       esac
@@ -564,12 +586,11 @@ road_escf1() {
       wait_for 5 row_is "$config_row" || fail "F3 did not open the configuration page"
       sleep 0.12
       xdotool key --delay "$d" Escape F1
-      sleep 0.25
       if [ "$d" -lt 100 ]; then
-        row_is "$top_row" || fail "Escape F1 at $d ms (round $r): F1 acted"
+        row_settles "$top_row" || fail "Escape F1 at $d ms (round $r): F1 acted"
         sleep 0.12
       else
-        row_is "$file_row" || fail "Escape F1 at $d ms (round $r): F1 did not act"
+        wait_for 5 row_is "$file_row" || fail "Escape F1 at $d ms (round $r): F1 did not act"
         to_top 1
       fi
     done
@@ -650,7 +671,6 @@ road_reloadq() {
     done
   done
 }
-row_is_not() { [ "$(row)" != "$1" ]; }
 
 # A key handed on from the queue brings up a box (a write refused by the file
 # size limit): the key typed after it answers the box, and the page stays.
@@ -665,16 +685,15 @@ road_libbox() {
   lib_row="$(row)"
   xdotool key --delay 1 F8 Escape Tab Tab Tab Tab Tab 2 0 Return Escape
   wait_for 2 only_main_shown || fail "the box of the refused write stayed open: $(visible_titles)"
-  sleep 0.3
-  row_is "$lib_row" || fail "the library page is no longer shown"
+  row_settles "$lib_row" || fail "the library page is no longer shown"
 }
 
 # A jog key held in inch mode brings up the no-card notice, which takes its
 # release: the pad still answers afterwards.
 road_inchhold() {
   press F6 F5
-  local pad
-  pad="$(region 256 220 2 464)"
+  local slow_pad
+  slow_pad="$(pad)"
   press F7
   xdotool keydown Up
   sleep 1.5
@@ -689,8 +708,7 @@ road_inchhold() {
   wait_for 5 only_main_shown || fail "Return did not answer the second notice"
   wait_for 5 has_keyboard || fail "the keyboard did not come back from the second notice"
   press F6 F5
-  sleep 0.3
-  [ "$(region 256 220 2 464)" = "$pad" ] || fail "a jog key stayed grey or down after the notices"
+  wait_for 5 pad_is "$slow_pad" || fail "a jog key stayed grey or down after the notices"
 }
 
 # Each entering of the copy page's list starts at its first entry.
@@ -709,6 +727,7 @@ road_copyagain() {
     xdotool key Return
     sleep 0.3
   done
+  wait_for 5 test -n "$(ls "$work/tgt")"
   [ "$(ls "$work/tgt")" = "$first" ] || fail "F2 Space copied '$(ls "$work/tgt" | tr '\n' ' ')', not the first entry $first"
 }
 choose_folder() {
@@ -721,16 +740,152 @@ choose_folder() {
   sleep 0.2
 }
 
+# A program the load refuses leaves the one loaded before current on every
+# road that reads the current program afterwards, even when the refused file
+# has become readable meanwhile: t.nc, the plot, the list, the title and
+# Start stay those of 0003.nc. ncfile/big.nc sorts right after 0003.nc.
+seed_refused() {
+  yes 'G01 X1 Y0' | head -n 30001 >"$work/ncfile/big.nc"
+}
+
+# The program-line list and the plot of the top page, once drawn.
+program_region() { echo "$(region 256 258 2 228)$(region 582 650 260 58)"; }
+settled_program() {
+  local a
+  a="$(program_region)"
+  sleep 0.3
+  [ "$(program_region)" = "$a" ]
+}
+
+refuse_big() {
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.before"
+  # On the file page the list's timer takes the highlighted row as the start
+  # line, drawn on the plot: the picture to keep is that of after a visit.
+  press F1
+  sleep 1.5
+  press Escape
+  wait_for 10 settled_program || fail "the program screen does not settle"
+  program_screen="$(program_region)"
+  press F1 F1 Down F4
+  wait_for 10 file_has "$tmp/app.log" 'File too long!' || fail "big.nc was not refused"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back after the refusal"
+  cp "$work/ncfile/int_bracket.nc" "$work/ncfile/big.nc"
+}
+
+still_0003() {
+  cmp -s "$tmp/t.before" "$work/.tovrelcnc/t.nc" || fail "t.nc is no longer 0003.nc's"
+  xdotool getwindowname "$main" | grep -q -- '- ./ncfile/0003.nc$' ||
+    fail "the title names $(xdotool getwindowname "$main")"
+  [ "$(dialogs_shown)" -eq 0 ] || fail "a box is shown"
+}
+
+# The program screen of the top page, the Start key of the cutting page.
+still_armed() {
+  wait_for 10 settled_program || fail "the program screen does not settle"
+  [ "$(program_region)" = "$program_screen" ] || fail "the list or the plot is no longer 0003.nc's"
+  press F9 F9
+  wait_for 10 has_focus '^Brenlo$' || fail "F9 F9 gave no no-card box: Start is not armed"
+  xdotool key Return
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the notice"
+}
+
+road_refusedbrowser() {
+  refuse_big
+  press F1 Escape Escape
+  still_0003
+  still_armed
+}
+
+road_refusedlibrary() {
+  refuse_big
+  press Escape F2 Escape
+  still_0003
+  still_armed
+}
+
+road_refusededitor() {
+  refuse_big
+  press F1 F3 Escape Escape
+  still_0003
+  still_armed
+}
+
+# The file page's editor and reload after a refusal work on 0003.nc.
+road_refusedfile() {
+  refuse_big
+  press F2
+  sleep 0.5
+  only_main_shown || fail "F2 showed $(mapped_windows) windows"
+  press Escape F4
+  wait_for 10 shown_times '^THC$' 1 || fail "F4 reloaded nothing: no question about the height"
+  xdotool key Escape
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the question"
+  still_0003
+}
+
+# A last program named by 60,000 characters: the message line shortens it
+# in a few measured steps, so the window comes up at once.
+seed_longname() {
+  printf '<FileConfig>\n  <File filename="./ncfile/%s.nc"/>\n</FileConfig>\n' "$(head -c 60000 /dev/zero | tr '\0' x)" \
+    >"$work/.tovrelcnc/fileconfig.xml"
+}
+
+road_longname() {
+  local limit_ms=1000
+  case "$bin" in *asan*) limit_ms=5000 ;; esac
+  [ "$started_ms" -le "$limit_ms" ] || fail "the window came after $started_ms ms"
+  echo "window after $started_ms ms"
+}
+
+# The browser's preview passes over a program longer than the table and a
+# file over the read cap at an operator's pace: no box, and the list ends
+# three entries on.
+seed_previewlong() {
+  yes 'G01 X1 Y0' | head -n 30001 >"$work/ncfile/a30k.nc"
+  truncate -s 65M "$work/ncfile/b65m.nc"
+}
+
+road_previewlong() {
+  press F1 F1 F5
+  burst Down Down Down
+  sleep 1
+  only_main_shown || fail "$(mapped_windows) windows shown after Down Down Down"
+  [ "$(field_text)" = dec_plate_kerf.nc ] || fail "the list ends on '$(field_text)'"
+}
+
+# The library form's change with no part placed: no box, the key pad as the
+# form's own field left it, and its keys back with the selection key.
+road_libnopart() {
+  press F2
+  local pad
+  pad="$(region 256 220 2 488)"
+  xdotool key Tab
+  sleep 0.5
+  local blank
+  blank="$(region 256 220 2 488)"
+  burst 1 2 Return
+  sleep 1
+  only_main_shown || fail "$(mapped_windows) windows shown after Tab 12 Return"
+  [ "$(region 256 220 2 488)" = "$blank" ] || fail "the change altered the key pad"
+  press F5
+  sleep 0.5
+  [ "$(region 256 220 2 488)" = "$pad" ] || fail "F5 did not bring the key pad's keys back"
+}
+
 case "$road" in
   config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly | links | ownlinks) ;;
   lockfast | lockslow | lockopen | lockload | escf1 | editorlock | jogbox | reloadq | libbox | inchhold | copyagain) ;;
+  refusedbrowser | refusedlibrary | refusededitor | refusedfile | longname | previewlong | libnopart) ;;
   *) echo "unknown road: $road" >&2; exit 2 ;;
 esac
 
 start_display
 seed_folder
 case "$road" in scale | scaleesc) seed_scale ;; links) seed_links ;; ownlinks) seed_ownlinks ;; reloadq) seed_long ;; esac
+case "$road" in refused*) seed_refused ;; longname | previewlong) "seed_$road" ;; esac
+started_at="$(date +%s%N)"
 start_program
+started_ms=$((($(date +%s%N) - started_at) / 1000000))
 "road_$road"
 stop_program
 echo "road $road passed"
