@@ -4,7 +4,10 @@
 # whatever has the keyboard; nothing is focused or clicked first.
 #   keyroads.sh ROAD   (config notice cancel library scale burst, and the
 #   roads typed at an operator's pace: speed step scaleesc mode chooser
-#   complete copysel rows readonly links ownlinks)
+#   complete copysel rows readonly links ownlinks; the click lock: lockfast
+#   lockslow lockopen lockload escf1 editorlock; boxes: jogbox reloadq libbox
+#   inchhold copyagain; refused loads: refusedbrowser refusedlibrary
+#   refusededitor refusedfile longname previewlong libnopart)
 # Environment: TOVREL_BIN (the build's bin/), TOVREL_SOURCE_DIR, and
 # optionally KEYROAD_SHOTS, the folder for a picture of the screen at the end
 # of the road (default: keyroads/ next to bin/).
