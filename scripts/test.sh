@@ -20,8 +20,9 @@ echo "== format =="
 echo "== layers =="
 (cd "$root/build" && ctest --output-on-failure -L layers) || status=1
 # The key roads spend most of their time waiting for the program's window,
-# so twice as many of them run at once as there are cores.
-roads=$((jobs * 2))
+# so more of them run at once than there are cores: three a core with the
+# normal build, two with the slower sanitizer build.
+roads=$((jobs * 3))
 echo "== tests (normal build) =="
 (cd "$root/build" && ctest --output-on-failure -j "$jobs" -LE 'layers|keyroads') || status=1
 (cd "$root/build" && ctest --output-on-failure -j "$roads" -L keyroads) || status=1
@@ -32,7 +33,7 @@ export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd "$root/build-asan" && ctest --output-on-failure -j "$jobs" -LE 'layers|keyroads') || status=1
-(cd "$root/build-asan" && ctest --output-on-failure -j "$roads" -L keyroads) || status=1
+(cd "$root/build-asan" && ctest --output-on-failure -j $((jobs * 2)) -L keyroads) || status=1
 
 if command -v clang++ >/dev/null 2>&1; then
   echo "== fuzzing (20 s per target) =="
