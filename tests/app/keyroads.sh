@@ -146,18 +146,24 @@ field_text() {
 # The window titled $1 (a regular expression) has the keyboard.
 has_focus() { xdotool getwindowfocus getwindowname 2>/dev/null | grep -qE -- "$1"; }
 
-# Roads that start their displays at the same moment can be given one
-# number between them: a display that does not answer is started again.
+# Displays are started one at a time: the X server takes a lock file that
+# another one starting at the same moment may take for a stale one, and both
+# would serve one display number. A display that does not answer is started
+# again.
 start_display() {
   local try
+  exec 9>"${TMPDIR:-/tmp}/keyroads-display.lock"
+  flock 9
   for try in 1 2 3; do
     : >"$tmp/display"
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
     xvfb=$!
     wait_for 10 grep -q '[0-9]' "$tmp/display" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
     export DISPLAY=":$(tr -dc '0-9' <"$tmp/display")"
-    sleep 0.2
-    kill -0 "$xvfb" 2>/dev/null && xdpyinfo >/dev/null 2>&1 && return 0
+    if kill -0 "$xvfb" 2>/dev/null && xdpyinfo >/dev/null 2>&1; then
+      flock -u 9
+      return 0
+    fi
     kill "$xvfb" 2>/dev/null
     wait "$xvfb" 2>/dev/null
     xvfb=""
