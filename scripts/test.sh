@@ -12,32 +12,41 @@ jobs="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
 
 export QT_QPA_PLATFORM=offscreen
 status=0
+# Each step is headed with the minutes and seconds since the start, so a CI
+# log tells where the time goes.
+begun=$SECONDS
+step() { printf '== %s (at %d:%02d) ==\n' "$1" $(((SECONDS - begun) / 60)) $(((SECONDS - begun) % 60)); }
 
-echo "== format =="
+step format
 "$root/scripts/format.sh" --check || status=1
 
+step "normal build"
 "$root/scripts/build.sh" normal
-echo "== layers =="
+step layers
 (cd "$root/build" && ctest --output-on-failure -L layers) || status=1
 # The key roads spend most of their time waiting for the program's window,
 # so more of them run at once than there are cores: three a core with the
 # normal build, two with the slower sanitizer build.
 roads=$((jobs * 3))
-echo "== tests (normal build) =="
+step "tests (normal build)"
 (cd "$root/build" && ctest --output-on-failure -j "$jobs" -LE 'layers|keyroads') || status=1
+step "key roads (normal build)"
 (cd "$root/build" && ctest --output-on-failure -j "$roads" -L keyroads) || status=1
 
+step "sanitizer build"
 "$root/scripts/build.sh" sanitize
-echo "== tests (AddressSanitizer + UndefinedBehaviorSanitizer) =="
+step "tests (AddressSanitizer + UndefinedBehaviorSanitizer)"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd "$root/build-asan" && ctest --output-on-failure -j "$jobs" -LE 'layers|keyroads') || status=1
+step "key roads (sanitizer build)"
 (cd "$root/build-asan" && ctest --output-on-failure -j $((jobs * 2)) -L keyroads) || status=1
 
 if command -v clang++ >/dev/null 2>&1; then
-  echo "== fuzzing (20 s per target) =="
+  step "fuzzing (20 s per target)"
   "$root/scripts/fuzz.sh" 20 || status=1
 fi
 
+step end
 exit $status

@@ -35,10 +35,23 @@ work="$tmp/work"
 app=""
 xvfb=""
 main=""
+hogs=()
+
+# Signals a process of this road only. Roads spawn processes fast enough for
+# process numbers to come round again within a minute, so the number of a
+# program that ended long ago may by now be another road's display.
+kill_own() {
+  local pid
+  for pid in "$@"; do
+    [ "$(ps -o ppid= -p "$pid" 2>/dev/null | tr -d ' ')" = "$$" ] && kill "$pid" 2>/dev/null
+  done
+  return 0
+}
 
 cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  kill_own $app "${hogs[@]}"
+  { flock -u 9; } 2>/dev/null
+  stop_display
   wait 2>/dev/null
   rm -rf "$tmp"
 }
@@ -53,6 +66,8 @@ fail() {
   echo "FAIL ($road): $*" >&2
   shot
   echo "display $DISPLAY, windows shown: $(visible_titles)" >&2
+  [ -n "$xvfb" ] && ! kill -0 "$xvfb" 2>/dev/null && echo "the display's server has ended" >&2
+  tail -n 5 "$tmp/xvfb.log" >&2 2>/dev/null
   [ -n "$app" ] && ps -o pid,stat,etime,args -p "$app" >&2
   echo "--- program output (last lines)" >&2
   tail -n 40 "$tmp/app.log" >&2 2>/dev/null
@@ -150,13 +165,22 @@ has_focus() { xdotool getwindowfocus getwindowname 2>/dev/null | grep -qE -- "$1
 # another one starting at the same moment may take for a stale one, and both
 # would serve one display number. A display that does not answer is started
 # again.
-start_display() {
-  local try
+# Servers are started and stopped one at a time. A server that is ending
+# removes its socket's name after it has given up the display number; a
+# server started in that moment takes the number and loses its name, and at
+# its next reset it listens where no client is served. Without resets
+# (-noreset) and with starts and stops in turn, neither happens.
+display_lock() {
   exec 9>"${TMPDIR:-/tmp}/keyroads-display.lock"
   flock 9
+}
+
+start_display() {
+  local try
+  display_lock
   for try in 1 2 3; do
     : >"$tmp/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$tmp/display" 9>&- >"$tmp/xvfb.log" 2>&1 &
     xvfb=$!
     wait_for 10 grep -q '[0-9]' "$tmp/display" || fail "Xvfb did not start: $(cat "$tmp/xvfb.log")"
     export DISPLAY=":$(tr -dc '0-9' <"$tmp/display")"
@@ -164,11 +188,21 @@ start_display() {
       flock -u 9
       return 0
     fi
-    kill "$xvfb" 2>/dev/null
+    kill_own "$xvfb"
     wait "$xvfb" 2>/dev/null
     xvfb=""
   done
+  flock -u 9
   fail "no display answered: $(cat "$tmp/xvfb.log")"
+}
+
+stop_display() {
+  [ -n "$xvfb" ] || return 0
+  display_lock
+  kill_own "$xvfb"
+  wait "$xvfb" 2>/dev/null
+  xvfb=""
+  flock -u 9
 }
 
 seed_folder() {
@@ -628,13 +662,13 @@ road_lockslow() { lock_rounds "60 90" ""; }
 road_lockopen() { lock_rounds "" "130 200"; }
 # The same while two other processes keep two cores busy.
 road_lockload() {
-  local hogs=()
   for _ in 1 2; do
     (while :; do :; done) &
     hogs+=($!)
   done
   lock_rounds "30" "200"
-  kill "${hogs[@]}" 2>/dev/null
+  kill_own "${hogs[@]}"
+  hogs=()
 }
 
 # Esc, which acts on its press, still takes the lock: a page key right after
