@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 namespace {
-const char *const kLabels[KReadIO::kRows] = {
+const char *const kInputLabels[KReadIO::kRows] = {
     "纵向正限位", "纵向负限位", "横向正限位",       "横向负限位",         "伺服1X报警",
     "伺服2X报警", "伺服Y报警",  "等离子防碰撞检测", "等离子定位成功信号", "等离子引弧回答信号"};
 
@@ -36,7 +36,7 @@ KReadIO::KReadIO(int fd1, int fd2, QWidget *parent)
         offLamps[r] = lamp(offImage);
         onLamps[r] = lamp(onImage);
         onLamps[r]->hide();
-        names[r] = new QLineEdit(QString::fromUtf8(kLabels[r]), this);
+        names[r] = new QLineEdit(QString::fromUtf8(kInputLabels[r]), this);
         names[r]->setGeometry(110, y, 200, 25);
         names[r]->setFocusPolicy(Qt::NoFocus);
     }

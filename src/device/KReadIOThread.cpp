@@ -7,7 +7,7 @@
 
 namespace {
 constexpr int kPollMs = 100;
-constexpr int kSliceMs = 10;
+constexpr int kPollSliceMs = 10;
 } // namespace
 
 const std::array<int, KReadIOThread::kRows> KReadIOThread::kRowBits = {0, 1, 2, 3, 4, 6, 5, 0, 2, 1};
@@ -113,7 +113,7 @@ void KReadIOThread::run()
 {
     while (!isInterruptionRequested()) {
         pollOnce(currentSource()->readByte());
-        for (int slept = 0; slept < kPollMs && !isInterruptionRequested(); slept += kSliceMs)
-            msleep(kSliceMs);
+        for (int slept = 0; slept < kPollMs && !isInterruptionRequested(); slept += kPollSliceMs)
+            msleep(kPollSliceMs);
     }
 }

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr int kPassMs = 70;
-constexpr int kSliceMs = 10;
+constexpr int kPassSliceMs = 10;
 
 // Coordinates of the card plus an offset; wraps instead of overflowing.
 int shifted(int value, int offset)
@@ -246,7 +246,7 @@ void KReadIntThread::run()
         AxisStatus status;
         if (statusSource->read(status))
             runPass(status);
-        for (int slept = 0; slept < kPassMs && !isInterruptionRequested(); slept += kSliceMs)
-            msleep(kSliceMs);
+        for (int slept = 0; slept < kPassMs && !isInterruptionRequested(); slept += kPassSliceMs)
+            msleep(kPassSliceMs);
     }
 }

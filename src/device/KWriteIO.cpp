@@ -10,7 +10,7 @@
 
 namespace {
 
-const char *const kLabels[KWriteIO::kRows] = {
+const char *const kOutputLabels[KWriteIO::kRows] = {
     "预热氧",   "切割氧",   "点火",     "穿孔1", "穿孔2",      "穿孔3",      "喷粉预热",   "搅粉",
     "自动调高", "割炬上升", "割炬下降", "保留",  "等离子定位", "等离子引弧", "等离子弧压", "保留",
     "割炬1",    "割炬2",    "割炬3",    "割炬4", "割炬5",      "割炬6",      "割炬7",      "割炬8"};
@@ -61,7 +61,7 @@ KWriteIO::KWriteIO(int fd, QWidget *parent)
             button->setChecked(true);
         rowButtons[row - 1] = button;
 
-        auto *label = new QLineEdit(QString::fromUtf8(kLabels[row - 1]), this);
+        auto *label = new QLineEdit(QString::fromUtf8(kOutputLabels[row - 1]), this);
         label->setGeometry(QRect(buttonPlace(row) + QPoint(110, 2), QSize(200, 25)));
         label->setFocusPolicy(Qt::NoFocus);
         rowLabels[row - 1] = label;

@@ -15,7 +15,7 @@
 
 namespace {
 
-const char kTitle[] = "Brenlo";
+const char kBoxTitle[] = "Brenlo";
 
 // The floppy is mounted again before its folder is listed, so a disk changed
 // since the last look shows its own programs. Whatever the commands report,
@@ -187,7 +187,7 @@ void KMenuFastcopy::allcancel()
 
 ProgramCopy::Answer KMenuFastcopy::respond(const ProgramCopy::Outcome &outcome)
 {
-    const QString title = QString::fromLatin1(kTitle);
+    const QString title = QString::fromLatin1(kBoxTitle);
     if (!outcome.isQuestion()) {
         Notice::critical(this, title, outcome.text(), QMessageBox::Ok);
         return ProgramCopy::Answer::No;

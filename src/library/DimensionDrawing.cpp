@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
 const QColor kCutColour(20, 20, 20);
 const QColor kLeadColour(140, 140, 140);
 const QColor kDimensionColour(40, 100, 200);
@@ -229,7 +228,7 @@ void DimensionDrawing::layOut(int index)
         const ShapeOutline::Move &m = outline.moves.at(k - 1);
         const QPointF c = toPicture.map(m.centre);
         if (spec.measure == ShapeDimension::Diameter) {
-            const double a = spec.level * kPi / 180;
+            const double a = spec.level * ShapeOutline::kPi / 180;
             const QPointF w(std::cos(a), -std::sin(a));
             const QPointF p = c - w * m.radius * scale;
             const QPointF q = c + w * m.radius * scale;
@@ -259,19 +258,19 @@ void DimensionDrawing::layOut(int index)
         const QPointF a1 = to - centre;
         double sweep = std::atan2(a1.y(), a1.x()) - std::atan2(a0.y(), a0.x());
         while (sweep <= 0)
-            sweep += 2 * kPi;
+            sweep += 2 * ShapeOutline::kPi;
         const QPointF c = toPicture.map(centre);
         const QPointF p = toPicture.map(from);
         const QPointF q = toPicture.map(to);
         dim.anchors = {c, p, q};
         const double radius = 0.45 * std::min(QLineF(c, p).length(), QLineF(c, q).length());
         const double start = QLineF(c, p).angle();
-        const double degrees = sweep * 180 / kPi;
+        const double degrees = sweep * 180 / ShapeOutline::kPi;
         const QRectF square(c - QPointF(radius, radius), c + QPointF(radius, radius));
         dim.arc.arcMoveTo(square, start);
         dim.arc.arcTo(square, start, degrees);
         const auto along = [&](double deg) {
-            const double r = deg * kPi / 180;
+            const double r = deg * ShapeOutline::kPi / 180;
             return QPointF(std::cos(r), -std::sin(r));
         };
         const QPointF s = c + along(start) * radius;

@@ -12,9 +12,6 @@
 
 namespace {
 
-// Catalogue entry whose grid fixes rotation, mirror and spacings.
-constexpr int kGridShape = 49;
-
 // Radio order when the form is read: the first one that is on wins.
 constexpr int kMirrorReadOrder[] = {2, 1, 3, 0};
 
@@ -109,7 +106,7 @@ void KLibConfig::setShape(int index)
         paramEdits_[PattenForm::A]->hide();
         return;
     }
-    if (index == kGridShape) {
+    if (index == ShapeCatalogue::kGridIndex) {
         angleEdit_->setEnabled(false);
         for (QRadioButton *radio : mirrorRadios_)
             radio->setEnabled(false);

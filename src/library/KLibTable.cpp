@@ -8,6 +8,7 @@
 #include "library/KLibConfig.h"
 #include "library/KLibConfigFrame.h"
 #include "library/KLibPixmapFrame.h"
+#include "library/shapes/ShapeCatalogue.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -23,8 +24,6 @@
 
 namespace {
 
-// The catalogue entry whose form disables rotation, mirror and spacings.
-constexpr int kGridShape = 49;
 constexpr int kRows = KLibTable::kEntries / 2;
 
 QString programFolder()
@@ -102,7 +101,7 @@ void KLibTable::setMyCurrentItem(QTableWidgetItem *current, QTableWidgetItem *pr
     KLibConfig *config = configFrame->config;
     config->hideParameters();
     config->resetPlacement();
-    if (previous && previous == shapeItems[kGridShape]) {
+    if (previous && previous == shapeItems[ShapeCatalogue::kGridIndex]) {
         config->angleEdit()->setEnabled(true);
         for (int mirror : {0, 2, 1, 3})
             config->mirrorRadio(mirror)->setEnabled(true);

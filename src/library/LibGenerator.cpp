@@ -7,20 +7,12 @@
 #include "library/PattenList.h"
 #include "library/shapes/ShapeCatalogue.h"
 #include "library/shapes/ShapeCopy.h"
+#include "library/shapes/ShapeMath.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace {
-
-// Truncates toward zero; values past the 32-bit range wrap as a 32-bit
-// store would, without undefined behaviour.
-int truncated(double v)
-{
-    if (!std::isfinite(v) || std::fabs(v) >= 9.0e18)
-        return 0;
-    return static_cast<int>(static_cast<long long>(std::trunc(v)));
-}
 
 void consoleLine(const char *text)
 {
@@ -69,15 +61,15 @@ void LibGenerator::writeSegments(int n, LibOutput &out)
             continue;
         const double x = s.x;
         const double y = s.y;
-        s.x = truncated(x * cosA - y * sinA);
-        s.y = truncated(y * cosA + x * sinA);
+        s.x = ShapeMath::truncated(x * cosA - y * sinA);
+        s.y = ShapeMath::truncated(y * cosA + x * sinA);
         if (mirrored)
             s.x = -s.x;
         if (s.type >= 2) {
             const double i = s.i;
             const double j = s.j;
-            s.i = truncated(i * cosA - j * sinA);
-            s.j = truncated(j * cosA + i * sinA);
+            s.i = ShapeMath::truncated(i * cosA - j * sinA);
+            s.j = ShapeMath::truncated(j * cosA + i * sinA);
             if (mirrored) {
                 s.i = -s.i;
                 s.type = s.type == 2 ? 3 : 2;
@@ -149,8 +141,8 @@ bool LibGenerator::writePatten(PattenList &list, patten_t &p, LibOutput &out)
 {
     const bool hasCopies = p.countX >= 1 && p.countY >= 1;
     if (p.type == 0) {
-        const int w = truncated(list.fileSizeX(p.fileNo));
-        const int h = truncated(list.fileSizeY(p.fileNo));
+        const int w = ShapeMath::truncated(list.fileSizeX(p.fileNo));
+        const int h = ShapeMath::truncated(list.fileSizeY(p.fileNo));
         if (!hasCopies) {
             p.extentX = 0;
             return true;

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
-
 // A run of cutting moves starts with its lead-in when the run holds more
 // than that line. The contour closes where the lead-in ended, so a last line
 // leaving from that point is the lead-out; so is one as long as the lead-in

@@ -15,6 +15,7 @@ class PattenForm;
 class ShapeOutline
 {
 public:
+    static constexpr double kPi = 3.14159265358979;
     enum Kind { Rapid, Line, Arc };
     struct Move {
         Kind kind = Line;

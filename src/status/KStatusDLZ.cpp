@@ -4,10 +4,6 @@
 
 #include <QLabel>
 
-namespace {
-enum Row { YhRow, DelayRow, ArcOffUpRow, DwUpRow, DwDownRow };
-}
-
 KStatusDLZ::KStatusDLZ(QWidget *parent)
     : KStatusPanel(parent, 24)
 {

@@ -73,6 +73,10 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The panel's phase rows, top down.
+    enum Row { YhRow, DelayRow, ArcOffUpRow, DwUpRow, DwDownRow };
 };
 
 #endif

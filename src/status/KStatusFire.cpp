@@ -4,10 +4,6 @@
 
 #include <QIcon>
 
-namespace {
-enum Row { DelayRow, DfRow, CkRow, CkUpRow, CkDownRow, OxoffUpRow, DwDownRow };
-}
-
 KStatusFire::KStatusFire(QWidget *parent)
     : KStatusPanel(parent, 28)
 {

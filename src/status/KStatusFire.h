@@ -99,6 +99,10 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The panel's phase rows, top down.
+    enum Row { DelayRow, DfRow, CkRow, CkUpRow, CkDownRow, OxoffUpRow, DwDownRow };
 };
 
 #endif

@@ -1,9 +1,5 @@
 #include "status/KStatusPF.h"
 
-namespace {
-enum Row { DwDownRow, OxoffUpRow, DfRow };
-}
-
 KStatusPF::KStatusPF(QWidget *parent)
     : KStatusPanel(parent, 24)
 {

@@ -45,6 +45,10 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The panel's phase rows, top down.
+    enum Row { DwDownRow, OxoffUpRow, DfRow };
 };
 
 #endif

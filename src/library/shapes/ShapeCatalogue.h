@@ -23,6 +23,9 @@ class ShapeCatalogue
 {
 public:
     static constexpr int kLastIndex = 49;
+    // K49, the sheet of plates: its own grid fixes rotation, mirror and
+    // spacings.
+    static constexpr int kGridIndex = 49;
     // The entry of shape n (1..49), or nullptr for a shape not in the table.
     static const ShapeEntry *entry(int n);
 };

@@ -1,18 +1,10 @@
 #include "library/shapes/Shapes.h"
 
 #include "library/PattenRecord.h"
+#include "library/shapes/ShapeMath.h"
 
 #include <cmath>
 #include <cstdlib>
-
-namespace {
-
-int truncated(double v)
-{
-    return static_cast<int>(static_cast<long long>(std::trunc(v)));
-}
-
-} // namespace
 
 // Round disc of diameter b.
 void shapeK1(const patten_t &p, ShapeCopy &copy)
@@ -104,9 +96,10 @@ void shapeK5(const patten_t &p, ShapeCopy &copy)
     copy.kerfOn();
     copy.line(0, a);
     copy.line(b - c, 0);
-    copy.ccw(truncated(b * cosT - b), truncated(b * sinT), -b, 0);
-    copy.line(truncated((c - b) * cosT), truncated((c - b) * sinT));
-    copy.cw(truncated(c - c * cosT), truncated(-(c * sinT)), truncated(-(c * cosT)), truncated(-(c * sinT)));
+    copy.ccw(ShapeMath::truncated(b * cosT - b), ShapeMath::truncated(b * sinT), -b, 0);
+    copy.line(ShapeMath::truncated((c - b) * cosT), ShapeMath::truncated((c - b) * sinT));
+    copy.cw(ShapeMath::truncated(c - c * cosT), ShapeMath::truncated(-(c * sinT)), ShapeMath::truncated(-(c * cosT)),
+            ShapeMath::truncated(-(c * sinT)));
     copy.kerfOff();
     copy.rapid(0, -a);
 }

@@ -11,7 +11,7 @@
 namespace {
 
 enum LPlate {
-    Square = 0,
+    SquareL = 0,
     RoundArm = 1,  // the arm ends in a semicircle of diameter e, its top at c
     RoundStep = 2, // the step ends in a semicircle of diameter d on the start side
     Fillet = 4,    // the inner corner is filleted to radius g

@@ -13,7 +13,7 @@
 namespace {
 
 enum Ends {
-    Square = 0,
+    SquareEnds = 0,
     RoundBar = 1,      // T: both bar ends semicircles of diameter d
     RoundStem = 2,     // T: the stem ends in a semicircle of diameter e, its top at c
     RoundNear = 4,     // cross: the arm's end behind the upright arm is a semicircle of diameter e
@@ -99,7 +99,7 @@ void cross(const patten_t &p, ShapeCopy &copy, int ends)
 
 void shapeK31(const patten_t &p, ShapeCopy &copy)
 {
-    tPlate(p, copy, Square);
+    tPlate(p, copy, SquareEnds);
 }
 
 void shapeK32(const patten_t &p, ShapeCopy &copy)
@@ -119,7 +119,7 @@ void shapeK34(const patten_t &p, ShapeCopy &copy)
 
 void shapeK35(const patten_t &p, ShapeCopy &copy)
 {
-    cross(p, copy, Square);
+    cross(p, copy, SquareEnds);
 }
 
 // c runs from arc top to arc top.

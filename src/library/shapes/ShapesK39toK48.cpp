@@ -29,7 +29,7 @@ int truncTerm(double v)
 }
 
 enum CPlate {
-    Square = 0,
+    SquareC = 0,
     RoundArms = 1, // the arms end in semicircles of diameters e and f, still reaching c
     RoundBack = 2, // the back's outer corners are rounded to radius g; the plate reaches g below the lead
 };
@@ -73,7 +73,7 @@ void cPlate(const patten_t &p, ShapeCopy &copy, int form)
 
 void shapeK39(const patten_t &p, ShapeCopy &copy)
 {
-    cPlate(p, copy, Square);
+    cPlate(p, copy, SquareC);
 }
 
 void shapeK40(const patten_t &p, ShapeCopy &copy)
