@@ -161,15 +161,11 @@ field_text() {
 # The window titled $1 (a regular expression) has the keyboard.
 has_focus() { xdotool getwindowfocus getwindowname 2>/dev/null | grep -qE -- "$1"; }
 
-# Displays are started one at a time: the X server takes a lock file that
-# another one starting at the same moment may take for a stale one, and both
-# would serve one display number. A display that does not answer is started
-# again.
-# Servers are started and stopped one at a time. A server that is ending
-# removes its socket's name after it has given up the display number; a
-# server started in that moment takes the number and loses its name, and at
-# its next reset it listens where no client is served. Without resets
-# (-noreset) and with starts and stops in turn, neither happens.
+# X servers are started and stopped one at a time, and never reset. Two
+# starting at once could serve one display number; and a server that is
+# ending removes its socket's name after it has given up the number, so one
+# started in that moment loses its name and, at its next reset, listens
+# where no client is served. A display that does not answer is started again.
 display_lock() {
   exec 9>"${TMPDIR:-/tmp}/keyroads-display.lock"
   flock 9
