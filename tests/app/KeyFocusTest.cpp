@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 
@@ -216,6 +217,31 @@ private slots:
         QCOMPARE(pageBack.count(), 0);
         QCOMPARE(pageOne.count(), 0);
         QTRY_VERIFY(page.isActiveWindow());
+    }
+
+    // A press on the page behind a box: the window system gives the page the
+    // keyboard (as it does without a window manager), the box takes it back
+    // at once, and the keys typed at the page answer the box without
+    // waiting; the page's key does not act.
+    void boxKeepsTheKeyboardFromAPressBehindIt()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        QSignalSpy pageBack(pageEsc, &KButton::pressed);
+        QVERIFY(GuiTest::activate(&page));
+        QDialog box(&page);
+        const int limits = KeyOrder::instance()->limitReached();
+        QTimer::singleShot(0, &box, [&] {
+            QVERIFY(GuiTest::waitUntil([&] { return box.isActiveWindow(); }));
+            page.windowHandle()->requestActivate();
+            QTest::mouseClick(page.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+            press(&page, Qt::Key_Escape);
+        });
+        QTimer::singleShot(5000, &box, [&] { box.done(2); });
+        QCOMPARE(KeyFocus::exec(&box), int(QDialog::Rejected));
+        QCOMPARE(pageBack.count(), 0);
+        QCOMPARE(KeyOrder::instance()->limitReached(), limits);
     }
 
     // A key handed on from the queue opens a box: the keys typed behind it

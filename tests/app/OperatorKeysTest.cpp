@@ -5,6 +5,7 @@
 #include "TempWorkDir.h"
 
 #include "app/base/KButton.h"
+#include "app/base/KeyOrder.h"
 #include "app/KMainWindow.h"
 #include "app/base/ToolkitTranslation.h"
 #include "device/KReadIntThread.h"
@@ -27,6 +28,7 @@
 #include "pages/KMenuJump.h"
 #include "pages/KMenuMorepoint.h"
 #include "pages/KMenuMovement.h"
+#include "pages/KMenuStep.h"
 #include "pages/KMenuTop.h"
 #include "pages/KMovePointDialog.h"
 #include "status/KSpeed.h"
@@ -39,6 +41,7 @@
 #include "thc/KTHCDialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFileDialog>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -230,6 +233,47 @@ private slots:
         QVERIFY(w.readIntThread->absoluteView);
         QVERIFY(w.readIntThread->dlzHeightOn);
         QVERIFY(w.atZero);
+    }
+
+    // The browser's folder chooser stays open while the operator works on:
+    // a press on the main window gives it the keyboard (as the window system
+    // does without a window manager), and from then on no key waits for the
+    // chooser. A jog held on the step page stops at F10 at once.
+    void stopActsAtOnceBesideTheChooser()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        w.writeDevice->setCardPresent(true);
+        QVERIFY(op.show());
+        op.key(Qt::Key_F1);
+        op.key(Qt::Key_F1);
+        QVERIFY(w.preview->isVisible());
+        GuiTest::key(&w, QEvent::KeyPress, Qt::Key_F1);
+        GuiTest::key(&w, QEvent::KeyRelease, Qt::Key_F1);
+        WAIT_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeWindow()));
+        QWidget *chooser = QApplication::activeWindow();
+
+        QWindow *window = w.windowHandle();
+        window->requestActivate();
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(750, 575));
+        WAIT_VERIFY(w.isActiveWindow());
+        op.key(Qt::Key_Escape);
+        op.key(Qt::Key_Escape);
+        op.key(Qt::Key_F6);
+        QVERIFY(w.menuStep->isVisible());
+        QVERIFY(chooser->isVisible());
+
+        w.writeDevice->clearCallLog();
+        GuiTest::key(&w, QEvent::KeyPress, Qt::Key_End);
+        GuiTest::key(&w, QEvent::KeyPress, Qt::Key_End, true);
+        QCOMPARE(w.writeDevice->callLog(), QStringList("writeStepSW()"));
+        // Delivered as it is typed, not held for the keyboard.
+        GuiTest::key(&w, QEvent::KeyPress, Qt::Key_F10);
+        QCOMPARE(w.writeDevice->callLog(), (QStringList{"writeStepSW()", "stopstepall()"}));
+        QCOMPARE(KeyOrder::instance()->heldKeys(), 0);
+        GuiTest::key(&w, QEvent::KeyRelease, Qt::Key_F10);
+        GuiTest::key(&w, QEvent::KeyRelease, Qt::Key_End);
+        chooser->hide();
     }
 
     // The output page's Enter key comes with the page and goes with it.

@@ -7,7 +7,8 @@
 #   complete copysel rows readonly links ownlinks; the click lock: lockfast
 #   lockslow lockopen lockload escf1 editorlock; boxes: jogbox reloadq libbox
 #   inchhold copyagain; refused loads: refusedbrowser refusedlibrary
-#   refusededitor refusedfile longname previewlong libnopart)
+#   refusededitor refusedfile longname previewlong libnopart; the mouse
+#   pressed behind a box or dialog: boxpress chooserpress dialogpress)
 # Environment: TOVREL_BIN (the build's bin/), TOVREL_SOURCE_DIR, and
 # optionally KEYROAD_SHOTS, the folder for a picture of the screen at the end
 # of the road (default: keyroads/ next to bin/).
@@ -219,6 +220,9 @@ start_program() {
     export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$src/tests/lsan.supp"
     # A road on a full disk: every write past one block fails.
     [ "$road" = libbox ] && ulimit -f 1
+    # A key that waits the whole limit for the keyboard is told on the
+    # console; every road fails on it.
+    export TOVREL_KEY_LIMIT_REPORT=1
     exec "$bin/tovrelcnc"
   ) >"$tmp/app.log" 2>&1 &
   app=$!
@@ -246,6 +250,9 @@ stop_program() {
   app=""
   if grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:' "$tmp/app.log"; then
     fail "sanitizer report"
+  fi
+  if grep -q 'key held to the limit' "$tmp/app.log"; then
+    fail "a key waited the whole limit for a keyboard that did not come"
   fi
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
@@ -1007,7 +1014,115 @@ road_libnopart() {
   [ "$(region 256 220 2 488)" = "$pad" ] || fail "F5 did not bring the key pad's keys back"
 }
 
+# A press of the mouse at $1 $2 of the main window (the top left corner of
+# its inside is 0 0).
+press_at() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) click 1; }
+press_plot() { press_at 550 575; }
+
+# Types the key $2 and waits for the condition $3...; fails the road unless
+# it holds within $1 ms of the key. The screen is looked at every 10 ms.
+key_within() {
+  local limit="$1" k="$2" t0 ms tries=500
+  shift 2
+  t0="$(date +%s%N)"
+  xdotool key "$k"
+  until "$@"; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || fail "$k: no effect within 5 s"
+    sleep 0.01
+  done
+  ms=$((($(date +%s%N) - t0) / 1000000))
+  [ "$ms" -le "$limit" ] || fail "$k took $ms ms to act (at most $limit)"
+  echo "$k: $ms ms"
+}
+page_left() { row_is_not "$page_row"; }
+no_box() { not_shown '^Brenlo$'; }
+
+# A press on the page behind the no-card notice: the notice keeps the
+# keyboard, and the keys answer it at once; the page's keys do not act.
+road_boxpress() {
+  warm_up F6
+  press F6
+  local step_row r
+  step_row="$(steady row)"
+  for r in 1 2 3; do
+    xdotool key Up
+    wait_for 5 has_focus '^Brenlo$' || fail "Up brought up no notice (round $r)"
+    press_plot
+    key_within 300 Escape no_box
+    row_settles "$step_row" || fail "Escape after a press on the plot (round $r) left the step page"
+  done
+  for r in 1 2 3 4 5; do
+    xdotool key Up
+    wait_for 5 has_focus '^Brenlo$' || fail "Up brought up no notice (round $r)"
+    # The Esc key of the key row.
+    press_at 27 715
+    key_within 300 Return no_box
+    row_settles "$step_row" || fail "Return after a press on the Esc key (round $r) left the step page"
+  done
+  for r in 1 2 3; do
+    xdotool key Up
+    wait_for 5 has_focus '^Brenlo$' || fail "Up brought up no notice (round $r)"
+    press_plot
+    xdotool key --delay 30 F6 Down
+    sleep 0.5
+    shown_times '^Brenlo$' 1 || fail "F6 Down behind the notice (round $r): $(visible_titles)"
+    key_within 300 Return no_box
+    row_settles "$step_row" || fail "F6 Down behind the notice (round $r) left the step page"
+  done
+}
+
+# The browser's folder chooser stays open without holding the keyboard: once
+# the operator has pressed the page, every key acts on the pages at once.
+road_chooserpress() {
+  local title='选择本地文件夹' k
+  warm_up F1 F1
+  warm_up F3
+  press F1 F1
+  xdotool key F1
+  wait_for 10 has_focus "$title" || fail "F1 gave the keyboard to no chooser"
+  # The browser's list.
+  press_at 750 575
+  wait_for 5 has_keyboard || fail "the press on the list did not give the page the keyboard"
+  sleep 0.4
+  for k in Escape Escape F1 Escape F3; do
+    page_row="$(row)"
+    key_within 400 "$k" page_left
+    sleep 0.4
+  done
+  shown "$title" || fail "the chooser was closed"
+}
+
+# A dialog shown without blocking, the plot beside it pressed: Esc leaves
+# the page at once. $1 the keys to the page, $2 the dialog's key, $3 its
+# title, $4 $5 where the press lands.
+dialog_pressed() {
+  press $1
+  page_row="$(steady row)"
+  xdotool key "$2"
+  wait_for 10 has_focus "$3" || fail "$2 gave the keyboard to no dialog $3"
+  press_at "$4" "$5"
+  wait_for 5 has_keyboard || fail "the press beside $3 did not give the page the keyboard"
+  sleep 0.2
+  key_within 400 Escape page_left
+  sleep 0.3
+}
+
+road_dialogpress() {
+  warm_up F3
+  warm_up F2
+  warm_up F9 F6
+  top_row="$(steady row)"
+  dialog_pressed F3 F1 '参数设置' 550 640
+  row_settles "$top_row" || fail "Escape left the configuration page for another than the top menu"
+  dialog_pressed F2 F8 '步长设置' 550 640
+  row_settles "$top_row" || fail "Escape left the library page for another than the top menu"
+  dialog_pressed "F9 F6" F4 '定点移动' 550 640
+  to_top 1
+}
+
 case "$road" in
+  boxpress | chooserpress | dialogpress) ;;
   config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly | links | ownlinks) ;;
   lockfast | lockslow | lockopen | lockload | escf1 | editorlock | jogbox | reloadq | libbox | inchhold | copyagain) ;;
   refusedbrowser | refusedlibrary | refusededitor | refusedfile | longname | previewlong | libnopart) ;;

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QList>
 #include <QPointer>
@@ -132,6 +133,48 @@ public:
     QEventLoop loop;
 };
 
+bool isPopup(Qt::WindowType type)
+{
+    return type == Qt::Popup || type == Qt::ToolTip;
+}
+
+// The window of the program that an input for `receiver` reaches: the
+// receiver's own window, or the widget window of a window system window.
+QWidget *windowOf(QObject *receiver)
+{
+    if (receiver->isWidgetType())
+        return static_cast<QWidget *>(receiver)->window();
+    if (auto *handle = qobject_cast<QWindow *>(receiver)) {
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget *w : windows) {
+            if (w->windowHandle() == handle)
+                return w;
+        }
+    }
+    return nullptr;
+}
+
+// A box the toolkit runs modally keeps `window` from the keyboard, as the
+// toolkit keeps it from keys and clicks: every other window for an
+// application-modal box, the windows it was opened from for a window-modal
+// one; never a window opened from the box itself, nor a popup.
+bool blockedBy(QWindow *modal, QWindow *window)
+{
+    if (window == modal || isPopup(window->type()))
+        return false;
+    for (QWindow *w = window->transientParent(); w; w = w->transientParent()) {
+        if (w == modal)
+            return false;
+    }
+    if (modal->modality() == Qt::ApplicationModal)
+        return true;
+    for (QWindow *w = modal->transientParent(); w; w = w->transientParent()) {
+        if (w == window)
+            return true;
+    }
+    return false;
+}
+
 void selectTyped(QWidget *window)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(window->focusWidget()))
@@ -198,22 +241,9 @@ bool KeyFocus::behindBox(QObject *receiver)
     QWidget *top = box();
     if (!top)
         return false;
-    QWidget *window = nullptr;
-    if (receiver->isWidgetType()) {
-        window = static_cast<QWidget *>(receiver)->window();
-    } else if (auto *handle = qobject_cast<QWindow *>(receiver)) {
-        const auto windows = QApplication::topLevelWidgets();
-        for (QWidget *w : windows) {
-            if (w->windowHandle() == handle)
-                window = w;
-        }
-    }
-    if (!window)
-        return false;
-    // A popup or tip can only have been opened by the box.
-    const Qt::WindowType type = window->windowType();
-    if (type == Qt::Popup || type == Qt::ToolTip)
-        return false;
+    QWidget *window = windowOf(receiver);
+    if (!window || isPopup(window->windowType()))
+        return false; // a popup or tip can only have been opened by the box
     for (QWidget *w = window; w; w = w->parentWidget()) {
         if (w == top)
             return false;
@@ -221,12 +251,46 @@ bool KeyFocus::behindBox(QObject *receiver)
     return true;
 }
 
+QWindow *KeyFocus::keeper()
+{
+    if (QDialog *top = box())
+        return top->windowHandle();
+    QWindow *modal = QGuiApplication::modalWindow();
+    return modal && modal->isVisible() ? modal : nullptr;
+}
+
+void KeyFocus::focusChanged(QWindow *focus)
+{
+    QPointer<QWidget> &target = keyboardGoingTo();
+    if (target && focus && target->windowHandle() == focus)
+        target = nullptr;
+    if (!focus)
+        return;
+    if (QDialog *top = box()) {
+        if (behindBox(focus))
+            take(top);
+    } else if (QWindow *modal = keeper()) {
+        if (blockedBy(modal, focus))
+            modal->requestActivate();
+    }
+}
+
+void KeyFocus::pressed(QObject *receiver)
+{
+    QPointer<QWidget> &target = keyboardGoingTo();
+    if (!target)
+        return;
+    QWidget *window = windowOf(receiver);
+    if (window && window != target && !isPopup(window->windowType()))
+        target = nullptr;
+}
+
 void KeyFocus::windowHidden(QWidget *window)
 {
     if (!window->isWindow())
         return;
     const Qt::WindowType type = window->windowType();
-    if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::SplashScreen)
+    if (isPopup(type) || type == Qt::SplashScreen)
         return;
     // A completion list is a window of its own: left open, it stays over the
     // page and takes its keys.

@@ -4,6 +4,7 @@
 class QDialog;
 class QObject;
 class QWidget;
+class QWindow;
 
 // The one way a window that a key opens gets the keyboard, and the one way
 // back. The operator console runs without a window manager, so nobody else
@@ -31,8 +32,22 @@ public:
     // without changing what lies above what.
     static void take(QWidget *window);
     // The keyboard was sent to a window that is shown but does not have it
-    // yet: keys typed now belong to that window (KeyOrder holds them).
+    // yet, and no other window has taken it since: keys typed now belong to
+    // that window (KeyOrder holds them).
     static bool keyboardOnItsWay();
+    // The window that must keep the keyboard while it stands: the innermost
+    // box exec() runs, or a box the toolkit runs modally itself (a file
+    // dialog's question); null when none is shown.
+    static QWindow *keeper();
+    // The window system gave the keyboard to `focus` (told by KeyOrder). A
+    // window the keyboard was on its way to has it now; a window behind a
+    // box (pressed with the mouse: without a window manager the toolkit gives
+    // a pressed window the keyboard) gives it straight back to the box.
+    static void focusChanged(QWindow *focus);
+    // The operator pressed the mouse on `receiver`, which no box stands over:
+    // a window the keyboard was on its way to, left for another, is no
+    // longer waited for.
+    static void pressed(QObject *receiver);
     // Any window hidden (told by KeyOrder, which watches them all). A box
     // the toolkit shows over one of our dialogs (a chooser's "directory not
     // found") gives the keyboard back to that dialog, and a file dialog takes

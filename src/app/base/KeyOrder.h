@@ -17,10 +17,13 @@ class QWindow;
 // a window that is shown gets the keyboard only a moment later; a key typed
 // in between goes to the window behind it, where the toolkit throws it away
 // when the new window is modal, or acts on the page the operator meant to
-// leave. Such a key is held until the keyboard has arrived (at most 1 s), then
-// handed on to the window that has it. Keys that follow a held key are held
-// behind it, so none overtakes another. Every press it lets through is noted
-// with its own time stamp (KeyStamp) for the click lock.
+// leave. Such a key is held while the keyboard is on its way (KeyFocus says
+// where), then handed on to the window that has it. Keys that follow a held
+// key are held behind it, so none overtakes another. A window the operator
+// left with the mouse is not waited for; a box pressed behind takes the
+// keyboard straight back. The 1 s limit is a last resort for a window system
+// that never answers. Every press it lets through is noted with its own time
+// stamp (KeyStamp) for the click lock.
 class KeyOrder : public QObject
 {
     Q_OBJECT
@@ -31,6 +34,8 @@ public:
 
     // Keys typed but not yet handed on.
     int heldKeys() const { return held.size(); }
+    // How often held keys waited the whole limit for the keyboard.
+    int limitReached() const { return limitsReached; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -64,6 +69,7 @@ private:
     void wake();
     void drain();
     void handOn(const Key &key);
+    void reportLimit();
     // A box or dialog is shown but the keyboard has not reached it yet.
     static bool keyboardMoving();
 
@@ -79,6 +85,7 @@ private:
     int lastKey = 0;
     unsigned long lastStamp = 0;
     bool lastHeld = false;
+    int limitsReached = 0;
 };
 
 #endif
