@@ -53,7 +53,11 @@ QString EditorText::load(const QByteArray &bytes)
         start = at;
     }
     text += raw.midRef(start);
-    if (!ends_.isEmpty() && ends_.first().contains(QLatin1Char('\n')))
+    // Only these two read as one character each. A longer end after every
+    // line (CR CR LF, U+2029 LF) can push the decimal point past the hundred
+    // characters the program reader looks at, and the program is then cut
+    // at 1/100 of its size.
+    if (!ends_.isEmpty() && (ends_.first() == QLatin1String("\n") || ends_.first() == QLatin1String("\r\n")))
         usualEnd_ = ends_.first();
     loaded_ = text;
     edited_ = false;

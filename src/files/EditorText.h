@@ -15,8 +15,9 @@ class QTextDocument;
 // per block; each line's own end (LF, CR LF, CR, CR CR LF, U+2029 ...) is
 // kept aside and written back after that line as long as the text is the
 // one loaded. Once it is edited every line gets one end, the file's first
-// when that holds a line feed, else LF: a program reader starts a line only
-// at a line feed, so the saved file reads back as the lines shown.
+// when that is LF or CR LF, else LF: the program reader starts a line only at
+// a line feed and counts every other character of an end as text, so only
+// these two read back as the lines shown.
 class EditorText
 {
 public:

@@ -118,6 +118,18 @@ QString lines(const char *line, int n)
     return all.join('\n');
 }
 
+// A decimal program whose only points lie in its first and last lines, each
+// line ended by `end`: without its first line the last point is still within
+// the reader's first hundred characters when the lines end in LF, and only
+// then.
+QByteArray decimalProgram(const QByteArray &end, bool firstLine = true)
+{
+    QByteArray out = firstLine ? "G00 X0.5 Y0" + end : QByteArray();
+    for (int k = 0; k < 9; ++k)
+        out += "G01 X1 Y1" + end;
+    return out + "G01 X1.5 Y1" + end;
+}
+
 } // namespace
 
 class KEditorTest : public QObject
@@ -431,8 +443,8 @@ private slots:
     }
 
     // Once the operator edits a file, every line is saved with one end: the
-    // file's first when it holds a line feed, else LF. The saved file reads
-    // back as the program the text view shows.
+    // file's first when it is LF or CR LF, else LF. The saved file reads back
+    // as the program the text view shows, at its scale.
     void editedFileEndsAlike_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -440,7 +452,8 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<QByteArray>("saved");
         // Edits: 0 apply in table mode, 1 a first line typed, 2 the second
-        // line deleted, 3 a last line typed; 1 to 3 in the text view.
+        // line deleted, 3 a last line typed, 4 the first line deleted; 1 to 4
+        // in the text view.
         QTest::newRow("CR LF, apply") << QByteArray("G01 X5 Y0\r\nG01 X0 Y5\r\n") << 0 << 2
                                       << QByteArray("G01 X       5 Y       0\r\nG01 X       0 Y       5\r\n");
         // The apply gives back the very text loaded: an edit all the same.
@@ -454,7 +467,14 @@ private slots:
             << QByteArray("G00 X1.00 Y2.00\nG01 X3.00 Y4.00\rG01 X7.00 Y8.00\nX5.00 Y6.00\n") << 2 << -1
             << QByteArray("G00 X1.00 Y2.00\nG01 X7.00 Y8.00\nX5.00 Y6.00\n");
         QTest::newRow("CR CR LF, last line added") << QByteArray("G01 X1 Y0\r\r\nG01 X0 Y1\r\r\n") << 3 << 2
-                                                   << QByteArray("G01 X1 Y0\r\r\nG01 X0 Y1\r\r\nG01 X5 Y5\r\r\n");
+                                                   << QByteArray("G01 X1 Y0\nG01 X0 Y1\nG01 X5 Y5\n");
+        const QByteArray u2029Lf("\xE2\x80\xA9\n");
+        QTest::newRow("CR CR LF decimal, first line deleted")
+            << decimalProgram("\r\r\n") << 4 << 11 << decimalProgram("\n", false);
+        QTest::newRow("U+2029 LF decimal, first line deleted")
+            << decimalProgram(u2029Lf) << 4 << 11 << decimalProgram("\n", false);
+        QTest::newRow("U+2029 LF decimal, first line added")
+            << decimalProgram(u2029Lf) << 1 << 11 << "G00 X0 Y0\n" + decimalProgram("\n");
         QTest::newRow("U+2029, first line added")
             << QByteArray("G01 X1 Y0\xE2\x80\xA9G01 X0 Y1") << 1 << 2 << QByteArray("G00 X0 Y0\nG01 X1 Y0\nG01 X0 Y1");
     }
@@ -482,9 +502,10 @@ private slots:
                 QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
                 QTest::keyClicks(text, "G00 X0 Y0");
                 QTest::keyClick(text, Qt::Key_Return);
-            } else if (edit == 2) {
+            } else if (edit == 2 || edit == 4) {
                 QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
-                QTest::keyClick(text, Qt::Key_Down);
+                if (edit == 2)
+                    QTest::keyClick(text, Qt::Key_Down);
                 QTest::keyClick(text, Qt::Key_Down, Qt::ShiftModifier);
                 QTest::keyClick(text, Qt::Key_Delete);
             } else {
@@ -504,6 +525,8 @@ private slots:
         QCOMPARE(fromFile, p.eNc());
         if (edit == 2)
             QCOMPARE(fromFile.count('\n'), 3);
+        if (edit == 4) // 1.5 mm, in hundredths
+            QVERIFY(fromFile.endsWith("G01 X     150 Y     100\n"));
         QCOMPARE(p.notices.count(), 0);
     }
 

@@ -36,6 +36,8 @@ private slots:
     void transforms();
     void array();
     void rotatedLShape();
+    void smallestFieldHalved_data();
+    void smallestFieldHalved();
     void fullList();
     void customFile();
     void oversizedProgram_data();
@@ -151,6 +153,32 @@ void LibProbeTest::rotatedLShape()
     QCOMPARE(all.at(8), QStringLiteral("G01 X12020 Y-12020"));
     QCOMPARE(all.at(10), QStringLiteral("G01 X-707 Y-707"));
     QCOMPARE(all.at(12), QStringLiteral("G00 X16000 Y0"));
+}
+
+// The form takes the smallest letter too, whose negation has no int of its
+// own: the half of a negated field is the field's half negated, in every
+// build alike.
+void LibProbeTest::smallestFieldHalved_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("arcs");
+    QTest::newRow("K20 d") << "K20:d=-21474836.48"
+                           << QStringList{"G02 X0 Y-3000 I0 J-1500", "G02 X-2147483648 Y0 I1073741824 J0"};
+    QTest::newRow("K20 e") << "K20:e=-21474836.48"
+                           << QStringList{"G02 X0 Y-2147483648 I0 J1073741824", "G02 X-6000 Y0 I-3000 J0"};
+    QTest::newRow("K21 e") << "K21:e=-21474836.48" << QStringList{"G02 X0 Y-2147483648 I0 J1073741824"};
+}
+
+void LibProbeTest::smallestFieldHalved()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, arcs);
+    TempWorkDir dir(false);
+    const Run run = probe({"--select", "0", pattern});
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.err, QByteArray());
+    const QStringList all = QString::fromLatin1(kFile(dir)).split(QLatin1Char('\n'));
+    QCOMPARE(all.filter(QRegularExpression(QStringLiteral("^G02 "))), arcs);
 }
 
 void LibProbeTest::fullList()

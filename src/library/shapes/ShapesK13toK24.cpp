@@ -151,10 +151,10 @@ void shapeK20(const patten_t &p, ShapeCopy &copy)
     copy.line(a, 0);
     copy.line(0, b - d / 2);
     copy.line(c - e / 2, 0);
-    copy.cw(0, -e, 0, -e / 2);
+    copy.cw(0, -e, 0, -(e / 2));
     copy.line(d + e / 2 - c, 0);
     copy.line(0, d / 2 + e - b);
-    copy.cw(-d, 0, -d / 2, 0);
+    copy.cw(-d, 0, -(d / 2), 0);
     copy.line(-a, 0);
     copy.kerfOff();
 }
@@ -169,7 +169,7 @@ void shapeK21(const patten_t &p, ShapeCopy &copy)
     copy.line(a, 0);
     copy.line(0, b);
     copy.line(c - e / 2, 0);
-    copy.cw(0, -e, 0, -e / 2);
+    copy.cw(0, -e, 0, -(e / 2));
     copy.line(d + e / 2 - c, 0);
     copy.line(0, e - b);
     copy.line(-d, 0);
