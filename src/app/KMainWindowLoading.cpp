@@ -41,10 +41,12 @@ namespace {
 
 // Which file failed and why, in the operator's words and short enough for
 // the message line: the program itself, or the scratch program it is
-// prepared into. The whole path is on the console and in the title.
+// prepared into. The message line may shorten the name, so the console
+// names the file in full.
 void tellNotLoaded(KText *line, const Parser::Failure &failure, bool alarm)
 {
-    qDebug("parse file error...");
+    qDebug("parse file error... %s: %s", qPrintable(QFileInfo(failure.file).absoluteFilePath()),
+           qPrintable(failure.reason));
     if (alarm)
         return;
     line->updateText(failure.writing ? MessageCode::ScratchNotWritten : MessageCode::ProgramNotLoaded,

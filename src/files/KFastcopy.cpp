@@ -69,4 +69,8 @@ void KFastcopy::refreshViews()
     desView->setRootIndex(desModel->index(fastcopyTargetDir(), 0));
     srcPathEdit->setText(fastcopySourceDir());
     desPathEdit->setText(fastcopyTargetDir());
+    // A pick outlives the folder change: the same folder chosen again would
+    // copy or delete what an earlier visit picked.
+    srcView->clearSelection();
+    desView->clearSelection();
 }

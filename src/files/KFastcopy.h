@@ -22,7 +22,7 @@ class KFastcopy : public QWidget
 public:
     explicit KFastcopy(QWidget *parent);
 
-    // Both panes back to their start folders.
+    // Both panes back to their start folders, nothing picked in either.
     void refreshViews();
 
     // The model of a pane: every entry of one folder under its own name, a

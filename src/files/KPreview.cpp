@@ -199,11 +199,9 @@ void KPreview::prevline()
 
 void KPreview::nextline()
 {
-    // The last row stays current: past it the folder itself would be the
-    // selected path.
-    const int row = currentIndex().row() + 1;
-    if (row < model()->rowCount(rootIndex()))
-        moveTo(row);
+    // Past the last row no item is current, as after a page key; the next
+    // Down starts again at the top.
+    moveTo(currentIndex().row() + 1);
 }
 
 void KPreview::prevpage()
@@ -409,9 +407,10 @@ void KPreview::keyHide()
 
 void KPreview::openFile()
 {
-    // Any entry goes to the load, which refuses what it cannot read and
-    // tells why on the message line; no entry, no load.
-    if (!previewSelectedFile.isEmpty() && !previewSelectedFile.endsWith(QLatin1Char('/')))
+    // What does not even open (a folder, no item, a vanished file) stays
+    // here without a word. What opens goes to the load, which says on the
+    // message line why it refuses a device or an over-long file.
+    if (ProgramFile::opensForReading(previewSelectedFile))
         emit fileOpened(previewSelectedFile);
 }
 

@@ -70,8 +70,8 @@ public:
 
 signals:
     // Each passes previewSelectedFile itself: a receiver copies it first.
-    // fileOpened comes for any entry, readable or not: the load says why it
-    // refuses one.
+    // fileOpened comes for any entry that opens for reading, program or
+    // not: the load says why it refuses one.
     void fileOpened(QString &path);
     void fileAdded(QString &path);
     void fileEdit(QString &path);

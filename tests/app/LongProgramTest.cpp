@@ -2,10 +2,12 @@
 // on it brings them: the start, the browser's preview, its open and the
 // editor all refuse them alike and say why, without reading them through.
 
+#include "ConsoleCapture.h"
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 
 #include "app/KMainWindow.h"
+#include "app/base/KButton.h"
 #include "app/base/ProgramFile.h"
 #include "files/KMenuFile.h"
 #include "files/KPreview.h"
@@ -14,9 +16,12 @@
 #include "status/KTextFrame.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
@@ -202,12 +207,93 @@ private slots:
         QVERIFY(key(w, Qt::Key_F1, [&] { return browser->isVisible(); }));
         QVERIFY(key(w, Qt::Key_Down, [&] { return previewSelectedFile.endsWith("/x.nc"); }));
         QVERIFY(key(w, Qt::Key_Down, [&] { return previewSelectedFile.endsWith("/z.nc"); }));
-        QVERIFY(key(w, Qt::Key_Down, [&] { return previewSelectedFile.endsWith("/z.nc"); }));
         QVERIFY(key(w, Qt::Key_F4, [&] { return w.menuFile->isVisible(); }));
         QCOMPARE(message(w), QString("z.nc 未加载: 不是程序文件"));
         QCOMPARE(notices.count(), 0);
         QVERIFY(w.fileLoaded);
         QCOMPARE(SegmentTable::length(cutSegments), 3);
+    }
+
+    // Down past the last entry and PgDn past the last page leave no entry
+    // current: with the preview on, the folder itself is what cannot be
+    // read; F4 there hands nothing on, and the next Down starts at the top.
+    void browserPastTheLastEntry()
+    {
+        TempWorkDir dir;
+        QVERIFY(seed(dir, "./ncfile/a.nc"));
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G00 X1000 Y0\nG01 X5000 Y0\n"));
+        QVERIFY(dir.writeFile("ncfile/c.nc", "G01 X0 Y3000\n"));
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        KPreview *browser = w.preview;
+        const QString folder = dir.filePath("ncfile/");
+        QVERIFY(key(w, Qt::Key_F1, [&] { return w.menuFile->isVisible(); }));
+        QVERIFY(key(w, Qt::Key_F1, [&] { return browser->isVisible(); }));
+        QVERIFY(key(w, Qt::Key_F5, [&] { return SegmentTable::length(previewSegments) == 2; }));
+        const QString line = message(w);
+        for (Qt::Key past : {Qt::Key_Down, Qt::Key_PageDown}) {
+            notices.clear();
+            QVERIFY(key(w, Qt::Key_Down, [&] { return previewSelectedFile == folder + "c.nc"; }));
+            QVERIFY(key(w, past, [&] { return notices.count() == 1; }));
+            QCOMPARE(notices.last().text, "Cannot read file " + folder + ":\nNot a program file.");
+            QCOMPARE(browser->fileNameEdit->text(), QString());
+            QVERIFY(key(w, Qt::Key_F4, [] { return true; }));
+            QVERIFY(browser->isVisible());
+            QCOMPARE(message(w), line);
+            QVERIFY(key(w, Qt::Key_Down, [&] { return previewSelectedFile == folder + "a.nc"; }));
+            QCOMPARE(browser->fileNameEdit->text(), QString("a.nc"));
+            QCOMPARE(SegmentTable::length(previewSegments), 2);
+            QCOMPARE(notices.count(), 1);
+        }
+    }
+
+    // F4 hands on only what opens for reading: a folder typed by name stays
+    // in the browser, even when F5 (a new file) opened it. What opens but is
+    // refused by the load is named on the console by its full path.
+    void browserOpensWhatCanBeRead()
+    {
+        TempWorkDir dir;
+        QVERIFY(seed(dir, "./ncfile/a.nc"));
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G00 X1000 Y0\nG01 X5000 Y0\n"));
+        QVERIFY(dir.writeFile("ncfile/b.nc", QByteArray("G01 X1 Y0\n").repeated(30002)));
+        QVERIFY(QDir().mkpath(dir.filePath("ncfile/zsub")));
+        const QByteArray last = dir.readFile(".tovrelcnc/fileconfig.xml");
+        // Each name is a search of its own, however soon it follows the last.
+        const int typing = QApplication::keyboardInputInterval();
+        QApplication::setKeyboardInputInterval(0);
+        const auto restore = qScopeGuard([typing] { QApplication::setKeyboardInputInterval(typing); });
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        KPreview *browser = w.preview;
+        const auto typeName = [&](const char *name) {
+            QVERIFY(browser->fileNameEdit->hasFocus());
+            browser->fileNameEdit->selectAll();
+            QTest::keyClicks(browser->fileNameEdit, name);
+            QVERIFY(key(w, Qt::Key_Return, [&] { return previewSelectedFile.endsWith(QString("/") + name); }));
+        };
+        QVERIFY(key(w, Qt::Key_F1, [&] { return w.menuFile->isVisible(); }));
+        const QString newFile = w.menuFile->newFileButton->text();
+        const QString line = message(w);
+        QVERIFY(key(w, Qt::Key_F5, [&] { return browser->isVisible(); }));
+        typeName("zsub");
+        QVERIFY(key(w, Qt::Key_F4, [] { return true; }));
+        QVERIFY(browser->isVisible());
+        QCOMPARE(message(w), line);
+        QCOMPARE(w.menuFile->newFileButton->text(), newFile);
+
+        QVERIFY(key(w, Qt::Key_Escape, [&] { return w.menuFile->isVisible(); }));
+        QVERIFY(key(w, Qt::Key_F1, [&] { return browser->isVisible(); }));
+        typeName("b.nc");
+        ConsoleCapture out(1);
+        ConsoleCapture console(2);
+        QVERIFY(key(w, Qt::Key_F4, [&] { return w.menuFile->isVisible(); }));
+        const QByteArray said = out.text() + console.text();
+        QCOMPARE(message(w), QString("b.nc 未加载: 文件太长"));
+        QVERIFY2(said.contains(QFile::encodeName(dir.filePath("ncfile/b.nc")) + ": File too long"), said.constData());
+        QCOMPARE(dir.readFile(".tovrelcnc/fileconfig.xml"), last);
+        QCOMPARE(notices.count(), 0);
     }
 
     // A program longer than the table previews as far as the table holds

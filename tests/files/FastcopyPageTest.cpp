@@ -194,6 +194,45 @@ private slots:
         QCOMPARE(p.boxes.count(), 0);
     }
 
+    // Each entry starts with nothing picked in either list, even when the
+    // same folder is chosen again: what an earlier visit picked is neither
+    // copied nor deleted on this one.
+    void entryForgetsEarlierPicks()
+    {
+        Page p;
+        QVERIFY(p.dir.writeFile("src/u1.nc", "U1") && p.dir.writeFile("src/u2.nc", "U2"));
+        QVERIFY(p.dir.writeFile("ncfile/0003.nc", "3") && p.dir.writeFile("ncfile/0004.nc", "4"));
+        p.view->show();
+        QVERIFY(GuiTest::activate(&p.window));
+        const auto type = [&](std::initializer_list<Qt::Key> keys) {
+            for (Qt::Key k : keys)
+                QVERIFY(GuiTest::keyClick(&p.window, k));
+        };
+        // The target is the program folder of the first page built, which
+        // may be another case's: chosen, as the source, on every visit.
+        const auto visit = [&] {
+            p.enter();
+            p.menu->acceptSource(p.T + "/src");
+            p.menu->acceptTarget(p.T + "/ncfile");
+        };
+
+        visit();
+        type({Qt::Key_F2, Qt::Key_Down, Qt::Key_Space, Qt::Key_F4});
+        QCOMPARE(ls("ncfile"), QStringList({"0003.nc", "0004.nc", "u2.nc"}));
+        visit();
+        type({Qt::Key_F2, Qt::Key_Space, Qt::Key_F4});
+        QCOMPARE(p.boxes.count(), 0);
+        QCOMPARE(ls("ncfile"), QStringList({"0003.nc", "0004.nc", "u1.nc", "u2.nc"}));
+
+        type({Qt::Key_F6, Qt::Key_Space});
+        QCOMPARE(p.selected(p.view->desView), QStringList{"0003.nc"});
+        visit();
+        p.boxes.setAnswer(QMessageBox::No);
+        type({Qt::Key_F6, Qt::Key_Down, Qt::Key_Space, Qt::Key_F7});
+        QCOMPARE(p.warnings(), QStringList{"确定删除文件或文件夹: 0004.nc ?"});
+        QCOMPARE(ls("ncfile"), QStringList({"0003.nc", "0004.nc", "u1.nc", "u2.nc"}));
+    }
+
     // A double click on a folder of either list leaves the folder shown:
     // folders change through the choosers alone.
     void doubleClickKeepsFolder()

@@ -8,8 +8,15 @@
 // that comes within 100 ms of the one that made the last accepted click is
 // not passed on as kclicked(), so a second page key typed at once (F1 F1, or
 // a key right after Esc) cannot act on the page the first one opened, and a
-// bouncing key or a double click never runs a page change or a process step
-// twice. The flag is taken by each accepted click and freed 100 ms later.
+// bouncing key or a double click never runs a page change twice. The flag is
+// taken by each accepted click and freed 100 ms later.
+//
+// It guards kclicked() alone. A key whose receiver listens to clicked() or
+// pressed() acts on every click. Start and Stop are such keys: at each
+// process step FunctionKey::rerole wires Start to clicked() and Stop to
+// pressed() (or clicked()), cutting their link to the lock, so a bouncing
+// Start or Stop reaches its step twice and neither takes the lock from the
+// page keys.
 extern bool clickLock;
 
 class KButton : public QPushButton

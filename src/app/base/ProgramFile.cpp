@@ -50,6 +50,20 @@ bool ProgramFile::open(QFile &file, const QString &path, QString *reason, QIODev
     return true;
 }
 
+bool ProgramFile::opensForReading(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {
+    };
+    const bool file = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+    ::close(fd);
+    return file;
+}
+
 bool ProgramFile::read(const QString &path, QByteArray *bytes, QString *reason, qint64 limit)
 {
     Reader file(limit);

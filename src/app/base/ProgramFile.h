@@ -28,6 +28,12 @@ public:
     // file; otherwise false and the reason.
     static bool open(QFile &file, const QString &path, QString *reason, QIODevice::OpenMode extra = QIODevice::NotOpen);
 
+    // Whether `path` opens for reading at all: false for a folder and for
+    // an entry that is missing or forbidden. A device or a pipe opens
+    // (without waiting for a writer): whether it is a program is for the
+    // read to say.
+    static bool opensForReading(const QString &path);
+
     // The whole file through a Reader: at most `limit` bytes; a longer one
     // fails with kTooLong.
     static bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 limit = kMaxBytes);
