@@ -126,6 +126,26 @@ private slots:
         QCOMPARE(accepted.count(), 5);
     }
 
+    // A held key's lock time is that of its press: a page key typed 200 ms
+    // after it acts, however close behind the last repeat.
+    void heldKeyLocksFromItsPress()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *f4 = FunctionKey::make(&page, 4, QStringLiteral("四"));
+        KButton *f5 = FunctionKey::make(&page, 5, QStringLiteral("五"));
+        QSignalSpy fourAccepted(f4, &KButton::kclicked);
+        QSignalSpy fiveAccepted(f5, &KButton::kclicked);
+        QVERIFY(GuiTest::activate(&page));
+        const unsigned long t = 900000;
+        GuiTest::typeAt(&page, Qt::Key_F4, t);
+        for (unsigned long repeat = t + 30; repeat <= t + 180; repeat += 30)
+            GuiTest::typeAt(&page, Qt::Key_F4, repeat, true);
+        GuiTest::typeAt(&page, Qt::Key_F5, t + 200);
+        QCOMPARE(fourAccepted.count(), 1);
+        QCOMPARE(fiveAccepted.count(), 1);
+    }
+
     // A key held down clicks once; its repeats only keep the button down.
     void heldKeyClicksOnce()
     {

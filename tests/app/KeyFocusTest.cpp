@@ -244,6 +244,74 @@ private slots:
         QCOMPARE(KeyOrder::instance()->limitReached(), limits);
     }
 
+    // "1" typed while the dialog opens is held for it; "2" typed the moment
+    // it has the keyboard, before the held key is handed on, follows it.
+    void keyTypedAsTheKeyboardArrivesFollowsHeldKeys()
+    {
+        QWidget page;
+        StepDialog step(&page);
+        QVERIFY(GuiTest::activate(&page));
+        bool typed = false;
+        connect(qApp, &QGuiApplication::focusWindowChanged, &page, [&](QWindow *focus) {
+            if (!typed && focus == step.dialog.windowHandle()) {
+                typed = true;
+                QTest::keyClicks(step.move, QStringLiteral("2"));
+            }
+        });
+        KeyFocus::open(&step.dialog);
+        QTest::keyClicks(&page, QStringLiteral("1"));
+        WAIT_VERIFY(typed && KeyOrder::instance()->heldKeys() == 0);
+        QCOMPARE(step.move->text(), QStringLiteral("12"));
+        step.dialog.reject();
+    }
+
+    // Keys held while a dialog opens keep the times they were typed: its two
+    // keys typed 150 ms apart both act, though handed on together.
+    void heldKeysKeepTheirTypingTimes()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        QDialog dialog(&page);
+        dialog.resize(1024, 60);
+        KButton *one = FunctionKey::make(&dialog, 1, QStringLiteral("一"));
+        KButton *two = FunctionKey::make(&dialog, 2, QStringLiteral("二"));
+        QSignalSpy oneAccepted(one, &KButton::kclicked);
+        QSignalSpy twoAccepted(two, &KButton::kclicked);
+        QVERIFY(GuiTest::activate(&page));
+        KeyFocus::open(&dialog);
+        const unsigned long t = 800000;
+        GuiTest::typeAt(&page, Qt::Key_F1, t);
+        GuiTest::typeAt(&page, Qt::Key_F2, t + 150);
+        QCOMPARE(KeyOrder::instance()->heldKeys(), 2);
+        WAIT_COMPARE(twoAccepted.count(), 1);
+        QCOMPARE(oneAccepted.count(), 1);
+        dialog.reject();
+    }
+
+    // A key that reaches the page behind a box that has the keyboard goes to
+    // the box: the page's key and field stay still, and Esc answers the box.
+    void keyAtThePageBehindABoxGoesToTheBox()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *pageF1 = FunctionKey::make(&page, 1, QStringLiteral("一"));
+        auto *field = new QLineEdit(&page);
+        field->setFocus();
+        QSignalSpy pageOne(pageF1, &KButton::pressed);
+        QVERIFY(GuiTest::activate(&page));
+        QDialog box(&page);
+        QTimer::singleShot(0, &box, [&] {
+            QVERIFY(GuiTest::waitUntil([&] { return box.isActiveWindow(); }));
+            press(&page, Qt::Key_F1);
+            QTest::keyClicks(&page, QStringLiteral("7"));
+            press(&page, Qt::Key_Escape);
+        });
+        QTimer::singleShot(5000, &box, [&] { box.done(2); });
+        QCOMPARE(KeyFocus::exec(&box), int(QDialog::Rejected));
+        QCOMPARE(pageOne.count(), 0);
+        QCOMPARE(field->text(), QString());
+    }
+
     // A key handed on from the queue opens a box: the keys typed behind it
     // answer the box in the order typed, and a later key, even the same key
     // as the one handed on, waits behind them.

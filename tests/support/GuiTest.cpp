@@ -51,10 +51,10 @@ void GuiTest::key(QWidget *widget, QEvent::Type type, int key, bool autoRepeat)
     qt_handleKeyEvent(widget->window()->windowHandle(), type, key, Qt::NoModifier, QString(), autoRepeat);
 }
 
-void GuiTest::typeAt(QWidget *widget, int key, unsigned long stamp)
+void GuiTest::typeAt(QWidget *widget, int key, unsigned long stamp, bool autoRepeat)
 {
     QWindow *window = widget->window()->windowHandle();
-    QKeyEvent check(QEvent::ShortcutOverride, key, Qt::NoModifier);
+    QKeyEvent check(QEvent::ShortcutOverride, key, Qt::NoModifier, QString(), autoRepeat);
     check.setTimestamp(stamp);
     QSpontaneKeyEvent::setSpontaneous(&check);
     check.ignore();
@@ -64,7 +64,7 @@ void GuiTest::typeAt(QWidget *widget, int key, unsigned long stamp)
     // The test library's own shortcut step; its check goes past the filters
     // as one the program sends itself.
     if (!check.isAccepted())
-        qt_sendShortcutOverrideEvent(window, stamp, key, Qt::NoModifier);
+        qt_sendShortcutOverrideEvent(window, stamp, key, Qt::NoModifier, QString(), autoRepeat);
 }
 
 void GuiTest::typeFileName(QFileDialog *dialog, const QString &name)

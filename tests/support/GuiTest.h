@@ -31,8 +31,8 @@ public:
     static void key(QWidget *widget, QEvent::Type type, int key, bool autoRepeat = false);
     // A key press typed at `stamp` (the window system's time stamp, in ms)
     // on the window of `widget`, however late it is handled: its shortcut
-    // check, then its shortcut.
-    static void typeAt(QWidget *widget, int key, unsigned long stamp);
+    // check, then its shortcut. autoRepeat marks a repeat of a held key.
+    static void typeAt(QWidget *widget, int key, unsigned long stamp, bool autoRepeat = false);
     // The name an operator types into a file dialog that has the keyboard
     // (QFileDialog::selectFile leaves a name field with the focus alone).
     static void typeFileName(QFileDialog *dialog, const QString &name);
