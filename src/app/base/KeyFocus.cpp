@@ -259,20 +259,25 @@ QWindow *KeyFocus::keeper()
     return modal && modal->isVisible() ? modal : nullptr;
 }
 
+bool KeyFocus::keptFrom(QWindow *window)
+{
+    if (box())
+        return behindBox(window);
+    QWindow *modal = keeper();
+    return modal && blockedBy(modal, window);
+}
+
 void KeyFocus::focusChanged(QWindow *focus)
 {
     QPointer<QWidget> &target = keyboardGoingTo();
     if (target && focus && target->windowHandle() == focus)
         target = nullptr;
-    if (!focus)
+    if (!focus || !keptFrom(focus))
         return;
-    if (QDialog *top = box()) {
-        if (behindBox(focus))
-            take(top);
-    } else if (QWindow *modal = keeper()) {
-        if (blockedBy(modal, focus))
-            modal->requestActivate();
-    }
+    if (QDialog *top = box())
+        take(top);
+    else
+        keeper()->requestActivate();
 }
 
 void KeyFocus::pressed(QObject *receiver)

@@ -39,6 +39,8 @@ public:
     // box exec() runs, or a box the toolkit runs modally itself (a file
     // dialog's question); null when none is shown.
     static QWindow *keeper();
+    // That window stands and keeps `window` from the keyboard.
+    static bool keptFrom(QWindow *window);
     // The window system gave the keyboard to `focus` (told by KeyOrder). A
     // window the keyboard was on its way to has it now; a window behind a
     // box (pressed with the mouse: without a window manager the toolkit gives

@@ -29,16 +29,11 @@ constexpr qint64 kWaitLimitMs = 1000;
 QWindow *keyTarget(QWindow *typedAt)
 {
     QWindow *focus = QGuiApplication::focusWindow();
-    if (QDialog *box = KeyFocus::box()) {
-        if (focus && focus->isVisible() && !KeyFocus::behindBox(focus))
+    if (QWindow *keeper = KeyFocus::keeper()) {
+        if (focus && focus->isVisible() && !KeyFocus::keptFrom(focus))
             return focus;
-        if (box->windowHandle())
-            return box->windowHandle();
+        return keeper;
     }
-    QWindow *modal = QGuiApplication::modalWindow();
-    if (modal && modal->isVisible() && focus != modal
-        && (!focus || (focus->type() != Qt::Popup && focus->transientParent() != modal)))
-        return modal;
     if (focus && focus->isVisible())
         return focus;
     return typedAt && typedAt->isVisible() ? typedAt : nullptr;
