@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -66,6 +68,35 @@ void press(QWidget *widget, int key)
     GuiTest::key(widget, QEvent::KeyRelease, key);
 }
 
+// A press of the mouse on `widget` as the window system delivers it to its
+// window; without a window manager the window system also gives that window
+// the keyboard, which the program learns only a moment later.
+void mouse(QWidget *widget, bool press = true, bool release = true)
+{
+    QWindow *window = widget->window()->windowHandle();
+    const QPoint at = widget->mapTo(widget->window(), widget->rect().center());
+    if (press) {
+        if (!(window->flags() & Qt::WindowDoesNotAcceptFocus))
+            window->requestActivate();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
+    }
+    if (release)
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// A window that the window system never gives the keyboard from now on:
+// shown once (this platform gives a window the keyboard when it is first
+// shown), after which `page` has it again.
+bool neverTakesTheKeyboard(QWidget *window, QWidget *page)
+{
+    window->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    window->show();
+    if (!GuiTest::waitUntil([&] { return window->isActiveWindow(); }))
+        return false;
+    page->windowHandle()->requestActivate();
+    return GuiTest::waitUntil([&] { return page->isActiveWindow(); });
+}
+
 } // namespace
 
 class KeyFocusTest : public QObject
@@ -73,7 +104,21 @@ class KeyFocusTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(GuiTest::waitClickLockFree()); }
+    void initTestCase() { qputenv("TOVREL_KEY_LIMIT_REPORT", "1"); }
+
+    void init()
+    {
+        QVERIFY(GuiTest::waitClickLockFree());
+        limits = KeyOrder::instance()->limitReached();
+        limitsExpected = 0;
+    }
+
+    // No key waits the whole limit unless a test asks for it.
+    void cleanup()
+    {
+        KeyOrder::instance()->setWaitLimit(1000);
+        QCOMPARE(KeyOrder::instance()->limitReached() - limits, limitsExpected);
+    }
 
     // Typing right after the opening goes into the first field and replaces
     // its text; each opening starts there again; closing gives the keyboard
@@ -350,6 +395,147 @@ private slots:
         QTRY_COMPARE(seen, (QStringList{"box Esc", "dialog Return"}));
         QCOMPARE(KeyOrder::instance()->heldKeys(), 0);
     }
+
+    // A key pressed with the mouse opens a box and is released while it
+    // stands: it comes up and tells it was released, without a click behind
+    // the box; a click that starts behind the box reaches nothing.
+    void releaseReachesAKeyPressedBeforeABox()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *jog = FunctionKey::make(&page, 1, QStringLiteral("一"));
+        KButton *other = FunctionKey::make(&page, 2, QStringLiteral("二"));
+        QSignalSpy released(jog, &KButton::released);
+        QSignalSpy clicked(jog, &KButton::clicked);
+        QSignalSpy otherPressed(other, &KButton::pressed);
+        QVERIFY(GuiTest::activate(&page));
+        QDialog box(&page);
+        bool upBehindTheBox = false;
+        connect(jog, &KButton::pressed, &box, [&] {
+            OnShow behind(&box, [&] {
+                QTimer::singleShot(0, &box, [&] {
+                    mouse(jog, false, true);
+                    upBehindTheBox = !jog->isDown() && box.isVisible();
+                    mouse(other);
+                    box.reject();
+                });
+            });
+            KeyFocus::exec(&box);
+        });
+        mouse(jog, true, false);
+        QVERIFY(upBehindTheBox);
+        QCOMPARE(released.count(), 1);
+        QCOMPARE(clicked.count(), 0);
+        QCOMPARE(otherPressed.count(), 0);
+    }
+
+    // A dialog is opening and the window system has not given it the
+    // keyboard yet: keys wait for it. A press on the dialog itself keeps them
+    // waiting; a press on the page (the operator left the dialog) hands them
+    // on at once, and Esc and F10 typed from then on act as they come.
+    void pressesDecideTheWaitForAnOpeningDialog()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        KButton *stop = FunctionKey::make(&page, 9, QStringLiteral("十"), QString(), QKeySequence(Qt::Key_F10));
+        QSignalSpy back(pageEsc, &KButton::pressed);
+        QSignalSpy stopped(stop, &KButton::pressed);
+        QVERIFY(GuiTest::activate(&page));
+        QDialog dialog(&page);
+        auto *field = new QLineEdit(&dialog);
+        QVERIFY(neverTakesTheKeyboard(&dialog, &page));
+        KeyOrder::instance()->setWaitLimit(60000);
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("WindowDoesNotAcceptFocus"));
+        KeyFocus::open(&dialog);
+        press(&page, Qt::Key_Escape);
+        QCOMPARE(KeyOrder::instance()->heldKeys(), 2);
+        mouse(field);
+        // Whatever the press set going has run.
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+        QCOMPARE(KeyOrder::instance()->heldKeys(), 2);
+        mouse(&page);
+        WAIT_COMPARE(back.count(), 1);
+        QVERIFY(GuiTest::waitClickLockFree());
+        GuiTest::key(&page, QEvent::KeyPress, Qt::Key_F10);
+        QCOMPARE(stopped.count(), 1);
+        GuiTest::key(&page, QEvent::KeyRelease, Qt::Key_F10);
+        press(&page, Qt::Key_Escape);
+        QCOMPARE(back.count(), 2);
+        dialog.hide();
+    }
+
+    // Keys typed while a dialog opens go to it the moment it has the
+    // keyboard, long before any limit.
+    void keysGoWhenTheKeyboardArrives()
+    {
+        QWidget page;
+        StepDialog step(&page);
+        QVERIFY(GuiTest::activate(&page));
+        KeyOrder::instance()->setWaitLimit(60000);
+        KeyFocus::open(&step.dialog);
+        QTest::keyClicks(&page, QStringLiteral("42"));
+        WAIT_COMPARE(step.move->text(), QStringLiteral("42"));
+        step.dialog.reject();
+    }
+
+    // A box opened from inside a box keeps the keyboard and the clicks from
+    // the outer one too: a click on the outer box's button does nothing, and
+    // keys typed at the outer box answer the inner one. Once the inner box
+    // is gone, a key at the outer box acts there as it is typed.
+    void innerBoxKeepsTheKeyboard()
+    {
+        QWidget page;
+        QVERIFY(GuiTest::activate(&page));
+        QDialog outer(&page);
+        auto *outerOk = new QPushButton(QStringLiteral("确定"), &outer);
+        connect(outerOk, &QPushButton::clicked, &outer, &QDialog::accept);
+        QDialog inner(&outer);
+        int innerResult = -1;
+        bool outerGoneAtOnce = false;
+        QTimer::singleShot(0, &outer, [&] {
+            QTimer::singleShot(0, &inner, [&] {
+                QVERIFY(GuiTest::waitUntil([&] { return inner.isActiveWindow(); }));
+                mouse(outerOk);
+                press(&outer, Qt::Key_Escape);
+            });
+            QTimer::singleShot(5000, &inner, [&] { inner.done(2); });
+            innerResult = KeyFocus::exec(&inner);
+            QVERIFY(GuiTest::waitUntil([&] { return outer.isActiveWindow(); }));
+            press(&outer, Qt::Key_Escape);
+            outerGoneAtOnce = !outer.isVisible();
+        });
+        QTimer::singleShot(5000, &outer, [&] { outer.done(2); });
+        QCOMPARE(KeyFocus::exec(&outer), int(QDialog::Rejected));
+        QCOMPARE(innerResult, int(QDialog::Rejected));
+        QVERIFY(outerGoneAtOnce);
+    }
+
+    // A box the window system never gives the keyboard: a key typed at the
+    // page behind it waits the whole limit, is counted and told on the
+    // console, then answers the box, never the page.
+    void keyAtTheLimitAnswersTheBox()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        QSignalSpy back(pageEsc, &KButton::pressed);
+        QVERIFY(GuiTest::activate(&page));
+        QDialog box(&page);
+        QVERIFY(neverTakesTheKeyboard(&box, &page));
+        KeyOrder::instance()->setWaitLimit(50);
+        QTest::ignoreMessage(QtWarningMsg, "key held to the limit: the keyboard did not arrive");
+        limitsExpected = 1;
+        QTimer::singleShot(0, &box, [&] { press(&page, Qt::Key_Escape); });
+        QTimer::singleShot(5000, &box, [&] { box.done(2); });
+        QCOMPARE(KeyFocus::exec(&box), int(QDialog::Rejected));
+        QCOMPARE(back.count(), 0);
+    }
+
+private:
+    int limits = 0;
+    int limitsExpected = 0;
 };
 
 QTEST_MAIN(KeyFocusTest)

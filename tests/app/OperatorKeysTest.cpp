@@ -5,6 +5,7 @@
 #include "TempWorkDir.h"
 
 #include "app/base/KButton.h"
+#include "app/base/KeyFocus.h"
 #include "app/base/KeyOrder.h"
 #include "app/KMainWindow.h"
 #include "app/base/ToolkitTranslation.h"
@@ -42,6 +43,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -274,6 +276,34 @@ private slots:
         GuiTest::key(&w, QEvent::KeyRelease, Qt::Key_F10);
         GuiTest::key(&w, QEvent::KeyRelease, Qt::Key_End);
         chooser->hide();
+    }
+
+    // An inch jog held with the mouse on the pad ends when the mouse is
+    // released, also when a box opened during the hold.
+    void mouseJogEndsOnItsReleaseBehindABox()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        w.writeDevice->setCardPresent(true);
+        QVERIFY(op.show());
+        op.key(Qt::Key_F6);
+        op.key(Qt::Key_F7);
+        KButton *jog = w.directFrame->motionKeys[KDirectFrame::End];
+        QWindow *window = w.windowHandle();
+        const QPoint at = jog->mapTo(&w, jog->rect().center());
+        w.writeDevice->clearCallLog();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(w.writeDevice->callLog(), QStringList("writeStepSW()"));
+        QDialog box(&w);
+        bool stoppedBehindTheBox = false;
+        QTimer::singleShot(0, &box, [&] {
+            QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+            stoppedBehindTheBox = w.writeDevice->callLog().contains("stopstepall()");
+            box.reject();
+        });
+        KeyFocus::exec(&box);
+        QVERIFY(stoppedBehindTheBox);
+        QVERIFY(!jog->isDown());
     }
 
     // The output page's Enter key comes with the page and goes with it.

@@ -8,7 +8,8 @@
 #   lockslow lockopen lockload escf1 editorlock; boxes: jogbox reloadq libbox
 #   inchhold copyagain; refused loads: refusedbrowser refusedlibrary
 #   refusededitor refusedfile longname previewlong libnopart; the mouse
-#   pressed behind a box or dialog: boxpress chooserpress dialogpress)
+#   pressed behind a box or dialog: boxpress chooserpress dialogpress; a
+#   dialog or box closed by a click: dialogclick stopclick mouseclicks)
 # Environment: TOVREL_BIN (the build's bin/), TOVREL_SOURCE_DIR, and
 # optionally KEYROAD_SHOTS, the folder for a picture of the screen at the end
 # of the road (default: keyroads/ next to bin/).
@@ -1120,8 +1121,218 @@ road_dialogpress() {
   to_top 1
 }
 
+# The keyboard is on a window of the program, not on the screen's root.
+focus_ours() {
+  local f
+  f="$(xdotool getwindowfocus 2>/dev/null)" || return 1
+  [ "$(xdotool getwindowpid "$f" 2>/dev/null)" = "$app" ]
+}
+# It stays there for a while: $1 looks, 30 ms apart.
+focus_stays_ours() {
+  local n
+  for n in $(seq 1 "$1"); do
+    focus_ours || return 1
+    sleep 0.03
+  done
+}
+
+# A dialog the operator left by a press beside it, then closed by a click on
+# its own button, whose press and release come in one millisecond: the
+# keyboard is back on a window of the program at once. $1 the dialog's title,
+# $2 $3 where the press beside it lands, $4 $5 its button.
+click_closes() {
+  press_at "$2" "$3"
+  wait_for 5 has_keyboard || fail "the press beside $1 did not give the page the keyboard"
+  press_at "$4" "$5"
+  wait_for 5 not_shown "$1" || fail "the click on the button of $1 did not close it"
+  focus_stays_ours 10 || fail "once $1 closed the keyboard was on $(xdotool getwindowfocus 2>/dev/null), no window of the program"
+}
+
+road_dialogclick() {
+  local r speed config_row
+  warm_up F3
+  warm_up F2
+  warm_up F9 F6
+  top_row="$(steady row)"
+  press F3
+  config_row="$(steady row)"
+  to_top 1
+  for r in 1 2 3 4 5 6 7 8 9 10 11 12; do
+    press F3 F2
+    wait_for 10 has_focus '参数设置' || fail "F2 gave the keyboard to no speed dialog (round $r)"
+    if [ "$r" -le 6 ]; then
+      click_closes '参数设置' 550 575 470 355
+    else
+      speed=$((1900 + r))
+      xdotool type "$speed"
+      click_closes '参数设置' 550 575 350 355
+      wait_for 5 file_has "$work/.tovrelcnc/config.xml" "cutspeed=\"$speed\"" || fail "确定 did not keep $speed in config.xml"
+    fi
+    page_row="$config_row"
+    key_within 400 Escape page_left
+    row_settles "$top_row" || fail "Escape after the speed dialog's click (round $r) did not lead to the top menu"
+    sleep 0.12
+  done
+  press F2 F8
+  wait_for 10 has_focus '步长设置' || fail "F8 gave the keyboard to no step dialog"
+  page_row="$(row)"
+  click_closes '步长设置' 550 640 800 445
+  key_within 400 Escape page_left
+  row_settles "$top_row" || fail "Escape after the step dialog's click did not lead to the top menu"
+  sleep 0.12
+  press F9 F6 F4
+  wait_for 10 has_focus '定点移动' || fail "F4 gave the keyboard to no move-to-point dialog"
+  page_row="$(row)"
+  click_closes '定点移动' 550 640 820 445
+  key_within 400 Escape page_left
+  to_top 1
+  press F1 F1
+  xdotool key F1
+  wait_for 10 has_focus '选择本地文件夹' || fail "F1 gave the keyboard to no chooser"
+  page_row="$(row)"
+  click_closes '选择本地文件夹' 750 575 842 406
+  key_within 400 Escape page_left
+  to_top 1
+  # A dialog left standing over the top menu, closed by a click, the pointer
+  # then moved off the window: the keys still reach the program.
+  press F3 F2
+  wait_for 10 has_focus '参数设置' || fail "F2 gave the keyboard to no speed dialog"
+  press_plot
+  wait_for 5 has_keyboard || fail "the press beside the speed dialog did not give the page the keyboard"
+  page_row="$config_row"
+  key_within 400 Escape page_left
+  row_settles "$top_row" || fail "Escape beside the speed dialog did not lead to the top menu"
+  press_at 470 355
+  wait_for 5 not_shown '参数设置' || fail "the click on 取消 did not close the speed dialog"
+  xdotool mousemove 1200 790
+  page_row="$top_row"
+  key_within 400 F1 page_left
+}
+
+seed_stopclick() {
+  printf 'G01 X100 Y0\nG01 X100 Y100\n' >"$work/ncfile/c.nc"
+  printf '<FileConfig>\n  <File filename="./ncfile/c.nc"/>\n</FileConfig>\n' >"$work/.tovrelcnc/fileconfig.xml"
+  # Plasma; an arc start that waits 30 s for its answer, so Stop is what
+  # ends it.
+  sed -i -e 's/<Mode mode="[0-9]"/<Mode mode="2"/' -e 's/ YH="[0-9.]*"/ YH="30"/' "$work/.tovrelcnc/config.xml"
+}
+
+lines_of() { grep -cF -- "$1" "$tmp/app.log" 2>/dev/null; }
+lines_grew() { [ "$(lines_of "$1")" -gt "$2" ]; }
+
+# Stop after a dialog closed by a click: the arc start runs on the cutting
+# page with the speed dialog left over it, the dialog's 取消 is clicked, and
+# F10 ends the arc start at once.
+road_stopclick() {
+  local r ended t0 ms
+  warm_up F3
+  warm_up F9
+  top_row="$(steady row)"
+  for r in 1 2 3 4; do
+    press F3 F2
+    wait_for 10 has_focus '参数设置' || fail "F2 gave the keyboard to no speed dialog (round $r)"
+    press_plot
+    wait_for 5 has_keyboard || fail "the press beside the speed dialog did not give the page the keyboard"
+    xdotool key Escape
+    wait_for 5 row_is "$top_row" || fail "Escape beside the speed dialog did not lead to the top menu (round $r)"
+    sleep 0.12
+    started="$(lines_of 'DLZ YH start...')"
+    press F9 F9 F9
+    wait_for 5 lines_grew 'DLZ YH start...' "$started" || fail "F9 F9 F9 started no arc (round $r)"
+    shown '参数设置' || fail "the speed dialog was not left standing (round $r)"
+    press_at 470 355
+    wait_for 5 not_shown '参数设置' || fail "the click on 取消 did not close the speed dialog (round $r)"
+    ended="$(lines_of 'DLZ YH  end..')"
+    t0="$(date +%s%N)"
+    xdotool key F10
+    wait_for 5 lines_grew 'DLZ YH  end..' "$ended" || fail "F10 did not end the arc start (round $r)"
+    ms=$((($(date +%s%N) - t0) / 1000000))
+    [ "$ms" -le 100 ] || fail "F10 took $ms ms to end the arc start (at most 100; round $r)"
+    echo "F10: $ms ms"
+    # Stop again switches the arc off; the page's Esc then leads back.
+    press F10
+    wait_for 5 file_has "$tmp/app.log" 'DLZ off...' || fail "the second F10 did not switch the arc off"
+    sleep 0.6
+    xdotool key Escape
+    wait_for 5 row_is "$top_row" || fail "Escape did not leave the cutting page (round $r)"
+    sleep 0.12
+  done
+}
+
+# A key of the pad pressed with the mouse opens the no-card notice; its
+# release comes while the notice stands and still lifts the key. A notice
+# clicked the moment it shows gives the keyboard back all the same. Then the
+# click lock after clicks.
+road_mouseclicks() {
+  local r before notice geo x y
+  warm_up F6
+  top_row="$(steady row)"
+  press F6
+  local step_row
+  step_row="$(steady row)"
+  before="$(steady pad)"
+  for r in 1 2 3; do
+    xdotool mousemove $((win_x + 129)) $((win_y + 504)) mousedown 1
+    wait_for 5 has_focus '^Brenlo$' || fail "the pad's Up key brought up no notice (round $r)"
+    xdotool mouseup 1
+    key_within 300 Return no_box
+    wait_for 5 pad_is "$before" || fail "the pad's Up key stayed down after its release behind the notice (round $r)"
+  done
+  for r in 1 2 3 4 5 6 7 8; do
+    xdotool key Up
+    wait_for 5 shown '^Brenlo$' || fail "Up brought up no notice (round $r)"
+    notice="$(xdotool search --onlyvisible --name '^Brenlo$' | head -n 1)"
+    eval "$(xdotool getwindowgeometry --shell "$notice")"
+    xdotool mousemove $((X + 210)) $((Y + 61)) click 1
+    wait_for 5 no_box || fail "the click on the notice's 确定 did not close it (round $r)"
+    focus_stays_ours 5 || fail "once the notice closed the keyboard was on no window of the program (round $r)"
+    page_row="$step_row"
+    sleep 0.12
+  done
+  xdotool mousemove 1200 790
+  page_row="$step_row"
+  key_within 400 Escape page_left
+  row_settles "$top_row" || fail "Escape did not lead from the step page to the top menu"
+  sleep 0.12
+  click_lock_rounds
+}
+
+# The click lock holds after a click as after a key: the top menu's F1
+# clicked, then the F1 key or a second click 30 ms later leave the file page
+# shown; 200 ms later they open the browser. Clicks as a press and a release,
+# with nothing waited after them.
+click_lock_rounds() {
+  local file_row browser_row gap second
+  warm_up F1 F1
+  press F1
+  file_row="$(steady row)"
+  press F1
+  browser_row="$(steady row)"
+  to_top 2
+  for gap in 0.03 0.2; do
+    for second in key click; do
+      xdotool mousemove $((win_x + 115)) $((win_y + 715))
+      if [ "$second" = key ]; then
+        xdotool mousedown 1 mouseup 1 sleep "$gap" key F1
+      else
+        xdotool mousedown 1 mouseup 1 sleep "$gap" mousedown 1 mouseup 1
+      fi
+      xdotool mousemove 1200 790
+      if [ "$gap" = 0.03 ]; then
+        row_settles "$file_row" || fail "F1 clicked, then the F1 $second $gap s later, did not stay on the file page"
+        sleep 0.3
+        row_is "$file_row" || fail "F1 clicked, then the F1 $second $gap s later, left the file page"
+        to_top 1
+      else
+        row_settles "$browser_row" || fail "F1 clicked, then the F1 $second $gap s later, did not open the browser"
+        to_top 2
+      fi
+    done
+  done
+}
+
 case "$road" in
-  boxpress | chooserpress | dialogpress) ;;
+  boxpress | chooserpress | dialogpress | dialogclick | stopclick | mouseclicks) ;;
   config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly | links | ownlinks) ;;
   lockfast | lockslow | lockopen | lockload | escf1 | editorlock | jogbox | reloadq | libbox | inchhold | copyagain) ;;
   refusedbrowser | refusedlibrary | refusededitor | refusedfile | longname | previewlong | libnopart) ;;
@@ -1131,7 +1342,7 @@ esac
 start_display
 seed_folder
 case "$road" in scale | scaleesc) seed_scale ;; links) seed_links ;; ownlinks) seed_ownlinks ;; reloadq) seed_long ;; esac
-case "$road" in refused*) seed_refused ;; longname | previewlong) "seed_$road" ;; esac
+case "$road" in refused*) seed_refused ;; longname | previewlong | stopclick) "seed_$road" ;; esac
 started_at="$(date +%s%N)"
 start_program
 started_ms=$((($(date +%s%N) - started_at) / 1000000))

@@ -1,5 +1,6 @@
 #include "app/base/KButton.h"
 
+#include "app/base/KeyFocus.h"
 #include "app/base/KeyStamp.h"
 
 #include <QCoreApplication>
@@ -143,6 +144,14 @@ void KButton::mousePressEvent(QMouseEvent *event)
 
 void KButton::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::LeftButton && isDown() && KeyFocus::behindBox(this)) {
+        // Pressed before a box opened: the key comes up and tells it was
+        // released (a jog ends), but makes no click behind the box.
+        setDown(false);
+        emit released();
+        event->accept();
+        return;
+    }
     QPointer<KButton> self(this);
     const unsigned long outer = clickStamp;
     clickStamp = event->timestamp();

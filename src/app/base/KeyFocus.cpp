@@ -17,56 +17,34 @@
 namespace {
 
 // Lives on a window opened through KeyFocus: makes it the active window each
-// time it is shown and hands the keyboard back when it is hidden.
-class KeyReturn : public QObject
+// time it is shown. Where the keyboard goes when it is hidden is decided for
+// every window alike (KeyFocus::windowHidden).
+class KeyTake : public QObject
 {
 public:
-    explicit KeyReturn(QWidget *window)
+    explicit KeyTake(QWidget *window)
         : QObject(window)
         , window_(window)
     {
-        setObjectName(QStringLiteral("KeyReturn"));
+        setObjectName(QStringLiteral("KeyTake"));
         window->installEventFilter(this);
     }
 
-    static KeyReturn *of(QWidget *window)
+    static void on(QWidget *window)
     {
-        auto *found = dynamic_cast<KeyReturn *>(
-            window->findChild<QObject *>(QStringLiteral("KeyReturn"), Qt::FindDirectChildrenOnly));
-        return found ? found : new KeyReturn(window);
-    }
-
-    void remember(QWidget *previous)
-    {
-        if (previous && previous != window_)
-            previous_ = previous;
+        if (!window->findChild<QObject *>(QStringLiteral("KeyTake"), Qt::FindDirectChildrenOnly))
+            new KeyTake(window);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == window_) {
-            if (event->type() == QEvent::Show)
-                KeyFocus::take(window_);
-            else if (event->type() == QEvent::Hide && !event->spontaneous())
-                giveBack();
-        }
+        if (watched == window_ && event->type() == QEvent::Show)
+            KeyFocus::take(window_);
         return false;
     }
 
 private:
-    void giveBack()
-    {
-        // Only the window that has the keyboard gives it away: a dialog closed
-        // behind another one leaves the keys where they are.
-        QWidget *active = QApplication::activeWindow();
-        if (active && active != window_)
-            return;
-        if (previous_ && previous_->isVisible())
-            KeyFocus::take(previous_);
-    }
-
     QWidget *window_;
-    QPointer<QWidget> previous_;
 };
 
 // The toolkit's file dialogs rename a file in place on F2 and make folders
@@ -79,15 +57,71 @@ void listOnly(QFileDialog *dialog)
         newFolder->hide();
 }
 
+bool isPopup(Qt::WindowType type)
+{
+    return type == Qt::Popup || type == Qt::ToolTip;
+}
+
+// Where the keyboard has been, as the program knows it.
+struct Keyboard {
+    // The windows it was given to, by the program (take), by the window
+    // system or by a press of the mouse; the latest last. Hidden ones are
+    // dropped when looked at.
+    QList<QPointer<QWidget>> given;
+    // The window it was last sent to, until it has arrived there or the
+    // operator has pressed another window.
+    QPointer<QWidget> goingTo;
+    // The window the window system gave it to last, as it told or as a
+    // press of the mouse makes it do.
+    QPointer<QWidget> holder;
+};
+
+Keyboard &keyboard()
+{
+    static Keyboard k;
+    return k;
+}
+
+void given(QWidget *window)
+{
+    if (!window || isPopup(window->windowType()) || window->windowType() == Qt::SplashScreen)
+        return;
+    auto &list = keyboard().given;
+    list.removeAll(window);
+    list.append(window);
+}
+
+// The window the keyboard was given to last, even if it is hidden now.
+QWidget *lastGiven()
+{
+    auto &list = keyboard().given;
+    list.removeAll(nullptr);
+    return list.isEmpty() ? nullptr : list.last().data();
+}
+
+// The latest of the windows it was given to that still stands.
+QWidget *lastStanding()
+{
+    auto &list = keyboard().given;
+    for (int n = list.size() - 1; n >= 0; --n) {
+        if (!list.at(n) || !list.at(n)->isVisible())
+            list.removeAt(n);
+        else
+            return list.at(n);
+    }
+    return nullptr;
+}
+
 // Before the window is shown: who has the keyboard now, and where it goes.
 void prepare(QWidget *window, QWidget *field)
 {
     if (auto *files = qobject_cast<QFileDialog *>(window))
         listOnly(files);
-    QWidget *previous = QApplication::activeWindow();
-    if (!previous && window->parentWidget())
-        previous = window->parentWidget()->window();
-    KeyReturn::of(window)->remember(previous);
+    KeyTake::on(window);
+    // A window opened before any had the keyboard gives it back to the one
+    // it was opened from.
+    if (!lastStanding() && window->parentWidget())
+        given(window->parentWidget()->window());
 
     if (!field && qobject_cast<QFileDialog *>(window))
         return; // it puts the keyboard into its name field on every showing
@@ -98,13 +132,6 @@ void prepare(QWidget *window, QWidget *field)
         field = KeyFocus::firstField(window);
     if (field)
         field->setFocus(Qt::TabFocusReason);
-}
-
-// The window the keyboard was last sent to, until it has arrived there.
-QPointer<QWidget> &keyboardGoingTo()
-{
-    static QPointer<QWidget> window;
-    return window;
 }
 
 // The boxes run by exec(), innermost last.
@@ -132,11 +159,6 @@ public:
     }
     QEventLoop loop;
 };
-
-bool isPopup(Qt::WindowType type)
-{
-    return type == Qt::Popup || type == Qt::ToolTip;
-}
 
 // The window of the program that an input for `receiver` reaches: the
 // receiver's own window, or the widget window of a window system window.
@@ -259,35 +281,70 @@ QWindow *KeyFocus::keeper()
     return modal && modal->isVisible() ? modal : nullptr;
 }
 
-bool KeyFocus::keptFrom(QWindow *window)
+bool KeyFocus::keptFrom(QObject *receiver)
 {
     if (box())
-        return behindBox(window);
+        return behindBox(receiver);
     QWindow *modal = keeper();
-    return modal && blockedBy(modal, window);
+    QWidget *window = modal ? windowOf(receiver) : nullptr;
+    return window && window->windowHandle() && blockedBy(modal, window->windowHandle());
+}
+
+QWidget *KeyFocus::owner()
+{
+    if (QWindow *modal = keeper()) {
+        if (QWidget *window = windowOf(modal))
+            return window;
+    }
+    return lastStanding();
+}
+
+QWidget *KeyFocus::awaited()
+{
+    QWidget *window = owner();
+    if (!window || window->isActiveWindow())
+        return nullptr;
+    // A box waits for the keyboard however it went; any other window only
+    // while the keyboard is on its way to it.
+    if (keeper() || window == keyboard().goingTo)
+        return window;
+    return nullptr;
 }
 
 void KeyFocus::focusChanged(QWindow *focus)
 {
-    QPointer<QWidget> &target = keyboardGoingTo();
-    if (target && focus && target->windowHandle() == focus)
-        target = nullptr;
-    if (!focus || !keptFrom(focus))
+    QWidget *window = focus && focus->isVisible() ? windowOf(focus) : nullptr;
+    if (window && isPopup(window->windowType()))
+        return; // a completion list or menu, opened from the window that has it
+    if (window && window == keyboard().goingTo)
+        keyboard().goingTo = nullptr;
+    if (window && !keptFrom(window)) {
+        given(window);
+        keyboard().holder = window;
         return;
-    if (QDialog *top = box())
-        take(top);
-    else
-        keeper()->requestActivate();
+    }
+    // A window behind a box (pressed with the mouse: without a window
+    // manager the toolkit gives a pressed window the keyboard), or none of
+    // ours: the keyboard went to a window that closed before it arrived, or
+    // went with the one that had it. Where a window manager lets the
+    // operator choose another program's window, that one keeps it: the
+    // window of ours that had it still stands.
+    if (!focus && keyboard().holder && keyboard().holder->isVisible())
+        return;
+    if (QWidget *rightful = owner())
+        take(rightful);
 }
 
 void KeyFocus::pressed(QObject *receiver)
 {
-    QPointer<QWidget> &target = keyboardGoingTo();
-    if (!target)
-        return;
     QWidget *window = windowOf(receiver);
-    if (window && window != target && !isPopup(window->windowType()))
-        target = nullptr;
+    if (!window || isPopup(window->windowType()))
+        return;
+    // The window system gives a pressed window the keyboard: it becomes the
+    // owner, and a window the keyboard was on its way to, left for this one,
+    // is no longer waited for.
+    given(window);
+    keyboard().holder = window;
 }
 
 void KeyFocus::windowHidden(QWidget *window)
@@ -304,19 +361,21 @@ void KeyFocus::windowHidden(QWidget *window)
         if (completer->popup() && completer->popup()->isVisible())
             completer->popup()->hide();
     }
-    if (window->findChild<QObject *>(QStringLiteral("KeyReturn"), Qt::FindDirectChildrenOnly))
-        return; // opened here: it knows where the keyboard goes back to
-    QWidget *active = QApplication::activeWindow();
-    if (active && active != window)
+    // Only the window that has the keyboard, or was last given it, gives it
+    // away: a dialog closed behind another one leaves the keys where they
+    // are. The window system may have given it the keyboard a moment ago
+    // (a press on its button that also closed it) and will leave the
+    // keyboard on no window once it is gone.
+    if (window != lastGiven() && window->windowHandle() != QGuiApplication::focusWindow())
         return;
-    QWidget *parent = window->parentWidget() ? window->parentWidget()->window() : nullptr;
-    if (parent && parent->isVisible())
-        take(parent);
+    if (QWidget *rightful = owner())
+        take(rightful);
 }
 
 void KeyFocus::take(QWidget *window)
 {
-    keyboardGoingTo() = window;
+    keyboard().goingTo = window;
+    given(window);
     // Not QWidget::activateWindow(): it does nothing while one of the
     // window's own dialogs is the focus window, which is exactly the moment a
     // closing dialog hands the keyboard back.
@@ -324,15 +383,6 @@ void KeyFocus::take(QWidget *window)
         handle->requestActivate();
     else
         window->activateWindow();
-}
-
-bool KeyFocus::keyboardOnItsWay()
-{
-    QPointer<QWidget> &window = keyboardGoingTo();
-    if (window && window->isVisible() && !window->isActiveWindow())
-        return true;
-    window = nullptr;
-    return false;
 }
 
 QWidget *KeyFocus::firstField(QWidget *window)

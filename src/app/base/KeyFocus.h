@@ -16,7 +16,7 @@ class QWindow;
 // dialog keeps its name field, a box without fields its default button); a
 // line edit that gets the keyboard has its text selected, so typing replaces
 // it. When the window is hidden again, however it ends, the keyboard goes
-// back to the window that had it when the window was opened.
+// to the window that must have it then (owner()).
 class KeyFocus
 {
 public:
@@ -31,29 +31,42 @@ public:
     // Makes `window` the one the keys go to (the main window when shown),
     // without changing what lies above what.
     static void take(QWidget *window);
-    // The keyboard was sent to a window that is shown but does not have it
-    // yet, and no other window has taken it since: keys typed now belong to
-    // that window (KeyOrder holds them).
-    static bool keyboardOnItsWay();
+
+    // The one rule for where the keyboard must be. The window that must
+    // have it now: the keeper while one stands, else the latest window it
+    // was given to (sent by take(), moved by the window system or by a
+    // press of the mouse) that still stands, which is the main window once
+    // every dialog has closed; null when none stands.
+    static QWidget *owner();
+    // The window keys typed now must wait for: the owner while it does not
+    // have the keyboard yet, if it is a keeper or the keyboard is on its way
+    // to it (sent there, and no other window pressed since). Null when keys
+    // may go at once (KeyOrder holds them otherwise).
+    static QWidget *awaited();
     // The window that must keep the keyboard while it stands: the innermost
     // box exec() runs, or a box the toolkit runs modally itself (a file
     // dialog's question); null when none is shown.
     static QWindow *keeper();
-    // That window stands and keeps `window` from the keyboard.
-    static bool keptFrom(QWindow *window);
+    // An input for `receiver` reaches a window that the keeper keeps from
+    // the keyboard.
+    static bool keptFrom(QObject *receiver);
+
     // The window system gave the keyboard to `focus` (told by KeyOrder). A
-    // window the keyboard was on its way to has it now; a window behind a
-    // box (pressed with the mouse: without a window manager the toolkit gives
-    // a pressed window the keyboard) gives it straight back to the box.
+    // window the keyboard was on its way to has it now. A window behind a
+    // box (pressed with the mouse: without a window manager the toolkit
+    // gives a pressed window the keyboard) gives it straight back to the
+    // box, and a keyboard left on no window of ours (the window that had it
+    // closed) goes to the owner.
     static void focusChanged(QWindow *focus);
     // The operator pressed the mouse on `receiver`, which no box stands over:
-    // a window the keyboard was on its way to, left for another, is no
-    // longer waited for.
+    // the window system gives that window the keyboard, so it is the owner
+    // now, and a window the keyboard was on its way to is no longer waited
+    // for.
     static void pressed(QObject *receiver);
-    // Any window hidden (told by KeyOrder, which watches them all). A box
-    // the toolkit shows over one of our dialogs (a chooser's "directory not
-    // found") gives the keyboard back to that dialog, and a file dialog takes
-    // its name completion list with it.
+    // Any window hidden (told by KeyOrder, which watches them all). One that
+    // had the keyboard, or was last given it, hands it to the owner, so the
+    // keyboard is never left on no window; a file dialog takes its name
+    // completion list with it.
     static void windowHidden(QWidget *window);
     // The first widget of the window's tab chain that takes typed input
     // (buttons are not fields); null when it has none.

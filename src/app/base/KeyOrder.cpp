@@ -4,9 +4,9 @@
 #include "app/base/KeyStamp.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -19,23 +19,19 @@ Q_GUI_EXPORT void qt_handleKeyEvent(QWindow *window, QEvent::Type t, int k, Qt::
 
 namespace {
 
-// How long held keys wait for a box or dialog to take the keyboard before
-// they go wherever the keyboard is.
-constexpr qint64 kWaitLimitMs = 1000;
-
-// Where a held key goes: into the box that stands, whether or not the window
-// system has given it the keyboard yet; else to the window that has the
-// keyboard; else to the one it was typed at.
+// Where a held key goes: to the window that has the keyboard, unless a box
+// keeps it from it; else to the window that must have it, whether or not
+// the window system has given it the keyboard yet; else to the one it was
+// typed at.
 QWindow *keyTarget(QWindow *typedAt)
 {
     QWindow *focus = QGuiApplication::focusWindow();
-    if (QWindow *keeper = KeyFocus::keeper()) {
-        if (focus && focus->isVisible() && !KeyFocus::keptFrom(focus))
-            return focus;
-        return keeper;
-    }
-    if (focus && focus->isVisible())
+    if (focus && focus->isVisible() && !KeyFocus::keptFrom(focus))
         return focus;
+    if (QWidget *owner = KeyFocus::owner()) {
+        if (owner->windowHandle())
+            return owner->windowHandle();
+    }
     return typedAt && typedAt->isVisible() ? typedAt : nullptr;
 }
 
@@ -90,16 +86,26 @@ bool KeyOrder::eventFilter(QObject *watched, QEvent *event)
         wake();
         return false;
     case QEvent::MouseButtonPress:
-        if (KeyFocus::behindBox(watched))
-            return true; // a box keeps the windows behind it from clicks
-        if (event->spontaneous())
+    case QEvent::MouseButtonDblClick: {
+        // A box keeps the windows behind it from clicks: a click that starts
+        // behind it is dropped whole, its release included.
+        const auto button = static_cast<QMouseEvent *>(event)->button();
+        if (KeyFocus::behindBox(watched)) {
+            droppedPresses |= button;
+            return true;
+        }
+        droppedPresses &= ~button;
+        if (event->spontaneous() && event->type() == QEvent::MouseButtonPress) {
             KeyFocus::pressed(watched);
+            wake(); // keys held for a window the operator left go now
+        }
         return false;
+    }
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
+        // A key pressed before a box opened comes up when it is released.
+        return (droppedPresses & static_cast<QMouseEvent *>(event)->button()) != 0;
     case QEvent::Wheel:
     case QEvent::ContextMenu:
-        // A box keeps the windows behind it from clicks.
         return KeyFocus::behindBox(watched);
     case QEvent::Show:
     case QEvent::WindowActivate:
@@ -169,7 +175,7 @@ bool KeyOrder::filterKey(QObject *watched, QKeyEvent *key)
     }
     lastKey = key->key();
     lastStamp = key->timestamp();
-    lastHeld = !held.isEmpty() || keyboardMoving() || KeyFocus::behindBox(watched);
+    lastHeld = !held.isEmpty() || keyboardMoving() || KeyFocus::keptFrom(watched);
     if (lastHeld) {
         hold(watched, key);
         // The press is taken here: no shortcut runs for it now.
@@ -203,14 +209,7 @@ void KeyOrder::wake()
 
 bool KeyOrder::keyboardMoving()
 {
-    const QDialog *box = KeyFocus::box();
-    if (box && !box->isActiveWindow())
-        return true;
-    // A box the toolkit runs itself (a file dialog's question).
-    const QWidget *modal = QApplication::activeModalWidget();
-    if (modal && modal->isVisible() && !modal->isActiveWindow())
-        return true;
-    return KeyFocus::keyboardOnItsWay();
+    return KeyFocus::awaited() != nullptr;
 }
 
 void KeyOrder::drain()
@@ -219,7 +218,7 @@ void KeyOrder::drain()
         if (keyboardMoving()) {
             if (!waiting.isValid())
                 waiting.start();
-            const qint64 left = kWaitLimitMs - waiting.elapsed();
+            const qint64 left = waitLimitMs - waiting.elapsed();
             if (left > 0) {
                 // Woken when the keyboard arrives (an activation, a shown or
                 // hidden window), or at the limit.
@@ -227,6 +226,11 @@ void KeyOrder::drain()
                 return;
             }
             reportLimit();
+            // The window system never gave the owner the keyboard: the
+            // program takes it as active itself, or the shortcuts of the
+            // window it still has (a page behind a box) would take the keys.
+            if (QWidget *owner = KeyFocus::owner())
+                QApplication::setActiveWindow(owner);
         }
         waiting.invalidate();
         waitLimit.stop();

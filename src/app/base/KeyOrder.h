@@ -36,6 +36,10 @@ public:
     int heldKeys() const { return held.size(); }
     // How often held keys waited the whole limit for the keyboard.
     int limitReached() const { return limitsReached; }
+    // How long held keys wait for a box or dialog to take the keyboard
+    // before they go to the window that must have it (1 s); tests change it
+    // to tell an arrival from the limit.
+    void setWaitLimit(int ms) { waitLimitMs = ms; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -86,6 +90,10 @@ private:
     unsigned long lastStamp = 0;
     bool lastHeld = false;
     int limitsReached = 0;
+    qint64 waitLimitMs = 1000;
+    // Mouse buttons whose press was dropped behind a box: their release is
+    // dropped too.
+    Qt::MouseButtons droppedPresses;
 };
 
 #endif
