@@ -395,8 +395,7 @@ private slots:
         const QByteArray layout = s.dir.readFile(".tovrelcnc/k.nc");
         QLineEdit *field = w.libFrame->config()->offsetXEdit();
         field->setText("12");
-        // The test's message handler prints debug lines on stdout.
-        ConsoleCapture console(1);
+        ConsoleCapture console(2);
         // The form hands the change on within the key's own event.
         QTest::keyClick(field, Qt::Key_Return);
         QVERIFY(console.text().contains("add patten file error..."));
