@@ -61,8 +61,7 @@ int main(int argc, char **argv)
     auto *page = new KMenuFastcopy(&window);
     page->setGeometry(0, 686, 1024, 60);
     page->setFocusPolicy(Qt::NoFocus);
-    page->resetChoosers();
-    page->fastcopy->refreshViews();
+    page->enterPage();
     page->acceptSource(parser.value(sourceOption));
     page->acceptTarget(parser.value(targetOption));
     selectFirst(page->fastcopy->srcView, sourceCount);

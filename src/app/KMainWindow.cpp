@@ -121,17 +121,26 @@ KMainWindow::KMainWindow()
     createConnections();
     simuFrame->showSimu();
 
-    if (!fileConfigFile->exists())
+    const bool fileConfigThere = fileConfigFile->exists();
+    if (!fileConfigThere)
         simuFrame->simu->parser->setFileName(QStringLiteral("./ncfile/0003.nc"));
     fileConfigReader->setContentHandler(fileConfigHandler);
-    fileConfigReader->parse(fileConfigSource);
+    const bool fileConfigWhole = fileConfigReader->parse(fileConfigSource);
+    // Loaded as it is, an empty name would be told as a program that does
+    // not exist: the operator would learn neither that the file naming the
+    // last program is damaged nor which file that is.
+    if (fileConfigThere && !lastProgramNamed)
+        lastProgramUnread = fileConfigWhole ? tr("无程序名") : tr("已损坏");
     configReader->setContentHandler(configHandler);
     configReader->parse(configSource);
     // The page saves the mode it holds: give it the window's, also when
     // config.xml named none or one out of range.
     menuConfig->setMode(mode);
 
-    if (!alarm && !loadFailed)
+    // A config.xml without parameters loads nothing, and tells nothing yet.
+    if (!lastProgramUnread.isEmpty() && !loadFailed)
+        tellLastProgramUnread();
+    else if (!alarm && !loadFailed)
         textFrame->message->updateText(1);
     showStatus();
 }

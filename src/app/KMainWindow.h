@@ -209,6 +209,11 @@ public:
     bool fileLoaded = false;
     // The last load failed: the message line says why, not "准备就绪".
     bool loadFailed = false;
+    // fileconfig.xml named a program to load at the start.
+    bool lastProgramNamed = false;
+    // Why fileconfig.xml, there, named no program, in the operator's words;
+    // empty when it named one or is not there.
+    QString lastProgramUnread;
     int machineRecord = 0;
     int machineX = 0;
     int machineY = 0;
@@ -484,6 +489,8 @@ private:
     void nameProgram(const QString &name);
     // No program armed for cutting.
     void disarm();
+    // The message line names fileconfig.xml as what could not be read.
+    void tellLastProgramUnread();
     // What every load ends with: speed dial at 0, part view, outputs of a
     // finished process off.
     void endLoad();

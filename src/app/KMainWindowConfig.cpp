@@ -173,7 +173,9 @@ void KMainWindow::changeMode()
 
 void KMainWindow::readConfigFile(QXmlAttributes attribs)
 {
-    simuFrame->simu->parser->setFileName(attribs.value(QStringLiteral("filename")));
+    const QString name = attribs.value(QStringLiteral("filename"));
+    lastProgramNamed = !name.isEmpty();
+    simuFrame->simu->parser->setFileName(name);
 }
 
 void KMainWindow::readConfigBeam(QXmlAttributes attribs)

@@ -103,7 +103,10 @@ void KMainWindow::setCurrentFile(QString &fileName)
     const int result = simu->parser->parseMain(name);
     loadFailed = result != 1;
     if (loadFailed && !simu->parser->lastFailure().writing) {
-        tellNotLoaded(textFrame->message, simu->parser->lastFailure(), alarm);
+        if (name.isEmpty() && !lastProgramUnread.isEmpty())
+            tellLastProgramUnread();
+        else
+            tellNotLoaded(textFrame->message, simu->parser->lastFailure(), alarm);
         if (fileLoaded) {
             // The loaded program stays the current one for every later
             // use: the parser announces it again after a parameter change,
@@ -219,6 +222,17 @@ void KMainWindow::setCurrentFile(QString &fileName)
         }
     }
     endLoad();
+}
+
+// As a program that is not loaded: the message line names the file as
+// far as it fits, its folder would not; the console names it in full.
+void KMainWindow::tellLastProgramUnread()
+{
+    const QFileInfo file(*fileConfigFile);
+    qDebug("read file error... %s: %s", qPrintable(file.absoluteFilePath()), qPrintable(lastProgramUnread));
+    if (alarm)
+        return;
+    textFrame->message->updateText(MessageCode::LastProgramUnread, {file.fileName(), lastProgramUnread});
 }
 
 // An empty table, empty views and list, and no Start.

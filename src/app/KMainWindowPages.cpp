@@ -268,8 +268,7 @@ void KMainWindow::file2fastcopy()
     menuFile->hide();
     menuFastcopy->show();
     menuFastcopy->fastcopy->show();
-    menuFastcopy->resetChoosers();
-    menuFastcopy->fastcopy->refreshViews();
+    menuFastcopy->enterPage();
     directFrame->setNull();
     codeMethodNum();
 }

@@ -6,8 +6,9 @@
 
 namespace {
 
-// Every character the text document would turn into a block break ends a
-// line, and so do the pairs that stand for one line end in files written on
+// Every character the text view shows as a line break ends a line (a line
+// separator only wraps inside a block there, but shows as a break all the
+// same), and so do the pairs that stand for one line end in files written on
 // other systems. Longest first.
 int endLength(const QString &text, int at)
 {
@@ -16,7 +17,7 @@ int endLength(const QString &text, int at)
     const QChar lf = QLatin1Char('\n');
     if (is(0, cr))
         return is(1, cr) && is(2, lf) ? 3 : is(1, lf) ? 2 : 1;
-    if (is(0, QChar::ParagraphSeparator))
+    if (is(0, QChar::ParagraphSeparator) || is(0, QChar::LineSeparator))
         return is(1, lf) ? 2 : 1;
     const ushort c = text.at(at).unicode();
     return c == '\n' || c == 0xfdd0 || c == 0xfdd1 ? 1 : 0; // the last two: frame marks
@@ -54,9 +55,9 @@ QString EditorText::load(const QByteArray &bytes)
     }
     text += raw.midRef(start);
     // Only these two read as one character each. A longer end after every
-    // line (CR CR LF, U+2029 LF) can push the decimal point past the hundred
-    // characters the program reader looks at, and the program is then cut
-    // at 1/100 of its size.
+    // line (CR CR LF, U+2029 LF, a U+2028 of three bytes) can push the
+    // decimal point past the hundred characters the program reader looks
+    // at, and the program is then cut at 1/100 of its size.
     if (!ends_.isEmpty() && (ends_.first() == QLatin1String("\n") || ends_.first() == QLatin1String("\r\n")))
         usualEnd_ = ends_.first();
     loaded_ = text;
@@ -90,6 +91,9 @@ void EditorText::reset()
 QString EditorText::plainText(const QTextDocument *document)
 {
     QString text = document->toRawText();
+    // A line separator typed or pasted into the view (Shift+Return) shows as
+    // a new line: it is saved as one, which the program reader reads as one.
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
 }

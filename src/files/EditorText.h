@@ -12,9 +12,9 @@ class QTextDocument;
 // Bytes that are valid UTF-8 read as UTF-8 (a byte-order mark kept as a
 // character), any other bytes (GBK comments, NULs) as Latin-1, one character
 // per byte, and are written back the same way. The text shown has one line
-// per block; each line's own end (LF, CR LF, CR, CR CR LF, U+2029 ...) is
-// kept aside and written back after that line as long as the text is the
-// one loaded. Once it is edited every line gets one end, the file's first
+// per block; each line's own end (LF, CR LF, CR, CR CR LF, U+2028, U+2029
+// ...) is kept aside and written back after that line as long as the text is
+// the one loaded. Once it is edited every line gets one end, the file's first
 // when that is LF or CR LF, else LF: the program reader starts a line only at
 // a line feed and counts every other character of an end as text, so only
 // these two read back as the lines shown.

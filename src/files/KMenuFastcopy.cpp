@@ -115,6 +115,16 @@ void KMenuFastcopy::des()
     KeyFocus::open(desDialog);
 }
 
+void KMenuFastcopy::enterPage()
+{
+    resetChoosers();
+    fastcopy->refreshViews();
+    // The entry drops every pick: a "取消全选" left by the last visit would
+    // make the first F3 of this one only relabel the key.
+    if (allPicked)
+        allcancel();
+}
+
 void KMenuFastcopy::resetChoosers()
 {
     for (QFileDialog **dialog : {&srcDialog, &desDialog}) {
@@ -174,6 +184,7 @@ void KMenuFastcopy::enterList(QAbstractItemView *view)
 void KMenuFastcopy::all()
 {
     fastcopy->srcView->selectAll();
+    allPicked = true;
     FunctionKey::relabel(allButton, tr("取消全选"));
     FunctionKey::rerole(allButton, this, SLOT(allcancel()));
 }
@@ -181,6 +192,7 @@ void KMenuFastcopy::all()
 void KMenuFastcopy::allcancel()
 {
     fastcopy->srcView->clearSelection();
+    allPicked = false;
     FunctionKey::relabel(allButton, tr("全选"));
     FunctionKey::rerole(allButton, this, SLOT(all()));
 }

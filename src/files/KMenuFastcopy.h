@@ -22,8 +22,12 @@ class KMenuFastcopy : public QWidget
 public:
     explicit KMenuFastcopy(QWidget *parent);
 
-    // On each entry to the page: closes both choosers and lets them go, so
-    // the next F1 or F5 builds a fresh one at the start folder.
+    // On each entry to the page: fresh choosers, both panes at their start
+    // folders with nothing picked, and F3 reading "全选" to agree with them.
+    void enterPage();
+
+    // Closes both choosers and lets them go, so the next F1 or F5 builds a
+    // fresh one at the start folder.
     void resetChoosers();
 
     // The names of the selected entries as the list shows them, each the
@@ -64,6 +68,8 @@ private:
     ProgramCopy::Answer respond(const ProgramCopy::Outcome &outcome);
     void showTargetAfresh();
     void enterList(QAbstractItemView *view);
+
+    bool allPicked = false;
 };
 
 #endif

@@ -39,12 +39,6 @@ namespace {
 // Rows a page key moves, whatever the list's height.
 constexpr int kPageRows = 30;
 
-bool readable(const QString &path)
-{
-    QFile file;
-    return ProgramFile::open(file, path, nullptr);
-}
-
 QString scratchProgram()
 {
     return basePath + QStringLiteral("/.tovrelcnc/t.nc");
@@ -405,18 +399,19 @@ void KPreview::keyHide()
 
 // ---------------------------------------------------------------- hand-over
 
+// What does not even open (a folder, no item, a vanished file) stays here
+// without a word. What opens goes on, to the load or to the library, which
+// tell why they refuse a device or an over-long file: both keys hand on the
+// same entries.
 void KPreview::openFile()
 {
-    // What does not even open (a folder, no item, a vanished file) stays
-    // here without a word. What opens goes to the load, which says on the
-    // message line why it refuses a device or an over-long file.
     if (ProgramFile::opensForReading(previewSelectedFile))
         emit fileOpened(previewSelectedFile);
 }
 
 void KPreview::addFile()
 {
-    if (!previewSelectedFile.isEmpty() && readable(previewSelectedFile))
+    if (ProgramFile::opensForReading(previewSelectedFile))
         emit fileAdded(previewSelectedFile);
 }
 

@@ -17,6 +17,7 @@ const MessageCode::Entry kTable[] = {
     {MessageCode::ChooseStartSegment, QT_TRANSLATE_NOOP("KText", "按“↑”或“↓” 选择起始段 / 穿孔数"), false},
     {MessageCode::ProgramNotLoaded, QT_TRANSLATE_NOOP("KText", "%1 未加载: %2"), true},
     {MessageCode::ScratchNotWritten, QT_TRANSLATE_NOOP("KText", "%1 写入失败: %2"), true},
+    {MessageCode::LastProgramUnread, QT_TRANSLATE_NOOP("KText", "%1 读取失败: %2"), true},
     {MessageCode::NetworkChecking, QT_TRANSLATE_NOOP("KText", "正在检测网络连接，请稍候..."), false},
     {MessageCode::NetworkServerFound, QT_TRANSLATE_NOOP("KText", "已检测到网络服务器!"), false},
     {MessageCode::NetworkFailed, QT_TRANSLATE_NOOP("KText", "网络连接失败!"), false},

@@ -21,6 +21,7 @@ public:
         ChooseStartSegment = 101,
         ProgramNotLoaded = 102,  // %1 the program's name, %2 why
         ScratchNotWritten = 103, // %1 the scratch program's name, %2 why
+        LastProgramUnread = 104, // %1 the file naming the last program, %2 why
         NetworkChecking = 110,
         NetworkServerFound = 111,
         NetworkFailed = 112,

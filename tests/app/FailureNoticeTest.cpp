@@ -186,6 +186,60 @@ private slots:
         QCOMPARE(notices.count(), 0);
     }
 
+    // A fileconfig.xml that names no program, damaged or not, is named on
+    // the message line as what could not be read; the start takes no longer
+    // and writes nothing. Nor does the reload that follows.
+    void startWithDamagedFileConfig_data()
+    {
+        QTest::addColumn<QByteArray>("fileConfig");
+        QTest::addColumn<QString>("reason");
+        const QByteArray whole = fileConfig("./ncfile/a.nc");
+        QTest::newRow("empty") << QByteArray() << "已损坏";
+        QTest::newRow("cut short") << whole.left(whole.indexOf("<File ") + 10) << "已损坏";
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18) << "已损坏";
+        QTest::newRow("nested 200,000 deep")
+            << "<FileConfig>" + QByteArray("<a>").repeated(200000) + "<File filename=\"./ncfile/a.nc\"/>"
+            << "已损坏";
+        QTest::newRow("entity expansion")
+            << QByteArray("<?xml version='1.0'?><!DOCTYPE FileConfig [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaa\">"
+                          "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                          "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
+                          "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\">]><FileConfig><File filename=\"&f;\"/>"
+                          "</FileConfig>")
+            << "已损坏";
+        QTest::newRow("an empty name") << fileConfig("") << "无程序名";
+    }
+
+    void startWithDamagedFileConfig()
+    {
+        QFETCH(QByteArray, fileConfig);
+        QFETCH(QString, reason);
+        TempWorkDir dir;
+        seed(dir);
+        QVERIFY(dir.writeFile(".tovrelcnc/fileconfig.xml", fileConfig));
+        const auto files = [&] {
+            return qMakePair(WriteFault::snapshot(dir.filePath("ncfile")),
+                             WriteFault::snapshot(dir.filePath(".tovrelcnc")));
+        };
+        const auto before = files();
+        NoticeRecorder notices;
+        QElapsedTimer clock;
+        clock.start();
+        KMainWindow w;
+        QVERIFY(clock.elapsed() < 1000);
+        QVERIFY(GuiTest::activate(&w));
+        const QString told = "fileconfig.xml 读取失败: " + reason;
+        QCOMPARE(message(w), told);
+        QVERIFY(w.textFrame->message->alarm);
+        QVERIFY(!w.fileLoaded);
+        press(w, Qt::Key_F1);
+        QTRY_VERIFY(w.menuFile->isVisible());
+        press(w, Qt::Key_F4);
+        QTRY_COMPARE(message(w), told);
+        QCOMPARE(files(), before);
+        QCOMPARE(notices.count(), 0);
+    }
+
     // The file page's reload of a program that is no longer loadable: the
     // view empties and the message line says which file and why.
     void reloadTellsWhy_data()
@@ -395,8 +449,7 @@ private slots:
         const QByteArray layout = s.dir.readFile(".tovrelcnc/k.nc");
         QLineEdit *field = w.libFrame->config()->offsetXEdit();
         field->setText("12");
-        // The test's message handler prints debug lines on stdout.
-        ConsoleCapture console(1);
+        ConsoleCapture console(2);
         // The form hands the change on within the key's own event.
         QTest::keyClick(field, Qt::Key_Return);
         QVERIFY(console.text().contains("add patten file error..."));

@@ -78,11 +78,7 @@ struct Page {
     KFastcopy *view = menu->fastcopy;
     NoticeRecorder boxes;
 
-    void enter()
-    {
-        menu->resetChoosers();
-        view->refreshViews();
-    }
+    void enter() { menu->enterPage(); }
     QString src() const { return view->srcPathEdit->text(); }
     QString des() const { return view->desPathEdit->text(); }
 
@@ -187,10 +183,18 @@ private slots:
         QCOMPARE(p.selected(p.view->srcView), all);
         QCOMPARE(p.selected(p.view->desView), QStringList{"t.nc"});
 
+        // Entered again, nothing is picked and F3 says so: one press picks
+        // every entry of the source list.
         p.enter();
         QCOMPARE(p.src(), QStringLiteral("\\"));
         QCOMPARE(p.des(), p.T + "/ncfile");
+        p.menu->acceptSource(p.T + "/src");
+        QCOMPARE(p.selected(p.view->srcView), QStringList());
+        QCOMPARE(p.menu->allButton->text(), QStringLiteral("全选"));
+        QTest::keyClick(&p.window, Qt::Key_F3);
+        QTRY_COMPARE(p.selected(p.view->srcView), all);
         QCOMPARE(p.menu->allButton->text(), QStringLiteral("取消全选"));
+        QCOMPARE(p.selected(p.view->desView), QStringList());
         QCOMPARE(p.boxes.count(), 0);
     }
 

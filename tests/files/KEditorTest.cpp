@@ -415,6 +415,7 @@ private slots:
             {"CR CR LF", "G01 X1 Y0\r\r\nG01 X0 Y1\r\r\n"},
             {"U+2029 and LF", "G01 X1 Y0\xE2\x80\xA9\nG01 X0 Y1\xE2\x80\xA9\n"},
             {"U+2029", "G01 X1 Y0\xE2\x80\xA9G01 X0 Y1\xE2\x80\xA9"},
+            {"U+2028 and LF", "G01 X1 Y0\xE2\x80\xA8G01 X0 Y1\xE2\x80\xA8\n"},
             {"mixed, no end at the end", "G01 X1 Y0\r\nG01 X0 Y1\nM02"},
         };
         for (const auto &f : files) {
@@ -452,8 +453,8 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<QByteArray>("saved");
         // Edits: 0 apply in table mode, 1 a first line typed, 2 the second
-        // line deleted, 3 a last line typed, 4 the first line deleted; 1 to 4
-        // in the text view.
+        // line deleted, 3 a last line typed, 4 the first line deleted, 5 the
+        // first line broken by Shift+Return; 1 to 5 in the text view.
         QTest::newRow("CR LF, apply") << QByteArray("G01 X5 Y0\r\nG01 X0 Y5\r\n") << 0 << 2
                                       << QByteArray("G01 X       5 Y       0\r\nG01 X       0 Y       5\r\n");
         // The apply gives back the very text loaded: an edit all the same.
@@ -477,6 +478,20 @@ private slots:
             << decimalProgram(u2029Lf) << 1 << 11 << "G00 X0 Y0\n" + decimalProgram("\n");
         QTest::newRow("U+2029, first line added")
             << QByteArray("G01 X1 Y0\xE2\x80\xA9G01 X0 Y1") << 1 << 2 << QByteArray("G00 X0 Y0\nG01 X1 Y0\nG01 X0 Y1");
+        // The view shows a U+2028 as a line break: it ends a line as U+2029 does.
+        const QByteArray u2028("\xE2\x80\xA8");
+        QTest::newRow("U+2028 in line 2, first line deleted")
+            << "G00 X1.00 Y2.00\nG01 X3.00 Y4.00" + u2028 + "X5.00 Y6.00\n"
+            << 4 << -1 << QByteArray("G01 X3.00 Y4.00\nX5.00 Y6.00\n");
+        const QByteArray u2028Decimal = "G00 X0.5 Y0\n" + QByteArray("G01 X1 Y1" + u2028).repeated(9) + "G01 X1.5 Y1\n";
+        QTest::newRow("U+2028 decimal, first line deleted") << u2028Decimal << 4 << -1 << decimalProgram("\n", false);
+        QTest::newRow("U+2028 decimal, first line added")
+            << u2028Decimal << 1 << -1 << "G00 X0 Y0\n" + decimalProgram("\n");
+        QTest::newRow("U+2028 in the middle and last line, last line added")
+            << "G01 X1 Y0\nG01 X0 Y1" + u2028 + "G01 X2 Y2" + u2028 << 3 << -1
+            << QByteArray("G01 X1 Y0\nG01 X0 Y1\nG01 X2 Y2\nG01 X5 Y5\n");
+        QTest::newRow("Shift+Return") << QByteArray("G01 X1 Y0\nG01 X0 Y1\n") << 5 << 2
+                                      << QByteArray("G01 X1 Y0\nG01 X5 Y5\nG01 X0 Y1\n");
     }
 
     void editedFileEndsAlike()
@@ -508,10 +523,15 @@ private slots:
                     QTest::keyClick(text, Qt::Key_Down);
                 QTest::keyClick(text, Qt::Key_Down, Qt::ShiftModifier);
                 QTest::keyClick(text, Qt::Key_Delete);
-            } else {
+            } else if (edit == 3) {
                 QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
                 QTest::keyClicks(text, "G01 X5 Y5");
                 QTest::keyClick(text, Qt::Key_Return);
+            } else {
+                QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
+                QTest::keyClick(text, Qt::Key_End);
+                QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
+                QTest::keyClicks(text, "G01 X5 Y5");
             }
         }
         p.click(p.editor->menuEditor->saveButton);
@@ -525,7 +545,7 @@ private slots:
         QCOMPARE(fromFile, p.eNc());
         if (edit == 2)
             QCOMPARE(fromFile.count('\n'), 3);
-        if (edit == 4) // 1.5 mm, in hundredths
+        if (saved.endsWith("G01 X1.5 Y1\n")) // read as decimal: 1.5 mm, in hundredths
             QVERIFY(fromFile.endsWith("G01 X     150 Y     100\n"));
         QCOMPARE(p.notices.count(), 0);
     }

@@ -66,14 +66,14 @@ private slots:
     void codeTable()
     {
         const QList<int> codes = MessageCode::codes();
-        QCOMPARE(codes.size(), 41);
+        QCOMPARE(codes.size(), 42);
         QList<int> alarms;
         for (int c : codes) {
             if (MessageCode::isAlarm(c))
                 alarms << c;
             QVERIFY2(!MessageCode::text(c).isEmpty(), qPrintable(QString::number(c)));
         }
-        QCOMPARE(alarms, QList<int>({2, 7, 10, 102, 103, 701, 702, 703, 704, 705, 706, 707, 799}));
+        QCOMPARE(alarms, QList<int>({2, 7, 10, 102, 103, 104, 701, 702, 703, 704, 705, 706, 707, 799}));
         for (int c : {401, 700, 710})
             QVERIFY(!MessageCode::isAlarm(c));
         for (int c : {0, 4, 406, 800})

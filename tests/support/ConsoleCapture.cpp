@@ -1,9 +1,46 @@
 #include "ConsoleCapture.h"
 
+#include <QMutex>
+#include <QString>
+#include <QtGlobal>
+
 #include <cstdio>
 
 #include <fcntl.h>
 #include <unistd.h>
+
+namespace {
+
+QMutex handlerMutex;
+int stderrCaptures = 0;
+QtMessageHandler runnerHandler = nullptr;
+
+void toStderrAndRunner(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const QByteArray line = qFormatLogMessage(type, context, message).toLocal8Bit() + '\n';
+    // Whatever stderr is now: the capture's pipe while one is open.
+    if (::write(STDERR_FILENO, line.constData(), size_t(line.size())) < 0) {
+        // A full pipe drops the line, as for any other console write.
+    }
+    if (runnerHandler)
+        runnerHandler(type, context, message);
+}
+
+void startMessages()
+{
+    QMutexLocker lock(&handlerMutex);
+    if (stderrCaptures++ == 0)
+        runnerHandler = qInstallMessageHandler(toStderrAndRunner);
+}
+
+void stopMessages()
+{
+    QMutexLocker lock(&handlerMutex);
+    if (--stderrCaptures == 0)
+        qInstallMessageHandler(runnerHandler);
+}
+
+} // namespace
 
 ConsoleCapture::ConsoleCapture(int fd)
     : fd_(fd)
@@ -18,6 +55,10 @@ ConsoleCapture::ConsoleCapture(int fd)
     ::dup2(ends[1], fd);
     ::close(ends[1]);
     read_ = ends[0];
+    if (fd == STDERR_FILENO) {
+        startMessages();
+        messages_ = true;
+    }
 }
 
 ConsoleCapture::~ConsoleCapture()
@@ -35,6 +76,10 @@ void ConsoleCapture::stop()
 {
     if (saved_ < 0)
         return;
+    if (messages_) {
+        stopMessages();
+        messages_ = false;
+    }
     std::fflush(nullptr);
     ::dup2(saved_, fd_);
     ::close(saved_);

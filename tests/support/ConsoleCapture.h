@@ -7,6 +7,11 @@
 // stdout, 2 stderr) from construction until text() or destruction. The
 // lines go through a pipe, so a file-size limit set by a test does not cut
 // them. Meant for short lines: what does not fit the pipe is dropped.
+//
+// The program's qDebug() and qWarning() lines land on stderr, as the
+// program prints them outside a test, whatever output options the test
+// runner was given (-silent drops them, -o sends them to a file). They still
+// reach the runner too, so QTest::ignoreMessage() keeps working.
 class ConsoleCapture
 {
 public:
@@ -24,6 +29,7 @@ private:
     int fd_;
     int saved_ = -1;
     int read_ = -1;
+    bool messages_ = false;
     QByteArray text_;
 };
 
