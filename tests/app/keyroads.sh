@@ -1139,13 +1139,24 @@ focus_stays_ours() {
 # A dialog the operator left by a press beside it, then closed by a click on
 # its own button, whose press and release come in one millisecond: the
 # keyboard is back on a window of the program at once. $1 the dialog's title,
-# $2 $3 where the press beside it lands, $4 $5 its button.
+# $2 $3 where the press beside it lands, $4 $5 its button (window points).
 click_closes() {
   press_at "$2" "$3"
   wait_for 5 has_keyboard || fail "the press beside $1 did not give the page the keyboard"
   press_at "$4" "$5"
   wait_for 5 not_shown "$1" || fail "the click on the button of $1 did not close it"
   focus_stays_ours 10 || fail "once $1 closed the keyboard was on $(xdotool getwindowfocus 2>/dev/null), no window of the program"
+}
+
+# The same from its opening: $1 the keys to the page, $2 the dialog's key,
+# $3 $4 $5 $6 $7 as above; then Escape leaves the page within 400 ms.
+dialog_clicked() {
+  press $1
+  xdotool key "$2"
+  wait_for 10 has_focus "$3" || fail "$2 gave the keyboard to no dialog $3"
+  page_row="$(row)"
+  click_closes "$3" "$4" "$5" "$6" "$7"
+  key_within 400 Escape page_left
 }
 
 road_dialogclick() {
@@ -1173,25 +1184,12 @@ road_dialogclick() {
     row_settles "$top_row" || fail "Escape after the speed dialog's click (round $r) did not lead to the top menu"
     sleep 0.12
   done
-  press F2 F8
-  wait_for 10 has_focus '步长设置' || fail "F8 gave the keyboard to no step dialog"
-  page_row="$(row)"
-  click_closes '步长设置' 550 640 800 445
-  key_within 400 Escape page_left
+  dialog_clicked F2 F8 '步长设置' 550 640 800 445
   row_settles "$top_row" || fail "Escape after the step dialog's click did not lead to the top menu"
   sleep 0.12
-  press F9 F6 F4
-  wait_for 10 has_focus '定点移动' || fail "F4 gave the keyboard to no move-to-point dialog"
-  page_row="$(row)"
-  click_closes '定点移动' 550 640 820 445
-  key_within 400 Escape page_left
+  dialog_clicked "F9 F6" F4 '定点移动' 550 640 820 445
   to_top 1
-  press F1 F1
-  xdotool key F1
-  wait_for 10 has_focus '选择本地文件夹' || fail "F1 gave the keyboard to no chooser"
-  page_row="$(row)"
-  click_closes '选择本地文件夹' 750 575 842 406
-  key_within 400 Escape page_left
+  dialog_clicked "F1 F1" F1 '选择本地文件夹' 750 575 842 406
   to_top 1
   # A dialog left standing over the top menu, closed by a click, the pointer
   # then moved off the window: the keys still reach the program.
