@@ -1222,7 +1222,7 @@ lines_grew() { [ "$(lines_of "$1")" -gt "$2" ]; }
 # page with the speed dialog left over it, the dialog's 取消 is clicked, and
 # F10 ends the arc start at once.
 road_stopclick() {
-  local r ended t0 ms
+  local r started ended off t0 ms
   warm_up F3
   warm_up F9
   top_row="$(steady row)"
@@ -1248,8 +1248,9 @@ road_stopclick() {
     [ "$ms" -le 100 ] || fail "F10 took $ms ms to end the arc start (at most 100; round $r)"
     echo "F10: $ms ms"
     # Stop again switches the arc off; the page's Esc then leads back.
+    off="$(lines_of 'DLZ off...')"
     press F10
-    wait_for 5 file_has "$tmp/app.log" 'DLZ off...' || fail "the second F10 did not switch the arc off"
+    wait_for 5 lines_grew 'DLZ off...' "$off" || fail "the second F10 did not switch the arc off (round $r)"
     sleep 0.6
     xdotool key Escape
     wait_for 5 row_is "$top_row" || fail "Escape did not leave the cutting page (round $r)"
@@ -1262,7 +1263,7 @@ road_stopclick() {
 # clicked the moment it shows gives the keyboard back all the same. Then the
 # click lock after clicks.
 road_mouseclicks() {
-  local r before notice geo x y
+  local r before notice X Y WIDTH HEIGHT SCREEN WINDOW
   warm_up F6
   top_row="$(steady row)"
   press F6
