@@ -5,6 +5,7 @@
 #include "program/ViewPaint.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
@@ -341,7 +342,9 @@ void KSimu::moveTorch(int x, int y)
     torchRegion = QRegion(torchScreenX - 2, torchScreenY - 2, 4, 4).translated(shift);
     if (isCut(SegmentTable::typeAt(cutSegments, currentRecord)) || moveTrail)
         repaint(torchRegion);
-    if (!cursorFollowOff) {
+    // A pointer moved from under a held button would take the press with it:
+    // the key the operator holds on a dialog comes up and its click is lost.
+    if (!cursorFollowOff && QGuiApplication::mouseButtons() == Qt::NoButton) {
         setCursor(Qt::SizeAllCursor);
         const QPoint marker(static_cast<int>(v.viewWidth / 2 + torchScreenX - v.viewCentreX),
                             static_cast<int>(v.viewHeight / 2 + torchScreenY - v.viewCentreY));

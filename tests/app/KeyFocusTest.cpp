@@ -4,8 +4,10 @@
 #include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
 #include "app/base/KeyOrder.h"
+#include "app/base/LateKeys.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,8 @@
 #include <QWindow>
 
 #include <functional>
+
+#include <xcb/xproto.h>
 
 namespace {
 
@@ -70,13 +74,14 @@ void press(QWidget *widget, int key)
 
 // A press of the mouse on `widget` as the window system delivers it to its
 // window; without a window manager the window system also gives that window
-// the keyboard, which the program learns only a moment later.
-void mouse(QWidget *widget, bool press = true, bool release = true)
+// the keyboard, which the program learns only a moment later (unless the
+// press and release come in one turn, and the release closes the window).
+void mouse(QWidget *widget, bool press = true, bool release = true, bool movesKeyboard = true)
 {
     QWindow *window = widget->window()->windowHandle();
     const QPoint at = widget->mapTo(widget->window(), widget->rect().center());
     if (press) {
-        if (!(window->flags() & Qt::WindowDoesNotAcceptFocus))
+        if (movesKeyboard && !(window->flags() & Qt::WindowDoesNotAcceptFocus))
             window->requestActivate();
         QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
     }
@@ -96,6 +101,36 @@ bool neverTakesTheKeyboard(QWidget *window, QWidget *page)
     page->windowHandle()->requestActivate();
     return GuiTest::waitUntil([&] { return page->isActiveWindow(); });
 }
+
+// The window system takes the keyboard off every window of the program
+// without telling it, as when the window that had it is gone.
+bool keyboardOnNoWindow()
+{
+    auto *splash = new QWidget(nullptr, Qt::SplashScreen);
+    splash->show();
+    if (!GuiTest::waitUntil([&] { return splash->isActiveWindow(); }))
+        return false;
+    delete splash;
+    return !QGuiApplication::focusWindow();
+}
+
+// The last of the watched windows raised over the others.
+class RaiseOrder : public QObject
+{
+public:
+    explicit RaiseOrder(const QList<QWidget *> &windows)
+    {
+        for (QWidget *window : windows)
+            window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ZOrderChange)
+            top = static_cast<QWidget *>(watched);
+        return false;
+    }
+    QWidget *top = nullptr;
+};
 
 } // namespace
 
@@ -427,6 +462,25 @@ private slots:
         QCOMPARE(released.count(), 1);
         QCOMPARE(clicked.count(), 0);
         QCOMPARE(otherPressed.count(), 0);
+
+        // Any other widget sees nothing of the release: a check box is
+        // neither toggled nor left down.
+        auto *check = new QCheckBox(QStringLiteral("微动"), &page);
+        check->resize(check->sizeHint()); // pressed in its middle, on the box or its text
+        // As on the pages: one that had the keyboard would come up as the box
+        // took it.
+        check->setFocusPolicy(Qt::NoFocus);
+        check->show();
+        QSignalSpy toggled(check, &QCheckBox::toggled);
+        mouse(check, true, false);
+        QVERIFY(check->isDown());
+        QTimer::singleShot(0, &box, [&] {
+            mouse(check, false, true);
+            box.reject();
+        });
+        KeyFocus::exec(&box);
+        QVERIFY(!check->isDown());
+        QCOMPARE(toggled.count(), 0);
     }
 
     // A dialog is opening and the window system has not given it the
@@ -530,6 +584,124 @@ private slots:
         QTimer::singleShot(0, &box, [&] { press(&page, Qt::Key_Escape); });
         QTimer::singleShot(5000, &box, [&] { box.done(2); });
         QCOMPARE(KeyFocus::exec(&box), int(QDialog::Rejected));
+        QCOMPARE(back.count(), 0);
+    }
+
+    // The operator left a dialog for the page, the keyboard then went off
+    // every window (the window system told nothing), and the dialog is
+    // closed by a click on its own button, press and release in one turn:
+    // the page gets the keyboard back and the next key acts there.
+    void dialogClosedByItsOwnClickGivesThePageTheKeyboard()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        QSignalSpy back(pageEsc, &KButton::pressed);
+        QVERIFY(GuiTest::activate(&page));
+        QDialog dialog(&page);
+        auto *cancel = new QPushButton(QStringLiteral("取消"), &dialog);
+        connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+        KeyFocus::open(&dialog);
+        WAIT_VERIFY(dialog.isActiveWindow());
+        mouse(&page);
+        WAIT_VERIFY(page.isActiveWindow());
+        QVERIFY(keyboardOnNoWindow());
+        QVERIFY(!page.isActiveWindow());
+
+        mouse(cancel, true, true, false);
+        QVERIFY(!dialog.isVisible());
+        WAIT_VERIFY(page.isActiveWindow());
+        press(&page, Qt::Key_Escape);
+        QCOMPARE(back.count(), 1);
+    }
+
+    // Without a window manager a dialog shown again comes back at its old
+    // place in the stack, and a pressed one stays where it lies: the window
+    // given the keyboard is put on top, the page staying under its dialogs.
+    void windowGivenTheKeyboardIsOnTop()
+    {
+        QWidget page;
+        QVERIFY(GuiTest::activate(&page));
+        StepDialog first(&page);
+        StepDialog second(&page);
+        RaiseOrder order({&page, &first.dialog, &second.dialog});
+        KeyFocus::open(&second.dialog);
+        WAIT_VERIFY(second.dialog.isActiveWindow());
+        second.dialog.reject();
+        KeyFocus::open(&first.dialog);
+        WAIT_VERIFY(first.dialog.isActiveWindow());
+        mouse(&page);
+        WAIT_VERIFY(page.isActiveWindow());
+        QCOMPARE(order.top, &first.dialog);
+
+        KeyFocus::open(&second.dialog);
+        QCOMPARE(order.top, &second.dialog);
+        WAIT_VERIFY(second.dialog.isActiveWindow());
+        mouse(first.move);
+        WAIT_VERIFY(first.dialog.isActiveWindow());
+        QCOMPARE(order.top, &first.dialog);
+        first.dialog.reject();
+        WAIT_VERIFY(second.dialog.isActiveWindow());
+        QCOMPARE(order.top, &second.dialog);
+        second.dialog.reject();
+    }
+
+    // A key the window system sends to a window the program has closed (a
+    // box closed by a click a moment before the key was typed) acts where
+    // the keyboard must be. Where the window is gone altogether, the key is
+    // readdressed before the toolkit, which would drop it, sees it.
+    void keyForAClosedWindowActsWhereTheKeyboardMustBe()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        QSignalSpy back(pageEsc, &KButton::pressed);
+        QVERIFY(GuiTest::activate(&page));
+        QDialog box(&page);
+        QTimer::singleShot(0, &box, [&] {
+            QTRY_VERIFY(box.isActiveWindow());
+            box.reject();
+            press(&box, Qt::Key_Escape);
+        });
+        QCOMPARE(KeyFocus::exec(&box), int(QDialog::Rejected));
+        WAIT_COMPARE(back.count(), 1);
+
+        xcb_key_press_event_t key{};
+        key.response_type = XCB_KEY_PRESS;
+        key.event = 0x7ffffff0; // no window of the program's
+        LateKeys late;
+        QVERIFY(!late.nativeEventFilter("xcb_generic_event_t", &key, nullptr));
+        QCOMPARE(key.event, xcb_window_t(page.winId()));
+        key.response_type = XCB_KEY_RELEASE;
+        key.event = xcb_window_t(box.winId()); // hidden: KeyOrder hands it on
+        QVERIFY(!late.nativeEventFilter("xcb_generic_event_t", &key, nullptr));
+        QCOMPARE(key.event, xcb_window_t(box.winId()));
+    }
+
+    // A dialog (not a box) the window system never gives the keyboard: keys
+    // typed meanwhile wait the whole limit, then act in the dialog, which
+    // the program makes the active window, not on the page that still has
+    // the keyboard.
+    void keysAtTheLimitActInTheDialog()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        QSignalSpy back(pageEsc, &KButton::pressed);
+        StepDialog step(&page);
+        QVERIFY(GuiTest::activate(&page));
+        QVERIFY(neverTakesTheKeyboard(&step.dialog, &page));
+        KeyOrder::instance()->setWaitLimit(50);
+        // Asked at the opening, and again as the program makes it active.
+        for (int asked = 0; asked < 2; ++asked)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("WindowDoesNotAcceptFocus"));
+        QTest::ignoreMessage(QtWarningMsg, "key held to the limit: the keyboard did not arrive");
+        limitsExpected = 1;
+        KeyFocus::open(&step.dialog);
+        QTest::keyClicks(&page, QStringLiteral("42"));
+        press(&page, Qt::Key_Escape);
+        WAIT_VERIFY(!step.dialog.isVisible());
+        QCOMPARE(step.move->text(), QStringLiteral("42"));
         QCOMPARE(back.count(), 0);
     }
 

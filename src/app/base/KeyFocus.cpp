@@ -82,6 +82,11 @@ Keyboard &keyboard()
     return k;
 }
 
+// Without a window manager nothing restacks the windows: a dialog shown
+// again comes back at its old place in the stack, under one made after it,
+// and a pressed dialog stays where it lies. The window given the keyboard is
+// put on top, so the operator sees where the keys go; the main window stays
+// under its dialogs.
 void given(QWidget *window)
 {
     if (!window || isPopup(window->windowType()) || window->windowType() == Qt::SplashScreen)
@@ -89,6 +94,8 @@ void given(QWidget *window)
     auto &list = keyboard().given;
     list.removeAll(window);
     list.append(window);
+    if (window->windowType() != Qt::Window)
+        window->raise();
 }
 
 // The window the keyboard was given to last, even if it is hidden now.
@@ -210,12 +217,8 @@ void KeyFocus::open(QWidget *window, QWidget *field)
     const bool shown = window->isVisible();
     prepare(window, field);
     window->show();
-    if (shown) {
-        // A window mapped anew is on top already; one that stayed open may
-        // lie under another.
-        window->raise();
-        take(window);
-    }
+    if (shown)
+        take(window); // shown anew, it took the keyboard as it was shown
     selectTyped(window);
 }
 

@@ -29,7 +29,8 @@ public:
     // An input for `receiver` would reach a window behind that box.
     static bool behindBox(QObject *receiver);
     // Makes `window` the one the keys go to (the main window when shown),
-    // without changing what lies above what.
+    // and puts it over the other windows of the program (a dialog or box;
+    // the main window stays under its dialogs).
     static void take(QWidget *window);
 
     // The one rule for where the keyboard must be. The window that must

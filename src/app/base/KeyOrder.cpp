@@ -1,8 +1,11 @@
 #include "app/base/KeyOrder.h"
 
+#include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
 #include "app/base/KeyStamp.h"
+#include "app/base/LateKeys.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -19,20 +22,39 @@ Q_GUI_EXPORT void qt_handleKeyEvent(QWindow *window, QEvent::Type t, int k, Qt::
 
 namespace {
 
-// Where a held key goes: to the window that has the keyboard, unless a box
-// keeps it from it; else to the window that must have it, whether or not
-// the window system has given it the keyboard yet; else to the one it was
-// typed at.
+// Where a held key goes: to the window that must have the keyboard, whether
+// or not the window system has given it the keyboard yet (it has, unless the
+// wait reached its limit); else to the one it was typed at. An open
+// completion list or menu still takes it first, as a typed key.
 QWindow *keyTarget(QWindow *typedAt)
 {
-    QWindow *focus = QGuiApplication::focusWindow();
-    if (focus && focus->isVisible() && !KeyFocus::keptFrom(focus))
-        return focus;
     if (QWidget *owner = KeyFocus::owner()) {
         if (owner->windowHandle())
             return owner->windowHandle();
     }
     return typedAt && typedAt->isVisible() ? typedAt : nullptr;
+}
+
+// The window an input for `receiver` was sent to has closed: the window
+// system still sends keys to a window for a moment after the program has
+// hidden it, and there they would reach no widget.
+bool sentToClosedWindow(QObject *receiver)
+{
+    if (auto *window = qobject_cast<QWindow *>(receiver))
+        return !window->isVisible();
+    return receiver->isWidgetType() && !static_cast<QWidget *>(receiver)->window()->isVisible();
+}
+
+// A press that began before a box opened ends behind it without acting: a
+// KButton comes up itself and tells it was released (a jog ends); any other
+// button comes up without a click or a toggle; nothing else sees the release.
+bool endBehindBox(QObject *receiver)
+{
+    if (qobject_cast<KButton *>(receiver))
+        return false;
+    if (auto *button = qobject_cast<QAbstractButton *>(receiver))
+        button->setDown(false);
+    return true;
 }
 
 } // namespace
@@ -69,6 +91,7 @@ void KeyOrder::install()
         return;
     installedOn = app;
     app->installEventFilter(instance());
+    LateKeys::install(app);
 }
 
 bool KeyOrder::eventFilter(QObject *watched, QEvent *event)
@@ -102,8 +125,15 @@ bool KeyOrder::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     case QEvent::MouseButtonRelease:
-        // A key pressed before a box opened comes up when it is released.
-        return (droppedPresses & static_cast<QMouseEvent *>(event)->button()) != 0;
+        if (droppedPresses & static_cast<QMouseEvent *>(event)->button())
+            return true;
+        // Decided at the widget: its window passes the release on to the
+        // widget that took the press.
+        return watched->isWidgetType() && KeyFocus::behindBox(watched) && endBehindBox(watched);
+    case QEvent::MouseMove:
+        // A drag that began before a box opened moves nothing behind it.
+        return watched->isWidgetType() && static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton
+               && KeyFocus::behindBox(watched);
     case QEvent::Wheel:
     case QEvent::ContextMenu:
         return KeyFocus::behindBox(watched);
@@ -175,7 +205,7 @@ bool KeyOrder::filterKey(QObject *watched, QKeyEvent *key)
     }
     lastKey = key->key();
     lastStamp = key->timestamp();
-    lastHeld = !held.isEmpty() || keyboardMoving() || KeyFocus::keptFrom(watched);
+    lastHeld = !held.isEmpty() || keyboardMoving() || KeyFocus::keptFrom(watched) || sentToClosedWindow(watched);
     if (lastHeld) {
         hold(watched, key);
         // The press is taken here: no shortcut runs for it now.
@@ -227,8 +257,9 @@ void KeyOrder::drain()
             }
             reportLimit();
             // The window system never gave the owner the keyboard: the
-            // program takes it as active itself, or the shortcuts of the
-            // window it still has (a page behind a box) would take the keys.
+            // program makes it the active window itself, and the keys go
+            // there, not to the window that still has the keyboard (a page
+            // behind a box, or a dialog the operator left).
             if (QWidget *owner = KeyFocus::owner())
                 QApplication::setActiveWindow(owner);
         }

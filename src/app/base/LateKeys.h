@@ -1,0 +1,23 @@
+#ifndef LATEKEYS_H
+#define LATEKEYS_H
+
+#include <QAbstractNativeEventFilter>
+
+class QCoreApplication;
+
+// The window system sends a key to the window that had the keyboard when it
+// was typed. A box closed by a click a moment before is gone by the time a
+// key typed right after the click arrives, and the toolkit drops a key for a
+// window it no longer knows. Such a key is readdressed, before the toolkit
+// sees it, to the window that must have the keyboard (KeyFocus::owner), so
+// it is handled as typed there, in its turn. A key for a window that is only
+// hidden reaches KeyOrder, which hands it on the same way.
+class LateKeys : public QAbstractNativeEventFilter
+{
+public:
+    // Installed on the application with KeyOrder.
+    static void install(QCoreApplication *application);
+    bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
+};
+
+#endif
