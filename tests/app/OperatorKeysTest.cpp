@@ -16,8 +16,11 @@
 #include "files/KMenuEditor1.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMenuFile.h"
+#include "files/KMenuPreview1.h"
 #include "files/KPreview.h"
+#include "library/KLibConfig.h"
 #include "library/KLibFrame.h"
+#include "library/KLibList.h"
 #include "library/KLibPixmapFrame.h"
 #include "library/KLibTable.h"
 #include "library/KMenuLib.h"
@@ -363,6 +366,50 @@ private slots:
         op.key(Qt::Key_Escape);
         QVERIFY(w.menuTop->isVisible());
         QCOMPARE(op.notices.count(), 0);
+    }
+
+    // 添加 on the custom-file cell opens the browser with its add key and
+    // adds nothing; the browser's Esc leads back to the library, also after
+    // the browser was last left for the file page, and still adds nothing.
+    void customFileCellOpensTheBrowser()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        KMenuPreview1 *browserKeys = w.preview->keyRow;
+        QVERIFY(op.show());
+        op.key(Qt::Key_F1);
+        op.key(Qt::Key_F1);
+        QVERIFY(w.preview->isVisible());
+        op.key(Qt::Key_Escape);
+        op.key(Qt::Key_Escape);
+        QVERIFY(w.menuTop->isVisible());
+
+        op.key(Qt::Key_F2);
+        QVERIFY(w.menuLib->isVisible());
+        KLibTable *table = w.libFrame->libTable;
+        QCOMPARE(table->currentRow(), 0);
+        QCOMPARE(table->currentColumn(), 0);
+        op.key(Qt::Key_Home); // 添加
+        QVERIFY(w.preview->isVisible());
+        QVERIFY(browserKeys->addButton->isVisible());
+        QVERIFY(!browserKeys->openButton->isVisible());
+        QVERIFY(!w.menuLib->isVisible());
+        QCOMPARE(w.libFrame->config()->getPattenCount(), 0);
+
+        op.key(Qt::Key_Escape);
+        QVERIFY(w.menuLib->isVisible());
+        QVERIFY(w.libOpen);
+        QVERIFY(!w.preview->isVisible());
+        QVERIFY(!w.menuFile->isVisible());
+        QCOMPARE(w.libFrame->config()->getPattenCount(), 0);
+        QCOMPARE(w.libFrame->libList->count(), 0);
+        QVERIFY(!op.dir.exists(".tovrelcnc/b1.nc"));
+        QCOMPARE(op.notices.count(), 0);
+        // The key pad drives the catalogue again: 添加 on a shape adds it.
+        op.key(Qt::Key_Right); // 右一个
+        op.key(Qt::Key_Home);
+        QCOMPARE(w.libFrame->libList->count(), 1);
+        QCOMPARE(w.libFrame->libList->item(0)->text(), QString("K1"));
     }
 
     // The height pages from the file page's reload: they cover the key pad,
