@@ -433,6 +433,38 @@ private slots:
         QCOMPARE(notices.count(), 0);
     }
 
+    // Powder marks only along a line or an arc: a rapid at the start record
+    // leaves Start wired as it was, whatever it was; a line lowers the torch.
+    void powderStartKeepsItsWiringAtARapid()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        NoticeRecorder notices;
+        KMainWindow w;
+        QCOMPARE(w.mode, 1);
+        // Plasma with segment stop armed judges by the record after the
+        // rapid, a line: Start lowers the plasma torch.
+        w.cutStopsegActive();
+        w.changeMode();
+        const QStringList plasmaStart{"KMainWindow::DLZDWStart()"};
+        QCOMPARE(receiversOf(w.startButton(), "clicked(bool)"), plasmaStart);
+        w.changeMode();
+        QCOMPARE(w.mode, 3);
+        QCOMPARE(receiversOf(w.startButton(), "clicked(bool)"), plasmaStart);
+        QCOMPARE(w.startTarget(), QString("DLZDWStart"));
+
+        // A program that starts with a line, powder entered anew.
+        QVERIFY(dir.writeFile("ncfile/a.nc", "G01 X5000 Y0\nG01 X0 Y3000\n"));
+        QString name = "./ncfile/a.nc";
+        w.setCurrentFile(name);
+        for (int m : {0, 1, 2, 3}) {
+            w.changeMode();
+            QCOMPARE(w.mode, m);
+        }
+        QCOMPARE(receiversOf(w.startButton(), "clicked(bool)"), QStringList{"KMainWindow::dwDown()"});
+        QCOMPARE(notices.count(), 0);
+    }
+
     // The configuration slots bound and show every value, and the mode
     // of a file with an unknown one stays demonstration.
     void configurationSlots()

@@ -16,8 +16,11 @@
 #include "files/KMenuEditor1.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMenuFile.h"
+#include "files/KMenuPreview1.h"
 #include "files/KPreview.h"
+#include "library/KLibConfig.h"
 #include "library/KLibFrame.h"
+#include "library/KLibList.h"
 #include "library/KLibPixmapFrame.h"
 #include "library/KLibTable.h"
 #include "library/KMenuLib.h"
@@ -31,11 +34,16 @@
 #include "pages/KMenuMovement.h"
 #include "pages/KMenuStep.h"
 #include "pages/KMenuTop.h"
+#include "pages/KMenuZZ.h"
 #include "pages/KMovePointDialog.h"
+#include "pages/KPlatte.h"
+#include "status/KSimuFrame.h"
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
 #include "status/KText.h"
 #include "status/KTextFrame.h"
+#include "status/KXY.h"
+#include "status/KXYFrame.h"
 #include "thc/KMenuTHC.h"
 #include "thc/KTHC.h"
 #include "thc/KTHCConfig.h"
@@ -363,6 +371,97 @@ private slots:
         op.key(Qt::Key_Escape);
         QVERIFY(w.menuTop->isVisible());
         QCOMPARE(op.notices.count(), 0);
+    }
+
+    // 添加 on the custom-file cell opens the browser with its add key and
+    // adds nothing; the browser's Esc leads back to the library, also after
+    // the browser was last left for the file page, and still adds nothing.
+    void customFileCellOpensTheBrowser()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        KMenuPreview1 *browserKeys = w.preview->keyRow;
+        QVERIFY(op.show());
+        op.key(Qt::Key_F1);
+        op.key(Qt::Key_F1);
+        QVERIFY(w.preview->isVisible());
+        op.key(Qt::Key_Escape);
+        op.key(Qt::Key_Escape);
+        QVERIFY(w.menuTop->isVisible());
+
+        op.key(Qt::Key_F2);
+        QVERIFY(w.menuLib->isVisible());
+        KLibTable *table = w.libFrame->libTable;
+        QCOMPARE(table->currentRow(), 0);
+        QCOMPARE(table->currentColumn(), 0);
+        op.key(Qt::Key_Home); // 添加
+        QVERIFY(w.preview->isVisible());
+        QVERIFY(browserKeys->addButton->isVisible());
+        QVERIFY(!browserKeys->openButton->isVisible());
+        QVERIFY(!w.menuLib->isVisible());
+        QCOMPARE(w.libFrame->config()->getPattenCount(), 0);
+
+        op.key(Qt::Key_Escape);
+        QVERIFY(w.menuLib->isVisible());
+        QVERIFY(w.libOpen);
+        QVERIFY(!w.preview->isVisible());
+        QVERIFY(!w.menuFile->isVisible());
+        QCOMPARE(w.libFrame->config()->getPattenCount(), 0);
+        QCOMPARE(w.libFrame->libList->count(), 0);
+        QVERIFY(!op.dir.exists(".tovrelcnc/b1.nc"));
+        QCOMPARE(op.notices.count(), 0);
+        // The key pad drives the catalogue again: 添加 on a shape adds it.
+        op.key(Qt::Key_Right); // 右一个
+        op.key(Qt::Key_Home);
+        QCOMPARE(w.libFrame->libList->count(), 1);
+        QCOMPARE(w.libFrame->libList->item(0)->text(), QString("K1"));
+    }
+
+    // The plate-alignment keys act only in turn: F6, F7 and F8 typed before
+    // their point do nothing, on the first visit and on a later one, when
+    // the last measurement is still drawn. F5 is typed after them, so its
+    // effect shows they have been handled. config.xml is put back as the
+    // test wrote it, so any save shows.
+    void plateAlignmentKeysInTurn()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        KMenuZZ *zz = w.menuZZ;
+        KPlatte *platte = w.simuFrame->platte;
+        const QByteArray config = op.dir.readFile(".tovrelcnc/config.xml");
+        const struct {
+            int x, y;
+            QString line;
+            QByteArray angle;
+        } visits[] = {{120000, -35000, "次点( 1200.00,   -350.00)", "angel=\"-16.2602\""},
+                      {-50000, -2000, "次点( -500.00,    -20.00)", "angel=\"2.29061\""}};
+        QVERIFY(op.show());
+        for (const auto &visit : visits) {
+            QVERIFY(op.dir.writeFile(".tovrelcnc/config.xml", config));
+            w.xyFrame->xy->setX(visit.x);
+            w.xyFrame->xy->setY(visit.y);
+            op.key(Qt::Key_F7);
+            QVERIFY(zz->isVisible());
+            const QString drawn = platte->lines().value(1);
+            for (Qt::Key key : {Qt::Key_F6, Qt::Key_F7, Qt::Key_F8})
+                op.key(key);
+            op.key(Qt::Key_F5);
+            QVERIFY(zz->secondButton->isEnabled());
+            QCOMPARE(platte->lines().value(1), drawn);
+            // The angle and the way back to the first point wait for the second point.
+            op.key(Qt::Key_F7);
+            op.key(Qt::Key_F8);
+            QCOMPARE(op.dir.readFile(".tovrelcnc/config.xml"), config);
+            QCOMPARE(op.notices.count(), 0);
+            op.key(Qt::Key_F6);
+            QCOMPARE(platte->lines().value(1), visit.line);
+            QVERIFY(zz->angleButton->isEnabled());
+            QVERIFY(!zz->backFirstButton->isEnabled());
+            op.key(Qt::Key_F7);
+            QVERIFY(op.dir.readFile(".tovrelcnc/config.xml").contains(visit.angle));
+            op.key(Qt::Key_Escape);
+            QVERIFY(w.menuTop->isVisible());
+        }
     }
 
     // The height pages from the file page's reload: they cover the key pad,

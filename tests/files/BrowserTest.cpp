@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <cstring>
@@ -519,6 +520,64 @@ private slots:
         QVERIFY(previewUsbDialog && previewUsbDialog != local);
         QCOMPARE(previewUsbDialog->windowTitle(), QString("选择U盘文件夹:"));
         previewUsbDialog->reject();
+    }
+
+    // F1 to F4 hand work on, so the click lock judges them by the time they
+    // were typed: 99 ms after an accepted click they do nothing. F5 and F6
+    // are switches outside the lock: they flip their boxes at once.
+    void keysAndTheClickLock()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile("ncfile/part.nc", "G01 X100 Y0\n"));
+        Page page;
+        KPreview *b = page.browser;
+        KMenuPreview1 *keys = page.keys();
+        QVERIFY(GuiTest::activate(&page.window));
+        b->setPageVisible(true);
+        b->enterPage();
+        KButton::setLockInterval(KButton::kLockMs);
+        const auto shortLock = qScopeGuard([] { KButton::setLockInterval(1); });
+        const auto typeAt = [&](Qt::Key key, unsigned long stamp) { GuiTest::typeAt(&page.window, key, stamp); };
+        const auto chooserShown = [] {
+            return (previewLocalDialog && previewLocalDialog->isVisible())
+                   || (previewUsbDialog && previewUsbDialog->isVisible());
+        };
+        unsigned long t = 90000000;
+        // The last F4 is the library's add key.
+        const QList<QPair<Qt::Key, bool>> lockedKeys{
+            {Qt::Key_F1, true}, {Qt::Key_F2, true}, {Qt::Key_F3, true}, {Qt::Key_F4, true}, {Qt::Key_F4, false}};
+        for (const auto &key : lockedKeys) {
+            keys->setOpenForm(key.second);
+            typeAt(Qt::Key_F3, t);
+            typeAt(key.first, t + 99);
+            QVERIFY(!chooserShown());
+            t += 1000;
+        }
+        QCOMPARE(page.edited.size(), 5);
+        QVERIFY(page.opened.isEmpty());
+        QVERIFY(page.added.isEmpty());
+
+        typeAt(Qt::Key_F3, t);
+        typeAt(Qt::Key_F5, t + 1);
+        typeAt(Qt::Key_F6, t + 2);
+        QVERIFY(keys->previewBox->isChecked() && b->previewOn);
+        QVERIFY(keys->compBox->isChecked());
+        typeAt(Qt::Key_F3, t + 1000);
+        typeAt(Qt::Key_F6, t + 1001);
+        typeAt(Qt::Key_F5, t + 1002);
+        QVERIFY(!keys->compBox->isChecked());
+        QVERIFY(!keys->previewBox->isChecked() && !b->previewOn);
+        QCOMPARE(page.edited.size(), 7);
+
+        // A lock's time later the same keys act.
+        typeAt(Qt::Key_F4, t + 2000);
+        QCOMPARE(page.added, QStringList{T() + "/ncfile/part.nc"});
+        keys->setOpenForm(true);
+        typeAt(Qt::Key_F4, t + 2100);
+        QCOMPARE(page.opened, QStringList{T() + "/ncfile/part.nc"});
+        typeAt(Qt::Key_F1, t + 2200);
+        QVERIFY(chooserShown());
+        previewLocalDialog->reject();
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "GuiTest.h"
 #include "LibPageFixture.h"
+#include "WriteFault.h"
 
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -82,6 +84,7 @@ private slots:
     void keyRow();
     void stepDialog();
     void saveDialog();
+    void cancelledSaveChangesNothing();
     void saveKeepsTheOldProgramOnAFullDisk();
     void saveRefusesAFolderAndAMissingProgram();
     void pictures();
@@ -226,6 +229,43 @@ void LibPageDialogsTest::saveDialog()
     QVERIFY(work->writeFile(QStringLiteral("ncfile/plan"), "OLD\n"));
     table->saveTo(QDir::currentPath() + QStringLiteral("/ncfile/plan"));
     QCOMPARE(work->readFile(QStringLiteral("ncfile/plan")), program);
+    QCOMPARE(notices.count(), 0);
+    QVERIFY(QFile::remove(work->filePath(QStringLiteral("ncfile/plan"))));
+}
+
+// Cancelled by its 取消 or by Esc, with a name typed, the save dialog asks
+// for no save and writes nothing.
+void LibPageDialogsTest::cancelledSaveChangesNothing()
+{
+    NoticeRecorder notices;
+    QVERIFY(work->writeFile(QStringLiteral(".tovrelcnc/l.nc"), "G01 X    1000 Y       0\n"));
+    QVERIFY(work->writeFile(QStringLiteral("ncfile/plan"), "OLD\n"));
+    const QMap<QString, QByteArray> programs = WriteFault::snapshot(work->filePath(QStringLiteral("ncfile")));
+    const QMap<QString, QByteArray> own = WriteFault::snapshot(work->filePath(QStringLiteral(".tovrelcnc")));
+    KLibTable *table = page->libTable;
+    QSignalSpy saveClick(table, &KLibTable::saveClick);
+    for (bool byKey : {false, true}) {
+        table->saveas();
+        QFileDialog *dialog = table->saveDialog;
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        GuiTest::typeFileName(dialog, QStringLiteral("plan"));
+        if (byKey) {
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        } else {
+            QPushButton *cancel = nullptr;
+            for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+                if (button->text() == QStringLiteral("\n取 消\n"))
+                    cancel = button;
+            }
+            QVERIFY(cancel);
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        }
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    }
+    QCOMPARE(saveClick.count(), 0);
+    QCOMPARE(WriteFault::snapshot(work->filePath(QStringLiteral("ncfile"))), programs);
+    QCOMPARE(WriteFault::snapshot(work->filePath(QStringLiteral(".tovrelcnc"))), own);
     QCOMPARE(notices.count(), 0);
     QVERIFY(QFile::remove(work->filePath(QStringLiteral("ncfile/plan"))));
 }
