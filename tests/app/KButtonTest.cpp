@@ -165,6 +165,25 @@ private slots:
         WAIT_VERIFY(!f4->isDown());
     }
 
+    // A key held by the mouse stays down while its shortcut is typed too,
+    // however long the hold: the release still clicks.
+    void mouseHoldOutlastsTheKeysPressedLook()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *f4 = FunctionKey::make(&page, 4, QStringLiteral("四"));
+        QSignalSpy clicked(f4, &KButton::clicked);
+        QVERIFY(GuiTest::activate(&page));
+        QTest::mousePress(f4, Qt::LeftButton);
+        GuiTest::key(&page, QEvent::KeyPress, Qt::Key_F4);
+        GuiTest::key(&page, QEvent::KeyRelease, Qt::Key_F4);
+        QCOMPARE(clicked.count(), 1);
+        // Longer than the key's pressed look.
+        QVERIFY(!GuiTest::waitUntil([&] { return !f4->isDown(); }, 3 * KButton::kLockMs));
+        QTest::mouseRelease(f4, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 2);
+    }
+
     // A test's shorter lock is still the same lock.
     void lockIntervalIsSettable()
     {

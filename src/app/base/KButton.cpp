@@ -131,7 +131,9 @@ void KButton::keyClick()
     }
     if (isVisible() && isEnabled()) {
         setDown(true);
-        pressedLook.start();
+        // A key the mouse holds stays down until its release, which clicks.
+        if (!mouseHolds)
+            pressedLook.start();
     }
 }
 
@@ -139,11 +141,15 @@ void KButton::mousePressEvent(QMouseEvent *event)
 {
     // The mouse owns the pressed state from here.
     pressedLook.stop();
+    if (event->button() == Qt::LeftButton)
+        mouseHolds = true;
     QPushButton::mousePressEvent(event);
 }
 
 void KButton::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::LeftButton)
+        mouseHolds = false;
     if (event->button() == Qt::LeftButton && isDown() && KeyFocus::behindBox(this)) {
         // Pressed before a box opened: the key comes up and tells it was
         // released (a jog ends), but makes no click behind the box.

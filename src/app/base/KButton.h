@@ -61,6 +61,8 @@ private:
     // out; 0 for a click made by the program.
     unsigned long clickStamp = 0;
     QTimer pressedLook;
+    // The left mouse button is down on this key.
+    bool mouseHolds = false;
 };
 
 #endif

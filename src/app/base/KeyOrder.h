@@ -18,8 +18,9 @@ class QWindow;
 // in between goes to the window behind it, where the toolkit throws it away
 // when the new window is modal, or acts on the page the operator meant to
 // leave. Such a key is held while the keyboard is on its way (KeyFocus says
-// where), then handed on to the window that has it. Keys that follow a held
-// key are held behind it, so none overtakes another. A window the operator
+// where), then handed on to the window that must have it; so is a key sent
+// to a window that has just closed. Keys that follow a held key are held
+// behind it, so none overtakes another. A window the operator
 // left with the mouse is not waited for; a box pressed behind takes the
 // keyboard straight back. The 1 s limit is a last resort for a window system
 // that never answers. Every press it lets through is noted with its own time
