@@ -89,6 +89,13 @@ void mouse(QWidget *widget, bool press = true, bool release = true, bool movesKe
         QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
 }
 
+// A page's key row as the pages have it, 1024 x 60; returns its Esc key.
+KButton *escRow(QWidget *page)
+{
+    page->resize(1024, 60);
+    return FunctionKey::make(page, 0, QStringLiteral("<<"));
+}
+
 // A window that the window system never gives the keyboard from now on:
 // shown once (this platform gives a window the keyboard when it is first
 // shown), after which `page` has it again.
@@ -277,8 +284,7 @@ private slots:
     void keyTypedWhileABoxOpensAnswersIt()
     {
         QWidget page;
-        page.resize(1024, 60);
-        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        KButton *pageEsc = escRow(&page);
         KButton *pageF1 = FunctionKey::make(&page, 1, QStringLiteral("一"));
         QSignalSpy pageBack(pageEsc, &KButton::pressed);
         QSignalSpy pageOne(pageF1, &KButton::pressed);
@@ -306,8 +312,7 @@ private slots:
     void boxKeepsTheKeyboardFromAPressBehindIt()
     {
         QWidget page;
-        page.resize(1024, 60);
-        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        KButton *pageEsc = escRow(&page);
         QSignalSpy pageBack(pageEsc, &KButton::pressed);
         QVERIFY(GuiTest::activate(&page));
         QDialog box(&page);
@@ -490,8 +495,7 @@ private slots:
     void pressesDecideTheWaitForAnOpeningDialog()
     {
         QWidget page;
-        page.resize(1024, 60);
-        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        KButton *pageEsc = escRow(&page);
         KButton *stop = FunctionKey::make(&page, 9, QStringLiteral("十"), QString(), QKeySequence(Qt::Key_F10));
         QSignalSpy back(pageEsc, &KButton::pressed);
         QSignalSpy stopped(stop, &KButton::pressed);
@@ -572,8 +576,7 @@ private slots:
     void keyAtTheLimitAnswersTheBox()
     {
         QWidget page;
-        page.resize(1024, 60);
-        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        KButton *pageEsc = escRow(&page);
         QSignalSpy back(pageEsc, &KButton::pressed);
         QVERIFY(GuiTest::activate(&page));
         QDialog box(&page);
@@ -594,8 +597,7 @@ private slots:
     void dialogClosedByItsOwnClickGivesThePageTheKeyboard()
     {
         QWidget page;
-        page.resize(1024, 60);
-        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        KButton *pageEsc = escRow(&page);
         QSignalSpy back(pageEsc, &KButton::pressed);
         QVERIFY(GuiTest::activate(&page));
         QDialog dialog(&page);
@@ -653,8 +655,7 @@ private slots:
     void keyForAClosedWindowActsWhereTheKeyboardMustBe()
     {
         QWidget page;
-        page.resize(1024, 60);
-        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        KButton *pageEsc = escRow(&page);
         QSignalSpy back(pageEsc, &KButton::pressed);
         QVERIFY(GuiTest::activate(&page));
         QDialog box(&page);
@@ -685,8 +686,7 @@ private slots:
     void keysAtTheLimitActInTheDialog()
     {
         QWidget page;
-        page.resize(1024, 60);
-        KButton *pageEsc = FunctionKey::make(&page, 0, QStringLiteral("<<"));
+        KButton *pageEsc = escRow(&page);
         QSignalSpy back(pageEsc, &KButton::pressed);
         StepDialog step(&page);
         QVERIFY(GuiTest::activate(&page));
