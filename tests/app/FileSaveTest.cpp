@@ -227,6 +227,43 @@ private slots:
         QCOMPARE(w.readFile("ncfile/p.nc"), QByteArray("saved\n"));
     }
 
+    // What is no plain file, or a link to none, is never opened nor
+    // replaced, whoever's file it is: the save fails at once and the entry
+    // stays as it was.
+    void noPlainFileStays()
+    {
+        TempWorkDir w;
+        QVERIFY(QDir().mkpath(w.filePath("out/folder")));
+        QVERIFY(mkfifo(qPrintable(w.filePath("out/pipe")), 0644) == 0);
+        QVERIFY(QFile::link("/dev/zero", w.filePath("out/zero")));
+        QVERIFY(QFile::link("folder", w.filePath("out/to-folder")));
+        QVERIFY(QFile::link("loop", w.filePath("out/loop")));
+        const auto kinds = [&] {
+            QStringList all;
+            for (const QFileInfo &entry : QDir(w.filePath("out")).entryInfoList(QDir::AllEntries | QDir::System
+                                                                                 | QDir::NoDotAndDotDot)) {
+                struct stat st {
+                };
+                lstat(qPrintable(entry.filePath()), &st);
+                all << entry.fileName() + ' ' + QString::number(st.st_mode, 8) + ' ' + entry.symLinkTarget();
+            }
+            return all;
+        };
+        const QStringList before = kinds();
+        QCOMPARE(before.size(), 5);
+        const QStringList reasons = {"Filename refers to a directory", "Too many levels of symbolic links",
+                                     "Not a plain file", "Filename refers to a directory", "Not a plain file"};
+        for (FileSave::Folder folder : {FileSave::CreateFolder, FileSave::ExistingFolder}) {
+            for (int k = 0; k < before.size(); ++k) {
+                const QString name = before.at(k).section(' ', 0, 0);
+                QString error;
+                QVERIFY2(!FileSave::write(w.filePath("out/" + name), "saved\n", &error, folder), qPrintable(name));
+                QCOMPARE(error, reasons.at(k));
+            }
+        }
+        QCOMPARE(kinds(), before);
+    }
+
     // A copy reads only a plain file (through a link: its contents) and
     // replaces the target as a whole or not at all.
     void copy()
