@@ -240,8 +240,8 @@ private slots:
         QVERIFY(QFile::link("loop", w.filePath("out/loop")));
         const auto kinds = [&] {
             QStringList all;
-            for (const QFileInfo &entry : QDir(w.filePath("out")).entryInfoList(QDir::AllEntries | QDir::System
-                                                                                 | QDir::NoDotAndDotDot)) {
+            for (const QFileInfo &entry :
+                 QDir(w.filePath("out")).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
                 struct stat st {
                 };
                 lstat(qPrintable(entry.filePath()), &st);
