@@ -190,6 +190,8 @@ private slots:
         QTest::newRow("a name of blanks") << fileConfig << 5 << "fileconfig.xml 读取失败: 无程序名";
         QTest::newRow("a name with a line end") << fileConfig << 6 << "\"a.nc\\n\" 未加载: 文件不存在";
         QTest::newRow("a name with blanks after it") << fileConfig << 7 << "\"a.nc  \" 未加载: 文件不存在";
+        // A picture the start draws: drawn as missing.
+        QTest::newRow("ravok/icon/smile.png a pipe") << "ravok/icon/smile.png" << 0 << "准备就绪";
     }
 
     void configurationFilesOfEveryKind()
@@ -203,7 +205,7 @@ private slots:
         const QByteArray name = QFile::encodeName(path);
         QStringList command{QCoreApplication::applicationFilePath(), kChildMode, dir.path()};
         if (kind <= 3)
-            QVERIFY(QFile::remove(path));
+            QFile::remove(path);
         switch (kind) {
         case 0:
             QVERIFY(mkfifo(name.constData(), 0644) == 0);
@@ -256,7 +258,7 @@ private slots:
         const QRegularExpressionMatch shown = QRegularExpression("shown in (\\d+) ms").match(out);
         QVERIFY2(shown.hasMatch() && shown.captured(1).toInt() < 1000, qPrintable(out));
         QVERIFY2(out.contains("line: " + told + "\nboxes: 0\n"), qPrintable(out));
-        if (kind <= 4)
+        if (kind <= 4 && file.endsWith(".xml"))
             QVERIFY2(QString::fromLocal8Bit(child.readAllStandardError()).contains("read file error... " + path + ": "),
                      qPrintable(path));
         QCOMPARE(entries(dir.path()), before);

@@ -52,9 +52,13 @@ private:
     const QIcon &icon()
     {
         if (!loaded_) {
-            const QPixmap picture = FileIcon::pixmap(path_);
-            if (!picture.isNull())
-                icon_ = QIcon(picture);
+            if (path_.startsWith(QLatin1Char(':'))) {
+                icon_ = QIcon(path_);
+            } else {
+                const QPixmap picture = FileIcon::pixmap(path_);
+                if (!picture.isNull())
+                    icon_ = QIcon(picture);
+            }
             loaded_ = true;
         }
         return icon_;
@@ -71,6 +75,9 @@ QPixmap FileIcon::pixmap(const QString &path)
 {
     // Far beyond any key's picture.
     constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
+    // The compiled-in pictures are in memory: nothing there can wait.
+    if (path.startsWith(QLatin1Char(':')))
+        return QPixmap(path);
     QByteArray bytes;
     QPixmap picture;
     if (ProgramFile::read(path, &bytes, nullptr, kMaxBytes))

@@ -55,7 +55,7 @@ QString freshName(const QString &path, QString &error)
 // folder or a loop of links with a file would lose what the operator put
 // there. Such an entry is refused before anything opens it, and left as it
 // is. Only the entry's status is asked, which never waits.
-bool mayReplace(const QString &path, QString &error)
+bool replaceable(const QString &path, QString &error)
 {
     struct stat st {
     };
@@ -81,7 +81,7 @@ bool save(const QString &path, QString &error, FileSave::Folder folder, const st
         error = QStringLiteral("No file name specified");
         return false;
     }
-    if (!mayReplace(path, error))
+    if (!replaceable(path, error))
         return false;
     if (folder == FileSave::CreateFolder) {
         const QString dir = QFileInfo(path).path();
