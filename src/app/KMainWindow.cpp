@@ -145,8 +145,7 @@ KMainWindow::KMainWindow()
     if (!lastProgramUnread.isEmpty() && !loadFailed)
         tellLastProgramUnread();
     else if (!configUnread.isEmpty() && !alarm && !loadFailed)
-        textFrame->message->updateText(MessageCode::LastProgramUnread,
-                                       {QFileInfo(configUnread.file).fileName(), configUnread.reason});
+        tellConfigUnread();
     else if (!alarm && !loadFailed)
         textFrame->message->updateText(1);
     showStatus();

@@ -493,6 +493,9 @@ private:
     // console names it in full at once, the message line at the end of the
     // start.
     void noteConfigUnread(const QString &path, const QString &reason);
+    // The message line names that file and why; also what a reload with no
+    // program named says, since the unread file is why none was loaded.
+    void tellConfigUnread();
     // What every load ends with: speed dial at 0, part view, outputs of a
     // finished process off.
     void endLoad();

@@ -132,6 +132,8 @@ void KMainWindow::setCurrentFile(QString &fileName)
     if (loadFailed && !simu->parser->lastFailure().writing) {
         if (name.isEmpty() && !lastProgramUnread.isEmpty())
             tellLastProgramUnread();
+        else if (name.isEmpty() && !configUnread.isEmpty() && !alarm)
+            tellConfigUnread();
         else
             tellNotLoaded(textFrame->message, simu->parser->lastFailure(), alarm);
         if (fileLoaded) {
@@ -260,6 +262,12 @@ void KMainWindow::tellLastProgramUnread()
     if (alarm)
         return;
     textFrame->message->updateText(MessageCode::LastProgramUnread, {file.fileName(), lastProgramUnread});
+}
+
+void KMainWindow::tellConfigUnread()
+{
+    textFrame->message->updateText(MessageCode::LastProgramUnread,
+                                   {QFileInfo(configUnread.file).fileName(), configUnread.reason});
 }
 
 // An empty table, empty views and list, and no Start.
