@@ -49,7 +49,6 @@
 #include "status/KTimeFrame.h"
 #include "status/KTorch.h"
 #include "status/KXYFrame.h"
-#include "status/MessageCode.h"
 #include "thc/KTHC.h"
 #include "thc/KTHCConfig.h"
 #include "thc/KTHCDialog.h"
