@@ -8,6 +8,8 @@
 #include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
 #include "app/base/Notice.h"
+#include "app/base/ProgramFile.h"
+#include "config/ConfigDocument.h"
 #include "config/KMenuConfig.h"
 #include "config/KXmlHandler.h"
 #include "config/KXmlHandlerFile.h"
@@ -53,14 +55,13 @@
 #include "thc/KTHCFrame.h"
 
 #include <QCloseEvent>
-#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QTimer>
 
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
-#include <QXmlInputSource>
 #include <QXmlSimpleReader>
 
 QString KMainWindow::startTitle()
@@ -85,13 +86,9 @@ KMainWindow::KMainWindow()
     configReader = new QXmlSimpleReader;
     configHandler = new KXmlHandler(configReader);
     configHandler->setParent(this);
-    configFile = new QFile(basePath + "/.tovrelcnc/config.xml", this);
-    configSource = new QXmlInputSource(configFile);
     fileConfigReader = new QXmlSimpleReader;
     fileConfigHandler = new KXmlHandlerFile(fileConfigReader);
     fileConfigHandler->setParent(this);
-    fileConfigFile = new QFile(basePath + "/.tovrelcnc/fileconfig.xml", this);
-    fileConfigSource = new QXmlInputSource(fileConfigFile);
 
     QTimer **const timers[] = {&delayTimer,    &realDelayTimer, &dfTimer,       &dwDownTimer, &ckTimer,
                                &ckUpTimer,     &ckDownTimer,    &oxoffUpTimer,  &yhTimer,     &dlzDelayTimer,
@@ -109,6 +106,7 @@ KMainWindow::KMainWindow()
     setFixedSize(1024, 748);
     limitMask = 0;
     createFrames();
+    noteConfigUnread(ConfigDocument::thcConfigPath(), thc->configUnreadable);
 
     writeDevice = new KWriteDevice({deviceFd[1], deviceFd[2], deviceFd[6], deviceFd[3], deviceFd[4], deviceFd[0],
                                     deviceFd[5], deviceFd[7], deviceFd[8], deviceFd[9], deviceFd[10]},
@@ -121,18 +119,23 @@ KMainWindow::KMainWindow()
     createConnections();
     simuFrame->showSimu();
 
-    const bool fileConfigThere = fileConfigFile->exists();
+    // Read as every file is read: whatever stands at these names, the start
+    // never waits on it. A file that is there but cannot be opened is told
+    // as what could not be read, not taken for a missing one.
+    QString unreadable;
+    const bool fileConfigWhole = fileConfigHandler->parseFile(ConfigDocument::fileConfigPath(), &unreadable);
+    const bool fileConfigThere = unreadable != QLatin1String(ProgramFile::kNotFound);
     if (!fileConfigThere)
         simuFrame->simu->parser->setFileName(QStringLiteral("./ncfile/0003.nc"));
-    fileConfigReader->setContentHandler(fileConfigHandler);
-    const bool fileConfigWhole = fileConfigReader->parse(fileConfigSource);
     // Loaded as it is, an empty name would be told as a program that does
     // not exist: the operator would learn neither that the file naming the
     // last program is damaged nor which file that is.
     if (fileConfigThere && !lastProgramNamed)
-        lastProgramUnread = fileConfigWhole ? tr("无程序名") : tr("已损坏");
-    configReader->setContentHandler(configHandler);
-    configReader->parse(configSource);
+        lastProgramUnread = !unreadable.isEmpty() ? ProgramFile::operatorText(unreadable)
+                            : fileConfigWhole     ? tr("无程序名")
+                                                  : tr("已损坏");
+    configHandler->parseFile(ConfigDocument::configPath(), &unreadable);
+    noteConfigUnread(ConfigDocument::configPath(), unreadable);
     // The page saves the mode it holds: give it the window's, also when
     // config.xml named none or one out of range.
     menuConfig->setMode(mode);
@@ -140,6 +143,8 @@ KMainWindow::KMainWindow()
     // A config.xml without parameters loads nothing, and tells nothing yet.
     if (!lastProgramUnread.isEmpty() && !loadFailed)
         tellLastProgramUnread();
+    else if (!configUnread.isEmpty() && !alarm && !loadFailed)
+        tellConfigUnread();
     else if (!alarm && !loadFailed)
         textFrame->message->updateText(1);
     showStatus();
@@ -147,10 +152,18 @@ KMainWindow::KMainWindow()
 
 KMainWindow::~KMainWindow()
 {
-    delete configSource;
     delete configReader;
-    delete fileConfigSource;
     delete fileConfigReader;
+}
+
+void KMainWindow::noteConfigUnread(const QString &path, const QString &reason)
+{
+    // Missing is no fault: a fresh working folder has none of them.
+    if (reason.isEmpty() || reason == QLatin1String(ProgramFile::kNotFound))
+        return;
+    qDebug("read file error... %s: %s", qPrintable(QFileInfo(path).absoluteFilePath()), qPrintable(reason));
+    if (configUnread.isEmpty())
+        configUnread = FileFailure{path, ProgramFile::operatorText(reason)};
 }
 QT_WARNING_POP
 

@@ -54,10 +54,8 @@ class KXYFrame;
 class KXmlHandler;
 class KXmlHandlerFile;
 class QDialog;
-class QFile;
 class QShowEvent;
 class QTimer;
-class QXmlInputSource;
 class QXmlSimpleReader;
 
 // The program's one top-level window: it builds and owns every page, frame,
@@ -139,12 +137,8 @@ public:
     QT_WARNING_DISABLE_DEPRECATED
     QXmlSimpleReader *configReader = nullptr;
     KXmlHandler *configHandler = nullptr;
-    QFile *configFile = nullptr;
-    QXmlInputSource *configSource = nullptr;
     QXmlSimpleReader *fileConfigReader = nullptr;
     KXmlHandlerFile *fileConfigHandler = nullptr;
-    QFile *fileConfigFile = nullptr;
-    QXmlInputSource *fileConfigSource = nullptr;
     QT_WARNING_POP
 
     // The 13 process timers; each carries its member name as object name.
@@ -214,6 +208,10 @@ public:
     // Why fileconfig.xml, there, named no program, in the operator's words;
     // empty when it named one or is not there.
     QString lastProgramUnread;
+    // The first of config.xml and thcconfig.xml that is there but could not
+    // be opened (a pipe, a folder, a file it may not read); told on the
+    // message line where "准备就绪" would stand.
+    FileFailure configUnread;
     int machineRecord = 0;
     int machineX = 0;
     int machineY = 0;
@@ -491,6 +489,13 @@ private:
     void disarm();
     // The message line names fileconfig.xml as what could not be read.
     void tellLastProgramUnread();
+    // Notes a configuration file that is there but could not be read: the
+    // console names it in full at once, the message line at the end of the
+    // start.
+    void noteConfigUnread(const QString &path, const QString &reason);
+    // The message line names that file and why; also what a reload with no
+    // program named says, since the unread file is why none was loaded.
+    void tellConfigUnread();
     // What every load ends with: speed dial at 0, part view, outputs of a
     // finished process off.
     void endLoad();

@@ -173,7 +173,10 @@ void KMainWindow::changeMode()
 
 void KMainWindow::readConfigFile(QXmlAttributes attribs)
 {
-    const QString name = attribs.value(QStringLiteral("filename"));
+    QString name = attribs.value(QStringLiteral("filename"));
+    // Blanks alone name no file; any other name is taken as it stands.
+    if (name.trimmed().isEmpty())
+        name.clear();
     lastProgramNamed = !name.isEmpty();
     simuFrame->simu->parser->setFileName(name);
 }

@@ -4,6 +4,7 @@
 #include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "app/base/ProgramFile.h"
+#include "config/ConfigDocument.h"
 #include "config/KConfigTorch.h"
 #include "config/KMenuConfig.h"
 #include "device/KReadIntThread.h"
@@ -39,6 +40,32 @@
 
 namespace {
 
+// A name as it stands, with what the line would not show made visible: a
+// name with blanks around it is quoted, a line end or another control
+// character is written as its escape ("0003.nc\n"). The name is not
+// trimmed: a file may well be called so, and the one named is the one read.
+QString visibleName(const QString &name)
+{
+    QString shown;
+    bool hidden = !name.isEmpty() && (name.front().isSpace() || name.back().isSpace());
+    for (const QChar c : name) {
+        if (c == QLatin1Char('\n'))
+            shown += QLatin1String("\\n");
+        else if (c == QLatin1Char('\r'))
+            shown += QLatin1String("\\r");
+        else if (c == QLatin1Char('\t'))
+            shown += QLatin1String("\\t");
+        else if (c.category() == QChar::Other_Control)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else {
+            shown += c;
+            continue;
+        }
+        hidden = true;
+    }
+    return hidden ? QLatin1Char('"') + shown + QLatin1Char('"') : shown;
+}
+
 // Which file failed and why, in the operator's words and short enough for
 // the message line: the program itself, or the scratch program it is
 // prepared into. The message line may shorten the name, so the console
@@ -50,7 +77,7 @@ void tellNotLoaded(KText *line, const Parser::Failure &failure, bool alarm)
     if (alarm)
         return;
     line->updateText(failure.writing ? MessageCode::ScratchNotWritten : MessageCode::ProgramNotLoaded,
-                     {QFileInfo(failure.file).fileName(), ProgramFile::operatorText(failure.reason)});
+                     {visibleName(QFileInfo(failure.file).fileName()), ProgramFile::operatorText(failure.reason)});
 }
 
 } // namespace
@@ -105,6 +132,8 @@ void KMainWindow::setCurrentFile(QString &fileName)
     if (loadFailed && !simu->parser->lastFailure().writing) {
         if (name.isEmpty() && !lastProgramUnread.isEmpty())
             tellLastProgramUnread();
+        else if (name.isEmpty() && !configUnread.isEmpty() && !alarm)
+            tellConfigUnread();
         else
             tellNotLoaded(textFrame->message, simu->parser->lastFailure(), alarm);
         if (fileLoaded) {
@@ -228,11 +257,17 @@ void KMainWindow::setCurrentFile(QString &fileName)
 // far as it fits, its folder would not; the console names it in full.
 void KMainWindow::tellLastProgramUnread()
 {
-    const QFileInfo file(*fileConfigFile);
+    const QFileInfo file(ConfigDocument::fileConfigPath());
     qDebug("read file error... %s: %s", qPrintable(file.absoluteFilePath()), qPrintable(lastProgramUnread));
     if (alarm)
         return;
     textFrame->message->updateText(MessageCode::LastProgramUnread, {file.fileName(), lastProgramUnread});
+}
+
+void KMainWindow::tellConfigUnread()
+{
+    textFrame->message->updateText(MessageCode::LastProgramUnread,
+                                   {QFileInfo(configUnread.file).fileName(), configUnread.reason});
 }
 
 // An empty table, empty views and list, and no Start.

@@ -1,7 +1,29 @@
 #include "config/KXmlHandlerBase.h"
 
-#include <QFile>
+#include "app/base/ProgramFile.h"
+
+#include <QByteArray>
+#include <QFileInfo>
 #include <QMetaMethod>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+// A configuration file is no program: its reasons say what stands at its
+// name instead, in words that leave the message line room for the name.
+QString reasonOfConfig(const QString &path, const QString &why)
+{
+    if (why == QLatin1String(ProgramFile::kNotProgram))
+        return QFileInfo(path).isDir() ? QString::fromLocal8Bit(std::strerror(EISDIR))
+                                       : QLatin1String(ProgramFile::kNotPlain);
+    if (why == QString::fromLocal8Bit(std::strerror(ELOOP)))
+        return QLatin1String(ProgramFile::kLinkLoop);
+    return why;
+}
+
+} // namespace
 
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
@@ -51,16 +73,21 @@ bool KXmlHandlerBase::endElement(const QString &, const QString &, const QString
     return true;
 }
 
-bool KXmlHandlerBase::parseFile(const QString &path)
+bool KXmlHandlerBase::parseFile(const QString &path, QString *unreadable)
 {
+    QString why;
+    QByteArray bytes;
+    const bool read = ProgramFile::read(path, &bytes, &why);
+    if (unreadable)
+        *unreadable = read ? QString() : reasonOfConfig(path, why);
+    if (!read)
+        return false;
     QXmlSimpleReader own;
     QXmlSimpleReader *r = reader ? reader : &own;
-    QFile file(path);
-    if (!file.exists())
-        return false;
-    QXmlInputSource source(&file);
+    QXmlInputSource source;
+    source.setData(bytes);
     r->setContentHandler(this);
-    const bool ok = r->parse(source);
+    const bool ok = r->parse(&source);
     r->setContentHandler(nullptr);
     return ok;
 }

@@ -30,8 +30,14 @@ public:
 
     // Installs this handler on its reader (a private one when none was
     // given) and parses the file once. A missing or damaged file emits what
-    // stands before the damage and returns false.
-    bool parseFile(const QString &path);
+    // stands before the damage and returns false. The file is read whole
+    // first, as ProgramFile reads: a pipe, a device, a folder or a link loop
+    // in its place is never waited on and reads as a file that cannot be
+    // opened. `unreadable`, when given, receives why the file could not be
+    // read (ProgramFile's reasons; for what is no plain file the system's
+    // "Is a directory", kNotPlain or kLinkLoop), and stays empty for a file
+    // that was read, whole or damaged.
+    bool parseFile(const QString &path, QString *unreadable = nullptr);
 
 protected:
     // elementNames: the root first, then the elements that have a signal.

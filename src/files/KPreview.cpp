@@ -274,19 +274,15 @@ void KPreview::setParameter(double, double kerfWidth, int)
 void KPreview::compensatedParse()
 {
     const QString scratch = scratchProgram();
-    QFile keptFile(scratch);
-    const bool hadScratch = keptFile.exists();
     QByteArray keptBytes;
-    if (hadScratch) {
-        if (!keptFile.open(QIODevice::ReadOnly)) {
-            // What cannot be kept cannot be put back: no overlay rather than
-            // a lost t.nc.
-            qWarning("cannot keep %s: %s", qPrintable(scratch), qPrintable(keptFile.errorString()));
-            SegmentTable::prefill(compensated.data());
-            return;
-        }
-        keptBytes = keptFile.readAll();
-        keptFile.close();
+    QString why;
+    const bool hadScratch = ProgramFile::read(scratch, &keptBytes, &why);
+    if (!hadScratch && why != QLatin1String(ProgramFile::kNotFound)) {
+        // What cannot be kept cannot be put back: no overlay rather than
+        // a lost t.nc.
+        qWarning("cannot keep %s: %s", qPrintable(scratch), qPrintable(why));
+        SegmentTable::prefill(compensated.data());
+        return;
     }
     const size_t tableBytes = sizeof(SegmentRecord) * kSegmentRows;
     std::memcpy(keptCut.data(), cutSegments, tableBytes);

@@ -1,8 +1,10 @@
 #include "pages/KAboutDialog.h"
 
 #include "app/base/BasePath.h"
+#include "app/base/FileIcon.h"
+#include "app/base/ProgramFile.h"
 
-#include <QFile>
+#include <QByteArray>
 #include <QIcon>
 #include <QPushButton>
 #include <QTextEdit>
@@ -13,7 +15,7 @@ KAboutDialog::KAboutDialog(QWidget *parent)
 {
     setFont(QFont(QStringLiteral("WenQuanYi Bitmap Song"), 10));
     setWindowTitle(QStringLiteral("关于Brenlo"));
-    setWindowIcon(QIcon(basePath + QStringLiteral("/ravok/icon/tovrel.png")));
+    setWindowIcon(FileIcon::make(basePath + QStringLiteral("/ravok/icon/tovrel.png")));
 
     boxLayout = new QVBoxLayout(this);
     boxLayout->setSpacing(6);
@@ -21,9 +23,9 @@ KAboutDialog::KAboutDialog(QWidget *parent)
     textEdit = new QTextEdit(this);
     textEdit->setReadOnly(true);
 
-    QFile file(basePath + QStringLiteral("/ravok/about"));
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    if (ProgramFile::read(basePath + QStringLiteral("/ravok/about"), &bytes, nullptr)) {
+        bytes.replace("\r\n", "\n");
         const int nul = bytes.indexOf('\0');
         if (nul >= 0)
             bytes.truncate(nul);

@@ -1,6 +1,7 @@
 #include "program/KDialogStd.h"
 
 #include "app/base/BasePath.h"
+#include "app/base/FileIcon.h"
 #include "app/base/KButton.h"
 
 #include <QIcon>
@@ -17,7 +18,7 @@ KButton *dialogButton(QWidget *parent, const QString &text, const QString &iconF
     button->setGeometry(geometry);
     button->setText(text);
     // A missing icon file leaves the button with its text only.
-    const QPixmap pixmap(basePath + QStringLiteral("/ravok/icon/") + iconFile);
+    const QPixmap pixmap = FileIcon::pixmap(basePath + QStringLiteral("/ravok/icon/") + iconFile);
     if (!pixmap.isNull())
         button->setIcon(QIcon(pixmap));
     button->setIconSize(QSize(32, 32));

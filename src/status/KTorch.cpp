@@ -1,6 +1,7 @@
 #include "status/KTorch.h"
 
 #include "app/base/BasePath.h"
+#include "app/base/FileIcon.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -12,7 +13,7 @@ KTorch::KTorch(QWidget *parent)
     setTitle(tr("torch:"));
 
     // A missing file leaves both pixmaps empty; the box still works.
-    const QIcon icon(basePath + QStringLiteral("/ravok/icon/smile.png"));
+    const QIcon icon(FileIcon::pixmap(basePath + QStringLiteral("/ravok/icon/smile.png")));
     litIcon = icon.pixmap(28, 28, QIcon::Normal, QIcon::On);
     greyIcon = icon.pixmap(28, 28, QIcon::Disabled, QIcon::On);
 

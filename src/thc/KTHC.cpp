@@ -114,7 +114,7 @@ KTHC::KTHC(QWidget *parent)
     for (QWidget *w : std::initializer_list<QWidget *>{menuTHC, thcFrame, thc1Config, thc2Config, speedConfig})
         w->installEventFilter(this);
 
-    xmlHandler->parseFile(ConfigDocument::thcConfigPath());
+    xmlHandler->parseFile(ConfigDocument::thcConfigPath(), &configUnreadable);
 
     resetTHC();
     lastVolt = 0;

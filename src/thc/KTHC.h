@@ -1,6 +1,7 @@
 #ifndef KTHC_H
 #define KTHC_H
 
+#include <QString>
 #include <QWidget>
 
 #include <initializer_list>
@@ -94,6 +95,9 @@ public:
     int stdVolt = 0;  // 0.1 V
     int lastVolt = 0; // 0.1 V
     double topHeight = 0.0;
+    // Why thcconfig.xml could not be read at construction (ProgramFile's
+    // reasons); empty when it was read, whole or damaged.
+    QString configUnreadable;
 
 signals:
     void dlzDWSuccess();

@@ -1,6 +1,7 @@
 #include "thc/KTHCDialog.h"
 
 #include "app/base/BasePath.h"
+#include "app/base/FileIcon.h"
 #include "app/base/KButton.h"
 
 #include <QIcon>
@@ -13,7 +14,7 @@ KTHCDialog::KTHCDialog(QWidget *parent)
     setFont(QFont(QStringLiteral("WenQuanYi Bitmap Song"), 11, 75));
     setGeometry(455, 400, 370, 150);
     setWindowTitle(QStringLiteral("THC"));
-    setWindowIcon(QIcon(basePath + QStringLiteral("/ravok/icon/tovrel.png")));
+    setWindowIcon(FileIcon::make(basePath + QStringLiteral("/ravok/icon/tovrel.png")));
 
     auto add = [this](const QString &text, int x) {
         auto *button = new KButton(this);
@@ -27,7 +28,7 @@ KTHCDialog::KTHCDialog(QWidget *parent)
     cancelButton = add(tr("取消"), 250);
 
     auto *picture = new QLabel(this);
-    picture->setPixmap(QPixmap(basePath + QStringLiteral("/ravok/icon/thc1.png")));
+    picture->setPixmap(FileIcon::pixmap(basePath + QStringLiteral("/ravok/icon/thc1.png")));
     picture->move(30, 15);
     picture->adjustSize();
     auto *question = new QLabel(tr("文件已刷新,是否重新设置高度?"), this);

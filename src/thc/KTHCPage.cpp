@@ -1,6 +1,7 @@
 #include "thc/KTHCPage.h"
 
 #include "app/base/BasePath.h"
+#include "app/base/FileIcon.h"
 #include "app/base/KButton.h"
 
 #include <QEvent>
@@ -31,7 +32,7 @@ KButton *KTHCPage::addFootButton(const QString &text, const QString &icon, int x
     button->setGeometry(x, 800, 110, 60);
     auto *picture = new QLabel(button);
     picture->setGeometry(10, 18, 24, 24);
-    picture->setPixmap(QPixmap(basePath + QStringLiteral("/ravok/icon/") + icon));
+    picture->setPixmap(FileIcon::pixmap(basePath + QStringLiteral("/ravok/icon/") + icon));
     return button;
 }
 

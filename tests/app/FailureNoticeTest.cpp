@@ -33,6 +33,8 @@
 #include "status/KSimuFrame.h"
 #include "status/KText.h"
 #include "status/KTextFrame.h"
+#include "thc/KTHC.h"
+#include "thc/KTHCConfig.h"
 
 #include <QApplication>
 #include <QDirModel>
@@ -238,6 +240,26 @@ private slots:
         QTRY_COMPARE(message(w), told);
         QCOMPARE(files(), before);
         QCOMPARE(notices.count(), 0);
+    }
+
+    // A height saved while thcconfig.xml is a pipe: never opened, the save
+    // fails at once as a failed save of the page says, and the pipe stays.
+    // (config.xml: the key road configpipe.)
+    void heightSavedThroughAPipe()
+    {
+        Started s;
+        const QByteArray pipe = QFile::encodeName(s.dir.filePath("ravok/.tovrelcnc/thcconfig.xml"));
+        QVERIFY(mkfifo(pipe.constData(), 0644) == 0);
+        KTHCConfig *heights = s.window->thc->thc1Config;
+        heights->distCKEdit->setText("4.5");
+        QElapsedTimer clock;
+        clock.start();
+        heights->okButton->click();
+        QVERIFY(clock.elapsed() < 100);
+        QCOMPARE(heights->statusText, QString("数据保存失败!"));
+        struct stat st {
+        };
+        QVERIFY(lstat(pipe.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
     }
 
     // The file page's reload of a program that is no longer loadable: the

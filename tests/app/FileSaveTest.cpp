@@ -227,6 +227,31 @@ private slots:
         QCOMPARE(w.readFile("ncfile/p.nc"), QByteArray("saved\n"));
     }
 
+    // What is no plain file, or a link to none, is neither opened nor
+    // replaced, whoever's file it is: the save fails at once, the entry stays.
+    void noPlainFileStays()
+    {
+        TempWorkDir w;
+        QVERIFY(QDir().mkpath(w.filePath("out/folder")) && mkfifo(qPrintable(w.filePath("out/pipe")), 0644) == 0);
+        QVERIFY(QFile::link("/dev/zero", w.filePath("out/zero")) && QFile::link("loop", w.filePath("out/loop")));
+        QVERIFY(QFile::link("folder", w.filePath("out/to-folder")));
+        const QStringList reasons = {"Filename refers to a directory", "Too many levels of symbolic links",
+                                     "Not a plain file", "Filename refers to a directory", "Not a plain file"};
+        const QFileInfoList entries =
+            QDir(w.filePath("out")).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        QCOMPARE(entries.size(), 5);
+        for (FileSave::Folder folder : {FileSave::CreateFolder, FileSave::ExistingFolder}) {
+            for (int k = 0; k < 5; ++k) {
+                QString error;
+                QVERIFY(!FileSave::write(entries.at(k).filePath(), "saved\n", &error, folder));
+                QCOMPARE(error, reasons.at(k));
+            }
+        }
+        const auto at = [&](const char *name) { return QFileInfo(w.filePath(QString("out/") + name)); };
+        QVERIFY(at("zero").isSymLink() && at("to-folder").isSymLink() && at("folder").isDir());
+        QVERIFY(at("pipe").exists() && !at("pipe").isFile() && !at("loop").exists() && at("loop").isSymLink());
+    }
+
     // A copy reads only a plain file (through a link: its contents) and
     // replaces the target as a whole or not at all.
     void copy()

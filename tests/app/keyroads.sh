@@ -7,7 +7,8 @@
 #   complete copysel rows readonly links ownlinks; the click lock: lockfast
 #   lockslow lockopen lockload escf1 editorlock; boxes: jogbox reloadq libbox
 #   inchhold copyagain; refused loads: refusedbrowser refusedlibrary
-#   refusededitor refusedfile longname previewlong libnopart; the mouse
+#   refusededitor refusedfile longname previewlong libnopart; configuration
+#   files that are pipes: configpipe; the mouse
 #   pressed behind a box or dialog: boxpress chooserpress dialogpress; a
 #   dialog or box closed by a click: dialogclick stopclick mouseclicks)
 # Environment: TOVREL_BIN (the build's bin/), TOVREL_SOURCE_DIR, and
@@ -958,6 +959,39 @@ road_refusedfile() {
   still_0003
 }
 
+# thcconfig.xml a named pipe at the start, config.xml one made while the
+# program runs: the start does not wait; a speed saved is refused at once and
+# told in a box, the next key closes it, and the pipes stay. The file page's
+# reload, with fileconfig.xml a pipe too, does not wait either.
+make_pipe() { rm -f "$work/$1" && mkfifo "$work/$1" || fail "cannot make $1 a pipe"; }
+seed_configpipe() { make_pipe ravok/.tovrelcnc/thcconfig.xml; }
+
+still_pipes() {
+  local f
+  for f in "$@"; do
+    [ -p "$work/$f" ] || fail "$f is no longer a pipe"
+  done
+}
+
+road_configpipe() {
+  make_pipe .tovrelcnc/config.xml
+  open_speed_dialog
+  xdotool key alt+1
+  xdotool type 2500
+  xdotool key Return
+  wait_for 5 shown '^Brenlo$' || fail "the failed save was not told"
+  key_within 100 Return no_box
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the box"
+  still_pipes .tovrelcnc/config.xml ravok/.tovrelcnc/thcconfig.xml
+  make_pipe .tovrelcnc/fileconfig.xml
+  press Escape F1
+  sleep 0.3
+  key_within 1000 F4 shown_times '^THC$' 1
+  xdotool key Escape
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the question"
+  still_pipes .tovrelcnc/config.xml .tovrelcnc/fileconfig.xml ravok/.tovrelcnc/thcconfig.xml
+}
+
 # A last program named by 60,000 characters: the message line shortens it
 # in a few measured steps, so the window comes up at once.
 seed_longname() {
@@ -1334,14 +1368,14 @@ case "$road" in
   boxpress | chooserpress | dialogpress | dialogclick | stopclick | mouseclicks) ;;
   config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly | links | ownlinks) ;;
   lockfast | lockslow | lockopen | lockload | escf1 | editorlock | jogbox | reloadq | libbox | inchhold | copyagain) ;;
-  refusedbrowser | refusedlibrary | refusededitor | refusedfile | longname | previewlong | libnopart) ;;
+  refusedbrowser | refusedlibrary | refusededitor | refusedfile | longname | previewlong | libnopart | configpipe) ;;
   *) echo "unknown road: $road" >&2; exit 2 ;;
 esac
 
 start_display
 seed_folder
 case "$road" in scale | scaleesc) seed_scale ;; links) seed_links ;; ownlinks) seed_ownlinks ;; reloadq) seed_long ;; esac
-case "$road" in refused*) seed_refused ;; longname | previewlong | stopclick) "seed_$road" ;; esac
+case "$road" in refused*) seed_refused ;; longname | previewlong | stopclick | configpipe) "seed_$road" ;; esac
 started_at="$(date +%s%N)"
 start_program
 started_ms=$((($(date +%s%N) - started_at) / 1000000))

@@ -1,5 +1,9 @@
 #include "app/base/FileIcon.h"
 
+#include "app/base/ProgramFile.h"
+
+#include <QByteArray>
+
 #include <QIconEngine>
 #include <QPainter>
 
@@ -48,7 +52,13 @@ private:
     const QIcon &icon()
     {
         if (!loaded_) {
-            icon_ = QIcon(path_);
+            if (path_.startsWith(QLatin1Char(':'))) {
+                icon_ = QIcon(path_);
+            } else {
+                const QPixmap picture = FileIcon::pixmap(path_);
+                if (!picture.isNull())
+                    icon_ = QIcon(picture);
+            }
             loaded_ = true;
         }
         return icon_;
@@ -60,6 +70,20 @@ private:
 };
 
 } // namespace
+
+QPixmap FileIcon::pixmap(const QString &path)
+{
+    // Far beyond any key's picture.
+    constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
+    // The compiled-in pictures are in memory: nothing there can wait.
+    if (path.startsWith(QLatin1Char(':')))
+        return QPixmap(path);
+    QByteArray bytes;
+    QPixmap picture;
+    if (ProgramFile::read(path, &bytes, nullptr, kMaxBytes))
+        picture.loadFromData(bytes);
+    return picture;
+}
 
 QIcon FileIcon::make(const QString &path)
 {

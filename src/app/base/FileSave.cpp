@@ -14,6 +14,7 @@
 #include <cstring>
 #include <functional>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -48,6 +49,29 @@ QString freshName(const QString &path, QString &error)
     return name;
 }
 
+// Whether a save may take the place of what stands at `path`: nothing, a
+// plain file, or a link to one (or to nothing). A pipe would hold a write
+// until a reader came and a device would swallow it; replacing either, a
+// folder or a loop of links with a file would lose what the operator put
+// there. Such an entry is refused before anything opens it, and left as it
+// is. Only the entry's status is asked, which never waits.
+bool replaceable(const QString &path, QString &error)
+{
+    struct stat st {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno != ELOOP)
+            return true; // missing, or a fault the save itself will report
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    if (S_ISREG(st.st_mode))
+        return true;
+    error =
+        S_ISDIR(st.st_mode) ? QStringLiteral("Filename refers to a directory") : QLatin1String(ProgramFile::kNotPlain);
+    return false;
+}
+
 // Opens the temporary file, lets `fill` write into it and commits; false and
 // the reason on any failure, with nothing left behind.
 bool save(const QString &path, QString &error, FileSave::Folder folder, const std::function<bool(QSaveFile &)> &fill)
@@ -57,6 +81,8 @@ bool save(const QString &path, QString &error, FileSave::Folder folder, const st
         error = QStringLiteral("No file name specified");
         return false;
     }
+    if (!replaceable(path, error))
+        return false;
     if (folder == FileSave::CreateFolder) {
         const QString dir = QFileInfo(path).path();
         if (!QDir().mkpath(dir)) {

@@ -7,7 +7,9 @@
 // The one routine through which the program writes a file. The new bytes go
 // to a temporary file beside the target, which replaces the target only once
 // every byte is on disk; on any failure the old file stays byte for byte as
-// it was and nothing temporary is left behind.
+// it was and nothing temporary is left behind. Only a plain file (or a link
+// to one, or nothing) is ever replaced: a folder, a pipe, a device or a loop
+// of links at the path fails the save before anything opens it, and stays.
 //
 // QSaveFile alone is not enough: in Qt 5.15 a write cut short reports no
 // error, and a failure while it flushes its buffer (texts under 16 KB) never

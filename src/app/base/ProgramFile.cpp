@@ -14,6 +14,8 @@ const char *const ProgramFile::kNotFound = "No such file or directory";
 const char *const ProgramFile::kNotProgram = "Not a program file";
 const char *const ProgramFile::kNotAllowed = "Permission denied";
 const char *const ProgramFile::kTooLong = "File too long";
+const char *const ProgramFile::kNotPlain = "Not a plain file";
+const char *const ProgramFile::kLinkLoop = "Link loop";
 
 bool ProgramFile::open(QFile &file, const QString &path, QString *reason, QIODevice::OpenMode extra)
 {
@@ -174,6 +176,8 @@ const OperatorReason kOperatorReasons[] = {
     {EPERM, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "没有权限")},
     {EISDIR, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "是文件夹")},
     {0, ProgramFile::kNotProgram, QT_TRANSLATE_NOOP("ProgramFile", "不是程序文件")},
+    {0, ProgramFile::kNotPlain, QT_TRANSLATE_NOOP("ProgramFile", "不是文件")},
+    {0, ProgramFile::kLinkLoop, QT_TRANSLATE_NOOP("ProgramFile", "链接循环")},
     {0, ProgramFile::kTooLong, QT_TRANSLATE_NOOP("ProgramFile", "文件太长")},
     {EFBIG, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "超出文件大小限制")},
     {ENOSPC, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "磁盘已满")},

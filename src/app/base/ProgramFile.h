@@ -6,10 +6,13 @@
 #include <QIODevice>
 #include <QString>
 
-// How every reader of an NC program (parser, editor, browser preview,
-// program-line list, part library) opens it. Only a plain file is a program:
-// a folder is refused, and a pipe or a device is refused before anything
-// waits on it or reads from it, since neither can be relied on to end.
+// How the program opens every file it reads: its NC programs (parser,
+// editor, browser preview, program-line list, part library), the three
+// configuration files, the about text and the pictures of the working
+// folder. Only a plain file (or a link to one) is read: a folder is refused,
+// and a pipe, a socket, a device or a link loop is refused before anything
+// waits on it or reads from it, since none can be relied on to end, nor a
+// pipe even to open.
 class ProgramFile
 {
 public:
@@ -18,6 +21,10 @@ public:
     static const char *const kNotProgram; // "Not a program file"
     static const char *const kNotAllowed; // "Permission denied"
     static const char *const kTooLong;    // "File too long"
+    // The reasons of a file that is no program (a configuration file), in
+    // words short enough for the message line to name the file whole.
+    static const char *const kNotPlain; // "Not a plain file": a pipe, a device, a socket
+    static const char *const kLinkLoop; // "Link loop": the system's "Too many levels of symbolic links"
 
     // Far beyond any program the tables hold (30000 records).
     static constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
