@@ -2,14 +2,9 @@
 # Key roads: the program on a bare X display (no window manager, as on the
 # operator console), driven by keys alone. xdotool sends every key to
 # whatever has the keyboard; nothing is focused or clicked first.
-#   keyroads.sh ROAD   (config notice cancel library scale burst, and the
-#   roads typed at an operator's pace: speed step scaleesc mode chooser
-#   complete copysel rows readonly links ownlinks; the click lock: lockfast
-#   lockslow lockopen lockload escf1 editorlock; boxes: jogbox reloadq libbox
-#   inchhold copyagain; refused loads: refusedbrowser refusedlibrary
-#   refusededitor refusedfile longname previewlong libnopart; the mouse
-#   pressed behind a box or dialog: boxpress chooserpress dialogpress; a
-#   dialog or box closed by a click: dialogclick stopclick mouseclicks)
+#   keyroads.sh ROAD     runs the road ROAD
+#   keyroads.sh --list   prints the roads, one a line, with what each needs
+#                        (the test command reads its tests from it)
 # Environment: TOVREL_BIN (the build's bin/), TOVREL_SOURCE_DIR, and
 # optionally KEYROAD_SHOTS, the folder for a picture of the screen at the end
 # of the road (default: keyroads/ next to bin/).
@@ -19,7 +14,66 @@
 # xdotool.
 set -uo pipefail
 
-road="${1:?usage: keyroads.sh ROAD}"
+# The roads, one a line: the name, then what the road needs:
+#   serial     it times the program, so it runs alone on the machine
+#   seed=NAME  seed_NAME makes the working folder ready for it
+#   timeout=S  it may take S seconds (else 120)
+road_list() {
+  cat <<'EOF'
+config
+notice
+cancel
+library
+scale seed=scale
+burst
+speed
+step
+scaleesc seed=scale
+mode
+chooser
+complete
+copysel
+rows
+readonly
+links seed=links
+ownlinks seed=ownlinks
+lockfast
+lockslow serial
+lockopen
+lockload serial
+escf1
+editorlock
+jogbox
+reloadq seed=long timeout=300
+libbox
+inchhold
+copyagain
+refusedbrowser seed=refused
+refusedlibrary seed=refused
+refusededitor seed=refused
+refusedfile seed=refused
+longname seed=longname
+previewlong seed=previewlong
+libnopart
+boxpress serial
+chooserpress serial
+dialogpress serial
+dialogclick serial
+stopclick serial seed=stopclick
+mouseclicks serial
+EOF
+}
+
+road="${1:?usage: keyroads.sh ROAD | --list}"
+if [ "$road" = --list ]; then
+  road_list
+  exit 0
+fi
+traits="$(road_list | awk -v r="$road" '$1 == r')"
+if [ -z "$traits" ]; then
+  echo "unknown road: $road" >&2
+  exit 2
+fi
 bin="${TOVREL_BIN:?}"
 src="${TOVREL_SOURCE_DIR:?}"
 shots="${KEYROAD_SHOTS:-$bin/../keyroads}"
@@ -30,6 +84,42 @@ for tool in Xvfb xdotool; do
     exit 77
   fi
 done
+
+# Points of the main window, named once: x y from the top left corner of
+# its inside (press_at presses one, move_to moves the pointer there).
+PLOT="550 575"             # the plot, beside every dialog
+PLOT_LOW="550 640"         # the plot below every configuration dialog
+PAGE_LEFT="60 250"         # the left column, blank on the configuration page
+BROWSER_LIST="750 575"     # the browser's list of programs
+KEY_ESC="27 715"           # the key row's Esc key
+KEY_F1="115 715"           # the key row's F1 key
+PAD_UP="129 504"           # the arrow pad's up key
+JOG_FAST="617 719"         # the jog page's F6 快速 check box
+JOG_INCH="722 719"         # the jog page's F7 微动 check box
+SPEED_OK="350 355"         # the speed dialog's 确定 (configuration page, F2)
+SPEED_CANCEL="470 355"     # and its 取消
+STEP_BUTTON="800 445"      # the library's step dialog: a key that closes it
+MOVE_BUTTON="820 445"      # move-to-point: a key that closes it
+CHOOSER_BUTTON="842 406"   # the browser's folder chooser: a key that closes it
+# The no-card notice's 确定, from the notice's top left corner.
+NOTICE_OK="210 61"
+# A point of the screen off the main window.
+OFF_WINDOW="1200 790"
+# Areas of the main window (width height x y), read with win_region.
+ROW_AREA="585 60 0 686"    # the key row, Esc to F5 (no page greys them)
+ESC_AREA="45 56 5 688"     # the key row's Esc key
+KEYS_AREA="900 60 0 686"   # the key row, Esc to F8
+PAD_AREA="256 220 2 464"   # the arrow pad
+PREVIEW_AREA="490 440 5 5" # the browser's preview
+PLATE_AREA="260 682 260 0" # the left half of the plot
+TABLE_AREA="490 500 260 15" # the editor's table
+LINES_AREA="256 258 2 203" # the top page's list of program lines
+PLOT_AREA="582 650 260 33" # the top page's plot
+# The configuration dialogs (F1-F6 on their page) stand at one place; their
+# 确定 and 取消 at these x, in a row at the y of each.
+CFG_OK_X=350
+CFG_CANCEL_X=470
+declare -A CFG_BUTTONS_Y=([F1]=545 [F2]=355 [F3]=485 [F4]=315 [F5]=435 [F6]=315)
 
 DISPLAY=""
 tmp="$(mktemp -d "${TMPDIR:-/tmp}/keyroad-$road.XXXXXX")"
@@ -76,18 +166,23 @@ fail() {
   exit 1
 }
 
-# Polls a condition (a shell command) every 50 ms for up to $1 seconds.
-wait_for() {
-  local seconds="$1"
-  shift
-  local tries=$((seconds * 20))
-  while [ "$tries" -gt 0 ]; do
-    "$@" && return 0
-    sleep 0.05
-    tries=$((tries - 1))
+# Microseconds on the clock.
+now_us() { echo "${EPOCHREALTIME/./}"; }
+
+# Polls a condition (a shell command) every $2 seconds until it holds, for up
+# to $1 seconds (both may have decimals).
+poll() {
+  local us step="$2" end
+  LC_ALL=C printf -v us '%.0f' "${1}e6"
+  end=$((${EPOCHREALTIME/./} + us))
+  shift 2
+  until "$@"; do
+    [ "${EPOCHREALTIME/./}" -lt "$end" ] || return 1
+    sleep "$step"
   done
-  return 1
 }
+# Polls a condition every 50 ms for up to $1 seconds.
+wait_for() { poll "$1" 0.05 "${@:2}"; }
 
 shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 shown_times() { [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -eq "$2" ]; }
@@ -116,18 +211,29 @@ dialogs_shown() {
 user_time() { xprop -id "$1" _NET_WM_USER_TIME 2>/dev/null | tr -dc '0-9'; }
 key_taken() { [ "$(user_time "$1")" != "$2" ]; }
 
-# Keys that a page's buttons answer. A button answers a shortcut 100 ms after
-# the program takes the key and then ignores clicks for 100 ms, so the next
-# key follows only when the program has taken this one (it stamps the window
-# that got it with the key's time) and that time has passed.
+# Types the key $1 and returns once the program has taken it: it stamps the
+# window that got it with the key's time.
+type_taken() {
+  local w before
+  w="$(xdotool getwindowfocus 2>/dev/null)"
+  before="$(user_time "$w")"
+  xdotool key "$1"
+  poll 20 0.01 key_taken "$w" "$before" || fail "the program did not take the key $1"
+}
+
+# The click lock: a page's button ignores a key or click typed within
+# 100 ms of the one it acted on, judged by when they were typed. A key the
+# program has taken was typed no later than that, so 100 ms from then the
+# next one acts. A wait on time itself: the lock shows nothing.
+lock_passes() { sleep 0.1; }
+
+# Keys that a page's buttons answer, at an operator's pace: each one taken
+# by the program, and the click lock passed, before the next one.
 press() {
-  local k w before
+  local k
   for k in "$@"; do
-    w="$(xdotool getwindowfocus 2>/dev/null)"
-    before="$(user_time "$w")"
-    xdotool key "$k"
-    wait_for 20 key_taken "$w" "$before" || fail "the program did not take the key $k"
-    sleep 0.25
+    type_taken "$k"
+    lock_passes
   done
 }
 
@@ -152,13 +258,21 @@ region() {
   [ "$sum" = "d41d8cd98f00b204e9800998ecf8427e  -" ] && sum="unreadable $RANDOM$RANDOM"
   echo "$sum"
 }
+# The same for an area of the main window (x y from its top left corner).
+win_region() { region "$1" "$2" $((win_x + $3)) $((win_y + $4)); }
+# The area $2... shows the picture $1, or not.
+win_region_is() { [ "$(win_region "${@:2}")" = "$1" ]; }
+win_region_is_not() { [ "$(win_region "${@:2}")" != "$1" ]; }
 
-# The text of the field that has the keyboard (selected when a dialog opens).
+# The text of the field that has the keyboard (selected when a dialog opens),
+# once the program has copied it.
 field_text() {
-  xdotool key ctrl+a ctrl+c
-  sleep 0.2
+  type_taken ctrl+a
+  type_taken ctrl+c
+  wait_for 2 clipboard_filled
   xclip -o -selection clipboard 2>/dev/null
 }
+clipboard_filled() { [ -n "$(xclip -o -selection clipboard 2>/dev/null)" ]; }
 
 # The window titled $1 (a regular expression) has the keyboard.
 has_focus() { xdotool getwindowfocus getwindowname 2>/dev/null | grep -qE -- "$1"; }
@@ -238,12 +352,7 @@ start_program() {
 # Closes the window as a person would and checks the program ended cleanly.
 stop_program() {
   shot
-  local tries=0
-  while [ "$(dialogs_shown)" -gt 0 ] && [ $tries -lt 10 ]; do
-    xdotool key Escape
-    sleep 0.3
-    tries=$((tries + 1))
-  done
+  answer_dialogs Escape 1
   "$bin/xclose" "$main" || fail "cannot ask the window to close"
   wait_for 60 program_ended || fail "the program did not end when its window was closed"
   wait "$app"
@@ -258,6 +367,20 @@ stop_program() {
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 program_ended() { ! kill -0 "$app" 2>/dev/null; }
+
+# Answers every dialog or box shown over the main window with the key $1,
+# one at a time; gives up when one still stands $2 seconds after its key
+# (a dialog that has not the keyboard).
+answer_dialogs() {
+  local n
+  n="$(dialogs_shown)"
+  while [ "$n" -gt 0 ]; do
+    xdotool key "$1"
+    wait_for "$2" dialogs_fewer "$n" || return 0
+    n="$(dialogs_shown)"
+  done
+}
+dialogs_fewer() { [ "$(dialogs_shown)" -lt "$1" ]; }
 
 open_speed_dialog() {
   press F3 F2
@@ -390,7 +513,7 @@ road_scaleesc() {
   wait_for 10 test -s "$work/.tovrelcnc/e.nc" || fail "the editor wrote no e.nc"
   cp "$work/.tovrelcnc/e.nc" "$tmp/e.before"
   burst F7 Escape
-  sleep 0.5
+  marker
   wait_for 10 not_shown '比例缩放' || fail "F7 Escape left the scale dialog open"
   wait_for 10 has_keyboard || fail "F7 Escape left the keyboard off the window"
   cmp -s "$tmp/e.before" "$work/.tovrelcnc/e.nc" || fail "F7 Escape changed the working copy"
@@ -401,23 +524,22 @@ road_scaleesc() {
   wait_for 10 file_has "$work/.tovrelcnc/e.nc" 'G01 X      14 Y       0' || fail "e.nc was not scaled by 2"
 }
 
-preview_pane() { region 490 440 $((win_x + 5)) $((win_y + 5)); }
+preview_pane() { win_region $PREVIEW_AREA; }
 preview_is() { [ "$(preview_pane)" = "$1" ]; }
 preview_is_not() { [ "$(preview_pane)" != "$1" ]; }
 
 # The mode and plate keys act on every press, however close.
 road_mode() {
   local plot
-  plot="$(region 1024 700 0 0)"
   BURST_MS=40 burst F4 F4
   wait_for 10 file_has "$work/.tovrelcnc/config.xml" '<Mode mode="3"/>' ||
     fail "F4 F4 from mode 1 left $(grep -o '<Mode[^>]*>' "$work/.tovrelcnc/config.xml")"
   press F4 F4
   wait_for 10 file_has "$work/.tovrelcnc/config.xml" '<Mode mode="1"/>' || fail "F4 F4 did not come back to mode 1"
-  plot="$(region 260 700 260 0)"
+  plot="$(win_region $PLATE_AREA)"
   BURST_MS=40 burst F5 F5
-  sleep 0.5
-  [ "$(region 260 700 260 0)" = "$plot" ] || fail "F5 F5 did not bring the plate view back"
+  marker
+  wait_for 5 win_region_is "$plot" $PLATE_AREA || fail "F5 F5 did not bring the plate view back"
   # The browser's preview key too.
   press F1 F1
   # The preview pane, without the name field's blinking cursor.
@@ -429,7 +551,7 @@ road_mode() {
   press F5
   wait_for 5 preview_is "$preview" || fail "F5 F5 slowly did not switch the preview back"
   BURST_MS=40 burst F5 F5
-  sleep 0.5
+  marker
   wait_for 5 preview_is "$preview" || fail "F5 F5 in the browser did not switch the preview twice"
 }
 
@@ -465,11 +587,10 @@ road_complete() {
   wait_for 10 not_shown '打开文件' || fail "Return did not close the open dialog"
   wait_for 10 has_keyboard || fail "the keyboard did not come back from the open dialog"
   wait_for 10 only_main_shown || fail "$(mapped_windows) windows shown after the open dialog closed"
-  sleep 0.5
   local table
-  table="$(region 490 500 260 40)"
+  table="$(steady win_region $TABLE_AREA)"
   press Down
-  [ "$(region 490 500 260 40)" != "$table" ] || fail "Down did not move the editor's current row"
+  wait_for 5 win_region_is_not "$table" $TABLE_AREA || fail "Down did not move the editor's current row"
   only_main_shown || fail "a window other than the main one is shown"
 }
 
@@ -487,7 +608,8 @@ road_copysel() {
 road_rows() {
   press F1
   burst F2 Escape
-  sleep 0.5
+  marker
+  lock_passes
   press F9
   shot
   cp "$shots/$road.png" "$shots/$road-after-f9.png" 2>/dev/null
@@ -507,9 +629,9 @@ road_readonly() {
   burst shift+Tab Down F2
   xdotool type renamed
   xdotool key Return
-  sleep 0.5
+  marker
   xdotool key Escape
-  sleep 0.5
+  wait_for 10 not_shown '打开文件' || fail "Escape did not close the open dialog"
   [ "$(ls -a "$work/ncfile")" = "$before" ] || fail "ncfile/ changed: $(ls -a "$work/ncfile" | tr '\n' ' ')"
 }
 
@@ -534,7 +656,7 @@ road_links() {
   cp "$work/.tovrelcnc/t.nc" "$tmp/t.x"
   press F1 Down Down F4
   wait_for 10 file_has "$tmp/app.log" 'parse file error' || fail "F4 on z.nc was not refused"
-  sleep 0.5
+  marker
   only_main_shown || fail "$(mapped_windows) windows shown after F4 on z.nc"
   file_has "$work/.tovrelcnc/fileconfig.xml" 'ncfile/x.nc' || fail "the refused z.nc was recorded as the last program"
   cmp -s "$tmp/t.x" "$work/.tovrelcnc/t.nc" || fail "the refused z.nc changed t.nc"
@@ -550,21 +672,21 @@ seed_ownlinks() {
   ln -s ../ncfile/0003.nc "$work/.tovrelcnc/l.nc"
 }
 
+plain_file() { [ -f "$1" ] && [ ! -L "$1" ]; }
 road_ownlinks() {
   press F2 Right Home
   wait_for 10 test ! -L "$work/.tovrelcnc/k.nc" || fail "adding a part left k.nc a link"
   press F3
-  sleep 0.5
   local f
   for f in k.nc l.nc; do
-    [ -f "$work/.tovrelcnc/$f" ] && [ ! -L "$work/.tovrelcnc/$f" ] || fail ".tovrelcnc/$f is not a plain file"
+    wait_for 5 plain_file "$work/.tovrelcnc/$f" || fail ".tovrelcnc/$f is not a plain file"
   done
   cmp -s "$tmp/0003.before" "$work/ncfile/0003.nc" || fail "ncfile/0003.nc was written through a link"
 }
 
 # The key row at the bottom of the window (Esc to F5, whose keys no page
 # greys out by itself) and the key pad, as text: tells the pages apart.
-row() { region 585 60 "$win_x" $((win_y + 686)); }
+row() { win_region $ROW_AREA; }
 row_is_not() { [ "$(row)" != "$1" ]; }
 # A key that changes nothing (Shift), returning once the program has taken
 # it from the window system; it is taken only when the program is free to.
@@ -574,7 +696,7 @@ marker() {
   before="$(user_time "$w")"
   main_before="$(user_time "$main")"
   xdotool key shift
-  wait_for 30 marker_taken "$w" "$before" "$main_before" || fail "the program did not take the Shift key"
+  poll 30 0.01 marker_taken "$w" "$before" "$main_before" || fail "the program did not take the Shift key"
 }
 marker_taken() { key_taken "$1" "$2" || key_taken "$main" "$3"; }
 # Opens the pages of the keys $@ from the top menu and goes back: a page
@@ -583,13 +705,12 @@ warm_up() {
   press "$@"
   local k
   for k in "$@"; do
-    xdotool key Escape
-    sleep 0.3
+    press Escape
   done
-  sleep 0.3
 }
 # What a reading command ($@) shows once the screen has stopped changing:
 # a page is drawn a moment after it is switched to (icons when first shown).
+# The screen has stopped changing when two looks 200 ms apart agree.
 steady() {
   local a b
   b="$("$@")"
@@ -602,9 +723,10 @@ steady() {
   echo "$b"
 }
 row_is() { [ "$(row)" = "$1" ]; }
-pad() { region 256 220 $((win_x + 2)) $((win_y + 464)); }
+pad() { win_region $PAD_AREA; }
 pad_is() { [ "$(pad)" = "$1" ]; }
-# The row becomes $1 and stays so (a key handled late would change it).
+# The row becomes $1 and stays so for 200 ms: a key handled late would
+# change it (a wait on time itself).
 row_settles() {
   wait_for 5 row_is "$1" || return 1
   sleep 0.2
@@ -617,7 +739,7 @@ to_top() {
   [ "${1:-1}" -ge 2 ] && escapes=(Escape Escape)
   xdotool key --delay 60 "${escapes[@]}"
   wait_for 5 row_is "$top_row" || fail "Escape did not lead back to the top menu"
-  sleep 0.12
+  lock_passes
 }
 
 # Two page keys typed within 100 ms act once, 100 ms or more apart twice,
@@ -639,6 +761,7 @@ lock_rounds() {
     to_top 1
     # Rounds 2 to 20 in one go, each back to the top menu with Escape: a
     # round that opened the browser leaves every later one a page deeper.
+    # Their keys are 150 ms apart, past the click lock.
     rounds 19 key --delay "$d" F1 F1 sleep 0.15 key Escape sleep 0.15
     row_settles "$top_row" && only_main_shown || fail "F1 F1 at $d ms: a round of 20 opened the browser"
     echo "F1 F1 at $d ms: 20 rounds as expected"
@@ -693,17 +816,18 @@ road_escf1() {
   # the next one's F3 on the file page (its copy page).
   xdotool key F3
   wait_for 5 row_is "$config_row" || fail "F3 did not open the configuration page"
-  sleep 0.15
+  lock_passes
   xdotool key --delay 30 Escape F1
   row_settles "$top_row" || fail "Escape F1 at 30 ms (round 1): F1 acted"
-  sleep 0.15
+  lock_passes
+  # Their keys 150 ms apart, past the click lock.
   rounds 9 key F3 sleep 0.15 key --delay 30 Escape F1 sleep 0.15
   row_settles "$top_row" && only_main_shown || fail "Escape F1 at 30 ms: F1 acted in a round of 10"
   local r
   for r in $(seq 1 10); do
     xdotool key F3
     wait_for 5 row_is "$config_row" || fail "F3 did not open the configuration page"
-    sleep 0.15
+    lock_passes
     xdotool key --delay 200 Escape F1
     wait_for 5 row_is "$file_row" || fail "Escape F1 at 200 ms (round $r): F1 did not act"
     to_top 1
@@ -714,10 +838,12 @@ road_escf1() {
 road_editorlock() {
   press F1 F2
   xdotool key --delay 30 F3 F4
-  sleep 0.3
+  marker
   not_shown '保存文件' || fail "F3 F4 at 30 ms (round 1) opened the save dialog"
+  lock_passes
+  # Rounds 200 ms apart, past the click lock.
   rounds 9 key --delay 30 F3 F4 sleep 0.2
-  sleep 0.3
+  marker
   not_shown '保存文件' || fail "F3 F4 at 30 ms opened the save dialog in a round of 10"
   local r
   for r in $(seq 1 10); do
@@ -726,7 +852,7 @@ road_editorlock() {
     xdotool key Escape
     wait_for 5 not_shown '保存文件' || fail "Escape did not close the save dialog"
     wait_for 5 has_keyboard || fail "the keyboard did not come back from the save dialog"
-    sleep 0.15
+    lock_passes
   done
 }
 
@@ -741,7 +867,7 @@ road_jogbox() {
       xdotool key --delay "$d" Up Return
       wait_for 4 only_main_shown || fail "Up Return at $d ms (round $r) left $(mapped_windows) windows shown"
       wait_for 5 has_keyboard || fail "the keyboard did not come back after Up Return at $d ms"
-      sleep 0.15
+      lock_passes
     done
   done
   xdotool key Escape
@@ -772,7 +898,6 @@ road_reloadq() {
     wait_for 20 row_is_not "$editor_row" || fail "Escape did not leave the editor"
     file_row="$(steady row)"
   done
-  sleep 0.3
   local d r
   for d in 12 50 120 150; do
     for r in 1 2 3; do
@@ -781,7 +906,8 @@ road_reloadq() {
       marker
       case "$d" in
         12)
-          # F2 24 ms after F4: the lock ignores it. Held keys wait 1 s at most.
+          # F2 24 ms after F4: the lock ignores it. Held keys wait 1 s at most:
+          # a wait on time itself, past which F2 can no longer act.
           sleep 1.5
           wait_for 20 only_main_shown || fail "F4 Escape F2 at $d ms (round $r) left the height question open"
           row_settles "$file_row" || fail "F4 Escape F2 at $d ms (round $r): F2 acted"
@@ -811,11 +937,9 @@ road_reloadq() {
 # size limit): the key typed after it answers the box, and the page stays.
 road_libbox() {
   press F2 Right Home
-  sleep 0.5
-  while [ "$(dialogs_shown)" -gt 0 ]; do
-    xdotool key Return
-    sleep 0.3
-  done
+  # Boxes of refused writes, if any, are up once the next key is taken.
+  marker
+  answer_dialogs Return 5
   local lib_row
   lib_row="$(steady row)"
   xdotool key --delay 1 F8 Escape Tab Tab Tab Tab Tab 2 0 Return Escape
@@ -830,6 +954,7 @@ road_inchhold() {
   local slow_pad
   slow_pad="$(steady pad)"
   press F7
+  # Held past the key repeat's start: a wait on time itself.
   xdotool keydown Up
   sleep 1.5
   xdotool keyup Up
@@ -857,14 +982,12 @@ road_copyagain() {
   choose_folder F1 '选择源文件夹' "$work/ncfile"
   choose_folder F5 '选择目标文件夹' "$work/tgt"
   press F2 space F4
-  sleep 1
-  while [ "$(dialogs_shown)" -gt 0 ]; do
-    xdotool key Return
-    sleep 0.3
-  done
-  wait_for 5 test -n "$(ls "$work/tgt")"
+  marker
+  answer_dialogs Return 5
+  wait_for 5 folder_filled "$work/tgt" || fail "F2 Space F4 copied nothing"
   [ "$(ls "$work/tgt")" = "$first" ] || fail "F2 Space copied '$(ls "$work/tgt" | tr '\n' ' ')', not the first entry $first"
 }
+folder_filled() { [ -n "$(ls "$1")" ]; }
 choose_folder() {
   xdotool key "$1"
   wait_for 10 has_focus "$2" || fail "$1 gave the keyboard to no chooser"
@@ -872,7 +995,7 @@ choose_folder() {
   xdotool key Return
   wait_for 10 not_shown "$2" || fail "Return did not close the chooser"
   wait_for 10 has_keyboard || fail "the keyboard did not come back from the chooser"
-  sleep 0.2
+  lock_passes
 }
 
 # A program the load refuses leaves the one loaded before current on every
@@ -884,7 +1007,8 @@ seed_refused() {
 }
 
 # The program-line list and the plot of the top page, once drawn.
-program_region() { echo "$(region 256 258 2 228)$(region 582 650 260 58)"; }
+program_region() { echo "$(win_region $LINES_AREA)$(win_region $PLOT_AREA)"; }
+# It stays so for 300 ms (time itself: the screen is drawn by parts).
 settled_program() {
   local a
   a="$(program_region)"
@@ -894,8 +1018,9 @@ settled_program() {
 
 refuse_big() {
   cp "$work/.tovrelcnc/t.nc" "$tmp/t.before"
-  # On the file page the list's timer takes the highlighted row as the start
-  # line, drawn on the plot: the picture to keep is that of after a visit.
+  # On the file page the list's timer, once a second, takes the highlighted
+  # row as the start line, drawn on the plot: the picture to keep is that of
+  # after a visit. A wait on the timer's time: the plot may not change.
   press F1
   sleep 1.5
   press Escape
@@ -949,7 +1074,7 @@ road_refusededitor() {
 road_refusedfile() {
   refuse_big
   press F2
-  sleep 0.5
+  marker
   only_main_shown || fail "F2 showed $(mapped_windows) windows"
   press Escape F4
   wait_for 10 shown_times '^THC$' 1 || fail "F4 reloaded nothing: no question about the height"
@@ -990,7 +1115,7 @@ seed_previewlong() {
 road_previewlong() {
   press F1 F1 F5
   burst Down Down Down
-  sleep 1
+  marker
   only_main_shown || fail "$(mapped_windows) windows shown after Down Down Down"
   [ "$(field_text)" = dec_plate_kerf.nc ] || fail "the list ends on '$(field_text)'"
 }
@@ -1000,43 +1125,50 @@ road_previewlong() {
 road_libnopart() {
   press F2
   local pad
-  pad="$(region 256 220 2 488)"
-  xdotool key Tab
-  sleep 0.5
+  pad="$(steady pad)"
+  type_taken Tab
   local blank
-  blank="$(region 256 220 2 488)"
+  blank="$(steady pad)"
   burst 1 2 Return
-  sleep 1
+  marker
   only_main_shown || fail "$(mapped_windows) windows shown after Tab 12 Return"
-  [ "$(region 256 220 2 488)" = "$blank" ] || fail "the change altered the key pad"
+  [ "$(steady pad)" = "$blank" ] || fail "the change altered the key pad"
   press F5
-  sleep 0.5
-  [ "$(region 256 220 2 488)" = "$pad" ] || fail "F5 did not bring the key pad's keys back"
+  wait_for 5 pad_is "$pad" || fail "F5 did not bring the key pad's keys back"
 }
 
 # A press of the mouse at $1 $2 of the main window (the top left corner of
 # its inside is 0 0).
 press_at() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) click 1; }
-press_plot() { press_at 550 575; }
+press_plot() { press_at $PLOT; }
+move_to() { xdotool mousemove $((win_x + $1)) $((win_y + $2)); }
+move_off() { xdotool mousemove $OFF_WINDOW; }
 
 # Types the key $2 and waits for the condition $3...; fails the road unless
 # it holds within $1 ms of the key. The screen is looked at every 10 ms.
 key_within() {
-  local limit="$1" k="$2" t0 ms tries=500
+  local limit="$1" k="$2" t0 ms
   shift 2
-  t0="$(date +%s%N)"
+  t0="$(now_us)"
   xdotool key "$k"
-  until "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || fail "$k: no effect within 5 s"
-    sleep 0.01
-  done
-  ms=$((($(date +%s%N) - t0) / 1000000))
+  poll 5 0.01 "$@" || fail "$k: no effect within 5 s"
+  ms=$((($(now_us) - t0) / 1000))
   [ "$ms" -le "$limit" ] || fail "$k took $ms ms to act (at most $limit)"
   echo "$k: $ms ms"
 }
 page_left() { row_is_not "$page_row"; }
 no_box() { not_shown '^Brenlo$'; }
+# Moves the pointer to the no-card notice's 确定 (the notice stands where
+# the toolkit centres it).
+to_notice_ok() {
+  local notice X Y WIDTH HEIGHT SCREEN WINDOW
+  notice="$(xdotool search --onlyvisible --name '^Brenlo$' | head -n 1)"
+  [ -n "$notice" ] || fail "no notice to click"
+  eval "$(xdotool getwindowgeometry --shell "$notice")"
+  set -- $NOTICE_OK
+  xdotool mousemove $((X + $1)) $((Y + $2))
+}
+click_notice_ok() { to_notice_ok; xdotool click 1; }
 
 # A press on the page behind the no-card notice: the notice keeps the
 # keyboard, and the keys answer it at once; the page's keys do not act.
@@ -1056,7 +1188,7 @@ road_boxpress() {
     xdotool key Up
     wait_for 5 has_focus '^Brenlo$' || fail "Up brought up no notice (round $r)"
     # The Esc key of the key row.
-    press_at 27 715
+    press_at $KEY_ESC
     key_within 300 Return no_box
     row_settles "$step_row" || fail "Return after a press on the Esc key (round $r) left the step page"
   done
@@ -1065,7 +1197,7 @@ road_boxpress() {
     wait_for 5 has_focus '^Brenlo$' || fail "Up brought up no notice (round $r)"
     press_plot
     xdotool key --delay 30 F6 Down
-    sleep 0.5
+    marker
     shown_times '^Brenlo$' 1 || fail "F6 Down behind the notice (round $r): $(visible_titles)"
     key_within 300 Return no_box
     row_settles "$step_row" || fail "F6 Down behind the notice (round $r) left the step page"
@@ -1082,30 +1214,29 @@ road_chooserpress() {
   xdotool key F1
   wait_for 10 has_focus "$title" || fail "F1 gave the keyboard to no chooser"
   # The browser's list.
-  press_at 750 575
+  press_at $BROWSER_LIST
   wait_for 5 has_keyboard || fail "the press on the list did not give the page the keyboard"
-  sleep 0.4
   for k in Escape Escape F1 Escape F3; do
-    page_row="$(row)"
+    # Read once drawn; the click lock has passed by then.
+    page_row="$(steady row)"
     key_within 400 "$k" page_left
-    sleep 0.4
   done
   shown "$title" || fail "the chooser was closed"
 }
 
 # A dialog shown without blocking, the plot beside it pressed: Esc leaves
 # the page at once. $1 the keys to the page, $2 the dialog's key, $3 its
-# title, $4 $5 where the press lands.
+# title, $4 where the press lands.
 dialog_pressed() {
   press $1
   page_row="$(steady row)"
   xdotool key "$2"
   wait_for 10 has_focus "$3" || fail "$2 gave the keyboard to no dialog $3"
-  press_at "$4" "$5"
+  press_at $4
   wait_for 5 has_keyboard || fail "the press beside $3 did not give the page the keyboard"
-  sleep 0.2
+  lock_passes
   key_within 400 Escape page_left
-  sleep 0.3
+  lock_passes
 }
 
 road_dialogpress() {
@@ -1113,11 +1244,11 @@ road_dialogpress() {
   warm_up F2
   warm_up F9 F6
   top_row="$(steady row)"
-  dialog_pressed F3 F1 '参数设置' 550 640
+  dialog_pressed F3 F1 '参数设置' "$PLOT_LOW"
   row_settles "$top_row" || fail "Escape left the configuration page for another than the top menu"
-  dialog_pressed F2 F8 '步长设置' 550 640
+  dialog_pressed F2 F8 '步长设置' "$PLOT_LOW"
   row_settles "$top_row" || fail "Escape left the library page for another than the top menu"
-  dialog_pressed "F9 F6" F4 '定点移动' 550 640
+  dialog_pressed "F9 F6" F4 '定点移动' "$PLOT_LOW"
   to_top 1
 }
 
@@ -1127,7 +1258,7 @@ focus_ours() {
   f="$(xdotool getwindowfocus 2>/dev/null)" || return 1
   [ "$(xdotool getwindowpid "$f" 2>/dev/null)" = "$app" ]
 }
-# It stays there for a while: $1 looks, 30 ms apart.
+# It stays there for a while: $1 looks, 30 ms apart (a wait on time itself).
 focus_stays_ours() {
   local n
   for n in $(seq 1 "$1"); do
@@ -1139,23 +1270,23 @@ focus_stays_ours() {
 # A dialog the operator left by a press beside it, then closed by a click on
 # its own button, whose press and release come in one millisecond: the
 # keyboard is back on a window of the program at once. $1 the dialog's title,
-# $2 $3 where the press beside it lands, $4 $5 its button (window points).
+# $2 where the press beside it lands, $3 its button (window points).
 click_closes() {
-  press_at "$2" "$3"
+  press_at $2
   wait_for 5 has_keyboard || fail "the press beside $1 did not give the page the keyboard"
-  press_at "$4" "$5"
+  press_at $3
   wait_for 5 not_shown "$1" || fail "the click on the button of $1 did not close it"
   focus_stays_ours 10 || fail "once $1 closed the keyboard was on $(xdotool getwindowfocus 2>/dev/null), no window of the program"
 }
 
 # The same from its opening: $1 the keys to the page, $2 the dialog's key,
-# $3 $4 $5 $6 $7 as above; then Escape leaves the page within 400 ms.
+# $3 $4 $5 as above; then Escape leaves the page within 400 ms.
 dialog_clicked() {
   press $1
   xdotool key "$2"
   wait_for 10 has_focus "$3" || fail "$2 gave the keyboard to no dialog $3"
   page_row="$(row)"
-  click_closes "$3" "$4" "$5" "$6" "$7"
+  click_closes "$3" "$4" "$5"
   key_within 400 Escape page_left
 }
 
@@ -1172,24 +1303,24 @@ road_dialogclick() {
     press F3 F2
     wait_for 10 has_focus '参数设置' || fail "F2 gave the keyboard to no speed dialog (round $r)"
     if [ "$r" -le 6 ]; then
-      click_closes '参数设置' 550 575 470 355
+      click_closes '参数设置' "$PLOT" "$SPEED_CANCEL"
     else
       speed=$((1900 + r))
       xdotool type "$speed"
-      click_closes '参数设置' 550 575 350 355
+      click_closes '参数设置' "$PLOT" "$SPEED_OK"
       wait_for 5 file_has "$work/.tovrelcnc/config.xml" "cutspeed=\"$speed\"" || fail "确定 did not keep $speed in config.xml"
     fi
     page_row="$config_row"
     key_within 400 Escape page_left
     row_settles "$top_row" || fail "Escape after the speed dialog's click (round $r) did not lead to the top menu"
-    sleep 0.12
+    lock_passes
   done
-  dialog_clicked F2 F8 '步长设置' 550 640 800 445
+  dialog_clicked F2 F8 '步长设置' "$PLOT_LOW" "$STEP_BUTTON"
   row_settles "$top_row" || fail "Escape after the step dialog's click did not lead to the top menu"
-  sleep 0.12
-  dialog_clicked "F9 F6" F4 '定点移动' 550 640 820 445
+  lock_passes
+  dialog_clicked "F9 F6" F4 '定点移动' "$PLOT_LOW" "$MOVE_BUTTON"
   to_top 1
-  dialog_clicked "F1 F1" F1 '选择本地文件夹' 750 575 842 406
+  dialog_clicked "F1 F1" F1 '选择本地文件夹' "$BROWSER_LIST" "$CHOOSER_BUTTON"
   to_top 1
   # A dialog left standing over the top menu, closed by a click, the pointer
   # then moved off the window: the keys still reach the program.
@@ -1200,9 +1331,9 @@ road_dialogclick() {
   page_row="$config_row"
   key_within 400 Escape page_left
   row_settles "$top_row" || fail "Escape beside the speed dialog did not lead to the top menu"
-  press_at 470 355
+  press_at $SPEED_CANCEL
   wait_for 5 not_shown '参数设置' || fail "the click on 取消 did not close the speed dialog"
-  xdotool mousemove 1200 790
+  move_off
   page_row="$top_row"
   key_within 400 F1 page_left
 }
@@ -1222,10 +1353,14 @@ lines_grew() { [ "$(lines_of "$1")" -gt "$2" ]; }
 # page with the speed dialog left over it, the dialog's 取消 is clicked, and
 # F10 ends the arc start at once.
 road_stopclick() {
-  local r started ended off t0 ms
+  local r started ended off esc_live
   warm_up F3
   warm_up F9
   top_row="$(steady row)"
+  # The Esc key as a page shows it enabled.
+  press F3
+  esc_live="$(steady win_region $ESC_AREA)"
+  to_top 1
   for r in 1 2 3 4; do
     press F3 F2
     wait_for 10 has_focus '参数设置' || fail "F2 gave the keyboard to no speed dialog (round $r)"
@@ -1233,28 +1368,24 @@ road_stopclick() {
     wait_for 5 has_keyboard || fail "the press beside the speed dialog did not give the page the keyboard"
     xdotool key Escape
     wait_for 5 row_is "$top_row" || fail "Escape beside the speed dialog did not lead to the top menu (round $r)"
-    sleep 0.12
+    lock_passes
     started="$(lines_of 'DLZ YH start...')"
     press F9 F9 F9
     wait_for 5 lines_grew 'DLZ YH start...' "$started" || fail "F9 F9 F9 started no arc (round $r)"
     shown '参数设置' || fail "the speed dialog was not left standing (round $r)"
-    press_at 470 355
+    press_at $SPEED_CANCEL
     wait_for 5 not_shown '参数设置' || fail "the click on 取消 did not close the speed dialog (round $r)"
     ended="$(lines_of 'DLZ YH  end..')"
-    t0="$(date +%s%N)"
-    xdotool key F10
-    wait_for 5 lines_grew 'DLZ YH  end..' "$ended" || fail "F10 did not end the arc start (round $r)"
-    ms=$((($(date +%s%N) - t0) / 1000000))
-    [ "$ms" -le 100 ] || fail "F10 took $ms ms to end the arc start (at most 100; round $r)"
-    echo "F10: $ms ms"
-    # Stop again switches the arc off; the page's Esc then leads back.
+    key_within 100 F10 lines_grew 'DLZ YH  end..' "$ended"
+    # Stop again switches the arc off; once the torch has risen the page's
+    # Esc is enabled and leads back.
     off="$(lines_of 'DLZ off...')"
     press F10
     wait_for 5 lines_grew 'DLZ off...' "$off" || fail "the second F10 did not switch the arc off (round $r)"
-    sleep 0.6
+    wait_for 5 win_region_is "$esc_live" $ESC_AREA || fail "the cutting page's Esc stayed disabled after the arc went off (round $r)"
     xdotool key Escape
     wait_for 5 row_is "$top_row" || fail "Escape did not leave the cutting page (round $r)"
-    sleep 0.12
+    lock_passes
   done
 }
 
@@ -1263,7 +1394,7 @@ road_stopclick() {
 # clicked the moment it shows gives the keyboard back all the same. Then the
 # click lock after clicks.
 road_mouseclicks() {
-  local r before notice X Y WIDTH HEIGHT SCREEN WINDOW
+  local r before
   warm_up F6
   top_row="$(steady row)"
   press F6
@@ -1271,7 +1402,8 @@ road_mouseclicks() {
   step_row="$(steady row)"
   before="$(steady pad)"
   for r in 1 2 3; do
-    xdotool mousemove $((win_x + 129)) $((win_y + 504)) mousedown 1
+    move_to $PAD_UP
+    xdotool mousedown 1
     wait_for 5 has_focus '^Brenlo$' || fail "the pad's Up key brought up no notice (round $r)"
     xdotool mouseup 1
     key_within 300 Return no_box
@@ -1280,19 +1412,17 @@ road_mouseclicks() {
   for r in 1 2 3 4 5 6 7 8; do
     xdotool key Up
     wait_for 5 shown '^Brenlo$' || fail "Up brought up no notice (round $r)"
-    notice="$(xdotool search --onlyvisible --name '^Brenlo$' | head -n 1)"
-    eval "$(xdotool getwindowgeometry --shell "$notice")"
-    xdotool mousemove $((X + 210)) $((Y + 61)) click 1
+    click_notice_ok
     wait_for 5 no_box || fail "the click on the notice's 确定 did not close it (round $r)"
     focus_stays_ours 5 || fail "once the notice closed the keyboard was on no window of the program (round $r)"
     page_row="$step_row"
-    sleep 0.12
+    lock_passes
   done
-  xdotool mousemove 1200 790
+  move_off
   page_row="$step_row"
   key_within 400 Escape page_left
   row_settles "$top_row" || fail "Escape did not lead from the step page to the top menu"
-  sleep 0.12
+  lock_passes
   click_lock_rounds
 }
 
@@ -1310,15 +1440,17 @@ click_lock_rounds() {
   to_top 2
   for gap in 0.03 0.2; do
     for second in key click; do
-      xdotool mousemove $((win_x + 115)) $((win_y + 715))
+      move_to $KEY_F1
+      # The gap under test.
       if [ "$second" = key ]; then
         xdotool mousedown 1 mouseup 1 sleep "$gap" key F1
       else
         xdotool mousedown 1 mouseup 1 sleep "$gap" mousedown 1 mouseup 1
       fi
-      xdotool mousemove 1200 790
+      move_off
       if [ "$gap" = 0.03 ]; then
         row_settles "$file_row" || fail "F1 clicked, then the F1 $second $gap s later, did not stay on the file page"
+        # Still so 300 ms on: a wait on time itself.
         sleep 0.3
         row_is "$file_row" || fail "F1 clicked, then the F1 $second $gap s later, left the file page"
         to_top 1
@@ -1330,18 +1462,10 @@ click_lock_rounds() {
   done
 }
 
-case "$road" in
-  boxpress | chooserpress | dialogpress | dialogclick | stopclick | mouseclicks) ;;
-  config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly | links | ownlinks) ;;
-  lockfast | lockslow | lockopen | lockload | escf1 | editorlock | jogbox | reloadq | libbox | inchhold | copyagain) ;;
-  refusedbrowser | refusedlibrary | refusededitor | refusedfile | longname | previewlong | libnopart) ;;
-  *) echo "unknown road: $road" >&2; exit 2 ;;
-esac
-
 start_display
 seed_folder
-case "$road" in scale | scaleesc) seed_scale ;; links) seed_links ;; ownlinks) seed_ownlinks ;; reloadq) seed_long ;; esac
-case "$road" in refused*) seed_refused ;; longname | previewlong | stopclick) "seed_$road" ;; esac
+seed="$(sed -n 's/.* seed=\([a-z]*\).*/\1/p' <<<"$traits")"
+[ -z "$seed" ] || "seed_$seed"
 started_at="$(date +%s%N)"
 start_program
 started_ms=$((($(date +%s%N) - started_at) / 1000000))
