@@ -61,6 +61,7 @@ dialogpress serial
 dialogclick serial
 stopclick serial seed=stopclick
 mouseclicks serial
+cfgstack
 EOF
 }
 
@@ -120,6 +121,13 @@ PLOT_AREA="582 650 260 33" # the top page's plot
 CFG_OK_X=350
 CFG_CANCEL_X=470
 declare -A CFG_BUTTONS_Y=([F1]=545 [F2]=355 [F3]=485 [F4]=315 [F5]=435 [F6]=315)
+# Each one's title line, size, the attribute of config.xml its first field
+# (selected when it opens) keeps, and two values that field takes.
+declare -A CFG_NAME=([F1]=基本参数 [F2]=速度参数 [F3]=火焰参数 [F4]=喷粉参数 [F5]=等离子参数 [F6]=激光位置)
+declare -A CFG_SIZE=([F1]=730x510 [F2]=600x320 [F3]=740x450 [F4]=700x280 [F5]=700x400 [F6]=600x280)
+declare -A CFG_FIELD=([F1]="Base sheetx" [F2]="Cut cutspeed" [F3]="Fire delay" [F4]="PF df" [F5]="DLZ YH"
+  [F6]="Laser X")
+declare -A CFG_VALUES=([F1]="1231 1232" [F2]="1231 1232" [F3]="121 122" [F4]="2 3" [F5]="2 3" [F6]="31 32")
 
 DISPLAY=""
 tmp="$(mktemp -d "${TMPDIR:-/tmp}/keyroad-$road.XXXXXX")"
@@ -1386,6 +1394,118 @@ road_stopclick() {
     xdotool key Escape
     wait_for 5 row_is "$top_row" || fail "Escape did not leave the cutting page (round $r)"
     lock_passes
+  done
+}
+
+# The configuration dialog whose key is $1 (F1-F6 on its page): the
+# window's size tells them apart, as the title (参数设置) does not.
+cfg_dialog_of() {
+  local k size
+  size="$(xwininfo -id "$1" 2>/dev/null | awk '/^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {print w "x" h}')"
+  for k in "${!CFG_SIZE[@]}"; do
+    [ "${CFG_SIZE[$k]}" = "$size" ] && echo "$k" && return 0
+  done
+  echo "?"
+}
+cfg_has_keyboard() {
+  local f
+  f="$(xdotool getwindowfocus 2>/dev/null)" || return 1
+  [ "$(cfg_dialog_of "$f")" = "$1" ]
+}
+# No configuration dialog is shown.
+no_cfg_dialog() { not_shown '参数设置'; }
+# Opens the configuration dialog of the key $1 on its page.
+open_cfg() {
+  press "$1"
+  wait_for 5 cfg_has_keyboard "$1" || fail "$1 gave the keyboard to no ${CFG_NAME[$1]} dialog: $(visible_titles)"
+}
+# The value config.xml keeps for the first field of the dialog $1, and the
+# one of its two values that it does not hold now.
+cfg_value() {
+  set -- ${CFG_FIELD[$1]}
+  sed -n "s/.*<$1 \([^>]* \)\?$2=\"\([^\"]*\)\".*/\2/p" "$work/.tovrelcnc/config.xml"
+}
+cfg_new_value() {
+  local v now
+  now="$(cfg_value "$1")"
+  for v in ${CFG_VALUES[$1]}; do
+    [ "$v" != "$now" ] && echo "$v" && return 0
+  done
+}
+# config.xml as $tmp/config.before with the first field of the dialog $1
+# set to $2, and the test that it reads so.
+cfg_expected() {
+  set -- ${CFG_FIELD[$1]} "$2"
+  sed "s/\(<$1 \([^>]* \)\?$2=\"\)[^\"]*\"/\1$3\"/" "$tmp/config.before"
+}
+config_reads() { cmp -s "$1" "$work/.tovrelcnc/config.xml"; }
+config_change() {
+  diff "$tmp/config.before" "$work/.tovrelcnc/config.xml" | sed -n 's/^\([<>]\) *\(.*\)/\1 \2/p' | tr '\n' ' '
+}
+# Types the digits of $1 and Return.
+type_value() { burst $(sed 's/./& /g' <<<"$1") Return; }
+
+# The topmost window of the program that is shown: xwininfo lists the
+# root's children top first.
+top_window() {
+  local w
+  for w in $(xwininfo -root -children 2>/dev/null | awk '/^ +0x/ {print $1}'); do
+    if xwininfo -id "$w" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+      echo $((w))
+      return 0
+    fi
+  done
+}
+
+# Two configuration dialogs, each made once, opened one after the other
+# with a press on the page beside the first: the second has the keyboard,
+# stands on top of every window of the program, and the value typed goes
+# into it alone. Then the first is closed by a click on its 取消 and changes
+# nothing.
+cfg_pair() {
+  local a="$1" b="$2" v focus top problems=""
+  open_cfg "$a"
+  press_at $PAGE_LEFT
+  wait_for 5 has_keyboard || fail "the press beside ${CFG_NAME[$a]} did not give the page the keyboard"
+  lock_passes
+  open_cfg "$b"
+  focus="$(xdotool getwindowfocus)"
+  top="$(top_window)"
+  [ "$top" = "$focus" ] ||
+    problems="${CFG_NAME[$(cfg_dialog_of "$focus")]} has the keyboard, ${CFG_NAME[$(cfg_dialog_of "$top")]} stands on top; "
+  cp "$work/.tovrelcnc/config.xml" "$tmp/config.before"
+  v="$(cfg_new_value "$b")"
+  cfg_expected "$b" "$v" >"$tmp/config.expected"
+  type_value "$v"
+  if ! wait_for 5 config_reads "$tmp/config.expected" || [ -n "$problems" ]; then
+    fail "$a ${CFG_NAME[$a]}, a press beside it, $b ${CFG_NAME[$b]}: ${problems}typed $v Return, config.xml changed: $(config_change)"
+  fi
+  wait_for 5 not_shown_times '参数设置' 2 || fail "Return left ${CFG_NAME[$b]} open"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$b]}"
+  press_at $CFG_CANCEL_X "${CFG_BUTTONS_Y[$a]}"
+  wait_for 5 no_cfg_dialog || fail "a click on its 取消 did not close ${CFG_NAME[$a]}"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$a]}"
+  config_reads "$tmp/config.expected" || fail "取消 on ${CFG_NAME[$a]} changed config.xml: $(config_change)"
+  lock_passes
+}
+not_shown_times() { [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -lt "$2" ]; }
+
+road_cfgstack() {
+  local k pair
+  press F3
+  # Each dialog made once, F1 first: a dialog made later stands higher.
+  for k in F1 F2 F3 F4 F5 F6; do
+    open_cfg "$k"
+    xdotool key Escape
+    wait_for 5 no_cfg_dialog || fail "Escape did not close ${CFG_NAME[$k]}"
+    wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$k]}"
+    lock_passes
+  done
+  # Both orders of pairs in which each dialog is made before and after the
+  # other, large over small and small over large.
+  for pair in "F1 F2" "F2 F1" "F3 F4" "F4 F3" "F5 F6" "F6 F5" "F1 F4" "F4 F1" "F2 F6" "F6 F2" "F3 F5" "F5 F3"; do
+    cfg_pair $pair
+    echo "$pair: the second on top and alone changed"
   done
 }
 
