@@ -62,6 +62,7 @@ dialogclick serial
 stopclick serial seed=stopclick
 mouseclicks serial
 cfgstack
+cfghold
 EOF
 }
 
@@ -1149,7 +1150,8 @@ road_libnopart() {
 # its inside is 0 0).
 press_at() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) click 1; }
 press_plot() { press_at $PLOT; }
-move_to() { xdotool mousemove $((win_x + $1)) $((win_y + $2)); }
+# (and further xdotool steps $3...)
+move_to() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) "${@:3}"; }
 move_off() { xdotool mousemove $OFF_WINDOW; }
 
 # Types the key $2 and waits for the condition $3...; fails the road unless
@@ -1412,6 +1414,17 @@ cfg_has_keyboard() {
   f="$(xdotool getwindowfocus 2>/dev/null)" || return 1
   [ "$(cfg_dialog_of "$f")" = "$1" ]
 }
+# Opens the configuration page from the top menu, and names its key row.
+cfg_page() {
+  press F3
+  cfg_row="$(steady row)"
+}
+# Back on the configuration page: 基本参数's 确定 leads to the top menu.
+to_cfg_page() {
+  [ "$(steady row)" = "$cfg_row" ] && return 0
+  press F3
+  wait_for 5 row_is "$cfg_row" || fail "F3 did not lead back to the configuration page"
+}
 # No configuration dialog is shown.
 no_cfg_dialog() { not_shown '参数设置'; }
 # Opens the configuration dialog of the key $1 on its page.
@@ -1425,6 +1438,7 @@ cfg_value() {
   set -- ${CFG_FIELD[$1]}
   sed -n "s/.*<$1 \([^>]* \)\?$2=\"\([^\"]*\)\".*/\2/p" "$work/.tovrelcnc/config.xml"
 }
+cfg_holds() { [ "$(cfg_value "$1")" = "$2" ]; }
 cfg_new_value() {
   local v now
   now="$(cfg_value "$1")"
@@ -1487,12 +1501,13 @@ cfg_pair() {
   wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$a]}"
   config_reads "$tmp/config.expected" || fail "取消 on ${CFG_NAME[$a]} changed config.xml: $(config_change)"
   lock_passes
+  to_cfg_page
 }
 not_shown_times() { [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -lt "$2" ]; }
 
 road_cfgstack() {
   local k pair
-  press F3
+  cfg_page
   # Each dialog made once, F1 first: a dialog made later stands higher.
   for k in F1 F2 F3 F4 F5 F6; do
     open_cfg "$k"
@@ -1506,6 +1521,67 @@ road_cfgstack() {
   for pair in "F1 F2" "F2 F1" "F3 F4" "F4 F3" "F5 F6" "F6 F5" "F1 F4" "F4 F1" "F2 F6" "F6 F2" "F3 F5" "F5 F3"; do
     cfg_pair $pair
     echo "$pair: the second on top and alone changed"
+  done
+}
+
+# Sleeps until the clock reads $1 (microseconds), if it does not yet.
+sleep_until() {
+  local left=$(($1 - $(now_us)))
+  [ "$left" -gt 0 ] && sleep "$(printf '%d.%06d' $((left / 1000000)) $((left % 1000000)))"
+  return 0
+}
+
+# The configuration dialog of the key $1, standing, is left by a press on the
+# plot beside it; then its key at x $2 is clicked, held $3 ms as a hand holds
+# it, the press coming $4 s after the one beside. The start and the hold are
+# the times under test.
+cfg_held_click() {
+  local t0
+  press_at $PLOT_LOW
+  t0="$(now_us)"
+  wait_for 5 has_keyboard || fail "the press beside ${CFG_NAME[$1]} did not give the page the keyboard"
+  local after
+  LC_ALL=C printf -v after '%.0f' "${4}e6"
+  sleep_until $((t0 + after))
+  # The hand goes to the key and presses it.
+  move_to "$2" "${CFG_BUTTONS_Y[$1]}" mousedown 1
+  [ "$3" -eq 0 ] || sleep "$(printf '0.%03d' "$3")"
+  xdotool mouseup 1
+}
+
+# Each configuration dialog, left by a press on the plot beside it, then
+# closed by a click on its 取消 held 0 to 300 ms, starting 0.1 to 0.6 s after
+# that press: it closes every time. A value typed, so left, and 确定 clicked
+# so is kept.
+road_cfghold() {
+  local k hold start v i=0
+  cfg_page
+  for k in F1 F2 F3 F4 F5 F6; do
+    for hold in 0 50 100 150 300; do
+      start="0.$((1 + i % 6))"
+      i=$((i + 1))
+      open_cfg "$k"
+      cfg_held_click "$k" "$CFG_CANCEL_X" "$hold" "$start"
+      wait_for 3 no_cfg_dialog ||
+        fail "$k ${CFG_NAME[$k]}: its 取消 held $hold ms, $start s after a press beside it, left it open"
+      wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$k]}"
+      lock_passes
+    done
+    start="0.$((1 + i % 6))"
+    i=$((i + 1))
+    open_cfg "$k"
+    v="$(cfg_new_value "$k")"
+    burst $(sed 's/./& /g' <<<"$v")
+    marker
+    cfg_held_click "$k" "$CFG_OK_X" 150 "$start"
+    wait_for 3 no_cfg_dialog ||
+      fail "$k ${CFG_NAME[$k]}: its 确定 held 150 ms, $start s after a press beside it, left it open"
+    wait_for 3 cfg_holds "$k" "$v" ||
+      fail "$k ${CFG_NAME[$k]}: $v typed and 确定 clicked left ${CFG_FIELD[$k]#* }=\"$(cfg_value "$k")\" in config.xml"
+    wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$k]}"
+    lock_passes
+    to_cfg_page
+    echo "$k ${CFG_NAME[$k]}: closed by every held click, $v kept"
   done
 }
 
