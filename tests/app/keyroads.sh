@@ -63,6 +63,7 @@ stopclick serial seed=stopclick
 mouseclicks serial
 cfgstack
 cfghold
+jogrelease
 EOF
 }
 
@@ -1583,6 +1584,41 @@ road_cfghold() {
     to_cfg_page
     echo "$k ${CFG_NAME[$k]}: closed by every held click, $v kept"
   done
+}
+
+# Pressed with the mouse at the point $1, then Up (the no-card notice opens),
+# the mouse let go while the notice stands, the notice answered by Return.
+released_behind_notice() {
+  move_to ${!1} mousedown 1
+  xdotool key Up
+  wait_for 5 has_focus '^Brenlo$' || { xdotool mouseup 1; fail "Up with $1 held brought up no notice"; }
+  xdotool mouseup 1
+  xdotool key Return
+  wait_for 5 no_box || fail "Return did not answer the notice"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the notice"
+  move_off
+}
+
+# Nothing acts behind a box: the jog page's 微动 and 快速 boxes pressed with
+# the mouse, the no-card notice brought up by Up and the mouse let go while
+# it stands leave the key row as it was (慢速 checked, 加速 and 减速
+# enabled); a key of the arrow pad so pressed comes up.
+road_jogrelease() {
+  local keys pad point
+  local -A label=([JOG_INCH]="F7 微动" [JOG_FAST]="F6 快速")
+  warm_up F6
+  press F6
+  move_off
+  keys="$(steady win_region $KEYS_AREA)"
+  pad="$(steady pad)"
+  for point in JOG_INCH JOG_FAST; do
+    released_behind_notice "$point"
+    [ "$(steady win_region $KEYS_AREA)" = "$keys" ] ||
+      fail "the ${label[$point]} box pressed with the mouse, Up, released behind the no-card notice, Return: the key row changed (the jog method)"
+    lock_passes
+  done
+  released_behind_notice PAD_UP
+  wait_for 5 pad_is "$pad" || fail "the pad's up key pressed, Up, released behind the notice: it stayed down"
 }
 
 # A key of the pad pressed with the mouse opens the no-card notice; its
