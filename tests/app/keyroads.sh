@@ -64,6 +64,7 @@ mouseclicks serial
 cfgstack
 cfghold
 jogrelease
+closegap serial
 EOF
 }
 
@@ -104,8 +105,10 @@ SPEED_CANCEL="470 355"     # and its 取消
 STEP_BUTTON="800 445"      # the library's step dialog: a key that closes it
 MOVE_BUTTON="820 445"      # move-to-point: a key that closes it
 CHOOSER_BUTTON="842 406"   # the browser's folder chooser: a key that closes it
-# The no-card notice's 确定, from the notice's top left corner.
+# The no-card notice's 确定, from the notice's top left corner; the same for
+# the box that tells a folder was not found (目录未找到) over a chooser.
 NOTICE_OK="210 61"
+DIR_BOX_OK="204 88"
 # A point of the screen off the main window.
 OFF_WINDOW="1200 790"
 # Areas of the main window (width height x y), read with win_region.
@@ -1619,6 +1622,90 @@ road_jogrelease() {
   done
   released_behind_notice PAD_UP
   wait_for 5 pad_is "$pad" || fail "the pad's up key pressed, Up, released behind the notice: it stayed down"
+}
+
+# A window titled $1 other than the window $2 is shown.
+shown_anew() {
+  local w
+  for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    [ "$w" != "$2" ] && return 0
+  done
+  return 1
+}
+# The window titled $1 that is $2 pixels high or less (a box over a dialog
+# that bears the dialog's title).
+small_window() {
+  local w HEIGHT X Y WIDTH SCREEN WINDOW
+  for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    [ "$HEIGHT" -le "$2" ] && echo "$w" && return 0
+  done
+  return 1
+}
+focus_is() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
+# Clicks the point $2 $3 of the window $1 (from its top left corner) and
+# types the key $4 $5 microseconds after the click's release: the gap under
+# test, timed by the test extension itself.
+click_then_key() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + $2)) $((Y + $3))
+  "$bin/xseq" down up "wait=$5" "key=$4" || fail "xseq could not send the click and $4"
+}
+
+# A key typed 0 to 2 ms after the click that closes a box acts: the no-card
+# notice closed by its 确定 and Up shows it again; the 目录未找到 box over the
+# browser's folder chooser closed so and Escape closes the chooser.
+road_closegap() {
+  if [ ! -x "$bin/xseq" ]; then
+    echo "skipped: no xseq (built only with the X test extension's headers)"
+    exit 77
+  fi
+  local gap r notice box title='选择本地文件夹'
+  warm_up F6
+  top_row="$(steady row)"
+  press F6
+  for gap in 0 500 1000 2000; do
+    for r in 1 2 3; do
+      xdotool key Up
+      wait_for 5 has_focus '^Brenlo$' || fail "Up brought up no notice (round $r at $gap µs)"
+      notice="$(xdotool getwindowfocus)"
+      lock_passes
+      click_then_key "$notice" $NOTICE_OK Up "$gap"
+      wait_for 2 shown_anew '^Brenlo$' "$notice" ||
+        fail "the no-card notice closed by a click on its 确定, Up $gap µs later (round $r): Up did not act"
+      xdotool key Return
+      wait_for 5 no_box || fail "Return did not answer the notice"
+      wait_for 5 has_keyboard || fail "the keyboard did not come back from the notice"
+      lock_passes
+    done
+  done
+  echo "Up acted after every click on the notice's 确定"
+  move_off
+  to_top 1
+  press F1 F1 F1
+  wait_for 10 has_focus "$title" || fail "F1 gave the keyboard to no chooser"
+  for gap in 0 500 1000 2000; do
+    for r in 1 2; do
+      xdotool type zz
+      xdotool key Return
+      wait_for 5 small_window "$title" 200 >/dev/null || fail "no box about the folder zz"
+      box="$(small_window "$title" 200)"
+      wait_for 5 focus_is "$box" || fail "the box about zz has no keyboard"
+      click_then_key "$box" $DIR_BOX_OK Escape "$gap"
+      wait_for 2 not_shown "$title" ||
+        fail "the 目录未找到 box closed by a click on its 确定, Escape $gap µs later (round $r): Escape did not act"
+      wait_for 5 has_keyboard ||
+        fail "once the chooser closed (Escape $gap µs after the click, round $r) the keyboard was on $(xdotool getwindowfocus 2>/dev/null) $(xdotool getwindowfocus getwindowname 2>/dev/null)"
+      lock_passes
+      move_off
+      xdotool key F1
+      wait_for 10 has_focus "$title" || fail "F1 gave the keyboard to no chooser"
+    done
+  done
+  xdotool key Escape
+  echo "Escape acted after every click on the box's 确定"
 }
 
 # A key of the pad pressed with the mouse opens the no-card notice; its
