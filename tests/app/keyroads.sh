@@ -1460,8 +1460,12 @@ config_reads() { cmp -s "$1" "$work/.tovrelcnc/config.xml"; }
 config_change() {
   diff "$tmp/config.before" "$work/.tovrelcnc/config.xml" | sed -n 's/^\([<>]\) *\(.*\)/\1 \2/p' | tr '\n' ' '
 }
-# Types the digits of $1 and Return.
-type_value() { burst $(sed 's/./& /g' <<<"$1") Return; }
+# Types the characters of $1 one key each, then the keys $2...
+type_value() {
+  local keys
+  read -ra keys <<<"$(sed 's/./& /g' <<<"$1")"
+  burst "${keys[@]}" "${@:2}"
+}
 
 # The topmost window of the program that is shown: xwininfo lists the
 # root's children top first.
@@ -1494,7 +1498,7 @@ cfg_pair() {
   cp "$work/.tovrelcnc/config.xml" "$tmp/config.before"
   v="$(cfg_new_value "$b")"
   cfg_expected "$b" "$v" >"$tmp/config.expected"
-  type_value "$v"
+  type_value "$v" Return
   if ! wait_for 5 config_reads "$tmp/config.expected" || [ -n "$problems" ]; then
     fail "$a ${CFG_NAME[$a]}, a press beside it, $b ${CFG_NAME[$b]}: ${problems}typed $v Return, config.xml changed: $(config_change)"
   fi
@@ -1575,7 +1579,7 @@ road_cfghold() {
     i=$((i + 1))
     open_cfg "$k"
     v="$(cfg_new_value "$k")"
-    burst $(sed 's/./& /g' <<<"$v")
+    type_value "$v"
     marker
     cfg_held_click "$k" "$CFG_OK_X" 150 "$start"
     wait_for 3 no_cfg_dialog ||
