@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools libqt5xml5 libqt5test5 qttranslations5-l10n
   libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xauth x11-utils imagemagick xdotool libx11-dev libxcb1-dev
+  xvfb xauth x11-utils imagemagick xdotool libx11-dev libxcb1-dev libxtst-dev
   fonts-wqy-zenhei fonts-wqy-microhei xfonts-wqy fonts-liberation2 xclip
 )
 

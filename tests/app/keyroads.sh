@@ -2,15 +2,9 @@
 # Key roads: the program on a bare X display (no window manager, as on the
 # operator console), driven by keys alone. xdotool sends every key to
 # whatever has the keyboard; nothing is focused or clicked first.
-#   keyroads.sh ROAD   (config notice cancel library scale burst, and the
-#   roads typed at an operator's pace: speed step scaleesc mode chooser
-#   complete copysel rows readonly links ownlinks; the click lock: lockfast
-#   lockslow lockopen lockload escf1 editorlock; boxes: jogbox reloadq libbox
-#   inchhold copyagain; refused loads: refusedbrowser refusedlibrary
-#   refusededitor refusedfile longname previewlong libnopart; configuration
-#   files that are pipes: configpipe; the mouse
-#   pressed behind a box or dialog: boxpress chooserpress dialogpress; a
-#   dialog or box closed by a click: dialogclick stopclick mouseclicks)
+#   keyroads.sh ROAD     runs the road ROAD
+#   keyroads.sh --list   prints the roads, one a line, with what each needs
+#                        (the test command reads its tests from it)
 # Environment: TOVREL_BIN (the build's bin/), TOVREL_SOURCE_DIR, and
 # optionally KEYROAD_SHOTS, the folder for a picture of the screen at the end
 # of the road (default: keyroads/ next to bin/).
@@ -20,7 +14,71 @@
 # xdotool.
 set -uo pipefail
 
-road="${1:?usage: keyroads.sh ROAD}"
+# The roads, one a line: the name, then what the road needs:
+#   serial     it times the program, so it runs alone on the machine
+#   seed=NAME  seed_NAME makes the working folder ready for it
+#   timeout=S  it may take S seconds (else 120)
+road_list() {
+  cat <<'EOF'
+config
+notice
+cancel
+library
+scale seed=scale
+burst
+speed
+step
+scaleesc seed=scale
+mode
+chooser
+complete
+copysel
+rows
+readonly
+links seed=links
+ownlinks seed=ownlinks
+lockfast
+lockslow serial
+lockopen
+lockload serial
+escf1
+editorlock
+jogbox
+reloadq seed=long timeout=300
+libbox
+inchhold
+copyagain
+refusedbrowser seed=refused
+refusedlibrary seed=refused
+refusededitor seed=refused
+refusedfile seed=refused
+longname seed=longname
+previewlong seed=previewlong
+libnopart
+configpipe seed=configpipe
+boxpress serial
+chooserpress serial
+dialogpress serial
+dialogclick serial
+stopclick serial seed=stopclick
+mouseclicks serial
+cfgstack
+cfghold
+jogrelease
+closegap serial
+EOF
+}
+
+road="${1:?usage: keyroads.sh ROAD | --list}"
+if [ "$road" = --list ]; then
+  road_list
+  exit 0
+fi
+traits="$(road_list | awk -v r="$road" '$1 == r')"
+if [ -z "$traits" ]; then
+  echo "unknown road: $road" >&2
+  exit 2
+fi
 bin="${TOVREL_BIN:?}"
 src="${TOVREL_SOURCE_DIR:?}"
 shots="${KEYROAD_SHOTS:-$bin/../keyroads}"
@@ -31,6 +89,51 @@ for tool in Xvfb xdotool; do
     exit 77
   fi
 done
+
+# Points of the main window, named once: x y from the top left corner of
+# its inside (press_at presses one, move_to moves the pointer there).
+PLOT="550 575"             # the plot, beside every dialog
+PLOT_LOW="550 640"         # the plot below every configuration dialog
+PAGE_LEFT="60 250"         # the left column, blank on the configuration page
+BROWSER_LIST="750 575"     # the browser's list of programs
+KEY_ESC="27 715"           # the key row's Esc key
+KEY_F1="115 715"           # the key row's F1 key
+PAD_UP="129 504"           # the arrow pad's up key
+JOG_FAST="617 719"         # the jog page's F6 快速 check box
+JOG_INCH="722 719"         # the jog page's F7 微动 check box
+SPEED_OK="350 355"         # the speed dialog's 确定 (configuration page, F2)
+SPEED_CANCEL="470 355"     # and its 取消
+STEP_BUTTON="800 445"      # the library's step dialog: a key that closes it
+MOVE_BUTTON="820 445"      # move-to-point: a key that closes it
+CHOOSER_BUTTON="842 406"   # the browser's folder chooser: a key that closes it
+# The no-card notice's 确定, from the notice's top left corner; the same for
+# the box that tells a folder was not found (目录未找到) over a chooser.
+NOTICE_OK="210 61"
+DIR_BOX_OK="204 88"
+# A point of the screen off the main window.
+OFF_WINDOW="1200 790"
+# Areas of the main window (width height x y), read with win_region.
+ROW_AREA="585 60 0 686"    # the key row, Esc to F5 (no page greys them)
+ESC_AREA="45 56 5 688"     # the key row's Esc key
+KEYS_AREA="900 60 0 686"   # the key row, Esc to F8
+PAD_AREA="256 220 2 464"   # the arrow pad
+PREVIEW_AREA="490 440 5 5" # the browser's preview
+PLATE_AREA="260 682 260 0" # the left half of the plot
+TABLE_AREA="490 500 260 15" # the editor's table
+LINES_AREA="256 258 2 203" # the top page's list of program lines
+PLOT_AREA="582 650 260 33" # the top page's plot
+# The configuration dialogs (F1-F6 on their page) stand at one place; their
+# 确定 and 取消 at these x, in a row at the y of each.
+CFG_OK_X=350
+CFG_CANCEL_X=470
+declare -A CFG_BUTTONS_Y=([F1]=545 [F2]=355 [F3]=485 [F4]=315 [F5]=435 [F6]=315)
+# Each one's title line, size, the attribute of config.xml its first field
+# (selected when it opens) keeps, and two values that field takes.
+declare -A CFG_NAME=([F1]=基本参数 [F2]=速度参数 [F3]=火焰参数 [F4]=喷粉参数 [F5]=等离子参数 [F6]=激光位置)
+declare -A CFG_SIZE=([F1]=730x510 [F2]=600x320 [F3]=740x450 [F4]=700x280 [F5]=700x400 [F6]=600x280)
+declare -A CFG_FIELD=([F1]="Base sheetx" [F2]="Cut cutspeed" [F3]="Fire delay" [F4]="PF df" [F5]="DLZ YH"
+  [F6]="Laser X")
+declare -A CFG_VALUES=([F1]="1231 1232" [F2]="1231 1232" [F3]="121 122" [F4]="2 3" [F5]="2 3" [F6]="31 32")
 
 DISPLAY=""
 tmp="$(mktemp -d "${TMPDIR:-/tmp}/keyroad-$road.XXXXXX")"
@@ -77,18 +180,23 @@ fail() {
   exit 1
 }
 
-# Polls a condition (a shell command) every 50 ms for up to $1 seconds.
-wait_for() {
-  local seconds="$1"
-  shift
-  local tries=$((seconds * 20))
-  while [ "$tries" -gt 0 ]; do
-    "$@" && return 0
-    sleep 0.05
-    tries=$((tries - 1))
+# Microseconds on the clock.
+now_us() { echo "${EPOCHREALTIME/./}"; }
+
+# Polls a condition (a shell command) every $2 seconds until it holds, for up
+# to $1 seconds (both may have decimals).
+poll() {
+  local us step="$2" end
+  LC_ALL=C printf -v us '%.0f' "${1}e6"
+  end=$((${EPOCHREALTIME/./} + us))
+  shift 2
+  until "$@"; do
+    [ "${EPOCHREALTIME/./}" -lt "$end" ] || return 1
+    sleep "$step"
   done
-  return 1
 }
+# Polls a condition every 50 ms for up to $1 seconds.
+wait_for() { poll "$1" 0.05 "${@:2}"; }
 
 shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 shown_times() { [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -eq "$2" ]; }
@@ -117,18 +225,29 @@ dialogs_shown() {
 user_time() { xprop -id "$1" _NET_WM_USER_TIME 2>/dev/null | tr -dc '0-9'; }
 key_taken() { [ "$(user_time "$1")" != "$2" ]; }
 
-# Keys that a page's buttons answer. A button answers a shortcut 100 ms after
-# the program takes the key and then ignores clicks for 100 ms, so the next
-# key follows only when the program has taken this one (it stamps the window
-# that got it with the key's time) and that time has passed.
+# Types the key $1 and returns once the program has taken it: it stamps the
+# window that got it with the key's time.
+type_taken() {
+  local w before
+  w="$(xdotool getwindowfocus 2>/dev/null)"
+  before="$(user_time "$w")"
+  xdotool key "$1"
+  poll 20 0.01 key_taken "$w" "$before" || fail "the program did not take the key $1"
+}
+
+# The click lock: a page's button ignores a key or click typed within
+# 100 ms of the one it acted on, judged by when they were typed. A key the
+# program has taken was typed no later than that, so 100 ms from then the
+# next one acts. A wait on time itself: the lock shows nothing.
+lock_passes() { sleep 0.1; }
+
+# Keys that a page's buttons answer, at an operator's pace: each one taken
+# by the program, and the click lock passed, before the next one.
 press() {
-  local k w before
+  local k
   for k in "$@"; do
-    w="$(xdotool getwindowfocus 2>/dev/null)"
-    before="$(user_time "$w")"
-    xdotool key "$k"
-    wait_for 20 key_taken "$w" "$before" || fail "the program did not take the key $k"
-    sleep 0.25
+    type_taken "$k"
+    lock_passes
   done
 }
 
@@ -153,13 +272,21 @@ region() {
   [ "$sum" = "d41d8cd98f00b204e9800998ecf8427e  -" ] && sum="unreadable $RANDOM$RANDOM"
   echo "$sum"
 }
+# The same for an area of the main window (x y from its top left corner).
+win_region() { region "$1" "$2" $((win_x + $3)) $((win_y + $4)); }
+# The area $2... shows the picture $1, or not.
+win_region_is() { [ "$(win_region "${@:2}")" = "$1" ]; }
+win_region_is_not() { [ "$(win_region "${@:2}")" != "$1" ]; }
 
-# The text of the field that has the keyboard (selected when a dialog opens).
+# The text of the field that has the keyboard (selected when a dialog opens),
+# once the program has copied it.
 field_text() {
-  xdotool key ctrl+a ctrl+c
-  sleep 0.2
+  type_taken ctrl+a
+  type_taken ctrl+c
+  wait_for 2 clipboard_filled
   xclip -o -selection clipboard 2>/dev/null
 }
+clipboard_filled() { [ -n "$(xclip -o -selection clipboard 2>/dev/null)" ]; }
 
 # The window titled $1 (a regular expression) has the keyboard.
 has_focus() { xdotool getwindowfocus getwindowname 2>/dev/null | grep -qE -- "$1"; }
@@ -239,12 +366,7 @@ start_program() {
 # Closes the window as a person would and checks the program ended cleanly.
 stop_program() {
   shot
-  local tries=0
-  while [ "$(dialogs_shown)" -gt 0 ] && [ $tries -lt 10 ]; do
-    xdotool key Escape
-    sleep 0.3
-    tries=$((tries + 1))
-  done
+  answer_dialogs Escape 1
   "$bin/xclose" "$main" || fail "cannot ask the window to close"
   wait_for 60 program_ended || fail "the program did not end when its window was closed"
   wait "$app"
@@ -259,6 +381,20 @@ stop_program() {
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 program_ended() { ! kill -0 "$app" 2>/dev/null; }
+
+# Answers every dialog or box shown over the main window with the key $1,
+# one at a time; gives up when one still stands $2 seconds after its key
+# (a dialog that has not the keyboard).
+answer_dialogs() {
+  local n
+  n="$(dialogs_shown)"
+  while [ "$n" -gt 0 ]; do
+    xdotool key "$1"
+    wait_for "$2" dialogs_fewer "$n" || return 0
+    n="$(dialogs_shown)"
+  done
+}
+dialogs_fewer() { [ "$(dialogs_shown)" -lt "$1" ]; }
 
 open_speed_dialog() {
   press F3 F2
@@ -391,7 +527,7 @@ road_scaleesc() {
   wait_for 10 test -s "$work/.tovrelcnc/e.nc" || fail "the editor wrote no e.nc"
   cp "$work/.tovrelcnc/e.nc" "$tmp/e.before"
   burst F7 Escape
-  sleep 0.5
+  marker
   wait_for 10 not_shown '比例缩放' || fail "F7 Escape left the scale dialog open"
   wait_for 10 has_keyboard || fail "F7 Escape left the keyboard off the window"
   cmp -s "$tmp/e.before" "$work/.tovrelcnc/e.nc" || fail "F7 Escape changed the working copy"
@@ -402,23 +538,22 @@ road_scaleesc() {
   wait_for 10 file_has "$work/.tovrelcnc/e.nc" 'G01 X      14 Y       0' || fail "e.nc was not scaled by 2"
 }
 
-preview_pane() { region 490 440 $((win_x + 5)) $((win_y + 5)); }
+preview_pane() { win_region $PREVIEW_AREA; }
 preview_is() { [ "$(preview_pane)" = "$1" ]; }
 preview_is_not() { [ "$(preview_pane)" != "$1" ]; }
 
 # The mode and plate keys act on every press, however close.
 road_mode() {
   local plot
-  plot="$(region 1024 700 0 0)"
   BURST_MS=40 burst F4 F4
   wait_for 10 file_has "$work/.tovrelcnc/config.xml" '<Mode mode="3"/>' ||
     fail "F4 F4 from mode 1 left $(grep -o '<Mode[^>]*>' "$work/.tovrelcnc/config.xml")"
   press F4 F4
   wait_for 10 file_has "$work/.tovrelcnc/config.xml" '<Mode mode="1"/>' || fail "F4 F4 did not come back to mode 1"
-  plot="$(region 260 700 260 0)"
+  plot="$(win_region $PLATE_AREA)"
   BURST_MS=40 burst F5 F5
-  sleep 0.5
-  [ "$(region 260 700 260 0)" = "$plot" ] || fail "F5 F5 did not bring the plate view back"
+  marker
+  wait_for 5 win_region_is "$plot" $PLATE_AREA || fail "F5 F5 did not bring the plate view back"
   # The browser's preview key too.
   press F1 F1
   # The preview pane, without the name field's blinking cursor.
@@ -430,7 +565,7 @@ road_mode() {
   press F5
   wait_for 5 preview_is "$preview" || fail "F5 F5 slowly did not switch the preview back"
   BURST_MS=40 burst F5 F5
-  sleep 0.5
+  marker
   wait_for 5 preview_is "$preview" || fail "F5 F5 in the browser did not switch the preview twice"
 }
 
@@ -466,11 +601,10 @@ road_complete() {
   wait_for 10 not_shown '打开文件' || fail "Return did not close the open dialog"
   wait_for 10 has_keyboard || fail "the keyboard did not come back from the open dialog"
   wait_for 10 only_main_shown || fail "$(mapped_windows) windows shown after the open dialog closed"
-  sleep 0.5
   local table
-  table="$(region 490 500 260 40)"
+  table="$(steady win_region $TABLE_AREA)"
   press Down
-  [ "$(region 490 500 260 40)" != "$table" ] || fail "Down did not move the editor's current row"
+  wait_for 5 win_region_is_not "$table" $TABLE_AREA || fail "Down did not move the editor's current row"
   only_main_shown || fail "a window other than the main one is shown"
 }
 
@@ -488,7 +622,8 @@ road_copysel() {
 road_rows() {
   press F1
   burst F2 Escape
-  sleep 0.5
+  marker
+  lock_passes
   press F9
   shot
   cp "$shots/$road.png" "$shots/$road-after-f9.png" 2>/dev/null
@@ -508,9 +643,9 @@ road_readonly() {
   burst shift+Tab Down F2
   xdotool type renamed
   xdotool key Return
-  sleep 0.5
+  marker
   xdotool key Escape
-  sleep 0.5
+  wait_for 10 not_shown '打开文件' || fail "Escape did not close the open dialog"
   [ "$(ls -a "$work/ncfile")" = "$before" ] || fail "ncfile/ changed: $(ls -a "$work/ncfile" | tr '\n' ' ')"
 }
 
@@ -535,7 +670,7 @@ road_links() {
   cp "$work/.tovrelcnc/t.nc" "$tmp/t.x"
   press F1 Down Down F4
   wait_for 10 file_has "$tmp/app.log" 'parse file error' || fail "F4 on z.nc was not refused"
-  sleep 0.5
+  marker
   only_main_shown || fail "$(mapped_windows) windows shown after F4 on z.nc"
   file_has "$work/.tovrelcnc/fileconfig.xml" 'ncfile/x.nc' || fail "the refused z.nc was recorded as the last program"
   cmp -s "$tmp/t.x" "$work/.tovrelcnc/t.nc" || fail "the refused z.nc changed t.nc"
@@ -551,21 +686,21 @@ seed_ownlinks() {
   ln -s ../ncfile/0003.nc "$work/.tovrelcnc/l.nc"
 }
 
+plain_file() { [ -f "$1" ] && [ ! -L "$1" ]; }
 road_ownlinks() {
   press F2 Right Home
   wait_for 10 test ! -L "$work/.tovrelcnc/k.nc" || fail "adding a part left k.nc a link"
   press F3
-  sleep 0.5
   local f
   for f in k.nc l.nc; do
-    [ -f "$work/.tovrelcnc/$f" ] && [ ! -L "$work/.tovrelcnc/$f" ] || fail ".tovrelcnc/$f is not a plain file"
+    wait_for 5 plain_file "$work/.tovrelcnc/$f" || fail ".tovrelcnc/$f is not a plain file"
   done
   cmp -s "$tmp/0003.before" "$work/ncfile/0003.nc" || fail "ncfile/0003.nc was written through a link"
 }
 
 # The key row at the bottom of the window (Esc to F5, whose keys no page
 # greys out by itself) and the key pad, as text: tells the pages apart.
-row() { region 585 60 "$win_x" $((win_y + 686)); }
+row() { win_region $ROW_AREA; }
 row_is_not() { [ "$(row)" != "$1" ]; }
 # A key that changes nothing (Shift), returning once the program has taken
 # it from the window system; it is taken only when the program is free to.
@@ -575,7 +710,7 @@ marker() {
   before="$(user_time "$w")"
   main_before="$(user_time "$main")"
   xdotool key shift
-  wait_for 30 marker_taken "$w" "$before" "$main_before" || fail "the program did not take the Shift key"
+  poll 30 0.01 marker_taken "$w" "$before" "$main_before" || fail "the program did not take the Shift key"
 }
 marker_taken() { key_taken "$1" "$2" || key_taken "$main" "$3"; }
 # Opens the pages of the keys $@ from the top menu and goes back: a page
@@ -584,13 +719,12 @@ warm_up() {
   press "$@"
   local k
   for k in "$@"; do
-    xdotool key Escape
-    sleep 0.3
+    press Escape
   done
-  sleep 0.3
 }
 # What a reading command ($@) shows once the screen has stopped changing:
 # a page is drawn a moment after it is switched to (icons when first shown).
+# The screen has stopped changing when two looks 200 ms apart agree.
 steady() {
   local a b
   b="$("$@")"
@@ -603,9 +737,10 @@ steady() {
   echo "$b"
 }
 row_is() { [ "$(row)" = "$1" ]; }
-pad() { region 256 220 $((win_x + 2)) $((win_y + 464)); }
+pad() { win_region $PAD_AREA; }
 pad_is() { [ "$(pad)" = "$1" ]; }
-# The row becomes $1 and stays so (a key handled late would change it).
+# The row becomes $1 and stays so for 200 ms: a key handled late would
+# change it (a wait on time itself).
 row_settles() {
   wait_for 5 row_is "$1" || return 1
   sleep 0.2
@@ -618,7 +753,7 @@ to_top() {
   [ "${1:-1}" -ge 2 ] && escapes=(Escape Escape)
   xdotool key --delay 60 "${escapes[@]}"
   wait_for 5 row_is "$top_row" || fail "Escape did not lead back to the top menu"
-  sleep 0.12
+  lock_passes
 }
 
 # Two page keys typed within 100 ms act once, 100 ms or more apart twice,
@@ -640,6 +775,7 @@ lock_rounds() {
     to_top 1
     # Rounds 2 to 20 in one go, each back to the top menu with Escape: a
     # round that opened the browser leaves every later one a page deeper.
+    # Their keys are 150 ms apart, past the click lock.
     rounds 19 key --delay "$d" F1 F1 sleep 0.15 key Escape sleep 0.15
     row_settles "$top_row" && only_main_shown || fail "F1 F1 at $d ms: a round of 20 opened the browser"
     echo "F1 F1 at $d ms: 20 rounds as expected"
@@ -694,17 +830,18 @@ road_escf1() {
   # the next one's F3 on the file page (its copy page).
   xdotool key F3
   wait_for 5 row_is "$config_row" || fail "F3 did not open the configuration page"
-  sleep 0.15
+  lock_passes
   xdotool key --delay 30 Escape F1
   row_settles "$top_row" || fail "Escape F1 at 30 ms (round 1): F1 acted"
-  sleep 0.15
+  lock_passes
+  # Their keys 150 ms apart, past the click lock.
   rounds 9 key F3 sleep 0.15 key --delay 30 Escape F1 sleep 0.15
   row_settles "$top_row" && only_main_shown || fail "Escape F1 at 30 ms: F1 acted in a round of 10"
   local r
   for r in $(seq 1 10); do
     xdotool key F3
     wait_for 5 row_is "$config_row" || fail "F3 did not open the configuration page"
-    sleep 0.15
+    lock_passes
     xdotool key --delay 200 Escape F1
     wait_for 5 row_is "$file_row" || fail "Escape F1 at 200 ms (round $r): F1 did not act"
     to_top 1
@@ -715,10 +852,12 @@ road_escf1() {
 road_editorlock() {
   press F1 F2
   xdotool key --delay 30 F3 F4
-  sleep 0.3
+  marker
   not_shown '保存文件' || fail "F3 F4 at 30 ms (round 1) opened the save dialog"
+  lock_passes
+  # Rounds 200 ms apart, past the click lock.
   rounds 9 key --delay 30 F3 F4 sleep 0.2
-  sleep 0.3
+  marker
   not_shown '保存文件' || fail "F3 F4 at 30 ms opened the save dialog in a round of 10"
   local r
   for r in $(seq 1 10); do
@@ -727,7 +866,7 @@ road_editorlock() {
     xdotool key Escape
     wait_for 5 not_shown '保存文件' || fail "Escape did not close the save dialog"
     wait_for 5 has_keyboard || fail "the keyboard did not come back from the save dialog"
-    sleep 0.15
+    lock_passes
   done
 }
 
@@ -742,7 +881,7 @@ road_jogbox() {
       xdotool key --delay "$d" Up Return
       wait_for 4 only_main_shown || fail "Up Return at $d ms (round $r) left $(mapped_windows) windows shown"
       wait_for 5 has_keyboard || fail "the keyboard did not come back after Up Return at $d ms"
-      sleep 0.15
+      lock_passes
     done
   done
   xdotool key Escape
@@ -773,7 +912,6 @@ road_reloadq() {
     wait_for 20 row_is_not "$editor_row" || fail "Escape did not leave the editor"
     file_row="$(steady row)"
   done
-  sleep 0.3
   local d r
   for d in 12 50 120 150; do
     for r in 1 2 3; do
@@ -782,7 +920,8 @@ road_reloadq() {
       marker
       case "$d" in
         12)
-          # F2 24 ms after F4: the lock ignores it. Held keys wait 1 s at most.
+          # F2 24 ms after F4: the lock ignores it. Held keys wait 1 s at most:
+          # a wait on time itself, past which F2 can no longer act.
           sleep 1.5
           wait_for 20 only_main_shown || fail "F4 Escape F2 at $d ms (round $r) left the height question open"
           row_settles "$file_row" || fail "F4 Escape F2 at $d ms (round $r): F2 acted"
@@ -812,11 +951,9 @@ road_reloadq() {
 # size limit): the key typed after it answers the box, and the page stays.
 road_libbox() {
   press F2 Right Home
-  sleep 0.5
-  while [ "$(dialogs_shown)" -gt 0 ]; do
-    xdotool key Return
-    sleep 0.3
-  done
+  # Boxes of refused writes, if any, are up once the next key is taken.
+  marker
+  answer_dialogs Return 5
   local lib_row
   lib_row="$(steady row)"
   xdotool key --delay 1 F8 Escape Tab Tab Tab Tab Tab 2 0 Return Escape
@@ -831,6 +968,7 @@ road_inchhold() {
   local slow_pad
   slow_pad="$(steady pad)"
   press F7
+  # Held past the key repeat's start: a wait on time itself.
   xdotool keydown Up
   sleep 1.5
   xdotool keyup Up
@@ -858,14 +996,12 @@ road_copyagain() {
   choose_folder F1 '选择源文件夹' "$work/ncfile"
   choose_folder F5 '选择目标文件夹' "$work/tgt"
   press F2 space F4
-  sleep 1
-  while [ "$(dialogs_shown)" -gt 0 ]; do
-    xdotool key Return
-    sleep 0.3
-  done
-  wait_for 5 test -n "$(ls "$work/tgt")"
+  marker
+  answer_dialogs Return 5
+  wait_for 5 folder_filled "$work/tgt" || fail "F2 Space F4 copied nothing"
   [ "$(ls "$work/tgt")" = "$first" ] || fail "F2 Space copied '$(ls "$work/tgt" | tr '\n' ' ')', not the first entry $first"
 }
+folder_filled() { [ -n "$(ls "$1")" ]; }
 choose_folder() {
   xdotool key "$1"
   wait_for 10 has_focus "$2" || fail "$1 gave the keyboard to no chooser"
@@ -873,7 +1009,7 @@ choose_folder() {
   xdotool key Return
   wait_for 10 not_shown "$2" || fail "Return did not close the chooser"
   wait_for 10 has_keyboard || fail "the keyboard did not come back from the chooser"
-  sleep 0.2
+  lock_passes
 }
 
 # A program the load refuses leaves the one loaded before current on every
@@ -885,7 +1021,8 @@ seed_refused() {
 }
 
 # The program-line list and the plot of the top page, once drawn.
-program_region() { echo "$(region 256 258 2 228)$(region 582 650 260 58)"; }
+program_region() { echo "$(win_region $LINES_AREA)$(win_region $PLOT_AREA)"; }
+# It stays so for 300 ms (time itself: the screen is drawn by parts).
 settled_program() {
   local a
   a="$(program_region)"
@@ -895,8 +1032,9 @@ settled_program() {
 
 refuse_big() {
   cp "$work/.tovrelcnc/t.nc" "$tmp/t.before"
-  # On the file page the list's timer takes the highlighted row as the start
-  # line, drawn on the plot: the picture to keep is that of after a visit.
+  # On the file page the list's timer, once a second, takes the highlighted
+  # row as the start line, drawn on the plot: the picture to keep is that of
+  # after a visit. A wait on the timer's time: the plot may not change.
   press F1
   sleep 1.5
   press Escape
@@ -950,7 +1088,7 @@ road_refusededitor() {
 road_refusedfile() {
   refuse_big
   press F2
-  sleep 0.5
+  marker
   only_main_shown || fail "F2 showed $(mapped_windows) windows"
   press Escape F4
   wait_for 10 shown_times '^THC$' 1 || fail "F4 reloaded nothing: no question about the height"
@@ -985,7 +1123,6 @@ road_configpipe() {
   still_pipes .tovrelcnc/config.xml ravok/.tovrelcnc/thcconfig.xml
   make_pipe .tovrelcnc/fileconfig.xml
   press Escape F1
-  sleep 0.3
   key_within 1000 F4 shown_times '^THC$' 1
   xdotool key Escape
   wait_for 10 has_keyboard || fail "the keyboard did not come back from the question"
@@ -1024,7 +1161,7 @@ seed_previewlong() {
 road_previewlong() {
   press F1 F1 F5
   burst Down Down Down
-  sleep 1
+  marker
   only_main_shown || fail "$(mapped_windows) windows shown after Down Down Down"
   [ "$(field_text)" = dec_plate_kerf.nc ] || fail "the list ends on '$(field_text)'"
 }
@@ -1034,43 +1171,51 @@ road_previewlong() {
 road_libnopart() {
   press F2
   local pad
-  pad="$(region 256 220 2 488)"
-  xdotool key Tab
-  sleep 0.5
+  pad="$(steady pad)"
+  type_taken Tab
   local blank
-  blank="$(region 256 220 2 488)"
+  blank="$(steady pad)"
   burst 1 2 Return
-  sleep 1
+  marker
   only_main_shown || fail "$(mapped_windows) windows shown after Tab 12 Return"
-  [ "$(region 256 220 2 488)" = "$blank" ] || fail "the change altered the key pad"
+  [ "$(steady pad)" = "$blank" ] || fail "the change altered the key pad"
   press F5
-  sleep 0.5
-  [ "$(region 256 220 2 488)" = "$pad" ] || fail "F5 did not bring the key pad's keys back"
+  wait_for 5 pad_is "$pad" || fail "F5 did not bring the key pad's keys back"
 }
 
 # A press of the mouse at $1 $2 of the main window (the top left corner of
 # its inside is 0 0).
 press_at() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) click 1; }
-press_plot() { press_at 550 575; }
+press_plot() { press_at $PLOT; }
+# (and further xdotool steps $3...)
+move_to() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) "${@:3}"; }
+move_off() { xdotool mousemove $OFF_WINDOW; }
 
 # Types the key $2 and waits for the condition $3...; fails the road unless
 # it holds within $1 ms of the key. The screen is looked at every 10 ms.
 key_within() {
-  local limit="$1" k="$2" t0 ms tries=500
+  local limit="$1" k="$2" t0 ms
   shift 2
-  t0="$(date +%s%N)"
+  t0="$(now_us)"
   xdotool key "$k"
-  until "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || fail "$k: no effect within 5 s"
-    sleep 0.01
-  done
-  ms=$((($(date +%s%N) - t0) / 1000000))
+  poll 5 0.01 "$@" || fail "$k: no effect within 5 s"
+  ms=$((($(now_us) - t0) / 1000))
   [ "$ms" -le "$limit" ] || fail "$k took $ms ms to act (at most $limit)"
   echo "$k: $ms ms"
 }
 page_left() { row_is_not "$page_row"; }
 no_box() { not_shown '^Brenlo$'; }
+# Moves the pointer to the no-card notice's 确定 (the notice stands where
+# the toolkit centres it).
+to_notice_ok() {
+  local notice X Y WIDTH HEIGHT SCREEN WINDOW
+  notice="$(xdotool search --onlyvisible --name '^Brenlo$' | head -n 1)"
+  [ -n "$notice" ] || fail "no notice to click"
+  eval "$(xdotool getwindowgeometry --shell "$notice")"
+  set -- $NOTICE_OK
+  xdotool mousemove $((X + $1)) $((Y + $2))
+}
+click_notice_ok() { to_notice_ok; xdotool click 1; }
 
 # A press on the page behind the no-card notice: the notice keeps the
 # keyboard, and the keys answer it at once; the page's keys do not act.
@@ -1090,7 +1235,7 @@ road_boxpress() {
     xdotool key Up
     wait_for 5 has_focus '^Brenlo$' || fail "Up brought up no notice (round $r)"
     # The Esc key of the key row.
-    press_at 27 715
+    press_at $KEY_ESC
     key_within 300 Return no_box
     row_settles "$step_row" || fail "Return after a press on the Esc key (round $r) left the step page"
   done
@@ -1099,7 +1244,7 @@ road_boxpress() {
     wait_for 5 has_focus '^Brenlo$' || fail "Up brought up no notice (round $r)"
     press_plot
     xdotool key --delay 30 F6 Down
-    sleep 0.5
+    marker
     shown_times '^Brenlo$' 1 || fail "F6 Down behind the notice (round $r): $(visible_titles)"
     key_within 300 Return no_box
     row_settles "$step_row" || fail "F6 Down behind the notice (round $r) left the step page"
@@ -1116,30 +1261,29 @@ road_chooserpress() {
   xdotool key F1
   wait_for 10 has_focus "$title" || fail "F1 gave the keyboard to no chooser"
   # The browser's list.
-  press_at 750 575
+  press_at $BROWSER_LIST
   wait_for 5 has_keyboard || fail "the press on the list did not give the page the keyboard"
-  sleep 0.4
   for k in Escape Escape F1 Escape F3; do
-    page_row="$(row)"
+    # Read once drawn; the click lock has passed by then.
+    page_row="$(steady row)"
     key_within 400 "$k" page_left
-    sleep 0.4
   done
   shown "$title" || fail "the chooser was closed"
 }
 
 # A dialog shown without blocking, the plot beside it pressed: Esc leaves
 # the page at once. $1 the keys to the page, $2 the dialog's key, $3 its
-# title, $4 $5 where the press lands.
+# title, $4 where the press lands.
 dialog_pressed() {
   press $1
   page_row="$(steady row)"
   xdotool key "$2"
   wait_for 10 has_focus "$3" || fail "$2 gave the keyboard to no dialog $3"
-  press_at "$4" "$5"
+  press_at $4
   wait_for 5 has_keyboard || fail "the press beside $3 did not give the page the keyboard"
-  sleep 0.2
+  lock_passes
   key_within 400 Escape page_left
-  sleep 0.3
+  lock_passes
 }
 
 road_dialogpress() {
@@ -1147,11 +1291,11 @@ road_dialogpress() {
   warm_up F2
   warm_up F9 F6
   top_row="$(steady row)"
-  dialog_pressed F3 F1 '参数设置' 550 640
+  dialog_pressed F3 F1 '参数设置' "$PLOT_LOW"
   row_settles "$top_row" || fail "Escape left the configuration page for another than the top menu"
-  dialog_pressed F2 F8 '步长设置' 550 640
+  dialog_pressed F2 F8 '步长设置' "$PLOT_LOW"
   row_settles "$top_row" || fail "Escape left the library page for another than the top menu"
-  dialog_pressed "F9 F6" F4 '定点移动' 550 640
+  dialog_pressed "F9 F6" F4 '定点移动' "$PLOT_LOW"
   to_top 1
 }
 
@@ -1161,7 +1305,7 @@ focus_ours() {
   f="$(xdotool getwindowfocus 2>/dev/null)" || return 1
   [ "$(xdotool getwindowpid "$f" 2>/dev/null)" = "$app" ]
 }
-# It stays there for a while: $1 looks, 30 ms apart.
+# It stays there for a while: $1 looks, 30 ms apart (a wait on time itself).
 focus_stays_ours() {
   local n
   for n in $(seq 1 "$1"); do
@@ -1173,23 +1317,23 @@ focus_stays_ours() {
 # A dialog the operator left by a press beside it, then closed by a click on
 # its own button, whose press and release come in one millisecond: the
 # keyboard is back on a window of the program at once. $1 the dialog's title,
-# $2 $3 where the press beside it lands, $4 $5 its button (window points).
+# $2 where the press beside it lands, $3 its button (window points).
 click_closes() {
-  press_at "$2" "$3"
+  press_at $2
   wait_for 5 has_keyboard || fail "the press beside $1 did not give the page the keyboard"
-  press_at "$4" "$5"
+  press_at $3
   wait_for 5 not_shown "$1" || fail "the click on the button of $1 did not close it"
   focus_stays_ours 10 || fail "once $1 closed the keyboard was on $(xdotool getwindowfocus 2>/dev/null), no window of the program"
 }
 
 # The same from its opening: $1 the keys to the page, $2 the dialog's key,
-# $3 $4 $5 $6 $7 as above; then Escape leaves the page within 400 ms.
+# $3 $4 $5 as above; then Escape leaves the page within 400 ms.
 dialog_clicked() {
   press $1
   xdotool key "$2"
   wait_for 10 has_focus "$3" || fail "$2 gave the keyboard to no dialog $3"
   page_row="$(row)"
-  click_closes "$3" "$4" "$5" "$6" "$7"
+  click_closes "$3" "$4" "$5"
   key_within 400 Escape page_left
 }
 
@@ -1206,24 +1350,24 @@ road_dialogclick() {
     press F3 F2
     wait_for 10 has_focus '参数设置' || fail "F2 gave the keyboard to no speed dialog (round $r)"
     if [ "$r" -le 6 ]; then
-      click_closes '参数设置' 550 575 470 355
+      click_closes '参数设置' "$PLOT" "$SPEED_CANCEL"
     else
       speed=$((1900 + r))
       xdotool type "$speed"
-      click_closes '参数设置' 550 575 350 355
+      click_closes '参数设置' "$PLOT" "$SPEED_OK"
       wait_for 5 file_has "$work/.tovrelcnc/config.xml" "cutspeed=\"$speed\"" || fail "确定 did not keep $speed in config.xml"
     fi
     page_row="$config_row"
     key_within 400 Escape page_left
     row_settles "$top_row" || fail "Escape after the speed dialog's click (round $r) did not lead to the top menu"
-    sleep 0.12
+    lock_passes
   done
-  dialog_clicked F2 F8 '步长设置' 550 640 800 445
+  dialog_clicked F2 F8 '步长设置' "$PLOT_LOW" "$STEP_BUTTON"
   row_settles "$top_row" || fail "Escape after the step dialog's click did not lead to the top menu"
-  sleep 0.12
-  dialog_clicked "F9 F6" F4 '定点移动' 550 640 820 445
+  lock_passes
+  dialog_clicked "F9 F6" F4 '定点移动' "$PLOT_LOW" "$MOVE_BUTTON"
   to_top 1
-  dialog_clicked "F1 F1" F1 '选择本地文件夹' 750 575 842 406
+  dialog_clicked "F1 F1" F1 '选择本地文件夹' "$BROWSER_LIST" "$CHOOSER_BUTTON"
   to_top 1
   # A dialog left standing over the top menu, closed by a click, the pointer
   # then moved off the window: the keys still reach the program.
@@ -1234,9 +1378,9 @@ road_dialogclick() {
   page_row="$config_row"
   key_within 400 Escape page_left
   row_settles "$top_row" || fail "Escape beside the speed dialog did not lead to the top menu"
-  press_at 470 355
+  press_at $SPEED_CANCEL
   wait_for 5 not_shown '参数设置' || fail "the click on 取消 did not close the speed dialog"
-  xdotool mousemove 1200 790
+  move_off
   page_row="$top_row"
   key_within 400 F1 page_left
 }
@@ -1256,10 +1400,14 @@ lines_grew() { [ "$(lines_of "$1")" -gt "$2" ]; }
 # page with the speed dialog left over it, the dialog's 取消 is clicked, and
 # F10 ends the arc start at once.
 road_stopclick() {
-  local r started ended off t0 ms
+  local r started ended off esc_live
   warm_up F3
   warm_up F9
   top_row="$(steady row)"
+  # The Esc key as a page shows it enabled.
+  press F3
+  esc_live="$(steady win_region $ESC_AREA)"
+  to_top 1
   for r in 1 2 3 4; do
     press F3 F2
     wait_for 10 has_focus '参数设置' || fail "F2 gave the keyboard to no speed dialog (round $r)"
@@ -1267,29 +1415,334 @@ road_stopclick() {
     wait_for 5 has_keyboard || fail "the press beside the speed dialog did not give the page the keyboard"
     xdotool key Escape
     wait_for 5 row_is "$top_row" || fail "Escape beside the speed dialog did not lead to the top menu (round $r)"
-    sleep 0.12
+    lock_passes
     started="$(lines_of 'DLZ YH start...')"
     press F9 F9 F9
     wait_for 5 lines_grew 'DLZ YH start...' "$started" || fail "F9 F9 F9 started no arc (round $r)"
     shown '参数设置' || fail "the speed dialog was not left standing (round $r)"
-    press_at 470 355
+    press_at $SPEED_CANCEL
     wait_for 5 not_shown '参数设置' || fail "the click on 取消 did not close the speed dialog (round $r)"
     ended="$(lines_of 'DLZ YH  end..')"
-    t0="$(date +%s%N)"
-    xdotool key F10
-    wait_for 5 lines_grew 'DLZ YH  end..' "$ended" || fail "F10 did not end the arc start (round $r)"
-    ms=$((($(date +%s%N) - t0) / 1000000))
-    [ "$ms" -le 100 ] || fail "F10 took $ms ms to end the arc start (at most 100; round $r)"
-    echo "F10: $ms ms"
-    # Stop again switches the arc off; the page's Esc then leads back.
+    key_within 100 F10 lines_grew 'DLZ YH  end..' "$ended"
+    # Stop again switches the arc off; once the torch has risen the page's
+    # Esc is enabled and leads back.
     off="$(lines_of 'DLZ off...')"
     press F10
     wait_for 5 lines_grew 'DLZ off...' "$off" || fail "the second F10 did not switch the arc off (round $r)"
-    sleep 0.6
+    wait_for 5 win_region_is "$esc_live" $ESC_AREA || fail "the cutting page's Esc stayed disabled after the arc went off (round $r)"
     xdotool key Escape
     wait_for 5 row_is "$top_row" || fail "Escape did not leave the cutting page (round $r)"
-    sleep 0.12
+    lock_passes
   done
+}
+
+# The configuration dialog whose key is $1 (F1-F6 on its page): the
+# window's size tells them apart, as the title (参数设置) does not.
+cfg_dialog_of() {
+  local k size
+  size="$(xwininfo -id "$1" 2>/dev/null | awk '/^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {print w "x" h}')"
+  for k in "${!CFG_SIZE[@]}"; do
+    [ "${CFG_SIZE[$k]}" = "$size" ] && echo "$k" && return 0
+  done
+  echo "?"
+}
+cfg_has_keyboard() {
+  local f
+  f="$(xdotool getwindowfocus 2>/dev/null)" || return 1
+  [ "$(cfg_dialog_of "$f")" = "$1" ]
+}
+# Opens the configuration page from the top menu, and names its key row.
+cfg_page() {
+  press F3
+  cfg_row="$(steady row)"
+}
+# Back on the configuration page: 基本参数's 确定 leads to the top menu.
+to_cfg_page() {
+  [ "$(steady row)" = "$cfg_row" ] && return 0
+  press F3
+  wait_for 5 row_is "$cfg_row" || fail "F3 did not lead back to the configuration page"
+}
+# No configuration dialog is shown.
+no_cfg_dialog() { not_shown '参数设置'; }
+# Opens the configuration dialog of the key $1 on its page.
+open_cfg() {
+  press "$1"
+  wait_for 5 cfg_has_keyboard "$1" || fail "$1 gave the keyboard to no ${CFG_NAME[$1]} dialog: $(visible_titles)"
+}
+# The value config.xml keeps for the first field of the dialog $1, and the
+# one of its two values that it does not hold now.
+cfg_value() {
+  set -- ${CFG_FIELD[$1]}
+  sed -n "s/.*<$1 \([^>]* \)\?$2=\"\([^\"]*\)\".*/\2/p" "$work/.tovrelcnc/config.xml"
+}
+cfg_holds() { [ "$(cfg_value "$1")" = "$2" ]; }
+cfg_new_value() {
+  local v now
+  now="$(cfg_value "$1")"
+  for v in ${CFG_VALUES[$1]}; do
+    [ "$v" != "$now" ] && echo "$v" && return 0
+  done
+}
+# config.xml as $tmp/config.before with the first field of the dialog $1
+# set to $2, and the test that it reads so.
+cfg_expected() {
+  set -- ${CFG_FIELD[$1]} "$2"
+  sed "s/\(<$1 \([^>]* \)\?$2=\"\)[^\"]*\"/\1$3\"/" "$tmp/config.before"
+}
+config_reads() { cmp -s "$1" "$work/.tovrelcnc/config.xml"; }
+config_change() {
+  diff "$tmp/config.before" "$work/.tovrelcnc/config.xml" | sed -n 's/^\([<>]\) *\(.*\)/\1 \2/p' | tr '\n' ' '
+}
+# Types the characters of $1 one key each, then the keys $2...
+type_value() {
+  local keys
+  read -ra keys <<<"$(sed 's/./& /g' <<<"$1")"
+  burst "${keys[@]}" "${@:2}"
+}
+
+# The topmost window of the program that is shown: xwininfo lists the
+# root's children top first.
+top_window() {
+  local w
+  for w in $(xwininfo -root -children 2>/dev/null | awk '/^ +0x/ {print $1}'); do
+    if xwininfo -id "$w" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+      echo $((w))
+      return 0
+    fi
+  done
+}
+
+# Two configuration dialogs, each made once, opened one after the other
+# with a press on the page beside the first: the second has the keyboard,
+# stands on top of every window of the program, and the value typed goes
+# into it alone. Then the first is closed by a click on its 取消 and changes
+# nothing.
+cfg_pair() {
+  local a="$1" b="$2" v focus top problems=""
+  open_cfg "$a"
+  press_at $PAGE_LEFT
+  wait_for 5 has_keyboard || fail "the press beside ${CFG_NAME[$a]} did not give the page the keyboard"
+  lock_passes
+  open_cfg "$b"
+  focus="$(xdotool getwindowfocus)"
+  top="$(top_window)"
+  [ "$top" = "$focus" ] ||
+    problems="${CFG_NAME[$(cfg_dialog_of "$focus")]} has the keyboard, ${CFG_NAME[$(cfg_dialog_of "$top")]} stands on top; "
+  cp "$work/.tovrelcnc/config.xml" "$tmp/config.before"
+  v="$(cfg_new_value "$b")"
+  cfg_expected "$b" "$v" >"$tmp/config.expected"
+  type_value "$v" Return
+  if ! wait_for 5 config_reads "$tmp/config.expected" || [ -n "$problems" ]; then
+    fail "$a ${CFG_NAME[$a]}, a press beside it, $b ${CFG_NAME[$b]}: ${problems}typed $v Return, config.xml changed: $(config_change)"
+  fi
+  wait_for 5 not_shown_times '参数设置' 2 || fail "Return left ${CFG_NAME[$b]} open"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$b]}"
+  press_at $CFG_CANCEL_X "${CFG_BUTTONS_Y[$a]}"
+  wait_for 5 no_cfg_dialog || fail "a click on its 取消 did not close ${CFG_NAME[$a]}"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$a]}"
+  config_reads "$tmp/config.expected" || fail "取消 on ${CFG_NAME[$a]} changed config.xml: $(config_change)"
+  lock_passes
+  to_cfg_page
+}
+not_shown_times() { [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -lt "$2" ]; }
+
+road_cfgstack() {
+  local k pair
+  cfg_page
+  # Each dialog made once, F1 first: a dialog made later stands higher.
+  for k in F1 F2 F3 F4 F5 F6; do
+    open_cfg "$k"
+    xdotool key Escape
+    wait_for 5 no_cfg_dialog || fail "Escape did not close ${CFG_NAME[$k]}"
+    wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$k]}"
+    lock_passes
+  done
+  # Both orders of pairs in which each dialog is made before and after the
+  # other, large over small and small over large.
+  for pair in "F1 F2" "F2 F1" "F3 F4" "F4 F3" "F5 F6" "F6 F5" "F1 F4" "F4 F1" "F2 F6" "F6 F2" "F3 F5" "F5 F3"; do
+    cfg_pair $pair
+    echo "$pair: the second on top and alone changed"
+  done
+}
+
+# Sleeps until the clock reads $1 (microseconds), if it does not yet.
+sleep_until() {
+  local left=$(($1 - $(now_us)))
+  [ "$left" -gt 0 ] && sleep "$(printf '%d.%06d' $((left / 1000000)) $((left % 1000000)))"
+  return 0
+}
+
+# The configuration dialog of the key $1, standing, is left by a press on the
+# plot beside it; then its key at x $2 is clicked, held $3 ms as a hand holds
+# it, the press coming $4 s after the one beside. The start and the hold are
+# the times under test.
+cfg_held_click() {
+  local t0
+  press_at $PLOT_LOW
+  t0="$(now_us)"
+  wait_for 5 has_keyboard || fail "the press beside ${CFG_NAME[$1]} did not give the page the keyboard"
+  local after
+  LC_ALL=C printf -v after '%.0f' "${4}e6"
+  sleep_until $((t0 + after))
+  # The hand goes to the key and presses it.
+  move_to "$2" "${CFG_BUTTONS_Y[$1]}" mousedown 1
+  [ "$3" -eq 0 ] || sleep "$(printf '0.%03d' "$3")"
+  xdotool mouseup 1
+}
+
+# Each configuration dialog, left by a press on the plot beside it, then
+# closed by a click on its 取消 held 0 to 300 ms, starting 0.1 to 0.6 s after
+# that press: it closes every time. A value typed, so left, and 确定 clicked
+# so is kept.
+road_cfghold() {
+  local k hold start v i=0
+  cfg_page
+  for k in F1 F2 F3 F4 F5 F6; do
+    for hold in 0 50 100 150 300; do
+      start="0.$((1 + i % 6))"
+      i=$((i + 1))
+      open_cfg "$k"
+      cfg_held_click "$k" "$CFG_CANCEL_X" "$hold" "$start"
+      wait_for 3 no_cfg_dialog ||
+        fail "$k ${CFG_NAME[$k]}: its 取消 held $hold ms, $start s after a press beside it, left it open"
+      wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$k]}"
+      lock_passes
+    done
+    start="0.$((1 + i % 6))"
+    i=$((i + 1))
+    open_cfg "$k"
+    v="$(cfg_new_value "$k")"
+    type_value "$v"
+    marker
+    cfg_held_click "$k" "$CFG_OK_X" 150 "$start"
+    wait_for 3 no_cfg_dialog ||
+      fail "$k ${CFG_NAME[$k]}: its 确定 held 150 ms, $start s after a press beside it, left it open"
+    wait_for 3 cfg_holds "$k" "$v" ||
+      fail "$k ${CFG_NAME[$k]}: $v typed and 确定 clicked left ${CFG_FIELD[$k]#* }=\"$(cfg_value "$k")\" in config.xml"
+    wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$k]}"
+    lock_passes
+    to_cfg_page
+    echo "$k ${CFG_NAME[$k]}: closed by every held click, $v kept"
+  done
+}
+
+# Pressed with the mouse at the point $1, then Up (the no-card notice opens),
+# the mouse let go while the notice stands, the notice answered by Return.
+released_behind_notice() {
+  move_to ${!1} mousedown 1
+  xdotool key Up
+  wait_for 5 has_focus '^Brenlo$' || { xdotool mouseup 1; fail "Up with $1 held brought up no notice"; }
+  xdotool mouseup 1
+  xdotool key Return
+  wait_for 5 no_box || fail "Return did not answer the notice"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the notice"
+  move_off
+}
+
+# Nothing acts behind a box: the jog page's 微动 and 快速 boxes pressed with
+# the mouse, the no-card notice brought up by Up and the mouse let go while
+# it stands leave the key row as it was (慢速 checked, 加速 and 减速
+# enabled); a key of the arrow pad so pressed comes up.
+road_jogrelease() {
+  local keys pad point
+  local -A label=([JOG_INCH]="F7 微动" [JOG_FAST]="F6 快速")
+  warm_up F6
+  press F6
+  move_off
+  keys="$(steady win_region $KEYS_AREA)"
+  pad="$(steady pad)"
+  for point in JOG_INCH JOG_FAST; do
+    released_behind_notice "$point"
+    [ "$(steady win_region $KEYS_AREA)" = "$keys" ] ||
+      fail "the ${label[$point]} box pressed with the mouse, Up, released behind the no-card notice, Return: the key row changed (the jog method)"
+    lock_passes
+  done
+  released_behind_notice PAD_UP
+  wait_for 5 pad_is "$pad" || fail "the pad's up key pressed, Up, released behind the notice: it stayed down"
+}
+
+# A window titled $1 other than the window $2 is shown.
+shown_anew() {
+  local w
+  for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    [ "$w" != "$2" ] && return 0
+  done
+  return 1
+}
+# The window titled $1 that is $2 pixels high or less (a box over a dialog
+# that bears the dialog's title).
+small_window() {
+  local w HEIGHT X Y WIDTH SCREEN WINDOW
+  for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    [ "$HEIGHT" -le "$2" ] && echo "$w" && return 0
+  done
+  return 1
+}
+focus_is() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
+# Clicks the point $2 $3 of the window $1 (from its top left corner) and
+# types the key $4 $5 microseconds after the click's release: the gap under
+# test, timed by the test extension itself.
+click_then_key() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + $2)) $((Y + $3))
+  "$bin/xseq" down up "wait=$5" "key=$4" || fail "xseq could not send the click and $4"
+}
+
+# A key typed 0 to 2 ms after the click that closes a box acts: the no-card
+# notice closed by its 确定 and Up shows it again; the 目录未找到 box over the
+# browser's folder chooser closed so and Escape closes the chooser.
+road_closegap() {
+  if [ ! -x "$bin/xseq" ]; then
+    echo "skipped: no xseq (built only with the X test extension's headers)"
+    exit 77
+  fi
+  local gap r notice box title='选择本地文件夹'
+  warm_up F6
+  top_row="$(steady row)"
+  press F6
+  for gap in 0 500 1000 2000; do
+    for r in 1 2 3; do
+      xdotool key Up
+      wait_for 5 has_focus '^Brenlo$' || fail "Up brought up no notice (round $r at $gap µs)"
+      notice="$(xdotool getwindowfocus)"
+      lock_passes
+      click_then_key "$notice" $NOTICE_OK Up "$gap"
+      wait_for 2 shown_anew '^Brenlo$' "$notice" ||
+        fail "the no-card notice closed by a click on its 确定, Up $gap µs later (round $r): Up did not act"
+      xdotool key Return
+      wait_for 5 no_box || fail "Return did not answer the notice"
+      wait_for 5 has_keyboard || fail "the keyboard did not come back from the notice"
+      lock_passes
+    done
+  done
+  echo "Up acted after every click on the notice's 确定"
+  move_off
+  to_top 1
+  press F1 F1 F1
+  wait_for 10 has_focus "$title" || fail "F1 gave the keyboard to no chooser"
+  for gap in 0 500 1000 2000; do
+    for r in 1 2; do
+      xdotool type zz
+      xdotool key Return
+      wait_for 5 small_window "$title" 200 >/dev/null || fail "no box about the folder zz"
+      box="$(small_window "$title" 200)"
+      wait_for 5 focus_is "$box" || fail "the box about zz has no keyboard"
+      click_then_key "$box" $DIR_BOX_OK Escape "$gap"
+      wait_for 2 not_shown "$title" ||
+        fail "the 目录未找到 box closed by a click on its 确定, Escape $gap µs later (round $r): Escape did not act"
+      wait_for 5 has_keyboard ||
+        fail "once the chooser closed (Escape $gap µs after the click, round $r) the keyboard was on $(xdotool getwindowfocus 2>/dev/null) $(xdotool getwindowfocus getwindowname 2>/dev/null)"
+      lock_passes
+      move_off
+      xdotool key F1
+      wait_for 10 has_focus "$title" || fail "F1 gave the keyboard to no chooser"
+    done
+  done
+  xdotool key Escape
+  echo "Escape acted after every click on the box's 确定"
 }
 
 # A key of the pad pressed with the mouse opens the no-card notice; its
@@ -1297,7 +1750,7 @@ road_stopclick() {
 # clicked the moment it shows gives the keyboard back all the same. Then the
 # click lock after clicks.
 road_mouseclicks() {
-  local r before notice X Y WIDTH HEIGHT SCREEN WINDOW
+  local r before
   warm_up F6
   top_row="$(steady row)"
   press F6
@@ -1305,7 +1758,8 @@ road_mouseclicks() {
   step_row="$(steady row)"
   before="$(steady pad)"
   for r in 1 2 3; do
-    xdotool mousemove $((win_x + 129)) $((win_y + 504)) mousedown 1
+    move_to $PAD_UP
+    xdotool mousedown 1
     wait_for 5 has_focus '^Brenlo$' || fail "the pad's Up key brought up no notice (round $r)"
     xdotool mouseup 1
     key_within 300 Return no_box
@@ -1314,19 +1768,17 @@ road_mouseclicks() {
   for r in 1 2 3 4 5 6 7 8; do
     xdotool key Up
     wait_for 5 shown '^Brenlo$' || fail "Up brought up no notice (round $r)"
-    notice="$(xdotool search --onlyvisible --name '^Brenlo$' | head -n 1)"
-    eval "$(xdotool getwindowgeometry --shell "$notice")"
-    xdotool mousemove $((X + 210)) $((Y + 61)) click 1
+    click_notice_ok
     wait_for 5 no_box || fail "the click on the notice's 确定 did not close it (round $r)"
     focus_stays_ours 5 || fail "once the notice closed the keyboard was on no window of the program (round $r)"
     page_row="$step_row"
-    sleep 0.12
+    lock_passes
   done
-  xdotool mousemove 1200 790
+  move_off
   page_row="$step_row"
   key_within 400 Escape page_left
   row_settles "$top_row" || fail "Escape did not lead from the step page to the top menu"
-  sleep 0.12
+  lock_passes
   click_lock_rounds
 }
 
@@ -1344,15 +1796,17 @@ click_lock_rounds() {
   to_top 2
   for gap in 0.03 0.2; do
     for second in key click; do
-      xdotool mousemove $((win_x + 115)) $((win_y + 715))
+      move_to $KEY_F1
+      # The gap under test.
       if [ "$second" = key ]; then
         xdotool mousedown 1 mouseup 1 sleep "$gap" key F1
       else
         xdotool mousedown 1 mouseup 1 sleep "$gap" mousedown 1 mouseup 1
       fi
-      xdotool mousemove 1200 790
+      move_off
       if [ "$gap" = 0.03 ]; then
         row_settles "$file_row" || fail "F1 clicked, then the F1 $second $gap s later, did not stay on the file page"
+        # Still so 300 ms on: a wait on time itself.
         sleep 0.3
         row_is "$file_row" || fail "F1 clicked, then the F1 $second $gap s later, left the file page"
         to_top 1
@@ -1364,18 +1818,10 @@ click_lock_rounds() {
   done
 }
 
-case "$road" in
-  boxpress | chooserpress | dialogpress | dialogclick | stopclick | mouseclicks) ;;
-  config | notice | cancel | library | scale | burst | speed | step | scaleesc | mode | chooser | complete | copysel | rows | readonly | links | ownlinks) ;;
-  lockfast | lockslow | lockopen | lockload | escf1 | editorlock | jogbox | reloadq | libbox | inchhold | copyagain) ;;
-  refusedbrowser | refusedlibrary | refusededitor | refusedfile | longname | previewlong | libnopart | configpipe) ;;
-  *) echo "unknown road: $road" >&2; exit 2 ;;
-esac
-
 start_display
 seed_folder
-case "$road" in scale | scaleesc) seed_scale ;; links) seed_links ;; ownlinks) seed_ownlinks ;; reloadq) seed_long ;; esac
-case "$road" in refused*) seed_refused ;; longname | previewlong | stopclick | configpipe) "seed_$road" ;; esac
+seed="$(sed -n 's/.* seed=\([a-z]*\).*/\1/p' <<<"$traits")"
+[ -z "$seed" ] || "seed_$seed"
 started_at="$(date +%s%N)"
 start_program
 started_ms=$((($(date +%s%N) - started_at) / 1000000))
