@@ -11,13 +11,13 @@
 
 namespace {
 
-// A window of the program still has its window-system window.
-bool known(xcb_window_t id)
+// The window of the program shown with that window-system window.
+bool standing(xcb_window_t id)
 {
     const auto windows = QGuiApplication::allWindows();
     for (QWindow *window : windows) {
         if (window->handle() && window->winId() == id)
-            return true;
+            return window->isVisible();
     }
     return false;
 }
@@ -42,7 +42,7 @@ bool LateKeys::nativeEventFilter(const QByteArray &eventType, void *message, lon
         return false;
     // A press and a release share the layout.
     auto *key = static_cast<xcb_key_press_event_t *>(message);
-    if (known(key->event))
+    if (standing(key->event))
         return false;
     QWidget *owner = KeyFocus::owner();
     if (!owner || !owner->windowHandle() || !owner->windowHandle()->handle())

@@ -6,12 +6,12 @@
 class QCoreApplication;
 
 // The window system sends a key to the window that had the keyboard when it
-// was typed. A box closed by a click a moment before is gone by the time a
-// key typed right after the click arrives, and the toolkit drops a key for a
-// window it no longer knows. Such a key is readdressed, before the toolkit
-// sees it, to the window that must have the keyboard (KeyFocus::owner), so
-// it is handled as typed there, in its turn. A key for a window that is only
-// hidden reaches KeyOrder, which hands it on the same way.
+// was typed. A box closed by a click a moment before is hidden, or gone, by
+// the time a key typed right after the click arrives, and the toolkit drops
+// a key for a window it no longer knows, or one that goes while the key
+// waits in its queue. Such a key is readdressed, before the toolkit sees it,
+// to the window that must have the keyboard (KeyFocus::owner), so it is
+// handled as typed there, in its turn.
 class LateKeys : public QAbstractNativeEventFilter
 {
 public:
