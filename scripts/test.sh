@@ -4,11 +4,35 @@
 # runs every test twice: in the normal build and in the sanitizer build
 # (AddressSanitizer + UndefinedBehaviorSanitizer). With clang there, a short
 # fuzzing pass follows. JOBS sets how many builds, tests and fuzzers run at once.
+#   scripts/test.sh --busy   the same beside one busy loop a core, as on a
+#                            machine that other work keeps busy: no check may
+#                            depend on the machine's pace.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="${JOBS:-$(nproc 2>/dev/null || echo 2)}"
+case "${1:-}" in
+  "") busy=0 ;;
+  --busy) busy=1 ;;
+  *) echo "usage: $0 [--busy]" >&2; exit 2 ;;
+esac
 
 "$root/scripts/setup.sh"
+
+loops=()
+stop_loops() {
+  [ ${#loops[@]} -eq 0 ] && return 0
+  kill "${loops[@]}" 2>/dev/null || true
+  wait "${loops[@]}" 2>/dev/null || true
+  loops=()
+}
+trap stop_loops EXIT
+if [ "$busy" = 1 ]; then
+  for _ in $(seq "$(nproc 2>/dev/null || echo 2)"); do
+    (while :; do :; done) &
+    loops+=($!)
+  done
+  echo "== ${#loops[@]} busy loops beside the tests =="
+fi
 
 export QT_QPA_PLATFORM=offscreen
 status=0

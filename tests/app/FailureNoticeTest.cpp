@@ -4,6 +4,7 @@
 
 #include "ConsoleCapture.h"
 #include "GuiTest.h"
+#include "HangGuard.h"
 #include "TempWorkDir.h"
 #include "WriteFault.h"
 
@@ -179,7 +180,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         KMainWindow w;
-        QVERIFY(clock.elapsed() < 2000);
+        QVERIFY(clock.elapsed() < kHangGuardMs);
         QVERIFY(!w.fileLoaded);
         QVERIFY(!w.startButton()->isEnabled());
         QCOMPARE(cutSegments[0].type, qint32(SegType::End));
@@ -228,7 +229,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         KMainWindow w;
-        QVERIFY(clock.elapsed() < 1000);
+        QVERIFY(clock.elapsed() < kHangGuardMs);
         QVERIFY(GuiTest::activate(&w));
         const QString told = "fileconfig.xml 读取失败: " + reason;
         QCOMPARE(message(w), told);
@@ -255,7 +256,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         heights->okButton->click();
-        QVERIFY(clock.elapsed() < 100);
+        QVERIFY(clock.elapsed() < kHangGuardMs);
         QCOMPARE(heights->statusText, QString("数据保存失败!"));
         struct stat st {
         };

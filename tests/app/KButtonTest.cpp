@@ -194,7 +194,7 @@ private slots:
         b.click();
         b.click();
         QCOMPARE(k.count(), 1);
-        QVERIFY(GuiTest::waitClickLockFree(100));
+        QVERIFY(GuiTest::waitClickLockFree());
         b.click();
         QCOMPARE(k.count(), 2);
         KButton::setLockInterval(KButton::kLockMs);
@@ -275,7 +275,7 @@ private slots:
         connect(b, &KButton::kclicked, page, &QObject::deleteLater);
         b->click();
         QVERIFY(clickLock);
-        QVERIFY(GuiTest::waitClickLockFree(500));
+        QVERIFY(GuiTest::waitClickLockFree());
     }
 
     void functionKeyRow()

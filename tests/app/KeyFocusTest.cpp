@@ -433,7 +433,8 @@ private slots:
         press(&page, Qt::Key_Return);
         press(&page, Qt::Key_Escape);
         QTRY_COMPARE(seen, (QStringList{"box Esc", "dialog Return"}));
-        QCOMPARE(KeyOrder::instance()->heldKeys(), 0);
+        // The last key's release is handed on a turn of the loop later.
+        QTRY_COMPARE(KeyOrder::instance()->heldKeys(), 0);
     }
 
     // A key pressed with the mouse opens a box and is released while it

@@ -357,7 +357,7 @@ void ProcessTest::plasmaCapacitive()
     AxisStatus answer;
     answer.input = 0xFD;
     w.readIntThread->runPass(answer);
-    QTRY_COMPARE_WITH_TIMEOUT(f.byteTrail(1), (QStringList{"01", "00", "20", "60"}), 600);
+    QTRY_COMPARE(f.byteTrail(1), (QStringList{"01", "00", "20", "60"}));
     QCOMPARE(f.notices.size(), 1);
     QCOMPARE(w.stopTarget(), QStringLiteral("cutStopall"));
 
@@ -374,7 +374,7 @@ void ProcessTest::powderChain()
     KMainWindow &w = *f.w;
     w.dwDownEnd();
     QCOMPARE(f.images(), (QStringList{"00 00 00", "44 00 00"}));
-    QTRY_COMPARE_WITH_TIMEOUT(f.images(), (QStringList{"00 00 00", "44 00 00", "40 00 00", "42 00 00"}), 600);
+    QTRY_COMPARE(f.images(), (QStringList{"00 00 00", "44 00 00", "40 00 00", "42 00 00"}));
     QCOMPARE(f.notices.size(), 1);
     QCOMPARE(f.sysAtNotice.first(), QStringLiteral("42 00 00"));
 

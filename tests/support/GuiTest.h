@@ -22,7 +22,7 @@ public:
     // each timer as it falls due, so short process ticks keep their pace.
     static bool waitUntil(const std::function<bool()> &done, int timeoutMs = 5000);
     // Waits until the program-wide click lock is free again.
-    static bool waitClickLockFree(int timeoutMs = 1000);
+    static bool waitClickLockFree(int timeoutMs = 5000);
     // Shows and activates a window so key presses reach button shortcuts.
     static bool activate(QWidget *window);
     // One key event as the window system delivers it to the window of
