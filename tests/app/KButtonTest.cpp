@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 class KButtonTest : public QObject
 {
@@ -174,14 +175,45 @@ private slots:
         KButton *f4 = FunctionKey::make(&page, 4, QStringLiteral("四"));
         QSignalSpy clicked(f4, &KButton::clicked);
         QVERIFY(GuiTest::activate(&page));
-        QTest::mousePress(f4, Qt::LeftButton);
+        QWindow *window = page.windowHandle();
+        const QPoint on = f4->geometry().center();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, on);
         GuiTest::key(&page, QEvent::KeyPress, Qt::Key_F4);
         GuiTest::key(&page, QEvent::KeyRelease, Qt::Key_F4);
         QCOMPARE(clicked.count(), 1);
         // Longer than the key's pressed look.
         QVERIFY(!GuiTest::waitUntil([&] { return !f4->isDown(); }, 3 * KButton::kLockMs));
-        QTest::mouseRelease(f4, Qt::LeftButton);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, on);
         QCOMPARE(clicked.count(), 2);
+    }
+
+    void heldKeyThatMissedItsReleaseComesUpWhenTyped_data()
+    {
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("disabled") << false;
+        QTest::newRow("hidden") << true;
+    }
+
+    // A key held by the mouse that is disabled or hidden meanwhile never
+    // gets the release: typed later, it comes up as any typed key does.
+    void heldKeyThatMissedItsReleaseComesUpWhenTyped()
+    {
+        QFETCH(bool, hidden);
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *f6 = FunctionKey::make(&page, 6, QStringLiteral("六"));
+        QVERIFY(GuiTest::activate(&page));
+        QWindow *window = page.windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, f6->geometry().center());
+        QVERIFY(f6->isDown());
+        hidden ? f6->hide() : f6->setEnabled(false);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        hidden ? f6->show() : f6->setEnabled(true);
+        QVERIFY(GuiTest::waitClickLockFree());
+        GuiTest::key(&page, QEvent::KeyPress, Qt::Key_F6);
+        GuiTest::key(&page, QEvent::KeyRelease, Qt::Key_F6);
+        QVERIFY(f6->isDown());
+        WAIT_VERIFY(!f6->isDown());
     }
 
     // A test's shorter lock is still the same lock.

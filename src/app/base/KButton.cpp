@@ -4,6 +4,7 @@
 #include "app/base/KeyStamp.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QShortcutEvent>
@@ -132,9 +133,20 @@ void KButton::keyClick()
     if (isVisible() && isEnabled()) {
         setDown(true);
         // A key the mouse holds stays down until its release, which clicks.
-        if (!mouseHolds)
+        if (!mouseStillHolds())
             pressedLook.start();
     }
+}
+
+bool KButton::mouseStillHolds()
+{
+    // A key disabled or hidden while held, or behind the toolkit's own modal
+    // box, never gets the release; the button state the application keeps
+    // from every mouse event, whatever window it went to, tells the hold
+    // ended.
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton))
+        mouseHolds = false;
+    return mouseHolds;
 }
 
 void KButton::mousePressEvent(QMouseEvent *event)

@@ -56,12 +56,15 @@ private:
     // The lock by input time: a click whose event came less than the lock's
     // interval after the one of the last accepted click is refused.
     static bool lockRefuses(unsigned long stamp);
+    // The left mouse button pressed on this key is still down.
+    bool mouseStillHolds();
 
     // The window system's stamp of the input that makes the click now going
     // out; 0 for a click made by the program.
     unsigned long clickStamp = 0;
     QTimer pressedLook;
-    // The left mouse button is down on this key.
+    // The left mouse button was pressed on this key and its release has not
+    // come here.
     bool mouseHolds = false;
 };
 
