@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -187,33 +188,49 @@ private slots:
         QCOMPARE(clicked.count(), 2);
     }
 
-    void heldKeyThatMissedItsReleaseComesUpWhenTyped_data()
+    void heldKeyThatMissedItsReleaseComesUp_data()
     {
-        QTest::addColumn<bool>("hidden");
-        QTest::newRow("disabled") << false;
-        QTest::newRow("hidden") << true;
+        QTest::addColumn<QString>("meanwhile");
+        QTest::newRow("disabled") << QStringLiteral("disabled");
+        QTest::newRow("hidden") << QStringLiteral("hidden");
+        QTest::newRow("under a modal box") << QStringLiteral("box");
     }
 
-    // A key held by the mouse that is disabled or hidden meanwhile never
-    // gets the release: typed later, it comes up as any typed key does.
-    void heldKeyThatMissedItsReleaseComesUpWhenTyped()
+    // A key held by the mouse that is disabled or hidden meanwhile, or that
+    // the toolkit's own modal box blocks, never gets the release: it comes
+    // up without a click once it can be seen again, and typed later it comes
+    // up as any typed key does.
+    void heldKeyThatMissedItsReleaseComesUp()
     {
-        QFETCH(bool, hidden);
+        QFETCH(QString, meanwhile);
         QWidget page;
         page.resize(1024, 60);
         KButton *f6 = FunctionKey::make(&page, 6, QStringLiteral("六"));
+        QSignalSpy clicked(f6, &KButton::clicked);
         QVERIFY(GuiTest::activate(&page));
         QWindow *window = page.windowHandle();
         QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, f6->geometry().center());
         QVERIFY(f6->isDown());
-        hidden ? f6->hide() : f6->setEnabled(false);
-        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        hidden ? f6->show() : f6->setEnabled(true);
+        QMessageBox box(QMessageBox::Warning, QString(), QStringLiteral("目录未找到"), QMessageBox::Ok, &page);
+        box.setWindowModality(Qt::ApplicationModal);
+        if (meanwhile == QLatin1String("disabled"))
+            f6->setEnabled(false);
+        else if (meanwhile == QLatin1String("hidden"))
+            f6->hide();
+        else
+            box.show();
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, f6->geometry().center());
+        f6->setEnabled(true);
+        f6->show();
+        box.hide();
+        QVERIFY(!f6->isDown());
+        WAIT_VERIFY(page.isActiveWindow());
         QVERIFY(GuiTest::waitClickLockFree());
         GuiTest::key(&page, QEvent::KeyPress, Qt::Key_F6);
         GuiTest::key(&page, QEvent::KeyRelease, Qt::Key_F6);
         QVERIFY(f6->isDown());
         WAIT_VERIFY(!f6->isDown());
+        QCOMPARE(clicked.count(), 1);
     }
 
     // A test's shorter lock is still the same lock.

@@ -137,11 +137,15 @@ bool KeyOrder::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Wheel:
     case QEvent::ContextMenu:
         return KeyFocus::behindBox(watched);
+    case QEvent::WindowUnblocked:
+        // The toolkit dropped every click on the window while its own box
+        // stood, a release included.
+        KButton::endLostHold();
+        [[fallthrough]];
     case QEvent::Show:
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
     case QEvent::WindowBlocked:
-    case QEvent::WindowUnblocked:
         // The keyboard may have arrived where held keys wait for it.
         wake();
         return false;
