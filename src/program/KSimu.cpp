@@ -342,14 +342,26 @@ void KSimu::moveTorch(int x, int y)
     torchRegion = QRegion(torchScreenX - 2, torchScreenY - 2, 4, 4).translated(shift);
     if (isCut(SegmentTable::typeAt(cutSegments, currentRecord)) || moveTrail)
         repaint(torchRegion);
+    if (cursorFollowOff)
+        return;
     // A pointer moved from under a held button would take the press with it:
     // the key the operator holds on a dialog comes up and its click is lost.
-    if (!cursorFollowOff && QGuiApplication::mouseButtons() == Qt::NoButton) {
-        setCursor(Qt::SizeAllCursor);
-        const QPoint marker(static_cast<int>(v.viewWidth / 2 + torchScreenX - v.viewCentreX),
-                            static_cast<int>(v.viewHeight / 2 + torchScreenY - v.viewCentreY));
-        pointerMover()(mapToGlobal(marker));
+    // A press held on the plot itself loses nothing: the pointer goes to the
+    // marker when it is released.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        followOnRelease = plotHeld;
+        return;
     }
+    followTorch();
+}
+
+void KSimu::followTorch()
+{
+    followOnRelease = false;
+    setCursor(Qt::SizeAllCursor);
+    const QPoint marker(static_cast<int>(v.viewWidth / 2 + torchScreenX - v.viewCentreX),
+                        static_cast<int>(v.viewHeight / 2 + torchScreenY - v.viewCentreY));
+    pointerMover()(mapToGlobal(marker));
 }
 
 void KSimu::doCursor()
@@ -359,12 +371,23 @@ void KSimu::doCursor()
 
 void KSimu::mousePressEvent(QMouseEvent *)
 {
+    plotHeld = true;
     if (cutTrail || moveTrail) {
         cursorFollowOff = !cursorFollowOff;
         return;
     }
     cursorFollowOff = false;
     QTimer::singleShot(500, this, &KSimu::doCursor);
+}
+
+void KSimu::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->buttons() != Qt::NoButton)
+        return;
+    plotHeld = false;
+    if (followOnRelease && !cursorFollowOff)
+        followTorch();
+    followOnRelease = false;
 }
 
 void KSimu::setSheet(int sheetx, int sheety)

@@ -100,6 +100,7 @@ public slots:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -109,6 +110,8 @@ private:
     // Returns false when the count reached the list's size.
     bool scanPierces(int from, bool buildList);
     void paintSheet(QPainter &painter) const;
+    // Puts the pointer on the torch marker.
+    void followTorch();
     static int boundedRecord(int record);
 
     ViewFit v;
@@ -131,6 +134,10 @@ private:
     QRectF plateRect;
     double sheetAngle = 0.0;
     int sheetMode = 0;
+    // A press on the plot is held; the pointer was not put on the marker
+    // meanwhile, and goes there at the release.
+    bool plotHeld = false;
+    bool followOnRelease = false;
 };
 
 #endif

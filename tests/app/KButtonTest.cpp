@@ -7,11 +7,13 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 class KButtonTest : public QObject
 {
@@ -174,14 +176,61 @@ private slots:
         KButton *f4 = FunctionKey::make(&page, 4, QStringLiteral("四"));
         QSignalSpy clicked(f4, &KButton::clicked);
         QVERIFY(GuiTest::activate(&page));
-        QTest::mousePress(f4, Qt::LeftButton);
+        QWindow *window = page.windowHandle();
+        const QPoint on = f4->geometry().center();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, on);
         GuiTest::key(&page, QEvent::KeyPress, Qt::Key_F4);
         GuiTest::key(&page, QEvent::KeyRelease, Qt::Key_F4);
         QCOMPARE(clicked.count(), 1);
         // Longer than the key's pressed look.
         QVERIFY(!GuiTest::waitUntil([&] { return !f4->isDown(); }, 3 * KButton::kLockMs));
-        QTest::mouseRelease(f4, Qt::LeftButton);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, on);
         QCOMPARE(clicked.count(), 2);
+    }
+
+    void heldKeyThatMissedItsReleaseComesUp_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::newRow("disabled") << QStringLiteral("disabled");
+        QTest::newRow("hidden") << QStringLiteral("hidden");
+        QTest::newRow("under a modal box") << QStringLiteral("box");
+    }
+
+    // A key held by the mouse that is disabled or hidden meanwhile, or that
+    // the toolkit's own modal box blocks, never gets the release: it comes
+    // up without a click once it can be seen again, and typed later it comes
+    // up as any typed key does.
+    void heldKeyThatMissedItsReleaseComesUp()
+    {
+        QFETCH(QString, meanwhile);
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *f6 = FunctionKey::make(&page, 6, QStringLiteral("六"));
+        QSignalSpy clicked(f6, &KButton::clicked);
+        QVERIFY(GuiTest::activate(&page));
+        QWindow *window = page.windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, f6->geometry().center());
+        QVERIFY(f6->isDown());
+        QMessageBox box(QMessageBox::Warning, QString(), QStringLiteral("目录未找到"), QMessageBox::Ok, &page);
+        box.setWindowModality(Qt::ApplicationModal);
+        if (meanwhile == QLatin1String("disabled"))
+            f6->setEnabled(false);
+        else if (meanwhile == QLatin1String("hidden"))
+            f6->hide();
+        else
+            box.show();
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, f6->geometry().center());
+        f6->setEnabled(true);
+        f6->show();
+        box.hide();
+        QVERIFY(!f6->isDown());
+        WAIT_VERIFY(page.isActiveWindow());
+        QVERIFY(GuiTest::waitClickLockFree());
+        GuiTest::key(&page, QEvent::KeyPress, Qt::Key_F6);
+        GuiTest::key(&page, QEvent::KeyRelease, Qt::Key_F6);
+        QVERIFY(f6->isDown());
+        WAIT_VERIFY(!f6->isDown());
+        QCOMPARE(clicked.count(), 1);
     }
 
     // A test's shorter lock is still the same lock.

@@ -316,6 +316,35 @@ private slots:
         QCOMPARE(view.getTorch(), QPoint(2000, 0));
     }
 
+    // The pointer is not moved from under a press held on the plot past the
+    // follow-up either; it goes to the marker at the release.
+    void heldPressOnThePlotFollowsAtTheRelease()
+    {
+        steps();
+        KSimu view;
+        view.resize(572, 640);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.draw();
+        // As the program wires it: the position read anew moves the torch.
+        connect(&view, &KSimu::needUpdateCursor, &view, [&] { view.moveTorch(1200, 0); });
+        QSignalSpy followUp(&view, &KSimu::needUpdateCursor);
+        QTest::mousePress(view.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QVERIFY(followUp.wait(5000));
+        QCOMPARE(pointerMoves.size(), 0);
+        QTest::mouseRelease(view.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QCOMPARE(pointerMoves.size(), 1);
+        const QPoint marker = view.getTorchScreen();
+        const QPoint expected(static_cast<int>(286 + marker.x() - view.getViewCentre().x()),
+                              static_cast<int>(320 + marker.y() - view.getViewCentre().y()));
+        QCOMPARE(pointerMoves.last(), view.mapToGlobal(expected));
+        // A quick click: the follow-up comes after the release, at once.
+        QTest::mouseClick(view.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QCOMPARE(pointerMoves.size(), 1);
+        QVERIFY(followUp.wait(5000));
+        QCOMPARE(pointerMoves.size(), 2);
+    }
+
     void torchRepaintsOnlyItsSquareWhileCutting()
     {
         steps();

@@ -5,7 +5,6 @@
 #include "app/base/KeyStamp.h"
 #include "app/base/LateKeys.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -47,14 +46,13 @@ bool sentToClosedWindow(QObject *receiver)
 
 // A press that began before a box opened ends behind it without acting: a
 // KButton comes up itself and tells it was released (a jog ends); any other
-// button comes up without a click or a toggle; nothing else sees the release.
-bool endBehindBox(QObject *receiver)
+// widget gets the release just off its top left corner, as a press dragged
+// away ends there: a button comes up without a click or a toggle, and a
+// scroll arrow or a spin box stops repeating.
+void endBehindBox(QObject *receiver, QMouseEvent *release)
 {
-    if (qobject_cast<KButton *>(receiver))
-        return false;
-    if (auto *button = qobject_cast<QAbstractButton *>(receiver))
-        button->setDown(false);
-    return true;
+    if (!qobject_cast<KButton *>(receiver))
+        release->setLocalPos(QPointF(-1, -1));
 }
 
 } // namespace
@@ -129,7 +127,9 @@ bool KeyOrder::eventFilter(QObject *watched, QEvent *event)
             return true;
         // Decided at the widget: its window passes the release on to the
         // widget that took the press.
-        return watched->isWidgetType() && KeyFocus::behindBox(watched) && endBehindBox(watched);
+        if (watched->isWidgetType() && KeyFocus::behindBox(watched))
+            endBehindBox(watched, static_cast<QMouseEvent *>(event));
+        return false;
     case QEvent::MouseMove:
         // A drag that began before a box opened moves nothing behind it.
         return watched->isWidgetType() && static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton
@@ -137,11 +137,15 @@ bool KeyOrder::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Wheel:
     case QEvent::ContextMenu:
         return KeyFocus::behindBox(watched);
+    case QEvent::WindowUnblocked:
+        // The toolkit dropped every click on the window while its own box
+        // stood, a release included.
+        KButton::endLostHold();
+        [[fallthrough]];
     case QEvent::Show:
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
     case QEvent::WindowBlocked:
-    case QEvent::WindowUnblocked:
         // The keyboard may have arrived where held keys wait for it.
         wake();
         return false;

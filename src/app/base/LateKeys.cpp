@@ -11,15 +11,16 @@
 
 namespace {
 
-// The window of the program shown with that window-system window.
-bool standing(xcb_window_t id)
+// The window of the program shown with that window-system window; null when
+// it is hidden or gone.
+QWindow *standing(xcb_window_t id)
 {
     const auto windows = QGuiApplication::allWindows();
     for (QWindow *window : windows) {
         if (window->handle() && window->winId() == id)
-            return window->isVisible();
+            return window->isVisible() ? window : nullptr;
     }
-    return false;
+    return nullptr;
 }
 
 } // namespace
@@ -42,7 +43,9 @@ bool LateKeys::nativeEventFilter(const QByteArray &eventType, void *message, lon
         return false;
     // A press and a release share the layout.
     auto *key = static_cast<xcb_key_press_event_t *>(message);
-    if (standing(key->event))
+    // A window a modal box blocks stands, but the toolkit drops its keys.
+    QWindow *addressed = standing(key->event);
+    if (addressed && !KeyFocus::keptFrom(addressed))
         return false;
     QWidget *owner = KeyFocus::owner();
     if (!owner || !owner->windowHandle() || !owner->windowHandle()->handle())

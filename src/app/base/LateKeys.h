@@ -9,9 +9,11 @@ class QCoreApplication;
 // was typed. A box closed by a click a moment before is hidden, or gone, by
 // the time a key typed right after the click arrives, and the toolkit drops
 // a key for a window it no longer knows, or one that goes while the key
-// waits in its queue. Such a key is readdressed, before the toolkit sees it,
-// to the window that must have the keyboard (KeyFocus::owner), so it is
-// handled as typed there, in its turn.
+// waits in its queue. A click on a window that a modal box blocks gives that
+// window the keyboard for a moment, and the toolkit drops the keys it gets.
+// Such a key is readdressed, before the toolkit sees it, to the window that
+// must have the keyboard (KeyFocus::owner), so it is handled as typed there,
+// in its turn.
 class LateKeys : public QAbstractNativeEventFilter
 {
 public:
