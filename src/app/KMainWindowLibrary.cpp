@@ -107,7 +107,7 @@ int KMainWindow::reparseCustomFile(int number)
     KLibConfig *config = libFrame->config();
     Parser *parser = libFrame->simuFrame->simu->parser;
     QFile file;
-    QString reason;
+    FileError reason;
     if (!ProgramFile::open(file, libFileName, &reason)) {
         qDebug("add patten file error...");
         refuseLayout({libFileName, reason, false});
@@ -232,7 +232,7 @@ void KMainWindow::addDefPatten(QString &chosen)
     // Why a program cannot become a pattern goes to the console: the
     // library page has no message line, and takes no box for it.
     QFile file;
-    QString reason;
+    FileError reason;
     if (!ProgramFile::open(file, name, &reason)) {
         qDebug("add patten file error...");
         const QString why = FileFailure{name, reason, false}.text();
