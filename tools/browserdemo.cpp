@@ -48,9 +48,9 @@ void seedPrograms()
     const QDir folder(QStringLiteral("ncfile"));
     if (folder.exists() && !folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty())
         return;
-    QString error;
+    FileError error;
     if (!FileSave::write(QStringLiteral("ncfile/demo.nc"), QByteArray(kSample), &error))
-        std::fprintf(stderr, "cannot write ncfile/demo.nc: %s\n", qPrintable(error));
+        std::fprintf(stderr, "cannot write ncfile/demo.nc: %s\n", qPrintable(error.text()));
 }
 
 } // namespace

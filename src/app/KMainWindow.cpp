@@ -122,18 +122,16 @@ KMainWindow::KMainWindow()
     // Read as every file is read: whatever stands at these names, the start
     // never waits on it. A file that is there but cannot be opened is told
     // as what could not be read, not taken for a missing one.
-    QString unreadable;
+    FileError unreadable;
     const bool fileConfigWhole = fileConfigHandler->parseFile(ConfigDocument::fileConfigPath(), &unreadable);
-    const bool fileConfigThere = unreadable != QLatin1String(ProgramFile::kNotFound);
+    const bool fileConfigThere = !unreadable.isMissing();
     if (!fileConfigThere)
         simuFrame->simu->parser->setFileName(QStringLiteral("./ncfile/0003.nc"));
     // Loaded as it is, an empty name would be told as a program that does
     // not exist: the operator would learn neither that the file naming the
     // last program is damaged nor which file that is.
     if (fileConfigThere && !lastProgramNamed)
-        lastProgramUnread = !unreadable.isEmpty() ? ProgramFile::operatorText(unreadable)
-                            : fileConfigWhole     ? tr("无程序名")
-                                                  : tr("已损坏");
+        lastProgramUnread = !unreadable.isNone() ? unreadable.words() : fileConfigWhole ? tr("无程序名") : tr("已损坏");
     configHandler->parseFile(ConfigDocument::configPath(), &unreadable);
     noteConfigUnread(ConfigDocument::configPath(), unreadable);
     // The page saves the mode it holds: give it the window's, also when
@@ -156,14 +154,14 @@ KMainWindow::~KMainWindow()
     delete fileConfigReader;
 }
 
-void KMainWindow::noteConfigUnread(const QString &path, const QString &reason)
+void KMainWindow::noteConfigUnread(const QString &path, const FileError &reason)
 {
     // Missing is no fault: a fresh working folder has none of them.
-    if (reason.isEmpty() || reason == QLatin1String(ProgramFile::kNotFound))
+    if (reason.isNone() || reason.isMissing())
         return;
-    qDebug("read file error... %s: %s", qPrintable(QFileInfo(path).absoluteFilePath()), qPrintable(reason));
+    qDebug("read file error... %s: %s", qPrintable(QFileInfo(path).absoluteFilePath()), qPrintable(reason.text()));
     if (configUnread.isEmpty())
-        configUnread = FileFailure{path, ProgramFile::operatorText(reason)};
+        configUnread = FileFailure{path, reason};
 }
 QT_WARNING_POP
 

@@ -492,7 +492,7 @@ private:
     // Notes a configuration file that is there but could not be read: the
     // console names it in full at once, the message line at the end of the
     // start.
-    void noteConfigUnread(const QString &path, const QString &reason);
+    void noteConfigUnread(const QString &path, const FileError &reason);
     // The message line names that file and why; also what a reload with no
     // program named says, since the unread file is why none was loaded.
     void tellConfigUnread();

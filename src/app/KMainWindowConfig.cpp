@@ -355,7 +355,7 @@ void KMainWindow::readConfigTorch(QXmlAttributes) {}
 
 void KMainWindow::configNotSaved(const QString &file, const QString &reason)
 {
-    Notice::warning(this, QStringLiteral("Brenlo"), FileFailure{file, reason, true}.text());
+    Notice::warning(this, QStringLiteral("Brenlo"), FileFailure::text(file, reason, true));
 }
 
 void KMainWindow::setCK3(int value)

@@ -107,7 +107,7 @@ int KMainWindow::reparseCustomFile(int number)
     KLibConfig *config = libFrame->config();
     Parser *parser = libFrame->simuFrame->simu->parser;
     QFile file;
-    QString reason;
+    FileError reason;
     if (!ProgramFile::open(file, libFileName, &reason)) {
         qDebug("add patten file error...");
         refuseLayout({libFileName, reason, false});
@@ -147,13 +147,37 @@ void KMainWindow::delPatten()
     libFrame->delPatten();
 }
 
+namespace {
+
+// Whether the library program as parsed cuts anything at all.
+bool cutsAnything(const SegmentRecord *table)
+{
+    for (int row = 0; row < kSegmentRows && table[row].type != SegType::End; ++row) {
+        if (isCut(table[row].type))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void KMainWindow::fileOptim(bool save)
 {
+    FileFailure failure = layoutRefusal;
+    // A layout with no part, or with parts that cut nothing (no copy in
+    // their arrays), is no program: saved, it would only empty the file
+    // chosen, which may well be a program of the operator's. A layout with
+    // no part is refused before anything is written.
+    if (save && failure.isEmpty() && libFrame->config()->pattens().count() == 0) {
+        libFrame->showEmptyNotice();
+        return;
+    }
     // The program saved is the layout on screen, written afresh: k.nc may
     // hold another one (an older session's, or one never written).
-    FileFailure failure = layoutRefusal;
     if (failure.isEmpty() && writeLayout(&failure)) {
-        if (save)
+        if (save && !cutsAnything(libSegments))
+            libFrame->showEmptyNotice();
+        else if (save)
             libFrame->libTable->saveAcc();
         return;
     }
@@ -232,7 +256,7 @@ void KMainWindow::addDefPatten(QString &chosen)
     // Why a program cannot become a pattern goes to the console: the
     // library page has no message line, and takes no box for it.
     QFile file;
-    QString reason;
+    FileError reason;
     if (!ProgramFile::open(file, name, &reason)) {
         qDebug("add patten file error...");
         const QString why = FileFailure{name, reason, false}.text();

@@ -73,11 +73,11 @@ QString visibleName(const QString &name)
 void tellNotLoaded(KText *line, const Parser::Failure &failure, bool alarm)
 {
     qDebug("parse file error... %s: %s", qPrintable(QFileInfo(failure.file).absoluteFilePath()),
-           qPrintable(failure.reason));
+           qPrintable(failure.reason.text()));
     if (alarm)
         return;
     line->updateText(failure.writing ? MessageCode::ScratchNotWritten : MessageCode::ProgramNotLoaded,
-                     {visibleName(QFileInfo(failure.file).fileName()), ProgramFile::operatorText(failure.reason)});
+                     {visibleName(QFileInfo(failure.file).fileName()), failure.reason.words()});
 }
 
 } // namespace
@@ -267,7 +267,7 @@ void KMainWindow::tellLastProgramUnread()
 void KMainWindow::tellConfigUnread()
 {
     textFrame->message->updateText(MessageCode::LastProgramUnread,
-                                   {QFileInfo(configUnread.file).fileName(), configUnread.reason});
+                                   {QFileInfo(configUnread.file).fileName(), configUnread.reason.words()});
 }
 
 // An empty table, empty views and list, and no Start.

@@ -26,13 +26,14 @@ QByteArray ConfigDocument::text(const QString &root, const QList<Element> &child
     return bytes;
 }
 
-bool ConfigDocument::write(const QString &path, const QString &root, const QList<Element> &children, QString *errorText)
+bool ConfigDocument::write(const QString &path, const QString &root, const QList<Element> &children,
+                           FileError *errorOut)
 {
-    QString error;
+    FileError error;
     if (!FileSave::write(path, text(root, children), &error)) {
-        qWarning().noquote() << QStringLiteral("cannot write %1: %2").arg(path, error);
-        if (errorText)
-            *errorText = error;
+        qWarning().noquote() << QStringLiteral("cannot write %1: %2").arg(path, error.text());
+        if (errorOut)
+            *errorOut = error;
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #ifndef CONFIGDOCUMENT_H
 #define CONFIGDOCUMENT_H
 
+#include "app/base/FileFailure.h"
 #include "config/AttributeMap.h"
 
 #include <QByteArray>
@@ -22,9 +23,9 @@ public:
 
     // Creates the file's folder when missing. On failure the old file is
     // left as it was, a warning naming the file is printed, the reason goes
-    // to errorText when given, and the result is false.
+    // to error when given, and the result is false.
     static bool write(const QString &path, const QString &root, const QList<Element> &children,
-                      QString *errorText = nullptr);
+                      FileError *error = nullptr);
 
     // basePath + the file's place under it.
     static QString configPath();

@@ -15,7 +15,7 @@ void putChoice(AttributeMap &map, const QString &name, int code)
 
 } // namespace
 
-bool ConfigFiles::writeConfig(const ConfigRecord &r, QString *errorText)
+bool ConfigFiles::writeConfig(const ConfigRecord &r, FileError *error)
 {
     qDebug("save......");
     using V = ConfigValue;
@@ -75,13 +75,12 @@ bool ConfigFiles::writeConfig(const ConfigRecord &r, QString *errorText)
          {QStringLiteral("Torch"), AttributeMap(QStringLiteral("torchSelected"), V::number(r.torchSelected))},
          {QStringLiteral("BeamAngel"), AttributeMap(QStringLiteral("beamAngel"), V::number(r.beamAngel))},
          {QStringLiteral("Mode"), AttributeMap(QStringLiteral("mode"), V::number(r.mode))}},
-        errorText);
+        error);
 }
 
-bool ConfigFiles::writeFileConfig(const QString &fileName, QString *errorText)
+bool ConfigFiles::writeFileConfig(const QString &fileName, FileError *error)
 {
     qDebug("save file......");
     return ConfigDocument::write(ConfigDocument::fileConfigPath(), QStringLiteral("FileConfig"),
-                                 {{QStringLiteral("File"), AttributeMap(QStringLiteral("filename"), fileName)}},
-                                 errorText);
+                                 {{QStringLiteral("File"), AttributeMap(QStringLiteral("filename"), fileName)}}, error);
 }

@@ -11,8 +11,8 @@
 class ConfigFiles
 {
 public:
-    static bool writeConfig(const ConfigRecord &record, QString *errorText = nullptr);
-    static bool writeFileConfig(const QString &fileName, QString *errorText = nullptr);
+    static bool writeConfig(const ConfigRecord &record, FileError *error = nullptr);
+    static bool writeFileConfig(const QString &fileName, FileError *error = nullptr);
 };
 
 #endif

@@ -198,16 +198,16 @@ ConfigRecord KMenuConfig::record() const
 
 void KMenuConfig::writeConfig()
 {
-    QString reason;
+    FileError reason;
     if (!ConfigFiles::writeConfig(record(), &reason))
-        emit saveFailed(ConfigDocument::configPath(), reason);
+        emit saveFailed(ConfigDocument::configPath(), reason.text());
 }
 
 void KMenuConfig::writeFileConfig()
 {
-    QString reason;
+    FileError reason;
     if (!ConfigFiles::writeFileConfig(fileNameValue, &reason))
-        emit saveFailed(ConfigDocument::fileConfigPath(), reason);
+        emit saveFailed(ConfigDocument::fileConfigPath(), reason.text());
 }
 
 void KMenuConfig::saveFileName(const QString &name)

@@ -7,19 +7,17 @@
 #include <QMetaMethod>
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
 // A configuration file is no program: its reasons say what stands at its
 // name instead, in words that leave the message line room for the name.
-QString reasonOfConfig(const QString &path, const QString &why)
+FileError reasonOfConfig(const QString &path, const FileError &why)
 {
-    if (why == QLatin1String(ProgramFile::kNotProgram))
-        return QFileInfo(path).isDir() ? QString::fromLocal8Bit(std::strerror(EISDIR))
-                                       : QLatin1String(ProgramFile::kNotPlain);
-    if (why == QString::fromLocal8Bit(std::strerror(ELOOP)))
-        return QLatin1String(ProgramFile::kLinkLoop);
+    if (why.kind() == FileError::NotProgram)
+        return QFileInfo(path).isDir() ? FileError::system(EISDIR) : FileError(FileError::NotPlain);
+    if (why.kind() == FileError::System && why.number() == ELOOP)
+        return FileError(FileError::LinkLoop);
     return why;
 }
 
@@ -73,13 +71,13 @@ bool KXmlHandlerBase::endElement(const QString &, const QString &, const QString
     return true;
 }
 
-bool KXmlHandlerBase::parseFile(const QString &path, QString *unreadable)
+bool KXmlHandlerBase::parseFile(const QString &path, FileError *unreadable)
 {
-    QString why;
+    FileError why;
     QByteArray bytes;
     const bool read = ProgramFile::read(path, &bytes, &why);
     if (unreadable)
-        *unreadable = read ? QString() : reasonOfConfig(path, why);
+        *unreadable = read ? FileError() : reasonOfConfig(path, why);
     if (!read)
         return false;
     QXmlSimpleReader own;

@@ -1,6 +1,8 @@
 #ifndef KXMLHANDLERBASE_H
 #define KXMLHANDLERBASE_H
 
+#include "app/base/FileFailure.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QtGlobal>
@@ -34,10 +36,10 @@ public:
     // first, as ProgramFile reads: a pipe, a device, a folder or a link loop
     // in its place is never waited on and reads as a file that cannot be
     // opened. `unreadable`, when given, receives why the file could not be
-    // read (ProgramFile's reasons; for what is no plain file the system's
-    // "Is a directory", kNotPlain or kLinkLoop), and stays empty for a file
-    // that was read, whole or damaged.
-    bool parseFile(const QString &path, QString *unreadable = nullptr);
+    // read (ProgramFile's reasons; for what is no plain file EISDIR,
+    // NotPlain or LinkLoop), and stays none for a file that was read, whole
+    // or damaged.
+    bool parseFile(const QString &path, FileError *unreadable = nullptr);
 
 protected:
     // elementNames: the root first, then the elements that have a signal.

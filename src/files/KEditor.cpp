@@ -148,12 +148,12 @@ void KEditor::tell(const QString &text, bool quiet)
         Notice::warning(this, kTitle, text);
 }
 
-void KEditor::warnRead(const QString &name, const QString &reason, bool quiet)
+void KEditor::warnRead(const QString &name, const FileError &reason, bool quiet)
 {
     tell(Parser::Failure{name, reason, false}.text(), quiet);
 }
 
-void KEditor::warnWrite(const QString &name, const QString &reason, bool quiet)
+void KEditor::warnWrite(const QString &name, const FileError &reason, bool quiet)
 {
     tell(Parser::Failure{name, reason, true}.text(), quiet);
 }
@@ -165,7 +165,7 @@ bool KEditor::loadFile(const QString &fileName, bool quiet)
     // Only a plain file of bounded size is read at all: a pipe or a device
     // named as the last program must not hold up the start.
     QByteArray bytes;
-    QString reason;
+    FileError reason;
     if (!ProgramFile::read(fileName, &bytes, &reason)) {
         warnRead(fileName, reason, quiet);
         return false;
@@ -332,7 +332,7 @@ bool KEditor::saveTempFile()
     // A stale e.nc must not reach the text view and from there the
     // operator's file.
     const QString name = editFilePath();
-    QString reason;
+    FileError reason;
     if (!FileSave::write(name, bytes, &reason)) {
         warnWrite(name, reason);
         return false;
@@ -377,7 +377,7 @@ void KEditor::changeBL()
 void KEditor::newFile()
 {
     const QString name = scratchPath("null");
-    QString reason;
+    FileError reason;
     if (!FileSave::write(name, QByteArray(), &reason)) {
         warnWrite(name, reason);
         return;
@@ -405,7 +405,7 @@ void KEditor::setCurrentFile(const QString &name)
 
 bool KEditor::writeFile(const QString &fileName)
 {
-    QString reason;
+    FileError reason;
     bool written;
     {
         WaitCursor wait;

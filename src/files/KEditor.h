@@ -1,6 +1,7 @@
 #ifndef KEDITOR_H
 #define KEDITOR_H
 
+#include "app/base/FileFailure.h"
 #include "files/EditorText.h"
 
 #include <QList>
@@ -119,8 +120,8 @@ private:
     QFileDialog *makeFileDialog(const QString &title, const QString &acceptText, int height);
     void showFileDialog(QFileDialog *dialog);
     void tell(const QString &text, bool quiet);
-    void warnRead(const QString &name, const QString &reason, bool quiet = false);
-    void warnWrite(const QString &name, const QString &reason, bool quiet = false);
+    void warnRead(const QString &name, const FileError &reason, bool quiet = false);
+    void warnWrite(const QString &name, const FileError &reason, bool quiet = false);
     void redrawPath();
 
     QFileDialog *openDialog = nullptr;

@@ -217,7 +217,7 @@ void KPreview::showFile()
     // Opened through the program reader, so a file over its cap is known
     // here before anything of it is read.
     ProgramFile::Reader file;
-    QString reason;
+    FileError reason;
     if (!file.openPath(previewSelectedFile, &reason)) {
         const QString why = FileFailure{previewSelectedFile, reason, false}.text();
         // No program is that long: the previous drawing stays, as for any
@@ -275,12 +275,12 @@ void KPreview::compensatedParse()
 {
     const QString scratch = scratchProgram();
     QByteArray keptBytes;
-    QString why;
+    FileError why;
     const bool hadScratch = ProgramFile::read(scratch, &keptBytes, &why);
-    if (!hadScratch && why != QLatin1String(ProgramFile::kNotFound)) {
+    if (!hadScratch && !why.isMissing()) {
         // What cannot be kept cannot be put back: no overlay rather than
         // a lost t.nc.
-        qWarning("cannot keep %s: %s", qPrintable(scratch), qPrintable(why));
+        qWarning("cannot keep %s: %s", qPrintable(scratch), qPrintable(why.text()));
         SegmentTable::prefill(compensated.data());
         return;
     }

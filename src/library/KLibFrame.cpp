@@ -67,6 +67,11 @@ void KLibFrame::showFullNotice()
     Notice::warning(this, QStringLiteral("Brenlo"), tr("零件已满(最多99个)!"));
 }
 
+void KLibFrame::showEmptyNotice()
+{
+    Notice::warning(this, QStringLiteral("Brenlo"), tr("没有零件,不能保存!"));
+}
+
 void KLibFrame::backToShownLayout()
 {
     KLibConfig *c = config();

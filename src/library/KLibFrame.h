@@ -33,6 +33,8 @@ public:
 
     // The one box shown when the list already holds its 99 patterns.
     void showFullNotice();
+    // The library program has no part to save.
+    void showEmptyNotice();
     // The form and the list back to the layout last written and drawn.
     void backToShownLayout();
 

@@ -213,11 +213,10 @@ void KLibTable::saveTo(const QString &target)
     // The new program replaces the old one only once it is whole on disk, so
     // a missing l.nc or a full disk never costs the operator the old file.
     QByteArray bytes;
-    QString reason;
+    FileError reason;
     if (!ProgramFile::read(basePath + QStringLiteral("/.tovrelcnc/l.nc"), &bytes, &reason)
         || !FileSave::write(target, bytes, &reason, FileSave::ExistingFolder)) {
-        if (!reason.isEmpty())
-            qWarning("save %s: %s", qPrintable(target), qPrintable(reason));
+        qWarning("save %s: %s", qPrintable(target), qPrintable(reason.text()));
         saveFailed(this, "copy error");
     }
 }

@@ -125,7 +125,7 @@ QString LibGenerator::writeTempFile(PattenList &list)
     }
 
     const QString path = tempFilePath();
-    QString reason;
+    FileError reason;
     if (!FileSave::write(path, out.bytes(), &reason)) {
         failure_ = {path, reason, true};
         consoleLine("write temp file error...");
@@ -152,7 +152,7 @@ bool LibGenerator::writePatten(PattenList &list, patten_t &p, LibOutput &out)
         if (!p.deleted) {
             const QString name = basePath + QStringLiteral("/.tovrelcnc/b%1.nc").arg(p.fileNo);
             QByteArray bytes;
-            QString reason;
+            FileError reason;
             if (!ProgramFile::read(name, &bytes, &reason)) {
                 failure_ = {name, reason, false};
                 consoleLine("read patten file error...");
@@ -245,7 +245,7 @@ bool LibGenerator::writeArray(const patten_t &p, int w, int h, const LibOutput &
     const double column = double(p.countY) * copyText.bytes().size() + double(p.countY - 1) * rowStep.bytes().size()
                           + columnStep.bytes().size();
     if (!out.fits(double(p.countX) * column)) {
-        failure_ = {tempFilePath(), QLatin1String(ProgramFile::kTooLong), true};
+        failure_ = {tempFilePath(), FileError(FileError::TooLong), true};
         consoleLine("write temp file error...");
         return false;
     }

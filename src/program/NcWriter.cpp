@@ -239,7 +239,7 @@ NcWriter::Output NcWriter::format(const SegmentRecord *table, Style style, doubl
     return result;
 }
 
-bool NcWriter::save(const QString &path, const QByteArray &text, QString *errorText)
+bool NcWriter::save(const QString &path, const QByteArray &text, FileError *error)
 {
-    return FileSave::write(path, text, errorText);
+    return FileSave::write(path, text, error);
 }

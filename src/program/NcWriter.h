@@ -1,6 +1,7 @@
 #ifndef NCWRITER_H
 #define NCWRITER_H
 
+#include "app/base/FileFailure.h"
 #include "program/SegmentTable.h"
 
 #include <QByteArray>
@@ -35,8 +36,8 @@ public:
 
     // Replaces the file as a whole, creating its folder when missing; on any
     // failure the old file stays as it was. False on failure, with the
-    // reason in errorText when given.
-    static bool save(const QString &path, const QByteArray &text, QString *errorText = nullptr);
+    // reason in error when given.
+    static bool save(const QString &path, const QByteArray &text, FileError *error = nullptr);
 };
 
 #endif

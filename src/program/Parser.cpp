@@ -115,7 +115,7 @@ Parser::Outcome Parser::readProgram(const QString &name, SegmentRecord *table, c
     // ends at the table's last row or at the byte cap, whichever comes first,
     // so a file picked by mistake is refused as soon as that is known.
     ProgramFile::Reader file;
-    QString reason;
+    FileError reason;
     if (!file.openPath(name, &reason)) {
         failure = {name, reason, false};
         say(file.tooLong() ? "File too long!" : "File not found!");
@@ -125,12 +125,12 @@ Parser::Outcome Parser::readProgram(const QString &name, SegmentRecord *table, c
     NcReader reader(&file, table, options);
     const bool fits = reader.read(reader.detect()) && !file.tooLong();
     if (reader.deviceFailed() && !file.tooLong()) {
-        failure = {name, file.errorString(), false};
+        failure = {name, file.lastError(), false};
         say("File not found!");
         return Outcome::NotFound;
     }
     if (!fits) {
-        failure = {name, QLatin1String(ProgramFile::kTooLong), false};
+        failure = {name, FileError(FileError::TooLong), false};
         say("File too long!");
         return Outcome::TooLong;
     }
@@ -247,7 +247,7 @@ bool Parser::optimisedPath()
 
 bool Parser::saveScratch(const QString &file, const QByteArray &text, const char *failure)
 {
-    QString reason;
+    FileError reason;
     if (NcWriter::save(scratchPath(file), text, &reason))
         return true;
     this->failure = {scratchPath(file), reason, true};

@@ -1,6 +1,8 @@
 #ifndef KTHC_H
 #define KTHC_H
 
+#include "app/base/FileFailure.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -96,8 +98,8 @@ public:
     int lastVolt = 0; // 0.1 V
     double topHeight = 0.0;
     // Why thcconfig.xml could not be read at construction (ProgramFile's
-    // reasons); empty when it was read, whole or damaged.
-    QString configUnreadable;
+    // reasons); none when it was read, whole or damaged.
+    FileError configUnreadable;
 
 signals:
     void dlzDWSuccess();

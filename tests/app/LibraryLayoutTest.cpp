@@ -5,6 +5,7 @@
 
 #include "GuiTest.h"
 #include "TempWorkDir.h"
+#include "TestPaths.h"
 #include "WriteFault.h"
 
 #include "app/KMainWindow.h"
@@ -206,6 +207,71 @@ private slots:
         GuiTest::typeFileName(table->saveDialog, "lib2.nc");
         QTest::keyClick(table->saveDialog, Qt::Key_Return);
         QTRY_COMPARE(copies(dir.filePath("ncfile/lib2.nc")), 2);
+        QCOMPARE(notices.count(), 1);
+    }
+
+    // A layout with no part, or with parts that make no record, is no
+    // program: F4 on an existing program refuses the save in a box and
+    // leaves the program and the scratch files byte for byte. A real layout
+    // then replaces the program without a question.
+    void emptyLayoutSavesNothing_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::newRow("no part") << QString();
+        QTest::newRow("a part with no copy") << "0";
+    }
+
+    void emptyLayoutSavesNothing()
+    {
+        QFETCH(QString, count);
+        TempWorkDir dir;
+        QVERIFY(QFile::copy(TestPaths::sourceDir() + "/template/ncfile/int_bracket.nc",
+                            dir.filePath("ncfile/int_bracket.nc")));
+        const QByteArray program = dir.readFile("ncfile/int_bracket.nc");
+        QVERIFY(program.size() > 100);
+        NoticeRecorder notices;
+        KMainWindow w;
+        GuiTest::activate(&w);
+        press(w, Qt::Key_F2);
+        QTRY_VERIFY(w.menuLib->isVisible());
+        KLibConfig *config = w.libFrame->config();
+        const auto setCount = [&](const QString &text) {
+            config->countXEdit()->setText(text);
+            QTest::keyClick(config->countXEdit(), Qt::Key_Return);
+        };
+        w.libFrame->libTable->setCurrentCell(0, 1);
+        if (!count.isEmpty()) {
+            press(w, Qt::Key_Home);
+            QTRY_COMPARE(w.libFrame->libList->count(), 1);
+            setCount(count);
+            QCOMPARE(copies(dir.filePath(".tovrelcnc/k.nc")), 0);
+        }
+        notices.clear();
+        const QMap<QString, QByteArray> scratch = WriteFault::snapshot(dir.filePath(".tovrelcnc"));
+        KLibTable *table = w.libFrame->libTable;
+        const auto save = [&] {
+            press(w, Qt::Key_F4);
+            QTRY_VERIFY(table->saveDialog && table->saveDialog->isVisible());
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(table->saveDialog));
+            GuiTest::typeFileName(table->saveDialog, "int_bracket.nc");
+            QTest::keyClick(table->saveDialog, Qt::Key_Return);
+            QTRY_VERIFY(!table->saveDialog->isVisible());
+        };
+        save();
+        QTRY_COMPARE(notices.count(), 1);
+        QCOMPARE(notices.last().icon, QMessageBox::Warning);
+        QCOMPARE(notices.last().text, QString("没有零件,不能保存!"));
+        QCOMPARE(dir.readFile("ncfile/int_bracket.nc"), program);
+        QCOMPARE(WriteFault::snapshot(dir.filePath(".tovrelcnc")), scratch);
+
+        if (count.isEmpty()) {
+            press(w, Qt::Key_Home);
+            QTRY_COMPARE(w.libFrame->libList->count(), 1);
+        }
+        setCount("2");
+        save();
+        QTRY_COMPARE(copies(dir.filePath("ncfile/int_bracket.nc")), 2);
+        QCOMPARE(dir.readFile("ncfile/int_bracket.nc"), dir.readFile(".tovrelcnc/l.nc"));
         QCOMPARE(notices.count(), 1);
     }
 };

@@ -93,9 +93,9 @@ private slots:
         if (!makeFile(dir.filePath("ncfile/disk.img"), qint64(20) << 30))
             QSKIP("no room for a sparse file of 20 GB");
         QFile probe;
-        QString reason;
+        FileError reason;
         if (!ProgramFile::open(probe, program, &reason))
-            QSKIP(qPrintable(program + ": " + reason));
+            QSKIP(qPrintable(program + ": " + reason.text()));
         probe.close();
         NoticeRecorder notices;
         KMainWindow w;

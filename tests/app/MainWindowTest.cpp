@@ -51,8 +51,10 @@
 #include "status/KTimeFrame.h"
 #include "thc/KMenuTHC.h"
 #include "thc/KTHC.h"
+#include "thc/KTHCConfig.h"
 #include "thc/KTHCDialog.h"
 #include "thc/KTHCFrame.h"
+#include "thc/KTHCSpeedConfig.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -636,6 +638,50 @@ private slots:
         KMainWindow w;
         QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X700 Y 0\n"));
         QCOMPARE(SegmentTable::length(cutSegments), 1);
+    }
+
+    // The height pages' three ways back, each pressed with the mouse, lead
+    // to the top menu; the plasma panel's positioning lift and its
+    // positioning descent both end the positioning when their countdowns
+    // run out.
+    void heightPagesAndPositioningEnds()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        const struct {
+            void (KTHC::*page)();
+            KButton *button;
+        } ways[] = {
+            {&KTHC::showTHC1, w.thc->menuTHC->backButton},
+            {&KTHC::showTHC1, w.thc->thc1Config->cancelButton},
+            {&KTHC::showSpeed, w.thc->speedConfig->cancelButton},
+        };
+        for (const auto &way : ways) {
+            w.top2thc();
+            (w.thc->*way.page)();
+            QVERIFY(w.thc->menuTHC->isVisible() && way.button->isVisible());
+            QCOMPARE(onlyVisiblePage(w), static_cast<QWidget *>(nullptr));
+            QTest::mousePress(way.button, Qt::LeftButton);
+            QCOMPARE(onlyVisiblePage(w), static_cast<QWidget *>(w.menuTop));
+            QVERIFY(!w.thc->thc1Config->isVisible() && !w.thc->speedConfig->isVisible());
+            QTest::mouseRelease(way.button, Qt::LeftButton);
+        }
+
+        KStatusDLZ *dlz = w.status->statusFrame->dlz;
+        for (void (KStatusDLZ::*end)() : {&KStatusDLZ::DWUpEnd, &KStatusDLZ::DWDownEnd}) {
+            w.dwUpRunning = true;
+            w.dwDone = false;
+            w.dwUpTimer->start();
+            w.dlzDwDownTimer->start();
+            (dlz->*end)();
+            QVERIFY(!w.dwUpRunning);
+            QVERIFY(w.dwDone);
+            QVERIFY(!w.dwUpTimer->isActive() && !w.dlzDwDownTimer->isActive());
+            w.dlzEnd();
+        }
     }
 
     // Where one signal reaches two receivers, the one whose state the

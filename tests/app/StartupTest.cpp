@@ -22,7 +22,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -58,6 +60,22 @@ QStringList entries(const QString &root)
 QByteArray fileConfig(const char *name)
 {
     return QByteArray("<FileConfig><File filename=\"") + name + "\"/></FileConfig>";
+}
+
+// A UNIX socket bound at `name`: it stays there as a socket when its
+// descriptor is closed, and no open of it ever succeeds.
+bool bindSocket(const QByteArray &name)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(name.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return bound;
 }
 
 } // namespace
@@ -163,17 +181,17 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("told");
-        const char *const kinds[] = {"a pipe", "a folder", "a link to /dev/zero", "a link to itself"};
-        const char *const reasons[] = {"不是文件", "是文件夹", "不是文件", "链接循环"};
+        const char *const kinds[] = {"a pipe", "a folder", "a link to /dev/zero", "a link to itself", "a socket"};
+        const char *const reasons[] = {"不是文件", "是文件夹", "不是文件", "链接循环", "不是文件"};
         for (const QString file : {"fileconfig.xml", "config.xml", "thcconfig.xml"}) {
-            for (int kind = 0; kind < 4; ++kind)
+            for (int kind = 0; kind < 5; ++kind)
                 QTest::addRow("%s %s", qPrintable(file), kinds[kind])
                     << file << kind << file + " 读取失败: " + reasons[kind];
         }
-        QTest::newRow("unreadable") << "fileconfig.xml" << 4 << "fileconfig.xml 读取失败: 没有权限";
-        QTest::newRow("a name of blanks") << "fileconfig.xml" << 5 << "fileconfig.xml 读取失败: 无程序名";
-        QTest::newRow("a line end after the name") << "fileconfig.xml" << 6 << "\"a.nc\\n\" 未加载: 文件不存在";
-        QTest::newRow("blanks after the name") << "fileconfig.xml" << 7 << "\"a.nc  \" 未加载: 文件不存在";
+        QTest::newRow("unreadable") << "fileconfig.xml" << 5 << "fileconfig.xml 读取失败: 没有权限";
+        QTest::newRow("a name of blanks") << "fileconfig.xml" << 6 << "fileconfig.xml 读取失败: 无程序名";
+        QTest::newRow("a line end after the name") << "fileconfig.xml" << 7 << "\"a.nc\\n\" 未加载: 文件不存在";
+        QTest::newRow("blanks after the name") << "fileconfig.xml" << 8 << "\"a.nc  \" 未加载: 文件不存在";
         QTest::newRow("a picture a pipe") << "smile.png" << 0 << "准备就绪";
     }
 
@@ -193,25 +211,27 @@ private slots:
                                                                   : ".tovrelcnc/" + file);
         const QByteArray name = QFile::encodeName(path);
         QStringList command{QCoreApplication::applicationFilePath(), kChildMode, dir.path()};
-        if (kind <= 3)
+        if (kind <= 4)
             QFile::remove(path);
-        const char *const names[] = {"", "", "", "", "", "   ", "./ncfile/a.nc&#10;", "./ncfile/a.nc  "};
+        const char *const names[] = {"", "", "", "", "", "", "   ", "./ncfile/a.nc&#10;", "./ncfile/a.nc  "};
         if (kind == 0)
             QVERIFY(mkfifo(name, 0644) == 0);
         else if (kind == 1)
             QVERIFY(QDir().mkdir(path));
         else if (kind == 2 || kind == 3)
             QVERIFY(symlink(kind == 2 ? "/dev/zero" : name.constData(), name) == 0);
-        else if (kind > 4)
+        else if (kind == 4)
+            QVERIFY(bindSocket(name));
+        else if (kind > 5)
             QVERIFY(dir.writeFile(".tovrelcnc/" + file, fileConfig(names[kind])));
-        if (kind == 4 && geteuid() == 0) {
+        if (kind == 5 && geteuid() == 0) {
             // Root reads any file: the child runs as a user that may not.
             if (QStandardPaths::findExecutable("setpriv").isEmpty())
                 QSKIP("root without setpriv: no user to whom a file can be unreadable");
             QVERIFY(QProcess::execute("chmod", {"-R", "a+rwX", dir.path()}) == 0);
             command = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} + command;
         }
-        if (kind == 4)
+        if (kind == 5)
             QVERIFY(chmod(name, 0) == 0);
         const QStringList before = entries(dir.path());
 
@@ -228,9 +248,9 @@ private slots:
         QVERIFY2(shown.hasMatch() && shown.captured(1).toInt() < kHangGuardMs, qPrintable(out));
         QVERIFY2(out.contains("line: " + told + "\n"), qPrintable(out));
         // Nothing loaded: the reload says again why.
-        if ((file == "fileconfig.xml" || file == "config.xml") && kind <= 5)
+        if ((file == "fileconfig.xml" || file == "config.xml") && kind <= 6)
             QVERIFY2(out.contains("reloaded: " + told + "\nboxes: 0\n"), qPrintable(out));
-        if (kind <= 4 && file.endsWith(".xml"))
+        if (kind <= 5 && file.endsWith(".xml"))
             QVERIFY(QString::fromLocal8Bit(child.readAllStandardError()).contains("read file error... " + path + ": "));
         QCOMPARE(entries(dir.path()), before);
     }

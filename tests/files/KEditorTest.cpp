@@ -167,6 +167,18 @@ private slots:
         QCOMPARE(dialog->ratioEdit->text(), "100");
         QCOMPARE(p.text(), original);
         QCOMPARE(p.editor->rowCount(), 2);
+
+        // An empty field and "0" scale by the smallest factor, and say so.
+        const QByteArray hundred = p.eNc();
+        for (const char *typed : {"", "0"}) {
+            dialog->ratioEdit->setText(typed);
+            dialog->accept();
+            QCOMPARE(dialog->ratioEdit->text(), "0.01");
+            QCOMPARE(p.eNc(), QByteArray("G01 X       1 Y      -2\nG02 X       0 Y       0 I      -1 J       0\n"));
+            dialog->ratioEdit->setText("100");
+            dialog->accept();
+            QCOMPARE(p.eNc(), hundred);
+        }
         QCOMPARE(p.notices.count(), 0);
     }
 

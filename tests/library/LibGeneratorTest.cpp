@@ -330,6 +330,20 @@ void LibGeneratorTest::shapeEdgeCases()
     QCOMPARE(k6.at(7), QStringLiteral("G00 X-6999 Y-10000"));
     // Fields a shape hides are not read by its contour.
     QCOMPARE(generateOne(19, form(19, {{PattenForm::F, "99"}, {PattenForm::G, "7"}})), generateOne(19, form(19)));
+    // L plates with no lead and no corner: zero-length lines open and close
+    // the bracket and the chamfer or the corner arc stays, as zero lengths.
+    for (int type : {22, 23, 24}) {
+        const QStringList lines = generateOne(type, form(type, {{PattenForm::A, "0"}, {PattenForm::F, "0"}}));
+        const int segments = type == 23 ? 10 : 9;
+        QCOMPARE(lines.size(), segments + 5);
+        QCOMPARE(lines.at(1), QStringLiteral("G41"));
+        QCOMPARE(lines.at(2), QStringLiteral("G01 X0 Y0"));
+        QCOMPARE(lines.at(3), QStringLiteral("G01 X0 Y20000"));
+        QCOMPARE(lines.at(4), type == 24 ? QStringLiteral("G02 X0 Y0 I0 J0") : QStringLiteral("G01 X0 Y0"));
+        QCOMPARE(lines.at(5), QStringLiteral("G01 X15000 Y0"));
+        QCOMPARE(lines.at(segments + 1), QStringLiteral("G01 X0 Y0"));
+        QCOMPARE(lines.at(segments + 2), QStringLiteral("G40"));
+    }
 }
 
 void LibGeneratorTest::transform_data()

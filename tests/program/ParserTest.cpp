@@ -178,14 +178,14 @@ private slots:
             QSKIP("no room for a sparse file of 64 MB");
         over.close();
         QByteArray bytes;
-        QString reason;
+        FileError reason;
         QFile probe;
         if (!ProgramFile::open(probe, path, &reason))
-            QSKIP(qPrintable(path + ": " + reason));
+            QSKIP(qPrintable(path + ": " + reason.text()));
         probe.close();
 
         QCOMPARE(ProgramFile::read(path, &bytes, &reason), !longerThanTheCap);
-        QCOMPARE(reason, longerThanTheCap ? QString(ProgramFile::kTooLong) : QString());
+        QCOMPARE(reason, longerThanTheCap ? FileError(FileError::TooLong) : FileError());
         Parser p;
         const std::function<int()> entries[] = {
             [&] { return p.parseMain(path); },

@@ -15,6 +15,7 @@
 #include "program/KJBSimu.h"
 #include "program/KLibSimu.h"
 #include "program/KPreviewSimu.h"
+#include "program/PathWalk.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -451,6 +452,25 @@ private slots:
         QTest::keyClick(dialog, Qt::Key_Return);
         QTRY_VERIFY(!dialog->isVisible());
         QVERIFY(std::fabs(view.getScale() - 24.0867) < 1e-4);
+        QVERIFY(GuiTest::waitClickLockFree());
+    }
+
+    // F1, 3000 typed over the X length, Return: the plate is 3000 mm along
+    // X and keeps its 1800 along Y.
+    void plateDialogTypedLength()
+    {
+        KLibSimu view;
+        KDialogStd *dialog = view.plateDialog;
+        view.setStdPlatte();
+        QVERIFY(GuiTest::activate(dialog));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3000"));
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QTRY_VERIFY(!dialog->isVisible());
+        // The plate's sides in mm: program X runs down the view, Y across.
+        const double mm = view.getScale() * PathWalk::kUnitsPerPixel / 100.0;
+        const QRectF plate = view.getPlateRect();
+        QCOMPARE(qRound(-plate.height() * mm), 3000);
+        QCOMPARE(qRound(-plate.width() * mm), 1800);
         QVERIFY(GuiTest::waitClickLockFree());
     }
 

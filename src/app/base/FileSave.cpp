@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 
 #include <sys/stat.h>
@@ -19,28 +18,48 @@
 
 namespace {
 
+FileError systemError(int number)
+{
+    return FileError::system(number != 0 ? number : EIO);
+}
+
 // Qt names no reason for a write cut short by a full disk or a size limit:
 // one more byte written straight to the temporary file brings the system's
 // own error back.
-QString reasonOfFailedWrite(QSaveFile &file)
+FileError reasonOfFailedWrite(QSaveFile &file)
 {
     const int fd = file.handle();
     if (fd >= 0) {
         errno = 0;
         if (::write(fd, "\n", 1) < 0 && errno != 0)
-            return QString::fromLocal8Bit(std::strerror(errno));
+            return FileError::system(errno);
     }
-    const QString qtText = file.errorString();
-    return qtText == QLatin1String("Unknown error") ? QStringLiteral("not every byte was written") : qtText;
+    return FileError(FileError::Incomplete);
+}
+
+// The toolkit tells why a file could not be made only in its own words, so
+// the system is asked again: first whether a file standing there may be
+// written, then whether its folder takes a new file. `number` is what the
+// failed call left, for a fault neither shows.
+FileError notOpened(const QString &path, int number)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (::access(name.constData(), F_OK) == 0 && ::access(name.constData(), W_OK) != 0)
+        return systemError(errno);
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    if (::access(folder.constData(), W_OK | X_OK) != 0)
+        return systemError(errno);
+    return systemError(number);
 }
 
 // A name beside `path` that nothing uses; empty, with the reason, when none
 // can be had.
-QString freshName(const QString &path, QString &error)
+QString freshName(const QString &path, FileError &error)
 {
     QTemporaryFile reserved(path + QStringLiteral(".XXXXXX"));
+    errno = 0;
     if (!reserved.open()) {
-        error = reserved.errorString();
+        error = notOpened(reserved.fileTemplate(), errno);
         return QString();
     }
     const QString name = reserved.fileName();
@@ -55,30 +74,29 @@ QString freshName(const QString &path, QString &error)
 // folder or a loop of links with a file would lose what the operator put
 // there. Such an entry is refused before anything opens it, and left as it
 // is. Only the entry's status is asked, which never waits.
-bool replaceable(const QString &path, QString &error)
+bool replaceable(const QString &path, FileError &error)
 {
     struct stat st {
     };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         if (errno != ELOOP)
             return true; // missing, or a fault the save itself will report
-        error = QString::fromLocal8Bit(std::strerror(errno));
+        error = FileError::system(ELOOP);
         return false;
     }
     if (S_ISREG(st.st_mode))
         return true;
-    error =
-        S_ISDIR(st.st_mode) ? QStringLiteral("Filename refers to a directory") : QLatin1String(ProgramFile::kNotPlain);
+    error = FileError(S_ISDIR(st.st_mode) ? FileError::Folder : FileError::NotPlain);
     return false;
 }
 
 // Opens the temporary file, lets `fill` write into it and commits; false and
 // the reason on any failure, with nothing left behind.
-bool save(const QString &path, QString &error, FileSave::Folder folder, const std::function<bool(QSaveFile &)> &fill)
+bool save(const QString &path, FileError &error, FileSave::Folder folder, const std::function<bool(QSaveFile &)> &fill)
 {
     FileSave::ignoreSizeLimit();
     if (path.isEmpty()) {
-        error = QStringLiteral("No file name specified");
+        error = FileError(FileError::NoName);
         return false;
     }
     if (!replaceable(path, error))
@@ -86,7 +104,7 @@ bool save(const QString &path, QString &error, FileSave::Folder folder, const st
     if (folder == FileSave::CreateFolder) {
         const QString dir = QFileInfo(path).path();
         if (!QDir().mkpath(dir)) {
-            error = QStringLiteral("Cannot create folder %1").arg(dir);
+            error = FileError(FileError::FolderNotMade, dir);
             return false;
         }
     }
@@ -98,28 +116,30 @@ bool save(const QString &path, QString &error, FileSave::Folder folder, const st
     if (replaceLink && staged.isEmpty())
         return false;
     QSaveFile file(staged.isEmpty() ? path : staged);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
+        error = notOpened(file.fileName(), errno);
         return false;
     }
     if (!fill(file) || !file.flush() || file.error() != QFileDevice::NoError) {
-        if (error.isEmpty())
+        if (error.isNone())
             error = reasonOfFailedWrite(file);
         file.cancelWriting();
         file.commit(); // removes the temporary file
         return false;
     }
+    errno = 0;
     if (!file.commit()) {
-        error = file.errorString();
+        error = systemError(errno);
         return false;
     }
     if (!staged.isEmpty()
         && ::rename(QFile::encodeName(staged).constData(), QFile::encodeName(path).constData()) != 0) {
-        error = QString::fromLocal8Bit(std::strerror(errno));
+        error = systemError(errno);
         QFile::remove(staged);
         return false;
     }
-    error.clear();
+    error = FileError();
     return true;
 }
 
@@ -134,32 +154,38 @@ void FileSave::ignoreSizeLimit()
     Q_UNUSED(once);
 }
 
-bool FileSave::write(const QString &path, const QByteArray &bytes, QString *errorText, Folder folder)
+bool FileSave::write(const QString &path, const QByteArray &bytes, FileError *errorOut, Folder folder)
 {
-    QString ignored;
-    QString &error = errorText ? *errorText : ignored;
-    error.clear();
+    FileError ignored;
+    FileError &error = errorOut ? *errorOut : ignored;
+    error = FileError();
     return save(path, error, folder, [&](QSaveFile &file) { return file.write(bytes) == bytes.size(); });
 }
 
-bool FileSave::copy(const QString &from, const QString &to, QString *errorText, Folder folder)
+bool FileSave::copy(const QString &from, const QString &to, FileError *errorOut, Folder folder)
 {
-    QString ignored;
-    QString &error = errorText ? *errorText : ignored;
-    error.clear();
+    FileError ignored;
+    FileError &error = errorOut ? *errorOut : ignored;
+    error = FileError();
     QFile source;
     if (!ProgramFile::open(source, from, &error))
         return false;
     return save(to, error, folder, [&](QSaveFile &file) {
         QByteArray piece;
         qint64 copied = 0;
+        errno = 0;
         while (!(piece = source.read(64 * 1024)).isEmpty()) {
             if (file.write(piece) != piece.size())
                 return false;
             copied += piece.size();
+            errno = 0;
         }
-        if (source.error() != QFileDevice::NoError || copied != source.size()) {
-            error = QStringLiteral("%1: %2").arg(from, source.errorString());
+        if (source.error() != QFileDevice::NoError) {
+            error = FileError::system(errno != 0 ? errno : EIO, from);
+            return false;
+        }
+        if (copied != source.size()) {
+            error = FileError(FileError::Incomplete, from);
             return false;
         }
         return true;

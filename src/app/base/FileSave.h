@@ -1,6 +1,8 @@
 #ifndef FILESAVE_H
 #define FILESAVE_H
 
+#include "app/base/FileFailure.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -29,15 +31,16 @@ public:
     };
 
     // True only when the byte count matched, the buffer reached the disk and
-    // the file was committed. errorText, when given, receives the reason
-    // ("No space left on device", "File too large", "Permission denied" ...).
-    static bool write(const QString &path, const QByteArray &bytes, QString *errorText = nullptr,
+    // the file was committed. error, when given, receives the reason: the
+    // system's error number (ENOSPC, EFBIG, EACCES ...) or the kind of entry
+    // that may not be replaced (Folder, NotPlain).
+    static bool write(const QString &path, const QByteArray &bytes, FileError *error = nullptr,
                       Folder folder = CreateFolder);
 
     // Copies a plain file (through a link: its contents) to `to` the same
     // way, a piece at a time. A source that is no plain file is refused
     // before it is read.
-    static bool copy(const QString &from, const QString &to, QString *errorText = nullptr,
+    static bool copy(const QString &from, const QString &to, FileError *error = nullptr,
                      Folder folder = ExistingFolder);
 
     // A write past the file-size limit must come back as an error to report,

@@ -1,54 +1,69 @@
 #include "app/base/ProgramFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-const char *const ProgramFile::kNotFound = "No such file or directory";
-const char *const ProgramFile::kNotProgram = "Not a program file";
-const char *const ProgramFile::kNotAllowed = "Permission denied";
-const char *const ProgramFile::kTooLong = "File too long";
-const char *const ProgramFile::kNotPlain = "Not a plain file";
-const char *const ProgramFile::kLinkLoop = "Link loop";
+namespace {
 
-bool ProgramFile::open(QFile &file, const QString &path, QString *reason, QIODevice::OpenMode extra)
+// Why an open failed, as the operator can act on it: a name that leads
+// nowhere is a missing file, whatever part of the path is missing, and a
+// special file the system will not open (a socket, a device without its
+// driver) is no program, as a pipe is not.
+FileError openError(int number)
 {
-    QString ignored;
-    QString &why = reason ? *reason : ignored;
+    switch (number) {
+    case ENOTDIR:
+        return FileError::system(ENOENT);
+    case EPERM:
+        return FileError::system(EACCES);
+    case ENXIO:
+    case ENODEV:
+    case EOPNOTSUPP:
+        return FileError(FileError::NotProgram);
+    case 0:
+        return FileError::system(EIO);
+    default:
+        return FileError::system(number);
+    }
+}
+
+} // namespace
+
+bool ProgramFile::open(QFile &file, const QString &path, FileError *reason, QIODevice::OpenMode extra)
+{
+    FileError ignored;
+    FileError &why = reason ? *reason : ignored;
     if (path.isEmpty()) {
-        why = QLatin1String(kNotFound);
+        why = FileError::system(ENOENT);
         return false;
     }
     // Without O_NONBLOCK, opening a pipe waits for a writer, however long.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        why = errno == ENOENT || errno == ENOTDIR ? QLatin1String(kNotFound)
-              : errno == EACCES || errno == EPERM ? QLatin1String(kNotAllowed)
-                                                  : QString::fromLocal8Bit(std::strerror(errno));
+        why = openError(errno);
         return false;
     }
     struct stat st {
     };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        why = QLatin1String(kNotProgram);
+        why = FileError(FileError::NotProgram);
         return false;
     }
     // Reads of a plain file never wait; blocking mode back for good measure.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     file.setFileName(path);
     if (!file.open(fd, QIODevice::ReadOnly | extra, QFileDevice::AutoCloseHandle)) {
+        why = openError(errno);
         ::close(fd);
-        why = file.errorString();
         return false;
     }
-    why.clear();
+    why = FileError();
     return true;
 }
 
@@ -66,7 +81,7 @@ bool ProgramFile::opensForReading(const QString &path)
     return file;
 }
 
-bool ProgramFile::read(const QString &path, QByteArray *bytes, QString *reason, qint64 limit)
+bool ProgramFile::read(const QString &path, QByteArray *bytes, FileError *reason, qint64 limit)
 {
     Reader file(limit);
     if (!file.openPath(path, reason))
@@ -83,7 +98,7 @@ bool ProgramFile::read(const QString &path, QByteArray *bytes, QString *reason, 
             break;
         if (got < 0) {
             if (reason)
-                *reason = file.errorString();
+                *reason = file.lastError();
             return false;
         }
     }
@@ -96,17 +111,18 @@ ProgramFile::Reader::Reader(qint64 limit)
 {
 }
 
-bool ProgramFile::Reader::openPath(const QString &path, QString *reason)
+bool ProgramFile::Reader::openPath(const QString &path, FileError *reason)
 {
     close();
     tooLong_ = false;
+    error_ = FileError();
     if (!ProgramFile::open(file_, path, reason, QIODevice::Unbuffered))
         return false;
     if (file_.size() > limit_) {
         file_.close();
         tooLong_ = true;
         if (reason)
-            *reason = QLatin1String(kTooLong);
+            *reason = FileError(FileError::TooLong);
         return false;
     }
     return QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
@@ -126,7 +142,8 @@ void ProgramFile::Reader::close()
 qint64 ProgramFile::Reader::refuse()
 {
     tooLong_ = true;
-    setErrorString(QLatin1String(kTooLong));
+    error_ = FileError(FileError::TooLong);
+    setErrorString(error_.text());
     return -1;
 }
 
@@ -140,103 +157,28 @@ qint64 ProgramFile::Reader::readData(char *data, qint64 maxSize)
         // A whole piece is asked for, as some files of /proc refuse reads
         // of odd sizes.
         char probe[4096];
+        errno = 0;
         const qint64 more = file_.read(probe, sizeof probe);
         if (more > 0)
             return refuse();
         if (more < 0)
-            setErrorString(file_.errorString());
+            failed(errno);
         return more;
     }
+    errno = 0;
     const qint64 got = file_.read(data, qMin(maxSize, room));
     if (got < 0)
-        setErrorString(file_.errorString());
+        failed(errno);
     return got;
+}
+
+void ProgramFile::Reader::failed(int number)
+{
+    error_ = FileError::system(number != 0 ? number : EIO);
+    setErrorString(error_.text());
 }
 
 qint64 ProgramFile::Reader::writeData(const char *, qint64)
 {
     return -1;
-}
-
-namespace {
-
-// The one table of the file errors the operator can be shown: the system's
-// error numbers and the reasons of our own (error 0). Several numbers may
-// share a text.
-struct OperatorReason {
-    int error;
-    const char *reason; // our own reason text; nullptr: the system's text of `error`
-    const char *text;
-};
-
-const OperatorReason kOperatorReasons[] = {
-    {ENOENT, ProgramFile::kNotFound, QT_TRANSLATE_NOOP("ProgramFile", "文件不存在")},
-    {ENOTDIR, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "文件不存在")},
-    {EACCES, ProgramFile::kNotAllowed, QT_TRANSLATE_NOOP("ProgramFile", "没有权限")},
-    {EPERM, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "没有权限")},
-    {EISDIR, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "是文件夹")},
-    {0, ProgramFile::kNotProgram, QT_TRANSLATE_NOOP("ProgramFile", "不是程序文件")},
-    {0, ProgramFile::kNotPlain, QT_TRANSLATE_NOOP("ProgramFile", "不是文件")},
-    {0, ProgramFile::kLinkLoop, QT_TRANSLATE_NOOP("ProgramFile", "链接循环")},
-    {0, ProgramFile::kTooLong, QT_TRANSLATE_NOOP("ProgramFile", "文件太长")},
-    {EFBIG, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "超出文件大小限制")},
-    {ENOSPC, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "磁盘已满")},
-    {EDQUOT, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "磁盘已满")},
-    {EROFS, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "磁盘只读")},
-    {ELOOP, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "链接层数过多")},
-    {EMLINK, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "链接过多")},
-    {EIO, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "输入输出错误")},
-    {ENAMETOOLONG, nullptr, QT_TRANSLATE_NOOP("ProgramFile", "文件名太长")},
-    {0, "not every byte was written", QT_TRANSLATE_NOOP("ProgramFile", "写入不完整")},
-};
-
-QString systemText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// The error number a reason stands for: the system's own text of it, or
-// the toolkit's words (English or translated) for a file it will not
-// replace. 0 when none.
-int errorOf(const QString &reason)
-{
-    for (int error = 1; error < 256; ++error) {
-        if (reason == systemText(error))
-            return error;
-    }
-    const auto says = [&](const char *source) {
-        for (const QString &pattern : {QString::fromLatin1(source), QCoreApplication::translate("QSaveFile", source)}) {
-            const int at = pattern.indexOf(QLatin1String("%1"));
-            if (at < 0 ? reason == pattern
-                       : reason.size() > pattern.size() - 2 && reason.startsWith(pattern.left(at))
-                             && reason.endsWith(pattern.mid(at + 2)))
-                return true;
-        }
-        return false;
-    };
-    if (says(QT_TRANSLATE_NOOP("QSaveFile", "Existing file %1 is not writable")))
-        return EACCES;
-    if (says(QT_TRANSLATE_NOOP("QSaveFile", "Filename refers to a directory")))
-        return EISDIR;
-    return 0;
-}
-
-} // namespace
-
-QString ProgramFile::operatorText(const QString &reason)
-{
-    // A copy's reason names its source first ("path: reason").
-    const int colon = reason.lastIndexOf(QLatin1String(": "));
-    for (const QString &candidate : {reason, colon >= 0 ? reason.mid(colon + 2) : QString()}) {
-        if (candidate.isEmpty())
-            continue;
-        const int error = errorOf(candidate);
-        for (const OperatorReason &r : kOperatorReasons) {
-            if ((r.reason && candidate == QLatin1String(r.reason)) || (error != 0 && r.error == error))
-                return QCoreApplication::translate("ProgramFile", r.text);
-        }
-        if (error != 0)
-            return QCoreApplication::translate("ProgramFile", "文件错误 %1").arg(error);
-    }
-    return QCoreApplication::translate("ProgramFile", "文件错误");
 }

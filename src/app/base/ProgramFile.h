@@ -1,6 +1,8 @@
 #ifndef PROGRAMFILE_H
 #define PROGRAMFILE_H
 
+#include "app/base/FileFailure.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QIODevice>
@@ -16,24 +18,17 @@
 class ProgramFile
 {
 public:
-    // The reasons a read fails, as the boxes show them.
-    static const char *const kNotFound;   // "No such file or directory"
-    static const char *const kNotProgram; // "Not a program file"
-    static const char *const kNotAllowed; // "Permission denied"
-    static const char *const kTooLong;    // "File too long"
-    // The reasons of a file that is no program (a configuration file), in
-    // words short enough for the message line to name the file whole.
-    static const char *const kNotPlain; // "Not a plain file": a pipe, a device, a socket
-    static const char *const kLinkLoop; // "Link loop": the system's "Too many levels of symbolic links"
-
     // Far beyond any program the tables hold (30000 records).
     static constexpr qint64 kMaxBytes = 64 * 1024 * 1024;
 
     class Reader;
 
     // Opens `path` read-only (plus `extra`, say Unbuffered) when it is a plain
-    // file; otherwise false and the reason.
-    static bool open(QFile &file, const QString &path, QString *reason, QIODevice::OpenMode extra = QIODevice::NotOpen);
+    // file; otherwise false and the reason: the system's error number, or
+    // NotProgram for whatever stands there that is no plain file (a
+    // folder, a pipe, a device, a socket).
+    static bool open(QFile &file, const QString &path, FileError *reason,
+                     QIODevice::OpenMode extra = QIODevice::NotOpen);
 
     // Whether `path` opens for reading at all: false for a folder and for
     // an entry that is missing or forbidden. A device or a pipe opens
@@ -42,18 +37,14 @@ public:
     static bool opensForReading(const QString &path);
 
     // The whole file through a Reader: at most `limit` bytes; a longer one
-    // fails with kTooLong.
-    static bool read(const QString &path, QByteArray *bytes, QString *reason, qint64 limit = kMaxBytes);
-
-    // The reason in the operator's words, for the message line: Chinese
-    // for every file error, the error number for one outside the table.
-    static QString operatorText(const QString &reason);
+    // fails as TooLong.
+    static bool read(const QString &path, QByteArray *bytes, FileError *reason, qint64 limit = kMaxBytes);
 };
 
 // The one read of a program's bytes. A file longer than the limit is
 // refused, never cut off: one whose size says so before anything is read,
 // and one whose size says less (a file of /proc, a file still growing) by the
-// first read that would pass the limit, which fails as kTooLong. So every
+// first read that would pass the limit, which fails as TooLong. So every
 // reader, whatever its pace, gets the same answer for the same file.
 class ProgramFile::Reader : public QIODevice
 {
@@ -61,8 +52,10 @@ public:
     explicit Reader(qint64 limit = kMaxBytes);
 
     // Opens `path` unbuffered as ProgramFile::open does; false with the
-    // reason, kTooLong for a file whose size passes the limit.
-    bool openPath(const QString &path, QString *reason);
+    // reason, TooLong for a file whose size passes the limit.
+    bool openPath(const QString &path, FileError *reason);
+    // Why the last read failed.
+    FileError lastError() const { return error_; }
     // The file turned out longer than the limit (at the open or by a read).
     bool tooLong() const { return tooLong_; }
 
@@ -77,10 +70,12 @@ protected:
 
 private:
     qint64 refuse();
+    void failed(int number);
 
     QFile file_;
     qint64 limit_;
     bool tooLong_ = false;
+    FileError error_;
 };
 
 #endif
