@@ -208,38 +208,44 @@ public:
 };
 
 // The axis-status loop and the I/O page's poll, each told to stop once it
-// has made a pass: how long the stop waits for the loop to end.
+// has made a pass: how long the stop waits for the loop to end. `give`
+// hands the loop a fresh source and returns its count of passes.
+template <class Loop, class Give> void stopAfterAPass(benchmark::State &state, Loop &loop, Give give)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::atomic<int> &passes = give();
+        loop.start();
+        while (passes < 1)
+            QThread::yieldCurrentThread();
+        state.ResumeTiming();
+        loop.stopLoop();
+    }
+}
+
 void BM_StatusLoopStops(benchmark::State &state)
 {
     std::array<int, KReadIntThread::kDescriptorCount> fds;
     fds.fill(DeviceIo::kNotOpen);
     KReadIntThread reader(fds, nullptr);
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto source = std::make_shared<CountingStatus>();
+    std::shared_ptr<CountingStatus> source;
+    stopAfterAPass(state, reader, [&]() -> const std::atomic<int> & {
+        source = std::make_shared<CountingStatus>();
         reader.setStatusSource(source);
-        reader.start();
-        while (source->passes < 1)
-            QThread::yieldCurrentThread();
-        state.ResumeTiming();
-        reader.stopLoop();
-    }
+        return source->passes;
+    });
 }
 BENCHMARK(BM_StatusLoopStops)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)->ReportAggregatesOnly(true);
 
 void BM_InputPollStops(benchmark::State &state)
 {
     KReadIOThread poll(DeviceIo::kNotOpen, DeviceIo::kNotOpen, nullptr);
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto inputs = std::make_shared<FixedInputs>();
+    std::shared_ptr<FixedInputs> inputs;
+    stopAfterAPass(state, poll, [&]() -> const std::atomic<int> & {
+        inputs = std::make_shared<FixedInputs>();
         poll.setInputSource(inputs);
-        poll.start();
-        while (inputs->reads < 1)
-            QThread::yieldCurrentThread();
-        state.ResumeTiming();
-        poll.stopLoop();
-    }
+        return inputs->reads;
+    });
 }
 BENCHMARK(BM_InputPollStops)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)->ReportAggregatesOnly(true);
 
