@@ -333,6 +333,7 @@ road_closegap() {
 # click lock after clicks.
 road_mouseclicks() {
   local r before
+  need_typed_times
   warm_up F6
   top_row="$(steady row)"
   press F6
