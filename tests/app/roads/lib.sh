@@ -163,7 +163,7 @@ lock_side_is() {
 # at most LOCK_TRIES times; $2 names the round. The command sends the pair,
 # sets typed_ms to its real gap (typed_gap) and judges the round by the rule
 # on that gap, whichever side it came on; it leaves the page as it found it.
-LOCK_TRIES=5
+LOCK_TRIES=8
 lock_gaps=()
 lock_resent=0
 lock_round() {
