@@ -42,8 +42,10 @@ f1f1_round() {
   else
     # The file page, which Escape leaves for the top menu; from the browser,
     # had the second F1 acted however late, it would lead to the file page.
-    wait_for 5 row_is "$file_row" ||
-      fail "F1 F1 typed $typed_ms ms apart (asked $1 ms, round $r): the file page did not show"
+    if ! wait_for 5 row_is "$file_row"; then
+      row_is "$browser_row" && fail "F1 F1 typed $typed_ms ms apart (asked $1 ms, round $r): the second opened the browser"
+      fail "F1 F1 typed $typed_ms ms apart (asked $1 ms, round $r): the first did not open the file page"
+    fi
     xdotool key Escape
     wait_for 5 row_is "$top_row" ||
       fail "F1 F1 typed $typed_ms ms apart (asked $1 ms, round $r): the second acted (Escape led elsewhere than the top menu)"
