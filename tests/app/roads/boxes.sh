@@ -122,19 +122,12 @@ road_reloadq() {
     wait_for 20 row_is_not "$editor_row" || fail "Escape did not leave the editor"
     file_row="$(steady row)"
   done
-  local d r
-  for d in 12 50 120 150; do
-    for r in 1 2 3; do
-      case "$d" in
-        # F2 24 ms after F4: the lock ignores it.
-        12) lock_round under "F4 Escape F2 asked $d ms apart (round $r)" reload_round "$d" ;;
-        # F2 100 ms after F4, give or take: either side is judged.
-        50) reload_round "$d" && lock_gaps+=("$typed_ms") ;;
-        *) lock_round over "F4 Escape F2 asked $d ms apart (round $r)" reload_round "$d" ;;
-      esac
-    done
-    lock_report "F4 to F2, asked $((2 * d)) ms apart"
-  done
+  # F2 24 ms after F4: the lock ignores it; 100 ms after, give or take:
+  # either side; 240 and 300 ms after: it acts.
+  lock_series 3 under "F4 Escape F2" reload_round 12
+  lock_series 3 either "F4 Escape F2" reload_round 50
+  lock_series 3 over "F4 Escape F2" reload_round 120
+  lock_series 3 over "F4 Escape F2" reload_round 150
 }
 # F4 Escape F2 on the file page, asked $1 ms apart: F4 reloads, Escape
 # answers the height question once it comes, and F2 opens the editor if it

@@ -149,11 +149,11 @@ lock_passes() { sleep 0.1; }
 # The rule on a pair typed $1 ms apart: the second acts.
 lock_lets() { [ "$1" -ge "$LOCK_MS" ]; }
 # A pair typed $2 ms apart is on the side $1 of the lock: under, or over
-# (LOCK_MS or more).
+# (LOCK_MS or more); either side is on the side "either".
 lock_side_is() {
   if [ "$1" = under ]; then
     [ "$2" -lt "$LOCK_MS" ]
-  else
+  elif [ "$1" = over ]; then
     lock_lets "$2"
   fi
 }
@@ -177,6 +177,16 @@ lock_round() {
     echo "$what: typed $typed_ms ms apart, not $meant $LOCK_MS ms as meant: judged so, and sent again"
   done
   fail "$what: sent $LOCK_TRIES times, never typed $meant $LOCK_MS ms apart: the road cannot judge what it is for"
+}
+# $1 rounds of the command $4, each sent $5 ms apart (as asked of xdotool)
+# and meant for the side $2 of the lock (lock_round); $3 names them. Tells
+# the gaps they were typed at.
+lock_series() {
+  local n="$1" side="$2" what="$3" round="$4" d="$5" r
+  for r in $(seq 1 "$n"); do
+    lock_round "$side" "$what asked $d ms apart (round $r)" "$round" "$d"
+  done
+  lock_report "$what asked $d ms apart"
 }
 # Tells the gaps of the rounds sent since the last report ($1 names them).
 lock_report() {
@@ -316,6 +326,14 @@ typed_gap() {
     fail "the server stamped no $2 and $3 after line $1 of the typed times: $(tail -n 4 "$tmp/typed" | tr '\n' ' ')"
   read -r a b <<<"$(typed_found "$1" "$want")"
   typed_ms=$(((b - a + 4294967296) % 4294967296))
+}
+# Types the keys $2 and $3, asked of xdotool $1 ms apart, and sets typed_ms
+# to the time between them as the server stamped them.
+type_pair() {
+  local mark
+  mark="$(typed_mark)"
+  xdotool key --delay "$1" "$2" "$3"
+  typed_gap "$mark" "press $2" "press $3"
 }
 
 seed_folder() {

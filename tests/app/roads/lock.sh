@@ -6,7 +6,7 @@
 # browser unless the lock stops it. $1 the delays asked for pairs meant to
 # come under 100 ms apart, $2 those meant to come over, 20 rounds each.
 lock_rounds() {
-  local under="$1" over="$2" d r
+  local under="$1" over="$2" d
   local top_row file_row browser_row
   need_typed_times
   warm_up F1 F1
@@ -17,24 +17,15 @@ lock_rounds() {
   browser_row="$(steady row)"
   to_top 2
   for d in $under; do
-    for r in $(seq 1 20); do
-      lock_round under "F1 F1 asked $d ms apart (round $r)" f1f1_round "$d"
-    done
-    lock_report "F1 F1 asked $d ms apart"
+    lock_series 20 under "F1 F1" f1f1_round "$d"
   done
   for d in $over; do
-    for r in $(seq 1 20); do
-      lock_round over "F1 F1 asked $d ms apart (round $r)" f1f1_round "$d"
-    done
-    lock_report "F1 F1 asked $d ms apart"
+    lock_series 20 over "F1 F1" f1f1_round "$d"
   done
 }
 # F1 F1 asked $1 ms apart, back to the top menu after.
 f1f1_round() {
-  local mark
-  mark="$(typed_mark)"
-  xdotool key --delay "$1" F1 F1
-  typed_gap "$mark" "press F1" "press F1"
+  type_pair "$1" F1 F1
   if lock_lets "$typed_ms"; then
     wait_for 5 row_is "$browser_row" ||
       fail "F1 F1 typed $typed_ms ms apart (asked $1 ms, round $r): the second did not open the browser"
@@ -70,7 +61,7 @@ road_lockload() {
 # Esc, which acts on its press, still takes the lock: a page key right after
 # it does not act.
 road_escf1() {
-  local top_row file_row config_row d r
+  local top_row file_row config_row
   need_typed_times
   warm_up F1
   warm_up F3
@@ -81,25 +72,17 @@ road_escf1() {
   press F3
   config_row="$(steady row)"
   to_top 1
-  for d in 30 200; do
-    for r in $(seq 1 10); do
-      lock_round "$([ "$d" = 30 ] && echo under || echo over)" "Escape F1 asked $d ms apart (round $r)" \
-        escf1_round "$d"
-    done
-    lock_report "Escape F1 asked $d ms apart"
-  done
+  lock_series 10 under "Escape F1" escf1_round 30
+  lock_series 10 over "Escape F1" escf1_round 200
 }
 # From the top menu, F3 to the configuration page, then Escape F1 asked $1 ms
 # apart: Escape leads back to the top menu, and F1 opens the file page
 # unless the lock stops it. Back to the top menu after.
 escf1_round() {
-  local mark
   xdotool key F3
   wait_for 5 row_is "$config_row" || fail "F3 did not open the configuration page"
   lock_passes
-  mark="$(typed_mark)"
-  xdotool key --delay "$1" Escape F1
-  typed_gap "$mark" "press Escape" "press F1"
+  type_pair "$1" Escape F1
   if lock_lets "$typed_ms"; then
     wait_for 5 row_is "$file_row" || fail "Escape F1 typed $typed_ms ms apart (asked $1 ms, round $r): F1 did not act"
     to_top 1
@@ -111,24 +94,15 @@ escf1_round() {
 
 # The editor's save and save-as keys: the second within 100 ms does not act.
 road_editorlock() {
-  local d r
   need_typed_times
   press F1 F2
-  for d in 30 200; do
-    for r in $(seq 1 10); do
-      lock_round "$([ "$d" = 30 ] && echo under || echo over)" "F3 F4 asked $d ms apart (round $r)" \
-        editor_round "$d"
-    done
-    lock_report "F3 F4 asked $d ms apart"
-  done
+  lock_series 10 under "F3 F4" editor_round 30
+  lock_series 10 over "F3 F4" editor_round 200
 }
 # F3 F4 asked $1 ms apart: the file is saved, and the save dialog opens
 # unless the lock stops F4; it is closed again.
 editor_round() {
-  local mark
-  mark="$(typed_mark)"
-  xdotool key --delay "$1" F3 F4
-  typed_gap "$mark" "press F3" "press F4"
+  type_pair "$1" F3 F4
   if lock_lets "$typed_ms"; then
     wait_for 5 has_focus '保存文件' ||
       fail "F3 F4 typed $typed_ms ms apart (asked $1 ms, round $r) opened no save dialog"
