@@ -20,7 +20,9 @@
 set -uo pipefail
 
 # The roads, one a line: the name, then what the road needs:
-#   serial     it times the program, so it runs alone on the machine
+#   serial     it runs alone on the machine: it times the program, sends
+#              keys that must come at nearly the pace asked, or keeps cores
+#              busy
 #   seed=NAME  seed_NAME makes the working folder ready for it
 #   timeout=S  it may take S seconds (else 120)
 road_list() {
