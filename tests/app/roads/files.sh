@@ -1,0 +1,213 @@
+# Files and loads: a library program saved, the editor's scale, links in the
+# browser and in the program's own folder, a refused program that leaves the
+# one before it loaded, a last program with a very long name, and the
+# browser's preview over long files.
+
+road_library() {
+  # Library page, one cell right of the custom-file cell, add, save as.
+  press F2 Right Home F4
+  wait_for 10 has_focus '保存文件' || fail "F4 gave the keyboard to no save dialog"
+  xdotool type kb.nc
+  xdotool key Return
+  wait_for 10 not_shown '保存文件' || fail "Return did not close the save dialog"
+  wait_for 10 test -s "$work/ncfile/kb.nc" || fail "ncfile/kb.nc was not written"
+  local probe
+  probe="$(cd "$work" && "$bin/ncprobe" main ncfile/kb.nc)"
+  case "$probe" in
+    *result=1*) ;;
+    *) fail "ncprobe reads kb.nc as: $probe" ;;
+  esac
+}
+
+road_scale() {
+  cmp -s "$tmp/s.nc" "$work/ncfile/s.nc" || fail "the seeded program changed before the road"
+  press F1 F2 F7
+  wait_for 10 has_focus '比例缩放' || fail "F7 gave the keyboard to no scale dialog"
+  xdotool key ctrl+a
+  xdotool type 2
+  xdotool key Return
+  wait_for 10 file_has "$work/.tovrelcnc/e.nc" 'G01 X      14 Y       0' || fail "e.nc was not scaled by 2"
+  wait_for 10 not_shown '比例缩放' || fail "the scale dialog stayed open"
+  cmp -s "$tmp/s.nc" "$work/ncfile/s.nc" || fail "ncfile/s.nc changed"
+}
+
+seed_scale() {
+  printf 'G01 X7 Y0\n' >"$tmp/s.nc"
+  cp "$tmp/s.nc" "$work/ncfile/s.nc"
+  printf '<FileConfig>\n  <File filename="./ncfile/s.nc"/>\n</FileConfig>\n' >"$work/.tovrelcnc/fileconfig.xml"
+}
+
+# The browser lists links under their own names and loads through them; a
+# link to an endless device is refused on the message line, with no box.
+seed_links() {
+  rm -f "$work/ncfile/"*
+  mkdir -p "$work/other"
+  cp "$src/template/ncfile/0003.nc" "$work/ncfile/p.nc"
+  cp "$src/template/ncfile/int_bracket.nc" "$work/other/p2.nc"
+  ln -s ../other/p2.nc "$work/ncfile/x.nc"
+  ln -s /dev/zero "$work/ncfile/z.nc"
+  printf '<FileConfig>\n  <File filename="./ncfile/p.nc"/>\n</FileConfig>\n' >"$work/.tovrelcnc/fileconfig.xml"
+}
+
+road_links() {
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.p"
+  press F1 F1 Down F4
+  wait_for 10 file_has "$work/.tovrelcnc/fileconfig.xml" 'ncfile/x.nc' || fail "F4 on x.nc did not load it"
+  xdotool getwindowname "$main" | grep -q 'ncfile/x.nc$' || fail "the title does not name x.nc"
+  ! cmp -s "$tmp/t.p" "$work/.tovrelcnc/t.nc" || fail "t.nc still holds p.nc's program"
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.x"
+  press F1 Down Down F4
+  wait_for 10 file_has "$tmp/app.log" 'parse file error' || fail "F4 on z.nc was not refused"
+  marker
+  only_main_shown || fail "$(mapped_windows) windows shown after F4 on z.nc"
+  file_has "$work/.tovrelcnc/fileconfig.xml" 'ncfile/x.nc' || fail "the refused z.nc was recorded as the last program"
+  cmp -s "$tmp/t.x" "$work/.tovrelcnc/t.nc" || fail "the refused z.nc changed t.nc"
+  press F1
+  wait_for 10 has_keyboard || fail "the keyboard did not come back after the refused load"
+  only_main_shown || fail "$(mapped_windows) windows shown in the browser"
+}
+
+# The scratch programs replace links instead of writing through them.
+seed_ownlinks() {
+  cp "$work/ncfile/0003.nc" "$tmp/0003.before"
+  ln -s ../ncfile/0003.nc "$work/.tovrelcnc/k.nc"
+  ln -s ../ncfile/0003.nc "$work/.tovrelcnc/l.nc"
+}
+
+plain_file() { [ -f "$1" ] && [ ! -L "$1" ]; }
+road_ownlinks() {
+  press F2 Right Home
+  wait_for 10 test ! -L "$work/.tovrelcnc/k.nc" || fail "adding a part left k.nc a link"
+  press F3
+  local f
+  for f in k.nc l.nc; do
+    wait_for 5 plain_file "$work/.tovrelcnc/$f" || fail ".tovrelcnc/$f is not a plain file"
+  done
+  cmp -s "$tmp/0003.before" "$work/ncfile/0003.nc" || fail "ncfile/0003.nc was written through a link"
+}
+
+# A program the load refuses leaves the one loaded before current on every
+# road that reads the current program afterwards, even when the refused file
+# has become readable meanwhile: t.nc, the plot, the list, the title and
+# Start stay those of 0003.nc. ncfile/big.nc sorts right after 0003.nc.
+seed_refused() {
+  yes 'G01 X1 Y0' | head -n 30001 >"$work/ncfile/big.nc"
+}
+
+# The program-line list and the plot of the top page, once drawn.
+program_region() { echo "$(win_region $LINES_AREA)$(win_region $PLOT_AREA)"; }
+# It stays so for 300 ms (time itself: the screen is drawn by parts).
+settled_program() {
+  local a
+  a="$(program_region)"
+  sleep 0.3
+  [ "$(program_region)" = "$a" ]
+}
+
+refuse_big() {
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.before"
+  # On the file page the list's timer, once a second, takes the highlighted
+  # row as the start line, drawn on the plot: the picture to keep is that of
+  # after a visit. A wait on the timer's time: the plot may not change.
+  press F1
+  sleep 1.5
+  press Escape
+  wait_for 10 settled_program || fail "the program screen does not settle"
+  program_screen="$(program_region)"
+  press F1 F1 Down F4
+  wait_for 10 file_has "$tmp/app.log" 'File too long!' || fail "big.nc was not refused"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back after the refusal"
+  cp "$work/ncfile/int_bracket.nc" "$work/ncfile/big.nc"
+}
+
+still_0003() {
+  cmp -s "$tmp/t.before" "$work/.tovrelcnc/t.nc" || fail "t.nc is no longer 0003.nc's"
+  xdotool getwindowname "$main" | grep -q -- '- ./ncfile/0003.nc$' ||
+    fail "the title names $(xdotool getwindowname "$main")"
+  [ "$(dialogs_shown)" -eq 0 ] || fail "a box is shown"
+}
+
+# The program screen of the top page, the Start key of the cutting page.
+still_armed() {
+  wait_for 10 settled_program || fail "the program screen does not settle"
+  [ "$(program_region)" = "$program_screen" ] || fail "the list or the plot is no longer 0003.nc's"
+  press F9 F9
+  wait_for 10 has_focus '^Brenlo$' || fail "F9 F9 gave no no-card box: Start is not armed"
+  xdotool key Return
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the notice"
+}
+
+road_refusedbrowser() {
+  refuse_big
+  press F1 Escape Escape
+  still_0003
+  still_armed
+}
+
+road_refusedlibrary() {
+  refuse_big
+  press Escape F2 Escape
+  still_0003
+  still_armed
+}
+
+road_refusededitor() {
+  refuse_big
+  press F1 F3 Escape Escape
+  still_0003
+  still_armed
+}
+
+# The file page's editor and reload after a refusal work on 0003.nc.
+road_refusedfile() {
+  refuse_big
+  press F2
+  marker
+  only_main_shown || fail "F2 showed $(mapped_windows) windows"
+  press Escape F4
+  wait_for 10 shown_times '^THC$' 1 || fail "F4 reloaded nothing: no question about the height"
+  xdotool key Escape
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the question"
+  still_0003
+}
+
+# A last program named by 60,000 characters: the message line shortens it
+# in a few measured steps, so the window comes up as with a short name, not
+# after a measure of every shorter name.
+seed_longname() {
+  printf '<FileConfig>\n  <File filename="./ncfile/%s.nc"/>\n</FileConfig>\n' "$(head -c 60000 /dev/zero | tr '\0' x)" \
+    >"$work/.tovrelcnc/fileconfig.xml"
+}
+
+road_longname() {
+  local long_ms="$started_ms"
+  # The same start with a short name, on this machine under today's load.
+  stop_program
+  printf '<FileConfig>\n  <File filename="./ncfile/0003.nc"/>\n</FileConfig>\n' >"$work/.tovrelcnc/fileconfig.xml"
+  started_at="$(date +%s%N)"
+  start_program
+  started_ms=$((($(date +%s%N) - started_at) / 1000000))
+  # A guard against a start that measures name after name, not a speed:
+  # ten times the short name's start, and never under 5 s.
+  local limit_ms=$((10 * started_ms))
+  [ "$limit_ms" -lt 5000 ] && limit_ms=5000
+  [ "$long_ms" -le "$limit_ms" ] ||
+    fail "the window came after $long_ms ms (with a short name $started_ms ms, at most $limit_ms ms)"
+  echo "window after $long_ms ms (with a short name $started_ms ms)"
+}
+
+# The browser's preview passes over a program longer than the table and a
+# file over the read cap at an operator's pace: no box, and the list ends
+# three entries on.
+seed_previewlong() {
+  yes 'G01 X1 Y0' | head -n 30001 >"$work/ncfile/a30k.nc"
+  truncate -s 65M "$work/ncfile/b65m.nc"
+}
+
+road_previewlong() {
+  press F1 F1 F5
+  burst Down Down Down
+  marker
+  only_main_shown || fail "$(mapped_windows) windows shown after Down Down Down"
+  [ "$(field_text)" = dec_plate_kerf.nc ] || fail "the list ends on '$(field_text)'"
+}

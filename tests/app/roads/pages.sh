@@ -1,0 +1,164 @@
+# Keys on the pages at an operator's pace and faster: random keys, the keys
+# typed right after the one that opens a dialog, the mode and plate keys,
+# a page key and Esc together, the copy page's list entered again, the
+# library form changed with no part placed.
+
+road_burst() {
+  local keys=(Escape F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 Up Down Left Right Home End Prior Next Return Tab space
+    0 1 2 3 4 5 6 7 8 9)
+  RANDOM="${KEYROAD_SEED:-2512}"
+  local pace sent chunk k most=0 n
+  # An operator's pace, then faster than any hand.
+  for pace in 30 10; do
+    sent=0
+    while [ $sent -lt 600 ]; do
+      chunk=()
+      for k in $(seq 1 20); do
+        chunk+=("${keys[RANDOM % ${#keys[@]}]}")
+      done
+      xdotool key --delay "$pace" "${chunk[@]}"
+      sent=$((sent + 20))
+      kill -0 "$app" 2>/dev/null || fail "the program ended after $sent keys at $pace ms"
+      n="$(dialogs_shown)"
+      [ "$n" -gt "$most" ] && most=$n
+      [ "$n" -le 1 ] || fail "$n dialogs shown after $sent keys at $pace ms, the last ones: ${chunk[*]}"
+    done
+  done
+  local xml
+  while IFS= read -r xml; do
+    "$bin/xmlparses" "$xml" || fail "$xml no longer parses"
+  done < <(find "$work/.tovrelcnc" -name '*.xml')
+  echo "600 keys at 30 ms and 600 at 10 ms, at most $most dialog(s) shown at once"
+}
+
+# Keys typed right after the key that opens a dialog belong to the dialog.
+road_speed() {
+  press F3
+  burst F2 2 5 0 0 Return
+  wait_for 10 file_has "$work/.tovrelcnc/config.xml" 'cutspeed="2500"' ||
+    fail "config.xml has $(grep -o 'cutspeed="[0-9]*"' "$work/.tovrelcnc/config.xml"), not 2500"
+  wait_for 10 not_shown '参数设置' || fail "the speed dialog stayed open"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the speed dialog"
+}
+
+road_step() {
+  press F2
+  burst F8 2 period 5 Tab 9 0 Return
+  wait_for 10 not_shown '步长设置' || fail "Return did not close the step dialog"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the step dialog"
+  press F8
+  wait_for 10 has_focus '步长设置' || fail "F8 gave the keyboard to no step dialog"
+  local move angle
+  move="$(field_text)"
+  xdotool key Tab
+  angle="$(field_text)"
+  [ "$move" = 2.5 ] && [ "$angle" = 90 ] || fail "the step dialog holds '$move' and '$angle', not 2.5 and 90"
+  xdotool key Escape
+}
+
+# An Esc right after the key that opens a dialog closes that dialog.
+road_scaleesc() {
+  press F1 F2
+  wait_for 10 test -s "$work/.tovrelcnc/e.nc" || fail "the editor wrote no e.nc"
+  cp "$work/.tovrelcnc/e.nc" "$tmp/e.before"
+  burst F7 Escape
+  marker
+  wait_for 10 not_shown '比例缩放' || fail "F7 Escape left the scale dialog open"
+  wait_for 10 has_keyboard || fail "F7 Escape left the keyboard off the window"
+  cmp -s "$tmp/e.before" "$work/.tovrelcnc/e.nc" || fail "F7 Escape changed the working copy"
+  press F7
+  wait_for 10 has_focus '比例缩放' || fail "F7 on the editor page opened no scale dialog"
+  xdotool type 2
+  xdotool key Return
+  wait_for 10 file_has "$work/.tovrelcnc/e.nc" 'G01 X      14 Y       0' || fail "e.nc was not scaled by 2"
+}
+
+preview_pane() { win_region $PREVIEW_AREA; }
+preview_is() { [ "$(preview_pane)" = "$1" ]; }
+preview_is_not() { [ "$(preview_pane)" != "$1" ]; }
+
+# The mode and plate keys act on every press, however close.
+road_mode() {
+  local plot
+  BURST_MS=40 burst F4 F4
+  wait_for 10 file_has "$work/.tovrelcnc/config.xml" '<Mode mode="3"/>' ||
+    fail "F4 F4 from mode 1 left $(grep -o '<Mode[^>]*>' "$work/.tovrelcnc/config.xml")"
+  press F4 F4
+  wait_for 10 file_has "$work/.tovrelcnc/config.xml" '<Mode mode="1"/>' || fail "F4 F4 did not come back to mode 1"
+  plot="$(win_region $PLATE_AREA)"
+  BURST_MS=40 burst F5 F5
+  marker
+  wait_for 5 win_region_is "$plot" $PLATE_AREA || fail "F5 F5 did not bring the plate view back"
+  # The browser's preview key too.
+  press F1 F1
+  # The preview pane, without the name field's blinking cursor.
+  local preview
+  press F5 F5
+  preview="$(steady preview_pane)"
+  press F5
+  wait_for 5 preview_is_not "$preview" || fail "F5 did not switch the browser's preview"
+  press F5
+  wait_for 5 preview_is "$preview" || fail "F5 F5 slowly did not switch the preview back"
+  BURST_MS=40 burst F5 F5
+  marker
+  wait_for 5 preview_is "$preview" || fail "F5 F5 in the browser did not switch the preview twice"
+}
+
+# A page key and Esc close together leave one key row live.
+road_rows() {
+  press F1
+  burst F2 Escape
+  marker
+  lock_passes
+  press F9
+  shot
+  cp "$shots/$road.png" "$shots/$road-after-f9.png" 2>/dev/null
+  press Escape Escape Escape F3
+  xdotool key F2
+  wait_for 10 has_focus '参数设置' || fail "Esc Esc Esc F3 F2 opened no speed dialog"
+  xdotool key Escape
+}
+
+# Each entering of the copy page's list starts at its first entry.
+road_copyagain() {
+  mkdir -p "$work/tgt"
+  local first
+  first="$(cd "$work/ncfile" && ls | LC_ALL=C sort -f | head -n 1)"
+  press F1 F3
+  choose_folder F1 '选择源文件夹' "$work/ncfile"
+  press F2 Down Down Escape F3
+  choose_folder F1 '选择源文件夹' "$work/ncfile"
+  choose_folder F5 '选择目标文件夹' "$work/tgt"
+  press F2 space F4
+  marker
+  answer_dialogs Return 5
+  wait_for 5 folder_filled "$work/tgt" || fail "F2 Space F4 copied nothing"
+  [ "$(ls "$work/tgt")" = "$first" ] || fail "F2 Space copied '$(ls "$work/tgt" | tr '\n' ' ')', not the first entry $first"
+}
+folder_filled() { [ -n "$(ls "$1")" ]; }
+choose_folder() {
+  xdotool key "$1"
+  wait_for 10 has_focus "$2" || fail "$1 gave the keyboard to no chooser"
+  xdotool type "$3"
+  xdotool key Return
+  wait_for 10 not_shown "$2" || fail "Return did not close the chooser"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the chooser"
+  lock_passes
+}
+
+# The library form's change with no part placed: no box, the key pad as the
+# form's own field left it, and its keys back with the selection key.
+road_libnopart() {
+  press F2
+  local pad
+  pad="$(steady pad)"
+  type_taken Tab
+  local blank
+  blank="$(steady pad)"
+  burst 1 2 Return
+  marker
+  only_main_shown || fail "$(mapped_windows) windows shown after Tab 12 Return"
+  [ "$(steady pad)" = "$blank" ] || fail "the change altered the key pad"
+  press F5
+  wait_for 5 pad_is "$pad" || fail "F5 did not bring the key pad's keys back"
+}
