@@ -32,6 +32,8 @@ endif enoent enotdir enum errno extern fcntl fstat getfl ifndef initializer int 
 modality moveback moveout msleep namespace nextline nextpage nonblock nullptr pixmap popup pos prevline prevpage qint qputenv
 quint rdonly rect reparse rerole resize edquot efbig eio eisdir eloop emlink enametoolong enospc eperm erofs saveas
 setfl sig strerror struct timeout unbuffered unicode unwire ushort xml
+eagain ebadf ebusy eexist efault eintr einval emfile enfile enodev enomedium enomem enotempty enxio eopnotsupp eoverflow
+epipe estale etxtbsy ewouldblock exdev
 """.split())
 
 # The English words of one to three letters that names use as words.
