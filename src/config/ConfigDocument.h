@@ -1,7 +1,7 @@
 #ifndef CONFIGDOCUMENT_H
 #define CONFIGDOCUMENT_H
 
-#include "app/base/FileFailure.h"
+#include "app/base/FileError.h"
 #include "config/AttributeMap.h"
 
 #include <QByteArray>

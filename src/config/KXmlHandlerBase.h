@@ -1,7 +1,7 @@
 #ifndef KXMLHANDLERBASE_H
 #define KXMLHANDLERBASE_H
 
-#include "app/base/FileFailure.h"
+#include "app/base/FileError.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #ifndef KEDITOR_H
 #define KEDITOR_H
 
-#include "app/base/FileFailure.h"
+#include "app/base/FileError.h"
 #include "files/EditorText.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
 #ifndef NCWRITER_H
 #define NCWRITER_H
 
-#include "app/base/FileFailure.h"
+#include "app/base/FileError.h"
 #include "program/SegmentTable.h"
 
 #include <QByteArray>

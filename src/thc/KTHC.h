@@ -1,7 +1,7 @@
 #ifndef KTHC_H
 #define KTHC_H
 
-#include "app/base/FileFailure.h"
+#include "app/base/FileError.h"
 
 #include <QString>
 #include <QWidget>

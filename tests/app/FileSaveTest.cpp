@@ -196,6 +196,8 @@ private slots:
                 << FileError(row.first, "f") << QString::fromUtf8(row.second);
         // A number no file call gives: words all the same.
         QTest::newRow("ECHILD") << FileError::system(ECHILD) << QString("文件错误");
+        // A failed call that left no number: an input-output error, never "Success".
+        QTest::newRow("no number") << FileError::system(0) << QString("输入输出错误");
     }
 
     void operatorWords()

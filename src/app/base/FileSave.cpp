@@ -18,11 +18,6 @@
 
 namespace {
 
-FileError systemError(int number)
-{
-    return FileError::system(number != 0 ? number : EIO);
-}
-
 // Qt names no reason for a write cut short by a full disk or a size limit:
 // one more byte written straight to the temporary file brings the system's
 // own error back.
@@ -45,11 +40,11 @@ FileError notOpened(const QString &path, int number)
 {
     const QByteArray name = QFile::encodeName(path);
     if (::access(name.constData(), F_OK) == 0 && ::access(name.constData(), W_OK) != 0)
-        return systemError(errno);
+        return FileError::system(errno);
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     if (::access(folder.constData(), W_OK | X_OK) != 0)
-        return systemError(errno);
-    return systemError(number);
+        return FileError::system(errno);
+    return FileError::system(number);
 }
 
 // A name beside `path` that nothing uses; empty, with the reason, when none
@@ -130,12 +125,12 @@ bool save(const QString &path, FileError &error, FileSave::Folder folder, const 
     }
     errno = 0;
     if (!file.commit()) {
-        error = systemError(errno);
+        error = FileError::system(errno);
         return false;
     }
     if (!staged.isEmpty()
         && ::rename(QFile::encodeName(staged).constData(), QFile::encodeName(path).constData()) != 0) {
-        error = systemError(errno);
+        error = FileError::system(errno);
         QFile::remove(staged);
         return false;
     }
@@ -181,7 +176,7 @@ bool FileSave::copy(const QString &from, const QString &to, FileError *errorOut,
             errno = 0;
         }
         if (source.error() != QFileDevice::NoError) {
-            error = FileError::system(errno != 0 ? errno : EIO, from);
+            error = FileError::system(errno, from);
             return false;
         }
         if (copied != source.size()) {

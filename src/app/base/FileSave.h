@@ -1,7 +1,7 @@
 #ifndef FILESAVE_H
 #define FILESAVE_H
 
-#include "app/base/FileFailure.h"
+#include "app/base/FileError.h"
 
 #include <QByteArray>
 #include <QString>

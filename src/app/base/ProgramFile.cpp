@@ -25,8 +25,6 @@ FileError openError(int number)
     case ENODEV:
     case EOPNOTSUPP:
         return FileError(FileError::NotProgram);
-    case 0:
-        return FileError::system(EIO);
     default:
         return FileError::system(number);
     }
@@ -174,7 +172,7 @@ qint64 ProgramFile::Reader::readData(char *data, qint64 maxSize)
 
 void ProgramFile::Reader::failed(int number)
 {
-    error_ = FileError::system(number != 0 ? number : EIO);
+    error_ = FileError::system(number);
     setErrorString(error_.text());
 }
 

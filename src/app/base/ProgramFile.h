@@ -1,7 +1,7 @@
 #ifndef PROGRAMFILE_H
 #define PROGRAMFILE_H
 
-#include "app/base/FileFailure.h"
+#include "app/base/FileError.h"
 
 #include <QByteArray>
 #include <QFile>
