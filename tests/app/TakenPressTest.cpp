@@ -1,0 +1,1389 @@
+// A press of the mouse whose widget is taken from the operator before the
+// release ends then, without acting, and the keyboard works as if it had
+// never been. One row per kind of widget that takes a press and way its
+// target is taken away:
+//   closed   its window closed by a key (Escape closes the dialog)
+//   hidden   its page hidden by a key
+//   own box  a box of the program's own opens over it (KeyFocus::exec)
+//   toolkit  the toolkit's own modal box opens over it (a file dialog's
+//            question), application- or window-modal
+//   disabled it, or what holds it, is disabled as the program disables it
+// x: a row; a number: cannot happen, for the reason below (a skipped row).
+//
+// | kind (where)                                        | closed | hidden | own box | toolkit | disabled |
+// |-----------------------------------------------------|--------|--------|---------|---------|----------|
+// | key of a row (step page 返回(0,0)点)                 |   1    |   x    |    x    |    x    |    x     |
+// | key with a jog (cutting page 向前爬行)               |   1    |   x    |    x    |    x    | x (page) |
+// | jog key of the key pad (method 3)                    |   1    |   x    |    x    |    x    |    x     |
+// | jog key of the height page (1 up)                    |   1    |   x    |    x    |    x    | x (group)|
+// | check box in a key (browser 显示补偿)                |   1    |   x    |    x    |    x    | x (key)  |
+// | check box in a key (movement 微动, one of three)     |   1    |   x    |    x    |    x    | x (key)  |
+// | dialog's 确定, 取消 (flame parameters)               |   x    |   2    |    x    |    x    |    3     |
+// | radio button, line edit of a dialog                  |   x    |   2    |    x    |    x    |    3     |
+// | toolkit's push button (folder chooser 取消)          |   x    |   2    |    x    |    x    |    3     |
+// | push button, radio button, line edit of a page (THC) |   1    |   x    |    x    |    x    |    x     |
+// | scroll arrow, handle, page area (THC page, editor)   |   1    |   x    |    x    |    x    |    4     |
+// | text view (editor's text mode)                       |   1    |   x    |    x    |    x    |    4     |
+// | path views (editor, browser, library, plot, ck, jog) |   1    |   x    |    x    |    x    |    4     |
+// | tables, lists: single, extended, multi selection     |   1    |   x    |    x    |    x    |    4     |
+// | status: KLabel, KLine (speeds)                       |   5    |   x    |    x    |    x    |    4     |
+// | status: the speed dial                               |   5    |   x    |    x    |    x    |    6     |
+// | status: KTorch                                       |   7    |   7    |    7    |    7    |    7     |
+//  1 on the main window, which no key closes
+//  2 a dialog has no pages: its keys close it
+//  3 nothing disables a dialog or its parts while it is open
+//  4 nothing disables it or what holds it
+//  5 never in a dialog
+//  6 always disabled: the press goes to the panel under it
+//  7 placed with no size: no press reaches it
+
+#include "GuiTest.h"
+#include "HangGuard.h"
+#include "TempWorkDir.h"
+
+#include "app/base/FunctionKey.h"
+#include "app/base/KButton.h"
+#include "app/base/KeyFocus.h"
+#include "app/base/KeyOrder.h"
+#include "config/KConfigFire.h"
+#include "config/KMenuConfig.h"
+#include "files/KEditor.h"
+#include "files/KEditorName.h"
+#include "files/KEditorSimuFrame.h"
+#include "files/KFastcopy.h"
+#include "files/KMenuFastcopy.h"
+#include "files/KMenuPreview1.h"
+#include "files/KMyView.h"
+#include "files/KPreview.h"
+#include "files/KPreviewSimuFrame.h"
+#include "library/KLibFrame.h"
+#include "library/KLibList.h"
+#include "library/KLibSimuFrame.h"
+#include "library/KLibTable.h"
+#include "pages/KCode.h"
+#include "pages/KCodeFrame.h"
+#include "pages/KCodeNum.h"
+#include "pages/KDirectFrame.h"
+#include "pages/KMenuCutting.h"
+#include "pages/KMenuMovement.h"
+#include "pages/KMenuStep.h"
+#include "program/KCKSimu.h"
+#include "program/KEditSimu.h"
+#include "program/KJBSimu.h"
+#include "program/KLibSimu.h"
+#include "program/KPreviewSimu.h"
+#include "program/KSimu.h"
+#include "program/SegmentTable.h"
+#include "status/KInfo.h"
+#include "status/KInfoFrame.h"
+#include "status/KLabel.h"
+#include "status/KLine.h"
+#include "status/KSimuFrame.h"
+#include "status/KSpeed.h"
+#include "status/KSpeedFrame.h"
+#include "status/KTorch.h"
+#include "thc/KTHC.h"
+#include "thc/KTHCConfig.h"
+#include "thc/KTHCFrame.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCryptographicHash>
+#include <QDial>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSharedPointer>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace {
+
+enum Way { Closed, Hidden, OwnBox, ToolkitBox, Disabled, WayCount };
+
+const char *const kWayNames[WayCount] = {"closed", "hidden", "own box", "toolkit box", "disabled"};
+
+// Why a way cannot happen to a kind (see the table at the top).
+const char *const kOnMainWindow = "on the main window, which no key closes";
+const char *const kDialogHasNoPage = "a dialog has no pages: its keys close it";
+const char *const kDialogNeverDisabled = "nothing disables a dialog or its parts while it is open";
+const char *const kNeverDisabled = "nothing disables it or what holds it";
+const char *const kNeverInDialog = "never in a dialog";
+const char *const kAlwaysDisabled = "always disabled: the press goes to the panel under it";
+const char *const kNoSize = "placed with no size: no press reaches it";
+
+// Longer than a scroll arrow's first repeat (500 ms) and a few repeats after
+// it: a press that still repeats changes the value within it.
+constexpr int kRepeatSpanMs = 700;
+
+// The stand-in main window: a key row with a key that leaves the page (F11)
+// and a key that only counts (F12), and the row the leave key shows, whose
+// F11 comes back. The subject's page is hidden and shown with the first row,
+// as the main window's switch slots do.
+struct Rig {
+    TempWorkDir dir;
+    NoticeRecorder notices{QMessageBox::Ok};
+    QWidget window;
+    QWidget *rowA;
+    QWidget *rowB;
+    KButton *leave;
+    KButton *probe;
+    KButton *back;
+    std::function<void(bool)> showPage;
+
+    Rig()
+    {
+        window.resize(1024, 748);
+        rowA = new QWidget(&window);
+        rowB = new QWidget(&window);
+        leave = FunctionKey::make(rowA, 8, QStringLiteral("离开"), QString(), QKeySequence(Qt::Key_F11));
+        probe = FunctionKey::make(rowA, 9, QStringLiteral("探"), QString(), QKeySequence(Qt::Key_F12));
+        back = FunctionKey::make(rowB, 8, QStringLiteral("返回"), QString(), QKeySequence(Qt::Key_F11));
+        placeRows(686);
+        rowB->hide();
+        QObject::connect(leave, &KButton::kclicked, rowA, [this] {
+            rowA->hide();
+            if (showPage)
+                showPage(false);
+            rowB->show();
+        });
+        QObject::connect(back, &KButton::kclicked, rowA, [this] {
+            rowB->hide();
+            if (showPage)
+                showPage(true);
+            rowA->show();
+        });
+    }
+
+    void placeRows(int y)
+    {
+        rowA->setGeometry(0, y, 1024, 60);
+        rowB->setGeometry(0, y, 1024, 60);
+    }
+};
+
+// One widget of the program as the program builds and places it, and what
+// must stay as it was when a press on it is taken away.
+struct Subject {
+    QWidget *target = nullptr;
+    // The spot pressed, and where a drag goes and the release lands in rows
+    // released elsewhere; in the target's coordinates.
+    QPoint at;
+    QPoint elsewhere;
+    bool releasedElsewhere = false;
+    // The widgets of the page, hidden by the leave key and shown by the back key.
+    QList<QWidget *> page;
+    std::function<void(bool)> showPage;
+    // The window holding the target when it is a dialog, and how the program
+    // opens it; the key that closes it, and the key typed there afterwards.
+    QDialog *dialog = nullptr;
+    std::function<void()> open;
+    int closeKey = Qt::Key_Escape;
+    // What the closing key changes in the dialog: it is left without OK.
+    QStringList closeChanges;
+    // Disables it (false) and enables it again (true) as the program does.
+    std::function<void(bool)> enable;
+    // What the press must leave as it was; a line that starts with "~" may
+    // still change until the target is taken away (a scroll arrow repeats),
+    // one that starts with "#" once it is shown again (the keyboard put into
+    // a field selects its text).
+    std::function<QStringList()> state;
+    // The press took: the button is down, the slider held.
+    std::function<bool()> held;
+    // Done while the press is held, before it is taken away (the machine moves).
+    std::function<void()> duringHold;
+    // Proves over a span that a repeat stopped.
+    bool repeats = false;
+    // Sets the spots once the window is shown and laid out.
+    std::function<void()> aim;
+
+    // Signals whose count is part of the state.
+    QList<QPair<QString, QSharedPointer<QSignalSpy>>> counted;
+    // Signals that tell the press ended (a jog stops): exactly once, at the
+    // moment the target is taken away.
+    QList<QPair<QString, QSharedPointer<QSignalSpy>>> ends;
+
+    void count(const QObject *sender, const char *signal, const QString &name)
+    {
+        counted << qMakePair(name, QSharedPointer<QSignalSpy>::create(sender, signal));
+    }
+    void end(const QObject *sender, const char *signal, const QString &name)
+    {
+        ends << qMakePair(name, QSharedPointer<QSignalSpy>::create(sender, signal));
+    }
+
+    QStringList snapshot() const
+    {
+        QStringList lines = state ? state() : QStringList();
+        for (const auto &c : counted)
+            lines << QStringLiteral("%1=%2").arg(c.first).arg(c.second->count());
+        if (auto *button = qobject_cast<QAbstractButton *>(target))
+            lines << QStringLiteral("checked=%1").arg(button->isChecked());
+        return lines;
+    }
+    QString endCounts() const
+    {
+        QStringList lines;
+        for (const auto &e : ends)
+            lines << QStringLiteral("%1=%2").arg(e.first).arg(e.second->count());
+        return lines.join(QLatin1Char(' '));
+    }
+    QString endedOnce() const
+    {
+        QStringList lines;
+        for (const auto &e : ends)
+            lines << QStringLiteral("%1=1").arg(e.first);
+        return lines.join(QLatin1Char(' '));
+    }
+    // Nothing the press began is still going: a button is up, a slider let go.
+    bool over() const
+    {
+        if (auto *button = qobject_cast<QAbstractButton *>(target))
+            return !button->isDown();
+        if (auto *slider = qobject_cast<QAbstractSlider *>(target))
+            return !slider->isSliderDown();
+        return true;
+    }
+};
+
+QStringList without(const QStringList &lines, QChar mark)
+{
+    QStringList kept;
+    for (const QString &line : lines) {
+        if (!line.startsWith(mark))
+            kept << line;
+    }
+    return kept;
+}
+
+QStringList steady(const QStringList &lines)
+{
+    return without(lines, QLatin1Char('~'));
+}
+
+QStringList shownAgain(const QStringList &lines)
+{
+    return without(lines, QLatin1Char('#'));
+}
+
+// The lines but those of the named counts.
+QStringList apartFrom(const QStringList &lines, const QStringList &names)
+{
+    QStringList kept;
+    for (const QString &line : lines) {
+        if (!names.contains(line.section(QLatin1Char('='), 0, 0).remove(QLatin1Char('#'))))
+            kept << line;
+    }
+    return kept;
+}
+
+QString picture(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    return QString::fromLatin1(QCryptographicHash::hash(QByteArray(reinterpret_cast<const char *>(image.constBits()),
+                                                                   int(image.sizeInBytes())),
+                                                        QCryptographicHash::Md5)
+                                   .toHex());
+}
+
+QString rows(QAbstractItemView *view)
+{
+    QStringList out;
+    for (const QModelIndex &index : view->selectionModel()->selectedIndexes())
+        out << QStringLiteral("%1:%2").arg(index.row()).arg(index.column());
+    out.sort();
+    return out.join(QLatin1Char(','));
+}
+
+QStringList viewState(QAbstractItemView *view)
+{
+    return {QStringLiteral("selected=") + rows(view), QStringLiteral("current=%1").arg(view->currentIndex().row())};
+}
+
+QPoint rowSpot(QAbstractItemView *view, int row, int column = 0)
+{
+    const QModelIndex index = view->model()->index(row, column, view->rootIndex());
+    return view->viewport()->mapTo(view, view->visualRect(index).center());
+}
+
+// The place of a part of a scroll bar, as the bar itself lays it out.
+QPoint barSpot(QScrollBar *bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.activeSubControls = QStyle::SC_None;
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = bar->invertedAppearance();
+    if (bar->orientation() == Qt::Horizontal)
+        option.state |= QStyle::State_Horizontal;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+}
+
+void fillLines(SegmentRecord *table, int count)
+{
+    SegmentTable::prefill(table);
+    for (int r = 0; r < count; ++r) {
+        table[r] = SegmentRecord{r % 3 == 0 ? SegType::Rapid : SegType::Line,
+                                 3000 * ((r % 4) - 1),
+                                 2000 * ((r % 3) - 1),
+                                 0,
+                                 0,
+                                 {0, 0, 0, 0}};
+    }
+}
+
+QByteArray program(int lines)
+{
+    QByteArray text;
+    for (int n = 0; n < lines; ++n)
+        text += QByteArray("G01 X") + QByteArray::number(10 + 7 * n) + " Y" + QByteArray::number(5 * (n % 4)) + "\n";
+    return text;
+}
+
+void showAll(const QList<QWidget *> &widgets, bool shown)
+{
+    for (QWidget *w : widgets)
+        w->setVisible(shown);
+}
+
+// ---------------------------------------------------------------- the kinds
+
+using Build = std::function<void(Rig &, Subject &)>;
+
+struct Kind {
+    QString name;
+    Build build;
+    QString cannot[WayCount];
+};
+
+// Key rows of the program lie where the rig's row lies: the rig's goes up.
+void rigRowOnTop(Rig &rig)
+{
+    rig.placeRows(0);
+}
+
+void keyTarget(Subject &s, KButton *key)
+{
+    s.target = key;
+    s.at = key->rect().center();
+    s.elsewhere = s.at;
+    s.count(key, SIGNAL(clicked()), QStringLiteral("clicked"));
+    s.count(key, SIGNAL(kclicked()), QStringLiteral("kclicked"));
+    s.count(key, SIGNAL(pressed()), QStringLiteral("pressed"));
+    s.end(key, SIGNAL(released()), QStringLiteral("released"));
+    s.held = [key] { return key->isDown(); };
+}
+
+void buttonTarget(Subject &s, QAbstractButton *button)
+{
+    s.target = button;
+    s.at = button->rect().center();
+    s.elsewhere = s.at;
+    s.count(button, SIGNAL(clicked()), QStringLiteral("clicked"));
+    s.count(button, SIGNAL(toggled(bool)), QStringLiteral("toggled"));
+    s.held = [button] { return button->isDown(); };
+}
+
+// The step page's 返回(0,0)点: a key of the row, disabled by the program
+// while the machine is away from the point.
+void buildKey(Rig &rig, Subject &s)
+{
+    rigRowOnTop(rig);
+    auto *step = new KMenuStep(&rig.window);
+    step->setGeometry(0, 686, 1024, 60);
+    step->backZeroButton->setEnabled(true);
+    keyTarget(s, step->backZeroButton);
+    s.page = {step};
+    s.enable = [step](bool on) { step->backZeroButton->setEnabled(on); };
+}
+
+// The cutting page's 向前爬行: a creep while it is held.
+void buildCreepKey(Rig &rig, Subject &s)
+{
+    rigRowOnTop(rig);
+    auto *cutting = new KMenuCutting(&rig.window);
+    cutting->setGeometry(0, 686, 1024, 60);
+    cutting->forwardButton->setEnabled(true);
+    keyTarget(s, cutting->forwardButton);
+    s.count(cutting, SIGNAL(forwardStart(bool)), QStringLiteral("forwardStart"));
+    s.page = {cutting};
+    // A notice of the process disables the whole page.
+    s.enable = [cutting](bool on) { cutting->setEnabled(on); };
+}
+
+// The key pad's ↑ in jog method 3: the main window starts a jog on
+// pressed() and stops it on released().
+void buildPadJog(Rig &rig, Subject &s)
+{
+    auto *pad = new KDirectFrame(&rig.window);
+    pad->setGeometry(2, 464, 256, 220);
+    pad->setMethod(3);
+    pad->setMotion();
+    keyTarget(s, pad->motionKeys[KDirectFrame::Up]);
+    s.page = {};
+    // Leaving the jog page puts another group on the pad.
+    s.showPage = [pad](bool shown) {
+        if (shown)
+            pad->setMotion();
+        else
+            pad->setNull();
+    };
+    // The limit handling disables the jog keys.
+    s.enable = [pad](bool on) {
+        if (on)
+            pad->motionEnable();
+        else
+            pad->motionDisable();
+    };
+}
+
+const char kThcConfig[] = "<?xml version='1.0'?><!DOCTYPE RAVOK>\n"
+                          "<THCConfig>\n"
+                          "    <THC1 HYN=\"3\" HYP=\"5\" distAll=\"80\" distCK=\"3\" distCut=\"2\" "
+                          "distDW=\"20\" distXH=\"10\" distYH=\"6\" mode=\"1\"/>\n"
+                          "    <THC2/>\n"
+                          "    <THCSpeed acc=\"1\" aut=\"1000\" fast=\"3000\" jog=\"2000\" slow=\"600\"/>\n"
+                          "</THCConfig>\n";
+
+// The height screen as the main window shows it: the lifter keys beside the
+// first height page.
+KTHC *thcOf(Rig &rig)
+{
+    rig.dir.writeFile(QStringLiteral("ravok/.tovrelcnc/thcconfig.xml"), kThcConfig);
+    auto *thc = new KTHC(&rig.window);
+    thc->thcFrame->show();
+    thc->showTHC1();
+    return thc;
+}
+
+// The height page's torch up: the lifter moves while it is held.
+void buildLifterJog(Rig &rig, Subject &s)
+{
+    KTHC *thc = thcOf(rig);
+    keyTarget(s, thc->thcFrame->up1Button);
+    s.end(thc->thcFrame, SIGNAL(sg1Stop()), QStringLiteral("sg1Stop"));
+    s.count(thc->thcFrame, SIGNAL(sg1Up()), QStringLiteral("sg1Up"));
+    s.page = {thc->thcFrame, thc->thc1Config};
+    s.enable = [thc](bool on) {
+        thc->thcFrame->group1->setEnabled(on);
+        thc->thcFrame->groupAll->setEnabled(on);
+    };
+}
+
+// The browser's 显示补偿 box inside its key.
+void buildSwitchBox(Rig &rig, Subject &s)
+{
+    rigRowOnTop(rig);
+    auto *row = new KMenuPreview1(&rig.window);
+    row->setGeometry(0, 686, 1024, 60);
+    row->compButton->setEnabled(true);
+    buttonTarget(s, row->compBox);
+    s.at = QPoint(row->compBox->iconSize().width() / 2 + 2, row->compBox->height() / 2);
+    s.count(row, SIGNAL(compChanged(int)), QStringLiteral("compChanged"));
+    s.count(row->compButton, SIGNAL(clicked()), QStringLiteral("key clicked"));
+    s.page = {row};
+    s.enable = [row](bool on) { row->compButton->setEnabled(on); };
+}
+
+// The movement page's 微动 box: the jog method, one of three.
+void buildModeBox(Rig &rig, Subject &s)
+{
+    rigRowOnTop(rig);
+    auto *movement = new KMenuMovement(&rig.window);
+    movement->setGeometry(0, 686, 1024, 60);
+    buttonTarget(s, movement->inchBox);
+    s.at = QPoint(movement->inchBox->iconSize().width() / 2 + 2, movement->inchBox->height() / 2);
+    s.count(movement, SIGNAL(methodChanged(int)), QStringLiteral("methodChanged"));
+    s.state = [movement] {
+        return QStringList{QStringLiteral("slow=%1").arg(movement->slowBox->isChecked()),
+                           QStringLiteral("fast=%1").arg(movement->fastBox->isChecked())};
+    };
+    s.page = {movement};
+    // A jog disables the mode keys of the movement page.
+    s.enable = [movement](bool on) { movement->inchModeButton->setEnabled(on); };
+}
+
+// The flame dialog of the parameter page, opened by its key, with a value
+// typed and not yet confirmed.
+KMenuConfig *fireDialog(Rig &rig, Subject &s)
+{
+    rigRowOnTop(rig);
+    auto *config = new KMenuConfig(&rig.window);
+    config->setGeometry(0, 686, 1024, 60);
+    KConfigFire *dialog = config->fireDialog;
+    s.dialog = dialog;
+    s.open = [config, dialog] {
+        config->fireConfig();
+        dialog->delayEdit->setText(QStringLiteral("7.5"));
+    };
+    s.count(dialog, SIGNAL(accepted()), QStringLiteral("accepted"));
+    s.count(dialog, SIGNAL(rejected()), QStringLiteral("rejected"));
+    s.count(config, SIGNAL(fDelayChanged(double)), QStringLiteral("fDelayChanged"));
+    // Left without OK, the dialog puts back what was typed in it.
+    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("delay"), QStringLiteral("text"),
+                                 QStringLiteral("selected"), QStringLiteral("cursor")};
+    s.state = [&rig, dialog] {
+        return QStringList{QStringLiteral("config.xml written=%1").arg(rig.dir.exists(".tovrelcnc/config.xml")),
+                           QStringLiteral("delay=") + dialog->delayEdit->text()};
+    };
+    return config;
+}
+
+void buildDialogOk(Rig &rig, Subject &s)
+{
+    KMenuConfig *config = fireDialog(rig, s);
+    keyTarget(s, config->fireDialog->findChild<KButton *>(QStringLiteral("okButton")));
+}
+
+void buildDialogCancel(Rig &rig, Subject &s)
+{
+    KMenuConfig *config = fireDialog(rig, s);
+    keyTarget(s, config->fireDialog->findChild<KButton *>(QStringLiteral("cancelButton")));
+}
+
+void buildDialogRadio(Rig &rig, Subject &s)
+{
+    KMenuConfig *config = fireDialog(rig, s);
+    KConfigFire *dialog = config->fireDialog;
+    dialog->ck3NoRadio->setChecked(true);
+    buttonTarget(s, dialog->ck3YesRadio);
+    s.at = QPoint(dialog->ck3YesRadio->iconSize().width() / 2 + 2, dialog->ck3YesRadio->height() / 2);
+    s.count(dialog->ck3NoRadio, SIGNAL(toggled(bool)), QStringLiteral("no toggled"));
+}
+
+void lineEditTarget(Subject &s, QLineEdit *edit)
+{
+    s.target = edit;
+    s.at = QPoint(4, edit->height() / 2);
+    s.elsewhere = QPoint(edit->width() - 4, edit->height() / 2);
+    s.releasedElsewhere = true;
+    const auto outer = s.state;
+    s.state = [edit, outer] {
+        QStringList lines = outer ? outer() : QStringList();
+        return lines
+               + QStringList{QStringLiteral("text=") + edit->text(),
+                             QStringLiteral("#selected=") + edit->selectedText(),
+                             QStringLiteral("#cursor=%1").arg(edit->cursorPosition())};
+    };
+}
+
+void buildDialogEdit(Rig &rig, Subject &s)
+{
+    KMenuConfig *config = fireDialog(rig, s);
+    lineEditTarget(s, config->fireDialog->dfEdit);
+    const auto open = s.open;
+    s.open = [open, config] {
+        open();
+        config->fireDialog->dfEdit->setText(QStringLiteral("3.25"));
+    };
+}
+
+// The copy page's folder chooser: the toolkit's own dialog and buttons.
+void buildChooserCancel(Rig &rig, Subject &s)
+{
+    rigRowOnTop(rig);
+    auto *copy = new KMenuFastcopy(&rig.window);
+    copy->setGeometry(0, 686, 1024, 60);
+    copy->src();
+    auto *chooser = copy->findChild<QFileDialog *>();
+    QVERIFY(chooser);
+    chooser->hide();
+    s.dialog = chooser;
+    s.open = [copy] { copy->src(); };
+    QPushButton *cancel = chooser->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel);
+    QVERIFY(cancel);
+    buttonTarget(s, cancel);
+    s.count(chooser, SIGNAL(rejected()), QStringLiteral("rejected"));
+    s.count(chooser, SIGNAL(accepted()), QStringLiteral("accepted"));
+    s.closeChanges = QStringList{QStringLiteral("rejected")};
+}
+
+// The height page's 测量: a button of a page, disabled while the lifter works.
+void buildPageButton(Rig &rig, Subject &s)
+{
+    KTHC *thc = thcOf(rig);
+    KButton *measure = thc->thc1Config->measureButton;
+    keyTarget(s, measure);
+    // Below the fold: the operator scrolls down to it.
+    s.aim = [&s, thc, measure] {
+        thc->pageArea->ensureWidgetVisible(measure);
+        s.at = s.elsewhere = measure->rect().center();
+    };
+    s.state = [thc] { return QStringList{QStringLiteral("measuring=%1").arg(thc->measuring)}; };
+    s.page = {thc->thcFrame, thc->thc1Config};
+    s.enable = [thc](bool on) { thc->thc1Config->measureButton->setEnabled(on); };
+}
+
+void buildPageRadio(Rig &rig, Subject &s)
+{
+    KTHC *thc = thcOf(rig);
+    thc->thc1Config->autoRadio->setChecked(true);
+    QRadioButton *manual = thc->thc1Config->manuRadio;
+    buttonTarget(s, manual);
+    s.at = QPoint(manual->iconSize().width() / 2 + 2, manual->height() / 2);
+    s.count(thc->thc1Config->autoRadio, SIGNAL(toggled(bool)), QStringLiteral("auto toggled"));
+    s.page = {thc->thcFrame, thc->thc1Config};
+    s.enable = [manual](bool on) { manual->setEnabled(on); };
+}
+
+void buildPageEdit(Rig &rig, Subject &s)
+{
+    KTHC *thc = thcOf(rig);
+    QLineEdit *edit = thc->thc1Config->distAllEdit;
+    edit->setText(QStringLiteral("80.25"));
+    lineEditTarget(s, edit);
+    s.page = {thc->thcFrame, thc->thc1Config};
+    s.enable = [edit](bool on) { edit->setEnabled(on); };
+}
+
+QScrollBar *thcBar(Rig &rig, Subject &s, KTHC **out = nullptr)
+{
+    KTHC *thc = thcOf(rig);
+    if (out)
+        *out = thc;
+    s.page = {thc->thcFrame, thc->thc1Config};
+    QScrollBar *bar = thc->pageArea->verticalScrollBar();
+    s.state = [bar] { return QStringList{QStringLiteral("~value=%1").arg(bar->value())}; };
+    return bar;
+}
+
+void buildScrollArrow(Rig &rig, Subject &s)
+{
+    QScrollBar *bar = thcBar(rig, s);
+    s.target = bar;
+    s.aim = [&s, bar] { s.at = s.elsewhere = barSpot(bar, QStyle::SC_ScrollBarAddLine); };
+    s.repeats = true;
+    s.count(bar, SIGNAL(actionTriggered(int)), QStringLiteral("~actions"));
+    s.held = [bar] { return bar->value() > 0; };
+}
+
+KEditor *editorOf(Rig &rig, int lines = 12);
+QList<QWidget *> editorPage(KEditor *editor);
+
+// The editor's long program: many pages to step through.
+void buildScrollTrough(Rig &rig, Subject &s)
+{
+    KEditor *editor = editorOf(rig, 400);
+    s.page = editorPage(editor);
+    QScrollBar *bar = editor->verticalScrollBar();
+    s.state = [bar] { return QStringList{QStringLiteral("~value=%1").arg(bar->value())}; };
+    s.target = bar;
+    // Between the handle and the arrow below it.
+    s.aim = [&s, bar] {
+        const QPoint arrow = barSpot(bar, QStyle::SC_ScrollBarAddLine);
+        s.at = s.elsewhere = QPoint(arrow.x(), arrow.y() - 20);
+    };
+    s.repeats = true;
+    s.held = [bar] { return bar->value() > 0; };
+}
+
+void buildScrollHandle(Rig &rig, Subject &s)
+{
+    QScrollBar *bar = thcBar(rig, s);
+    s.target = bar;
+    s.aim = [&s, bar] {
+        s.at = barSpot(bar, QStyle::SC_ScrollBarSlider);
+        s.elsewhere = s.at + QPoint(0, 150);
+    };
+    s.releasedElsewhere = true;
+    s.state = [bar] { return QStringList{QStringLiteral("value=%1").arg(bar->value())}; };
+    s.count(bar, SIGNAL(sliderMoved(int)), QStringLiteral("sliderMoved"));
+    s.held = [bar] { return bar->isSliderDown(); };
+}
+
+// A press on the page's own ground, between its rows.
+void buildPageArea(Rig &rig, Subject &s)
+{
+    KTHC *thc = nullptr;
+    QScrollBar *bar = thcBar(rig, s, &thc);
+    bar->setValue(40);
+    s.target = thc->thc1Config;
+    s.at = QPoint(20, 300);
+    s.elsewhere = QPoint(20, 100);
+    s.releasedElsewhere = true;
+    s.state = [bar] { return QStringList{QStringLiteral("value=%1").arg(bar->value())}; };
+}
+
+KEditor *editorOf(Rig &rig, int lines)
+{
+    auto *editor = new KEditor(&rig.window);
+    editor->simuFrame->show();
+    editor->nameFrame->show();
+    rig.dir.writeFile(QStringLiteral("ncfile/p.nc"), program(lines));
+    editor->loadFile(rig.dir.filePath(QStringLiteral("ncfile/p.nc")));
+    editor->editSimu()->resetView();
+    editor->editSimu()->draw();
+    return editor;
+}
+
+QList<QWidget *> editorPage(KEditor *editor)
+{
+    return {editor, editor->simuFrame, editor->nameFrame};
+}
+
+void buildTextView(Rig &rig, Subject &s)
+{
+    KEditor *editor = editorOf(rig);
+    editor->showText();
+    QTextEdit *text = editor->textEdit;
+    s.target = text->viewport();
+    s.at = QPoint(10, 8);
+    s.elsewhere = QPoint(120, 60);
+    s.releasedElsewhere = true;
+    s.state = [text] {
+        return QStringList{QStringLiteral("#selected=") + text->textCursor().selectedText(),
+                           QStringLiteral("#cursor=%1").arg(text->textCursor().position()),
+                           QStringLiteral("modified=%1").arg(text->document()->isModified())};
+    };
+    s.page = {text, editor->simuFrame, editor->nameFrame};
+}
+
+void pathTarget(Subject &s, QWidget *view, std::function<QStringList()> numbers)
+{
+    s.target = view;
+    s.at = QPoint(view->width() / 2, view->height() / 2);
+    s.elsewhere = s.at + QPoint(60, 40);
+    s.releasedElsewhere = true;
+    s.state = [view, numbers] { return numbers() << QStringLiteral("picture=") + picture(view); };
+}
+
+std::function<QStringList()> pathNumbers(KPathView *view)
+{
+    return [view] {
+        return QStringList{QStringLiteral("scale=%1").arg(view->getScale()),
+                           QStringLiteral("centre=%1,%2").arg(view->getViewCentre().x()).arg(view->getViewCentre().y()),
+                           QStringLiteral("zoom=%1").arg(view->getRectZoom())};
+    };
+}
+
+void buildEditorPath(Rig &rig, Subject &s)
+{
+    KEditor *editor = editorOf(rig);
+    pathTarget(s, editor->editSimu(), pathNumbers(editor->editSimu()));
+    s.page = editorPage(editor);
+}
+
+// The browser's key row lies where the rig's lies: its keys are not pressed here.
+void browserPage(KPreview *browser, Subject &s)
+{
+    browser->keyRow->hide();
+    s.page = {browser,
+              browser->previewFrame,
+              browser->fileNameEdit,
+              browser->folderEdit,
+              browser->folderLabel,
+              browser->fileNameLabel,
+              browser->searchButton};
+}
+
+void buildPreviewPath(Rig &rig, Subject &s)
+{
+    auto *browser = new KPreview(&rig.window);
+    browser->setPageVisible(true);
+    KPreviewSimu *view = browser->previewFrame->previewSimu;
+    fillLines(previewSegments, 9);
+    view->previewEnabled = true;
+    view->resetView();
+    view->draw();
+    pathTarget(s, view, pathNumbers(view));
+    browserPage(browser, s);
+}
+
+void buildLibraryPath(Rig &rig, Subject &s)
+{
+    auto *library = new KLibFrame(&rig.window);
+    library->simuFrame->show();
+    KLibSimu *view = library->simuFrame->simu;
+    fillLines(libSegments, 9);
+    view->resetView();
+    view->draw();
+    pathTarget(s, view, pathNumbers(view));
+    s.page = {library->simuFrame};
+}
+
+void buildCuttingPlot(Rig &rig, Subject &s)
+{
+    auto *frame = new KSimuFrame(&rig.window);
+    frame->setGeometry(260, 34, 582, 650);
+    frame->showSimu();
+    KSimu *plot = frame->simu;
+    fillLines(cutSegments, 9);
+    plot->resetView();
+    plot->draw();
+    auto moves = std::make_shared<int>(0);
+    KSimu::setPointerMover([moves](const QPoint &) { ++*moves; });
+    pathTarget(s, plot, [plot, moves] {
+        return QStringList{QStringLiteral("scale=%1").arg(plot->getScale()),
+                           QStringLiteral("origin=%1,%2").arg(plot->getOrigin().x()).arg(plot->getOrigin().y()),
+                           QStringLiteral("pointer moves=%1").arg(*moves)};
+    });
+    // The torch moves while the operator holds the plot: the pointer is not
+    // put on it meanwhile.
+    s.duringHold = [plot] { plot->moveTorch(2000, 1000); };
+    s.page = {frame};
+}
+
+KSpeedFrame *speedFrameOf(Rig &rig)
+{
+    auto *frame = new KSpeedFrame(&rig.window);
+    frame->setGeometry(844, 530, 178, 154);
+    fillLines(cutSegments, 9);
+    return frame;
+}
+
+void buildPierceView(Rig &rig, Subject &s)
+{
+    KSpeedFrame *frame = speedFrameOf(rig);
+    frame->cksimuShow();
+    KCKSimu *view = frame->cksimu;
+    view->drawCK(0, 9, 1, 1);
+    pathTarget(s, view, [view] {
+        return QStringList{
+            QStringLiteral("scale=%1").arg(view->getScale()),
+            QStringLiteral("centre=%1,%2").arg(view->getViewCentre().x()).arg(view->getViewCentre().y())};
+    });
+    s.page = {frame};
+}
+
+void buildJogView(Rig &rig, Subject &s)
+{
+    KSpeedFrame *frame = speedFrameOf(rig);
+    frame->jbsimuShow();
+    KJBSimu *view = frame->jbsimu;
+    view->draw();
+    pathTarget(s, view, [view] {
+        return QStringList{
+            QStringLiteral("zoom=%1").arg(view->getZoom()),
+            QStringLiteral("centre=%1,%2").arg(view->getViewCentre().x()).arg(view->getViewCentre().y())};
+    });
+    s.page = {frame};
+}
+
+void viewTarget(Subject &s, QAbstractItemView *view, int row, int dragTo, std::function<QStringList()> more = {})
+{
+    s.target = view;
+    s.at = rowSpot(view, row);
+    s.elsewhere = rowSpot(view, dragTo);
+    s.releasedElsewhere = dragTo != row;
+    s.state = [view, more] { return viewState(view) + (more ? more() : QStringList()); };
+    s.count(view, SIGNAL(clicked(QModelIndex)), QStringLiteral("clicked"));
+    s.count(view, SIGNAL(activated(QModelIndex)), QStringLiteral("activated"));
+    s.count(view, SIGNAL(doubleClicked(QModelIndex)), QStringLiteral("doubleClicked"));
+}
+
+// A press on a row of a selection of three: on its own it would leave that
+// row alone selected when released.
+void buildEditorExtended(Rig &rig, Subject &s)
+{
+    KEditor *editor = editorOf(rig);
+    editor->setSelectionMethod(1);
+    editor->selectionModel()->select(QItemSelection(editor->model()->index(1, 0), editor->model()->index(3, 0)),
+                                     QItemSelectionModel::ClearAndSelect);
+    editor->selectionModel()->setCurrentIndex(editor->model()->index(3, 0), QItemSelectionModel::NoUpdate);
+    viewTarget(s, editor, 2, 2, [editor] {
+        QStringList rowList;
+        for (int r : editor->selectedRowList())
+            rowList << QString::number(r);
+        return QStringList{QStringLiteral("editor rows=") + rowList.join(QLatin1Char(','))};
+    });
+    s.page = editorPage(editor);
+}
+
+void buildEditorMulti(Rig &rig, Subject &s)
+{
+    KEditor *editor = editorOf(rig);
+    editor->setSelectionMethod(2);
+    editor->selectionModel()->select(editor->model()->index(1, 0), QItemSelectionModel::Select);
+    viewTarget(s, editor, 3, 6);
+    s.page = editorPage(editor);
+}
+
+void buildProgramLines(Rig &rig, Subject &s)
+{
+    auto *lines = new KCodeNum(&rig.window);
+    lines->setGeometry(2, 143, 256, 319);
+    fillLines(cutSegments, 20);
+    rig.dir.writeFile(QStringLiteral(".tovrelcnc/t.nc"), program(20));
+    KCode *code = lines->codeFrame->code;
+    code->setLineCount(20);
+    code->loadCode();
+    viewTarget(s, code, 2, 6, [code] {
+        return QStringList{QStringLiteral("row=%1").arg(code->currentRowNumber()),
+                           QStringLiteral("start=%1").arg(code->startRow())};
+    });
+    s.page = {lines};
+}
+
+void buildCatalogue(Rig &rig, Subject &s)
+{
+    auto *library = new KLibFrame(&rig.window);
+    library->showTable();
+    viewTarget(s, library->libTable, 1, 3);
+    s.page = {library->libTable};
+}
+
+void buildPatternList(Rig &rig, Subject &s)
+{
+    auto *library = new KLibFrame(&rig.window);
+    library->showList();
+    for (int n = 0; n < 6; ++n)
+        library->libList->addItem(QStringLiteral("K%1").arg(n + 1));
+    library->libList->setCurrentRow(0);
+    viewTarget(s, library->libList, 2, 4);
+    s.page = {library->libList};
+}
+
+void buildBrowserList(Rig &rig, Subject &s)
+{
+    for (const char *name : {"a.nc", "b.nc", "c.nc", "d.nc", "e.nc", "f.nc"})
+        rig.dir.writeFile(QStringLiteral("ncfile/") + QLatin1String(name), program(3));
+    auto *browser = new KPreview(&rig.window);
+    browser->setPageVisible(true);
+    browser->enterPage();
+    viewTarget(s, browser, 1, 4);
+    browserPage(browser, s);
+}
+
+void buildCopyList(Rig &rig, Subject &s)
+{
+    for (const char *name : {"a.nc", "b.nc", "c.nc", "d.nc", "e.nc", "f.nc"})
+        rig.dir.writeFile(QStringLiteral("ncfile/") + QLatin1String(name), program(3));
+    rigRowOnTop(rig);
+    auto *copy = new KMenuFastcopy(&rig.window);
+    copy->setGeometry(0, 686, 1024, 60);
+    copy->fastcopy->show();
+    copy->enterPage();
+    KMyView *view = copy->fastcopy->desView;
+    view->selectionModel()->select(view->model()->index(0, 0, view->rootIndex()), QItemSelectionModel::Select);
+    viewTarget(s, view, 1, 4);
+    s.page = {copy, copy->fastcopy};
+}
+
+KInfo *infoOf(Rig &rig, Subject &s)
+{
+    auto *frame = new KInfoFrame(&rig.window);
+    frame->setGeometry(0, 2, 1024, 30);
+    KInfo *info = frame->info;
+    s.count(info, SIGNAL(speedClicked()), QStringLiteral("speedClicked"));
+    s.page = {frame};
+    return info;
+}
+
+void buildCaption(Rig &rig, Subject &s)
+{
+    KInfo *info = infoOf(rig, s);
+    s.target = info->cutLabel;
+    s.at = info->cutLabel->rect().center();
+    s.elsewhere = s.at;
+    s.count(info->cutLabel, SIGNAL(clicked()), QStringLiteral("clicked"));
+}
+
+void buildSpeedField(Rig &rig, Subject &s)
+{
+    KInfo *info = infoOf(rig, s);
+    info->cutEdit->setText(QStringLiteral("1800"));
+    lineEditTarget(s, info->cutEdit);
+    s.count(info->cutEdit, SIGNAL(clicked()), QStringLiteral("clicked"));
+}
+
+void buildSpeedDial(Rig &rig, Subject &s)
+{
+    KSpeedFrame *frame = speedFrameOf(rig);
+    frame->speedShow();
+    QDial *dial = frame->speed->dial;
+    dial->setValue(20);
+    s.target = dial;
+    s.at = QPoint(dial->width() / 2 + 30, dial->height() / 2);
+    s.elsewhere = QPoint(dial->width() / 2 - 30, dial->height() / 2);
+    s.releasedElsewhere = true;
+    s.state = [dial] { return QStringList{QStringLiteral("value=%1").arg(dial->value())}; };
+    s.page = {frame};
+}
+
+const QList<Kind> &kinds()
+{
+    // Which ways cannot happen, by the place of the kind.
+    const auto page = [](const char *disabled = nullptr) {
+        return std::array<QString, WayCount>{QString::fromLatin1(kOnMainWindow), QString(), QString(), QString(),
+                                             disabled ? QString::fromLatin1(disabled) : QString()};
+    };
+    const auto dialog = std::array<QString, WayCount>{QString(), QString::fromLatin1(kDialogHasNoPage), QString(),
+                                                      QString(), QString::fromLatin1(kDialogNeverDisabled)};
+    const auto status = [](const char *disabled) {
+        return std::array<QString, WayCount>{QString::fromLatin1(kNeverInDialog), QString(), QString(), QString(),
+                                             QString::fromLatin1(disabled)};
+    };
+    const auto none = std::array<QString, WayCount>{QString::fromLatin1(kNoSize), QString::fromLatin1(kNoSize),
+                                                    QString::fromLatin1(kNoSize), QString::fromLatin1(kNoSize),
+                                                    QString::fromLatin1(kNoSize)};
+    const auto kind = [](const char *name, Build build, const std::array<QString, WayCount> &cannot) {
+        Kind k{QString::fromUtf8(name), std::move(build), {}};
+        for (int w = 0; w < WayCount; ++w)
+            k.cannot[w] = cannot[w];
+        return k;
+    };
+    static const QList<Kind> list = {
+        kind("key", buildKey, page()),
+        kind("creep key", buildCreepKey, page()),
+        kind("pad jog key", buildPadJog, page()),
+        kind("lifter jog key", buildLifterJog, page()),
+        kind("switch box in a key", buildSwitchBox, page()),
+        kind("mode box in a key", buildModeBox, page()),
+        kind("dialog ok", buildDialogOk, dialog),
+        kind("dialog cancel", buildDialogCancel, dialog),
+        kind("dialog radio", buildDialogRadio, dialog),
+        kind("dialog edit", buildDialogEdit, dialog),
+        kind("chooser cancel", buildChooserCancel, dialog),
+        kind("page button", buildPageButton, page()),
+        kind("page radio", buildPageRadio, page()),
+        kind("page edit", buildPageEdit, page()),
+        kind("scroll arrow", buildScrollArrow, page(kNeverDisabled)),
+        kind("editor scroll trough", buildScrollTrough, page(kNeverDisabled)),
+        kind("scroll handle", buildScrollHandle, page(kNeverDisabled)),
+        kind("page area", buildPageArea, page(kNeverDisabled)),
+        kind("text view", buildTextView, page(kNeverDisabled)),
+        kind("editor path", buildEditorPath, page(kNeverDisabled)),
+        kind("browser path", buildPreviewPath, page(kNeverDisabled)),
+        kind("library path", buildLibraryPath, page(kNeverDisabled)),
+        kind("cutting plot", buildCuttingPlot, page(kNeverDisabled)),
+        kind("pierce view", buildPierceView, page(kNeverDisabled)),
+        kind("jog view", buildJogView, page(kNeverDisabled)),
+        kind("table extended", buildEditorExtended, page(kNeverDisabled)),
+        kind("table multi", buildEditorMulti, page(kNeverDisabled)),
+        kind("program lines", buildProgramLines, page(kNeverDisabled)),
+        kind("catalogue", buildCatalogue, page(kNeverDisabled)),
+        kind("pattern list", buildPatternList, page(kNeverDisabled)),
+        kind("browser list", buildBrowserList, page(kNeverDisabled)),
+        kind("copy list", buildCopyList, page(kNeverDisabled)),
+        kind("caption", buildCaption, status(kNeverDisabled)),
+        kind("speed field", buildSpeedField, status(kNeverDisabled)),
+        kind("speed dial", buildSpeedDial, status(kAlwaysDisabled)),
+        kind("torch row", Build(), none),
+    };
+    return list;
+}
+
+const Kind *kindNamed(const QString &name)
+{
+    for (const Kind &k : kinds()) {
+        if (k.name == name)
+            return &k;
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------- the mouse
+
+QWidget *mainWindowOf(QWidget *widget)
+{
+    QWidget *w = widget->window();
+    while (w->parentWidget())
+        w = w->parentWidget()->window();
+    return w;
+}
+
+// Without a window manager the window system gives a pressed window the
+// keyboard.
+void pressAt(QWidget *target, const QPoint &at)
+{
+    QWidget *top = target->window();
+    top->windowHandle()->requestActivate();
+    QTest::mousePress(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, target->mapTo(top, at));
+}
+
+// The window the pointer's events go to: the pressed one while it stands,
+// else the one under the pointer (the main window under a closed dialog).
+QWindow *pointerWindow(QWidget *target, QPoint *at)
+{
+    QWidget *top = target->window();
+    if (!top->isVisible()) {
+        QWidget *main = mainWindowOf(target);
+        *at = main->mapFromGlobal(target->mapToGlobal(*at));
+        return main->windowHandle();
+    }
+    *at = target->mapTo(top, *at);
+    return top->windowHandle();
+}
+
+void moveTo(QWidget *target, QPoint at)
+{
+    QWindow *window = pointerWindow(target, &at);
+    QTest::mouseMove(window, at);
+}
+
+void releaseAt(QWidget *target, QPoint at)
+{
+    QWindow *window = pointerWindow(target, &at);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void clickOn(QWidget *widget)
+{
+    pressAt(widget, widget->rect().center());
+    QTest::mouseRelease(widget->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                        widget->mapTo(widget->window(), widget->rect().center()));
+}
+
+void type(QWidget *at, int key)
+{
+    GuiTest::key(at, QEvent::KeyPress, key);
+    GuiTest::key(at, QEvent::KeyRelease, key);
+}
+
+} // namespace
+
+class TakenPressTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(icons);
+        Q_INIT_RESOURCE(libpictures);
+        KeyOrder::install();
+        qputenv("TOVREL_KEY_LIMIT_REPORT", "1");
+    }
+
+    void init() { QVERIFY(GuiTest::waitClickLockFree()); }
+
+    void cleanup()
+    {
+        KSimu::setPointerMover(nullptr);
+        // No key of a row may still wait for its turn.
+        WAIT_COMPARE(KeyOrder::instance()->heldKeys(), 0);
+    }
+
+    void takenPress_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("modality");
+        QTest::addColumn<bool>("backByMouse");
+        for (const Kind &k : kinds()) {
+            for (int w = 0; w < WayCount; ++w) {
+                const QByteArray name = (k.name + QStringLiteral(" / ") + QLatin1String(kWayNames[w])).toUtf8();
+                QTest::newRow(name.constData()) << k.name << w << int(Qt::ApplicationModal) << false;
+            }
+        }
+        // The toolkit's box blocks only the windows it was opened from.
+        for (const char *k : {"key", "pad jog key", "switch box in a key", "dialog ok", "chooser cancel",
+                              "table extended", "scroll arrow"}) {
+            const QByteArray name = QByteArray(k) + " / toolkit box, window-modal";
+            QTest::newRow(name.constData())
+                << QString::fromLatin1(k) << int(ToolkitBox) << int(Qt::WindowModal) << false;
+        }
+        // The key that shows the page again is clicked: a press on another
+        // key ends what is left of the taken one.
+        for (const char *k : {"key", "creep key", "pad jog key", "lifter jog key", "switch box in a key",
+                              "mode box in a key", "table extended", "editor path"}) {
+            const QByteArray name = QByteArray(k) + " / hidden, back by a click";
+            QTest::newRow(name.constData())
+                << QString::fromLatin1(k) << int(Hidden) << int(Qt::ApplicationModal) << true;
+        }
+    }
+
+    void takenPress()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, way);
+        QFETCH(int, modality);
+        QFETCH(bool, backByMouse);
+        const Kind *k = kindNamed(kind);
+        QVERIFY(k);
+        if (!k->cannot[way].isEmpty())
+            QSKIP(qPrintable(QStringLiteral("cannot happen: ") + k->cannot[way]));
+
+        Rig rig;
+        Subject s;
+        k->build(rig, s);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(s.target);
+        if (!s.showPage) {
+            const QList<QWidget *> page = s.page;
+            s.showPage = [page](bool shown) { showAll(page, shown); };
+        }
+        rig.showPage = s.showPage;
+        QVERIFY(GuiTest::activate(&rig.window));
+        if (s.dialog) {
+            s.open();
+            WAIT_VERIFY(s.dialog->isActiveWindow());
+        }
+        if (s.aim)
+            s.aim();
+        QVERIFY(s.target->isVisible());
+        QVERIFY(s.target->isEnabled() || kind == QLatin1String("speed dial"));
+
+        pressAt(s.target, s.at);
+        if (s.held)
+            QVERIFY2(s.held(), "the press did not take");
+        if (s.duringHold)
+            s.duringHold();
+        const QStringList pressed = s.snapshot();
+        // The dialog's own key closes it: what the key does is done.
+        auto *key = qobject_cast<KButton *>(s.target);
+        QStringList keyDid;
+        if (way == Closed) {
+            keyDid << s.closeChanges;
+            if (key && key->shortcut() == QKeySequence(s.closeKey))
+                keyDid << QStringLiteral("clicked") << QStringLiteral("kclicked") << QStringLiteral("pressed");
+        }
+        QStringList taken;
+
+        // While the target is taken: the press has ended, and neither moves
+        // nor the release change anything.
+        const auto whileTaken = [&] {
+            QVERIFY2(GuiTest::waitUntil([&] { return s.over() && s.endCounts() == s.endedOnce(); }, kHangGuardMs),
+                     qPrintable(QStringLiteral("the press did not end when taken: ") + s.endCounts()));
+            taken = s.snapshot();
+            QCOMPARE(apartFrom(steady(taken), keyDid), apartFrom(steady(pressed), keyDid));
+            if (s.repeats) {
+                // Nothing may happen over a span: a sleep, not a wait.
+                QTest::qWait(kRepeatSpanMs);
+                QCOMPARE(s.snapshot(), taken);
+            }
+            moveTo(s.target, s.releasedElsewhere ? s.elsewhere : s.at);
+            QCOMPARE(s.snapshot(), taken);
+            releaseAt(s.target, s.releasedElsewhere ? s.elsewhere : s.at);
+            QCoreApplication::processEvents();
+            QCOMPARE(s.snapshot(), taken);
+            QCOMPARE(s.endCounts(), s.endedOnce());
+        };
+
+        switch (way) {
+        case Closed:
+            // Escape on a held button of the toolkit's, which has the
+            // keyboard, lets it go; the next one closes the dialog.
+            if (s.target->hasFocus() && qobject_cast<QAbstractButton *>(s.target) && !key) {
+                type(s.dialog, s.closeKey);
+                WAIT_VERIFY(s.over());
+            }
+            type(s.dialog, s.closeKey);
+            WAIT_VERIFY(!s.dialog->isVisible());
+            whileTaken();
+            break;
+        case Hidden:
+            type(&rig.window, Qt::Key_F11);
+            WAIT_VERIFY(!s.target->isVisible());
+            whileTaken();
+            break;
+        case OwnBox:
+        case ToolkitBox: {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Brenlo"), QStringLiteral("急停!"), QMessageBox::Ok,
+                            s.target->window());
+            bool ran = false;
+            QTimer::singleShot(0, &box, [&] {
+                // Whatever fails in here, the box closes and the row ends.
+                struct Closer {
+                    QMessageBox &box;
+                    ~Closer() { box.done(QMessageBox::Ok); }
+                } closer{box};
+                QVERIFY(GuiTest::waitUntil([&] { return box.isVisible(); }, kHangGuardMs));
+                ran = true;
+                whileTaken();
+            });
+            QTimer::singleShot(4 * kHangGuardMs, &box, [&] { box.done(QMessageBox::Ok); });
+            if (way == OwnBox) {
+                KeyFocus::exec(&box);
+            } else {
+                box.setWindowModality(Qt::WindowModality(modality));
+                box.exec();
+            }
+            QVERIFY(ran);
+            break;
+        }
+        case Disabled:
+            s.enable(false);
+            whileTaken();
+            s.enable(true);
+            break;
+        default:
+            QFAIL("no such way");
+        }
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(s.snapshot(), taken);
+
+        // The keyboard works as if the press had never been: the key typed
+        // next acts once, and so does a key clicked next.
+        QVERIFY(GuiTest::waitClickLockFree());
+        QSignalSpy probe(rig.probe, &KButton::kclicked);
+        QSignalSpy back(rig.back, &KButton::kclicked);
+        // The dialog's Escape acts on the dialog: what it changes is its own.
+        bool escapeTyped = false;
+        if (way == Hidden) {
+            if (backByMouse)
+                clickOn(rig.back);
+            else
+                type(&rig.window, Qt::Key_F11);
+            WAIT_COMPARE(back.count(), 1);
+            QVERIFY(s.target->isVisible());
+        } else if (s.dialog && s.dialog->isVisible()) {
+            // The dialog has the keyboard: its Escape closes it.
+            QSignalSpy closed(s.dialog, &QDialog::finished);
+            type(s.dialog, Qt::Key_Escape);
+            WAIT_COMPARE(closed.count(), 1);
+            escapeTyped = true;
+        } else {
+            WAIT_VERIFY(rig.window.isActiveWindow());
+            type(&rig.window, Qt::Key_F12);
+            WAIT_COMPARE(probe.count(), 1);
+        }
+        // Shown again, it is as it was.
+        if (way == Closed) {
+            s.open();
+            WAIT_VERIFY(s.dialog->isActiveWindow());
+        }
+        QVERIFY(GuiTest::waitClickLockFree());
+        if (!escapeTyped)
+            QCOMPARE(shownAgain(s.snapshot()), shownAgain(taken));
+        QVERIFY2(s.over(), "the pressed look came back");
+        QCOMPARE(s.endCounts(), s.endedOnce());
+
+        const int probes = probe.count();
+        clickOn(rig.probe);
+        WAIT_COMPARE(probe.count(), probes + 1);
+        QVERIFY(GuiTest::waitClickLockFree());
+        if (way == Hidden && backByMouse) {
+            WAIT_VERIFY(rig.window.isActiveWindow());
+            type(&rig.window, Qt::Key_F12);
+            WAIT_COMPARE(probe.count(), probes + 2);
+        }
+        if (!escapeTyped)
+            QCOMPARE(shownAgain(s.snapshot()), shownAgain(taken));
+        QCOMPARE(s.endCounts(), s.endedOnce());
+        if (s.dialog)
+            s.dialog->hide();
+    }
+};
+
+QTEST_MAIN(TakenPressTest)
+#include "TakenPressTest.moc"
