@@ -1187,10 +1187,12 @@ private slots:
         QTest::addColumn<int>("way");
         QTest::addColumn<int>("modality");
         QTest::addColumn<bool>("backByMouse");
+        // The toolkit's box is shown, not run in a loop of its own.
+        QTest::addColumn<bool>("shown");
         for (const Kind &k : kinds()) {
             for (int w = 0; w < WayCount; ++w) {
                 const QByteArray name = (k.name + QStringLiteral(" / ") + QLatin1String(kWayNames[w])).toUtf8();
-                QTest::newRow(name.constData()) << k.name << w << int(Qt::ApplicationModal) << false;
+                QTest::newRow(name.constData()) << k.name << w << int(Qt::ApplicationModal) << false << false;
             }
         }
         // The toolkit's box blocks only the windows it was opened from.
@@ -1198,7 +1200,12 @@ private slots:
                               "table extended", "scroll arrow"}) {
             const QByteArray name = QByteArray(k) + " / toolkit box, window-modal";
             QTest::newRow(name.constData())
-                << QString::fromLatin1(k) << int(ToolkitBox) << int(Qt::WindowModal) << false;
+                << QString::fromLatin1(k) << int(ToolkitBox) << int(Qt::WindowModal) << false << false;
+        }
+        for (const char *k : {"key", "pad jog key", "dialog ok", "table extended", "scroll arrow"}) {
+            const QByteArray name = QByteArray(k) + " / toolkit box, shown";
+            QTest::newRow(name.constData())
+                << QString::fromLatin1(k) << int(ToolkitBox) << int(Qt::ApplicationModal) << false << true;
         }
         // The key that shows the page again is clicked: a press on another
         // key ends what is left of the taken one.
@@ -1206,7 +1213,7 @@ private slots:
                               "mode box in a key", "table extended", "editor path"}) {
             const QByteArray name = QByteArray(k) + " / hidden, back by a click";
             QTest::newRow(name.constData())
-                << QString::fromLatin1(k) << int(Hidden) << int(Qt::ApplicationModal) << true;
+                << QString::fromLatin1(k) << int(Hidden) << int(Qt::ApplicationModal) << true << false;
         }
     }
 
@@ -1216,6 +1223,7 @@ private slots:
         QFETCH(int, way);
         QFETCH(int, modality);
         QFETCH(bool, backByMouse);
+        QFETCH(bool, shown);
         const Kind *k = kindNamed(kind);
         QVERIFY(k);
         if (!k->cannot[way].isEmpty())
@@ -1299,6 +1307,14 @@ private slots:
         case ToolkitBox: {
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Brenlo"), QStringLiteral("急停!"), QMessageBox::Ok,
                             s.target->window());
+            if (shown) {
+                box.setWindowModality(Qt::WindowModality(modality));
+                box.show();
+                WAIT_VERIFY(box.isVisible());
+                whileTaken();
+                box.hide();
+                break;
+            }
             bool ran = false;
             QTimer::singleShot(0, &box, [&] {
                 // Whatever fails in here, the box closes and the row ends.
