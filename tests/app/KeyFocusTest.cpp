@@ -770,6 +770,39 @@ private slots:
         QCOMPARE(back.count(), 0);
     }
 
+    // A key that no shortcut takes, sent late to a box's window after the
+    // box closed and the page has the keyboard again, edits the page's
+    // field, ahead of a key typed at the page after it: a Backspace for the
+    // box, then "2" at the page, turn "1" into "2"; a Backspace lost would
+    // leave "12", one handed on behind the "2" "1".
+    void editingKeyForAClosedBoxEditsThePageField()
+    {
+        QWidget page;
+        escRow(&page);
+        auto *field = new QLineEdit(QStringLiteral("1"), &page);
+        field->move(500, 15);
+        field->setFocus();
+        QVERIFY(GuiTest::activate(&page));
+        QDialog box(&page);
+        bool hadKeyboard = false;
+        QTimer::singleShot(0, &box, [&] {
+            hadKeyboard = GuiTest::waitUntil([&] { return box.isActiveWindow(); });
+            box.reject();
+        });
+        QCOMPARE(KeyFocus::exec(&box), int(QDialog::Rejected));
+        QVERIFY(hadKeyboard);
+        WAIT_VERIFY(page.isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), field);
+        QWindow *closed = box.windowHandle();
+        QVERIFY(closed && !closed->isVisible());
+
+        QTest::keyClick(closed, Qt::Key_Backspace);
+        QTest::keyClick(page.windowHandle(), '2');
+        WAIT_COMPARE(KeyOrder::instance()->heldKeys(), 0);
+        QCOMPARE(field->text(), QStringLiteral("2"));
+        QCOMPARE(QApplication::focusWidget(), field);
+    }
+
 private:
     int limits = 0;
     int limitsExpected = 0;
