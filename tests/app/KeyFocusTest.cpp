@@ -517,6 +517,49 @@ private slots:
         QCOMPARE(bar->value(), stopped);
     }
 
+    void pressHeldUnderAnotherDialog_data()
+    {
+        QTest::addColumn<bool>("covering");
+        QTest::newRow("put over the point held") << true;
+        QTest::newRow("opened beside it") << false;
+    }
+
+    // Two dialogs stand at once: a key gives the other one the keyboard, and
+    // it comes over the 确定 the mouse holds. The operator sees that dialog
+    // where he lets go, so the hidden 确定 must not save; beside it, the
+    // release clicks as ever.
+    void pressHeldUnderAnotherDialog()
+    {
+        QFETCH(bool, covering);
+        QWidget page;
+        page.resize(800, 600);
+        QVERIFY(GuiTest::activate(&page));
+        QDialog first(&page);
+        first.setGeometry(100, 100, 300, 200);
+        // As the configuration dialogs' 确定: a key, which never takes the
+        // keyboard, so the dialog's going from the keyboard leaves it down.
+        auto *ok = new KButton(&first);
+        ok->setText(QStringLiteral("确定"));
+        ok->setGeometry(20, 150, 80, 30);
+        QSignalSpy clicked(ok, &KButton::clicked);
+        QSignalSpy released(ok, &KButton::released);
+        QDialog second(&page);
+        second.setGeometry(covering ? 50 : 450, 150, 300, 200);
+        KeyFocus::open(&first);
+        WAIT_VERIFY(first.isActiveWindow());
+        QWindow *window = first.windowHandle();
+        const QPoint at = ok->geometry().center();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
+        QVERIFY(ok->isDown());
+        KeyFocus::open(&second);
+        WAIT_VERIFY(second.isActiveWindow());
+        QCOMPARE(ok->isDown(), !covering);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(clicked.count(), covering ? 0 : 1);
+        QCOMPARE(released.count(), 1);
+        QVERIFY(!ok->isDown());
+    }
+
     // A dialog is opening and the window system has not given it the
     // keyboard yet: keys wait for it. A press on the dialog itself keeps them
     // waiting; a press on the page (the operator left the dialog) hands them

@@ -20,6 +20,8 @@ struct Hold {
     QPointer<QWidget> target;
     Qt::MouseButton button = Qt::NoButton;
     unsigned long stamp = 0;
+    // Where on the screen it was pressed.
+    QPoint at;
     // A press is held: its release has not reached a widget yet.
     bool active = false;
     // Taken away: the press has ended, its release and moves reach nothing.
@@ -58,6 +60,18 @@ bool takenAway(const QWidget *target)
             return true;
     }
     return KeyFocus::keptFrom(const_cast<QWidget *>(target));
+}
+
+// A dialog of ours put over the point the operator holds: he sees it there
+// now, not what he pressed (without a window manager a key that opens or
+// gives the keyboard to a dialog raises it over the others).
+bool coveredBy(const QObject *watched, const Hold &h)
+{
+    if (!watched->isWidgetType())
+        return false;
+    const auto *window = static_cast<const QWidget *>(watched);
+    return window->isWindow() && window->windowType() == Qt::Dialog && window->isVisible()
+           && window != h.target->window() && window->frameGeometry().contains(h.at);
 }
 
 // The window an event for `watched` is about.
@@ -117,7 +131,7 @@ void startHold(QWidget *pressed, const QMouseEvent *press)
         return;
     // Only a press on what the operator can reach can be taken from him; a
     // press sent by the program to a widget not shown is left as it is.
-    h = Hold{pressed, press->button(), press->timestamp(), !takenAway(pressed), false};
+    h = Hold{pressed, press->button(), press->timestamp(), press->globalPos(), !takenAway(pressed), false};
 }
 
 } // namespace
@@ -174,9 +188,14 @@ void HeldPress::check(QObject *watched, QEvent *event)
     Hold &h = hold();
     if (!h.active || h.ended)
         return;
-    const bool blocked =
-        event->type() == QEvent::WindowBlocked && h.target && windowOf(watched, h.target) == h.target->window();
-    if (blocked || takenAway(h.target))
+    if (!h.target) {
+        end(h);
+        return;
+    }
+    const bool blocked = event->type() == QEvent::WindowBlocked && windowOf(watched, h.target) == h.target->window();
+    const bool covered =
+        (event->type() == QEvent::Show || event->type() == QEvent::ZOrderChange) && coveredBy(watched, h);
+    if (blocked || covered || takenAway(h.target))
         end(h);
 }
 

@@ -9,7 +9,8 @@ class QWidget;
 // ends a press before its release: a press ends without acting when what it
 // pressed is taken from the operator, that is when the page or dialog that
 // holds it is hidden or closed, a box opens over it (KeyFocus::exec's, or
-// the toolkit's own modal box), or it is disabled.
+// the toolkit's own modal box), another dialog is put over the point held,
+// or it is disabled.
 //
 // It ends at that moment, not at the release: a jog stops when its page
 // goes, not when the hand lets go. The widget comes up as from a press
@@ -29,9 +30,9 @@ public:
     // KeyOrder hands every mouse event here before any widget sees it; true
     // drops the event.
     static bool filter(QObject *watched, QEvent *event);
-    // KeyOrder tells every hide, show, enabled change and window blocked by
-    // the toolkit's box, of any widget or window: one of them may take the
-    // held press's target away.
+    // KeyOrder tells every hide, show, raise, enabled change and window
+    // blocked by the toolkit's box, of any widget or window: one of them may
+    // take the held press's target away.
     static void check(QObject *watched, QEvent *event);
     // The left mouse button holds `widget` pressed now.
     static bool holds(const QWidget *widget);

@@ -111,6 +111,7 @@ bool KeyOrder::eventFilter(QObject *watched, QEvent *event)
     case QEvent::ContextMenu:
         return HeldPress::filter(watched, event);
     case QEvent::EnabledChange:
+    case QEvent::ZOrderChange:
         HeldPress::check(watched, event);
         return false;
     case QEvent::Show:
