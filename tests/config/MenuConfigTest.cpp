@@ -125,7 +125,7 @@ private slots:
                                           "dArcOffUpChanged(double)",
                                           "dDWModeChanged(int)",
                                           "laserXYChanged(int,int)",
-                                          "saveFailed(QString,QString)"}));
+                                          "saveFailed(QString,FileError)"}));
         QCOMPARE(slotList, QStringList({"saveFileName(QString)", "setFileName(QString)", "saveBeamAngel(double)",
                                         "torchConfig()", "saveMode(int)", "cutConfig()", "cutAcc()", "baseConfig()",
                                         "baseAcc()", "fireConfig()", "fireAcc()", "pfConfig()", "pfAcc()",
