@@ -4,7 +4,6 @@
 #include "device/PassWait.h"
 
 #include <QCoreApplication>
-#include <QMutexLocker>
 
 namespace {
 constexpr int kPollMs = 100;
@@ -43,30 +42,14 @@ void KReadIOThread::stopLoop()
 
 void KReadIOThread::setInputSource(std::shared_ptr<InputSource> inputSource)
 {
-    if (!inputSource)
-        return;
-    QMutexLocker lock(&sourceMutex);
-    source = std::move(inputSource);
-}
-
-std::shared_ptr<InputSource> KReadIOThread::currentSource() const
-{
-    QMutexLocker lock(&sourceMutex);
-    return source;
+    if (inputSource)
+        source.set(std::move(inputSource));
 }
 
 void KReadIOThread::setPassWait(std::shared_ptr<PassWait> wait)
 {
-    if (!wait)
-        return;
-    QMutexLocker lock(&sourceMutex);
-    passWait = std::move(wait);
-}
-
-std::shared_ptr<PassWait> KReadIOThread::currentWait() const
-{
-    QMutexLocker lock(&sourceMutex);
-    return passWait;
+    if (wait)
+        passWait.set(std::move(wait));
 }
 
 void KReadIOThread::report(int row, bool on)
@@ -126,10 +109,10 @@ void KReadIOThread::pollOnce(quint8 byte)
 
 void KReadIOThread::run()
 {
-    const std::shared_ptr<PassWait> wait = currentWait();
+    const std::shared_ptr<PassWait> wait = passWait.get();
     const auto stopRequested = [this] { return isInterruptionRequested(); };
     while (!isInterruptionRequested()) {
-        pollOnce(currentSource()->readByte());
+        pollOnce(source.get()->readByte());
         wait->wait(kPollMs, stopRequested);
     }
 }

@@ -1,7 +1,8 @@
 #ifndef KREADIOTHREAD_H
 #define KREADIOTHREAD_H
 
-#include <QMutex>
+#include "device/SharedSlot.h"
+
 #include <QThread>
 
 #include <array>
@@ -60,16 +61,12 @@ protected:
 
 private:
     void report(int row, bool active);
-    std::shared_ptr<InputSource> currentSource() const;
-    std::shared_ptr<PassWait> currentWait() const;
 
     int fd1;
     int fd2;
     std::array<std::atomic<bool>, kRows> active{};
-    // Guards source and passWait.
-    mutable QMutex sourceMutex;
-    std::shared_ptr<InputSource> source;
-    std::shared_ptr<PassWait> passWait;
+    SharedSlot<InputSource> source;
+    SharedSlot<PassWait> passWait;
 };
 
 #endif

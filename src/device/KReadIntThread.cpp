@@ -3,8 +3,6 @@
 #include "device/AxisStatusSource.h"
 #include "device/PassWait.h"
 
-#include <QMutexLocker>
-
 #include <cmath>
 
 namespace {
@@ -51,28 +49,13 @@ void KReadIntThread::stopLoop()
 
 void KReadIntThread::setStatusSource(std::shared_ptr<AxisStatusSource> statusSource)
 {
-    QMutexLocker lock(&sourceMutex);
-    source = std::move(statusSource);
-}
-
-std::shared_ptr<AxisStatusSource> KReadIntThread::currentSource() const
-{
-    QMutexLocker lock(&sourceMutex);
-    return source;
+    source.set(std::move(statusSource));
 }
 
 void KReadIntThread::setPassWait(std::shared_ptr<PassWait> wait)
 {
-    if (!wait)
-        return;
-    QMutexLocker lock(&sourceMutex);
-    passWait = std::move(wait);
-}
-
-std::shared_ptr<PassWait> KReadIntThread::currentWait() const
-{
-    QMutexLocker lock(&sourceMutex);
-    return passWait;
+    if (wait)
+        passWait.set(std::move(wait));
 }
 
 void KReadIntThread::reset()
@@ -252,10 +235,10 @@ void KReadIntThread::runPass(const AxisStatus &status)
 
 void KReadIntThread::run()
 {
-    const std::shared_ptr<AxisStatusSource> statusSource = currentSource();
+    const std::shared_ptr<AxisStatusSource> statusSource = source.get();
     if (!statusSource)
         return;
-    const std::shared_ptr<PassWait> wait = currentWait();
+    const std::shared_ptr<PassWait> wait = passWait.get();
     const auto stopRequested = [this] { return isInterruptionRequested(); };
     previous1 = point_t();
     previous2 = point_t();

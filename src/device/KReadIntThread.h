@@ -3,7 +3,8 @@
 
 #include "device/AxisStatus.h"
 
-#include <QMutex>
+#include "device/SharedSlot.h"
+
 #include <QThread>
 
 #include <array>
@@ -119,8 +120,6 @@ private:
     void alarms(quint8 alarm);
     void inputs(quint8 input);
     void position(const AxisStatus &status);
-    std::shared_ptr<AxisStatusSource> currentSource() const;
-    std::shared_ptr<PassWait> currentWait() const;
 
     std::array<int, kDescriptorCount> fd;
     std::atomic<bool> alarmArmed{true};
@@ -140,10 +139,8 @@ private:
     // position 1. Only the thread that runs the passes touches them.
     point_t previous2;
     point_t previous1;
-    // Guards source and passWait.
-    mutable QMutex sourceMutex;
-    std::shared_ptr<AxisStatusSource> source;
-    std::shared_ptr<PassWait> passWait;
+    SharedSlot<AxisStatusSource> source;
+    SharedSlot<PassWait> passWait;
 };
 
 #endif
