@@ -188,20 +188,9 @@ private slots:
         auto wait = std::make_shared<HeldWait>();
         poll->setInputSource(inputs);
         poll->setPassWait(wait);
-        poll->start();
-        for (int read = 1; read <= 3; ++read) {
-            QTRY_COMPARE_WITH_TIMEOUT(wait->count(), read, kHangGuardMs);
-            // The loop is held in its wait: exactly one read before each.
-            QCOMPARE(int(inputs->reads), read);
-            wait->release();
-        }
-        QTRY_COMPARE_WITH_TIMEOUT(wait->count(), 4, kHangGuardMs);
-        // The stop request reaches a loop held in its wait.
-        poll->requestInterruption();
-        const bool ended = poll->wait(kHangGuardMs);
-        wait->letGo();
-        QVERIFY(ended);
-        QCOMPARE(int(inputs->reads), 4);
+        stepFourPasses(poll, wait.get(), [&] { return int(inputs->reads); });
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(wait->askedFor(), QList<int>({100, 100, 100, 100}));
     }
 
