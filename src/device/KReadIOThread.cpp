@@ -1,13 +1,13 @@
 #include "device/KReadIOThread.h"
 
 #include "device/InputSource.h"
+#include "device/PassWait.h"
 
 #include <QCoreApplication>
 #include <QMutexLocker>
 
 namespace {
 constexpr int kPollMs = 100;
-constexpr int kPollSliceMs = 10;
 } // namespace
 
 const std::array<int, KReadIOThread::kRows> KReadIOThread::kRowBits = {0, 1, 2, 3, 4, 6, 5, 0, 2, 1};
@@ -17,6 +17,7 @@ KReadIOThread::KReadIOThread(int fd1, int fd2, QObject *parent)
     , fd1(fd1)
     , fd2(fd2)
     , source(std::make_shared<InputSource>())
+    , passWait(std::make_shared<PassWait>())
 {
     for (auto &flag : active)
         flag = false;
@@ -52,6 +53,20 @@ std::shared_ptr<InputSource> KReadIOThread::currentSource() const
 {
     QMutexLocker lock(&sourceMutex);
     return source;
+}
+
+void KReadIOThread::setPassWait(std::shared_ptr<PassWait> wait)
+{
+    if (!wait)
+        return;
+    QMutexLocker lock(&sourceMutex);
+    passWait = std::move(wait);
+}
+
+std::shared_ptr<PassWait> KReadIOThread::currentWait() const
+{
+    QMutexLocker lock(&sourceMutex);
+    return passWait;
 }
 
 void KReadIOThread::report(int row, bool on)
@@ -111,9 +126,10 @@ void KReadIOThread::pollOnce(quint8 byte)
 
 void KReadIOThread::run()
 {
+    const std::shared_ptr<PassWait> wait = currentWait();
+    const auto stopRequested = [this] { return isInterruptionRequested(); };
     while (!isInterruptionRequested()) {
         pollOnce(currentSource()->readByte());
-        for (int slept = 0; slept < kPollMs && !isInterruptionRequested(); slept += kPollSliceMs)
-            msleep(kPollSliceMs);
+        wait->wait(kPollMs, stopRequested);
     }
 }

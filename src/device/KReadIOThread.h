@@ -9,6 +9,7 @@
 #include <memory>
 
 class InputSource;
+class PassWait;
 
 // Poll thread of the input diagnosis page: samples the machine's input byte
 // every 100 ms and reports each row whose input changed, true for an active
@@ -30,6 +31,9 @@ public:
 
     // Installs where the loop reads the inputs (the no-card source reads all inactive).
     void setInputSource(std::shared_ptr<InputSource> source);
+    // Installs the wait after each poll, asked for 100 ms each time; a loop
+    // takes it when it starts. Null keeps the one installed.
+    void setPassWait(std::shared_ptr<PassWait> wait);
 
     // Every row inactive, reported in row order.
     void resetInputs();
@@ -57,12 +61,15 @@ protected:
 private:
     void report(int row, bool active);
     std::shared_ptr<InputSource> currentSource() const;
+    std::shared_ptr<PassWait> currentWait() const;
 
     int fd1;
     int fd2;
     std::array<std::atomic<bool>, kRows> active{};
+    // Guards source and passWait.
     mutable QMutex sourceMutex;
     std::shared_ptr<InputSource> source;
+    std::shared_ptr<PassWait> passWait;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "device/KReadIntThread.h"
 
 #include "device/AxisStatusSource.h"
+#include "device/PassWait.h"
 
 #include <QMutexLocker>
 
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr int kPassMs = 70;
-constexpr int kPassSliceMs = 10;
 
 // Coordinates of the card plus an offset; wraps instead of overflowing.
 int shifted(int value, int offset)
@@ -31,6 +31,7 @@ bool otherCell(int a, int b, double d)
 KReadIntThread::KReadIntThread(const std::array<int, kDescriptorCount> &fds, QObject *parent)
     : QThread(parent)
     , fd(fds)
+    , passWait(std::make_shared<PassWait>())
 {
     reset();
 }
@@ -58,6 +59,20 @@ std::shared_ptr<AxisStatusSource> KReadIntThread::currentSource() const
 {
     QMutexLocker lock(&sourceMutex);
     return source;
+}
+
+void KReadIntThread::setPassWait(std::shared_ptr<PassWait> wait)
+{
+    if (!wait)
+        return;
+    QMutexLocker lock(&sourceMutex);
+    passWait = std::move(wait);
+}
+
+std::shared_ptr<PassWait> KReadIntThread::currentWait() const
+{
+    QMutexLocker lock(&sourceMutex);
+    return passWait;
 }
 
 void KReadIntThread::reset()
@@ -240,13 +255,14 @@ void KReadIntThread::run()
     const std::shared_ptr<AxisStatusSource> statusSource = currentSource();
     if (!statusSource)
         return;
+    const std::shared_ptr<PassWait> wait = currentWait();
+    const auto stopRequested = [this] { return isInterruptionRequested(); };
     previous1 = point_t();
     previous2 = point_t();
     while (!isInterruptionRequested()) {
         AxisStatus status;
         if (statusSource->read(status))
             runPass(status);
-        for (int slept = 0; slept < kPassMs && !isInterruptionRequested(); slept += kPassSliceMs)
-            msleep(kPassSliceMs);
+        wait->wait(kPassMs, stopRequested);
     }
 }

@@ -161,12 +161,13 @@ class FailureNoticeTest : public QObject
 private slots:
     void initTestCase() { Q_INIT_RESOURCE(icons); }
 
-    // A pipe or a device named as the last program neither holds up the
-    // start nor is loaded; the message line says why.
+    // A pipe, a socket or a device named as the last program neither holds
+    // up the start nor is loaded; the message line says why, alike for all.
     void startWithNoPlainFile_data()
     {
         QTest::addColumn<QString>("program");
         QTest::newRow("pipe") << "./ncfile/pipe.nc";
+        QTest::newRow("socket") << "./ncfile/socket.nc";
         QTest::newRow("/dev/zero") << "/dev/zero";
     }
 
@@ -176,6 +177,7 @@ private slots:
         TempWorkDir dir;
         seed(dir, qPrintable(program));
         QVERIFY(mkfifo(qPrintable(dir.filePath("ncfile/pipe.nc")), 0600) == 0);
+        QVERIFY(dir.bindSocket("ncfile/socket.nc"));
         NoticeRecorder notices;
         QElapsedTimer clock;
         clock.start();
@@ -272,6 +274,7 @@ private slots:
         QTest::newRow("gone") << 0 << "文件不存在";
         QTest::newRow("too long") << 1 << "文件太长";
         QTest::newRow("a folder") << 2 << "不是程序文件";
+        QTest::newRow("a socket") << 3 << "不是程序文件";
     }
 
     void reloadTellsWhy()
@@ -289,6 +292,8 @@ private slots:
             QVERIFY(s.dir.writeFile("ncfile/a.nc", QByteArray("G01 X1 Y0\n").repeated(30001)));
         if (fault == 2)
             QVERIFY(QDir().mkpath(s.dir.filePath("ncfile/a.nc")));
+        if (fault == 3)
+            QVERIFY(s.dir.bindSocket("ncfile/a.nc"));
         press(w, Qt::Key_F4);
         QTRY_COMPARE(message(w), "a.nc 未加载: " + reason);
         // What was read before stays armed, as the screen shows it.

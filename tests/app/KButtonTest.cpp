@@ -403,6 +403,38 @@ private slots:
         QVERIFY(!other.isVisible());
         QCOMPARE(k.count(), 0);
     }
+
+    // Only an accepted click holds the lock; a refused one leaves it as it
+    // was. A key typed 160 ms after an accepted one acts though a refused
+    // one came between, and of one key typed three times 60 ms apart the
+    // first and the third act.
+    void refusedClickDoesNotRenewTheLock()
+    {
+        QWidget page;
+        page.resize(1024, 60);
+        KButton *f1 = FunctionKey::make(&page, 1, QStringLiteral("一"));
+        QSignalSpy clicked(f1, &KButton::clicked);
+        QSignalSpy accepted(f1, &KButton::kclicked);
+        QVERIFY(GuiTest::activate(&page));
+        const auto typeAt = [&](unsigned long stamp) { GuiTest::typeAt(&page, Qt::Key_F1, stamp); };
+        const unsigned long t = 1500000;
+
+        typeAt(t);
+        typeAt(t + 99);
+        QCOMPARE(accepted.count(), 1);
+        typeAt(t + 160);
+        QCOMPARE(clicked.count(), 3);
+        QCOMPARE(accepted.count(), 2);
+
+        QList<int> acted;
+        for (unsigned long n = 0; n < 3; ++n) {
+            const int before = accepted.count();
+            typeAt(t + 1000 + 60 * n);
+            acted << accepted.count() - before;
+        }
+        QCOMPARE(clicked.count(), 6);
+        QCOMPARE(acted, (QList<int>{1, 0, 1}));
+    }
 };
 
 QTEST_MAIN(KButtonTest)

@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 #include "HangGuard.h"
+#include "HeldWait.h"
 #include "ProbeRun.h"
 
 #include "app/base/KButton.h"
@@ -177,6 +178,31 @@ private slots:
         QTRY_VERIFY(noCard->reads >= 3);
         QCOMPARE(litRows(io), QList<int>());
         poll->stopLoop();
+    }
+
+    void eachPollIsFollowedByAWaitOfOneHundredMilliseconds()
+    {
+        auto *io = new KReadIO(DeviceIo::kNotOpen, DeviceIo::kNotOpen, window.get());
+        KReadIOThread *poll = io->readIOThread;
+        auto inputs = std::make_shared<FixedInputs>(0xFF);
+        auto wait = std::make_shared<HeldWait>();
+        poll->setInputSource(inputs);
+        poll->setPassWait(wait);
+        poll->start();
+        for (int read = 1; read <= 3; ++read) {
+            QTRY_COMPARE_WITH_TIMEOUT(wait->count(), read, kHangGuardMs);
+            // The loop is held in its wait: exactly one read before each.
+            QCOMPARE(int(inputs->reads), read);
+            wait->release();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(wait->count(), 4, kHangGuardMs);
+        // The stop request reaches a loop held in its wait.
+        poll->requestInterruption();
+        const bool ended = poll->wait(kHangGuardMs);
+        wait->letGo();
+        QVERIFY(ended);
+        QCOMPARE(int(inputs->reads), 4);
+        QCOMPARE(wait->askedFor(), QList<int>({100, 100, 100, 100}));
     }
 
     void viewDestroyedWhileItsThreadRuns()

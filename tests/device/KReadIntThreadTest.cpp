@@ -1,4 +1,5 @@
 #include "HangGuard.h"
+#include "HeldWait.h"
 
 #include "device/AxisStatusSource.h"
 #include "device/DeviceIo.h"
@@ -98,6 +99,29 @@ private slots:
         reader->start();
         QVERIFY(reader->wait(kHangGuardMs));
         QVERIFY(reader->isFinished());
+    }
+
+    void eachPassIsFollowedByAWaitOfSeventyMilliseconds()
+    {
+        auto source = std::make_shared<CountingSource>();
+        auto wait = std::make_shared<HeldWait>();
+        reader->setStatusSource(source);
+        reader->setPassWait(wait);
+        reader->start();
+        for (int pass = 1; pass <= 3; ++pass) {
+            QTRY_COMPARE_WITH_TIMEOUT(wait->count(), pass, kHangGuardMs);
+            // The loop is held in its wait: exactly one pass before each.
+            QCOMPARE(int(source->passes), pass);
+            wait->release();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(wait->count(), 4, kHangGuardMs);
+        // The stop request reaches a loop held in its wait.
+        reader->requestInterruption();
+        const bool ended = reader->wait(kHangGuardMs);
+        wait->letGo();
+        QVERIFY(ended);
+        QCOMPARE(int(source->passes), 4);
+        QCOMPARE(wait->askedFor(), QList<int>({70, 70, 70, 70}));
     }
 
     void loopReportsQueuedAndStopsCooperatively()

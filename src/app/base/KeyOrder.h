@@ -92,9 +92,6 @@ private:
     bool lastHeld = false;
     int limitsReached = 0;
     qint64 waitLimitMs = 1000;
-    // Mouse buttons whose press was dropped behind a box: their release is
-    // dropped too.
-    Qt::MouseButtons droppedPresses;
 };
 
 #endif

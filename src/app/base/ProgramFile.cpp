@@ -69,11 +69,14 @@ bool ProgramFile::opensForReading(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat st {
     };
+    // A socket never opens, yet it stands there as a pipe does: the read
+    // tells the operator it is no program.
+    if (fd < 0)
+        return errno == ENXIO && ::stat(name.constData(), &st) == 0 && S_ISSOCK(st.st_mode);
     const bool file = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
     ::close(fd);
     return file;

@@ -31,9 +31,9 @@ public:
                      QIODevice::OpenMode extra = QIODevice::NotOpen);
 
     // Whether `path` opens for reading at all: false for a folder and for
-    // an entry that is missing or forbidden. A device or a pipe opens
-    // (without waiting for a writer): whether it is a program is for the
-    // read to say.
+    // an entry that is missing or forbidden. A device, a pipe (without
+    // waiting for a writer) or a socket passes: whether it is a program is
+    // for the read to say.
     static bool opensForReading(const QString &path);
 
     // The whole file through a Reader: at most `limit` bytes; a longer one
