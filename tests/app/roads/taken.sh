@@ -85,7 +85,6 @@ road_takenvalue() {
     fail "2500 typed, 确定 held, Escape, released: the status line changed"
   lock_passes
   key_acts F2 cfg_has_keyboard F2
-  [ "$(field_text)" = 1800 ] || fail "the speed dialog opened again holds '$(field_text)', not 1800"
   key_acts Escape no_cfg_dialog
   lock_passes
   page_row="$cfg_row"
