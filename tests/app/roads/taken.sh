@@ -85,7 +85,14 @@ road_takenvalue() {
     fail "2500 typed, 确定 held, Escape, released: the status line changed"
   lock_passes
   key_acts F2 cfg_has_keyboard F2
+  [ "$(field_text)" = 1800 ] || fail "the speed dialog opened again holds '$(field_text)', not 1800"
   key_acts Escape no_cfg_dialog
+  lock_passes
+  # Every save writes all dialogs' fields: the flame dialog's 确定 must not
+  # save the cancelled speed.
+  open_cfg F3
+  key_acts Return no_cfg_dialog
+  config_reads "$tmp/config.before" || fail "the flame dialog's 确定 saved what the speed dialog cancelled: $(config_change)"
   lock_passes
   page_row="$cfg_row"
   key_acts Escape page_left
