@@ -1,6 +1,7 @@
 // cfgprobe [ACTION]...: drives one hidden configuration page in the current
 // folder and prints every signal it (or a configuration reader) emits, one
 // line "name(args)" each. See usage() for the actions.
+#include "app/base/FileError.h"
 #include "app/base/FileSave.h"
 #include "config/ConfigDocument.h"
 #include "config/KConfigBase.h"
@@ -41,9 +42,12 @@ int usage()
     return 2;
 }
 
-// The reader callbacks pass their attributes as name=value pairs.
-QString xmlAttributes(const QByteArray &type, const void *value)
+// The reader callbacks pass their attributes as name=value pairs; a failed
+// save its reason as a box would say it.
+QString argumentText(const QByteArray &type, const void *value)
 {
+    if (type == "FileError")
+        return static_cast<const FileError *>(value)->text();
     if (type != "QXmlAttributes")
         return QStringLiteral("?");
     const auto *atts = static_cast<const QXmlAttributes *>(value);
@@ -67,7 +71,7 @@ int main(int argc, char **argv)
     Q_INIT_RESOURCE(icons);
 
     KMenuConfig page(nullptr);
-    EmissionPrinter printer(xmlAttributes);
+    EmissionPrinter printer(argumentText);
     printer.watch(&page);
 
     const QMap<QString, QDialog *> dialogs = {

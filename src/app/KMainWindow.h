@@ -261,7 +261,7 @@ public slots:
     void readConfigTorch(QXmlAttributes attribs);
     // A configuration file could not be saved: the operator is told which
     // and why.
-    void configNotSaved(const QString &file, const QString &reason);
+    void configNotSaved(const QString &file, const FileError &reason);
     void readConfigMode(QXmlAttributes attribs);
     void setCK3(int value);
     void setDWMode(int value);

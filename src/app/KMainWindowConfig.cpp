@@ -353,9 +353,9 @@ void KMainWindow::readConfigLaser(QXmlAttributes attribs)
 
 void KMainWindow::readConfigTorch(QXmlAttributes) {}
 
-void KMainWindow::configNotSaved(const QString &file, const QString &reason)
+void KMainWindow::configNotSaved(const QString &file, const FileError &reason)
 {
-    Notice::warning(this, QStringLiteral("Brenlo"), FileFailure::text(file, reason, true));
+    Notice::warning(this, QStringLiteral("Brenlo"), FileFailure{file, reason, true}.text());
 }
 
 void KMainWindow::setCK3(int value)

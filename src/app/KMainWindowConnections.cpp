@@ -151,7 +151,7 @@ void KMainWindow::createConnections()
         {menuConfig, SIGNAL(dLowSpeedChanged(int)), w, SLOT(setLowspeed(int))},
         {menuConfig, SIGNAL(laserXYChanged(int, int)), writeDevice, SLOT(writeLaser(int, int))},
         {menuConfig, SIGNAL(pMoveChanged(int, int)), writeDevice, SLOT(writePF(int, int))},
-        {menuConfig, SIGNAL(saveFailed(QString, QString)), w, SLOT(configNotSaved(QString, QString))},
+        {menuConfig, SIGNAL(saveFailed(QString, FileError)), w, SLOT(configNotSaved(QString, FileError))},
 
         // File page.
         {menuFile->escButton, SIGNAL(clicked()), w, SLOT(file2top())},

@@ -36,7 +36,8 @@ public:
     static void doubleRange(QLineEdit *edit, double bottom, double top, int decimals);
 
     // OK at (20, y) and Cancel at (140, y), 100 x 40; their plain clicked()
-    // ends the dialog, so the click lock never swallows them.
+    // ends the dialog, so the click lock never swallows them. Left without
+    // OK, the dialog puts back what the operator changed (CancelRestore).
     static void buttons(QDialog *dialog, int y);
 
 private:

@@ -200,14 +200,14 @@ void KMenuConfig::writeConfig()
 {
     FileError reason;
     if (!ConfigFiles::writeConfig(record(), &reason))
-        emit saveFailed(ConfigDocument::configPath(), reason.text());
+        emit saveFailed(ConfigDocument::configPath(), reason);
 }
 
 void KMenuConfig::writeFileConfig()
 {
     FileError reason;
     if (!ConfigFiles::writeFileConfig(fileNameValue, &reason))
-        emit saveFailed(ConfigDocument::fileConfigPath(), reason.text());
+        emit saveFailed(ConfigDocument::fileConfigPath(), reason);
 }
 
 void KMenuConfig::saveFileName(const QString &name)

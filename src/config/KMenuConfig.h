@@ -1,6 +1,7 @@
 #ifndef KMENUCONFIG_H
 #define KMENUCONFIG_H
 
+#include "app/base/FileError.h"
 #include "config/ConfigRecord.h"
 
 #include <QString>
@@ -93,7 +94,7 @@ signals:
     void dDWModeChanged(int);
     void laserXYChanged(int, int);
     // config.xml or fileconfig.xml could not be written; the old file is whole.
-    void saveFailed(const QString &file, const QString &reason);
+    void saveFailed(const QString &file, const FileError &reason);
 
 public slots:
     void saveFileName(const QString &name);

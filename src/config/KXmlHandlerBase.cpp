@@ -3,25 +3,7 @@
 #include "app/base/ProgramFile.h"
 
 #include <QByteArray>
-#include <QFileInfo>
 #include <QMetaMethod>
-
-#include <cerrno>
-
-namespace {
-
-// A configuration file is no program: its reasons say what stands at its
-// name instead, in words that leave the message line room for the name.
-FileError reasonOfConfig(const QString &path, const FileError &why)
-{
-    if (why.kind() == FileError::NotProgram)
-        return QFileInfo(path).isDir() ? FileError::system(EISDIR) : FileError(FileError::NotPlain);
-    if (why.kind() == FileError::System && why.number() == ELOOP)
-        return FileError(FileError::LinkLoop);
-    return why;
-}
-
-} // namespace
 
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
@@ -73,11 +55,13 @@ bool KXmlHandlerBase::endElement(const QString &, const QString &, const QString
 
 bool KXmlHandlerBase::parseFile(const QString &path, FileError *unreadable)
 {
+    // A configuration file is no program: its reasons say what stands at
+    // its name instead.
     FileError why;
     QByteArray bytes;
-    const bool read = ProgramFile::read(path, &bytes, &why);
+    const bool read = ProgramFile::read(path, &bytes, &why, ProgramFile::kMaxBytes, ProgramFile::AsConfiguration);
     if (unreadable)
-        *unreadable = read ? FileError() : reasonOfConfig(path, why);
+        *unreadable = read ? FileError() : why;
     if (!read)
         return false;
     QXmlSimpleReader own;

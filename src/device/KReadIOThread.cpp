@@ -1,13 +1,12 @@
 #include "device/KReadIOThread.h"
 
 #include "device/InputSource.h"
+#include "device/PassWait.h"
 
 #include <QCoreApplication>
-#include <QMutexLocker>
 
 namespace {
 constexpr int kPollMs = 100;
-constexpr int kPollSliceMs = 10;
 } // namespace
 
 const std::array<int, KReadIOThread::kRows> KReadIOThread::kRowBits = {0, 1, 2, 3, 4, 6, 5, 0, 2, 1};
@@ -17,6 +16,7 @@ KReadIOThread::KReadIOThread(int fd1, int fd2, QObject *parent)
     , fd1(fd1)
     , fd2(fd2)
     , source(std::make_shared<InputSource>())
+    , passWait(std::make_shared<PassWait>())
 {
     for (auto &flag : active)
         flag = false;
@@ -42,16 +42,14 @@ void KReadIOThread::stopLoop()
 
 void KReadIOThread::setInputSource(std::shared_ptr<InputSource> inputSource)
 {
-    if (!inputSource)
-        return;
-    QMutexLocker lock(&sourceMutex);
-    source = std::move(inputSource);
+    if (inputSource)
+        source.set(std::move(inputSource));
 }
 
-std::shared_ptr<InputSource> KReadIOThread::currentSource() const
+void KReadIOThread::setPassWait(std::shared_ptr<PassWait> wait)
 {
-    QMutexLocker lock(&sourceMutex);
-    return source;
+    if (wait)
+        passWait.set(std::move(wait));
 }
 
 void KReadIOThread::report(int row, bool on)
@@ -111,9 +109,10 @@ void KReadIOThread::pollOnce(quint8 byte)
 
 void KReadIOThread::run()
 {
+    const std::shared_ptr<PassWait> wait = passWait.get();
+    const auto stopRequested = [this] { return isInterruptionRequested(); };
     while (!isInterruptionRequested()) {
-        pollOnce(currentSource()->readByte());
-        for (int slept = 0; slept < kPollMs && !isInterruptionRequested(); slept += kPollSliceMs)
-            msleep(kPollSliceMs);
+        pollOnce(source.get()->readByte());
+        wait->wait(kPollMs, stopRequested);
     }
 }

@@ -1,7 +1,8 @@
 #ifndef KREADIOTHREAD_H
 #define KREADIOTHREAD_H
 
-#include <QMutex>
+#include "device/SharedSlot.h"
+
 #include <QThread>
 
 #include <array>
@@ -9,6 +10,7 @@
 #include <memory>
 
 class InputSource;
+class PassWait;
 
 // Poll thread of the input diagnosis page: samples the machine's input byte
 // every 100 ms and reports each row whose input changed, true for an active
@@ -30,6 +32,9 @@ public:
 
     // Installs where the loop reads the inputs (the no-card source reads all inactive).
     void setInputSource(std::shared_ptr<InputSource> source);
+    // Installs the wait after each poll, asked for 100 ms each time; a loop
+    // takes it when it starts. Null keeps the one installed.
+    void setPassWait(std::shared_ptr<PassWait> wait);
 
     // Every row inactive, reported in row order.
     void resetInputs();
@@ -56,13 +61,12 @@ protected:
 
 private:
     void report(int row, bool active);
-    std::shared_ptr<InputSource> currentSource() const;
 
     int fd1;
     int fd2;
     std::array<std::atomic<bool>, kRows> active{};
-    mutable QMutex sourceMutex;
-    std::shared_ptr<InputSource> source;
+    SharedSlot<InputSource> source;
+    SharedSlot<PassWait> passWait;
 };
 
 #endif

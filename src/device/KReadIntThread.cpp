@@ -1,15 +1,13 @@
 #include "device/KReadIntThread.h"
 
 #include "device/AxisStatusSource.h"
-
-#include <QMutexLocker>
+#include "device/PassWait.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr int kPassMs = 70;
-constexpr int kPassSliceMs = 10;
 
 // Coordinates of the card plus an offset; wraps instead of overflowing.
 int shifted(int value, int offset)
@@ -31,6 +29,7 @@ bool otherCell(int a, int b, double d)
 KReadIntThread::KReadIntThread(const std::array<int, kDescriptorCount> &fds, QObject *parent)
     : QThread(parent)
     , fd(fds)
+    , passWait(std::make_shared<PassWait>())
 {
     reset();
 }
@@ -50,14 +49,13 @@ void KReadIntThread::stopLoop()
 
 void KReadIntThread::setStatusSource(std::shared_ptr<AxisStatusSource> statusSource)
 {
-    QMutexLocker lock(&sourceMutex);
-    source = std::move(statusSource);
+    source.set(std::move(statusSource));
 }
 
-std::shared_ptr<AxisStatusSource> KReadIntThread::currentSource() const
+void KReadIntThread::setPassWait(std::shared_ptr<PassWait> wait)
 {
-    QMutexLocker lock(&sourceMutex);
-    return source;
+    if (wait)
+        passWait.set(std::move(wait));
 }
 
 void KReadIntThread::reset()
@@ -237,16 +235,17 @@ void KReadIntThread::runPass(const AxisStatus &status)
 
 void KReadIntThread::run()
 {
-    const std::shared_ptr<AxisStatusSource> statusSource = currentSource();
+    const std::shared_ptr<AxisStatusSource> statusSource = source.get();
     if (!statusSource)
         return;
+    const std::shared_ptr<PassWait> wait = passWait.get();
+    const auto stopRequested = [this] { return isInterruptionRequested(); };
     previous1 = point_t();
     previous2 = point_t();
     while (!isInterruptionRequested()) {
         AxisStatus status;
         if (statusSource->read(status))
             runPass(status);
-        for (int slept = 0; slept < kPassMs && !isInterruptionRequested(); slept += kPassSliceMs)
-            msleep(kPassSliceMs);
+        wait->wait(kPassMs, stopRequested);
     }
 }

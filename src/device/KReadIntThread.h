@@ -3,7 +3,8 @@
 
 #include "device/AxisStatus.h"
 
-#include <QMutex>
+#include "device/SharedSlot.h"
+
 #include <QThread>
 
 #include <array>
@@ -11,6 +12,7 @@
 #include <memory>
 
 class AxisStatusSource;
+class PassWait;
 
 // Return path from the axis card: each pass takes the card's status and turns
 // every change into a signal (alarms, torch touch and plasma answers, torch
@@ -33,6 +35,9 @@ public:
     // Installs where the loop reads the card's status; none is installed
     // without an axis card, and the loop then ends at once.
     void setStatusSource(std::shared_ptr<AxisStatusSource> source);
+    // Installs the wait after each pass, asked for 70 ms each time; a loop
+    // takes it when it starts. Null keeps the one installed.
+    void setPassWait(std::shared_ptr<PassWait> wait);
 
     // Back to the state of a fresh program, before its parse. The step
     // values and plasma flags and the last corner flag are left alone.
@@ -115,7 +120,6 @@ private:
     void alarms(quint8 alarm);
     void inputs(quint8 input);
     void position(const AxisStatus &status);
-    std::shared_ptr<AxisStatusSource> currentSource() const;
 
     std::array<int, kDescriptorCount> fd;
     std::atomic<bool> alarmArmed{true};
@@ -135,8 +139,8 @@ private:
     // position 1. Only the thread that runs the passes touches them.
     point_t previous2;
     point_t previous1;
-    mutable QMutex sourceMutex;
-    std::shared_ptr<AxisStatusSource> source;
+    SharedSlot<AxisStatusSource> source;
+    SharedSlot<PassWait> passWait;
 };
 
 #endif

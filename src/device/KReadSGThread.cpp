@@ -2,8 +2,6 @@
 
 #include "device/FdHeightChannel.h"
 
-#include <QMutexLocker>
-
 KReadSGThread::KReadSGThread(int fdZ, int fdIO, int fdStop, QObject *parent)
     : QThread(parent)
     , fdZ(fdZ)
@@ -30,16 +28,8 @@ void KReadSGThread::stopLoop()
 
 void KReadSGThread::setChannel(std::shared_ptr<HeightChannel> channel)
 {
-    if (!channel)
-        return;
-    QMutexLocker lock(&channelMutex);
-    sg = std::move(channel);
-}
-
-std::shared_ptr<HeightChannel> KReadSGThread::currentChannel() const
-{
-    QMutexLocker lock(&channelMutex);
-    return sg;
+    if (channel)
+        sg.set(std::move(channel));
 }
 
 void KReadSGThread::reset()
@@ -57,7 +47,7 @@ void KReadSGThread::reset()
 
 void KReadSGThread::pollOnce()
 {
-    const std::shared_ptr<HeightChannel> channel = currentChannel();
+    const std::shared_ptr<HeightChannel> channel = sg.get();
 
     quint8 z = 0;
     if (channel->readZ(z)) {

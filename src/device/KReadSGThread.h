@@ -1,7 +1,8 @@
 #ifndef KREADSGTHREAD_H
 #define KREADSGTHREAD_H
 
-#include <QMutex>
+#include "device/SharedSlot.h"
+
 #include <QThread>
 
 #include <atomic>
@@ -53,8 +54,6 @@ protected:
     void run() override;
 
 private:
-    std::shared_ptr<HeightChannel> currentChannel() const;
-
     int fdZ;
     int fdIO;
     int fdStop;
@@ -62,8 +61,7 @@ private:
     std::atomic<int> lastZ{0};
     std::atomic<uint> u1Value{0};
     std::atomic<uint> lastU1{0};
-    mutable QMutex channelMutex;
-    std::shared_ptr<HeightChannel> sg;
+    SharedSlot<HeightChannel> sg;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "program/KPathView.h"
 
+#include "app/base/HeldPress.h"
 #include "program/Parser.h"
 #include "program/ViewPaint.h"
 
@@ -113,6 +114,15 @@ void KPathView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    if (HeldPress::ending()) {
+        // Taken from the operator mid-drag (a box over the view, its page
+        // gone): the drawing stays where it stands, and a zoom rectangle
+        // being dragged goes.
+        dragX = pressX;
+        dragY = pressY;
+        update();
+        return;
+    }
     eraseRequest = true;
     lastPressX = pressX;
     lastPressY = pressY;

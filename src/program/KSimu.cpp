@@ -1,5 +1,6 @@
 #include "program/KSimu.h"
 
+#include "app/base/HeldPress.h"
 #include "program/Parser.h"
 #include "program/SegmentTable.h"
 #include "program/ViewPaint.h"
@@ -385,6 +386,10 @@ void KSimu::mouseReleaseEvent(QMouseEvent *event)
     if (event->buttons() != Qt::NoButton)
         return;
     plotHeld = false;
+    // A press taken from the operator ends while the hand still holds the
+    // button: the pointer follows at the next move of the torch after it.
+    if (HeldPress::ending())
+        followOnRelease = false;
     if (followOnRelease && !cursorFollowOff)
         followTorch();
     followOnRelease = false;

@@ -38,5 +38,8 @@ void KTorch::setTorch(unsigned char mask)
 void KTorch::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    emit clicked();
+    // As a button: a press dragged off it, or taken from the operator, is
+    // no click.
+    if (rect().contains(event->pos()))
+        emit clicked();
 }

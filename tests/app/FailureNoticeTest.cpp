@@ -11,6 +11,7 @@
 #include "app/base/KButton.h"
 #include "app/KMainWindow.h"
 #include "config/KConfigBase.h"
+#include "config/KConfigCut.h"
 #include "config/KMenuConfig.h"
 #include "files/KEditor.h"
 #include "files/KEditorName.h"
@@ -161,12 +162,13 @@ class FailureNoticeTest : public QObject
 private slots:
     void initTestCase() { Q_INIT_RESOURCE(icons); }
 
-    // A pipe or a device named as the last program neither holds up the
-    // start nor is loaded; the message line says why.
+    // A pipe, a socket or a device named as the last program neither holds
+    // up the start nor is loaded; the message line says why, alike for all.
     void startWithNoPlainFile_data()
     {
         QTest::addColumn<QString>("program");
         QTest::newRow("pipe") << "./ncfile/pipe.nc";
+        QTest::newRow("socket") << "./ncfile/socket.nc";
         QTest::newRow("/dev/zero") << "/dev/zero";
     }
 
@@ -176,6 +178,7 @@ private slots:
         TempWorkDir dir;
         seed(dir, qPrintable(program));
         QVERIFY(mkfifo(qPrintable(dir.filePath("ncfile/pipe.nc")), 0600) == 0);
+        QVERIFY(dir.bindSocket("ncfile/socket.nc"));
         NoticeRecorder notices;
         QElapsedTimer clock;
         clock.start();
@@ -272,6 +275,7 @@ private slots:
         QTest::newRow("gone") << 0 << "文件不存在";
         QTest::newRow("too long") << 1 << "文件太长";
         QTest::newRow("a folder") << 2 << "不是程序文件";
+        QTest::newRow("a socket") << 3 << "不是程序文件";
     }
 
     void reloadTellsWhy()
@@ -289,6 +293,8 @@ private slots:
             QVERIFY(s.dir.writeFile("ncfile/a.nc", QByteArray("G01 X1 Y0\n").repeated(30001)));
         if (fault == 2)
             QVERIFY(QDir().mkpath(s.dir.filePath("ncfile/a.nc")));
+        if (fault == 3)
+            QVERIFY(s.dir.bindSocket("ncfile/a.nc"));
         press(w, Qt::Key_F4);
         QTRY_COMPARE(message(w), "a.nc 未加载: " + reason);
         // What was read before stays armed, as the screen shows it.
@@ -603,6 +609,52 @@ private slots:
             QCOMPARE(cutSegments[0].type, qint32(SegType::End));
             QCOMPARE(message(w), QString("t.nc 写入失败: 超出文件大小限制"));
         }
+    }
+
+    // Values saved while the disk refuses one write and takes the next byte
+    // again: the box of config.xml and the message line of the program the
+    // new values prepare tell the system's reason.
+    void writeFailedOnce_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("boxReason");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("ENOSPC") << ENOSPC << "No space left on device"
+                                << "磁盘已满";
+        QTest::newRow("EIO") << EIO << "Input/output error"
+                             << "输入输出错误";
+        QTest::newRow("EFBIG") << EFBIG << "File too large"
+                               << "超出文件大小限制";
+    }
+
+    void writeFailedOnce()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, boxReason);
+        QFETCH(QString, words);
+        Started s;
+        KMainWindow &w = *s.window;
+        press(w, Qt::Key_F3);
+        QTRY_VERIFY(w.menuConfig->isVisible());
+        const WriteFault once{WriteFault::OneWriteError, 0, nullptr, number};
+        // The speeds go to the card and config.xml alone is written.
+        {
+            FaultScope scope(once, s.dir.filePath(".tovrelcnc"));
+            QVERIFY2(scope.isValid(), qPrintable(scope.error()));
+            w.menuConfig->cutDialog->accept();
+        }
+        QCOMPARE(s.notices.count(), 1);
+        QCOMPARE(s.notices.last().text, "Cannot write file ./.tovrelcnc/config.xml:\n" + boxReason + ".");
+        QCOMPARE(s.dir.readFile(".tovrelcnc/config.xml"), QByteArray(kConfig));
+        // A new kerf prepares the program again before config.xml is written.
+        w.menuConfig->baseDialog->compEdit->setText("2.5");
+        {
+            FaultScope scope(once, s.dir.filePath(".tovrelcnc"));
+            QVERIFY2(scope.isValid(), qPrintable(scope.error()));
+            w.menuConfig->baseDialog->accept();
+        }
+        QCOMPARE(message(w), "t.nc 写入失败: " + words);
+        QCOMPARE(s.notices.count(), 1);
     }
 
     // The library's optimised save on a full disk saves nothing and says so

@@ -1,6 +1,7 @@
 // The one save routine under injected faults: it reports success only when
 // every byte is on disk, keeps the old file whole and leaves nothing behind.
 
+#include "app/base/FileFailure.h"
 #include "app/base/FileSave.h"
 #include "app/base/ProgramFile.h"
 
@@ -16,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <dlfcn.h>
+#include <tuple>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,8 +35,6 @@ namespace {
 // the temporary file was written in full.
 bool failRenames = false;
 int renames = 0;
-// Set by a test: every write to a file fails as on a full disk.
-bool diskFull = false;
 
 } // namespace
 
@@ -49,17 +49,6 @@ extern "C" int rename(const char *from, const char *to)
     using Rename = int (*)(const char *, const char *);
     static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
     return real(from, to);
-}
-
-extern "C" ssize_t write(int fd, const void *bytes, size_t count)
-{
-    if (diskFull && fd > STDERR_FILENO) {
-        errno = ENOSPC;
-        return -1;
-    }
-    using Write = ssize_t (*)(int, const void *, size_t);
-    static const auto real = reinterpret_cast<Write>(dlsym(RTLD_NEXT, "write"));
-    return real(fd, bytes, count);
 }
 
 namespace {
@@ -224,14 +213,61 @@ private slots:
         const QMap<QString, QByteArray> before = WriteFault::snapshot(w.filePath("out"));
         for (int size : {1000, 40000}) {
             FileError error;
-            diskFull = true;
-            const bool saved = FileSave::write(w.filePath("out/f.nc"), payload(size), &error);
-            diskFull = false;
+            bool saved = true;
+            {
+                FaultScope scope({WriteFault::WriteError, 0, nullptr, ENOSPC}, w.filePath("out"));
+                QVERIFY2(scope.isValid(), qPrintable(scope.error()));
+                saved = FileSave::write(w.filePath("out/f.nc"), payload(size), &error);
+            }
             QVERIFY(!saved);
             QCOMPARE(error, FileError::system(ENOSPC));
             QCOMPARE(error.words(), QString("磁盘已满"));
             QCOMPARE(WriteFault::snapshot(w.filePath("out")), before);
         }
+    }
+
+    // A write that fails once with a reason is told by that reason, though
+    // the disk takes the next byte again; the old file stays all the same.
+    void writeFailedOnce_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("boxReason");
+        QTest::addColumn<QString>("words");
+        const QList<std::tuple<int, const char *, const char *>> reasons = {
+            {ENOSPC, "No space left on device", "磁盘已满"},
+            {EIO, "Input/output error", "输入输出错误"},
+            {EFBIG, "File too large", "超出文件大小限制"}};
+        for (int size : {1000, 40000}) {
+            for (const auto &r : reasons)
+                QTest::addRow("%d bytes, %s", size, std::get<1>(r))
+                    << size << std::get<0>(r) << QString(std::get<1>(r)) << QString::fromUtf8(std::get<2>(r));
+        }
+    }
+
+    void writeFailedOnce()
+    {
+        QFETCH(int, size);
+        QFETCH(int, number);
+        QFETCH(QString, boxReason);
+        QFETCH(QString, words);
+        TempWorkDir w;
+        QVERIFY(w.writeFile("out/f.nc", "old program\n"));
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(w.filePath("out"));
+        const QString path = w.filePath("out/f.nc");
+        FileError error;
+        bool saved = true;
+        {
+            FaultScope scope({WriteFault::OneWriteError, 0, nullptr, number}, w.filePath("out"));
+            QVERIFY2(scope.isValid(), qPrintable(scope.error()));
+            saved = FileSave::write(path, payload(size), &error);
+        }
+        QVERIFY(!saved);
+        QCOMPARE(error, FileError::system(number));
+        QCOMPARE(error.words(), words);
+        const FileFailure failure{path, error, true};
+        QCOMPARE(failure.text(), "Cannot write file " + path + ":\n" + boxReason + ".");
+        QCOMPARE(WriteFault::snapshot(w.filePath("out")), before);
     }
 
     // A link among the program's own files is replaced by the file; among

@@ -126,6 +126,23 @@ private slots:
         QCOMPARE(accepted.count(), 4);
         typeAt(t + 2200);
         QCOMPARE(accepted.count(), 5);
+
+        // Only an accepted click holds the lock; a refused one leaves it as
+        // it was: a key typed 160 ms after an accepted one acts though a
+        // refused one came between, and of one key typed three times 60 ms
+        // apart the first and the third act.
+        typeAt(t + 3000);
+        typeAt(t + 3099);
+        QCOMPARE(accepted.count(), 6);
+        typeAt(t + 3160);
+        QCOMPARE(accepted.count(), 7);
+        QList<int> acted;
+        for (unsigned long n = 0; n < 3; ++n) {
+            const int before = accepted.count();
+            typeAt(t + 4000 + 60 * n);
+            acted << accepted.count() - before;
+        }
+        QCOMPARE(acted, (QList<int>{1, 0, 1}));
     }
 
     // A held key's lock time is that of its press: a page key typed 200 ms

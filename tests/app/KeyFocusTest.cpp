@@ -517,6 +517,49 @@ private slots:
         QCOMPARE(bar->value(), stopped);
     }
 
+    void pressHeldUnderAnotherDialog_data()
+    {
+        QTest::addColumn<bool>("covering");
+        QTest::newRow("put over the point held") << true;
+        QTest::newRow("opened beside it") << false;
+    }
+
+    // Two dialogs stand at once: a key gives the other one the keyboard, and
+    // it comes over the 确定 the mouse holds. The operator sees that dialog
+    // where he lets go, so the hidden 确定 must not save; beside it, the
+    // release clicks as ever.
+    void pressHeldUnderAnotherDialog()
+    {
+        QFETCH(bool, covering);
+        QWidget page;
+        page.resize(800, 600);
+        QVERIFY(GuiTest::activate(&page));
+        QDialog first(&page);
+        first.setGeometry(100, 100, 300, 200);
+        // As the configuration dialogs' 确定: a key, which never takes the
+        // keyboard, so the dialog's going from the keyboard leaves it down.
+        auto *ok = new KButton(&first);
+        ok->setText(QStringLiteral("确定"));
+        ok->setGeometry(20, 150, 80, 30);
+        QSignalSpy clicked(ok, &KButton::clicked);
+        QSignalSpy released(ok, &KButton::released);
+        QDialog second(&page);
+        second.setGeometry(covering ? 50 : 450, 150, 300, 200);
+        KeyFocus::open(&first);
+        WAIT_VERIFY(first.isActiveWindow());
+        QWindow *window = first.windowHandle();
+        const QPoint at = ok->geometry().center();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
+        QVERIFY(ok->isDown());
+        KeyFocus::open(&second);
+        WAIT_VERIFY(second.isActiveWindow());
+        QCOMPARE(ok->isDown(), !covering);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(clicked.count(), covering ? 0 : 1);
+        QCOMPARE(released.count(), 1);
+        QVERIFY(!ok->isDown());
+    }
+
     // A dialog is opening and the window system has not given it the
     // keyboard yet: keys wait for it. A press on the dialog itself keeps them
     // waiting; a press on the page (the operator left the dialog) hands them
@@ -768,6 +811,39 @@ private slots:
         WAIT_VERIFY(!step.dialog.isVisible());
         QCOMPARE(step.move->text(), QStringLiteral("42"));
         QCOMPARE(back.count(), 0);
+    }
+
+    // A key that no shortcut takes, sent late to a box's window after the
+    // box closed and the page has the keyboard again, edits the page's
+    // field, ahead of a key typed at the page after it: a Backspace for the
+    // box, then "2" at the page, turn "1" into "2"; a Backspace lost would
+    // leave "12", one handed on behind the "2" "1".
+    void editingKeyForAClosedBoxEditsThePageField()
+    {
+        QWidget page;
+        escRow(&page);
+        auto *field = new QLineEdit(QStringLiteral("1"), &page);
+        field->move(500, 15);
+        field->setFocus();
+        QVERIFY(GuiTest::activate(&page));
+        QDialog box(&page);
+        bool hadKeyboard = false;
+        QTimer::singleShot(0, &box, [&] {
+            hadKeyboard = GuiTest::waitUntil([&] { return box.isActiveWindow(); });
+            box.reject();
+        });
+        QCOMPARE(KeyFocus::exec(&box), int(QDialog::Rejected));
+        QVERIFY(hadKeyboard);
+        WAIT_VERIFY(page.isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), field);
+        QWindow *closed = box.windowHandle();
+        QVERIFY(closed && !closed->isVisible());
+
+        QTest::keyClick(closed, Qt::Key_Backspace);
+        QTest::keyClick(page.windowHandle(), '2');
+        WAIT_COMPARE(KeyOrder::instance()->heldKeys(), 0);
+        QCOMPARE(field->text(), QStringLiteral("2"));
+        QCOMPARE(QApplication::focusWidget(), field);
     }
 
 private:

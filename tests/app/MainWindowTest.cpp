@@ -684,6 +684,102 @@ private slots:
         }
     }
 
+    void heightPagesDropUnsavedEdits_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("automatic");
+        QTest::newRow("THC1, cancel") << "THC1"
+                                      << "cancel"
+                                      << "7.5"
+                                      << "2" << true;
+        QTest::newRow("THC1, back") << "THC1"
+                                    << "back"
+                                    << "7.5"
+                                    << "2" << true;
+        QTest::newRow("speed, cancel") << "speed"
+                                       << "cancel"
+                                       << "4500"
+                                       << "3000" << false;
+        QTest::newRow("speed, back") << "speed"
+                                     << "back"
+                                     << "4500"
+                                     << "3000" << false;
+        QTest::newRow("THC2, back") << "THC2"
+                                    << "back"
+                                    << "7.5"
+                                    << "7.5" << false;
+    }
+
+    // Leaving the height pages throws away what was typed and not saved on
+    // the first torch's page and on the speed page; the second torch's page,
+    // which nothing fills or saves, keeps what it shows.
+    void heightPagesDropUnsavedEdits()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, way);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, automatic);
+        TempWorkDir dir;
+        seedCanon(dir);
+        const QByteArray saved = "<?xml version='1.0'?><!DOCTYPE RAVOK>\n<THCConfig>\n"
+                                 "    <THC1 HYN=\"3\" HYP=\"5\" distAll=\"80\" distCK=\"3\" distCut=\"2\" "
+                                 "distDW=\"20\" distXH=\"10\" distYH=\"6\" mode=\"1\"/>\n"
+                                 "    <THC2/>\n"
+                                 "    <THCSpeed acc=\"1\" aut=\"1000\" fast=\"3000\" jog=\"2000\" slow=\"600\"/>\n"
+                                 "</THCConfig>\n";
+        QVERIFY(dir.writeFile("ravok/.tovrelcnc/thcconfig.xml", saved));
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        KTHC *thc = w.thc;
+        KButton *pageButton = thc->menuTHC->speedButton;
+        QLineEdit *edit = thc->speedConfig->fastEdit;
+        KTHCConfig *modes = nullptr; // a page with the automatic and manual mode
+        KButton *cancel = thc->speedConfig->cancelButton;
+        if (page != QLatin1String("speed")) {
+            modes = page == QLatin1String("THC1") ? thc->thc1Config : thc->thc2Config;
+            pageButton = page == QLatin1String("THC1") ? thc->menuTHC->thc1Button : thc->menuTHC->thc2Button;
+            edit = modes->distCutEdit;
+            cancel = modes->cancelButton;
+        }
+        KButton *leave = way == QLatin1String("cancel") ? cancel : thc->menuTHC->backButton;
+
+        w.top2thc();
+        QTest::mouseClick(pageButton, Qt::LeftButton);
+        QVERIFY(edit->isVisible());
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), typed);
+        if (modes) {
+            QTest::mouseClick(modes->manuRadio, Qt::LeftButton);
+            QVERIFY(modes->manuRadio->isChecked());
+        }
+
+        QTest::mousePress(leave, Qt::LeftButton);
+        QCOMPARE(onlyVisiblePage(w), static_cast<QWidget *>(w.menuTop));
+        QTest::mouseRelease(leave, Qt::LeftButton);
+        QCOMPARE(edit->text(), shown);
+        if (modes)
+            QCOMPARE(modes->autoRadio->isChecked(), automatic);
+
+        // Back on the page, it shows the same.
+        w.top2thc();
+        QTest::mouseClick(pageButton, Qt::LeftButton);
+        QVERIFY(edit->isVisible());
+        QCOMPARE(edit->text(), shown);
+        if (modes)
+            QCOMPARE(modes->autoRadio->isChecked(), automatic);
+        QCOMPARE(thc->thc1Config->distCut, 2.0);
+        QCOMPARE(thc->speedConfig->fast, 3000);
+        QCOMPARE(dir.readFile("ravok/.tovrelcnc/thcconfig.xml"), saved);
+        QCOMPARE(notices.count(), 0);
+    }
+
     // Where one signal reaches two receivers, the one whose state the
     // other's work may read comes first.
     void receiverOrder()

@@ -35,6 +35,7 @@
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
 #include "status/KStatus.h"
+#include "status/KStatusDLZ.h"
 #include "status/KStatusFire.h"
 #include "status/KStatusFrame.h"
 #include "status/KText.h"
@@ -49,6 +50,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QVariant>
 #include <functional>
 #include <memory>
 
@@ -166,6 +168,58 @@ struct Window {
         return true;
     }
     QString messageText() const { return w->textFrame->message->text; }
+    // All that a step of the plasma chain may change: the outputs, the phase
+    // timers and their countdowns, the window's and the reader's flags, the
+    // wiring of Start and Stop, the panel's marks and the console.
+    QStringList plasmaState() const
+    {
+        const KStatusDLZ *dlz = w->status->statusFrame->dlz;
+        const KReadIntThread *r = w->readIntThread;
+        QStringList s;
+        const auto add = [&s](const char *name, const QVariant &value) {
+            s << QLatin1String(name) + QLatin1Char(' ') + value.toString();
+        };
+        add("sys", sysText(w->sys));
+        add("sent", lastSys());
+        add("yhTimer", w->yhTimer->isActive());
+        add("dlzDelayTimer", w->dlzDelayTimer->isActive());
+        add("arcOffUpTimer", w->arcOffUpTimer->isActive());
+        add("dwUpTimer", w->dwUpTimer->isActive());
+        add("dlzDwDownTimer", w->dlzDwDownTimer->isActive());
+        add("yhRemain", dlz->yhRemain);
+        add("delayRemain", dlz->delayRemain);
+        add("arcOffUpRemain", dlz->arcOffUpRemain);
+        add("dwUpRemain", dlz->dwUpRemain);
+        add("dwDownRemain", dlz->dwDownRemain);
+        add("yhActive", dlz->yhActive);
+        add("delayActive", dlz->delayActive);
+        add("arcOffUpActive", dlz->arcOffUpActive);
+        add("dwUpActive", dlz->dwUpActive);
+        add("dwDownActive", dlz->dwDownActive);
+        add("dwOn", dlz->dwOn);
+        add("yhOn", dlz->yhOn);
+        add("hyOn", dlz->hyOn);
+        add("autoHeightOn", dlz->autoHeightOn);
+        add("yhSuccess", dlz->yhSuccess);
+        add("arcStarting", w->arcStarting);
+        add("arcAnswered", w->arcAnswered);
+        add("dwUpRunning", w->dwUpRunning);
+        add("arcOffLifted", w->arcOffLifted);
+        add("dwDone", w->dwDone);
+        add("dlzArcOn", r->dlzArcOn.load());
+        add("dlzPositioned", r->dlzPositioned.load());
+        add("dlzArcAsked", r->dlzArcAsked.load());
+        add("dlzDownAsked", r->dlzDownAsked.load());
+        add("dlzUpAsked", r->dlzUpAsked.load());
+        add("dlzHeightOn", r->dlzHeightOn.load());
+        add("start", w->startTarget());
+        add("startEnabled", w->startButton()->isEnabled());
+        add("stop", w->stopTarget());
+        add("stopEnabled", w->stopButton()->isEnabled());
+        add("message", messageText());
+        add("console", console.join(QLatin1String(" / ")));
+        return s;
+    }
     int logged(const QString &entry) const { return w->writeDevice->callLog().count(entry); }
     QByteArray configXml() const { return dir.readFile(".tovrelcnc/config.xml"); }
 };
@@ -185,6 +239,8 @@ private slots:
     void threeStagePierceTwice();
     void threeStagePierceTicks();
     void plasmaCapacitive();
+    void plasmaTouchWithoutDescent_data();
+    void plasmaTouchWithoutDescent();
     void powderChain();
     void noticeSlots();
     void jogWithoutAndWithCard();
@@ -365,6 +421,59 @@ void ProcessTest::plasmaCapacitive()
     QCOMPARE(f.lastSys(), QStringLiteral("00 00 00"));
     QCOMPARE(f.byteTrail(0), QStringList{"00"});
     QCOMPARE(f.byteTrail(2), QStringList{"00"});
+}
+
+void ProcessTest::plasmaTouchWithoutDescent_data()
+{
+    QTest::addColumn<int>("dwMode");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("phase");
+
+    QTest::newRow("idle") << 0 << QStringList() << QStringList{"start DLZDWStart", "dlzDownAsked false"};
+    QTest::newRow("capacitive descent") << 1 << QStringList{"start"}
+                                        << QStringList{"start DLZDWUpEnd", "dlzDwDownTimer true"};
+    QTest::newRow("touched, lift awaited")
+        << 0 << QStringList{"start", "touch"} << QStringList{"start DLZDWUpEnd", "dlzUpAsked true"};
+    QTest::newRow("positioning lift") << 0 << QStringList{"start", "touch", "release"}
+                                      << QStringList{"start DLZDWUpEnd", "dwUpTimer true"};
+    QTest::newRow("arc start") << 0 << QStringList{"start", "touch", "release", "lift end"}
+                               << QStringList{"stop DLZYHEnd", "yhTimer true"};
+}
+
+// A touch report that comes while no collision descent waits for it (late,
+// or in capacitive positioning) leaves the chain where it is.
+void ProcessTest::plasmaTouchWithoutDescent()
+{
+    QFETCH(int, dwMode);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, phase);
+    Window f(2,
+             "    <DLZ ArcOffUp=\"0.2\" DWDown=\"0.2\" DWUp=\"0.2\" Delay=\"0.2\" YH=\"0.3\" dwmode=\""
+                 + QByteArray::number(dwMode) + "\"/>\n",
+             "G01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    // No phase counts down while the state is compared.
+    w.setPhaseTick(3600 * 1000);
+    KReadIntThread *reader = w.readIntThread;
+    for (const QString &step : before) {
+        if (step == QLatin1String("start"))
+            w.DLZDWStart();
+        else if (step == QLatin1String("touch"))
+            emit reader->dlzDownStop();
+        else if (step == QLatin1String("release"))
+            emit reader->dlzUpStop();
+        else if (step == QLatin1String("lift end"))
+            w.startButton()->click();
+    }
+    const QStringList state = f.plasmaState();
+    for (const QString &entry : phase)
+        QVERIFY2(state.contains(entry), qPrintable(entry + QLatin1String(" in ") + state.join(QLatin1String(", "))));
+
+    w.writeDevice->clearCallLog();
+    emit reader->dlzDownStop();
+    QCoreApplication::processEvents();
+    QCOMPARE(w.writeDevice->callLog().join(QLatin1String(", ")), QString());
+    QCOMPARE(f.plasmaState(), state);
 }
 
 void ProcessTest::powderChain()

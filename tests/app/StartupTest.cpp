@@ -22,9 +22,7 @@
 
 #include <cstdio>
 #include <cstring>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -60,22 +58,6 @@ QStringList entries(const QString &root)
 QByteArray fileConfig(const char *name)
 {
     return QByteArray("<FileConfig><File filename=\"") + name + "\"/></FileConfig>";
-}
-
-// A UNIX socket bound at `name`: it stays there as a socket when its
-// descriptor is closed, and no open of it ever succeeds.
-bool bindSocket(const QByteArray &name)
-{
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (size_t(name.size()) >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    return bound;
 }
 
 } // namespace
@@ -206,9 +188,10 @@ private slots:
                               "<RavokConfig><Base preci=\"10\"/><Mode mode=\"1\"/></RavokConfig>"));
         QVERIFY(dir.writeFile("ravok/.tovrelcnc/thcconfig.xml", "<THCConfig><THC1 distAll=\"100\"/></THCConfig>"));
         QVERIFY(dir.writeFile("ncfile/a.nc", "G00 X1000 Y0\nG01 X5000 Y0\n"));
-        const QString path = dir.filePath(file == "thcconfig.xml" ? "ravok/.tovrelcnc/" + file
-                                          : file == "smile.png"   ? "ravok/icon/" + file
-                                                                  : ".tovrelcnc/" + file);
+        const QString relative = file == "thcconfig.xml" ? "ravok/.tovrelcnc/" + file
+                                 : file == "smile.png"   ? "ravok/icon/" + file
+                                                         : ".tovrelcnc/" + file;
+        const QString path = dir.filePath(relative);
         const QByteArray name = QFile::encodeName(path);
         QStringList command{QCoreApplication::applicationFilePath(), kChildMode, dir.path()};
         if (kind <= 4)
@@ -221,7 +204,7 @@ private slots:
         else if (kind == 2 || kind == 3)
             QVERIFY(symlink(kind == 2 ? "/dev/zero" : name.constData(), name) == 0);
         else if (kind == 4)
-            QVERIFY(bindSocket(name));
+            QVERIFY(dir.bindSocket(relative));
         else if (kind > 5)
             QVERIFY(dir.writeFile(".tovrelcnc/" + file, fileConfig(names[kind])));
         if (kind == 5 && geteuid() == 0) {

@@ -73,6 +73,15 @@ cfgstack
 cfghold
 jogrelease
 closegap serial
+takenvalue
+takenpages
+takenopen
+takeneditor
+takencomp
+takendraw seed=nulldir
+takenplate seed=kdir
+takenrow seed=nulldir
+takencheck
 EOF
 }
 

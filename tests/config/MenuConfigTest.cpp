@@ -125,7 +125,7 @@ private slots:
                                           "dArcOffUpChanged(double)",
                                           "dDWModeChanged(int)",
                                           "laserXYChanged(int,int)",
-                                          "saveFailed(QString,QString)"}));
+                                          "saveFailed(QString,FileError)"}));
         QCOMPARE(slotList, QStringList({"saveFileName(QString)", "setFileName(QString)", "saveBeamAngel(double)",
                                         "torchConfig()", "saveMode(int)", "cutConfig()", "cutAcc()", "baseConfig()",
                                         "baseAcc()", "fireConfig()", "fireAcc()", "pfConfig()", "pfAcc()",
@@ -218,32 +218,63 @@ private slots:
         QCOMPARE(configLine(dir, 8), QByteArray("    <Laser X=\"-15\" Y=\"0\"/>"));
     }
 
-    void cancelKeepsTypedTextForTheNextWrite()
+    void leftWithoutOkKeepsNothingTyped_data()
     {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Escape") << QStringLiteral("Escape");
+        QTest::newRow("取消") << QStringLiteral("cancel");
+        QTest::newRow("hidden with its page") << QStringLiteral("hidden");
+    }
+
+    // A dialog's fields are what every save of config.xml writes: a value
+    // typed or a choice clicked and then cancelled must not be saved by the
+    // next OK of another dialog, nor shown by the next opening. What the
+    // program wrote meanwhile (a value read or learned) stays.
+    void leftWithoutOkKeepsNothingTyped()
+    {
+        QFETCH(QString, way);
         TempWorkDir dir;
         KMenuConfig page(nullptr);
         QSignalSpy fire(&page, SIGNAL(fDelayChanged(double)));
+        KConfigFire *dialog = page.fireDialog;
         page.fireConfig();
-        QVERIFY(GuiTest::activate(page.fireDialog));
-        QTest::keyClicks(page.fireDialog->delayEdit, "10.5");
-        page.fireDialog->ck3NoRadio->setChecked(true);
-        QTest::keyClick(page.fireDialog, Qt::Key_Escape);
-        WAIT_VERIFY(!page.fireDialog->isVisible());
+        QVERIFY(GuiTest::activate(dialog));
+        QTest::keyClicks(dialog->delayEdit, "10.5");
+        QTest::mouseClick(dialog->ck3NoRadio, Qt::LeftButton);
+        QVERIFY(dialog->ck3NoRadio->isChecked());
+        dialog->dfEdit->setText("3");
+        if (way == QLatin1String("Escape"))
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else if (way == QLatin1String("cancel"))
+            dialog->findChild<QAbstractButton *>("cancelButton")->click();
+        else
+            dialog->hide();
+        WAIT_VERIFY(!dialog->isVisible());
         QCOMPARE(fire.count(), 0);
         QCOMPARE(saves, 0);
         QVERIFY(!dir.exists(".tovrelcnc/config.xml"));
 
         page.fireConfig();
-        QCOMPARE(page.fireDialog->delayEdit->text(), QString("10.5"));
-        page.fireDialog->hide();
+        QCOMPARE(dialog->delayEdit->text(), QString());
+        QVERIFY(!dialog->ck3NoRadio->isChecked());
+        dialog->hide();
         page.dlzDialog->dyRadio->setChecked(true);
         page.laserConfig();
         page.laserDialog->accept();
         QCOMPARE(fire.count(), 0);
-        QCOMPARE(configLine(dir, 6), QByteArray("    <Fire OxoffUp=\"0\" ck=\"0\" ck3=\"0\" ckDown=\"0\" ckUp=\"0\" "
-                                                "delay=\"10.5\" df=\"0\" dwDown=\"0\"/>"));
+        QCOMPARE(configLine(dir, 6), QByteArray("    <Fire OxoffUp=\"0\" ck=\"0\" ck3=\"1\" ckDown=\"0\" ckUp=\"0\" "
+                                                "delay=\"0\" df=\"3\" dwDown=\"0\"/>"));
         QCOMPARE(configLine(dir, 7),
                  QByteArray("    <DLZ ArcOffUp=\"0\" DWDown=\"0\" DWUp=\"0\" Delay=\"0\" YH=\"0\" dwmode=\"1\"/>"));
+
+        // OK keeps what was typed.
+        page.fireConfig();
+        QVERIFY(GuiTest::activate(dialog));
+        QTest::keyClicks(dialog->delayEdit, "7");
+        QTest::keyClick(dialog->delayEdit, Qt::Key_Return);
+        WAIT_COMPARE(fire.count(), 1);
+        page.fireConfig();
+        QCOMPARE(dialog->delayEdit->text(), QString("7"));
     }
 
     void modeAndBeamAngleInForce()

@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 #include "HangGuard.h"
+#include "HeldWait.h"
 #include "ProbeRun.h"
 
 #include "app/base/KButton.h"
@@ -177,6 +178,20 @@ private slots:
         QTRY_VERIFY(noCard->reads >= 3);
         QCOMPARE(litRows(io), QList<int>());
         poll->stopLoop();
+    }
+
+    void eachPollIsFollowedByAWaitOfOneHundredMilliseconds()
+    {
+        auto *io = new KReadIO(DeviceIo::kNotOpen, DeviceIo::kNotOpen, window.get());
+        KReadIOThread *poll = io->readIOThread;
+        auto inputs = std::make_shared<FixedInputs>(0xFF);
+        auto wait = std::make_shared<HeldWait>();
+        poll->setInputSource(inputs);
+        poll->setPassWait(wait);
+        stepFourPasses(poll, wait.get(), [&] { return int(inputs->reads); });
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(wait->askedFor(), QList<int>({100, 100, 100, 100}));
     }
 
     void viewDestroyedWhileItsThreadRuns()

@@ -1,4 +1,5 @@
 #include "HangGuard.h"
+#include "HeldWait.h"
 
 #include "device/AxisStatusSource.h"
 #include "device/DeviceIo.h"
@@ -98,6 +99,18 @@ private slots:
         reader->start();
         QVERIFY(reader->wait(kHangGuardMs));
         QVERIFY(reader->isFinished());
+    }
+
+    void eachPassIsFollowedByAWaitOfSeventyMilliseconds()
+    {
+        auto source = std::make_shared<CountingSource>();
+        auto wait = std::make_shared<HeldWait>();
+        reader->setStatusSource(source);
+        reader->setPassWait(wait);
+        stepFourPasses(reader.get(), wait.get(), [&] { return int(source->passes); });
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(wait->askedFor(), QList<int>({70, 70, 70, 70}));
     }
 
     void loopReportsQueuedAndStopsCooperatively()

@@ -352,7 +352,7 @@ private slots:
     // A link is a row of its own, named as the link and read through it: a
     // link to a program beside that program's own name, and one to an
     // endless device, which the preview refuses at once. Both F4 keys hand
-    // on a device or a pipe with no writer alike, at once: the load and the
+    // on a device, a pipe with no writer or a socket alike, at once: the load and the
     // library tell why they refuse it.
     void links()
     {
@@ -380,16 +380,18 @@ private slots:
         QCOMPARE(notices.last().text, "Cannot read file " + T() + "/ncfile/z.nc:\nNot a program file.");
         QCOMPARE(SegmentTable::length(previewSegments), 3);
         const QString z = T() + "/ncfile/z.nc";
-        for (const int kind : {0, 1, 2}) {
+        for (const int kind : {0, 1, 2, 3}) {
             if (kind == 1)
                 QVERIFY(QFile::remove("ncfile/z.nc") && QFile::link("/dev/null", "ncfile/z.nc"));
             else if (kind == 2)
                 QVERIFY(QFile::remove("ncfile/z.nc") && mkfifo("ncfile/z.nc", 0644) == 0);
+            else if (kind == 3)
+                QVERIFY(QFile::remove("ncfile/z.nc") && dir.bindSocket("ncfile/z.nc"));
             page.press(page.keys()->openButton);
             page.press(page.keys()->addButton);
         }
-        QCOMPARE(page.opened, QStringList({z, z, z}));
-        QCOMPARE(page.added, QStringList({z, z, z}));
+        QCOMPARE(page.opened, QStringList({z, z, z, z}));
+        QCOMPARE(page.added, QStringList({z, z, z, z}));
     }
 
     void search()

@@ -290,9 +290,12 @@ private slots:
         // What is no plain file is refused before anything waits on it or
         // reads it; e.nc that cannot be written is named as what failed.
         QVERIFY(mkfifo(qPrintable(p.dir.filePath("ncfile/pipe.nc")), 0600) == 0);
+        QVERIFY(p.dir.bindSocket("ncfile/socket.nc"));
         QDir().mkpath(p.dir.filePath("ncfile/folder.nc"));
         const QList<QPair<QString, QString>> refused = {
             {Page::T() + "/ncfile/pipe.nc", "Cannot read file " + Page::T() + "/ncfile/pipe.nc:\nNot a program file."},
+            {Page::T() + "/ncfile/socket.nc",
+             "Cannot read file " + Page::T() + "/ncfile/socket.nc:\nNot a program file."},
             {"/dev/zero", "Cannot read file /dev/zero:\nNot a program file."},
             {Page::T() + "/ncfile/folder.nc",
              "Cannot read file " + Page::T() + "/ncfile/folder.nc:\nNot a program file."},

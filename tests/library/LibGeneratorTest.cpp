@@ -67,6 +67,8 @@ class LibGeneratorTest : public QObject
 private slots:
     void shapeGolden_data();
     void shapeGolden();
+    void cornersOfNoSize_data();
+    void cornersOfNoSize();
     void everyCopyCloses_data();
     void everyCopyCloses();
     void cells_data();
@@ -211,6 +213,46 @@ void LibGeneratorTest::shapeGolden()
     const QStringList expected = QStringList{QStringLiteral("G00 X0 Y0")} + contour.split(QLatin1Char('|'))
                                  + QStringList{QStringLiteral("G00 X%1 Y0").arg(w), QStringLiteral("G00 X0 Y0")};
     QCOMPARE(generateOne(type, form(type)), expected);
+}
+
+void LibGeneratorTest::cornersOfNoSize_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("contour");
+    const char *G = "G41|G01 X1000 Y0|";
+    const char *arc = "G02 X0 Y0 I0 J0|";
+    const char *chamfer = "G01 X0 Y0|";
+    const char *end = "G01 X-1000 Y0|G40";
+    QTest::newRow("K13") << 13
+                         << QString(G) + "G01 X0 Y20000|" + arc + "G01 X15000 Y0|" + arc + "G01 X0 Y-20000|" + arc
+                                + "G01 X-15000 Y0|" + end;
+    QTest::newRow("K14") << 14
+                         << QString(G) + "G01 X0 Y20000|" + arc + "G01 X15000 Y0|G01 X0 Y-20000|" + arc
+                                + "G01 X-15000 Y0|" + end;
+    QTest::newRow("K15") << 15
+                         << QString(G) + "G01 X0 Y20000|" + chamfer + "G01 X15000 Y0|" + chamfer + "G01 X0 Y-20000|"
+                                + chamfer + "G01 X-15000 Y0|" + chamfer + end;
+    QTest::newRow("K16") << 16
+                         << QString(G) + "G01 X0 Y20000|" + chamfer + "G01 X15000 Y0|" + chamfer + "G01 X0 Y-20000|"
+                                + chamfer + "G01 X-15000 Y0|" + end;
+    QTest::newRow("K17") << 17
+                         << QString(G) + "G01 X0 Y20000|G01 X15000 Y0|" + chamfer + "G01 X0 Y-20000|" + chamfer
+                                + "G01 X-15000 Y0|" + end;
+    QTest::newRow("K18") << 18
+                         << QString(G) + "G01 X0 Y20000|G01 X15000 Y0|G01 X0 Y-20000|" + chamfer + "G01 X-15000 Y0|"
+                                + end;
+}
+
+// Rounded and chamfered rectangles whose corners have no size: each corner
+// stays in its place as a record of zero length, so the copy has as many
+// records as with real corners.
+void LibGeneratorTest::cornersOfNoSize()
+{
+    QFETCH(int, type);
+    QFETCH(QString, contour);
+    TempWorkDir dir;
+    const QString lines = generateOne(type, form(type, {{PattenForm::D, "0"}})).join(QLatin1Char('|'));
+    QCOMPARE(lines, QStringLiteral("G00 X0 Y0|") + contour + QStringLiteral("|G00 X16000 Y0|G00 X0 Y0"));
 }
 
 void LibGeneratorTest::everyCopyCloses_data()

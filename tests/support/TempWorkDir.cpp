@@ -4,6 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 TempWorkDir::TempWorkDir(bool createFolders)
     : previous_(QDir::currentPath())
 {
@@ -53,4 +58,20 @@ QByteArray TempWorkDir::readFile(const QString &relative) const
 bool TempWorkDir::exists(const QString &relative) const
 {
     return QFileInfo::exists(filePath(relative));
+}
+
+bool TempWorkDir::bindSocket(const QString &relative) const
+{
+    const QByteArray name = QFile::encodeName(filePath(relative));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    // An empty name would bind an abstract socket, which leaves no file.
+    if (name.isEmpty() || size_t(name.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return bound;
 }

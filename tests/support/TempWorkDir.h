@@ -23,6 +23,9 @@ public:
     bool writeFile(const QString &relative, const QByteArray &bytes) const;
     QByteArray readFile(const QString &relative) const;
     bool exists(const QString &relative) const;
+    // A UNIX socket at `relative`, bound and closed again: a special file
+    // that no open() of the system opens.
+    bool bindSocket(const QString &relative) const;
 
 private:
     QTemporaryDir dir_;

@@ -4,6 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,7 +20,41 @@ constexpr qint64 kFirstBuffer = 16 * 1024;
 // The user that owns nothing in a test folder.
 constexpr uid_t kNobody = 65534;
 
+// The failing writes of WriteError and OneWriteError: set before `failing`
+// is, read by the write() below from any thread.
+std::atomic<int> failing{0};
+std::atomic<bool> failOnce{false};
+// The folder, as the system names it (links resolved), with a slash at the end.
+QByteArray failingFolder;
+
+// Whether `fd` is a file in the failing folder. An unnamed temporary file
+// (QSaveFile's, until it is committed) is named in its folder all the same.
+bool inFailingFolder(int fd)
+{
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    char path[PATH_MAX];
+    const ssize_t size = ::readlink(link, path, sizeof path);
+    return size > failingFolder.size()
+           && std::memcmp(path, failingFolder.constData(), size_t(failingFolder.size())) == 0;
+}
+
 } // namespace
+
+// Takes the C library's place for the whole test program, Qt's file devices
+// included; as long as no FaultScope fails writes it only passes them on.
+extern "C" ssize_t write(int fd, const void *bytes, size_t count)
+{
+    int error = failing.load();
+    if (error != 0 && fd > STDERR_FILENO && inFailingFolder(fd)
+        && (!failOnce.load() || failing.compare_exchange_strong(error, 0))) {
+        errno = error;
+        return -1;
+    }
+    using Write = ssize_t (*)(int, const void *, size_t);
+    static const auto real = reinterpret_cast<Write>(dlsym(RTLD_NEXT, "write"));
+    return real(fd, bytes, count);
+}
 
 QString WriteFault::name() const
 {
@@ -29,6 +69,10 @@ QString WriteFault::name() const
         return QStringLiteral("file as folder");
     case MissingFolder:
         return QStringLiteral("missing folder");
+    case WriteError:
+        return QStringLiteral("every write: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
+    case OneWriteError:
+        return QStringLiteral("one write: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
     }
     return QString();
 }
@@ -76,6 +120,10 @@ FaultScope::FaultScope(const WriteFault &fault, const QString &folder)
         break;
     case WriteFault::MissingFolder:
         moveFolderAway(false);
+        break;
+    case WriteFault::WriteError:
+    case WriteFault::OneWriteError:
+        failWrites();
         break;
     }
 }
@@ -147,6 +195,17 @@ void FaultScope::moveFolderAway(bool putFileThere)
     }
 }
 
+void FaultScope::failWrites()
+{
+    if (fault_.error == 0) {
+        error_ = QStringLiteral("no error number to fail writes with");
+        return;
+    }
+    failingFolder = QFile::encodeName(QFileInfo(folder_).canonicalFilePath()) + '/';
+    failOnce.store(fault_.kind == WriteFault::OneWriteError);
+    failing.store(fault_.error);
+}
+
 void FaultScope::restore()
 {
     if (!active_)
@@ -162,6 +221,10 @@ void FaultScope::restore()
             seteuid(oldEuid_);
         for (auto it = oldModes_.crbegin(); it != oldModes_.crend(); ++it)
             chmod(QFile::encodeName(it->first).constData(), mode_t(it->second));
+        break;
+    case WriteFault::WriteError:
+    case WriteFault::OneWriteError:
+        failing.store(0);
         break;
     case WriteFault::FileAsFolder:
     case WriteFault::MissingFolder:

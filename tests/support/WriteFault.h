@@ -19,12 +19,18 @@ struct WriteFault {
         ReadOnlyFolder, // the folder loses its write permission (as root the
                         // effective user id is dropped as well)
         FileAsFolder,   // a plain file stands where the folder should be
-        MissingFolder   // the folder is not there
+        MissingFolder,  // the folder is not there
+        WriteError,     // every write to a file in the folder fails with
+                        // the error number `error`, as on a full disk
+        OneWriteError   // the first write to a file in the folder fails
+                        // with `error`; every write after it goes through
     };
     Kind kind = SizeLimit;
     qint64 limit = 0;
     // How standard() named the case; the same for every full size.
     const char *label = nullptr;
+    // The error number of WriteError and OneWriteError.
+    int error = 0;
 
     // "size limit one byte short", "read-only folder", ... for the rows of a
     // data table.
@@ -64,6 +70,7 @@ private:
     void setSizeLimit(qint64 bytes);
     void makeReadOnly();
     void moveFolderAway(bool putFileThere);
+    void failWrites();
 
     WriteFault fault_;
     QString folder_;

@@ -1,7 +1,7 @@
 #include "app/base/FileFailure.h"
 
-QString FileFailure::text(const QString &file, const QString &reasonText, bool writing)
+QString FileFailure::text() const
 {
     return (writing ? QStringLiteral("Cannot write file %1:\n%2.") : QStringLiteral("Cannot read file %1:\n%2."))
-        .arg(file, reasonText);
+        .arg(file, reason.text());
 }

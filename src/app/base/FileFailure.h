@@ -14,8 +14,7 @@ struct FileFailure {
 
     bool isEmpty() const { return file.isEmpty(); }
     // "Cannot read file %1:\n%2." or "Cannot write file %1:\n%2.".
-    QString text() const { return text(file, reason.text(), writing); }
-    static QString text(const QString &file, const QString &reasonText, bool writing);
+    QString text() const;
 };
 
 #endif

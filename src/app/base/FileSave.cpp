@@ -18,11 +18,16 @@
 
 namespace {
 
-// Qt names no reason for a write cut short by a full disk or a size limit:
-// one more byte written straight to the temporary file brings the system's
-// own error back.
-FileError reasonOfFailedWrite(QSaveFile &file)
+// Why writing into `file` failed. `number` is the error the failed write
+// itself left: that is the reason, whatever a later write would say (a disk
+// full for a moment has room again a moment later). Only a write that came
+// back short without an error names none; Qt reports that as no error at
+// all, so one more byte written straight to the temporary file brings the
+// system's own error back.
+FileError reasonOfFailedWrite(QSaveFile &file, int number)
 {
+    if (number != 0)
+        return FileError::system(number);
     const int fd = file.handle();
     if (fd >= 0) {
         errno = 0;
@@ -116,9 +121,12 @@ bool save(const QString &path, FileError &error, FileSave::Folder folder, const 
         error = notOpened(file.fileName(), errno);
         return false;
     }
+    errno = 0;
     if (!fill(file) || !file.flush() || file.error() != QFileDevice::NoError) {
+        // Taken before anything else can call the system.
+        const int number = errno;
         if (error.isNone())
-            error = reasonOfFailedWrite(file);
+            error = reasonOfFailedWrite(file, number);
         file.cancelWriting();
         file.commit(); // removes the temporary file
         return false;

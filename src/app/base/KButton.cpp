@@ -1,10 +1,9 @@
 #include "app/base/KButton.h"
 
-#include "app/base/KeyFocus.h"
+#include "app/base/HeldPress.h"
 #include "app/base/KeyStamp.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QShortcutEvent>
@@ -133,74 +132,22 @@ void KButton::keyClick()
     if (isVisible() && isEnabled()) {
         setDown(true);
         // A key the mouse holds stays down until its release, which clicks.
-        if (!mouseStillHolds())
+        if (!HeldPress::holds(this))
             pressedLook.start();
     }
-}
-
-bool KButton::mouseStillHolds()
-{
-    // A key disabled or hidden while held, or behind the toolkit's own modal
-    // box, never gets the release; the button state the application keeps
-    // from every mouse event, whatever window it went to, tells the hold
-    // ended.
-    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton))
-        mouseHolds = false;
-    return mouseHolds;
-}
-
-void KButton::endLostHold()
-{
-    KButton *key = heldByMouse();
-    if (!key || key->mouseStillHolds())
-        return;
-    heldByMouse() = nullptr;
-    // Up without a click, as behind a box; a jog ends.
-    if (key->isDown() && !key->pressedLook.isActive()) {
-        key->setDown(false);
-        emit key->released();
-    }
-}
-
-QPointer<KButton> &KButton::heldByMouse()
-{
-    static QPointer<KButton> key;
-    return key;
-}
-
-void KButton::showEvent(QShowEvent *event)
-{
-    QPushButton::showEvent(event);
-    if (heldByMouse() == this)
-        endLostHold();
 }
 
 void KButton::mousePressEvent(QMouseEvent *event)
 {
     // The mouse owns the pressed state from here.
     pressedLook.stop();
-    if (event->button() == Qt::LeftButton) {
-        mouseHolds = true;
-        heldByMouse() = this;
-    }
     QPushButton::mousePressEvent(event);
 }
 
 void KButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        mouseHolds = false;
-        if (heldByMouse() == this)
-            heldByMouse() = nullptr;
-    }
-    if (event->button() == Qt::LeftButton && isDown() && KeyFocus::behindBox(this)) {
-        // Pressed before a box opened: the key comes up and tells it was
-        // released (a jog ends), but makes no click behind the box.
-        setDown(false);
-        emit released();
-        event->accept();
-        return;
-    }
+    // A press taken from the operator before its release (HeldPress) never
+    // gets here: what reaches the key is the operator's own release.
     QPointer<KButton> self(this);
     const unsigned long outer = clickStamp;
     clickStamp = event->timestamp();

@@ -37,10 +37,6 @@ public:
     static QTimer *lockRelease();
     // A shorter lock for tests that drive many keys; kLockMs by default.
     static void setLockInterval(int ms);
-    // The key the mouse pressed comes up, without a click, when the mouse
-    // was released where the key could not get it (it was hidden, or under
-    // the toolkit's own modal box); told when that box has gone.
-    static void endLostHold();
 
 signals:
     void kclicked();
@@ -53,7 +49,6 @@ protected:
     bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     // The shortcut's key was typed: the click is made at once, judged by the
@@ -62,19 +57,11 @@ private:
     // The lock by input time: a click whose event came less than the lock's
     // interval after the one of the last accepted click is refused.
     static bool lockRefuses(unsigned long stamp);
-    // The left mouse button pressed on this key is still down.
-    bool mouseStillHolds();
-    // The key the left mouse button was pressed on last, until its release
-    // comes.
-    static QPointer<KButton> &heldByMouse();
 
     // The window system's stamp of the input that makes the click now going
     // out; 0 for a click made by the program.
     unsigned long clickStamp = 0;
     QTimer pressedLook;
-    // The left mouse button was pressed on this key and its release has not
-    // come here.
-    bool mouseHolds = false;
 };
 
 #endif

@@ -1,6 +1,6 @@
 #include "app/base/KeyOrder.h"
 
-#include "app/base/KButton.h"
+#include "app/base/HeldPress.h"
 #include "app/base/KeyFocus.h"
 #include "app/base/KeyStamp.h"
 #include "app/base/LateKeys.h"
@@ -42,17 +42,6 @@ bool sentToClosedWindow(QObject *receiver)
     if (auto *window = qobject_cast<QWindow *>(receiver))
         return !window->isVisible();
     return receiver->isWidgetType() && !static_cast<QWidget *>(receiver)->window()->isVisible();
-}
-
-// A press that began before a box opened ends behind it without acting: a
-// KButton comes up itself and tells it was released (a jog ends); any other
-// widget gets the release just off its top left corner, as a press dragged
-// away ends there: a button comes up without a click or a toggle, and a
-// scroll arrow or a spin box stops repeating.
-void endBehindBox(QObject *receiver, QMouseEvent *release)
-{
-    if (!qobject_cast<KButton *>(receiver))
-        release->setLocalPos(QPointF(-1, -1));
 }
 
 } // namespace
@@ -104,48 +93,36 @@ bool KeyOrder::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Hide:
         if (watched->isWidgetType() && !event->spontaneous())
             KeyFocus::windowHidden(static_cast<QWidget *>(watched));
+        HeldPress::check(watched, event);
         wake();
         return false;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        // A box keeps the windows behind it from clicks: a click that starts
-        // behind it is dropped whole, its release included.
-        const auto button = static_cast<QMouseEvent *>(event)->button();
-        if (KeyFocus::behindBox(watched)) {
-            droppedPresses |= button;
+    case QEvent::MouseButtonDblClick:
+        if (HeldPress::filter(watched, event))
             return true;
-        }
-        droppedPresses &= ~button;
         if (event->spontaneous() && event->type() == QEvent::MouseButtonPress) {
             KeyFocus::pressed(watched);
             wake(); // keys held for a window the operator left go now
         }
         return false;
-    }
     case QEvent::MouseButtonRelease:
-        if (droppedPresses & static_cast<QMouseEvent *>(event)->button())
-            return true;
-        // Decided at the widget: its window passes the release on to the
-        // widget that took the press.
-        if (watched->isWidgetType() && KeyFocus::behindBox(watched))
-            endBehindBox(watched, static_cast<QMouseEvent *>(event));
-        return false;
     case QEvent::MouseMove:
-        // A drag that began before a box opened moves nothing behind it.
-        return watched->isWidgetType() && static_cast<QMouseEvent *>(event)->buttons() != Qt::NoButton
-               && KeyFocus::behindBox(watched);
     case QEvent::Wheel:
     case QEvent::ContextMenu:
-        return KeyFocus::behindBox(watched);
-    case QEvent::WindowUnblocked:
-        // The toolkit dropped every click on the window while its own box
-        // stood, a release included.
-        KButton::endLostHold();
-        [[fallthrough]];
+        return HeldPress::filter(watched, event);
+    case QEvent::EnabledChange:
+    case QEvent::ZOrderChange:
+        HeldPress::check(watched, event);
+        return false;
     case QEvent::Show:
+    case QEvent::WindowBlocked:
+        // A box shown, of ours or of the toolkit's, may stand over the held
+        // press.
+        HeldPress::check(watched, event);
+        [[fallthrough]];
+    case QEvent::WindowUnblocked:
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
-    case QEvent::WindowBlocked:
         // The keyboard may have arrived where held keys wait for it.
         wake();
         return false;

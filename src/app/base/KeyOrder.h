@@ -24,7 +24,9 @@ class QWindow;
 // left with the mouse is not waited for; a box pressed behind takes the
 // keyboard straight back. The 1 s limit is a last resort for a window system
 // that never answers. Every press it lets through is noted with its own time
-// stamp (KeyStamp) for the click lock.
+// stamp (KeyStamp) for the click lock. Mouse events, and every hide, show,
+// raise, enabled change and blocked window, go to HeldPress first, which
+// ends a mouse press whose target was taken from the operator.
 class KeyOrder : public QObject
 {
     Q_OBJECT
@@ -92,9 +94,6 @@ private:
     bool lastHeld = false;
     int limitsReached = 0;
     qint64 waitLimitMs = 1000;
-    // Mouse buttons whose press was dropped behind a box: their release is
-    // dropped too.
-    Qt::MouseButtons droppedPresses;
 };
 
 #endif

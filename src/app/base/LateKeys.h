@@ -14,6 +14,12 @@ class QCoreApplication;
 // Such a key is readdressed, before the toolkit sees it, to the window that
 // must have the keyboard (KeyFocus::owner), so it is handled as typed there,
 // in its turn.
+//
+// The event is rewritten in place and passed on: this relies on the xcb
+// platform plugin reading the event's window from the same buffer after its
+// native filters have run. A plugin that read it first would keep the key
+// addressed to the window it was sent to, where the toolkit drops it (a
+// window gone) or KeyOrder holds it (a window hidden).
 class LateKeys : public QAbstractNativeEventFilter
 {
 public:

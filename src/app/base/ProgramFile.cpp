@@ -10,11 +10,21 @@
 
 namespace {
 
+// What stands at a name that is no plain file, as the reader of `as` tells
+// it. Decided from what the open itself found, never by a second look at
+// the name, which may hold something else by then.
+FileError noPlainFile(bool folder, ProgramFile::Reading as)
+{
+    if (as == ProgramFile::AsProgram)
+        return FileError(FileError::NotProgram);
+    return folder ? FileError::system(EISDIR) : FileError(FileError::NotPlain);
+}
+
 // Why an open failed, as the operator can act on it: a name that leads
 // nowhere is a missing file, whatever part of the path is missing, and a
 // special file the system will not open (a socket, a device without its
-// driver) is no program, as a pipe is not.
-FileError openError(int number)
+// driver) is no plain file, as a pipe is not.
+FileError openError(int number, ProgramFile::Reading as)
 {
     switch (number) {
     case ENOTDIR:
@@ -24,7 +34,9 @@ FileError openError(int number)
     case ENXIO:
     case ENODEV:
     case EOPNOTSUPP:
-        return FileError(FileError::NotProgram);
+        return noPlainFile(false, as);
+    case ELOOP:
+        return as == ProgramFile::AsConfiguration ? FileError(FileError::LinkLoop) : FileError::system(ELOOP);
     default:
         return FileError::system(number);
     }
@@ -32,7 +44,7 @@ FileError openError(int number)
 
 } // namespace
 
-bool ProgramFile::open(QFile &file, const QString &path, FileError *reason, QIODevice::OpenMode extra)
+bool ProgramFile::open(QFile &file, const QString &path, FileError *reason, QIODevice::OpenMode extra, Reading as)
 {
     FileError ignored;
     FileError &why = reason ? *reason : ignored;
@@ -43,21 +55,21 @@ bool ProgramFile::open(QFile &file, const QString &path, FileError *reason, QIOD
     // Without O_NONBLOCK, opening a pipe waits for a writer, however long.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        why = openError(errno);
+        why = openError(errno, as);
         return false;
     }
     struct stat st {
     };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        why = FileError(FileError::NotProgram);
+        why = noPlainFile(S_ISDIR(st.st_mode), as);
         return false;
     }
     // Reads of a plain file never wait; blocking mode back for good measure.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     file.setFileName(path);
     if (!file.open(fd, QIODevice::ReadOnly | extra, QFileDevice::AutoCloseHandle)) {
-        why = openError(errno);
+        why = openError(errno, as);
         ::close(fd);
         return false;
     }
@@ -69,19 +81,22 @@ bool ProgramFile::opensForReading(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat st {
     };
+    // A socket never opens, yet it stands there as a pipe does: the read
+    // tells the operator it is no program.
+    if (fd < 0)
+        return errno == ENXIO && ::stat(name.constData(), &st) == 0 && S_ISSOCK(st.st_mode);
     const bool file = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
     ::close(fd);
     return file;
 }
 
-bool ProgramFile::read(const QString &path, QByteArray *bytes, FileError *reason, qint64 limit)
+bool ProgramFile::read(const QString &path, QByteArray *bytes, FileError *reason, qint64 limit, Reading as)
 {
-    Reader file(limit);
+    Reader file(limit, as);
     if (!file.openPath(path, reason))
         return false;
     constexpr int kPiece = 64 * 1024;
@@ -104,8 +119,9 @@ bool ProgramFile::read(const QString &path, QByteArray *bytes, FileError *reason
     return true;
 }
 
-ProgramFile::Reader::Reader(qint64 limit)
+ProgramFile::Reader::Reader(qint64 limit, Reading as)
     : limit_(limit)
+    , as_(as)
 {
 }
 
@@ -114,7 +130,7 @@ bool ProgramFile::Reader::openPath(const QString &path, FileError *reason)
     close();
     tooLong_ = false;
     error_ = FileError();
-    if (!ProgramFile::open(file_, path, reason, QIODevice::Unbuffered))
+    if (!ProgramFile::open(file_, path, reason, QIODevice::Unbuffered, as_))
         return false;
     if (file_.size() > limit_) {
         file_.close();

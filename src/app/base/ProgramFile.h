@@ -23,22 +23,33 @@ public:
 
     class Reader;
 
+    // What the file is read as. It decides how a name that holds no plain
+    // file is told, once, by the open that finds out what stands there: a
+    // program's reader says only that it is no program, a configuration
+    // file's reader what stands at the name instead.
+    enum Reading {
+        AsProgram,      // NotProgram for a folder, a pipe, a device or a
+                        // socket; a loop of links as the system says it (ELOOP)
+        AsConfiguration // EISDIR for a folder, NotPlain for a pipe, a device
+                        // or a socket, LinkLoop for a loop of links
+    };
+
     // Opens `path` read-only (plus `extra`, say Unbuffered) when it is a plain
     // file; otherwise false and the reason: the system's error number, or
-    // NotProgram for whatever stands there that is no plain file (a
-    // folder, a pipe, a device, a socket).
+    // what stands there that is no plain file, told as `as` says.
     static bool open(QFile &file, const QString &path, FileError *reason,
-                     QIODevice::OpenMode extra = QIODevice::NotOpen);
+                     QIODevice::OpenMode extra = QIODevice::NotOpen, Reading as = AsProgram);
 
     // Whether `path` opens for reading at all: false for a folder and for
-    // an entry that is missing or forbidden. A device or a pipe opens
-    // (without waiting for a writer): whether it is a program is for the
-    // read to say.
+    // an entry that is missing or forbidden. A device, a pipe (without
+    // waiting for a writer) or a socket passes: whether it is a program is
+    // for the read to say.
     static bool opensForReading(const QString &path);
 
     // The whole file through a Reader: at most `limit` bytes; a longer one
     // fails as TooLong.
-    static bool read(const QString &path, QByteArray *bytes, FileError *reason, qint64 limit = kMaxBytes);
+    static bool read(const QString &path, QByteArray *bytes, FileError *reason, qint64 limit = kMaxBytes,
+                     Reading as = AsProgram);
 };
 
 // The one read of a program's bytes. A file longer than the limit is
@@ -49,10 +60,11 @@ public:
 class ProgramFile::Reader : public QIODevice
 {
 public:
-    explicit Reader(qint64 limit = kMaxBytes);
+    explicit Reader(qint64 limit = kMaxBytes, Reading as = AsProgram);
 
-    // Opens `path` unbuffered as ProgramFile::open does; false with the
-    // reason, TooLong for a file whose size passes the limit.
+    // Opens `path` unbuffered as ProgramFile::open does, read as the
+    // constructor was told; false with the reason, TooLong for a file whose
+    // size passes the limit.
     bool openPath(const QString &path, FileError *reason);
     // Why the last read failed.
     FileError lastError() const { return error_; }
@@ -74,6 +86,7 @@ private:
 
     QFile file_;
     qint64 limit_;
+    Reading as_;
     bool tooLong_ = false;
     FileError error_;
 };

@@ -204,13 +204,6 @@ road_cfgstack() {
   done
 }
 
-# Sleeps until the clock reads $1 (microseconds), if it does not yet.
-sleep_until() {
-  local left=$(($1 - $(now_us)))
-  [ "$left" -gt 0 ] && sleep "$(printf '%d.%06d' $((left / 1000000)) $((left % 1000000)))"
-  return 0
-}
-
 # The configuration dialog of the key $1, standing, is left by a press on the
 # plot beside it; then its key at x $2 is clicked, held $3 ms as a hand holds
 # it, the press coming $4 s after the one beside. The start and the hold are

@@ -10,11 +10,19 @@ PAGE_LEFT="60 250"         # the left column, blank on the configuration page
 BROWSER_LIST="750 575"     # the browser's list of programs
 KEY_ESC="27 715"           # the key row's Esc key
 KEY_F1="115 715"           # the key row's F1 key
+KEY_F2="220 715"           # and F2 to F6
+KEY_F3="352 715"
+KEY_F4="430 715"
+KEY_F5="535 715"
+KEY_F6="640 715"
 PAD_UP="129 504"           # the arrow pad's up key
 JOG_FAST="617 719"         # the jog page's F6 快速 check box
 JOG_INCH="722 719"         # the jog page's F7 微动 check box
 SPEED_OK="350 355"         # the speed dialog's 确定 (configuration page, F2)
 SPEED_CANCEL="470 355"     # and its 取消
+SPEED_FIELD="450 137"      # and its first field, 工作速
+EDITOR_DRAWING="250 275"   # the editor's drawing (file page, F2)
+EDITOR_ROW1="700 74"       # and the first row of its table
 STEP_BUTTON="800 445"      # the library's step dialog: a key that closes it
 MOVE_BUTTON="820 445"      # move-to-point: a key that closes it
 CHOOSER_BUTTON="842 406"   # the browser's folder chooser: a key that closes it
@@ -29,11 +37,15 @@ ROW_AREA="585 60 0 686"    # the key row, Esc to F5 (no page greys them)
 ESC_AREA="45 56 5 688"     # the key row's Esc key
 KEYS_AREA="900 60 0 686"   # the key row, Esc to F8
 PAD_AREA="256 220 2 464"   # the arrow pad
-PREVIEW_AREA="490 440 5 5" # the browser's preview
+PREVIEW_AREA="490 440 5 5" # the browser's preview; the editor's drawing stands there too
 PLATE_AREA="260 682 260 0" # the left half of the plot
 TABLE_AREA="490 500 260 15" # the editor's table
 LINES_AREA="256 258 2 203" # the top page's list of program lines
 PLOT_AREA="582 650 260 33" # the top page's plot
+STATUS_AREA="880 26 0 3"   # the status line at the top, without the clock
+EDITOR_AREA="1000 450 5 5" # the editor's drawing and table
+LIB_PLOT_AREA="574 530 263 148" # the library's plate
+CHECKS_AREA="204 56 486 688" # the key row's F5 and F6 (the browser's check boxes)
 
 # The road's own folder, its display and its processes, all gone at its end.
 begin_road() {
@@ -88,6 +100,13 @@ fail() {
 
 # Microseconds on the clock.
 now_us() { echo "${EPOCHREALTIME/./}"; }
+
+# Sleeps until the clock reads $1 (microseconds), if it does not yet.
+sleep_until() {
+  local left=$(($1 - $(now_us)))
+  [ "$left" -gt 0 ] && sleep "$(printf '%d.%06d' $((left / 1000000)) $((left % 1000000)))"
+  return 0
+}
 
 # Polls a condition (a shell command) every $2 seconds until it holds, for up
 # to $1 seconds (both may have decimals).

@@ -1,0 +1,327 @@
+# A press held with the mouse while a key takes away what it pressed: the
+# key closes its dialog, hides its page or opens a box over it, and the
+# hand lets go afterwards. The press ends without acting: no value kept, no
+# page switched behind another, no program loaded, no switch toggled, the
+# drawing and the selection as they were; and the keys act after it. Each
+# road first runs its keys without the hold, and compares.
+
+# A hand presses the point $1 $2 of the main window and holds it.
+hold_at() {
+  hold_mark=""
+  [ -n "$typist" ] && hold_mark="$(typed_mark)"
+  move_to "$1" "$2" mousedown 1
+  sleep 0.2
+}
+
+# The hand lets go, no sooner than 300 ms after the clock read $1, when the
+# key $2 was typed; returns once the program has had the release, with the
+# pointer off the window.
+let_go() {
+  sleep_until $(($1 + 300000))
+  xdotool mouseup 1
+  marker
+  move_off
+  held_around "$2"
+}
+
+# The typed times show the key $1 between the mouse's press and release;
+# tells how long the hand held.
+held_around() {
+  [ -n "$hold_mark" ] || return 0
+  local want="press Button1|press $1|release Button1" a k b
+  wait_for 10 typed_found "$hold_mark" "$want" >/dev/null ||
+    fail "the typed times show no $1 between the mouse's press and its release: $(tail -n 4 "$tmp/typed" | tr '\n' ' ')"
+  read -r a k b <<<"$(typed_found "$hold_mark" "$want")"
+  echo "held $(((b - a + 4294967296) % 4294967296)) ms, $1 typed $(((k - a + 4294967296) % 4294967296)) ms into it"
+}
+
+# The key $3 typed while the mouse holds the point $1 $2; the hand lets go
+# once the key has acted (the condition $4... holds).
+key_while_held() {
+  local t
+  hold_at "$1" "$2"
+  t="$(now_us)"
+  xdotool key "$3"
+  wait_for 5 "${@:4}" || fail "$3, typed with the mouse held at $1 $2, did not act"
+  let_go "$t" "$3"
+}
+
+# Sets the variable $2 to the key row of the page the top menu's key $1
+# leads to; back to the top menu (whose row is $top_row) after.
+row_of() {
+  press "$1"
+  printf -v "$2" '%s' "$(steady row)"
+  press Escape
+  wait_for 5 row_is "$top_row" || fail "Escape did not lead from $1's page back to the top menu"
+}
+
+# The speed dialog's 工作速 given 2500 by a click and keys, not kept yet.
+speed_typed() {
+  open_cfg F2
+  press_at $SPEED_FIELD
+  xdotool key ctrl+a 2 5 0 0
+  marker
+}
+
+# 确定 held while Escape closes the speed dialog: nothing is kept.
+road_takenvalue() {
+  local status
+  move_off
+  cp "$work/.tovrelcnc/config.xml" "$tmp/config.before"
+  cfg_page
+  speed_typed
+  xdotool key Escape
+  wait_for 5 no_cfg_dialog || fail "Escape did not close the speed dialog"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the speed dialog"
+  status="$(steady win_region $STATUS_AREA)"
+  config_reads "$tmp/config.before" || fail "2500 typed and Escape changed config.xml: $(config_change)"
+  lock_passes
+  speed_typed
+  key_while_held $SPEED_OK Escape no_cfg_dialog
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the speed dialog"
+  config_reads "$tmp/config.before" ||
+    fail "2500 typed, 确定 held, Escape, released: config.xml changed: $(config_change)"
+  [ "$(steady win_region $STATUS_AREA)" = "$status" ] ||
+    fail "2500 typed, 确定 held, Escape, released: the status line changed"
+  lock_passes
+  key_acts F2 cfg_has_keyboard F2
+  [ "$(field_text)" = 1800 ] || fail "the speed dialog opened again holds '$(field_text)', not 1800"
+  key_acts Escape no_cfg_dialog
+  lock_passes
+  # Every save writes all dialogs' fields: the flame dialog's 确定 must not
+  # save the cancelled speed.
+  open_cfg F3
+  key_acts Return no_cfg_dialog
+  config_reads "$tmp/config.before" || fail "the flame dialog's 确定 saved what the speed dialog cancelled: $(config_change)"
+  lock_passes
+  page_row="$cfg_row"
+  key_acts Escape page_left
+}
+
+# A page key held while a key switches the page away: the page the key
+# showed stays alone, and the keys act on it.
+road_takenpages() {
+  local file_row lib_row cfg_row
+  move_off
+  top_row="$(steady row)"
+  row_of F1 file_row
+  row_of F2 lib_row
+  row_of F3 cfg_row
+  lock_passes
+  key_while_held $KEY_F1 F2 row_is "$lib_row"
+  row_settles "$lib_row" || fail "文件操作 held, F2, released: the library page does not show alone (a page behind its keys)"
+  key_acts Escape row_is "$top_row"
+  row_settles "$top_row" || fail "Escape from the library led elsewhere than the top menu"
+  lock_passes
+  xdotool key Escape
+  marker
+  row_settles "$top_row" || fail "Escape on the top menu left it"
+  lock_passes
+  key_acts F1 row_is "$file_row"
+  row_settles "$file_row" || fail "F1 on the top menu did not lead to the file page alone"
+  lock_passes
+  key_acts Escape row_is "$top_row"
+  lock_passes
+  key_while_held $KEY_F3 F1 row_is "$file_row"
+  row_settles "$file_row" || fail "参数设置 held, F1, released: the file page does not show alone (a page over or behind its keys)"
+  key_acts Escape row_is "$top_row"
+  row_settles "$top_row" || fail "Escape from the file page led elsewhere than the top menu"
+  lock_passes
+  key_acts F3 row_is "$cfg_row"
+}
+
+# What the program has loaded: the title, the last program's record, t.nc.
+loaded_program() {
+  xdotool getwindowname "$main"
+  cat "$work/.tovrelcnc/fileconfig.xml" 2>/dev/null || echo "no fileconfig.xml"
+  md5sum <"$work/.tovrelcnc/t.nc"
+}
+
+# The browser's 打开 held while Escape leaves the browser: nothing loads.
+road_takenopen() {
+  local before file_row
+  move_off
+  top_row="$(steady row)"
+  before="$(loaded_program)"
+  press F1
+  file_row="$(steady row)"
+  press F1 Down Escape
+  wait_for 5 row_is "$file_row" || fail "Escape did not lead from the browser to the file page"
+  [ "$(loaded_program)" = "$before" ] || fail "Down Escape in the browser loaded a program"
+  lock_passes
+  press F1 Down
+  key_while_held $KEY_F4 Escape row_is "$file_row"
+  row_settles "$file_row" || fail "打开 held, Escape, released: the file page did not stay"
+  [ "$(loaded_program)" = "$before" ] ||
+    fail "打开 held, Escape, released: a program was loaded: $(xdotool getwindowname "$main"), $(grep -o 'filename="[^"]*"' "$work/.tovrelcnc/fileconfig.xml")"
+  lock_passes
+  key_acts Escape row_is "$top_row"
+}
+
+# The file page's 编辑器 held while Escape leaves the page: the top menu
+# shows, not the editor, and its keys act.
+road_takeneditor() {
+  local file_row program
+  move_off
+  top_row="$(steady row)"
+  press F1
+  file_row="$(steady row)"
+  # The file page's list takes its highlighted row as the start line, drawn
+  # on the plot, once a second: the top menu looks so after a visit (a wait
+  # on the timer's time).
+  sleep 1.5
+  press Escape
+  wait_for 5 row_is "$top_row" || fail "Escape did not lead from the file page to the top menu"
+  program="$(steady program_region)"
+  press F1
+  key_while_held $KEY_F2 Escape row_is "$top_row"
+  row_settles "$top_row" || fail "编辑器 held, Escape, released: the top menu's keys do not show alone (a page behind them)"
+  [ "$(steady program_region)" = "$program" ] ||
+    fail "编辑器 held, Escape, released: the top menu's list and plot do not show (the editor over them)"
+  key_acts F1 row_is "$file_row"
+}
+
+# The browser's preview and its check boxes.
+browser_look() { echo "$(win_region $PREVIEW_AREA)$(win_region $CHECKS_AREA)"; }
+
+# The browser's 显示补偿 held while Escape leaves the browser: the switch
+# keeps its state, and the preview still draws the kerf path.
+road_takencomp() {
+  local file_row plain look
+  move_off
+  press F1
+  file_row="$(steady row)"
+  press F1 F5
+  plain="$(steady win_region $PREVIEW_AREA)"
+  press F6
+  wait_for 5 win_region_is_not "$plain" $PREVIEW_AREA || fail "F6 did not draw the kerf path in the preview"
+  press Escape
+  wait_for 5 row_is "$file_row" || fail "Escape did not lead from the browser to the file page"
+  press F1
+  look="$(steady browser_look)"
+  key_while_held $KEY_F6 Escape row_is "$file_row"
+  row_settles "$file_row" || fail "显示补偿 held, Escape, released: the file page did not stay"
+  lock_passes
+  page_row="$file_row"
+  key_acts F1 page_left
+  [ "$(steady browser_look)" = "$look" ] ||
+    fail "显示补偿 held, Escape, released, F1: the browser's preview or check boxes changed (the switch toggled)"
+}
+
+# The editor, whose 新建 (F1) is refused: .tovrelcnc/null is a folder.
+seed_nulldir() { mkdir "$work/.tovrelcnc/null"; }
+# The library, whose added part is refused: .tovrelcnc/k.nc is a folder.
+seed_kdir() { mkdir "$work/.tovrelcnc/k.nc"; }
+
+box_shown() { shown '^Brenlo$'; }
+# The key $1 brings up the box of a refused write, and Return answers it.
+refused() {
+  xdotool key "$1"
+  wait_for 5 box_shown || fail "$1 brought up no box"
+  key_acts Return no_box
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the box"
+  lock_passes
+}
+
+# Pressed on the editor's drawing and held while F1 brings up a box: let go
+# behind the box, the drawing has not moved.
+road_takendraw() {
+  local drawing editor_row
+  move_off
+  press F1 F2
+  editor_row="$(steady row)"
+  drawing="$(steady win_region $PREVIEW_AREA)"
+  refused F1
+  [ "$(steady win_region $PREVIEW_AREA)" = "$drawing" ] || fail "F1 Return changed the editor's drawing"
+  key_while_held $EDITOR_DRAWING F1 box_shown
+  key_acts Return no_box
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the box"
+  [ "$(steady win_region $PREVIEW_AREA)" = "$drawing" ] ||
+    fail "the drawing pressed, F1 (the box), released behind it, Return: the drawing moved"
+  lock_passes
+  page_row="$editor_row"
+  key_acts Escape page_left
+}
+
+# The same on the library's plate, a part (K1) chosen, Home bringing up the
+# box.
+road_takenplate() {
+  local plate lib_row
+  move_off
+  press F2 Right
+  lib_row="$(steady row)"
+  plate="$(steady win_region $LIB_PLOT_AREA)"
+  refused Home
+  [ "$(steady win_region $LIB_PLOT_AREA)" = "$plate" ] || fail "Home Return changed the library's plate"
+  key_while_held $PLOT Home box_shown
+  key_acts Return no_box
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the box"
+  [ "$(steady win_region $LIB_PLOT_AREA)" = "$plate" ] ||
+    fail "the plate pressed, Home (the box), released behind it, Return: the plate moved"
+  lock_passes
+  page_row="$lib_row"
+  key_acts Escape page_left
+}
+
+# The editor's first row, selected, pressed again and held while F1 brings
+# up a box: let go behind the box, it is still selected, and still drawn
+# red.
+road_takenrow() {
+  local view
+  move_off
+  press F1 F2
+  press_at $EDITOR_ROW1
+  move_off
+  view="$(steady win_region $EDITOR_AREA)"
+  refused F1
+  [ "$(steady win_region $EDITOR_AREA)" = "$view" ] || fail "F1 Return changed the editor's selection or drawing"
+  key_while_held $EDITOR_ROW1 F1 box_shown
+  key_acts Return no_box
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the box"
+  [ "$(steady win_region $EDITOR_AREA)" = "$view" ] ||
+    fail "row 1 pressed, F1 (the box), released behind it, Return: the selection or its red line changed"
+  lock_passes
+  key_acts Down win_region_is_not "$view" $EDITOR_AREA
+}
+
+# The browser's folder chooser given a folder that is not there: its box
+# (目录未找到) stands; Return closes it, Escape the chooser.
+chooser_box() {
+  wait_for 10 has_focus '选择本地文件夹' || fail "F1 gave the keyboard to no chooser"
+  xdotool type 26
+  xdotool key Return
+  wait_for 5 small_window '选择本地文件夹' 200 >/dev/null || fail "no box about the folder 26"
+}
+chooser_closed() {
+  xdotool key Return
+  wait_for 5 shown_times '选择本地文件夹' 1 || fail "Return did not close the box about 26"
+  wait_for 5 has_focus '选择本地文件夹' || fail "the chooser did not get the keyboard back from the box"
+  xdotool key Escape
+  wait_for 5 not_shown '选择本地文件夹' || fail "Escape did not close the chooser"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from the chooser"
+  lock_passes
+}
+
+# The browser's 图形预览 held while the chooser's box opens, let go behind
+# it: once the box and the chooser have closed, the check box is not drawn
+# pressed, and F5 switches the preview.
+road_takencheck() {
+  local look preview t
+  move_off
+  press F1 F1
+  look="$(steady browser_look)"
+  xdotool key F1
+  chooser_box
+  chooser_closed
+  [ "$(steady browser_look)" = "$look" ] || fail "the chooser and its box changed the browser's preview or check boxes"
+  hold_at $KEY_F5
+  t="$(now_us)"
+  xdotool key F1
+  chooser_box
+  let_go "$t" F1
+  chooser_closed
+  [ "$(steady browser_look)" = "$look" ] ||
+    fail "图形预览 held, F1 2 6 Return (the box), released behind it: the check box or the preview changed"
+  preview="$(win_region $PREVIEW_AREA)"
+  key_acts F5 win_region_is_not "$preview" $PREVIEW_AREA
+}
