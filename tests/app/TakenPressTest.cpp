@@ -119,7 +119,7 @@
 
 namespace {
 
-enum Way { Closed, Hidden, OwnBox, ToolkitBox, Disabled, WayCount };
+enum Way { Closed, Hidden, OwnBox, ToolkitBox, Disabled, WayCount, DialogOver = WayCount };
 
 const char *const kWayNames[WayCount] = {"closed", "hidden", "own box", "toolkit box", "disabled"};
 
@@ -149,6 +149,8 @@ struct Rig {
     KButton *leave;
     KButton *probe;
     KButton *back;
+    // Opens a dialog of the page (F10), where a kind wires it.
+    KButton *opener;
     std::function<void(bool)> showPage;
 
     Rig()
@@ -158,6 +160,7 @@ struct Rig {
         rowB = new QWidget(&window);
         leave = FunctionKey::make(rowA, 8, QStringLiteral("离开"), QString(), QKeySequence(Qt::Key_F11));
         probe = FunctionKey::make(rowA, 9, QStringLiteral("探"), QString(), QKeySequence(Qt::Key_F12));
+        opener = FunctionKey::make(rowA, 7, QStringLiteral("打开"), QString(), QKeySequence(Qt::Key_F10));
         back = FunctionKey::make(rowB, 8, QStringLiteral("返回"), QString(), QKeySequence(Qt::Key_F11));
         placeRows(686);
         rowB->hide();
@@ -216,6 +219,8 @@ struct Subject {
     bool repeats = false;
     // Sets the spots once the window is shown and laid out.
     std::function<void()> aim;
+    // The dialog the page's key (the rig's opener) puts over the point held.
+    std::function<QDialog *()> cover;
 
     // Signals whose count is part of the state.
     QList<QPair<QString, QSharedPointer<QSignalSpy>>> counted;
@@ -748,6 +753,13 @@ QList<QWidget *> editorPage(KEditor *editor)
     return {editor, editor->simuFrame, editor->nameFrame};
 }
 
+// The editor's 打开 key opens its file dialog over the table and the drawing.
+void openerOpensFileDialog(Rig &rig, Subject &s, KEditor *editor)
+{
+    QObject::connect(rig.opener, SIGNAL(kclicked()), editor, SLOT(openFile()));
+    s.cover = [editor] { return static_cast<QDialog *>(editor->openFileDialog()); };
+}
+
 void buildTextView(Rig &rig, Subject &s)
 {
     KEditor *editor = editorOf(rig);
@@ -763,6 +775,7 @@ void buildTextView(Rig &rig, Subject &s)
                            QStringLiteral("modified=%1").arg(text->document()->isModified())};
     };
     s.page = {text, editor->simuFrame, editor->nameFrame};
+    openerOpensFileDialog(rig, s, editor);
 }
 
 void pathTarget(Subject &s, QWidget *view, std::function<QStringList()> numbers)
@@ -788,6 +801,7 @@ void buildEditorPath(Rig &rig, Subject &s)
     KEditor *editor = editorOf(rig);
     pathTarget(s, editor->editSimu(), pathNumbers(editor->editSimu()));
     s.page = editorPage(editor);
+    openerOpensFileDialog(rig, s, editor);
 }
 
 // The browser's key row lies where the rig's lies: its keys are not pressed here.
@@ -914,6 +928,7 @@ void buildEditorExtended(Rig &rig, Subject &s)
         return QStringList{QStringLiteral("editor rows=") + rowList.join(QLatin1Char(','))};
     });
     s.page = editorPage(editor);
+    openerOpensFileDialog(rig, s, editor);
 }
 
 void buildEditorMulti(Rig &rig, Subject &s)
@@ -923,6 +938,7 @@ void buildEditorMulti(Rig &rig, Subject &s)
     editor->selectionModel()->select(editor->model()->index(1, 0), QItemSelectionModel::Select);
     viewTarget(s, editor, 3, 6);
     s.page = editorPage(editor);
+    openerOpensFileDialog(rig, s, editor);
 }
 
 void buildProgramLines(Rig &rig, Subject &s)
@@ -1212,6 +1228,12 @@ private slots:
             QTest::newRow(name.constData())
                 << QString::fromLatin1(k) << int(ToolkitBox) << int(Qt::ApplicationModal) << false << true;
         }
+        // A key of the page opens a dialog over the point held.
+        for (const char *k : {"table extended", "table multi", "editor path", "text view"}) {
+            const QByteArray name = QByteArray(k) + " / dialog over it";
+            QTest::newRow(name.constData())
+                << QString::fromLatin1(k) << int(DialogOver) << int(Qt::ApplicationModal) << false << false;
+        }
         // The key that shows the page again is clicked: a press on another
         // key ends what is left of the taken one.
         for (const char *k : {"key", "creep key", "pad jog key", "lifter jog key", "switch box in a key",
@@ -1231,7 +1253,7 @@ private slots:
         QFETCH(bool, shown);
         const Kind *k = kindNamed(kind);
         QVERIFY(k);
-        if (!k->cannot[way].isEmpty())
+        if (way < WayCount && !k->cannot[way].isEmpty())
             QSKIP(qPrintable(QStringLiteral("cannot happen: ") + k->cannot[way]));
 
         Rig rig;
@@ -1346,6 +1368,17 @@ private slots:
             whileTaken();
             s.enable(true);
             break;
+        case DialogOver: {
+            QVERIFY(s.cover);
+            type(&rig.window, Qt::Key_F10);
+            WAIT_VERIFY(s.cover() && s.cover()->isVisible());
+            QVERIFY(s.cover()->frameGeometry().contains(s.target->mapToGlobal(s.at)));
+            whileTaken();
+            // The dialog has the keyboard: Escape closes it.
+            type(s.cover(), Qt::Key_Escape);
+            WAIT_VERIFY(!s.cover()->isVisible());
+            break;
+        }
         default:
             QFAIL("no such way");
         }
