@@ -1210,10 +1210,12 @@ private slots:
         QTest::addColumn<bool>("backByMouse");
         // The toolkit's box is shown, not run in a loop of its own.
         QTest::addColumn<bool>("shown");
+        // The box is answered by a key before the mouse lets go.
+        QTest::addColumn<bool>("answeredFirst");
         for (const Kind &k : kinds()) {
             for (int w = 0; w < WayCount; ++w) {
                 const QByteArray name = (k.name + QStringLiteral(" / ") + QLatin1String(kWayNames[w])).toUtf8();
-                QTest::newRow(name.constData()) << k.name << w << int(Qt::ApplicationModal) << false << false;
+                QTest::newRow(name.constData()) << k.name << w << int(Qt::ApplicationModal) << false << false << false;
             }
         }
         // The toolkit's box blocks only the windows it was opened from.
@@ -1221,18 +1223,26 @@ private slots:
                               "table extended", "scroll arrow"}) {
             const QByteArray name = QByteArray(k) + " / toolkit box, window-modal";
             QTest::newRow(name.constData())
-                << QString::fromLatin1(k) << int(ToolkitBox) << int(Qt::WindowModal) << false << false;
+                << QString::fromLatin1(k) << int(ToolkitBox) << int(Qt::WindowModal) << false << false << false;
         }
         for (const char *k : {"key", "pad jog key", "dialog ok", "table extended", "scroll arrow"}) {
             const QByteArray name = QByteArray(k) + " / toolkit box, shown";
             QTest::newRow(name.constData())
-                << QString::fromLatin1(k) << int(ToolkitBox) << int(Qt::ApplicationModal) << false << true;
+                << QString::fromLatin1(k) << int(ToolkitBox) << int(Qt::ApplicationModal) << false << true << false;
+        }
+        for (const char *k : {"key", "pad jog key", "switch box in a key", "dialog ok", "table extended", "editor path",
+                              "scroll arrow"}) {
+            for (const int w : {int(OwnBox), int(ToolkitBox)}) {
+                const QByteArray name = QByteArray(k) + " / " + kWayNames[w] + ", answered before the release";
+                QTest::newRow(name.constData())
+                    << QString::fromLatin1(k) << w << int(Qt::ApplicationModal) << false << false << true;
+            }
         }
         // A key of the page opens a dialog over the point held.
         for (const char *k : {"table extended", "table multi", "editor path", "text view"}) {
             const QByteArray name = QByteArray(k) + " / dialog over it";
             QTest::newRow(name.constData())
-                << QString::fromLatin1(k) << int(DialogOver) << int(Qt::ApplicationModal) << false << false;
+                << QString::fromLatin1(k) << int(DialogOver) << int(Qt::ApplicationModal) << false << false << false;
         }
         // The key that shows the page again is clicked: a press on another
         // key ends what is left of the taken one.
@@ -1240,7 +1250,7 @@ private slots:
                               "mode box in a key", "table extended", "editor path"}) {
             const QByteArray name = QByteArray(k) + " / hidden, back by a click";
             QTest::newRow(name.constData())
-                << QString::fromLatin1(k) << int(Hidden) << int(Qt::ApplicationModal) << true << false;
+                << QString::fromLatin1(k) << int(Hidden) << int(Qt::ApplicationModal) << true << false << false;
         }
     }
 
@@ -1251,6 +1261,7 @@ private slots:
         QFETCH(int, modality);
         QFETCH(bool, backByMouse);
         QFETCH(bool, shown);
+        QFETCH(bool, answeredFirst);
         const Kind *k = kindNamed(kind);
         QVERIFY(k);
         if (way < WayCount && !k->cannot[way].isEmpty())
@@ -1295,7 +1306,7 @@ private slots:
 
         // While the target is taken: the press has ended, and neither moves
         // nor the release change anything.
-        const auto whileTaken = [&] {
+        const auto endsWhenTaken = [&] {
             QVERIFY2(GuiTest::waitUntil([&] { return s.over() && s.endCounts() == s.endedOnce(); }, kHangGuardMs),
                      qPrintable(QStringLiteral("the press did not end when taken: ") + s.endCounts()));
             taken = s.snapshot();
@@ -1305,12 +1316,19 @@ private slots:
                 QTest::qWait(kRepeatSpanMs);
                 QCOMPARE(s.snapshot(), taken);
             }
+        };
+        const auto letGo = [&] {
             moveTo(s.target, s.releasedElsewhere ? s.elsewhere : s.at);
             QCOMPARE(s.snapshot(), taken);
             releaseAt(s.target, s.releasedElsewhere ? s.elsewhere : s.at);
             QCoreApplication::processEvents();
             QCOMPARE(s.snapshot(), taken);
             QCOMPARE(s.endCounts(), s.endedOnce());
+        };
+        const auto whileTaken = [&] {
+            endsWhenTaken();
+            if (!QTest::currentTestFailed())
+                letGo();
         };
 
         switch (way) {
@@ -1351,7 +1369,15 @@ private slots:
                 } closer{box};
                 QVERIFY(GuiTest::waitUntil([&] { return box.isVisible(); }, kHangGuardMs));
                 ran = true;
-                whileTaken();
+                if (!answeredFirst) {
+                    whileTaken();
+                    return;
+                }
+                endsWhenTaken();
+                // The operator answers the box with its key, the mouse
+                // still held.
+                type(&box, Qt::Key_Return);
+                QVERIFY(GuiTest::waitUntil([&] { return !box.isVisible(); }, kHangGuardMs));
             });
             QTimer::singleShot(4 * kHangGuardMs, &box, [&] { box.done(QMessageBox::Ok); });
             if (way == OwnBox) {
@@ -1361,6 +1387,8 @@ private slots:
                 box.exec();
             }
             QVERIFY(ran);
+            if (answeredFirst && !QTest::currentTestFailed())
+                letGo();
             break;
         }
         case Disabled:
