@@ -36,6 +36,10 @@
 //  5 never in a dialog
 //  6 always disabled: the press goes to the panel under it
 //  7 placed with no size: no press reaches it
+// Beside the table: the toolkit's box window-modal, or shown without a loop
+// of its own; a box answered by its key before the mouse lets go; a dialog
+// a key opens over the point held; and the page shown again by a click on
+// its key, a press on another key, instead of a typed one.
 
 #include "GuiTest.h"
 #include "HangGuard.h"
