@@ -44,6 +44,7 @@
 #include "GuiTest.h"
 #include "HangGuard.h"
 #include "TempWorkDir.h"
+#include "ThcFixture.h"
 
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
@@ -473,19 +474,11 @@ void buildPadJog(Rig &rig, Subject &s)
     };
 }
 
-const char kThcConfig[] = "<?xml version='1.0'?><!DOCTYPE RAVOK>\n"
-                          "<THCConfig>\n"
-                          "    <THC1 HYN=\"3\" HYP=\"5\" distAll=\"80\" distCK=\"3\" distCut=\"2\" "
-                          "distDW=\"20\" distXH=\"10\" distYH=\"6\" mode=\"1\"/>\n"
-                          "    <THC2/>\n"
-                          "    <THCSpeed acc=\"1\" aut=\"1000\" fast=\"3000\" jog=\"2000\" slow=\"600\"/>\n"
-                          "</THCConfig>\n";
-
 // The height screen as the main window shows it: the lifter keys beside the
 // first height page.
 KTHC *thcOf(Rig &rig)
 {
-    rig.dir.writeFile(QStringLiteral("ravok/.tovrelcnc/thcconfig.xml"), kThcConfig);
+    rig.dir.writeFile(QStringLiteral("ravok/.tovrelcnc/thcconfig.xml"), ThcFixture::kConfig);
     auto *thc = new KTHC(&rig.window);
     thc->thcFrame->show();
     thc->showTHC1();

@@ -223,44 +223,38 @@ refused() {
   lock_passes
 }
 
-# Pressed on the editor's drawing and held while F1 brings up a box: let go
-# behind the box, the drawing has not moved.
-road_takendraw() {
-  local drawing editor_row
-  move_off
-  press F1 F2
-  editor_row="$(steady row)"
-  drawing="$(steady win_region $PREVIEW_AREA)"
-  refused F1
-  [ "$(steady win_region $PREVIEW_AREA)" = "$drawing" ] || fail "F1 Return changed the editor's drawing"
-  key_while_held $EDITOR_DRAWING F1 box_shown
+# The drawing in the area $1 (what it is, $2) is pressed at $3 $4 and held
+# while the key $5 brings up a box, let go behind it, and the box answered:
+# the drawing has not moved, and the keys act on its page after it.
+drawing_held_behind_box() {
+  local area="$1" what="$2" x="$3" y="$4" key="$5" drawing page
+  page="$(steady row)"
+  drawing="$(steady win_region $area)"
+  refused "$key"
+  [ "$(steady win_region $area)" = "$drawing" ] || fail "$key Return changed the $what"
+  key_while_held "$x" "$y" "$key" box_shown
   key_acts Return no_box
   wait_for 5 has_keyboard || fail "the keyboard did not come back from the box"
-  [ "$(steady win_region $PREVIEW_AREA)" = "$drawing" ] ||
-    fail "the drawing pressed, F1 (the box), released behind it, Return: the drawing moved"
+  [ "$(steady win_region $area)" = "$drawing" ] ||
+    fail "the $what pressed, $key (the box), released behind it, Return: it moved"
   lock_passes
-  page_row="$editor_row"
+  page_row="$page"
   key_acts Escape page_left
+}
+
+# Pressed on the editor's drawing and held while F1 brings up a box.
+road_takendraw() {
+  move_off
+  press F1 F2
+  drawing_held_behind_box "$PREVIEW_AREA" "editor's drawing" $EDITOR_DRAWING F1
 }
 
 # The same on the library's plate, a part (K1) chosen, Home bringing up the
 # box.
 road_takenplate() {
-  local plate lib_row
   move_off
   press F2 Right
-  lib_row="$(steady row)"
-  plate="$(steady win_region $LIB_PLOT_AREA)"
-  refused Home
-  [ "$(steady win_region $LIB_PLOT_AREA)" = "$plate" ] || fail "Home Return changed the library's plate"
-  key_while_held $PLOT Home box_shown
-  key_acts Return no_box
-  wait_for 5 has_keyboard || fail "the keyboard did not come back from the box"
-  [ "$(steady win_region $LIB_PLOT_AREA)" = "$plate" ] ||
-    fail "the plate pressed, Home (the box), released behind it, Return: the plate moved"
-  lock_passes
-  page_row="$lib_row"
-  key_acts Escape page_left
+  drawing_held_behind_box "$LIB_PLOT_AREA" "library's plate" $PLOT Home
 }
 
 # The editor's first row, selected, pressed again and held while F1 brings
