@@ -251,6 +251,7 @@ private slots:
     void speedKeys();
     void remainTime();
     void programEndAfterSegmentStop();
+    void stopsAtAnMCode();
     void plateAlignment_data();
     void plateAlignment();
     void alignmentTurnsTheProgram();
@@ -710,6 +711,48 @@ void ProcessTest::programEndAfterSegmentStop()
     w.writeDevice->clearCallLog();
     w.reloadDialog->refreshButton->click();
     QCOMPARE(w.writeDevice->callLog().filter(QStringLiteral("writeStart(")).size(), 1);
+}
+
+// The card halts at a program's M00: field 3 and the list go past it, so
+// Start marks the line after it, after a Stop as much as before one. A
+// segment stop just ahead of an M code wires Start likewise to the line
+// beyond it.
+void ProcessTest::stopsAtAnMCode()
+{
+    const QByteArray powder = "    <PF OxoffUp=\"0\" df=\"0\" dwDown=\"0\" movex=\"0\" movey=\"0\"/>\n";
+    {
+        Window f(3, powder, "G00 X1000 Y0\nM00\nG01 X5000 Y0\n");
+        KMainWindow &w = *f.w;
+        QCOMPARE(SegmentTable::typeAt(cutSegments, 1), qint32(SegType::MCode));
+        KCode *code = w.codeNum->codeFrame->code;
+        emit w.readIntThread->atCodeNum(1);
+        QCOMPARE(w.para.startNum, 2);
+        QCOMPARE(w.start.startNum, 2);
+        QCOMPARE(code->currentRowNumber(), 2);
+        QVERIFY(w.startButton()->isEnabled());
+        QCOMPARE(w.startTarget(), QString("dwDown"));
+
+        w.cutStopall();
+        emit w.readIntThread->valueVcurChanged(0);
+        // Stopped at a line, the marking closes.
+        QCOMPARE(f.messageText(), QStringLiteral("氧气阀关闭"));
+        QCOMPARE(w.para.startNum, 2);
+        QVERIFY(w.startButton()->isEnabled());
+        QCOMPARE(w.startTarget(), QString("dwDown"));
+    }
+    {
+        Window f(3, powder, "G00 X1000 Y0\nM00\nG01 X5000 Y0\n");
+        KMainWindow &w = *f.w;
+        emit w.readIntThread->atCodeNum(0);
+        QCOMPARE(w.startTarget(), QString("cutRun"));
+        w.cutStopsegActive();
+        emit w.readIntThread->flagChanged(1);
+        emit w.readIntThread->valueVcurChanged(2000);
+        QCOMPARE(f.logged("cmosNumNext()"), 1);
+        QCOMPARE(w.para.startNum, 1);
+        QVERIFY(w.startButton()->isEnabled());
+        QCOMPARE(w.startTarget(), QString("dwDown"));
+    }
 }
 
 void ProcessTest::plateAlignment_data()
