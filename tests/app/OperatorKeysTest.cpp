@@ -22,6 +22,7 @@
 #include "library/KLibFrame.h"
 #include "library/KLibList.h"
 #include "library/KLibPixmapFrame.h"
+#include "library/KLibSimuFrame.h"
 #include "library/KLibTable.h"
 #include "library/KMenuLib.h"
 #include "library/KStepConfigDialog.h"
@@ -37,6 +38,7 @@
 #include "pages/KMenuZZ.h"
 #include "pages/KMovePointDialog.h"
 #include "pages/KPlatte.h"
+#include "program/KLibSimu.h"
 #include "status/KSimuFrame.h"
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
@@ -53,6 +55,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -62,6 +65,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -370,6 +374,54 @@ private slots:
         QVERIFY(picture->isVisible());
         op.key(Qt::Key_Escape);
         QVERIFY(w.menuTop->isVisible());
+        QCOMPARE(op.notices.count(), 0);
+    }
+
+    // 上移 (↑ after F6) moves the selected pattern by the step along X each
+    // time and draws it again each time: program +X runs up the view.
+    void libraryMoveUp()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        QVERIFY(op.show());
+        op.key(Qt::Key_F2);
+        QVERIFY(w.menuLib->isVisible());
+        w.libFrame->libTable->setCurrentCell(0, 1);
+        op.key(Qt::Key_Home);
+        QCOMPARE(w.libFrame->libList->count(), 1);
+        op.key(Qt::Key_F6);
+        QVERIFY(w.directFrame->libMoveKeys[KDirectFrame::Up]->isVisible());
+
+        KLibConfig *config = w.libFrame->config();
+        KLibSimu *view = w.libFrame->simuFrame->simu;
+        const auto pattern = [view] {
+            const QImage image = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QRect r;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if ((image.pixel(x, y) & 0xffffff) == 0xff0000)
+                        r |= QRect(x, y, 1, 1);
+                }
+            }
+            return r;
+        };
+        const QRect before = pattern();
+        QVERIFY(!before.isNull());
+        QCOMPARE(config->offsetXEdit()->text(), QString("0"));
+        // 10 mm in pixels at the plate's scale: a few pixels, the drawing's
+        // edge within one of where it should stand.
+        const double step = 1000.0 / 26.5 / view->getScale();
+        QVERIFY(step > 2);
+        for (int press = 1; press <= 2; ++press) {
+            op.key(Qt::Key_Up);
+            QCOMPARE(config->offsetXEdit()->text(), QString::number(10 * press));
+            const QRect moved = pattern();
+            QCOMPARE(moved.size(), before.size());
+            QCOMPARE(moved.left(), before.left());
+            QVERIFY2(std::fabs(before.top() - press * step - moved.top()) <= 1.0,
+                     qPrintable(QString("press %1: top %2, was %3").arg(press).arg(moved.top()).arg(before.top())));
+        }
+        QCOMPARE(config->pattens().at(1).offsetX, 2000); // 0.01 mm
         QCOMPARE(op.notices.count(), 0);
     }
 
