@@ -15,6 +15,7 @@
 #include "program/KJBSimu.h"
 #include "program/KLibSimu.h"
 #include "program/KPreviewSimu.h"
+#include "program/Parser.h"
 #include "program/PathWalk.h"
 
 #include <QLabel>
@@ -32,6 +33,8 @@ namespace {
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
+const QColor kRapidGrey(160, 160, 164);
+const QColor kSizeGrey(128, 128, 128);
 
 bool finite(const QPointF &p)
 {
@@ -280,6 +283,44 @@ private slots:
         QCOMPARE(count(off, kRed) + count(off, kBlue), 0);
         // One text, set in as many pieces as it takes fonts.
         QCOMPARE(PaintedTexts(&view).texts.join(QString()), QString("无预览!"));
+    }
+
+    // A program without a motion, its first record the end: the drawing
+    // shown before goes, the origin alone stands in the middle with its size
+    // lines shrunk to their ticks and labelled 0 mm, and the pan and zoom
+    // keys keep a scale they can divide by.
+    void previewOfAProgramWithoutMotion()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile("a.nc", "G01 X800 Y0\n"));
+        QVERIFY(dir.writeFile("b.nc", ""));
+        KPreviewSimu view;
+        view.resize(500, 440);
+        view.previewEnabled = true;
+        QCOMPARE(view.parser->parsePreview("a.nc"), 1);
+        view.draw();
+        QVERIFY(count(shot(&view), kBlue) > 100);
+
+        view.resetView();
+        QCOMPARE(view.parser->parsePreview("b.nc"), 1);
+        QCOMPARE(previewSegments[0].type, qint32(SegType::End));
+        view.draw();
+        const QImage image = shot(&view);
+        QCOMPARE(count(image, kBlue) + count(image, kRapidGrey), 0);
+        // The origin painted at (250, 220): the size lines are their ticks.
+        for (const QPoint p : {QPoint(210, 220), QPoint(213, 220), QPoint(250, 260), QPoint(250, 257)})
+            QCOMPARE(QColor(image.pixel(p)), kSizeGrey);
+        QCOMPARE(PaintedTexts(&view).texts, (QStringList{"0", "mm", "0 mm"}));
+        QVERIFY(std::isfinite(view.getScale()) && view.getScale() > 0);
+
+        view.zoomIn();
+        view.posRight();
+        QVERIFY(std::isfinite(view.getScale()) && view.getScale() > 0);
+        const QRect panned = extent(shot(&view), kSizeGrey);
+        QVERIFY(!panned.isNull());
+        QVERIFY(panned.left() > extent(image, kSizeGrey).left());
+        view.fit();
+        QCOMPARE(shot(&view), image);
     }
 
     // ---- library view -----------------------------------------------------
