@@ -749,6 +749,7 @@ void ProcessTest::stopsAtAnMCode()
         emit w.readIntThread->flagChanged(1);
         emit w.readIntThread->valueVcurChanged(2000);
         QCOMPARE(f.logged("cmosNumNext()"), 1);
+        // Field 3 on the M code; Start looks past it.
         QCOMPARE(w.para.startNum, 1);
         QVERIFY(w.startButton()->isEnabled());
         QCOMPARE(w.startTarget(), QString("dwDown"));
