@@ -612,31 +612,36 @@ private slots:
     }
 
     // Values saved while the disk refuses one write and takes the next byte
-    // again: the box of config.xml and the message line of the program the
-    // new values prepare tell the system's reason.
+    // again, or takes every byte and refuses to keep them: the box of
+    // config.xml and the message line of the program the new values prepare
+    // tell the system's reason.
     void writeFailedOnce_data()
     {
         QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("flush");
         QTest::addColumn<QString>("boxReason");
         QTest::addColumn<QString>("words");
-        QTest::newRow("ENOSPC") << ENOSPC << "No space left on device"
+        QTest::newRow("ENOSPC") << ENOSPC << false << "No space left on device"
                                 << "磁盘已满";
-        QTest::newRow("EIO") << EIO << "Input/output error"
+        QTest::newRow("EIO") << EIO << false << "Input/output error"
                              << "输入输出错误";
-        QTest::newRow("EFBIG") << EFBIG << "File too large"
+        QTest::newRow("EFBIG") << EFBIG << false << "File too large"
                                << "超出文件大小限制";
+        QTest::newRow("flush EIO") << EIO << true << "Input/output error"
+                                   << "输入输出错误";
     }
 
     void writeFailedOnce()
     {
         QFETCH(int, number);
+        QFETCH(bool, flush);
         QFETCH(QString, boxReason);
         QFETCH(QString, words);
         Started s;
         KMainWindow &w = *s.window;
         press(w, Qt::Key_F3);
         QTRY_VERIFY(w.menuConfig->isVisible());
-        const WriteFault once{WriteFault::OneWriteError, 0, nullptr, number};
+        const WriteFault once{flush ? WriteFault::FlushError : WriteFault::OneWriteError, 0, nullptr, number};
         // The speeds go to the card and config.xml alone is written.
         {
             FaultScope scope(once, s.dir.filePath(".tovrelcnc"));
@@ -654,7 +659,11 @@ private slots:
             w.menuConfig->baseDialog->accept();
         }
         QCOMPARE(message(w), "t.nc 写入失败: " + words);
-        QCOMPARE(s.notices.count(), 1);
+        // A disk that keeps nothing refuses config.xml again.
+        QCOMPARE(s.notices.count(), flush ? 2 : 1);
+        QCOMPARE(s.notices.last().text, "Cannot write file ./.tovrelcnc/config.xml:\n" + boxReason + ".");
+        if (flush)
+            QCOMPARE(s.dir.readFile(".tovrelcnc/config.xml"), QByteArray(kConfig));
     }
 
     // The library's optimised save on a full disk saves nothing and says so
