@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -405,13 +406,19 @@ void KEditor::setCurrentFile(const QString &name)
 
 bool KEditor::writeFile(const QString &fileName)
 {
+    fillText();
+    const QString text = EditorText::plainText(textEdit->document());
+    // A document with nothing in it would only empty the program of that
+    // name (a new document saved under an old name): it is no program.
+    if (text.trimmed().isEmpty() && QFileInfo::exists(fileName)) {
+        tell(tr("文档为空,不能保存!"), false);
+        return false;
+    }
     FileError reason;
     bool written;
     {
         WaitCursor wait;
-        fillText();
-        const QByteArray bytes = fileText.save(EditorText::plainText(textEdit->document()));
-        written = FileSave::write(fileName, bytes, &reason, FileSave::ExistingFolder);
+        written = FileSave::write(fileName, fileText.save(text), &reason, FileSave::ExistingFolder);
     }
     if (!written) {
         warnWrite(fileName, reason);

@@ -370,6 +370,45 @@ private slots:
         QCOMPARE(p.notices.count(), 1);
     }
 
+    // A new document saved under a program's name, or a program emptied and
+    // saved, would leave a program of no bytes: refused in a box, the folder
+    // as it was. A document with text replaces the program without a question.
+    void emptyDocumentKeepsTheFile()
+    {
+        Page p;
+        p.dir.writeFile("ncfile/a.nc", "G01 X100 Y0\nG01 X0 Y100\n");
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(p.dir.filePath("ncfile"));
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/a.nc"));
+        p.click(p.editor->menuEditor->newButton);
+        p.click(p.editor->menuEditor->saveAsButton);
+        QFileDialog *dialog = p.editor->saveFileDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(dialog));
+        GuiTest::typeFileName(dialog, "a.nc");
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QTRY_VERIFY(!dialog->isVisible());
+        QCOMPARE(p.notices.count(), 1);
+        QCOMPARE(p.notices.last().title, "Brenlo");
+        QCOMPARE(p.notices.last().icon, QMessageBox::Warning);
+        QCOMPARE(p.notices.last().text, "文档为空,不能保存!");
+        QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
+        QCOMPARE(p.name(), "编辑文件名:(空)");
+
+        // Blanks alone are no text either.
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/a.nc"));
+        p.click(p.editor->menuEditor->modeButton);
+        p.editor->textEdit->setPlainText(" \n\t\n");
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.notices.count(), 2);
+        QCOMPARE(p.notices.last().text, "文档为空,不能保存!");
+        QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
+
+        p.editor->textEdit->setPlainText("G01 X5 Y5");
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.dir.readFile("ncfile/a.nc"), QByteArray("G01 X5 Y5"));
+        QCOMPARE(p.notices.count(), 2);
+    }
+
     void unwritableScratchStopsTheSave()
     {
         Page p;
