@@ -429,12 +429,14 @@ bool KEditor::writeFile(const QString &fileName)
 }
 
 // False whenever the writing is handed to the save dialog: nothing is saved
-// yet, and an open waiting on this answer must not go ahead.
+// yet, and an open waiting on this answer must not go ahead. With no file
+// yet (none loaded, or the one named could not be read) the name is asked
+// for as for a new program.
 bool KEditor::save()
 {
     if (mode == 0 && !saveTempFile())
         return false;
-    if (isUntitled || curFile == scratchPath("ck.nc")) {
+    if (isUntitled || curFile.isEmpty() || curFile == scratchPath("ck.nc")) {
         saveAs();
         return false;
     }
