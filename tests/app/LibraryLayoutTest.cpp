@@ -63,6 +63,24 @@ int copies(const QString &program)
     return text.count("G41\n") + text.count("G42\n");
 }
 
+// The window on the library page of a fresh working folder, K1 chosen in
+// the catalogue and added once.
+struct LibraryPage {
+    TempWorkDir dir;
+    NoticeRecorder notices;
+    KMainWindow w;
+
+    LibraryPage()
+    {
+        GuiTest::activate(&w);
+        press(w, Qt::Key_F2);
+        waitFor([&] { return w.menuLib->isVisible(); });
+        w.libFrame->libTable->setCurrentCell(0, 1);
+        press(w, Qt::Key_Home);
+        waitFor([&] { return w.libFrame->libList->count() == 1; });
+    }
+};
+
 } // namespace
 
 // The child: K1 added, its X count set to `count` (none for "-"), then F4
@@ -169,16 +187,12 @@ private slots:
     // again the next count is written, and F4 saves that layout.
     void normalisedCopyThatCannotBeWritten()
     {
-        TempWorkDir dir;
-        NoticeRecorder notices;
-        KMainWindow w;
-        GuiTest::activate(&w);
-        press(w, Qt::Key_F2);
-        QTRY_VERIFY(w.menuLib->isVisible());
+        LibraryPage page;
+        TempWorkDir &dir = page.dir;
+        NoticeRecorder &notices = page.notices;
+        KMainWindow &w = page.w;
+        QCOMPARE(w.libFrame->libList->count(), 1);
         KLibConfig *config = w.libFrame->config();
-        w.libFrame->libTable->setCurrentCell(0, 1);
-        press(w, Qt::Key_Home);
-        QTRY_COMPARE(w.libFrame->libList->count(), 1);
         const auto setCount = [&](const char *count) {
             config->countXEdit()->setText(count);
             QTest::keyClick(config->countXEdit(), Qt::Key_Return);
@@ -226,15 +240,11 @@ private slots:
     void saveAfterARefusedLayout()
     {
         QFETCH(bool, diskFull);
-        TempWorkDir dir;
-        NoticeRecorder notices;
-        KMainWindow w;
-        GuiTest::activate(&w);
-        press(w, Qt::Key_F2);
-        QTRY_VERIFY(w.menuLib->isVisible());
-        w.libFrame->libTable->setCurrentCell(0, 1);
-        press(w, Qt::Key_Home);
-        QTRY_COMPARE(w.libFrame->libList->count(), 1);
+        LibraryPage page;
+        TempWorkDir &dir = page.dir;
+        NoticeRecorder &notices = page.notices;
+        KMainWindow &w = page.w;
+        QCOMPARE(w.libFrame->libList->count(), 1);
         QVERIFY(QFile::remove(dir.filePath(".tovrelcnc/k.nc")) && QDir().mkpath(dir.filePath(".tovrelcnc/k.nc")));
         press(w, Qt::Key_Home);
         QTRY_COMPARE(notices.count(), 1);
