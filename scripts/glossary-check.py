@@ -28,7 +28,7 @@ root = pathlib.Path(__file__).resolve().parent.parent
 # dictionary lacks, lower case.
 WORDS = set("""
 arg argc argv atan attribs autorep bool capacitive choosers cloexec completers config const constexpr dir eacces
-endif enoent enotdir enum errno extern fcntl fstat getfl ifndef initializer int isreg latin libpictures messagebox mkpath
+endif enoent enotdir enum errno extern fcntl fdatasync fstat getfl ifndef initializer int isreg latin libpictures messagebox mkpath
 modality moveback moveout msleep namespace nextline nextpage nonblock nullptr pixmap popup pos prevline prevpage qint qputenv
 quint rdonly rect reparse rerole resize edquot efbig eio eisdir eloop emlink enametoolong enospc eperm erofs saveas
 setfl sig strerror struct timeout unbuffered unicode unwire ushort xml

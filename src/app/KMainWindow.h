@@ -229,8 +229,6 @@ public:
     double libStep = 10.0;
     double libGrad = 10.0;
     QString libFileName;
-    // Why the operator's last layout was refused; empty once one is written.
-    FileFailure layoutRefusal;
     // The program loaded for cutting, which every later road reads (with
     // none loaded, the one last named); a refused file never becomes it.
     QString currentFile;

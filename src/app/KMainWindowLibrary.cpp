@@ -64,11 +64,8 @@ bool KMainWindow::writeLayout(FileFailure *failure)
     return true;
 }
 
-// The refusal is kept until a layout is written: a save asked for meanwhile
-// would store the older layout under a name typed for the refused one.
 void KMainWindow::refuseLayout(const FileFailure &failure)
 {
-    layoutRefusal = failure;
     libFrame->backToShownLayout();
     // k.nc as well, where the refused layout got as far as writing it.
     libFrame->config()->writeTempFile();
@@ -79,9 +76,7 @@ void KMainWindow::refuseLayout(const FileFailure &failure)
 void KMainWindow::libPreview()
 {
     FileFailure failure;
-    if (writeLayout(&failure))
-        layoutRefusal = FileFailure();
-    else
+    if (!writeLayout(&failure))
         refuseLayout(failure);
 }
 
@@ -163,18 +158,19 @@ bool cutsAnything(const SegmentRecord *table)
 
 void KMainWindow::fileOptim(bool save)
 {
-    FileFailure failure = layoutRefusal;
     // A layout with no part, or with parts that cut nothing (no copy in
     // their arrays), is no program: saved, it would only empty the file
     // chosen, which may well be a program of the operator's. A layout with
     // no part is refused before anything is written.
-    if (save && failure.isEmpty() && libFrame->config()->pattens().count() == 0) {
+    if (save && libFrame->config()->pattens().count() == 0) {
         libFrame->showEmptyNotice();
         return;
     }
     // The program saved is the layout on screen, written afresh: k.nc may
-    // hold another one (an older session's, or one never written).
-    if (failure.isEmpty() && writeLayout(&failure)) {
+    // hold another one (an older session's, or one never written), and
+    // whatever kept the last layout off the disk may be mended by now.
+    FileFailure failure;
+    if (writeLayout(&failure)) {
         if (save && !cutsAnything(libSegments))
             libFrame->showEmptyNotice();
         else if (save)

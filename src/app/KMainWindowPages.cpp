@@ -221,7 +221,11 @@ void KMainWindow::enterEditor(const QString &name)
     editor->showEditor();
     directFrame->setEditor();
     editorOpen = true;
-    editor->loadFile(name);
+    // With no program there is nothing to read: the editor starts a new one.
+    if (name.isEmpty())
+        editor->newFile();
+    else
+        editor->loadFile(name);
     editor->editSimu()->resetView();
     editor->editSimu()->draw();
 }

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -405,13 +406,19 @@ void KEditor::setCurrentFile(const QString &name)
 
 bool KEditor::writeFile(const QString &fileName)
 {
+    fillText();
+    const QString text = EditorText::plainText(textEdit->document());
+    // A document with nothing in it would only empty the program of that
+    // name (a new document saved under an old name): it is no program.
+    if (text.trimmed().isEmpty() && QFileInfo(fileName).isFile()) {
+        tell(tr("文档为空,不能保存!"), false);
+        return false;
+    }
     FileError reason;
     bool written;
     {
         WaitCursor wait;
-        fillText();
-        const QByteArray bytes = fileText.save(EditorText::plainText(textEdit->document()));
-        written = FileSave::write(fileName, bytes, &reason, FileSave::ExistingFolder);
+        written = FileSave::write(fileName, fileText.save(text), &reason, FileSave::ExistingFolder);
     }
     if (!written) {
         warnWrite(fileName, reason);
@@ -422,12 +429,14 @@ bool KEditor::writeFile(const QString &fileName)
 }
 
 // False whenever the writing is handed to the save dialog: nothing is saved
-// yet, and an open waiting on this answer must not go ahead.
+// yet, and an open waiting on this answer must not go ahead. With no file
+// yet (none loaded, or the one named could not be read) the name is asked
+// for as for a new program.
 bool KEditor::save()
 {
     if (mode == 0 && !saveTempFile())
         return false;
-    if (isUntitled || curFile == scratchPath("ck.nc")) {
+    if (isUntitled || curFile.isEmpty() || curFile == scratchPath("ck.nc")) {
         saveAs();
         return false;
     }

@@ -84,6 +84,9 @@ public slots:
     // too long for the table, changes nothing and returns false; quiet
     // reports it as a log line instead of a box.
     bool loadFile(const QString &fileName, bool quiet = false);
+    // An empty, untitled program; what was shown is dropped without a
+    // question.
+    void newFile();
     void showBL();
     void changeBL();
     void showEditor();
@@ -91,7 +94,6 @@ public slots:
     void editorModeChange();
 
 private slots:
-    void newFile();
     void openFile(const QString &path = QString());
     void openAcc();
     bool saveAcc();

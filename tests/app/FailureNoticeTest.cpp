@@ -50,6 +50,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
+#include <QTextEdit>
 
 #include <csignal>
 #include <cstdio>
@@ -244,6 +245,60 @@ private slots:
         QTRY_COMPARE(message(w), told);
         QCOMPARE(files(), before);
         QCOMPARE(notices.count(), 0);
+    }
+
+    // With no program loaded the editor has no file: with fileconfig.xml
+    // unreadable it opens on a new program without a box (there is nothing
+    // to read); a missing program named there is told by name, as any read
+    // that fails. Either way 保 存 asks for a name as for a new program, and
+    // saves under it.
+    void editorWithNoProgram_data()
+    {
+        QTest::addColumn<bool>("named");
+        QTest::newRow("fileconfig.xml unreadable") << false;
+        QTest::newRow("the program named is missing") << true;
+    }
+
+    void editorWithNoProgram()
+    {
+        QFETCH(bool, named);
+        TempWorkDir dir;
+        seed(dir, "./ncfile/missing.nc");
+        if (!named) {
+            QVERIFY(QFile::remove(dir.filePath(".tovrelcnc/fileconfig.xml")));
+            QVERIFY(QDir().mkpath(dir.filePath(".tovrelcnc/fileconfig.xml")));
+        }
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        QVERIFY(!w.fileLoaded);
+        press(w, Qt::Key_F1);
+        QTRY_VERIFY(w.menuFile->isVisible());
+        press(w, Qt::Key_F2);
+        KEditor *editor = w.editor;
+        QTRY_VERIFY(editor->isVisible());
+        if (named) {
+            QCOMPARE(notices.count(), 1);
+            QCOMPARE(notices.last().text, QString("Cannot read file ./ncfile/missing.nc:\nNo such file or directory."));
+        } else {
+            QCOMPARE(notices.count(), 0);
+            QCOMPARE(editor->nameFrame->nameLabel->text(), QString("编辑文件名:(空)"));
+            QCOMPARE(editor->rowCount(), 0);
+        }
+        const int told = notices.count();
+        press(w, Qt::Key_F6);
+        QTRY_VERIFY(editor->textEdit->isVisible());
+        QTest::keyClicks(editor->textEdit, "G01 X5 Y5");
+        press(w, Qt::Key_F3);
+        QTRY_VERIFY(editor->saveFileDialog() && editor->saveFileDialog()->isVisible());
+        QCOMPARE(notices.count(), told);
+        QFileDialog *dialog = editor->saveFileDialog();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(dialog));
+        GuiTest::typeFileName(dialog, "n.nc");
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QTRY_COMPARE(dir.readFile("ncfile/n.nc"), QByteArray("G01 X5 Y5"));
+        QCOMPARE(notices.count(), told);
+        QVERIFY(!dir.exists("ncfile/missing.nc"));
     }
 
     // A height saved while thcconfig.xml is a pipe: never opened, the save
@@ -612,31 +667,36 @@ private slots:
     }
 
     // Values saved while the disk refuses one write and takes the next byte
-    // again: the box of config.xml and the message line of the program the
-    // new values prepare tell the system's reason.
+    // again, or takes every byte and refuses to keep them: the box of
+    // config.xml and the message line of the program the new values prepare
+    // tell the system's reason.
     void writeFailedOnce_data()
     {
         QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("flush");
         QTest::addColumn<QString>("boxReason");
         QTest::addColumn<QString>("words");
-        QTest::newRow("ENOSPC") << ENOSPC << "No space left on device"
+        QTest::newRow("ENOSPC") << ENOSPC << false << "No space left on device"
                                 << "磁盘已满";
-        QTest::newRow("EIO") << EIO << "Input/output error"
+        QTest::newRow("EIO") << EIO << false << "Input/output error"
                              << "输入输出错误";
-        QTest::newRow("EFBIG") << EFBIG << "File too large"
+        QTest::newRow("EFBIG") << EFBIG << false << "File too large"
                                << "超出文件大小限制";
+        QTest::newRow("flush EIO") << EIO << true << "Input/output error"
+                                   << "输入输出错误";
     }
 
     void writeFailedOnce()
     {
         QFETCH(int, number);
+        QFETCH(bool, flush);
         QFETCH(QString, boxReason);
         QFETCH(QString, words);
         Started s;
         KMainWindow &w = *s.window;
         press(w, Qt::Key_F3);
         QTRY_VERIFY(w.menuConfig->isVisible());
-        const WriteFault once{WriteFault::OneWriteError, 0, nullptr, number};
+        const WriteFault once{flush ? WriteFault::FlushError : WriteFault::OneWriteError, 0, nullptr, number};
         // The speeds go to the card and config.xml alone is written.
         {
             FaultScope scope(once, s.dir.filePath(".tovrelcnc"));
@@ -654,7 +714,11 @@ private slots:
             w.menuConfig->baseDialog->accept();
         }
         QCOMPARE(message(w), "t.nc 写入失败: " + words);
-        QCOMPARE(s.notices.count(), 1);
+        // A disk that keeps nothing refuses config.xml again.
+        QCOMPARE(s.notices.count(), flush ? 2 : 1);
+        QCOMPARE(s.notices.last().text, "Cannot write file ./.tovrelcnc/config.xml:\n" + boxReason + ".");
+        if (flush)
+            QCOMPARE(s.dir.readFile(".tovrelcnc/config.xml"), QByteArray(kConfig));
     }
 
     // The library's optimised save on a full disk saves nothing and says so

@@ -23,6 +23,7 @@
 
 Q_DECLARE_METATYPE(WriteFault)
 Q_DECLARE_METATYPE(FileError)
+Q_DECLARE_METATYPE(FileSave::Folder)
 
 char *toString(const FileError &error)
 {
@@ -268,6 +269,49 @@ private slots:
         const FileFailure failure{path, error, true};
         QCOMPARE(failure.text(), "Cannot write file " + path + ":\n" + boxReason + ".");
         QCOMPARE(WriteFault::snapshot(w.filePath("out")), before);
+    }
+
+    // The bytes all written, but the disk refuses to keep them (pulled out,
+    // a failing medium): the save, a copy alike, fails with the system's
+    // reason, and the old file stays as it was with nothing beside it.
+    void flushRefused_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("copy");
+        QTest::addColumn<FileSave::Folder>("folder");
+        for (int size : {1000, 40000}) {
+            QTest::addRow("write %d bytes, own file", size) << size << false << FileSave::CreateFolder;
+            QTest::addRow("write %d bytes, operator's file", size) << size << false << FileSave::ExistingFolder;
+            QTest::addRow("copy %d bytes", size) << size << true << FileSave::ExistingFolder;
+        }
+    }
+
+    void flushRefused()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, copy);
+        QFETCH(FileSave::Folder, folder);
+        TempWorkDir w;
+        QVERIFY(w.writeFile("out/f.nc", "old program\n") && w.writeFile("src/p.nc", payload(size)));
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(w.filePath("out"));
+        const QString path = w.filePath("out/f.nc");
+        FileError error;
+        bool saved = true;
+        {
+            FaultScope scope({WriteFault::FlushError, 0, nullptr, EIO}, w.filePath("out"));
+            QVERIFY2(scope.isValid(), qPrintable(scope.error()));
+            saved = copy ? FileSave::copy(w.filePath("src/p.nc"), path, &error, folder)
+                         : FileSave::write(path, payload(size), &error, folder);
+        }
+        QVERIFY(!saved);
+        QCOMPARE(error, FileError::system(EIO));
+        QCOMPARE(error.words(), QString("输入输出错误"));
+        QCOMPARE((FileFailure{path, error, true}.text()), "Cannot write file " + path + ":\nInput/output error.");
+        QCOMPARE(WriteFault::snapshot(w.filePath("out")), before);
+        // The disk keeps bytes again: the same save goes through.
+        QVERIFY(copy ? FileSave::copy(w.filePath("src/p.nc"), path, &error, folder)
+                     : FileSave::write(path, payload(size), &error, folder));
+        QCOMPARE(w.readFile("out/f.nc"), payload(size));
     }
 
     // A link among the program's own files is replaced by the file; among

@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 #include "HangGuard.h"
 #include "TempWorkDir.h"
+#include "WriteFault.h"
 
 #include "app/base/KButton.h"
 #include "files/KBLDialog.h"
@@ -324,16 +325,21 @@ private slots:
         QCOMPARE(p.notices.count(), 1 + refused.size());
     }
 
+    // A disk that is full, or that takes the bytes and then fails to keep
+    // them, keeps the old program and says why.
     void fullDiskKeepsTheFile_data()
     {
         QTest::addColumn<int>("n");
-        QTest::newRow("buffered") << 1000;
-        QTest::newRow("past the buffer") << 2000;
+        QTest::addColumn<bool>("flush");
+        QTest::newRow("buffered") << 1000 << false;
+        QTest::newRow("past the buffer") << 2000 << false;
+        QTest::newRow("flush refused") << 2000 << true;
     }
 
     void fullDiskKeepsTheFile()
     {
         QFETCH(int, n);
+        QFETCH(bool, flush);
         Page p;
         const QByteArray before = "G01 X100 Y0\nG01 X0 Y100\n";
         p.dir.writeFile("ncfile/w.nc", before);
@@ -341,13 +347,19 @@ private slots:
         p.click(p.editor->menuEditor->modeButton);
         QCOMPARE(p.editor->editorMode(), 1);
         p.editor->textEdit->setPlainText(lines("G01 X1 Y1", n));
-        {
+        if (flush) {
+            FaultScope scope({WriteFault::FlushError, 0, nullptr, EIO}, p.dir.filePath("ncfile"));
+            QVERIFY2(scope.isValid(), qPrintable(scope.error()));
+            p.click(p.editor->menuEditor->saveButton);
+        } else {
             FileSizeLimit limit(4096);
             p.click(p.editor->menuEditor->saveButton);
         }
         QCOMPARE(p.notices.count(), 1);
         QCOMPARE(p.notices.last().title, "Brenlo");
         QVERIFY(p.notices.last().text.startsWith("Cannot write file " + Page::T() + "/ncfile/w.nc:\n"));
+        if (flush)
+            QVERIFY(p.notices.last().text.endsWith("\nInput/output error."));
         QCOMPARE(p.dir.readFile("ncfile/w.nc"), before);
         QCOMPARE(QDir(p.dir.filePath("ncfile")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList({"w.nc"}));
@@ -356,6 +368,45 @@ private slots:
         p.click(p.editor->menuEditor->saveButton);
         QCOMPARE(p.dir.readFile("ncfile/w.nc"), lines("G01 X1 Y1", n).toLatin1());
         QCOMPARE(p.notices.count(), 1);
+    }
+
+    // A new document saved under a program's name, or a program emptied and
+    // saved, would leave a program of no bytes: refused in a box, the folder
+    // as it was. A document with text replaces the program without a question.
+    void emptyDocumentKeepsTheFile()
+    {
+        Page p;
+        p.dir.writeFile("ncfile/a.nc", "G01 X100 Y0\nG01 X0 Y100\n");
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(p.dir.filePath("ncfile"));
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/a.nc"));
+        p.click(p.editor->menuEditor->newButton);
+        p.click(p.editor->menuEditor->saveAsButton);
+        QFileDialog *dialog = p.editor->saveFileDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(dialog));
+        GuiTest::typeFileName(dialog, "a.nc");
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QTRY_VERIFY(!dialog->isVisible());
+        QCOMPARE(p.notices.count(), 1);
+        QCOMPARE(p.notices.last().title, "Brenlo");
+        QCOMPARE(p.notices.last().icon, QMessageBox::Warning);
+        QCOMPARE(p.notices.last().text, "文档为空,不能保存!");
+        QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
+        QCOMPARE(p.name(), "编辑文件名:(空)");
+
+        // Blanks alone are no text either.
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/a.nc"));
+        p.click(p.editor->menuEditor->modeButton);
+        p.editor->textEdit->setPlainText(" \n\t\n");
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.notices.count(), 2);
+        QCOMPARE(p.notices.last().text, "文档为空,不能保存!");
+        QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
+
+        p.editor->textEdit->setPlainText("G01 X5 Y5");
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.dir.readFile("ncfile/a.nc"), QByteArray("G01 X5 Y5"));
+        QCOMPARE(p.notices.count(), 2);
     }
 
     void unwritableScratchStopsTheSave()

@@ -24,6 +24,8 @@ constexpr uid_t kNobody = 65534;
 // is, read by the write() below from any thread.
 std::atomic<int> failing{0};
 std::atomic<bool> failOnce{false};
+// The error of FlushError, set after failingFolder.
+std::atomic<int> failingSync{0};
 // The folder, as the system names it (links resolved), with a slash at the end.
 QByteArray failingFolder;
 
@@ -56,6 +58,35 @@ extern "C" ssize_t write(int fd, const void *bytes, size_t count)
     return real(fd, bytes, count);
 }
 
+namespace {
+
+using Sync = int (*)(int);
+
+int failedSync(int fd, Sync real)
+{
+    const int error = failingSync.load();
+    if (error != 0 && fd > STDERR_FILENO && inFailingFolder(fd)) {
+        errno = error;
+        return -1;
+    }
+    return real(fd);
+}
+
+} // namespace
+
+// Both, whichever a writer uses to put its file on the disk.
+extern "C" int fsync(int fd)
+{
+    static const auto real = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, "fsync"));
+    return failedSync(fd, real);
+}
+
+extern "C" int fdatasync(int fd)
+{
+    static const auto real = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, "fdatasync"));
+    return failedSync(fd, real);
+}
+
 QString WriteFault::name() const
 {
     if (label)
@@ -73,6 +104,8 @@ QString WriteFault::name() const
         return QStringLiteral("every write: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
     case OneWriteError:
         return QStringLiteral("one write: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
+    case FlushError:
+        return QStringLiteral("flush: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
     }
     return QString();
 }
@@ -123,6 +156,7 @@ FaultScope::FaultScope(const WriteFault &fault, const QString &folder)
         break;
     case WriteFault::WriteError:
     case WriteFault::OneWriteError:
+    case WriteFault::FlushError:
         failWrites();
         break;
     }
@@ -202,6 +236,10 @@ void FaultScope::failWrites()
         return;
     }
     failingFolder = QFile::encodeName(QFileInfo(folder_).canonicalFilePath()) + '/';
+    if (fault_.kind == WriteFault::FlushError) {
+        failingSync.store(fault_.error);
+        return;
+    }
     failOnce.store(fault_.kind == WriteFault::OneWriteError);
     failing.store(fault_.error);
 }
@@ -224,7 +262,9 @@ void FaultScope::restore()
         break;
     case WriteFault::WriteError:
     case WriteFault::OneWriteError:
+    case WriteFault::FlushError:
         failing.store(0);
+        failingSync.store(0);
         break;
     case WriteFault::FileAsFolder:
     case WriteFault::MissingFolder:

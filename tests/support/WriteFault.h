@@ -22,14 +22,17 @@ struct WriteFault {
         MissingFolder,  // the folder is not there
         WriteError,     // every write to a file in the folder fails with
                         // the error number `error`, as on a full disk
-        OneWriteError   // the first write to a file in the folder fails
+        OneWriteError,  // the first write to a file in the folder fails
                         // with `error`; every write after it goes through
+        FlushError      // every write goes through, but every fsync or
+                        // fdatasync of a file in the folder fails with
+                        // `error`, as on a disk pulled out
     };
     Kind kind = SizeLimit;
     qint64 limit = 0;
     // How standard() named the case; the same for every full size.
     const char *label = nullptr;
-    // The error number of WriteError and OneWriteError.
+    // The error number of WriteError, OneWriteError and FlushError.
     int error = 0;
 
     // "size limit one byte short", "read-only folder", ... for the rows of a

@@ -37,6 +37,23 @@ FileError reasonOfFailedWrite(QSaveFile &file, int number)
     return FileError(FileError::Incomplete);
 }
 
+// Puts the bytes written into `file` on the disk. QSaveFile::commit() asks
+// for the same but drops the answer, and a flush the disk refused (EIO: a
+// removable disk pulled, a failing medium) would then replace the old file
+// with one whose bytes may never arrive. A file that offers no syncing
+// (EINVAL) has nothing more to be waited for.
+bool synced(QSaveFile &file, int &number)
+{
+    const int fd = file.handle();
+    int result;
+    do {
+        errno = 0;
+        result = ::fdatasync(fd);
+    } while (result != 0 && errno == EINTR);
+    number = errno;
+    return result == 0 || number == EINVAL;
+}
+
 // The toolkit tells why a file could not be made only in its own words, so
 // the system is asked again: first whether a file standing there may be
 // written, then whether its folder takes a new file. `number` is what the
@@ -122,11 +139,16 @@ bool save(const QString &path, FileError &error, FileSave::Folder folder, const 
         return false;
     }
     errno = 0;
+    int number = 0;
     if (!fill(file) || !file.flush() || file.error() != QFileDevice::NoError) {
         // Taken before anything else can call the system.
-        const int number = errno;
+        number = errno;
         if (error.isNone())
             error = reasonOfFailedWrite(file, number);
+    } else if (!synced(file, number)) {
+        error = FileError::system(number);
+    }
+    if (!error.isNone()) {
         file.cancelWriting();
         file.commit(); // removes the temporary file
         return false;

@@ -14,8 +14,9 @@
 // of links at the path fails the save before anything opens it, and stays.
 //
 // QSaveFile alone is not enough: in Qt 5.15 a write cut short reports no
-// error, and a failure while it flushes its buffer (texts under 16 KB) never
-// reaches commit(), which would then install the cut file.
+// error, a failure while it flushes its buffer (texts under 16 KB) never
+// reaches commit(), which would then install the cut file, and commit()
+// ignores a disk that refuses to sync the file.
 class FileSave
 {
 public:
