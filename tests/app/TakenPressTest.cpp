@@ -95,6 +95,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QCryptographicHash>
 #include <QDial>
 #include <QDialog>
@@ -116,6 +117,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <array>
@@ -1124,11 +1126,11 @@ QWidget *mainWindowOf(QWidget *widget)
 
 // Without a window manager the window system gives a pressed window the
 // keyboard.
-void pressAt(QWidget *target, const QPoint &at)
+void pressAt(QWidget *target, const QPoint &at, Qt::MouseButton button = Qt::LeftButton)
 {
     QWidget *top = target->window();
     top->windowHandle()->requestActivate();
-    QTest::mousePress(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, target->mapTo(top, at));
+    QTest::mousePress(top->windowHandle(), button, Qt::NoModifier, target->mapTo(top, at));
 }
 
 // The window the pointer's events go to: the pressed one while it stands,
@@ -1151,10 +1153,18 @@ void moveTo(QWidget *target, QPoint at)
     QTest::mouseMove(window, at);
 }
 
-void releaseAt(QWidget *target, QPoint at)
+// While a button is held, the window system sends the other buttons' presses
+// to the window pressed first, until that window goes.
+void pressAgainAt(QWidget *target, QPoint at, Qt::MouseButton button)
 {
     QWindow *window = pointerWindow(target, &at);
-    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mousePress(window, button, Qt::NoModifier, at);
+}
+
+void releaseAt(QWidget *target, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWindow *window = pointerWindow(target, &at);
+    QTest::mouseRelease(window, button, Qt::NoModifier, at);
 }
 
 void clickOn(QWidget *widget)
@@ -1168,6 +1178,28 @@ void type(QWidget *at, int key)
 {
     GuiTest::key(at, QEvent::KeyPress, key);
     GuiTest::key(at, QEvent::KeyRelease, key);
+}
+
+// The kind built, shown, its dialog open, ready to be pressed.
+void ready(const Kind &k, Rig &rig, Subject &s)
+{
+    k.build(rig, s);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(s.target);
+    if (!s.showPage) {
+        const QList<QWidget *> page = s.page;
+        s.showPage = [page](bool shown) { showAll(page, shown); };
+    }
+    rig.showPage = s.showPage;
+    QVERIFY(GuiTest::activate(&rig.window));
+    if (s.dialog) {
+        s.open();
+        WAIT_VERIFY(s.dialog->isActiveWindow());
+    }
+    if (s.aim)
+        s.aim();
+    QVERIFY(s.target->isVisible());
 }
 
 } // namespace
@@ -1266,23 +1298,9 @@ private slots:
 
         Rig rig;
         Subject s;
-        k->build(rig, s);
+        ready(*k, rig, s);
         if (QTest::currentTestFailed())
             return;
-        QVERIFY(s.target);
-        if (!s.showPage) {
-            const QList<QWidget *> page = s.page;
-            s.showPage = [page](bool shown) { showAll(page, shown); };
-        }
-        rig.showPage = s.showPage;
-        QVERIFY(GuiTest::activate(&rig.window));
-        if (s.dialog) {
-            s.open();
-            WAIT_VERIFY(s.dialog->isActiveWindow());
-        }
-        if (s.aim)
-            s.aim();
-        QVERIFY(s.target->isVisible());
         QVERIFY(s.target->isEnabled() || kind == QLatin1String("speed dial"));
 
         pressAt(s.target, s.at);
@@ -1474,6 +1492,176 @@ private slots:
         QCOMPARE(s.endCounts(), ends);
         if (s.dialog)
             s.dialog->hide();
+    }
+
+    // A right click, a context menu asked for and a wheel step pass the
+    // program's filters as what they are: the right click clicks no key, the
+    // wheel scrolls the list under it, and the keys act after them.
+    void otherMouseEvents()
+    {
+        Rig rig;
+        KEditor *editor = editorOf(rig, 400);
+        QVERIFY(GuiTest::activate(&rig.window));
+        QWindow *window = rig.window.windowHandle();
+        QSignalSpy probe(rig.probe, &KButton::kclicked);
+        const QPoint key = rig.probe->mapTo(&rig.window, rig.probe->rect().center());
+        QTest::mousePress(window, Qt::RightButton, Qt::NoModifier, key);
+        QVERIFY(!rig.probe->isDown());
+        QTest::mouseRelease(window, Qt::RightButton, Qt::NoModifier, key);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, rig.probe->rect().center(),
+                               rig.probe->mapToGlobal(rig.probe->rect().center()));
+        QCoreApplication::sendEvent(rig.probe, &menu);
+        QCoreApplication::processEvents();
+        QCOMPARE(probe.count(), 0);
+
+        QScrollBar *bar = editor->verticalScrollBar();
+        const int top = bar->value();
+        const QPoint inside = editor->viewport()->mapTo(&rig.window, editor->viewport()->rect().center());
+        QWheelEvent step(inside, rig.window.mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(window, &step);
+        WAIT_VERIFY(bar->value() > top);
+
+        QVERIFY(GuiTest::waitClickLockFree());
+        type(&rig.window, Qt::Key_F12);
+        WAIT_COMPARE(probe.count(), 1);
+        QVERIFY(GuiTest::waitClickLockFree());
+        clickOn(rig.probe);
+        WAIT_COMPARE(probe.count(), 2);
+    }
+
+    // A second button pressed while the first holds what was taken away:
+    // the toolkit hands that press to the widget the first one reached,
+    // hidden or closed now. Nothing acts, with either release, and the keys
+    // work after it.
+    void secondButton_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        const struct {
+            const char *name;
+            Qt::MouseButton first;
+            Qt::MouseButton second;
+        } pairs[] = {{"right held, left pressed", Qt::RightButton, Qt::LeftButton},
+                     {"middle held, left pressed", Qt::MiddleButton, Qt::LeftButton},
+                     {"left held, right pressed", Qt::LeftButton, Qt::RightButton}};
+        const struct {
+            const char *kind;
+            Way way;
+        } subjects[] = {{"key", Hidden}, {"table multi", Hidden}, {"dialog ok", Closed}};
+        for (const auto &subject : subjects) {
+            for (const auto &pair : pairs) {
+                const QByteArray name = QByteArray(subject.kind) + " / " + kWayNames[subject.way] + ", " + pair.name;
+                QTest::newRow(name.constData()) << QString::fromLatin1(subject.kind) << int(subject.way)
+                                                << int(pair.first) << int(pair.second);
+            }
+        }
+    }
+
+    void secondButton()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, way);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        const auto firstButton = Qt::MouseButton(first);
+        const auto secondButton = Qt::MouseButton(second);
+        const Kind *k = kindNamed(kind);
+        QVERIFY(k);
+        Rig rig;
+        Subject s;
+        ready(*k, rig, s);
+        if (QTest::currentTestFailed())
+            return;
+
+        pressAt(s.target, s.at, firstButton);
+        if (s.held && firstButton == Qt::LeftButton)
+            QVERIFY2(s.held(), "the press did not take");
+        const QStringList pressed = s.snapshot();
+        QStringList keyDid;
+        if (way == Closed) {
+            keyDid << s.closeChanges;
+            type(s.dialog, s.closeKey);
+            WAIT_VERIFY(!s.dialog->isVisible());
+        } else {
+            type(&rig.window, Qt::Key_F11);
+            WAIT_VERIFY(!s.target->isVisible());
+        }
+        WAIT_VERIFY(s.over());
+        const QStringList taken = s.snapshot();
+        QCOMPARE(apartFrom(taken, keyDid), apartFrom(pressed, keyDid));
+
+        // On a view, another row than the first press's.
+        pressAgainAt(s.target, s.elsewhere, secondButton);
+        QCOMPARE(s.snapshot(), taken);
+        releaseAt(s.target, s.elsewhere, secondButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(s.snapshot(), taken);
+        releaseAt(s.target, s.elsewhere, firstButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(s.snapshot(), taken);
+        QVERIFY(s.over());
+
+        QVERIFY(GuiTest::waitClickLockFree());
+        QSignalSpy probe(rig.probe, &KButton::kclicked);
+        if (way == Hidden) {
+            QSignalSpy back(rig.back, &KButton::kclicked);
+            type(&rig.window, Qt::Key_F11);
+            WAIT_COMPARE(back.count(), 1);
+            QVERIFY(s.target->isVisible());
+            QVERIFY(GuiTest::waitClickLockFree());
+        }
+        WAIT_VERIFY(rig.window.isActiveWindow());
+        type(&rig.window, Qt::Key_F12);
+        WAIT_COMPARE(probe.count(), 1);
+        QVERIFY(GuiTest::waitClickLockFree());
+        clickOn(rig.probe);
+        WAIT_COMPARE(probe.count(), 2);
+        QCOMPARE(shownAgain(s.snapshot()), shownAgain(taken));
+    }
+
+    // The same, a key of the next row shown at the point: the left click
+    // acts on the key the operator sees there.
+    void secondButtonOnShownKey_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::newRow("right held") << int(Qt::RightButton);
+        QTest::newRow("middle held") << int(Qt::MiddleButton);
+    }
+
+    void secondButtonOnShownKey()
+    {
+        QFETCH(int, first);
+        const auto firstButton = Qt::MouseButton(first);
+        Rig rig;
+        QVERIFY(GuiTest::activate(&rig.window));
+        QSignalSpy leave(rig.leave, &KButton::kclicked);
+        QSignalSpy back(rig.back, &KButton::kclicked);
+        const QPoint at = rig.leave->rect().center();
+        pressAt(rig.leave, at, firstButton);
+        type(&rig.window, Qt::Key_F11);
+        WAIT_VERIFY(rig.back->isVisible());
+        QCOMPARE(leave.count(), 1);
+        QCOMPARE(rig.back->mapToGlobal(at), rig.leave->mapToGlobal(at));
+
+        QVERIFY(GuiTest::waitClickLockFree());
+        pressAgainAt(rig.back, at, Qt::LeftButton);
+        QVERIFY(rig.back->isDown());
+        releaseAt(rig.back, at, Qt::LeftButton);
+        WAIT_COMPARE(back.count(), 1);
+        QVERIFY(rig.leave->isVisible());
+        releaseAt(rig.leave, at, firstButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(leave.count(), 1);
+        QCOMPARE(back.count(), 1);
+
+        QVERIFY(GuiTest::waitClickLockFree());
+        QSignalSpy probe(rig.probe, &KButton::kclicked);
+        type(&rig.window, Qt::Key_F12);
+        WAIT_COMPARE(probe.count(), 1);
+        QCOMPARE(leave.count(), 1);
     }
 };
 
