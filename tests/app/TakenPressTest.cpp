@@ -1554,8 +1554,8 @@ private slots:
         for (const auto &subject : subjects) {
             for (const auto &pair : pairs) {
                 const QByteArray name = QByteArray(subject.kind) + " / " + kWayNames[subject.way] + ", " + pair.name;
-                QTest::newRow(name.constData()) << QString::fromLatin1(subject.kind) << int(subject.way)
-                                                << int(pair.first) << int(pair.second);
+                QTest::newRow(name.constData())
+                    << QString::fromLatin1(subject.kind) << int(subject.way) << int(pair.first) << int(pair.second);
             }
         }
     }
