@@ -82,6 +82,7 @@ takendraw seed=nulldir
 takenplate seed=kdir
 takenrow seed=nulldir
 takencheck
+takensecond
 EOF
 }
 
