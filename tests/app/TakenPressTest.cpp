@@ -975,6 +975,24 @@ void buildPatternList(Rig &rig, Subject &s)
     s.page = {library->libList};
 }
 
+// A long list pressed on the row at its middle: the release that ends the
+// press must not fall there, or the list would click that row.
+void buildPatternListMiddle(Rig &rig, Subject &s)
+{
+    auto *library = new KLibFrame(&rig.window);
+    library->showList();
+    KLibList *list = library->libList;
+    for (int n = 0; n < 60; ++n)
+        list->addItem(QStringLiteral("K%1").arg(n + 1));
+    list->setCurrentRow(0);
+    viewTarget(s, list, 0, 0);
+    s.aim = [&s, list] {
+        s.at = s.elsewhere = list->viewport()->mapTo(list, list->viewport()->rect().center());
+        QVERIFY(list->indexAt(list->viewport()->rect().center()).row() > 0);
+    };
+    s.page = {list};
+}
+
 void buildBrowserList(Rig &rig, Subject &s)
 {
     for (const char *name : {"a.nc", "b.nc", "c.nc", "d.nc", "e.nc", "f.nc"})
@@ -1095,6 +1113,7 @@ const QList<Kind> &kinds()
         kind("program lines", buildProgramLines, page(kNeverDisabled)),
         kind("catalogue", buildCatalogue, page(kNeverDisabled)),
         kind("pattern list", buildPatternList, page(kNeverDisabled)),
+        kind("pattern list, middle row", buildPatternListMiddle, page(kNeverDisabled)),
         kind("browser list", buildBrowserList, page(kNeverDisabled)),
         kind("copy list", buildCopyList, page(kNeverDisabled)),
         kind("caption", buildCaption, status(kNeverDisabled)),
@@ -1492,6 +1511,59 @@ private slots:
         QCOMPARE(s.endCounts(), ends);
         if (s.dialog)
             s.dialog->hide();
+    }
+
+    // A press held, a box opened over it, the release behind the box, the box
+    // answered: the window heard of the release, so the mouse reaches what
+    // lies under it again, not the widget pressed.
+    void moveAfterBox_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("own box") << int(OwnBox);
+        QTest::newRow("toolkit box") << int(ToolkitBox);
+    }
+
+    void moveAfterBox()
+    {
+        QFETCH(int, way);
+        Rig rig;
+        QVERIFY(GuiTest::activate(&rig.window));
+        QWindow *window = rig.window.windowHandle();
+        const QPoint pressed = rig.probe->mapTo(&rig.window, rig.probe->rect().center());
+        const QPoint other = rig.opener->mapTo(&rig.window, rig.opener->rect().center());
+        QTest::mouseMove(window, pressed);
+        pressAt(rig.probe, rig.probe->rect().center());
+        QVERIFY(rig.probe->isDown());
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Brenlo"), QStringLiteral("急停!"), QMessageBox::Ok,
+                        &rig.window);
+        bool ran = false;
+        QTimer::singleShot(0, &box, [&] {
+            struct Closer {
+                QMessageBox &box;
+                ~Closer() { box.done(QMessageBox::Ok); }
+            } closer{box};
+            QVERIFY(GuiTest::waitUntil([&] { return box.isVisible() && !rig.probe->isDown(); }, kHangGuardMs));
+            QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, pressed);
+            QCoreApplication::processEvents();
+            ran = true;
+        });
+        if (way == OwnBox)
+            KeyFocus::exec(&box);
+        else
+            box.exec();
+        QVERIFY(ran);
+        WAIT_VERIFY(rig.window.isActiveWindow());
+
+        QTest::mouseMove(window, other);
+        WAIT_VERIFY(rig.opener->underMouse());
+        QVERIFY(!rig.probe->underMouse());
+        QVERIFY(GuiTest::waitClickLockFree());
+        QSignalSpy opened(rig.opener, &KButton::kclicked);
+        QSignalSpy probe(rig.probe, &KButton::kclicked);
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, other);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, other);
+        WAIT_COMPARE(opened.count(), 1);
+        QCOMPARE(probe.count(), 0);
     }
 
     // A right click, a context menu asked for and a wheel step pass the
