@@ -20,6 +20,7 @@
 // | check box in a key (movement 微动, one of three)     |   1    |   x    |    x    |    x    | x (key)  |
 // | dialog's 确定, 取消 (flame parameters)               |   x    |   2    |    x    |    x    |    3     |
 // | radio button, line edit of a dialog                  |   x    |   2    |    x    |    x    |    3     |
+// | line edit of the plasma dialog (定位升)              |   x    |   2    |    x    |    x    | x (mode) |
 // | toolkit's push button (folder chooser 取消)          |   x    |   2    |    x    |    x    |    3     |
 // | push button, radio button, line edit of a page (THC) |   1    |   x    |    x    |    x    |    x     |
 // | scroll arrow, handle, page area (THC page, editor)   |   1    |   x    |    x    |    x    |    4     |
@@ -31,7 +32,8 @@
 // | status: KTorch                                       |   7    |   7    |    7    |    7    |    7     |
 //  1 on the main window, which no key closes
 //  2 a dialog has no pages: its keys close it
-//  3 nothing disables a dialog or its parts while it is open
+//  3 nothing disables the dialog or these parts while it is open (only the
+//    plasma dialog's fields are greyed by its positioning mode)
 //  4 nothing disables it or what holds it
 //  5 never in a dialog
 //  6 always disabled: the press goes to the panel under it
@@ -50,6 +52,7 @@
 #include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
 #include "app/base/KeyOrder.h"
+#include "config/KConfigDLZ.h"
 #include "config/KConfigFire.h"
 #include "config/KMenuConfig.h"
 #include "files/KEditor.h"
@@ -133,7 +136,7 @@ const char *const kWayNames[WayCount] = {"closed", "hidden", "own box", "toolkit
 // Why a way cannot happen to a kind (see the table at the top).
 const char *const kOnMainWindow = "on the main window, which no key closes";
 const char *const kDialogHasNoPage = "a dialog has no pages: its keys close it";
-const char *const kDialogNeverDisabled = "nothing disables a dialog or its parts while it is open";
+const char *const kDialogNeverDisabled = "nothing disables the dialog or these parts while it is open";
 const char *const kNeverDisabled = "nothing disables it or what holds it";
 const char *const kNeverInDialog = "never in a dialog";
 const char *const kAlwaysDisabled = "always disabled: the press goes to the panel under it";
@@ -609,6 +612,31 @@ void buildDialogEdit(Rig &rig, Subject &s)
     };
 }
 
+// The plasma dialog's 定位升, with a value typed: clicking the positioning
+// mode 电容式 greys it while the dialog stands.
+void buildPlasmaEdit(Rig &rig, Subject &s)
+{
+    rigRowOnTop(rig);
+    auto *config = new KMenuConfig(&rig.window);
+    config->setGeometry(0, 686, 1024, 60);
+    KConfigDLZ *dialog = config->dlzDialog;
+    s.dialog = dialog;
+    s.open = [config, dialog] {
+        config->dlzConfig();
+        dialog->pzRadio->click();
+        dialog->dwUpEdit->setText(QStringLiteral("2.5"));
+    };
+    s.count(dialog, SIGNAL(accepted()), QStringLiteral("accepted"));
+    s.count(dialog, SIGNAL(rejected()), QStringLiteral("rejected"));
+    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("text"), QStringLiteral("selected"),
+                                 QStringLiteral("cursor")};
+    s.state = [&rig] {
+        return QStringList{QStringLiteral("config.xml written=%1").arg(rig.dir.exists(".tovrelcnc/config.xml"))};
+    };
+    lineEditTarget(s, dialog->dwUpEdit);
+    s.enable = [dialog](bool on) { (on ? dialog->pzRadio : dialog->dyRadio)->click(); };
+}
+
 // The copy page's folder chooser: the toolkit's own dialog and buttons.
 void buildChooserCancel(Rig &rig, Subject &s)
 {
@@ -1069,6 +1097,8 @@ const QList<Kind> &kinds()
     };
     const auto dialog = std::array<QString, WayCount>{QString(), QString::fromLatin1(kDialogHasNoPage), QString(),
                                                       QString(), QString::fromLatin1(kDialogNeverDisabled)};
+    auto dialogByMode = dialog;
+    dialogByMode[Disabled] = QString();
     const auto status = [](const char *disabled) {
         return std::array<QString, WayCount>{QString::fromLatin1(kNeverInDialog), QString(), QString(), QString(),
                                              QString::fromLatin1(disabled)};
@@ -1093,6 +1123,7 @@ const QList<Kind> &kinds()
         kind("dialog cancel", buildDialogCancel, dialog),
         kind("dialog radio", buildDialogRadio, dialog),
         kind("dialog edit", buildDialogEdit, dialog),
+        kind("plasma dialog edit", buildPlasmaEdit, dialogByMode),
         kind("chooser cancel", buildChooserCancel, dialog),
         kind("page button", buildPageButton, page()),
         kind("page radio", buildPageRadio, page()),
