@@ -33,6 +33,7 @@ cancel
 library
 scale seed=scale
 burst
+mouseburst timeout=180
 speed
 step
 scaleesc seed=scale

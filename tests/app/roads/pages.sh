@@ -162,3 +162,71 @@ road_libnopart() {
   press F5
   wait_for 5 pad_is "$pad" || fail "F5 did not bring the key pad's keys back"
 }
+
+# Random input with the mouse beside the keys, at a seeded RANDOM: keys,
+# clicks of each button held a moment at random points of the window, wheel
+# steps, a second button pressed while one is held, keys typed while a button
+# is held. The program lives through it, and afterwards, every dialog
+# answered and the top menu reached by Escape, its keys act. The sanitizer
+# build reports nothing (stop_program reads the console).
+road_mouseburst() {
+  local keys=(Escape F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 Up Down Left Right Home End Prior Next Return Tab space
+    0 1 2 5 9)
+  RANDOM="${KEYROAD_SEED:-6605}"
+  local sent=0 chunk step x y b c hold clicks=0 wheels=0 chords=0
+  top_row="$(steady row)"
+  local cfg_row
+  row_of F3 cfg_row
+  while [ $sent -lt 360 ]; do
+    chunk=()
+    for step in $(seq 1 12); do
+      x=$((win_x + RANDOM % 1024))
+      y=$((win_y + RANDOM % 748))
+      printf -v hold '0.%02d' $((RANDOM % 15))
+      c=$((RANDOM % 20))
+      if [ $c -lt 9 ]; then
+        chunk+=(key "${keys[RANDOM % ${#keys[@]}]}")
+      elif [ $c -lt 14 ]; then
+        # Left most often, then right, then middle.
+        b=(1 1 1 3 3 2)
+        b="${b[RANDOM % 6]}"
+        chunk+=(mousemove "$x" "$y" mousedown "$b" sleep "$hold" mouseup "$b")
+        clicks=$((clicks + 1))
+      elif [ $c -lt 17 ]; then
+        chunk+=(mousemove "$x" "$y" click "$((4 + RANDOM % 2))")
+        wheels=$((wheels + 1))
+      elif [ $c -lt 19 ]; then
+        b=(3 2)
+        b="${b[RANDOM % 2]}"
+        chunk+=(mousemove "$x" "$y" mousedown "$b" sleep "$hold" key "${keys[RANDOM % ${#keys[@]}]}"
+          mousedown 1 sleep "$hold" mouseup 1 mouseup "$b")
+        chords=$((chords + 1))
+      else
+        chunk+=(mousemove "$x" "$y" mousedown 1 sleep "$hold" key "${keys[RANDOM % ${#keys[@]}]}" mouseup 1)
+        clicks=$((clicks + 1))
+      fi
+    done
+    xdotool "${chunk[@]}" sleep 0.03
+    sent=$((sent + 12))
+    kill -0 "$app" 2>/dev/null || fail "the program ended after $sent steps, the last ones: ${chunk[*]}"
+  done
+  move_off
+  marker
+  echo "$sent steps: $clicks clicks, $wheels wheel steps, $chords second buttons pressed during a hold"
+  # Back to the top menu by keys alone: every dialog answered, every page
+  # left, a popup the toolkit opened (a scroll bar's menu) closed.
+  local tries
+  for tries in 1 2 3 4 5 6 7 8; do
+    answer_dialogs Escape 1
+    row_is "$top_row" && [ "$(dialogs_shown)" -eq 0 ] && break
+    xdotool key Escape
+    lock_passes
+  done
+  wait_for 5 row_is "$top_row" ||
+    fail "Escapes did not lead back to the top menu after the random input ($(visible_titles))"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back to the main window after the random input"
+  lock_passes
+  key_acts F3 row_is "$cfg_row"
+  row_settles "$cfg_row" || fail "F3 after the random input did not lead to the configuration page alone"
+  key_acts Escape row_is "$top_row"
+}
