@@ -162,10 +162,12 @@ bool seenAt(const QWindow *window, const QPoint &at)
 // widget the first press reached, whatever lies under the pointer now.
 // When that widget is taken from the operator, the press goes where a first
 // press would go, to what he sees at the point, if that lies in the window
-// pressed; else it ends as it begins, and its release with it.
+// pressed; else it ends as it begins, and its release with it. True when
+// the press is dealt with here: the toolkit's own goes no further.
 bool handedToTaken(QWidget *reached, const QMouseEvent *press)
 {
-    if (press->buttons() == press->button() || (!takenAway(reached) && !forEnded(reached, press->buttons())))
+    const Qt::MouseButtons others = press->buttons() & ~press->button();
+    if (!others || (!takenAway(reached) && !forEnded(reached, others)))
         return false;
     QWindow *window = pressWindow();
     if (window && seenAt(window, press->globalPos())) {
