@@ -40,8 +40,11 @@
 //  7 placed with no size: no press reaches it
 // Beside the table: the toolkit's box window-modal, or shown without a loop
 // of its own; a box answered by its key before the mouse lets go; a dialog
-// a key opens over the point held; and the page shown again by a click on
-// its key, a press on another key, instead of a typed one.
+// a key opens over the point held; the page shown again by a click on its
+// key, a press on another key, instead of a typed one; a second button
+// pressed while the first holds what was taken (secondButton); the mouse
+// after a release behind a box (moveAfterBox); and a right click, a context
+// menu and a wheel step (otherMouseEvents).
 
 #include "GuiTest.h"
 #include "HangGuard.h"
