@@ -20,6 +20,7 @@
 // | check box in a key (movement 微动, one of three)     |   1    |   x    |    x    |    x    | x (key)  |
 // | dialog's 确定, 取消 (flame parameters)               |   x    |   2    |    x    |    x    |    3     |
 // | radio button, line edit of a dialog                  |   x    |   2    |    x    |    x    |    3     |
+// | line edit of the plasma dialog (定位升)              |   x    |   2    |    x    |    x    | x (mode) |
 // | toolkit's push button (folder chooser 取消)          |   x    |   2    |    x    |    x    |    3     |
 // | push button, radio button, line edit of a page (THC) |   1    |   x    |    x    |    x    |    x     |
 // | scroll arrow, handle, page area (THC page, editor)   |   1    |   x    |    x    |    x    |    4     |
@@ -31,15 +32,19 @@
 // | status: KTorch                                       |   7    |   7    |    7    |    7    |    7     |
 //  1 on the main window, which no key closes
 //  2 a dialog has no pages: its keys close it
-//  3 nothing disables a dialog or its parts while it is open
+//  3 nothing disables the dialog or these parts while it is open (only the
+//    plasma dialog's fields are greyed by its positioning mode)
 //  4 nothing disables it or what holds it
 //  5 never in a dialog
 //  6 always disabled: the press goes to the panel under it
 //  7 placed with no size: no press reaches it
 // Beside the table: the toolkit's box window-modal, or shown without a loop
 // of its own; a box answered by its key before the mouse lets go; a dialog
-// a key opens over the point held; and the page shown again by a click on
-// its key, a press on another key, instead of a typed one.
+// a key opens over the point held; the page shown again by a click on its
+// key, a press on another key, instead of a typed one; a second button
+// pressed while the first holds what was taken (secondButton); the mouse
+// after a release behind a box (moveAfterBox); and a right click, a context
+// menu and a wheel step (otherMouseEvents).
 
 #include "GuiTest.h"
 #include "HangGuard.h"
@@ -50,6 +55,7 @@
 #include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
 #include "app/base/KeyOrder.h"
+#include "config/KConfigDLZ.h"
 #include "config/KConfigFire.h"
 #include "config/KMenuConfig.h"
 #include "files/KEditor.h"
@@ -95,6 +101,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QCryptographicHash>
 #include <QDial>
 #include <QDialog>
@@ -116,6 +123,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <array>
@@ -131,7 +139,7 @@ const char *const kWayNames[WayCount] = {"closed", "hidden", "own box", "toolkit
 // Why a way cannot happen to a kind (see the table at the top).
 const char *const kOnMainWindow = "on the main window, which no key closes";
 const char *const kDialogHasNoPage = "a dialog has no pages: its keys close it";
-const char *const kDialogNeverDisabled = "nothing disables a dialog or its parts while it is open";
+const char *const kDialogNeverDisabled = "nothing disables the dialog or these parts while it is open";
 const char *const kNeverDisabled = "nothing disables it or what holds it";
 const char *const kNeverInDialog = "never in a dialog";
 const char *const kAlwaysDisabled = "always disabled: the press goes to the panel under it";
@@ -607,6 +615,31 @@ void buildDialogEdit(Rig &rig, Subject &s)
     };
 }
 
+// The plasma dialog's 定位升, with a value typed: clicking the positioning
+// mode 电容式 greys it while the dialog stands.
+void buildPlasmaEdit(Rig &rig, Subject &s)
+{
+    rigRowOnTop(rig);
+    auto *config = new KMenuConfig(&rig.window);
+    config->setGeometry(0, 686, 1024, 60);
+    KConfigDLZ *dialog = config->dlzDialog;
+    s.dialog = dialog;
+    s.open = [config, dialog] {
+        config->dlzConfig();
+        dialog->pzRadio->click();
+        dialog->dwUpEdit->setText(QStringLiteral("2.5"));
+    };
+    s.count(dialog, SIGNAL(accepted()), QStringLiteral("accepted"));
+    s.count(dialog, SIGNAL(rejected()), QStringLiteral("rejected"));
+    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("text"), QStringLiteral("selected"),
+                                 QStringLiteral("cursor")};
+    s.state = [&rig] {
+        return QStringList{QStringLiteral("config.xml written=%1").arg(rig.dir.exists(".tovrelcnc/config.xml"))};
+    };
+    lineEditTarget(s, dialog->dwUpEdit);
+    s.enable = [dialog](bool on) { (on ? dialog->pzRadio : dialog->dyRadio)->click(); };
+}
+
 // The copy page's folder chooser: the toolkit's own dialog and buttons.
 void buildChooserCancel(Rig &rig, Subject &s)
 {
@@ -973,6 +1006,24 @@ void buildPatternList(Rig &rig, Subject &s)
     s.page = {library->libList};
 }
 
+// A long list pressed on the row at its middle: the release that ends the
+// press must not fall there, or the list would click that row.
+void buildPatternListMiddle(Rig &rig, Subject &s)
+{
+    auto *library = new KLibFrame(&rig.window);
+    library->showList();
+    KLibList *list = library->libList;
+    for (int n = 0; n < 60; ++n)
+        list->addItem(QStringLiteral("K%1").arg(n + 1));
+    list->setCurrentRow(0);
+    viewTarget(s, list, 0, 0);
+    s.aim = [&s, list] {
+        s.at = s.elsewhere = list->viewport()->mapTo(list, list->viewport()->rect().center());
+        QVERIFY(list->indexAt(list->viewport()->rect().center()).row() > 0);
+    };
+    s.page = {list};
+}
+
 void buildBrowserList(Rig &rig, Subject &s)
 {
     for (const char *name : {"a.nc", "b.nc", "c.nc", "d.nc", "e.nc", "f.nc"})
@@ -1049,6 +1100,8 @@ const QList<Kind> &kinds()
     };
     const auto dialog = std::array<QString, WayCount>{QString(), QString::fromLatin1(kDialogHasNoPage), QString(),
                                                       QString(), QString::fromLatin1(kDialogNeverDisabled)};
+    auto dialogByMode = dialog;
+    dialogByMode[Disabled] = QString();
     const auto status = [](const char *disabled) {
         return std::array<QString, WayCount>{QString::fromLatin1(kNeverInDialog), QString(), QString(), QString(),
                                              QString::fromLatin1(disabled)};
@@ -1073,6 +1126,7 @@ const QList<Kind> &kinds()
         kind("dialog cancel", buildDialogCancel, dialog),
         kind("dialog radio", buildDialogRadio, dialog),
         kind("dialog edit", buildDialogEdit, dialog),
+        kind("plasma dialog edit", buildPlasmaEdit, dialogByMode),
         kind("chooser cancel", buildChooserCancel, dialog),
         kind("page button", buildPageButton, page()),
         kind("page radio", buildPageRadio, page()),
@@ -1093,6 +1147,7 @@ const QList<Kind> &kinds()
         kind("program lines", buildProgramLines, page(kNeverDisabled)),
         kind("catalogue", buildCatalogue, page(kNeverDisabled)),
         kind("pattern list", buildPatternList, page(kNeverDisabled)),
+        kind("pattern list, middle row", buildPatternListMiddle, page(kNeverDisabled)),
         kind("browser list", buildBrowserList, page(kNeverDisabled)),
         kind("copy list", buildCopyList, page(kNeverDisabled)),
         kind("caption", buildCaption, status(kNeverDisabled)),
@@ -1124,11 +1179,11 @@ QWidget *mainWindowOf(QWidget *widget)
 
 // Without a window manager the window system gives a pressed window the
 // keyboard.
-void pressAt(QWidget *target, const QPoint &at)
+void pressAt(QWidget *target, const QPoint &at, Qt::MouseButton button = Qt::LeftButton)
 {
     QWidget *top = target->window();
     top->windowHandle()->requestActivate();
-    QTest::mousePress(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, target->mapTo(top, at));
+    QTest::mousePress(top->windowHandle(), button, Qt::NoModifier, target->mapTo(top, at));
 }
 
 // The window the pointer's events go to: the pressed one while it stands,
@@ -1151,10 +1206,18 @@ void moveTo(QWidget *target, QPoint at)
     QTest::mouseMove(window, at);
 }
 
-void releaseAt(QWidget *target, QPoint at)
+// While a button is held, the window system sends the other buttons' presses
+// to the window pressed first, until that window goes.
+void pressAgainAt(QWidget *target, QPoint at, Qt::MouseButton button)
 {
     QWindow *window = pointerWindow(target, &at);
-    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mousePress(window, button, Qt::NoModifier, at);
+}
+
+void releaseAt(QWidget *target, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWindow *window = pointerWindow(target, &at);
+    QTest::mouseRelease(window, button, Qt::NoModifier, at);
 }
 
 void clickOn(QWidget *widget)
@@ -1168,6 +1231,28 @@ void type(QWidget *at, int key)
 {
     GuiTest::key(at, QEvent::KeyPress, key);
     GuiTest::key(at, QEvent::KeyRelease, key);
+}
+
+// The kind built, shown, its dialog open, ready to be pressed.
+void ready(const Kind &k, Rig &rig, Subject &s)
+{
+    k.build(rig, s);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(s.target);
+    if (!s.showPage) {
+        const QList<QWidget *> page = s.page;
+        s.showPage = [page](bool shown) { showAll(page, shown); };
+    }
+    rig.showPage = s.showPage;
+    QVERIFY(GuiTest::activate(&rig.window));
+    if (s.dialog) {
+        s.open();
+        WAIT_VERIFY(s.dialog->isActiveWindow());
+    }
+    if (s.aim)
+        s.aim();
+    QVERIFY(s.target->isVisible());
 }
 
 } // namespace
@@ -1266,23 +1351,9 @@ private slots:
 
         Rig rig;
         Subject s;
-        k->build(rig, s);
+        ready(*k, rig, s);
         if (QTest::currentTestFailed())
             return;
-        QVERIFY(s.target);
-        if (!s.showPage) {
-            const QList<QWidget *> page = s.page;
-            s.showPage = [page](bool shown) { showAll(page, shown); };
-        }
-        rig.showPage = s.showPage;
-        QVERIFY(GuiTest::activate(&rig.window));
-        if (s.dialog) {
-            s.open();
-            WAIT_VERIFY(s.dialog->isActiveWindow());
-        }
-        if (s.aim)
-            s.aim();
-        QVERIFY(s.target->isVisible());
         QVERIFY(s.target->isEnabled() || kind == QLatin1String("speed dial"));
 
         pressAt(s.target, s.at);
@@ -1474,6 +1545,229 @@ private slots:
         QCOMPARE(s.endCounts(), ends);
         if (s.dialog)
             s.dialog->hide();
+    }
+
+    // A press held, a box opened over it, the release behind the box, the box
+    // answered: the window heard of the release, so the mouse reaches what
+    // lies under it again, not the widget pressed.
+    void moveAfterBox_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("own box") << int(OwnBox);
+        QTest::newRow("toolkit box") << int(ToolkitBox);
+    }
+
+    void moveAfterBox()
+    {
+        QFETCH(int, way);
+        Rig rig;
+        QVERIFY(GuiTest::activate(&rig.window));
+        QWindow *window = rig.window.windowHandle();
+        const QPoint pressed = rig.probe->mapTo(&rig.window, rig.probe->rect().center());
+        const QPoint other = rig.opener->mapTo(&rig.window, rig.opener->rect().center());
+        QTest::mouseMove(window, pressed);
+        pressAt(rig.probe, rig.probe->rect().center());
+        QVERIFY(rig.probe->isDown());
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Brenlo"), QStringLiteral("急停!"), QMessageBox::Ok,
+                        &rig.window);
+        bool ran = false;
+        QTimer::singleShot(0, &box, [&] {
+            struct Closer {
+                QMessageBox &box;
+                ~Closer() { box.done(QMessageBox::Ok); }
+            } closer{box};
+            QVERIFY(GuiTest::waitUntil([&] { return box.isVisible() && !rig.probe->isDown(); }, kHangGuardMs));
+            QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, pressed);
+            QCoreApplication::processEvents();
+            ran = true;
+        });
+        if (way == OwnBox)
+            KeyFocus::exec(&box);
+        else
+            box.exec();
+        QVERIFY(ran);
+        WAIT_VERIFY(rig.window.isActiveWindow());
+
+        QTest::mouseMove(window, other);
+        WAIT_VERIFY(rig.opener->underMouse());
+        QVERIFY(!rig.probe->underMouse());
+        QVERIFY(GuiTest::waitClickLockFree());
+        QSignalSpy opened(rig.opener, &KButton::kclicked);
+        QSignalSpy probe(rig.probe, &KButton::kclicked);
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, other);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, other);
+        WAIT_COMPARE(opened.count(), 1);
+        QCOMPARE(probe.count(), 0);
+    }
+
+    // A right click, a context menu asked for and a wheel step pass the
+    // program's filters as what they are: the right click clicks no key, the
+    // wheel scrolls the list under it, and the keys act after them.
+    void otherMouseEvents()
+    {
+        Rig rig;
+        KEditor *editor = editorOf(rig, 400);
+        QVERIFY(GuiTest::activate(&rig.window));
+        QWindow *window = rig.window.windowHandle();
+        QSignalSpy probe(rig.probe, &KButton::kclicked);
+        const QPoint key = rig.probe->mapTo(&rig.window, rig.probe->rect().center());
+        QTest::mousePress(window, Qt::RightButton, Qt::NoModifier, key);
+        QVERIFY(!rig.probe->isDown());
+        QTest::mouseRelease(window, Qt::RightButton, Qt::NoModifier, key);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, rig.probe->rect().center(),
+                               rig.probe->mapToGlobal(rig.probe->rect().center()));
+        QCoreApplication::sendEvent(rig.probe, &menu);
+        QCoreApplication::processEvents();
+        QCOMPARE(probe.count(), 0);
+
+        QScrollBar *bar = editor->verticalScrollBar();
+        const int top = bar->value();
+        const QPoint inside = editor->viewport()->mapTo(&rig.window, editor->viewport()->rect().center());
+        QWheelEvent step(inside, rig.window.mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(window, &step);
+        WAIT_VERIFY(bar->value() > top);
+
+        QVERIFY(GuiTest::waitClickLockFree());
+        type(&rig.window, Qt::Key_F12);
+        WAIT_COMPARE(probe.count(), 1);
+        QVERIFY(GuiTest::waitClickLockFree());
+        clickOn(rig.probe);
+        WAIT_COMPARE(probe.count(), 2);
+    }
+
+    // A second button pressed while the first holds what was taken away:
+    // the toolkit hands that press to the widget the first one reached,
+    // hidden or closed now. Nothing acts, with either release, and the keys
+    // work after it.
+    void secondButton_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        const struct {
+            const char *name;
+            Qt::MouseButton first;
+            Qt::MouseButton second;
+        } pairs[] = {{"right held, left pressed", Qt::RightButton, Qt::LeftButton},
+                     {"middle held, left pressed", Qt::MiddleButton, Qt::LeftButton},
+                     {"left held, right pressed", Qt::LeftButton, Qt::RightButton}};
+        const struct {
+            const char *kind;
+            Way way;
+        } subjects[] = {{"key", Hidden}, {"table multi", Hidden}, {"dialog ok", Closed}};
+        for (const auto &subject : subjects) {
+            for (const auto &pair : pairs) {
+                const QByteArray name = QByteArray(subject.kind) + " / " + kWayNames[subject.way] + ", " + pair.name;
+                QTest::newRow(name.constData())
+                    << QString::fromLatin1(subject.kind) << int(subject.way) << int(pair.first) << int(pair.second);
+            }
+        }
+    }
+
+    void secondButton()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, way);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        const auto firstButton = Qt::MouseButton(first);
+        const auto secondButton = Qt::MouseButton(second);
+        const Kind *k = kindNamed(kind);
+        QVERIFY(k);
+        Rig rig;
+        Subject s;
+        ready(*k, rig, s);
+        if (QTest::currentTestFailed())
+            return;
+
+        pressAt(s.target, s.at, firstButton);
+        if (s.held && firstButton == Qt::LeftButton)
+            QVERIFY2(s.held(), "the press did not take");
+        const QStringList pressed = s.snapshot();
+        QStringList keyDid;
+        if (way == Closed) {
+            keyDid << s.closeChanges;
+            type(s.dialog, s.closeKey);
+            WAIT_VERIFY(!s.dialog->isVisible());
+        } else {
+            type(&rig.window, Qt::Key_F11);
+            WAIT_VERIFY(!s.target->isVisible());
+        }
+        WAIT_VERIFY(s.over());
+        const QStringList taken = s.snapshot();
+        QCOMPARE(apartFrom(taken, keyDid), apartFrom(pressed, keyDid));
+
+        // On a view, another row than the first press's.
+        pressAgainAt(s.target, s.elsewhere, secondButton);
+        QCOMPARE(s.snapshot(), taken);
+        releaseAt(s.target, s.elsewhere, secondButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(s.snapshot(), taken);
+        releaseAt(s.target, s.elsewhere, firstButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(s.snapshot(), taken);
+        QVERIFY(s.over());
+
+        QVERIFY(GuiTest::waitClickLockFree());
+        QSignalSpy probe(rig.probe, &KButton::kclicked);
+        if (way == Hidden) {
+            QSignalSpy back(rig.back, &KButton::kclicked);
+            type(&rig.window, Qt::Key_F11);
+            WAIT_COMPARE(back.count(), 1);
+            QVERIFY(s.target->isVisible());
+            QVERIFY(GuiTest::waitClickLockFree());
+        }
+        WAIT_VERIFY(rig.window.isActiveWindow());
+        type(&rig.window, Qt::Key_F12);
+        WAIT_COMPARE(probe.count(), 1);
+        QVERIFY(GuiTest::waitClickLockFree());
+        clickOn(rig.probe);
+        WAIT_COMPARE(probe.count(), 2);
+        QCOMPARE(shownAgain(s.snapshot()), shownAgain(taken));
+    }
+
+    // The same, a key of the next row shown at the point: the left click
+    // acts on the key the operator sees there.
+    void secondButtonOnShownKey_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::newRow("right held") << int(Qt::RightButton);
+        QTest::newRow("middle held") << int(Qt::MiddleButton);
+    }
+
+    void secondButtonOnShownKey()
+    {
+        QFETCH(int, first);
+        const auto firstButton = Qt::MouseButton(first);
+        Rig rig;
+        QVERIFY(GuiTest::activate(&rig.window));
+        QSignalSpy leave(rig.leave, &KButton::kclicked);
+        QSignalSpy back(rig.back, &KButton::kclicked);
+        const QPoint at = rig.leave->rect().center();
+        pressAt(rig.leave, at, firstButton);
+        type(&rig.window, Qt::Key_F11);
+        WAIT_VERIFY(rig.back->isVisible());
+        QCOMPARE(leave.count(), 1);
+        QCOMPARE(rig.back->mapToGlobal(at), rig.leave->mapToGlobal(at));
+
+        QVERIFY(GuiTest::waitClickLockFree());
+        pressAgainAt(rig.back, at, Qt::LeftButton);
+        QVERIFY(rig.back->isDown());
+        releaseAt(rig.back, at, Qt::LeftButton);
+        WAIT_COMPARE(back.count(), 1);
+        QVERIFY(rig.leave->isVisible());
+        releaseAt(rig.leave, at, firstButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(leave.count(), 1);
+        QCOMPARE(back.count(), 1);
+
+        QVERIFY(GuiTest::waitClickLockFree());
+        QSignalSpy probe(rig.probe, &KButton::kclicked);
+        type(&rig.window, Qt::Key_F12);
+        WAIT_COMPARE(probe.count(), 1);
+        QCOMPARE(leave.count(), 1);
     }
 };
 

@@ -33,6 +33,7 @@ cancel
 library
 scale seed=scale
 burst
+mouseburst timeout=180
 speed
 step
 scaleesc seed=scale
@@ -82,6 +83,7 @@ takendraw seed=nulldir
 takenplate seed=kdir
 takenrow seed=nulldir
 takencheck
+takensecond
 EOF
 }
 

@@ -3,17 +3,21 @@
 #include "app/base/KeyFocus.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
-#include <QDial>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <QtAlgorithms>
+
+#include <array>
 
 namespace {
 
+// What one mouse button holds pressed.
 struct Hold {
     // The widget that took the press: the last one the press reached, as
     // the toolkit passes a press a widget ignores on to its parent.
@@ -28,10 +32,21 @@ struct Hold {
     bool ended = false;
 };
 
-Hold &hold()
+// One record a button: each button's press is judged on its own.
+std::array<Hold, 32> &records()
 {
-    static Hold h;
-    return h;
+    static std::array<Hold, 32> all = [] {
+        std::array<Hold, 32> made;
+        for (std::size_t b = 0; b < made.size(); ++b)
+            made[b].button = Qt::MouseButton(1u << b);
+        return made;
+    }();
+    return all;
+}
+
+Hold &holdOf(Qt::MouseButton button)
+{
+    return records()[qCountTrailingZeroBits(quint32(button)) % records().size()];
 }
 
 // Buttons whose press was dropped behind a box: their release goes too.
@@ -39,6 +54,13 @@ Qt::MouseButtons &droppedPresses()
 {
     static Qt::MouseButtons buttons;
     return buttons;
+}
+
+// The window the window system sent the press being delivered now to.
+QPointer<QWindow> &pressWindow()
+{
+    static QPointer<QWindow> window;
+    return window;
 }
 
 bool &endingNow()
@@ -99,11 +121,6 @@ void end(Hold &h)
         }
         return;
     }
-    if (auto *dial = qobject_cast<QDial *>(target)) {
-        // A dial takes its value from where the release falls.
-        dial->setSliderDown(false);
-        return;
-    }
     // Any other widget of the toolkit ends a press at a release off itself,
     // as when the pointer was dragged away: a scroll arrow or a spin box
     // stops repeating, a slider lets go. Control keeps an item view from
@@ -115,23 +132,122 @@ void end(Hold &h)
     endingNow() = false;
 }
 
+// An input for `widget` is for a press taken away: the toolkit sends the
+// mouse to the widget the first press reached until every button is up.
+bool forEnded(const QWidget *widget, Qt::MouseButtons buttons)
+{
+    for (const Hold &h : records()) {
+        if (h.active && h.ended && (buttons & h.button)
+            && (!h.target || h.target == widget || h.target->isAncestorOf(widget)))
+            return true;
+    }
+    return false;
+}
+
+// The window is what the operator sees at the point: no other window of ours
+// stands over it there (the main window lies under them all).
+bool seenAt(const QWindow *window, const QPoint &at)
+{
+    if (!window->isVisible() || !window->geometry().contains(at))
+        return false;
+    const auto windows = QApplication::topLevelWidgets();
+    for (const QWidget *w : windows) {
+        if (w->isVisible() && w->parentWidget() && w->windowHandle() != window && w->frameGeometry().contains(at))
+            return false;
+    }
+    return true;
+}
+
+// A press made while another button is down: the toolkit hands it to the
+// widget the first press reached, whatever lies under the pointer now.
+// When that widget is taken from the operator, the press goes where a first
+// press would go, to what he sees at the point, if that lies in the window
+// pressed; else it ends as it begins, and its release with it. True when
+// the press is dealt with here: the toolkit's own goes no further.
+bool handedToTaken(QWidget *reached, const QMouseEvent *press)
+{
+    const Qt::MouseButtons others = press->buttons() & ~press->button();
+    if (!others || (!takenAway(reached) && !forEnded(reached, others)))
+        return false;
+    QWindow *window = pressWindow();
+    if (window && seenAt(window, press->globalPos())) {
+        const QPointF at = press->screenPos() - window->geometry().topLeft();
+        QMouseEvent first(QEvent::MouseButtonPress, at, at, press->screenPos(), press->button(), press->button(),
+                          press->modifiers(), press->source());
+        first.setTimestamp(press->timestamp());
+        QCoreApplication::sendEvent(window, &first);
+        return true;
+    }
+    holdOf(press->button()) = Hold{reached, press->button(), press->timestamp(), press->globalPos(), true, true};
+    return true;
+}
+
 void startHold(QWidget *pressed, const QMouseEvent *press)
 {
-    Hold &h = hold();
+    Hold &h = holdOf(press->button());
     // The same press passed on to a parent of the widget it reached, which
     // did not take it.
-    if (h.active && !h.ended && press->button() == h.button && press->timestamp() == h.stamp && h.target
+    if (h.active && !h.ended && press->timestamp() == h.stamp && h.target
         && (pressed == h.target || pressed->isAncestorOf(h.target))) {
         h.target = pressed;
         return;
     }
-    // A second button pressed during a hold goes, as the toolkit sends it,
-    // to the widget the first one holds.
-    if (press->buttons() != press->button())
-        return;
     // Only a press on what the operator can reach can be taken from him; a
     // press sent by the program to a widget not shown is left as it is.
     h = Hold{pressed, press->button(), press->timestamp(), press->globalPos(), !takenAway(pressed), false};
+}
+
+bool pressFilter(QObject *watched, const QMouseEvent *press)
+{
+    if (KeyFocus::behindBox(watched)) {
+        droppedPresses() |= press->button();
+        return true;
+    }
+    droppedPresses() &= ~press->button();
+    if (!press->spontaneous())
+        return false;
+    if (!watched->isWidgetType()) {
+        pressWindow() = qobject_cast<QWindow *>(watched);
+        return false;
+    }
+    auto *pressed = static_cast<QWidget *>(watched);
+    if (handedToTaken(pressed, press))
+        return true;
+    startHold(pressed, press);
+    return false;
+}
+
+bool releaseFilter(QObject *watched, const QMouseEvent *release)
+{
+    if (droppedPresses() & release->button()) {
+        droppedPresses() &= ~release->button();
+        return true;
+    }
+    // Decided at the widget: the window must still learn of the release,
+    // which ends its own record of the press.
+    if (!watched->isWidgetType())
+        return false;
+    Hold &h = holdOf(release->button());
+    if (!h.active)
+        return false;
+    if (!h.ended && takenAway(h.target))
+        end(h);
+    h.active = false;
+    return h.ended;
+}
+
+bool moveFilter(QObject *watched, const QMouseEvent *move)
+{
+    if (!watched->isWidgetType() || move->buttons() == Qt::NoButton)
+        return false;
+    // A drag that began before a box opened moves nothing behind it.
+    if (KeyFocus::behindBox(watched))
+        return true;
+    for (Hold &h : records()) {
+        if (h.active && !h.ended && (move->buttons() & h.button) && takenAway(h.target))
+            end(h);
+    }
+    return forEnded(static_cast<QWidget *>(watched), move->buttons());
 }
 
 } // namespace
@@ -140,41 +256,16 @@ bool HeldPress::filter(QObject *watched, QEvent *event)
 {
     if (endingNow())
         return false;
-    auto *mouse = static_cast<QMouseEvent *>(event);
-    Hold &h = hold();
+    // Only these are mouse events: a wheel step and a context menu come
+    // here too.
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (KeyFocus::behindBox(watched)) {
-            droppedPresses() |= mouse->button();
-            return true;
-        }
-        droppedPresses() &= ~mouse->button();
-        if (event->spontaneous() && watched->isWidgetType())
-            startHold(static_cast<QWidget *>(watched), mouse);
-        return false;
+        return pressFilter(watched, static_cast<QMouseEvent *>(event));
     case QEvent::MouseButtonRelease:
-        if (droppedPresses() & mouse->button()) {
-            droppedPresses() &= ~mouse->button();
-            return true;
-        }
-        // Decided at the widget: the window must still learn of the release,
-        // which ends its own record of the press.
-        if (!watched->isWidgetType() || !h.active || mouse->button() != h.button)
-            return false;
-        if (!h.ended && takenAway(h.target))
-            end(h);
-        h.active = false;
-        return h.ended;
+        return releaseFilter(watched, static_cast<QMouseEvent *>(event));
     case QEvent::MouseMove:
-        if (!watched->isWidgetType() || mouse->buttons() == Qt::NoButton)
-            return false;
-        // A drag that began before a box opened moves nothing behind it.
-        if (KeyFocus::behindBox(watched))
-            return true;
-        if (h.active && !h.ended && (mouse->buttons() & h.button) && takenAway(h.target))
-            end(h);
-        return h.active && h.ended && (mouse->buttons() & h.button);
+        return moveFilter(watched, static_cast<QMouseEvent *>(event));
     case QEvent::Wheel:
     case QEvent::ContextMenu:
         return KeyFocus::behindBox(watched);
@@ -185,25 +276,26 @@ bool HeldPress::filter(QObject *watched, QEvent *event)
 
 void HeldPress::check(QObject *watched, QEvent *event)
 {
-    Hold &h = hold();
-    if (!h.active || h.ended)
-        return;
-    if (!h.target) {
-        end(h);
-        return;
+    for (Hold &h : records()) {
+        if (!h.active || h.ended)
+            continue;
+        if (!h.target) {
+            end(h);
+            continue;
+        }
+        const bool blocked =
+            event->type() == QEvent::WindowBlocked && windowOf(watched, h.target) == h.target->window();
+        const bool covered =
+            (event->type() == QEvent::Show || event->type() == QEvent::ZOrderChange) && coveredBy(watched, h);
+        if (blocked || covered || takenAway(h.target))
+            end(h);
     }
-    const bool blocked = event->type() == QEvent::WindowBlocked && windowOf(watched, h.target) == h.target->window();
-    const bool covered =
-        (event->type() == QEvent::Show || event->type() == QEvent::ZOrderChange) && coveredBy(watched, h);
-    if (blocked || covered || takenAway(h.target))
-        end(h);
 }
 
 bool HeldPress::holds(const QWidget *widget)
 {
-    const Hold &h = hold();
-    return widget && h.active && !h.ended && h.target == widget && h.button == Qt::LeftButton
-           && (QGuiApplication::mouseButtons() & Qt::LeftButton);
+    const Hold &h = holdOf(Qt::LeftButton);
+    return widget && h.active && !h.ended && h.target == widget && (QGuiApplication::mouseButtons() & Qt::LeftButton);
 }
 
 bool HeldPress::ending()

@@ -162,3 +162,73 @@ road_libnopart() {
   press F5
   wait_for 5 pad_is "$pad" || fail "F5 did not bring the key pad's keys back"
 }
+
+# Random input with the mouse beside the keys, at a seeded RANDOM: keys,
+# clicks of each button held a moment at random points of the window, wheel
+# steps, a second button pressed while one is held, keys typed while a button
+# is held. The program lives through it, and afterwards, every dialog
+# answered and the top menu reached by Escape, its keys act. The sanitizer
+# build reports nothing (stop_program reads the console).
+road_mouseburst() {
+  local keys=(Escape F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 Up Down Left Right Home End Prior Next Return Tab space
+    0 1 2 5 9)
+  RANDOM="${KEYROAD_SEED:-6605}"
+  # Left most often, then right, then middle; a hold by right or middle.
+  local clicked=(1 1 1 3 3 2) holders=(3 2)
+  local sent=0 chunk step x y b c hold clicks=0 wheels=0 chords=0
+  while [ $sent -lt 360 ]; do
+    chunk=()
+    for step in $(seq 1 12); do
+      x=$((win_x + RANDOM % 1024))
+      y=$((win_y + RANDOM % 748))
+      printf -v hold '0.%02d' $((RANDOM % 15))
+      c=$((RANDOM % 20))
+      if [ $c -lt 9 ]; then
+        chunk+=(key "${keys[RANDOM % ${#keys[@]}]}")
+      elif [ $c -lt 14 ]; then
+        b="${clicked[RANDOM % ${#clicked[@]}]}"
+        chunk+=(mousemove "$x" "$y" mousedown "$b" sleep "$hold" mouseup "$b")
+        clicks=$((clicks + 1))
+      elif [ $c -lt 17 ]; then
+        chunk+=(mousemove "$x" "$y" click "$((4 + RANDOM % 2))")
+        wheels=$((wheels + 1))
+      elif [ $c -lt 19 ]; then
+        b="${holders[RANDOM % ${#holders[@]}]}"
+        chunk+=(mousemove "$x" "$y" mousedown "$b" sleep "$hold" key "${keys[RANDOM % ${#keys[@]}]}"
+          mousedown 1 sleep "$hold" mouseup 1 mouseup "$b")
+        chords=$((chords + 1))
+      else
+        chunk+=(mousemove "$x" "$y" mousedown 1 sleep "$hold" key "${keys[RANDOM % ${#keys[@]}]}" mouseup 1)
+        clicks=$((clicks + 1))
+      fi
+    done
+    xdotool "${chunk[@]}" sleep 0.03
+    sent=$((sent + 12))
+    kill -0 "$app" 2>/dev/null || fail "the program ended after $sent steps, the last ones: ${chunk[*]}"
+  done
+  move_off
+  marker
+  echo "$sent steps: $clicks clicks, $wheels wheel steps, $chords second buttons pressed during a hold"
+  # Back to the top menu by keys alone: every dialog that has the keyboard
+  # answered, a popup the toolkit opened (a scroll bar's menu) closed, every
+  # page left, until Escape changes nothing. A dialog may stand over the
+  # page, left without the keyboard, as dialogs do. The random input may
+  # have switched what the keys show (看钢板, 看零件), so the top menu is
+  # known by its Escape leading nowhere.
+  local before top
+  for _ in 1 2 3 4 5 6 7 8; do
+    answer_dialogs Escape 1
+    before="$(steady row)"
+    xdotool key Escape
+    lock_passes
+    [ "$(steady row)" = "$before" ] && break
+  done
+  wait_for 5 has_keyboard ||
+    fail "the keyboard did not come back to the main window after the random input ($(visible_titles))"
+  top="$(steady row)"
+  key_acts F3 row_is_not "$top"
+  row_settles "$(row)" || fail "F3 after the random input did not lead to one page"
+  lock_passes
+  key_acts Escape row_is "$top"
+  row_settles "$top" || fail "Escape from the configuration page did not lead back to the top menu alone"
+}

@@ -319,3 +319,50 @@ road_takencheck() {
   preview="$(win_region $PREVIEW_AREA)"
   key_acts F5 win_region_is_not "$preview" $PREVIEW_AREA
 }
+
+# 参数设置 held with the button $1 (the $2 one) while F1 leads to the file
+# page, and the left button clicked on the same spot: the toolkit hands the
+# click to the key the first button holds, hidden now; it goes instead to
+# the key shown there, 复制与删除. Its page alone stands, and the keys act.
+second_button_on_hidden_key() {
+  move_to $KEY_F3 mousedown "$1"
+  sleep 0.2
+  xdotool key F1
+  wait_for 5 row_is "$file_row" || fail "F1, the $2 button held on 参数设置, did not lead to the file page"
+  lock_passes
+  xdotool click 1
+  wait_for 5 row_is "$copy_row" ||
+    fail "the $2 button held on 参数设置, F1, a left click there: 复制与删除 did not act"
+  xdotool mouseup "$1"
+  marker
+  move_off
+  row_settles "$copy_row" ||
+    fail "the $2 button held on 参数设置, F1, a left click there: the copy page does not show alone"
+  key_acts Escape row_is "$file_row"
+  row_settles "$file_row" || fail "Escape from the copy page led elsewhere than the file page"
+  key_acts Escape row_is "$top_row"
+  row_settles "$top_row" || fail "Escape from the file page led elsewhere than the top menu"
+  lock_passes
+  key_acts F3 row_is "$cfg_row"
+  row_settles "$cfg_row" || fail "F3 on the top menu did not lead to the configuration page alone"
+  key_acts Escape row_is "$top_row"
+  lock_passes
+}
+
+# A second button pressed while the first holds a key a page switch hid.
+road_takensecond() {
+  local file_row cfg_row copy_row
+  move_off
+  top_row="$(steady row)"
+  row_of F1 file_row
+  row_of F3 cfg_row
+  press F1 F3
+  copy_row="$(steady row)"
+  press Escape
+  wait_for 5 row_is "$file_row" || fail "Escape did not lead from the copy page to the file page"
+  press Escape
+  wait_for 5 row_is "$top_row" || fail "Escape did not lead from the file page to the top menu"
+  lock_passes
+  second_button_on_hidden_key 3 right
+  second_button_on_hidden_key 2 middle
+}
