@@ -45,6 +45,32 @@ QByteArray configElement(const TempWorkDir &dir, const QByteArray &element)
     return QByteArray();
 }
 
+// The page at the foot of a window as the program shows it, its six dialogs
+// in the order of their keys F1 to F6.
+struct PageWindow {
+    QWidget window;
+    KMenuConfig *page;
+    QList<QDialog *> dialogs;
+
+    PageWindow()
+        : page(new KMenuConfig(&window))
+        , dialogs(
+              {page->baseDialog, page->cutDialog, page->fireDialog, page->pfDialog, page->dlzDialog, page->laserDialog})
+    {
+        window.resize(1024, 748);
+        page->setGeometry(0, 686, 1024, 60);
+    }
+
+    // The key Fk typed on the page, and its dialog shown.
+    bool open(int k)
+    {
+        if (!GuiTest::waitClickLockFree() || !GuiTest::activate(&window))
+            return false;
+        QTest::keyClick(&window, Qt::Key(Qt::Key_F1 + k - 1));
+        return GuiTest::waitUntil([&] { return dialogs[k - 1]->isVisible(); });
+    }
+};
+
 } // namespace
 
 class MenuConfigTest : public QObject
@@ -145,28 +171,20 @@ private slots:
     void functionKeysOpenTheDialogs()
     {
         TempWorkDir dir;
-        QWidget window;
-        window.resize(1024, 748);
-        auto *page = new KMenuConfig(&window);
-        page->setGeometry(0, 686, 1024, 60);
-        QSignalSpy back(page->backButton, SIGNAL(pressed()));
-        const QList<QDialog *> dialogs = {page->baseDialog, page->cutDialog, page->fireDialog,
-                                          page->pfDialog,   page->dlzDialog, page->laserDialog};
+        PageWindow w;
+        QSignalSpy back(w.page->backButton, SIGNAL(pressed()));
         // F6 first: the laser dialog comes up too.
         for (int k : {6, 1, 2, 3, 4, 5}) {
-            QVERIFY(GuiTest::waitClickLockFree());
-            QVERIFY(GuiTest::activate(&window));
-            QTest::keyClick(&window, Qt::Key(Qt::Key_F1 + k - 1));
-            QTRY_VERIFY(dialogs[k - 1]->isVisible());
-            dialogs[k - 1]->hide();
+            QVERIFY2(w.open(k), qPrintable(QString("F%1").arg(k)));
+            w.dialogs[k - 1]->hide();
         }
-        QVERIFY(GuiTest::activate(&window));
-        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(GuiTest::activate(&w.window));
+        QTest::keyClick(&w.window, Qt::Key_Escape);
         WAIT_COMPARE(back.count(), 1);
-        QVERIFY(GuiTest::settle(&window));
+        QVERIFY(GuiTest::settle(&w.window));
         QCOMPARE(back.count(), 1);
         QCOMPARE(saves, 0);
-        QVERIFY(!page->torchDialog->isVisible());
+        QVERIFY(!w.page->torchDialog->isVisible());
     }
 
     void eachAcceptanceRunsItsHandlerOnce()
@@ -272,20 +290,8 @@ private slots:
         QFETCH(QByteArrayList, written);
         const bool escape = QByteArray(QTest::currentDataTag()).endsWith("Escape");
         TempWorkDir dir;
-        QWidget window;
-        window.resize(1024, 748);
-        auto *page = new KMenuConfig(&window);
-        page->setGeometry(0, 686, 1024, 60);
-        const QList<QDialog *> dialogs = {page->baseDialog, page->cutDialog, page->fireDialog,
-                                          page->pfDialog,   page->dlzDialog, page->laserDialog};
-        const auto open = [&](int k) {
-            QVERIFY(GuiTest::waitClickLockFree());
-            QVERIFY(GuiTest::activate(&window));
-            QTest::keyClick(&window, Qt::Key(Qt::Key_F1 + k - 1));
-            WAIT_VERIFY(dialogs[k - 1]->isVisible());
-            QVERIFY(GuiTest::activate(dialogs[k - 1]));
-        };
-        QDialog *dialog = dialogs[key - 1];
+        PageWindow w;
+        QDialog *dialog = w.dialogs[key - 1];
         auto *edit = dialog->findChild<QLineEdit *>(field);
         auto *radio = dialog->findChild<QRadioButton *>(choice);
         QVERIFY(edit);
@@ -297,9 +303,8 @@ private slots:
             return on;
         };
 
-        open(key);
-        if (QTest::currentTestFailed())
-            return;
+        QVERIFY(w.open(key));
+        QVERIFY(GuiTest::activate(dialog));
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, typed);
@@ -324,21 +329,19 @@ private slots:
         QCOMPARE(enabling(), chosen);
 
         // Shown again, it presents what was left in it.
-        open(key);
-        if (QTest::currentTestFailed())
-            return;
+        QVERIFY(w.open(key));
         QCOMPARE(edit->text(), typed);
         QVERIFY(!radio || radio->isChecked());
         QCOMPARE(enabling(), chosen);
+        QVERIFY(GuiTest::activate(dialog));
         QTest::keyClick(dialog, Qt::Key_Escape);
         WAIT_VERIFY(!dialog->isVisible());
 
         // The next dialog's OK writes it.
         const int other = key % 6 + 1;
-        open(other);
-        if (QTest::currentTestFailed())
-            return;
-        QTest::mouseClick(dialogs[other - 1]->findChild<QAbstractButton *>("okButton"), Qt::LeftButton);
+        QVERIFY(w.open(other));
+        QVERIFY(GuiTest::activate(w.dialogs[other - 1]));
+        QTest::mouseClick(w.dialogs[other - 1]->findChild<QAbstractButton *>("okButton"), Qt::LeftButton);
         WAIT_COMPARE(saves, 1);
         const QByteArray line = configElement(dir, element);
         for (const QByteArray &attribute : written)
