@@ -1,6 +1,6 @@
 # A press held with the mouse while a key takes away what it pressed: the
 # key closes its dialog, hides its page or opens a box over it, and the
-# hand lets go afterwards. The press ends without acting: no value kept, no
+# hand lets go afterwards. The press ends without acting: no value saved, no
 # page switched behind another, no program loaded, no switch toggled, the
 # drawing and the selection as they were; and the keys act after it. Each
 # road first runs its keys without the hold, and compares.
