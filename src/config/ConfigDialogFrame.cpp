@@ -3,7 +3,6 @@
 #include "app/base/KButton.h"
 #include "app/base/TextFit.h"
 #include "app/base/FileIcon.h"
-#include "config/CancelRestore.h"
 #include "config/KIntValidator.h"
 
 #include <QDialog>
@@ -92,7 +91,6 @@ void ConfigDialogFrame::buttons(QDialog *dialog, int y)
         button(dialog, QStringLiteral(" 取消 "), QStringLiteral(":/icon/cancel22.png"), 140, y, Qt::Key_Escape);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     QObject::connect(cancel, SIGNAL(clicked()), dialog, SLOT(reject()));
-    CancelRestore::install(dialog);
 }
 
 KButton *ConfigDialogFrame::button(QDialog *dialog, const QString &text, const QString &icon, int x, int y, int key)

@@ -36,8 +36,10 @@ public:
     static void doubleRange(QLineEdit *edit, double bottom, double top, int decimals);
 
     // OK at (20, y) and Cancel at (140, y), 100 x 40; their plain clicked()
-    // ends the dialog, so the click lock never swallows them. Left without
-    // OK, the dialog puts back what the operator changed (CancelRestore).
+    // ends the dialog, so the click lock never swallows them. Cancel only
+    // hides the dialog: its fields keep what was typed or chosen, the next
+    // showing presents it and the next save of config.xml, whatever causes
+    // it, writes it.
     static void buttons(QDialog *dialog, int y);
 
 private:

@@ -10,6 +10,7 @@
 #include "app/base/Notice.h"
 #include "config/KConfigBase.h"
 #include "config/KConfigFire.h"
+#include "config/KConfigLaser.h"
 #include "config/KMenuConfig.h"
 #include "device/AxisStatus.h"
 #include "device/KReadIntThread.h"
@@ -45,6 +46,7 @@
 #include "status/KXY.h"
 #include "status/KXYFrame.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -255,6 +257,8 @@ private slots:
     void plateAlignment_data();
     void plateAlignment();
     void alignmentTurnsTheProgram();
+    void programValueOutlivesCancel_data();
+    void programValueOutlivesCancel();
     void beamAngles();
     void optimisedSaveWritesTheLayoutShown();
     void customPattern();
@@ -800,6 +804,66 @@ void ProcessTest::alignmentTurnsTheProgram()
     w.setAngel();
     QCOMPARE(w.menuConfig->baseDialog->angelEdit->text(), QStringLiteral("0.99971"));
     QCOMPARE(f.dir.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X-17 Y999\n"));
+}
+
+void ProcessTest::programValueOutlivesCancel_data()
+{
+    QTest::addColumn<bool>("alignment");
+    QTest::newRow("plate angle measured") << true;
+    QTest::newRow("preheat learned") << false;
+}
+
+// A dialog standing with a value typed in the field the program then writes:
+// its Cancel leaves the program's value, and the next save writes it.
+void ProcessTest::programValueOutlivesCancel()
+{
+    QFETCH(bool, alignment);
+    Window f(1,
+             fire("OxoffUp=\"0.2\" ck=\"0.3\" ck3=\"0\" ckDown=\"0.2\" ckUp=\"0.2\" delay=\"10\" df=\"0.2\" "
+                  "dwDown=\"0\""),
+             "G00 X1000 Y0\nG01 X5000 Y0\n");
+    KMainWindow &w = *f.w;
+    QDialog *dialog = alignment ? static_cast<QDialog *>(w.menuConfig->baseDialog) : w.menuConfig->fireDialog;
+    QLineEdit *edit = alignment ? w.menuConfig->baseDialog->angelEdit : w.menuConfig->fireDialog->delayEdit;
+    const QByteArray attribute = alignment ? "angel" : "delay";
+    if (alignment)
+        w.menuConfig->baseConfig();
+    else
+        w.menuConfig->fireConfig();
+    QVERIFY(GuiTest::activate(dialog));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, "7");
+    QCOMPARE(edit->text(), QStringLiteral("7"));
+
+    if (alignment) {
+        w.top2zz();
+        w.setFirst();
+        w.xyFrame->xy->setX(120000);
+        w.xyFrame->xy->setY(-35000);
+        w.setSecond();
+        w.setAngel();
+    } else {
+        QSignalSpy realTicks(w.realDelayTimer, &QTimer::timeout);
+        w.dwDownEnd();
+        WAIT_VERIFY(realTicks.count() >= 3);
+        QCOMPARE(w.startTarget(), QStringLiteral("delayEnd"));
+        w.startButton()->click();
+    }
+    const QString written = edit->text();
+    QVERIFY2(written != QLatin1String("7") && written != QLatin1String(alignment ? "0" : "10"), qPrintable(written));
+    QVERIFY(f.configXml().contains(" " + attribute + "=\"" + written.toLatin1() + "\""));
+
+    QTest::mouseClick(dialog->findChild<QAbstractButton *>(QStringLiteral("cancelButton")), Qt::LeftButton);
+    WAIT_VERIFY(!dialog->isVisible());
+    QCOMPARE(edit->text(), written);
+    w.menuConfig->laserConfig();
+    QVERIFY(GuiTest::activate(w.menuConfig->laserDialog));
+    const int saves = f.console.filter(QStringLiteral("save......")).size();
+    QTest::mouseClick(w.menuConfig->laserDialog->findChild<QAbstractButton *>(QStringLiteral("okButton")),
+                      Qt::LeftButton);
+    WAIT_COMPARE(f.console.filter(QStringLiteral("save......")).size(), saves + 1);
+    QVERIFY(f.configXml().contains(" " + attribute + "=\"" + written.toLatin1() + "\""));
 }
 
 void ProcessTest::beamAngles()

@@ -556,9 +556,9 @@ KMenuConfig *fireDialog(Rig &rig, Subject &s)
     s.count(dialog, SIGNAL(accepted()), QStringLiteral("accepted"));
     s.count(dialog, SIGNAL(rejected()), QStringLiteral("rejected"));
     s.count(config, SIGNAL(fDelayChanged(double)), QStringLiteral("fDelayChanged"));
-    // Left without OK, the dialog puts back what was typed in it.
-    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("delay"), QStringLiteral("text"),
-                                 QStringLiteral("selected"), QStringLiteral("cursor")};
+    // Left without OK, the dialog keeps its fields as they are; only a
+    // field's selection and cursor may follow the keyboard out.
+    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("selected"), QStringLiteral("cursor")};
     s.state = [&rig, dialog] {
         return QStringList{QStringLiteral("config.xml written=%1").arg(rig.dir.exists(".tovrelcnc/config.xml")),
                            QStringLiteral("delay=") + dialog->delayEdit->text()};

@@ -1,6 +1,6 @@
 # A press held with the mouse while a key takes away what it pressed: the
 # key closes its dialog, hides its page or opens a box over it, and the
-# hand lets go afterwards. The press ends without acting: no value kept, no
+# hand lets go afterwards. The press ends without acting: no value saved, no
 # page switched behind another, no program loaded, no switch toggled, the
 # drawing and the selection as they were; and the keys act after it. Each
 # road first runs its keys without the hold, and compares.
@@ -63,7 +63,9 @@ speed_typed() {
   marker
 }
 
-# 确定 held while Escape closes the speed dialog: nothing is kept.
+# 确定 held while Escape closes the speed dialog: nothing is saved then, as
+# with Escape alone. What was typed stays in the dialog: shown again, it
+# holds 2500, and the next save (another dialog's 确定) writes it.
 road_takenvalue() {
   local status
   move_off
@@ -85,14 +87,16 @@ road_takenvalue() {
     fail "2500 typed, 确定 held, Escape, released: the status line changed"
   lock_passes
   key_acts F2 cfg_has_keyboard F2
-  [ "$(field_text)" = 1800 ] || fail "the speed dialog opened again holds '$(field_text)', not 1800"
+  [ "$(field_text)" = 2500 ] || fail "the speed dialog opened again holds '$(field_text)', not the 2500 typed"
   key_acts Escape no_cfg_dialog
   lock_passes
-  # Every save writes all dialogs' fields: the flame dialog's 确定 must not
-  # save the cancelled speed.
+  # Every save writes all dialogs' fields: the flame dialog's 确定 saves
+  # the speed left typed.
+  cfg_expected F2 2500 >"$tmp/config.expected"
   open_cfg F3
   key_acts Return no_cfg_dialog
-  config_reads "$tmp/config.before" || fail "the flame dialog's 确定 saved what the speed dialog cancelled: $(config_change)"
+  wait_for 5 config_reads "$tmp/config.expected" ||
+    fail "the flame dialog's 确定 did not save the 2500 left in the speed dialog: $(config_change)"
   lock_passes
   page_row="$cfg_row"
   key_acts Escape page_left
