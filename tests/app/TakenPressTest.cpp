@@ -1601,8 +1601,9 @@ private slots:
     }
 
     // A right click, a context menu asked for and a wheel step pass the
-    // program's filters as what they are: the right click clicks no key, the
-    // wheel scrolls the list under it, and the keys act after them.
+    // program's filters as what they are: the right click clicks no key and
+    // opens no menu (a scroll bar's would take the keys), the wheel scrolls
+    // the list under it, and the keys act after them.
     void otherMouseEvents()
     {
         Rig rig;
@@ -1621,6 +1622,12 @@ private slots:
         QCOMPARE(probe.count(), 0);
 
         QScrollBar *bar = editor->verticalScrollBar();
+        const QPoint onBar = bar->mapTo(&rig.window, bar->rect().center());
+        QTest::mousePress(window, Qt::RightButton, Qt::NoModifier, onBar);
+        QTest::mouseRelease(window, Qt::RightButton, Qt::NoModifier, onBar);
+        QCoreApplication::processEvents();
+        QVERIFY(!QApplication::activePopupWidget());
+
         const int top = bar->value();
         const QPoint inside = editor->viewport()->mapTo(&rig.window, editor->viewport()->rect().center());
         QWheelEvent step(inside, rig.window.mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,

@@ -256,8 +256,7 @@ bool HeldPress::filter(QObject *watched, QEvent *event)
 {
     if (endingNow())
         return false;
-    // Only these are mouse events: a wheel step and a context menu come
-    // here too.
+    // Only these are mouse events: a wheel step comes here too.
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -267,7 +266,6 @@ bool HeldPress::filter(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
         return moveFilter(watched, static_cast<QMouseEvent *>(event));
     case QEvent::Wheel:
-    case QEvent::ContextMenu:
         return KeyFocus::behindBox(watched);
     default:
         return false;

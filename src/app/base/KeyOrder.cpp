@@ -108,8 +108,12 @@ bool KeyOrder::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
     case QEvent::Wheel:
-    case QEvent::ContextMenu:
         return HeldPress::filter(watched, event);
+    case QEvent::ContextMenu:
+        // No page has a menu of its own. The toolkit's (a scroll bar's, a
+        // text field's), opened by a right click, would take the keyboard
+        // and leave the F keys dead until an Esc closed it.
+        return true;
     case QEvent::EnabledChange:
     case QEvent::ZOrderChange:
         HeldPress::check(watched, event);
