@@ -7,8 +7,10 @@
 #include <memory>
 
 // An object a reader thread works through (where it reads, how it waits),
-// replaced from the GUI thread while the loop may be running: the loop takes
-// the one in place when it starts and keeps it for the whole run.
+// replaced from the GUI thread while the loop may be running. get() hands
+// out the one in place, which lives on while the loop holds it: a loop that
+// takes it once at its start keeps it for the whole run, and one that takes
+// it at every poll works through a replacement from its next poll on.
 template <class T> class SharedSlot
 {
 public:

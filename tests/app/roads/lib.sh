@@ -310,7 +310,8 @@ stop_display() {
 # The typed times: the time the X server stamped on each key press, and on
 # each press and release of a mouse button, on the road's display, which is
 # the time the program reads from the event; one a line in $tmp/typed
-# ("press F1 123456", "release Button1 123500"), recorded by xkeytimes. A
+# ("press F1 123456", "release Button1 123500 550 665": a button's line ends
+# with the point of the screen it was taken at), recorded by xkeytimes. A
 # rule about the time between two keys is judged by these: on a busy machine
 # keys asked of xdotool 60 ms apart come stamped 100 ms or more apart.
 start_typed_times() {
@@ -501,6 +502,86 @@ press_plot() { press_at $PLOT; }
 # (and further xdotool steps $3...)
 move_to() { xdotool mousemove $((win_x + $1)) $((win_y + $2)) "${@:3}"; }
 move_off() { xdotool mousemove $OFF_WINDOW; }
+
+# The plot moves the pointer by its own rule: a press on it outside a trail
+# mode switches following on, and 500 ms later the pointer goes to the torch
+# marker (a press in a trail mode switches following on or off, and moves
+# nothing); while following is on, a program loaded sends it there too. A
+# road that presses the plot and then elsewhere must not let that jump fall
+# between its move and its press, or the press lands on the plot.
+
+# Where the pointer stands on the screen: "x y".
+pointer_place() {
+  xdotool getmouselocation --shell 2>/dev/null | awk -F= '$1 == "X" {x = $2} $1 == "Y" {y = $2} END {print x " " y}'
+}
+pointer_is_not() { [ "$(pointer_place)" != "$1 $2" ]; }
+
+# Waits until the pointer, left by a press at the point $1 $2 of the main
+# window that sends it to the torch, has gone: the road presses next where
+# nothing moves it any more.
+pointer_jumped_from() {
+  wait_for "$HANG_GUARD_S" pointer_is_not $((win_x + $1)) $((win_y + $2)) ||
+    fail "the pointer did not go to the torch within $HANG_GUARD_S s of a press at $1 $2"
+}
+
+# Presses the point $1 $2 of the main window and lets go $3 ms later (none:
+# press and release in one command). The pointer is checked first: found
+# where the road did not put it, it is moved back, and the road says so.
+# Returns 1, and says why, when the typed times show a press that judges
+# nothing: it landed elsewhere all the same (the pointer jumped between the
+# check and the press), or the program moved the pointer before it had read
+# the press (on a busy machine a timer due can come before a press waiting
+# to be read; the program cannot keep the pointer under a press it does
+# not know of).
+press_placed() {
+  local x=$((win_x + $1)) y=$((win_y + $2)) hold="${3:-}" try mark
+  xdotool mousemove "$x" "$y"
+  for try in 1 2 3; do
+    pointer_is_not "$x" "$y" || break
+    echo "the pointer stood at $(pointer_place) of the screen, not at $1 $2 of the window where the road put it: moved back"
+    xdotool mousemove "$x" "$y"
+  done
+  [ -n "$typist" ] && mark="$(typed_mark)"
+  if [ -z "$hold" ]; then
+    xdotool mousedown 1 mouseup 1
+  else
+    xdotool mousedown 1
+    [ "$hold" -eq 0 ] || sleep "$(printf '%d.%03d' $((hold / 1000)) $((hold % 1000)))"
+    xdotool mouseup 1
+  fi
+  [ -n "$typist" ] || return 0
+  press_judges "$mark" "$x" "$y" "$1 $2"
+}
+# Whether the first press of a button typed after the line $1 of the typed
+# times judges what a press at the point $2 $3 of the screen ($4 of the
+# window) is for: "off X Y" (it landed at X Y), "early X Y" (its program
+# sent the pointer to X Y before it read the press), "ok", or "unread" (the
+# program has not read it yet).
+press_reading() {
+  awk -v from="$1" -v at="$2 $3" '
+    NR <= from { next }
+    !t && $1 == "press" && $2 == "Button1" {
+      if ($4 " " $5 != at) { print "off " $4 " " $5; done = 1; exit }
+      t = $3; next
+    }
+    t && $1 == "warp" && $2 == "pointer" { warp[$6] = $4 " " $5; next }
+    t && $1 == "usertime" && $2 == "set" && $3 == t {
+      print ($4 in warp) ? "early " warp[$4] : "ok"; done = 1; exit
+    }
+    END { if (!done) print "unread" }' "$tmp/typed"
+}
+press_read() { [ "$(press_reading "$@")" != unread ]; }
+press_judges() {
+  local reading
+  wait_for "$HANG_GUARD_S" press_read "$1" "$2" "$3"
+  reading="$(press_reading "$1" "$2" "$3")"
+  case "$reading" in
+    off*) echo "the press meant for $4 of the window landed at ${reading#off } of the screen" ;;
+    early*) echo "the program sent the pointer to ${reading#early } of the screen before it had read the press at $4 of the window" ;;
+    *) return 0 ;;
+  esac
+  return 1
+}
 
 # Types the key $1 and waits for the condition $2... to hold: the key acts,
 # at once, as the time told shows. The limit only guards against a key that

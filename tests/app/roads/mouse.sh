@@ -60,16 +60,18 @@ road_chooserpress() {
 
 # A dialog shown without blocking, the plot beside it pressed: Esc leaves
 # the page at once. $1 the keys to the page, $2 the dialog's key, $3 its
-# title, $4 where the press lands.
+# title, $4 where the press lands; $5 set when the plot there then sends the
+# pointer to the torch: the road goes on once it has.
 dialog_pressed() {
   press $1
   page_row="$(steady row)"
   xdotool key "$2"
   wait_for 10 has_focus "$3" || fail "$2 gave the keyboard to no dialog $3"
-  press_at $4
+  press_placed $4 || fail "the press beside $3 landed off the point meant"
   wait_for 5 has_keyboard || fail "the press beside $3 did not give the page the keyboard"
   lock_passes
   key_acts Escape page_left
+  [ -z "${5:-}" ] || pointer_jumped_from $4
   lock_passes
 }
 
@@ -78,7 +80,7 @@ road_dialogpress() {
   warm_up F2
   warm_up F9 F6
   top_row="$(steady row)"
-  dialog_pressed F3 F1 '参数设置' "$PLOT_LOW"
+  dialog_pressed F3 F1 '参数设置' "$PLOT_LOW" jumps
   row_settles "$top_row" || fail "Escape left the configuration page for another than the top menu"
   dialog_pressed F2 F8 '步长设置' "$PLOT_LOW"
   row_settles "$top_row" || fail "Escape left the library page for another than the top menu"
@@ -89,23 +91,26 @@ road_dialogpress() {
 # A dialog the operator left by a press beside it, then closed by a click on
 # its own button, whose press and release come in one millisecond: the
 # keyboard is back on a window of the program at once. $1 the dialog's title,
-# $2 where the press beside it lands, $3 its button (window points).
+# $2 where the press beside it lands, $3 its button (window points); $4 set
+# when the press beside sends the pointer to the torch: the click waits for
+# it, or might land where the pointer was sent.
 click_closes() {
   press_at $2
   wait_for 5 has_keyboard || fail "the press beside $1 did not give the page the keyboard"
-  press_at $3
+  [ -z "${4:-}" ] || pointer_jumped_from $2
+  press_placed $3 || fail "the click on the button of $1 landed off it"
   wait_for 5 not_shown "$1" || fail "the click on the button of $1 did not close it"
   focus_stays_ours 10 || fail "once $1 closed the keyboard was on $(xdotool getwindowfocus 2>/dev/null), no window of the program"
 }
 
 # The same from its opening: $1 the keys to the page, $2 the dialog's key,
-# $3 $4 $5 as above; then Escape leaves the page at once.
+# $3 $4 $5 $6 as $1 to $4 above; then Escape leaves the page at once.
 dialog_clicked() {
   press $1
   xdotool key "$2"
   wait_for 10 has_focus "$3" || fail "$2 gave the keyboard to no dialog $3"
   page_row="$(row)"
-  click_closes "$3" "$4" "$5"
+  click_closes "$3" "$4" "$5" "${6:-}"
   key_acts Escape page_left
 }
 
@@ -122,11 +127,11 @@ road_dialogclick() {
     press F3 F2
     wait_for 10 has_focus '参数设置' || fail "F2 gave the keyboard to no speed dialog (round $r)"
     if [ "$r" -le 6 ]; then
-      click_closes '参数设置' "$PLOT" "$SPEED_CANCEL"
+      click_closes '参数设置' "$PLOT" "$SPEED_CANCEL" jumps
     else
       speed=$((1900 + r))
       xdotool type "$speed"
-      click_closes '参数设置' "$PLOT" "$SPEED_OK"
+      click_closes '参数设置' "$PLOT" "$SPEED_OK" jumps
       wait_for 5 file_has "$work/.tovrelcnc/config.xml" "cutspeed=\"$speed\"" || fail "确定 did not keep $speed in config.xml"
     fi
     page_row="$config_row"
@@ -150,8 +155,11 @@ road_dialogclick() {
   page_row="$config_row"
   key_acts Escape page_left
   row_settles "$top_row" || fail "Escape beside the speed dialog did not lead to the top menu"
-  press_at $SPEED_CANCEL
+  pointer_jumped_from $PLOT
+  press_placed $SPEED_CANCEL || fail "the click on 取消 landed off it"
   wait_for 5 not_shown '参数设置' || fail "the click on 取消 did not close the speed dialog"
+  # 取消 is a key of the program: the click lock holds F1 back after it.
+  lock_passes
   move_off
   page_row="$top_row"
   key_acts F1 page_left
@@ -192,7 +200,8 @@ road_stopclick() {
     press F9 F9 F9
     wait_for 5 lines_grew 'DLZ YH start...' "$started" || fail "F9 F9 F9 started no arc (round $r)"
     shown '参数设置' || fail "the speed dialog was not left standing (round $r)"
-    press_at $SPEED_CANCEL
+    pointer_jumped_from $PLOT
+    press_placed $SPEED_CANCEL || fail "the click on 取消 landed off it (round $r)"
     wait_for 5 not_shown '参数设置' || fail "the click on 取消 did not close the speed dialog (round $r)"
     ended="$(lines_of 'DLZ YH  end..')"
     key_acts F10 lines_grew 'DLZ YH  end..' "$ended"
