@@ -540,21 +540,30 @@ void buildModeBox(Rig &rig, Subject &s)
     s.enable = [movement](bool on) { movement->inchModeButton->setEnabled(on); };
 }
 
-// The flame dialog of the parameter page, opened by its key, with a value
-// typed and not yet confirmed.
-KMenuConfig *fireDialog(Rig &rig, Subject &s)
+// The parameter page on the rig, its dialog `which` the subject, with its
+// answers counted.
+template <typename Dialog> KMenuConfig *configDialogRig(Rig &rig, Subject &s, Dialog *KMenuConfig::*which)
 {
     rigRowOnTop(rig);
     auto *config = new KMenuConfig(&rig.window);
     config->setGeometry(0, 686, 1024, 60);
-    KConfigFire *dialog = config->fireDialog;
+    Dialog *dialog = config->*which;
     s.dialog = dialog;
+    s.count(dialog, SIGNAL(accepted()), QStringLiteral("accepted"));
+    s.count(dialog, SIGNAL(rejected()), QStringLiteral("rejected"));
+    return config;
+}
+
+// The flame dialog of the parameter page, opened by its key, with a value
+// typed and not yet confirmed.
+KMenuConfig *fireDialog(Rig &rig, Subject &s)
+{
+    KMenuConfig *config = configDialogRig(rig, s, &KMenuConfig::fireDialog);
+    KConfigFire *dialog = config->fireDialog;
     s.open = [config, dialog] {
         config->fireConfig();
         dialog->delayEdit->setText(QStringLiteral("7.5"));
     };
-    s.count(dialog, SIGNAL(accepted()), QStringLiteral("accepted"));
-    s.count(dialog, SIGNAL(rejected()), QStringLiteral("rejected"));
     s.count(config, SIGNAL(fDelayChanged(double)), QStringLiteral("fDelayChanged"));
     // Left without OK, the dialog keeps its fields as they are; only a
     // field's selection and cursor may follow the keyboard out.
@@ -619,18 +628,13 @@ void buildDialogEdit(Rig &rig, Subject &s)
 // mode 电容式 greys it while the dialog stands.
 void buildPlasmaEdit(Rig &rig, Subject &s)
 {
-    rigRowOnTop(rig);
-    auto *config = new KMenuConfig(&rig.window);
-    config->setGeometry(0, 686, 1024, 60);
+    KMenuConfig *config = configDialogRig(rig, s, &KMenuConfig::dlzDialog);
     KConfigDLZ *dialog = config->dlzDialog;
-    s.dialog = dialog;
     s.open = [config, dialog] {
         config->dlzConfig();
         dialog->pzRadio->click();
         dialog->dwUpEdit->setText(QStringLiteral("2.5"));
     };
-    s.count(dialog, SIGNAL(accepted()), QStringLiteral("accepted"));
-    s.count(dialog, SIGNAL(rejected()), QStringLiteral("rejected"));
     s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("text"), QStringLiteral("selected"),
                                  QStringLiteral("cursor")};
     s.state = [&rig] {
