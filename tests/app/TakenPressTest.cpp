@@ -1259,6 +1259,32 @@ void ready(const Kind &k, Rig &rig, Subject &s)
     QVERIFY(s.target->isVisible());
 }
 
+// Runs `box` as the program runs one (ours by KeyFocus::exec, the toolkit's
+// by its own exec with `modality`) and calls `inLoop` inside its loop once
+// it stands. The box closes whatever `inLoop` did or failed; true when
+// `inLoop` ran.
+bool runBox(QMessageBox &box, Way way, Qt::WindowModality modality, const std::function<void()> &inLoop)
+{
+    bool ran = false;
+    QTimer::singleShot(0, &box, [&] {
+        struct Closer {
+            QMessageBox &box;
+            ~Closer() { box.done(QMessageBox::Ok); }
+        } closer{box};
+        QVERIFY(GuiTest::waitUntil([&] { return box.isVisible(); }, kHangGuardMs));
+        ran = true;
+        inLoop();
+    });
+    QTimer::singleShot(4 * kHangGuardMs, &box, [&] { box.done(QMessageBox::Ok); });
+    if (way == OwnBox) {
+        KeyFocus::exec(&box);
+    } else {
+        box.setWindowModality(modality);
+        box.exec();
+    }
+    return ran;
+}
+
 } // namespace
 
 class TakenPressTest : public QObject
@@ -1432,15 +1458,7 @@ private slots:
                 box.hide();
                 break;
             }
-            bool ran = false;
-            QTimer::singleShot(0, &box, [&] {
-                // Whatever fails in here, the box closes and the row ends.
-                struct Closer {
-                    QMessageBox &box;
-                    ~Closer() { box.done(QMessageBox::Ok); }
-                } closer{box};
-                QVERIFY(GuiTest::waitUntil([&] { return box.isVisible(); }, kHangGuardMs));
-                ran = true;
+            QVERIFY(runBox(box, Way(way), Qt::WindowModality(modality), [&] {
                 if (!answeredFirst) {
                     whileTaken();
                     return;
@@ -1450,15 +1468,7 @@ private slots:
                 // still held.
                 type(&box, Qt::Key_Return);
                 QVERIFY(GuiTest::waitUntil([&] { return !box.isVisible(); }, kHangGuardMs));
-            });
-            QTimer::singleShot(4 * kHangGuardMs, &box, [&] { box.done(QMessageBox::Ok); });
-            if (way == OwnBox) {
-                KeyFocus::exec(&box);
-            } else {
-                box.setWindowModality(Qt::WindowModality(modality));
-                box.exec();
-            }
-            QVERIFY(ran);
+            }));
             if (answeredFirst && !QTest::currentTestFailed())
                 letGo();
             break;
@@ -1574,22 +1584,11 @@ private slots:
         QVERIFY(rig.probe->isDown());
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Brenlo"), QStringLiteral("急停!"), QMessageBox::Ok,
                         &rig.window);
-        bool ran = false;
-        QTimer::singleShot(0, &box, [&] {
-            struct Closer {
-                QMessageBox &box;
-                ~Closer() { box.done(QMessageBox::Ok); }
-            } closer{box};
-            QVERIFY(GuiTest::waitUntil([&] { return box.isVisible() && !rig.probe->isDown(); }, kHangGuardMs));
+        QVERIFY(runBox(box, Way(way), Qt::ApplicationModal, [&] {
+            QVERIFY(GuiTest::waitUntil([&] { return !rig.probe->isDown(); }, kHangGuardMs));
             QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, pressed);
             QCoreApplication::processEvents();
-            ran = true;
-        });
-        if (way == OwnBox)
-            KeyFocus::exec(&box);
-        else
-            box.exec();
-        QVERIFY(ran);
+        }));
         WAIT_VERIFY(rig.window.isActiveWindow());
 
         QTest::mouseMove(window, other);
