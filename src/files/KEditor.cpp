@@ -410,7 +410,7 @@ bool KEditor::writeFile(const QString &fileName)
     const QString text = EditorText::plainText(textEdit->document());
     // A document with nothing in it would only empty the program of that
     // name (a new document saved under an old name): it is no program.
-    if (text.trimmed().isEmpty() && QFileInfo(fileName).isFile()) {
+    if (text.isEmpty() && QFileInfo(fileName).isFile()) {
         tell(tr("文档为空,不能保存!"), false);
         return false;
     }

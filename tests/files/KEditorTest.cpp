@@ -394,10 +394,10 @@ private slots:
         QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
         QCOMPARE(p.name(), "编辑文件名:(空)");
 
-        // Blanks alone are no text either.
+        // A program's text all deleted and saved under its own name.
         QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/a.nc"));
         p.click(p.editor->menuEditor->modeButton);
-        p.editor->textEdit->setPlainText(" \n\t\n");
+        p.editor->textEdit->setPlainText(QString());
         p.click(p.editor->menuEditor->saveButton);
         QCOMPARE(p.notices.count(), 2);
         QCOMPARE(p.notices.last().text, "文档为空,不能保存!");

@@ -35,12 +35,7 @@ struct Hold {
 // One record a button: each button's press is judged on its own.
 std::array<Hold, 32> &records()
 {
-    static std::array<Hold, 32> all = [] {
-        std::array<Hold, 32> made;
-        for (std::size_t b = 0; b < made.size(); ++b)
-            made[b].button = Qt::MouseButton(1u << b);
-        return made;
-    }();
+    static std::array<Hold, 32> all;
     return all;
 }
 

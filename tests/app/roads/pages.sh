@@ -210,8 +210,7 @@ road_mouseburst() {
   marker
   echo "$sent steps: $clicks clicks, $wheels wheel steps, $chords second buttons pressed during a hold"
   # Back to the top menu by keys alone: every dialog that has the keyboard
-  # answered, a popup the toolkit opened (a scroll bar's menu) closed, every
-  # page left, until Escape changes nothing. A dialog may stand over the
+  # answered, every page left, until Escape changes nothing. A dialog may stand over the
   # page, left without the keyboard, as dialogs do. The random input may
   # have switched what the keys show (看钢板, 看零件), so the top menu is
   # known by its Escape leading nowhere.
