@@ -221,11 +221,10 @@ void KMainWindow::enterEditor(const QString &name)
     editor->showEditor();
     directFrame->setEditor();
     editorOpen = true;
-    // With no program there is nothing to read: the editor starts a new one.
-    if (name.isEmpty())
-        editor->newFile();
-    else
-        editor->loadFile(name);
+    // Every road hands its name on as it is, an empty one too (no file
+    // chosen, no program loaded): the editor tells what it cannot read and
+    // keeps what it showed.
+    editor->loadFile(name);
     editor->editSimu()->resetView();
     editor->editSimu()->draw();
 }

@@ -4,6 +4,8 @@
 #include <QTextCodec>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace {
 
 // Every character the text view shows as a line break ends a line (a line
@@ -96,4 +98,22 @@ QString EditorText::plainText(const QTextDocument *document)
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return text;
+}
+
+bool EditorText::isBlank(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        switch (c.unicode()) {
+        case ' ':
+        case '\t':
+        case '\n':
+        case '\r':
+        case QChar::LineSeparator:
+        case QChar::ParagraphSeparator:
+        case QChar::ByteOrderMark:
+            return true;
+        default:
+            return false;
+        }
+    });
 }

@@ -408,9 +408,10 @@ bool KEditor::writeFile(const QString &fileName)
 {
     fillText();
     const QString text = EditorText::plainText(textEdit->document());
-    // A document with nothing in it would only empty the program of that
-    // name (a new document saved under an old name): it is no program.
-    if (text.isEmpty() && QFileInfo(fileName).isFile()) {
+    // A document that shows nothing (no character, or only blanks and line
+    // ends) would only empty the program of that name, a new document saved
+    // under an old name: it is no program.
+    if (EditorText::isBlank(text) && QFileInfo(fileName).isFile()) {
         tell(tr("文档为空,不能保存!"), false);
         return false;
     }
@@ -429,14 +430,15 @@ bool KEditor::writeFile(const QString &fileName)
 }
 
 // False whenever the writing is handed to the save dialog: nothing is saved
-// yet, and an open waiting on this answer must not go ahead. With no file
-// yet (none loaded, or the one named could not be read) the name is asked
-// for as for a new program.
+// yet, and an open waiting on this answer must not go ahead. Only a new
+// program and the pierce part ask for a name; a file name the editor was
+// given and could not read (an empty one too) is written to as it stands,
+// and a write that cannot be made is told.
 bool KEditor::save()
 {
     if (mode == 0 && !saveTempFile())
         return false;
-    if (isUntitled || curFile.isEmpty() || curFile == scratchPath("ck.nc")) {
+    if (isUntitled || curFile == scratchPath("ck.nc")) {
         saveAs();
         return false;
     }

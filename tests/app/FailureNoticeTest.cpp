@@ -247,23 +247,31 @@ private slots:
         QCOMPARE(notices.count(), 0);
     }
 
-    // With no program loaded the editor has no file: with fileconfig.xml
-    // unreadable it opens on a new program without a box (there is nothing
-    // to read); a missing program named there is told by name, as any read
-    // that fails. Either way 保 存 asks for a name as for a new program, and
-    // saves under it.
+    // The editor opens on the name it is handed, an empty one too (no
+    // program loaded, no file chosen in the browser): what it cannot read is
+    // told by name, the name left empty, and the editor keeps what it
+    // showed. Its 保 存 then writes to that empty name, which fails and is
+    // told; only 新 建 asks for a name.
     void editorWithNoProgram_data()
     {
+        QTest::addColumn<bool>("browser");
         QTest::addColumn<bool>("named");
-        QTest::newRow("fileconfig.xml unreadable") << false;
-        QTest::newRow("the program named is missing") << true;
+        QTest::addColumn<QString>("told");
+        const QString noName = QStringLiteral("Cannot read file :\nNo such file or directory.");
+        QTest::newRow("F2, fileconfig.xml unreadable") << false << false << noName;
+        QTest::newRow("F2, the program named is missing")
+            << false << true << QStringLiteral("Cannot read file ./ncfile/missing.nc:\nNo such file or directory.");
+        QTest::newRow("browser F3, nothing chosen") << true << false << noName;
     }
 
     void editorWithNoProgram()
     {
+        QFETCH(bool, browser);
         QFETCH(bool, named);
+        QFETCH(QString, told);
         TempWorkDir dir;
         seed(dir, "./ncfile/missing.nc");
+        QVERIFY(QFile::remove(dir.filePath("ncfile/a.nc")));
         if (!named) {
             QVERIFY(QFile::remove(dir.filePath(".tovrelcnc/fileconfig.xml")));
             QVERIFY(QDir().mkpath(dir.filePath(".tovrelcnc/fileconfig.xml")));
@@ -272,33 +280,48 @@ private slots:
         KMainWindow w;
         QVERIFY(GuiTest::activate(&w));
         QVERIFY(!w.fileLoaded);
+        KEditor *editor = w.editor;
+        const QString nameBar = editor->nameFrame->nameLabel->text();
         press(w, Qt::Key_F1);
         QTRY_VERIFY(w.menuFile->isVisible());
-        press(w, Qt::Key_F2);
-        KEditor *editor = w.editor;
-        QTRY_VERIFY(editor->isVisible());
-        if (named) {
-            QCOMPARE(notices.count(), 1);
-            QCOMPARE(notices.last().text, QString("Cannot read file ./ncfile/missing.nc:\nNo such file or directory."));
+        if (browser) {
+            press(w, Qt::Key_F1);
+            QTRY_VERIFY(w.preview->isVisible());
+            press(w, Qt::Key_F3);
         } else {
-            QCOMPARE(notices.count(), 0);
-            QCOMPARE(editor->nameFrame->nameLabel->text(), QString("编辑文件名:(空)"));
-            QCOMPARE(editor->rowCount(), 0);
+            press(w, Qt::Key_F2);
         }
-        const int told = notices.count();
+        QTRY_VERIFY(editor->isVisible());
+        QTRY_COMPARE(notices.count(), 1);
+        QCOMPARE(notices.last().title, QString("Brenlo"));
+        QCOMPARE(notices.last().text, told);
+        QCOMPARE(editor->nameFrame->nameLabel->text(), nameBar);
+
         press(w, Qt::Key_F6);
         QTRY_VERIFY(editor->textEdit->isVisible());
         QTest::keyClicks(editor->textEdit, "G01 X5 Y5");
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(dir.filePath("ncfile"));
+        press(w, Qt::Key_F3);
+        QTRY_COMPARE(notices.count(), 2);
+        QCOMPARE(notices.last().text, QString("Cannot write file :\nNo file name specified."));
+        QVERIFY(!editor->saveFileDialog());
+        QCOMPARE(editor->currentFile(), QString());
+        QVERIFY(!editor->untitled());
+        QCOMPARE(editor->nameFrame->nameLabel->text(), nameBar);
+        QCOMPARE(WriteFault::snapshot(dir.filePath("ncfile")), before);
+
+        // A new program asks for its name and is saved under it.
+        press(w, Qt::Key_F1);
+        QTRY_COMPARE(editor->nameFrame->nameLabel->text(), QString("编辑文件名:(空)"));
+        QTest::keyClicks(editor->textEdit, "G01 X5 Y5");
         press(w, Qt::Key_F3);
         QTRY_VERIFY(editor->saveFileDialog() && editor->saveFileDialog()->isVisible());
-        QCOMPARE(notices.count(), told);
         QFileDialog *dialog = editor->saveFileDialog();
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(dialog));
         GuiTest::typeFileName(dialog, "n.nc");
         QTest::keyClick(dialog, Qt::Key_Return);
         QTRY_COMPARE(dir.readFile("ncfile/n.nc"), QByteArray("G01 X5 Y5"));
-        QCOMPARE(notices.count(), told);
-        QVERIFY(!dir.exists("ncfile/missing.nc"));
+        QCOMPARE(notices.count(), 2);
     }
 
     // A height saved while thcconfig.xml is a pipe: never opened, the save

@@ -409,6 +409,67 @@ private slots:
         QCOMPARE(p.notices.count(), 2);
     }
 
+    // A document that shows nothing but blanks and line ends is no program
+    // either: over an existing program it is refused by 保 存 and 另存为..
+    // alike, in both views; under a new name it is written as it stands.
+    // The apply keeps rows of blanks.
+    void blankDocumentKeepsTheFile_data()
+    {
+        QTest::addColumn<QString>("blank");
+        QTest::addColumn<bool>("table");
+        QTest::newRow("one Return") << QString("\n") << false;
+        QTest::newRow("blanks") << QString("   ") << false;
+        QTest::newRow("a tab") << QString("\t") << false;
+        QTest::newRow("several Returns") << QString("\n\n\n\n") << false;
+        QTest::newRow("a byte-order mark") << QString(QChar(QChar::ByteOrderMark)) << false;
+        QTest::newRow("table rows of blanks") << QString("  ") << true;
+    }
+
+    void blankDocumentKeepsTheFile()
+    {
+        QFETCH(QString, blank);
+        QFETCH(bool, table);
+        Page p;
+        const QByteArray program("G01 X100 Y0\nG01 X0 Y100\n");
+        p.dir.writeFile("ncfile/a.nc", program);
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/a.nc"));
+        if (table) {
+            p.editor->item(0, 0)->setText(blank);
+            p.editor->item(1, 0)->setText(blank);
+        } else {
+            p.click(p.editor->menuEditor->modeButton);
+            p.editor->textEdit->setPlainText(blank);
+        }
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(p.dir.filePath("ncfile"));
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.notices.count(), 1);
+        QCOMPARE(p.notices.last().text, "文档为空,不能保存!");
+        QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
+        if (table)
+            QCOMPARE(p.rows(), QStringList({blank, blank}));
+
+        const auto saveAs = [&](const QString &name) {
+            p.click(p.editor->menuEditor->saveAsButton);
+            QFileDialog *dialog = p.editor->saveFileDialog();
+            QVERIFY(dialog && dialog->isVisible());
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(dialog));
+            GuiTest::typeFileName(dialog, name);
+            QTest::keyClick(dialog, Qt::Key_Return);
+            QTRY_VERIFY(!dialog->isVisible());
+        };
+        saveAs("a.nc");
+        QCOMPARE(p.notices.count(), 2);
+        QCOMPARE(p.notices.last().text, "文档为空,不能保存!");
+        QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
+        QCOMPARE(p.editor->currentFile(), Page::T() + "/ncfile/a.nc");
+
+        saveAs("new.nc");
+        QCOMPARE(p.notices.count(), 2);
+        QCOMPARE(p.dir.readFile("ncfile/new.nc"), p.editor->textEdit->toPlainText().toUtf8());
+        QCOMPARE(p.dir.readFile("ncfile/a.nc"), program);
+        QCOMPARE(p.editor->currentFile(), Page::T() + "/ncfile/new.nc");
+    }
+
     void unwritableScratchStopsTheSave()
     {
         Page p;
