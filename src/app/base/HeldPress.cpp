@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <QtAlgorithms>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -33,10 +34,11 @@ struct Hold {
 };
 
 // One record a button: each button's press is judged on its own.
+std::array<Hold, 32> heldRecords;
+
 std::array<Hold, 32> &records()
 {
-    static std::array<Hold, 32> all;
-    return all;
+    return heldRecords;
 }
 
 Hold &holdOf(Qt::MouseButton button)
@@ -251,23 +253,34 @@ bool HeldPress::filter(QObject *watched, QEvent *event)
 {
     if (endingNow())
         return false;
+    bool drop = false;
     // Only these are mouse events: a wheel step comes here too.
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        return pressFilter(watched, static_cast<QMouseEvent *>(event));
+        drop = pressFilter(watched, static_cast<QMouseEvent *>(event));
+        break;
     case QEvent::MouseButtonRelease:
-        return releaseFilter(watched, static_cast<QMouseEvent *>(event));
+        drop = releaseFilter(watched, static_cast<QMouseEvent *>(event));
+        break;
     case QEvent::MouseMove:
-        return moveFilter(watched, static_cast<QMouseEvent *>(event));
+        drop = moveFilter(watched, static_cast<QMouseEvent *>(event));
+        break;
     case QEvent::Wheel:
         return KeyFocus::behindBox(watched);
     default:
         return false;
     }
+    noteHeld();
+    return drop;
 }
 
-void HeldPress::check(QObject *watched, QEvent *event)
+void HeldPress::noteHeld()
+{
+    held_ = std::any_of(records().cbegin(), records().cend(), [](const Hold &h) { return h.active && !h.ended; });
+}
+
+void HeldPress::checkHeld(QObject *watched, QEvent *event)
 {
     for (Hold &h : records()) {
         if (!h.active || h.ended)
@@ -283,6 +296,7 @@ void HeldPress::check(QObject *watched, QEvent *event)
         if (blocked || covered || takenAway(h.target))
             end(h);
     }
+    noteHeld();
 }
 
 bool HeldPress::holds(const QWidget *widget)

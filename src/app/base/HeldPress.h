@@ -36,8 +36,13 @@ public:
     static bool filter(QObject *watched, QEvent *event);
     // KeyOrder tells every hide, show, raise, enabled change and window
     // blocked by the toolkit's box, of any widget or window: one of them may
-    // take a held press's target away.
-    static void check(QObject *watched, QEvent *event);
+    // take a held press's target away. With no press held (a key opening a
+    // dialog) it costs a test of one flag.
+    static void check(QObject *watched, QEvent *event)
+    {
+        if (held_)
+            checkHeld(watched, event);
+    }
     // The left mouse button holds `widget` pressed now.
     static bool holds(const QWidget *widget);
     // The release being delivered now ends a press taken away: a widget of
@@ -45,6 +50,13 @@ public:
     // drag's length) ends its press instead, and one that follows a release
     // up with something (the plot puts the pointer on the torch) skips it.
     static bool ending();
+
+private:
+    static void checkHeld(QObject *watched, QEvent *event);
+    // Whether any record holds a press that can still be taken away; set
+    // wherever the records change.
+    static void noteHeld();
+    static inline bool held_ = false;
 };
 
 #endif
