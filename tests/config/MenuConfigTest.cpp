@@ -249,30 +249,41 @@ private slots:
     void cancelKeepsWhatWasTyped_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("greyed");
         QTest::addColumn<QByteArray>("element");
-        QTest::addColumn<QByteArray>("chosen");
-        // A text for every field, in the order the dialog holds them: each
-        // valid, none 0 and none repeated within a dialog, so a field that
-        // lost its text leaves a text missing from config.xml.
+        // Every field, in the order the dialog holds them, as the attribute
+        // of config.xml that stores it and the valid text typed into it; the
+        // texts of a dialog differ, so none can stand in for another. Then a
+        // choice clicked after the typing, with the attribute that stores it.
         const struct {
             int key;
-            QStringList typed;
-            const char *choice, *greyed, *element, *chosen;
+            const char *element, *choice, *chosen, *greyed;
+            QStringList fields;
         } dialogs[] = {
-            {1, {"3200", "1600", "7", "-30", "1.5", "40"}, "xMirrorRadio", "", "Base", "fx=\"2\""},
-            {2, {"2500", "6000", "400"}, "", "", "Cut", ""},
-            {3, {"10.5", "2.5", "4", "2", "1.5", "3", "0.5"}, "ck3NoRadio", "", "Fire", "ck3=\"0\""},
-            {4, {"2.5", "4", "1.5", "-12", "25"}, "", "", "PF", ""},
-            {5, {"4", "8", "2.5", "1.5", "6"}, "dyRadio", "dwUpEdit", "DLZ", "dwmode=\"1\""},
-            {6, {"-15", "22"}, "", "", "Laser", ""},
+            {1,
+             "Base",
+             "xMirrorRadio",
+             "fx=2",
+             "",
+             {"sheetx=3200", "sheety=1600", "angel=7", "rotate=-30", "comp=1.5", "preci=40"}},
+            {2, "Cut", "", "", "", {"cutspeed=2500", "topspeed=6000", "LowSpeed=400"}},
+            {3,
+             "Fire",
+             "ck3NoRadio",
+             "ck3=0",
+             "",
+             {"delay=10.5", "df=2.5", "ck=4", "ckUp=2", "ckDown=1.5", "OxoffUp=3", "dwDown=0.5"}},
+            {4, "PF", "", "", "", {"df=2.5", "OxoffUp=4", "dwDown=1.5", "movex=-12", "movey=25"}},
+            {5, "DLZ", "dyRadio", "dwmode=1", "dwUpEdit", {"YH=4", "Delay=8", "ArcOffUp=2.5", "DWUp=1.5", "DWDown=6"}},
+            {6, "Laser", "", "", "", {"X=-15", "Y=22"}},
         };
         for (const auto &d : dialogs) {
             for (const char *way : {"Escape", "取消"}) {
                 QTest::addRow("F%d %s, %s", d.key, d.element, way)
-                    << d.key << d.typed << d.choice << d.greyed << QByteArray(d.element) << QByteArray(d.chosen);
+                    << d.key << d.fields << d.choice << d.chosen << d.greyed << QByteArray(d.element);
             }
         }
     }
@@ -284,11 +295,14 @@ private slots:
     void cancelKeepsWhatWasTyped()
     {
         QFETCH(int, key);
-        QFETCH(QStringList, typed);
+        QFETCH(QStringList, fields);
         QFETCH(QString, choice);
+        QFETCH(QString, chosen);
         QFETCH(QString, greyed);
         QFETCH(QByteArray, element);
-        QFETCH(QByteArray, chosen);
+        QStringList typed;
+        for (const QString &f : fields)
+            typed << f.section('=', 1);
         const bool escape = QByteArray(QTest::currentDataTag()).endsWith("Escape");
         TempWorkDir dir;
         PageWindow w;
@@ -353,9 +367,10 @@ private slots:
         QTest::mouseClick(w.dialogs[other - 1]->findChild<QAbstractButton *>("okButton"), Qt::LeftButton);
         WAIT_COMPARE(saves, 1);
         const QByteArray line = configElement(dir, element);
-        for (const QString &text : typed)
-            QVERIFY2(line.contains("=\"" + text.toUtf8() + "\""), qPrintable(text + " not in " + line));
-        QVERIFY2(chosen.isEmpty() || line.contains(" " + chosen), line.constData());
+        for (const QString &f : chosen.isEmpty() ? fields : fields + QStringList(chosen)) {
+            const QString attribute = QString(" %1=\"%2\"").arg(f.section('=', 0, 0), f.section('=', 1));
+            QVERIFY2(line.contains(attribute.toUtf8()), qPrintable(attribute + " not in " + line));
+        }
     }
 
     void modeAndBeamAngleInForce()
