@@ -744,6 +744,71 @@ private slots:
             QCOMPARE(s.dir.readFile(".tovrelcnc/config.xml"), QByteArray(kConfig));
     }
 
+    // A file system that offers no syncing refuses the flush with EINVAL:
+    // there is nothing more to wait for, and a save of config.xml, the copy
+    // page's copy and the editor's save go through whole, with no box.
+    void flushNotOffered_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("config.xml") << ".tovrelcnc/config.xml";
+        QTest::newRow("copy page") << "ncfile/c.nc";
+        QTest::newRow("editor") << "ncfile/a.nc";
+    }
+
+    void flushNotOffered()
+    {
+        QFETCH(QString, file);
+        const QByteArray row = QTest::currentDataTag();
+        Started s;
+        KMainWindow &w = *s.window;
+        // Past the first write buffer, so the file takes more than one write.
+        QByteArray expected = QByteArray("G01 X100 Y100\n").repeated(3000);
+        std::function<void()> save;
+        if (row == "config.xml") {
+            press(w, Qt::Key_F3);
+            QTRY_VERIFY(w.menuConfig->isVisible());
+            save = [&w] { w.menuConfig->cutDialog->accept(); };
+            // What the same save writes on a disk that syncs.
+            save();
+            expected = s.dir.readFile(file);
+            QVERIFY(s.dir.writeFile(file, kConfig));
+        } else if (row == "copy page") {
+            QVERIFY(s.dir.writeFile("src/c.nc", expected));
+            press(w, Qt::Key_F1);
+            QTRY_VERIFY(w.menuFile->isVisible());
+            press(w, Qt::Key_F3);
+            QTRY_VERIFY(w.menuFastcopy->isVisible());
+            w.menuFastcopy->acceptSource(s.dir.filePath("src"));
+            // The page's first target is the working folder of the first
+            // window of this process.
+            w.menuFastcopy->acceptTarget(s.dir.filePath("ncfile"));
+            press(w, Qt::Key_F3);
+            QTRY_VERIFY(!w.menuFastcopy->fastcopy->srcView->selectedIndexList().isEmpty());
+            save = [&w] { press(w, Qt::Key_F4); };
+        } else {
+            press(w, Qt::Key_F1);
+            QTRY_VERIFY(w.menuFile->isVisible());
+            press(w, Qt::Key_F2);
+            QTRY_VERIFY(w.editor->isVisible());
+            press(w, Qt::Key_F6);
+            QTRY_VERIFY(w.editor->textEdit->isVisible());
+            w.editor->textEdit->setPlainText(QString::fromLatin1(expected));
+            save = [&w] { press(w, Qt::Key_F3); };
+        }
+        {
+            // Every file under the working folder, the scratch programs too.
+            FaultScope scope({WriteFault::FlushError, 0, nullptr, EINVAL}, s.dir.path());
+            QVERIFY2(scope.isValid(), qPrintable(scope.error()));
+            save();
+            QVERIFY(waitFor([&] { return s.dir.readFile(file) == expected || s.notices.count() > 0; }));
+        }
+        QStringList told;
+        for (const Notice::Request &r : s.notices.requests())
+            told << r.text;
+        QCOMPARE(told.join(" | "), QString());
+        QCOMPARE(s.dir.readFile(file), expected);
+    }
+
     // The library's optimised save on a full disk saves nothing and says so
     // in one box.
     void librarySaveOnFullDisk()

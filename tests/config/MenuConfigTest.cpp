@@ -249,66 +249,89 @@ private slots:
     void cancelKeepsWhatWasTyped_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("greyed");
         QTest::addColumn<QByteArray>("element");
-        QTest::addColumn<QByteArrayList>("written");
+        // Every field, in the order the dialog holds them, as the attribute
+        // of config.xml that stores it and the valid text typed into it; the
+        // texts of a dialog differ, so none can stand in for another. Then a
+        // choice clicked after the typing, with the attribute that stores it.
         const struct {
             int key;
-            const char *field, *typed, *choice, *greyed, *element;
-            QByteArrayList written;
+            const char *element, *choice, *chosen, *greyed;
+            QStringList fields;
         } dialogs[] = {
-            {1, "angelEdit", "7", "xMirrorRadio", "", "Base", {"angel=\"7\"", "fx=\"2\""}},
-            {2, "cutspeedEdit", "2500", "", "", "Cut", {"cutspeed=\"2500\""}},
-            {3, "delayEdit", "10.5", "ck3NoRadio", "", "Fire", {"delay=\"10.5\"", "ck3=\"0\""}},
-            {4, "dfEdit", "2.5", "", "", "PF", {"df=\"2.5\""}},
-            {5, "yhEdit", "4", "dyRadio", "dwUpEdit", "DLZ", {"YH=\"4\"", "dwmode=\"1\""}},
-            {6, "xEdit", "-15", "", "", "Laser", {"X=\"-15\""}},
+            {1,
+             "Base",
+             "xMirrorRadio",
+             "fx=2",
+             "",
+             {"sheetx=3200", "sheety=1600", "angel=7", "rotate=-30", "comp=1.5", "preci=40"}},
+            {2, "Cut", "", "", "", {"cutspeed=2500", "topspeed=6000", "LowSpeed=400"}},
+            {3,
+             "Fire",
+             "ck3NoRadio",
+             "ck3=0",
+             "",
+             {"delay=10.5", "df=2.5", "ck=4", "ckUp=2", "ckDown=1.5", "OxoffUp=3", "dwDown=0.5"}},
+            {4, "PF", "", "", "", {"df=2.5", "OxoffUp=4", "dwDown=1.5", "movex=-12", "movey=25"}},
+            {5, "DLZ", "dyRadio", "dwmode=1", "dwUpEdit", {"YH=4", "Delay=8", "ArcOffUp=2.5", "DWUp=1.5", "DWDown=6"}},
+            {6, "Laser", "", "", "", {"X=-15", "Y=22"}},
         };
         for (const auto &d : dialogs) {
             for (const char *way : {"Escape", "取消"}) {
                 QTest::addRow("F%d %s, %s", d.key, d.element, way)
-                    << d.key << d.field << d.typed << d.choice << d.greyed << QByteArray(d.element) << d.written;
+                    << d.key << d.fields << d.choice << d.chosen << d.greyed << QByteArray(d.element);
             }
         }
     }
 
-    // Cancel and Escape only hide a dialog: what was typed or clicked in it
-    // stays, the next showing presents it, and the next save of config.xml,
-    // whichever dialog's OK causes it, writes it, as the fields are all the
-    // page keeps.
+    // Cancel and Escape only hide a dialog: every field keeps what was typed
+    // in it and a choice clicked stays, the next showing presents them, and
+    // the next save of config.xml, whichever dialog's OK causes it, writes
+    // them all, as the fields are all the page keeps.
     void cancelKeepsWhatWasTyped()
     {
         QFETCH(int, key);
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
+        QFETCH(QStringList, fields);
         QFETCH(QString, choice);
+        QFETCH(QString, chosen);
         QFETCH(QString, greyed);
         QFETCH(QByteArray, element);
-        QFETCH(QByteArrayList, written);
+        QStringList typed;
+        for (const QString &f : fields)
+            typed << f.section('=', 1);
         const bool escape = QByteArray(QTest::currentDataTag()).endsWith("Escape");
         TempWorkDir dir;
         PageWindow w;
         QDialog *dialog = w.dialogs[key - 1];
-        auto *edit = dialog->findChild<QLineEdit *>(field);
+        const QList<QLineEdit *> edits = dialog->findChildren<QLineEdit *>();
         auto *radio = dialog->findChild<QRadioButton *>(choice);
-        QVERIFY(edit);
+        QCOMPARE(edits.size(), typed.size());
         QVERIFY(choice.isEmpty() || radio);
-        const auto enabling = [dialog] {
+        const auto texts = [&edits] {
+            QStringList t;
+            for (const QLineEdit *e : edits)
+                t << e->text();
+            return t;
+        };
+        const auto enabling = [&edits] {
             QList<bool> on;
-            for (const QLineEdit *e : dialog->findChildren<QLineEdit *>())
+            for (const QLineEdit *e : edits)
                 on << e->isEnabled();
             return on;
         };
 
         QVERIFY(w.open(key));
         QVERIFY(GuiTest::activate(dialog));
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(edit, typed);
-        QCOMPARE(edit->text(), typed);
+        for (int k = 0; k < edits.size(); ++k) {
+            QTest::mouseClick(edits[k], Qt::LeftButton);
+            QTest::keyClick(edits[k], Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(edits[k], typed[k]);
+        }
+        QCOMPARE(texts(), typed);
         if (radio) {
             QVERIFY(!radio->isChecked());
             QTest::mouseClick(radio, Qt::LeftButton);
@@ -316,23 +339,23 @@ private slots:
         }
         if (!greyed.isEmpty())
             QVERIFY(!dialog->findChild<QLineEdit *>(greyed)->isEnabled());
-        const QList<bool> chosen = enabling();
+        const QList<bool> chosenEnabling = enabling();
         if (escape)
-            QTest::keyClick(edit, Qt::Key_Escape);
+            QTest::keyClick(edits.last(), Qt::Key_Escape);
         else
             QTest::mouseClick(dialog->findChild<QAbstractButton *>("cancelButton"), Qt::LeftButton);
         WAIT_VERIFY(!dialog->isVisible());
         QCOMPARE(saves, 0);
         QVERIFY(!dir.exists(".tovrelcnc/config.xml"));
-        QCOMPARE(edit->text(), typed);
+        QCOMPARE(texts(), typed);
         QVERIFY(!radio || radio->isChecked());
-        QCOMPARE(enabling(), chosen);
+        QCOMPARE(enabling(), chosenEnabling);
 
         // Shown again, it presents what was left in it.
         QVERIFY(w.open(key));
-        QCOMPARE(edit->text(), typed);
+        QCOMPARE(texts(), typed);
         QVERIFY(!radio || radio->isChecked());
-        QCOMPARE(enabling(), chosen);
+        QCOMPARE(enabling(), chosenEnabling);
         QVERIFY(GuiTest::activate(dialog));
         QTest::keyClick(dialog, Qt::Key_Escape);
         WAIT_VERIFY(!dialog->isVisible());
@@ -344,8 +367,10 @@ private slots:
         QTest::mouseClick(w.dialogs[other - 1]->findChild<QAbstractButton *>("okButton"), Qt::LeftButton);
         WAIT_COMPARE(saves, 1);
         const QByteArray line = configElement(dir, element);
-        for (const QByteArray &attribute : written)
-            QVERIFY2(line.contains(" " + attribute), line.constData());
+        for (const QString &f : chosen.isEmpty() ? fields : fields + QStringList(chosen)) {
+            const QString attribute = QString(" %1=\"%2\"").arg(f.section('=', 0, 0), f.section('=', 1));
+            QVERIFY2(line.contains(attribute.toUtf8()), qPrintable(attribute + " not in " + line));
+        }
     }
 
     void modeAndBeamAngleInForce()
