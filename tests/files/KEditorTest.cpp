@@ -422,6 +422,8 @@ private slots:
         QTest::newRow("a tab") << QString("\t") << false;
         QTest::newRow("several Returns") << QString("\n\n\n\n") << false;
         QTest::newRow("a byte-order mark") << QString(QChar(QChar::ByteOrderMark)) << false;
+        QTest::newRow("all of them and a CR")
+            << (QString(QChar(QChar::ByteOrderMark)) + " \t\r\n" + QChar(QChar::LineSeparator)) << false;
         QTest::newRow("table rows of blanks") << QString("  ") << true;
     }
 
