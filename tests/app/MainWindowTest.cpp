@@ -63,6 +63,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -301,6 +302,51 @@ private slots:
         QCOMPARE(w.menuTop->sheetButton->text(), QString("看钢板"));
         QCOMPARE(notices.count(), 0);
         Q_UNUSED(top);
+    }
+
+    // F4 and F5 of the top menu act on every press, also one the click lock
+    // refuses to the page keys: each, typed twice right after the other of
+    // the two, acts twice, while the page key F1 typed after them is refused.
+    void topMenuKeysPassTheClickLock_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<QStringList>("states"); // "mode F5-text" after each key
+        QTest::newRow("F4 模式切换") << int(Qt::Key_F4) << int(Qt::Key_F5)
+                                     << QStringList{"1 看零件", "2 看零件", "3 看零件"};
+        QTest::newRow("F5 看钢板") << int(Qt::Key_F5) << int(Qt::Key_F4)
+                                   << QStringList{"2 看钢板", "2 看零件", "2 看钢板"};
+    }
+
+    void topMenuKeysPassTheClickLock()
+    {
+        QFETCH(int, key);
+        QFETCH(int, first);
+        QFETCH(QStringList, states);
+        TempWorkDir dir;
+        seedCanon(dir);
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        QVERIFY(GuiTest::settle(&w));
+        KButton::setLockInterval(KButton::kLockMs);
+        const auto paced = qScopeGuard([] { KButton::setLockInterval(1); });
+        // No earlier click to judge the first one against.
+        w.menuTop->fileButton->cancelLock();
+        const auto state = [&] { return QString("%1 %2").arg(w.mode).arg(w.menuTop->sheetButton->text()); };
+        const unsigned long t = 500000;
+        QStringList seen;
+        GuiTest::typeAt(&w, first, t);
+        seen << state();
+        GuiTest::typeAt(&w, key, t + 30);
+        seen << state();
+        GuiTest::typeAt(&w, key, t + 60);
+        seen << state();
+        QCOMPARE(seen, states);
+        GuiTest::typeAt(&w, Qt::Key_F1, t + 90);
+        QVERIFY(GuiTest::settle(&w));
+        QCOMPARE(onlyVisiblePage(w), static_cast<QWidget *>(w.menuTop));
+        QCOMPARE(notices.count(), 0);
     }
 
     // A load sends the outputs, the mode, the junction marks and the start

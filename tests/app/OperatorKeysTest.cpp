@@ -38,7 +38,9 @@
 #include "pages/KMenuZZ.h"
 #include "pages/KMovePointDialog.h"
 #include "pages/KPlatte.h"
+#include "program/KJBSimu.h"
 #include "program/KLibSimu.h"
+#include "program/KSimu.h"
 #include "status/KSimuFrame.h"
 #include "status/KSpeed.h"
 #include "status/KSpeedFrame.h"
@@ -234,6 +236,37 @@ private slots:
         QVERIFY(!file->mergeButton->isEnabled());
         QVERIFY(!file->startPointButton->isEnabled());
         QVERIFY(!w.jumpStartPending);
+    }
+
+    // End on the key pad beside the program plot shows the jog plot and
+    // hands it the plot keys; End again gives them back to the program plot.
+    void plotEndTogglesTheJogPlot()
+    {
+        Operator op;
+        KMainWindow &w = *op.w;
+        KSpeedFrame *right = w.speedFrame;
+        KSimu *plot = w.simuFrame->simu;
+        KJBSimu *jog = right->jbsimu;
+        QVERIFY(op.show());
+        QVERIFY(right->speed->isVisible());
+        const double plotScale = plot->getScale();
+
+        op.key(Qt::Key_End);
+        QVERIFY(jog->isVisible());
+        QVERIFY(!right->speed->isVisible());
+        const double jogZoom = jog->getZoom();
+        op.key(Qt::Key_PageUp);
+        QVERIFY(jog->getZoom() < jogZoom);
+        QCOMPARE(plot->getScale(), plotScale);
+
+        op.key(Qt::Key_End);
+        QVERIFY(right->speed->isVisible());
+        QVERIFY(!jog->isVisible());
+        const double jogZoomed = jog->getZoom();
+        op.key(Qt::Key_PageUp);
+        QCOMPARE(jog->getZoom(), jogZoomed);
+        QVERIFY(plot->getScale() < plotScale);
+        QCOMPARE(op.notices.count(), 0);
     }
 
     // The return to zero watches the machine's own position as the jump does.

@@ -358,6 +358,39 @@ private slots:
         QCOMPARE(e->text(), stands);
     }
 
+    // Every plasma time takes no minus sign; the pierce time is accepted up
+    // to 20 s, every other time up to 10 s.
+    void plasmaTimes_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("top");
+        QTest::newRow("arc start") << "yhEdit"
+                                   << "10";
+        QTest::newRow("pierce") << "delayEdit"
+                                << "20";
+        QTest::newRow("rise after the arc") << "arcOffUpEdit"
+                                            << "10";
+        QTest::newRow("positioning rise") << "dwUpEdit"
+                                          << "10";
+        QTest::newRow("positioning fall") << "dwDownEdit"
+                                          << "10";
+    }
+    void plasmaTimes()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, top);
+        KConfigDLZ d(nullptr);
+        d.show();
+        auto *e = d.findChild<QLineEdit *>(edit);
+        QVERIFY(e);
+        QTest::keyClicks(e, "-" + top);
+        QCOMPARE(e->text(), top);
+        QVERIFY(e->hasAcceptableInput());
+        QTest::keyClicks(e, ".1");
+        QCOMPARE(e->text(), top + ".1");
+        QVERIFY(!e->hasAcceptableInput());
+    }
+
     void plasmaPositioningEnabling()
     {
         KConfigDLZ d(nullptr);

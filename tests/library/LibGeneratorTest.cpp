@@ -86,122 +86,163 @@ private slots:
     void unwritableFolder();
 };
 
-// One copy of each shape with its default texts: the contour lines between
-// the placement line and the column step.
+// One copy of each shape with its default texts, or with the texts a row
+// changes: the contour lines between the placement line and the column step.
 void LibGeneratorTest::shapeGolden_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("contour");
     QTest::addColumn<int>("w");
+    QTest::addColumn<Overrides>("params");
     const char *G = "G41|G01 X1000 Y0|";
-    QTest::newRow("K1") << 1 << "G41|G01 X1000 Y0|G02 X0 Y0 I5000 J0|G40|G00 X-1000 Y0" << 11000;
+    QTest::newRow("K1") << 1 << "G41|G01 X1000 Y0|G02 X0 Y0 I5000 J0|G40|G00 X-1000 Y0" << 11000 << Overrides();
     QTest::newRow("K2") << 2
                         << "G00 X7000 Y0|G41|G01 X-1000 Y0|G03 X0 Y0 I5000 J0|G40|G00 X1000 Y0|G00 X-7000 Y0|"
                            "G41|G01 X1000 Y0|G02 X0 Y0 I10000 J0|G40|G00 X-1000 Y0"
-                        << 21000;
+                        << 21000 << Overrides();
     QTest::newRow("K3") << 3
                         << QString(G)
                                + "G01 X0 Y6000|G02 X2000 Y2000 I2000 J0|G01 X11000 Y0|G02 X2000 Y-2000 I0 J-2000|"
                                  "G01 X0 Y-6000|G02 X-2000 Y-2000 I-2000 J0|G01 X-11000 Y0|"
                                  "G02 X-2000 Y2000 I0 J2000|G40|G00 X-1000 Y0"
-                        << 16000;
+                        << 16000 << Overrides();
     QTest::newRow("K4") << 4 << QString(G) + "G01 X0 Y15000|G01 X10000 Y-5000|G01 X-10000 Y-10000|G40|G00 X-1000 Y0"
-                        << 11000;
+                        << 11000 << Overrides();
     QTest::newRow("K5") << 5
                         << "G41|G01 X0 Y1000|G01 X-4000 Y0|G03 X-20000 Y0 I-10000 J0|G01 X-4000 Y0|"
                            "G02 X28000 Y0 I14000 J0|G40|G00 X0 Y-1000"
-                        << 28000;
+                        << 28000 << Overrides();
     QTest::newRow("K6") << 6
                         << "G00 X7000 Y10000|G41|G01 X-1000 Y0|G03 X0 Y0 I5000 J0|G40|G00 X1000 Y0|"
                            "G00 X-7000 Y-10000|G41|G01 X1000 Y0|G01 X0 Y20000|G01 X20000 Y0|G01 X0 Y-20000|"
                            "G01 X-20000 Y0|G01 X-1000 Y0|G40"
-                        << 21000;
+                        << 21000 << Overrides();
     QTest::newRow("K7") << 7
                         << QString(G) + "G01 X0 Y10000|G01 X5000 Y0|G01 X0 Y-8000|G01 X-5000 Y-2000|G01 X-1000 Y0|G40"
-                        << 6000;
+                        << 6000 << Overrides();
     QTest::newRow("K8") << 8
                         << QString(G)
                                + "G01 X0 Y10000|G01 X5000 Y-1500|G01 X0 Y-7000|G01 X-5000 Y-1500|G01 X-1000 Y0|G40"
-                        << 6000;
+                        << 6000 << Overrides();
     QTest::newRow("K9") << 9
                         << QString(G)
                                + "G01 X0 Y3000|G02 X7000 Y0 I3500 J0|G01 X0 Y-3000|G02 X-7000 Y0 I-3500 J0|"
                                  "G01 X-1000 Y0|G40"
-                        << 8000;
+                        << 8000 << Overrides();
     QTest::newRow("K10") << 10
                          << QString(G)
                                 + "G01 X0 Y7500|G01 X5000 Y0|G01 X0 Y-7500|G02 X-5000 Y0 I-2500 J0|G01 X-1000 Y0|G40"
-                         << 6000;
+                         << 6000 << Overrides();
     QTest::newRow("K11") << 11
                          << QString(G)
                                 + "G01 X0 Y18000|G02 X2000 Y2000 I2000 J0|G01 X13000 Y0|G01 X0 Y-20000|"
                                   "G01 X-15000 Y0|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K12") << 12
                          << QString(G)
                                 + "G01 X0 Y18000|G02 X2000 Y2000 I2000 J0|G01 X11000 Y0|G02 X2000 Y-2000 I0 J-2000|"
                                   "G01 X0 Y-18000|G01 X-15000 Y0|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K13") << 13
                          << QString(G)
                                 + "G01 X0 Y18000|G02 X2000 Y2000 I2000 J0|G01 X11000 Y0|G02 X2000 Y-2000 I0 J-2000|"
                                   "G01 X0 Y-16000|G02 X-2000 Y-2000 I-2000 J0|G01 X-13000 Y0|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K14") << 14
                          << QString(G)
                                 + "G01 X0 Y18000|G02 X2000 Y2000 I2000 J0|G01 X13000 Y0|G01 X0 Y-18000|"
                                   "G02 X-2000 Y-2000 I-2000 J0|G01 X-13000 Y0|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K15") << 15
                          << QString(G)
                                 + "G01 X0 Y16000|G01 X2000 Y2000|G01 X11000 Y0|G01 X2000 Y-2000|G01 X0 Y-16000|"
                                   "G01 X-2000 Y-2000|G01 X-11000 Y0|G01 X-2000 Y2000|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K16") << 16
                          << QString(G)
                                 + "G01 X0 Y18000|G01 X2000 Y2000|G01 X11000 Y0|G01 X2000 Y-2000|G01 X0 Y-16000|"
                                   "G01 X-2000 Y-2000|G01 X-13000 Y0|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K17") << 17
                          << QString(G)
                                 + "G01 X0 Y20000|G01 X13000 Y0|G01 X2000 Y-2000|G01 X0 Y-16000|G01 X-2000 Y-2000|"
                                   "G01 X-13000 Y0|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K18") << 18
                          << QString(G)
                                 + "G01 X0 Y20000|G01 X15000 Y0|G01 X0 Y-18000|G01 X-2000 Y-2000|G01 X-13000 Y0|"
                                   "G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K19") << 19
                          << QString(G)
                                 + "G01 X0 Y20000|G01 X15000 Y0|G01 X0 Y-3000|G01 X-9000 Y0|G01 X0 Y-17000|"
                                   "G01 X-6000 Y0|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K20") << 20
                          << QString(G)
                                 + "G01 X0 Y17000|G01 X13500 Y0|G02 X0 Y-3000 I0 J-1500|G01 X-7500 Y0|"
                                   "G01 X0 Y-14000|G02 X-6000 Y0 I-3000 J0|G01 X-1000 Y0|G40"
-                         << 17500;
+                         << 17500 << Overrides();
     QTest::newRow("K21") << 21
                          << QString(G)
                                 + "G01 X0 Y20000|G01 X13500 Y0|G02 X0 Y-3000 I0 J-1500|G01 X-7500 Y0|"
                                   "G01 X0 Y-17000|G01 X-6000 Y0|G01 X-1000 Y0|G40"
-                         << 17500;
+                         << 17500 << Overrides();
     QTest::newRow("K22") << 22
                          << QString(G)
                                 + "G01 X0 Y19000|G01 X1000 Y1000|G01 X14000 Y0|G01 X0 Y-3000|G01 X-9000 Y0|"
                                   "G01 X0 Y-17000|G01 X-6000 Y0|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K23") << 23
                          << QString(G)
                                 + "G01 X0 Y19000|G01 X1000 Y1000|G01 X14000 Y0|G01 X0 Y-3000|G01 X-8500 Y0|"
                                   "G01 X-500 Y-500|G01 X0 Y-16500|G01 X-6000 Y0|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
     QTest::newRow("K24") << 24
                          << QString(G)
                                 + "G01 X0 Y19000|G02 X1000 Y1000 I1000 J0|G01 X14000 Y0|G01 X0 Y-3000|"
                                   "G01 X-9000 Y0|G01 X0 Y-17000|G01 X-6000 Y0|G01 X-1000 Y0|G40"
-                         << 16000;
+                         << 16000 << Overrides();
+
+    // Values are used as they stand, whatever their relation: straight
+    // sides and steps that come out negative or zero are written so.
+    QTest::newRow("K9 c above b") << 9
+                                  << QString(G)
+                                         + "G01 X0 Y-2000|G02 X12000 Y0 I6000 J0|G01 X0 Y2000|"
+                                           "G02 X-12000 Y0 I-6000 J0|G01 X-1000 Y0|G40"
+                                  << 13000 << Overrides{{PattenForm::C, "120"}};
+    QTest::newRow("K11 d above b") << 11
+                                   << QString(G)
+                                          + "G01 X0 Y-2000|G02 X12000 Y12000 I12000 J0|G01 X3000 Y0|G01 X0 Y-10000|"
+                                            "G01 X-15000 Y0|G01 X-1000 Y0|G40"
+                                   << 16000 << Overrides{{PattenForm::B, "100"}, {PattenForm::D, "120"}};
+    QTest::newRow("K12 d above c/2") << 12
+                                     << QString(G)
+                                            + "G01 X0 Y10000|G02 X10000 Y10000 I10000 J0|G01 X-5000 Y0|"
+                                              "G02 X10000 Y-10000 I0 J-10000|G01 X0 Y-10000|G01 X-15000 Y0|"
+                                              "G01 X-1000 Y0|G40"
+                                     << 16000 << Overrides{{PattenForm::D, "100"}};
+    QTest::newRow("K19 e above b") << 19
+                                   << QString(G)
+                                          + "G01 X0 Y20000|G01 X15000 Y0|G01 X0 Y-25000|G01 X-9000 Y0|G01 X0 Y5000|"
+                                            "G01 X-6000 Y0|G01 X-1000 Y0|G40"
+                                   << 16000 << Overrides{{PattenForm::E, "250"}};
+    QTest::newRow("K35 no lead, f 0") << 35
+                                      << "G41|G01 X0 Y0|G01 X0 Y8000|G01 X0 Y0|G01 X0 Y4000|G01 X0 Y0|G01 X0 Y8000|"
+                                         "G01 X6000 Y0|G01 X0 Y-8000|G01 X11000 Y0|G01 X0 Y-4000|G01 X-11000 Y0|"
+                                         "G01 X0 Y-8000|G01 X-6000 Y0|G01 X0 Y0|G40"
+                                      << 17000 << Overrides{{PattenForm::A, "0"}, {PattenForm::F, "0"}};
+    // b = 2d: the tangent's angle is a right angle, and K48 is a slot.
+    QTest::newRow("K47 b = 2d") << 47
+                                << QString(G)
+                                       + "G01 X0 Y6000|G01 X12000 Y0|G02 X0 Y-6000 I0 J-3000|G01 X-12000 Y0|"
+                                         "G01 X-1000 Y0|G40"
+                                << 16000 << Overrides{{PattenForm::B, "60"}, {PattenForm::D, "30"}};
+    QTest::newRow("K48 b = 2d") << 48
+                                << QString(G)
+                                       + "G01 X0 Y0|G02 X3000 Y3000 I3000 J0|G01 X9000 Y0|G02 X0 Y-6000 I0 J-3000|"
+                                         "G01 X-9000 Y0|G02 X-3000 Y3000 I0 J3000|G01 X-1000 Y0|G40"
+                                << 16000 << Overrides{{PattenForm::B, "60"}, {PattenForm::D, "30"}};
 }
 
 void LibGeneratorTest::shapeGolden()
@@ -209,10 +250,11 @@ void LibGeneratorTest::shapeGolden()
     QFETCH(int, type);
     QFETCH(QString, contour);
     QFETCH(int, w);
+    QFETCH(Overrides, params);
     TempWorkDir dir;
     const QStringList expected = QStringList{QStringLiteral("G00 X0 Y0")} + contour.split(QLatin1Char('|'))
                                  + QStringList{QStringLiteral("G00 X%1 Y0").arg(w), QStringLiteral("G00 X0 Y0")};
-    QCOMPARE(generateOne(type, form(type)), expected);
+    QCOMPARE(generateOne(type, form(type, params)), expected);
 }
 
 void LibGeneratorTest::cornersOfNoSize_data()

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -76,7 +77,7 @@ void LibPageTest::add(int shape)
 
 void LibPageTest::build(const QString &spec)
 {
-    const QStringList parts = spec.split(QLatin1Char(','));
+    const QStringList parts = spec.split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString &part : parts)
         add(part.mid(part.startsWith(QLatin1Char('-')) ? 2 : 1).toInt());
     for (int row = 0; row < parts.size(); ++row) {
@@ -282,24 +283,28 @@ void LibPageTest::listStepsOverHiddenRows_data()
 {
     QTest::addColumn<QString>("pattens");
     QTest::addColumn<int>("from");
-    QTest::addColumn<bool>("down");
+    QTest::addColumn<QString>("slot");
     QTest::addColumn<QList<int>>("steps");
 
-    QTest::newRow("up past one hidden") << "K1,-K2,K3" << 2 << false << QList<int>{1, 0};
-    QTest::newRow("up with only hidden above") << "-K1,K2" << 1 << false << QList<int>{};
-    QTest::newRow("up at row 0") << "K1,K2" << 0 << false << QList<int>{};
-    QTest::newRow("down past two hidden") << "K1,-K2,-K3,K4" << 0 << true << QList<int>{1, 2, 3};
-    QTest::newRow("down at the last row") << "K1,K2" << 1 << true << QList<int>{};
-    QTest::newRow("down from a hidden row") << "K1,-K2,K3" << 1 << true << QList<int>{2};
-    QTest::newRow("up from a hidden row") << "K1,-K2,K3" << 1 << false << QList<int>{0};
-    QTest::newRow("down with only hidden below") << "K1,-K2" << 0 << true << QList<int>{};
+    QTest::newRow("up past one hidden") << "K1,-K2,K3" << 2 << "selUp" << QList<int>{1, 0};
+    QTest::newRow("up with only hidden above") << "-K1,K2" << 1 << "selUp" << QList<int>{};
+    QTest::newRow("up at row 0") << "K1,K2" << 0 << "selUp" << QList<int>{};
+    QTest::newRow("down past two hidden") << "K1,-K2,-K3,K4" << 0 << "selDown" << QList<int>{1, 2, 3};
+    QTest::newRow("down at the last row") << "K1,K2" << 1 << "selDown" << QList<int>{};
+    QTest::newRow("down from a hidden row") << "K1,-K2,K3" << 1 << "selDown" << QList<int>{2};
+    QTest::newRow("up from a hidden row") << "K1,-K2,K3" << 1 << "selUp" << QList<int>{0};
+    QTest::newRow("down with only hidden below") << "K1,-K2" << 0 << "selDown" << QList<int>{};
+    // Neither stepping nor scrolling changes a list without rows.
+    for (const char *slot : {"selUp", "selDown", "numUp", "numDown"})
+        QTest::newRow(qPrintable(QStringLiteral("%1 on an empty list").arg(QLatin1String(slot))))
+            << "" << -1 << slot << QList<int>{};
 }
 
 void LibPageTest::listStepsOverHiddenRows()
 {
     QFETCH(QString, pattens);
     QFETCH(int, from);
-    QFETCH(bool, down);
+    QFETCH(QString, slot);
     QFETCH(QList<int>, steps);
     build(pattens);
     page->libList->setCurrentRow(from);
@@ -308,17 +313,18 @@ void LibPageTest::listStepsOverHiddenRows()
     QList<int> patternsShown;
     connect(page->libList, &QListWidget::currentRowChanged, this,
             [this, &patternsShown] { patternsShown << form->pattens().current() - 1; });
-    if (down)
-        page->libList->selDown();
-    else
-        page->libList->selUp();
+    const int scrolled = page->libList->verticalScrollBar()->value();
+    const bool invoked = QMetaObject::invokeMethod(page->libList, slot.toLatin1().constData());
     QList<int> reported;
     for (const QList<QVariant> &signal : rows)
         reported << signal.at(0).toInt();
     disconnect(page->libList, &QListWidget::currentRowChanged, this, nullptr);
+    QVERIFY(invoked);
     QCOMPARE(reported, steps);
     // Every step reached the form before the next one was taken.
     QCOMPARE(patternsShown, steps);
+    QCOMPARE(page->libList->currentRow(), steps.isEmpty() ? from : steps.last());
+    QCOMPARE(page->libList->verticalScrollBar()->value(), scrolled);
 }
 
 void LibPageTest::catalogueMovesStopAtTheEdges_data()

@@ -351,6 +351,17 @@ private slots:
         QCOMPARE(count(shot(&view), kRed), 0);
     }
 
+    void libraryWalksAFullTableToItsLastRow()
+    {
+        for (int row = 0; row < kSegmentRows; ++row)
+            SegmentTable::copyWords(libSegments[row], rec(1, 10, 0));
+        KLibSimu view;
+        view.draw();
+        // Each row 0.1 mm along program X: the drawing is 3000 mm high only
+        // with the last row in it.
+        QVERIFY2(std::fabs(view.getPartHeight() - 3000.0) < 1e-6, qPrintable(QString::number(view.getPartHeight())));
+    }
+
     void partSizeAndPartView()
     {
         fill(libSegments, {rec(1, 10000, 0), rec(0, 0, 4000)});
