@@ -551,6 +551,9 @@ template <typename Dialog> KMenuConfig *configDialogRig(Rig &rig, Subject &s, Di
     s.dialog = dialog;
     s.count(dialog, SIGNAL(accepted()), QStringLiteral("accepted"));
     s.count(dialog, SIGNAL(rejected()), QStringLiteral("rejected"));
+    // Left without OK, the dialog keeps its fields as they are; only a
+    // field's selection and cursor may follow the keyboard out.
+    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("selected"), QStringLiteral("cursor")};
     return config;
 }
 
@@ -565,9 +568,6 @@ KMenuConfig *fireDialog(Rig &rig, Subject &s)
         dialog->delayEdit->setText(QStringLiteral("7.5"));
     };
     s.count(config, SIGNAL(fDelayChanged(double)), QStringLiteral("fDelayChanged"));
-    // Left without OK, the dialog keeps its fields as they are; only a
-    // field's selection and cursor may follow the keyboard out.
-    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("selected"), QStringLiteral("cursor")};
     s.state = [&rig, dialog] {
         return QStringList{QStringLiteral("config.xml written=%1").arg(rig.dir.exists(".tovrelcnc/config.xml")),
                            QStringLiteral("delay=") + dialog->delayEdit->text()};
@@ -635,8 +635,6 @@ void buildPlasmaEdit(Rig &rig, Subject &s)
         dialog->pzRadio->click();
         dialog->dwUpEdit->setText(QStringLiteral("2.5"));
     };
-    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("text"), QStringLiteral("selected"),
-                                 QStringLiteral("cursor")};
     s.state = [&rig] {
         return QStringList{QStringLiteral("config.xml written=%1").arg(rig.dir.exists(".tovrelcnc/config.xml"))};
     };
