@@ -1590,7 +1590,12 @@ private slots:
 
     // A press held, a box opened over it, the release behind the box, the box
     // answered: the window heard of the release, so the mouse reaches what
-    // lies under it again, not the widget pressed.
+    // lies under it again, not the widget pressed. Only our own box lets that
+    // release reach the window; the toolkit's box leaves nothing to lose:
+    // blocking the window makes the toolkit forget the widget the press
+    // reached, and it drops the release for a blocked window before any
+    // filter of the program sees it, so that row holds whatever the program
+    // does with such a release.
     void moveAfterBox_data()
     {
         QTest::addColumn<int>("way");
