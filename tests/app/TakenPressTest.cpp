@@ -42,9 +42,12 @@
 // of its own; a box answered by its key before the mouse lets go; a dialog
 // a key opens over the point held; the page shown again by a click on its
 // key, a press on another key, instead of a typed one; a second button
-// pressed while the first holds what was taken (secondButton); the mouse
-// after a release behind a box (moveAfterBox); and a right click, a context
-// menu and a wheel step (otherMouseEvents).
+// pressed while the first holds what was taken, clicked before it was taken,
+// or sent to a dialog closed since (secondButton); a second button on the key
+// a page switch showed at the point, and that press taken in its turn
+// (secondButtonOnShownKey, secondButtonOnShownKeyTaken); the mouse after a
+// release behind a box (moveAfterBox); and a right click, a context menu and
+// a wheel step (otherMouseEvents).
 
 #include "GuiTest.h"
 #include "HangGuard.h"
@@ -135,6 +138,11 @@ namespace {
 enum Way { Closed, Hidden, OwnBox, ToolkitBox, Disabled, WayCount, DialogOver = WayCount };
 
 const char *const kWayNames[WayCount] = {"closed", "hidden", "own box", "toolkit box", "disabled"};
+
+// When a second button is pressed: after the first one's target was taken
+// away, or clicked while it still showed; or its press was sent by the window
+// system to the target's dialog before the dialog closed, and is read after.
+enum SecondPress { AfterTaken, ClickedBefore, ForClosedWindow };
 
 // Why a way cannot happen to a kind (see the table at the top).
 const char *const kOnMainWindow = "on the main window, which no key closes";
@@ -551,6 +559,9 @@ template <typename Dialog> KMenuConfig *configDialogRig(Rig &rig, Subject &s, Di
     s.dialog = dialog;
     s.count(dialog, SIGNAL(accepted()), QStringLiteral("accepted"));
     s.count(dialog, SIGNAL(rejected()), QStringLiteral("rejected"));
+    // Left without OK, the dialog keeps its fields as they are; only a
+    // field's selection and cursor may follow the keyboard out.
+    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("selected"), QStringLiteral("cursor")};
     return config;
 }
 
@@ -565,9 +576,6 @@ KMenuConfig *fireDialog(Rig &rig, Subject &s)
         dialog->delayEdit->setText(QStringLiteral("7.5"));
     };
     s.count(config, SIGNAL(fDelayChanged(double)), QStringLiteral("fDelayChanged"));
-    // Left without OK, the dialog keeps its fields as they are; only a
-    // field's selection and cursor may follow the keyboard out.
-    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("selected"), QStringLiteral("cursor")};
     s.state = [&rig, dialog] {
         return QStringList{QStringLiteral("config.xml written=%1").arg(rig.dir.exists(".tovrelcnc/config.xml")),
                            QStringLiteral("delay=") + dialog->delayEdit->text()};
@@ -635,8 +643,6 @@ void buildPlasmaEdit(Rig &rig, Subject &s)
         dialog->pzRadio->click();
         dialog->dwUpEdit->setText(QStringLiteral("2.5"));
     };
-    s.closeChanges = QStringList{QStringLiteral("rejected"), QStringLiteral("text"), QStringLiteral("selected"),
-                                 QStringLiteral("cursor")};
     s.state = [&rig] {
         return QStringList{QStringLiteral("config.xml written=%1").arg(rig.dir.exists(".tovrelcnc/config.xml"))};
     };
@@ -1173,6 +1179,35 @@ const Kind *kindNamed(const QString &name)
 
 // ---------------------------------------------------------------- the mouse
 
+// Closes every menu as it opens and notes it: a menu runs a loop of its own,
+// which would hold the test until the suite's time limit.
+class MenuCatcher : public QObject
+{
+public:
+    MenuCatcher() { QCoreApplication::instance()->installEventFilter(this); }
+    ~MenuCatcher() override { QCoreApplication::instance()->removeEventFilter(this); }
+    MenuCatcher(const MenuCatcher &) = delete;
+    MenuCatcher &operator=(const MenuCatcher &) = delete;
+
+    QString opened() const { return caught.join(QStringLiteral(", ")); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto *popup = static_cast<QWidget *>(watched);
+            if (popup->windowType() == Qt::Popup) {
+                caught << QString::fromLatin1(popup->metaObject()->className());
+                QTimer::singleShot(0, popup, [popup] { popup->close(); });
+            }
+        }
+        return false;
+    }
+
+private:
+    QStringList caught;
+};
+
 QWidget *mainWindowOf(QWidget *widget)
 {
     QWidget *w = widget->window();
@@ -1563,7 +1598,12 @@ private slots:
 
     // A press held, a box opened over it, the release behind the box, the box
     // answered: the window heard of the release, so the mouse reaches what
-    // lies under it again, not the widget pressed.
+    // lies under it again, not the widget pressed. Only our own box lets that
+    // release reach the window; the toolkit's box leaves nothing to lose:
+    // blocking the window makes the toolkit forget the widget the press
+    // reached, and it drops the release for a blocked window before any
+    // filter of the program sees it, so that row holds whatever the program
+    // does with such a release.
     void moveAfterBox_data()
     {
         QTest::addColumn<int>("way");
@@ -1609,6 +1649,7 @@ private slots:
     // the list under it, and the keys act after them.
     void otherMouseEvents()
     {
+        MenuCatcher menus;
         Rig rig;
         KEditor *editor = editorOf(rig, 400);
         QVERIFY(GuiTest::activate(&rig.window));
@@ -1623,13 +1664,14 @@ private slots:
         QCoreApplication::sendEvent(rig.probe, &menu);
         QCoreApplication::processEvents();
         QCOMPARE(probe.count(), 0);
+        QVERIFY2(menus.opened().isEmpty(), qPrintable(QStringLiteral("a menu opened: ") + menus.opened()));
 
         QScrollBar *bar = editor->verticalScrollBar();
         const QPoint onBar = bar->mapTo(&rig.window, bar->rect().center());
         QTest::mousePress(window, Qt::RightButton, Qt::NoModifier, onBar);
         QTest::mouseRelease(window, Qt::RightButton, Qt::NoModifier, onBar);
         QCoreApplication::processEvents();
-        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY2(menus.opened().isEmpty(), qPrintable(QStringLiteral("a menu opened: ") + menus.opened()));
 
         const int top = bar->value();
         const QPoint inside = editor->viewport()->mapTo(&rig.window, editor->viewport()->rect().center());
@@ -1648,14 +1690,17 @@ private slots:
 
     // A second button pressed while the first holds what was taken away:
     // the toolkit hands that press to the widget the first one reached,
-    // hidden or closed now. Nothing acts, with either release, and the keys
-    // work after it.
+    // hidden or closed now, or to the main window under a dialog put over the
+    // point. Nothing acts, with either release, and the keys work after it.
+    // The second press may also come earlier, a click while the target still
+    // shows, or be one the window system sent to the dialog before it closed.
     void secondButton_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("way");
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("second");
+        QTest::addColumn<int>("when");
         const struct {
             const char *name;
             Qt::MouseButton first;
@@ -1670,10 +1715,22 @@ private slots:
         for (const auto &subject : subjects) {
             for (const auto &pair : pairs) {
                 const QByteArray name = QByteArray(subject.kind) + " / " + kWayNames[subject.way] + ", " + pair.name;
-                QTest::newRow(name.constData())
-                    << QString::fromLatin1(subject.kind) << int(subject.way) << int(pair.first) << int(pair.second);
+                QTest::newRow(name.constData()) << QString::fromLatin1(subject.kind) << int(subject.way)
+                                                << int(pair.first) << int(pair.second) << int(AfterTaken);
             }
+            // The right click's release leaves the left press in force: it
+            // still ends when the target is taken.
+            const QByteArray name =
+                QByteArray(subject.kind) + " / " + kWayNames[subject.way] + ", left held, right clicked before";
+            QTest::newRow(name.constData()) << QString::fromLatin1(subject.kind) << int(subject.way)
+                                            << int(Qt::LeftButton) << int(Qt::RightButton) << int(ClickedBefore);
         }
+        QTest::newRow("table multi / dialog over it, right held, left pressed")
+            << QStringLiteral("table multi") << int(DialogOver) << int(Qt::RightButton) << int(Qt::LeftButton)
+            << int(AfterTaken);
+        QTest::newRow("dialog ok / closed, right held, left pressed for the closed dialog")
+            << QStringLiteral("dialog ok") << int(Closed) << int(Qt::RightButton) << int(Qt::LeftButton)
+            << int(ForClosedWindow);
     }
 
     void secondButton()
@@ -1682,6 +1739,7 @@ private slots:
         QFETCH(int, way);
         QFETCH(int, first);
         QFETCH(int, second);
+        QFETCH(int, when);
         const auto firstButton = Qt::MouseButton(first);
         const auto secondButton = Qt::MouseButton(second);
         const Kind *k = kindNamed(kind);
@@ -1695,12 +1753,23 @@ private slots:
         pressAt(s.target, s.at, firstButton);
         if (s.held && firstButton == Qt::LeftButton)
             QVERIFY2(s.held(), "the press did not take");
+        if (when == ClickedBefore) {
+            pressAgainAt(s.target, s.at, secondButton);
+            releaseAt(s.target, s.at, secondButton);
+            QCoreApplication::processEvents();
+            if (s.held)
+                QVERIFY2(s.held(), "the click let the press go");
+        }
         const QStringList pressed = s.snapshot();
         QStringList keyDid;
         if (way == Closed) {
             keyDid << s.closeChanges;
             type(s.dialog, s.closeKey);
             WAIT_VERIFY(!s.dialog->isVisible());
+        } else if (way == DialogOver) {
+            type(&rig.window, Qt::Key_F10);
+            WAIT_VERIFY(s.cover() && s.cover()->isVisible());
+            QVERIFY(s.cover()->frameGeometry().contains(s.target->mapToGlobal(s.elsewhere)));
         } else {
             type(&rig.window, Qt::Key_F11);
             WAIT_VERIFY(!s.target->isVisible());
@@ -1709,12 +1778,19 @@ private slots:
         const QStringList taken = s.snapshot();
         QCOMPARE(apartFrom(taken, keyDid), apartFrom(pressed, keyDid));
 
-        // On a view, another row than the first press's.
-        pressAgainAt(s.target, s.elsewhere, secondButton);
-        QCOMPARE(s.snapshot(), taken);
-        releaseAt(s.target, s.elsewhere, secondButton);
-        QCoreApplication::processEvents();
-        QCOMPARE(s.snapshot(), taken);
+        if (when != ClickedBefore) {
+            // On a view, another row than the first press's.
+            if (when == ForClosedWindow) {
+                QTest::mousePress(s.dialog->windowHandle(), secondButton, Qt::NoModifier,
+                                  s.target->mapTo(s.dialog, s.elsewhere));
+            } else {
+                pressAgainAt(s.target, s.elsewhere, secondButton);
+            }
+            QCOMPARE(s.snapshot(), taken);
+            releaseAt(s.target, s.elsewhere, secondButton);
+            QCoreApplication::processEvents();
+            QCOMPARE(s.snapshot(), taken);
+        }
         releaseAt(s.target, s.elsewhere, firstButton);
         QCoreApplication::processEvents();
         QCOMPARE(s.snapshot(), taken);
@@ -1728,6 +1804,9 @@ private slots:
             WAIT_COMPARE(back.count(), 1);
             QVERIFY(s.target->isVisible());
             QVERIFY(GuiTest::waitClickLockFree());
+        } else if (way == DialogOver) {
+            s.cover()->reject();
+            WAIT_VERIFY(!s.cover()->isVisible());
         }
         WAIT_VERIFY(rig.window.isActiveWindow());
         type(&rig.window, Qt::Key_F12);
@@ -1738,23 +1817,31 @@ private slots:
         QCOMPARE(shownAgain(s.snapshot()), shownAgain(taken));
     }
 
-    // The same, a key of the next row shown at the point: the left click
-    // acts on the key the operator sees there.
+    // The same, a key of the next row shown at the point: a left click acts
+    // on the key the operator sees there; a right or middle press presses no
+    // key there (an Esc key acts on its press).
     void secondButtonOnShownKey_data()
     {
         QTest::addColumn<int>("first");
-        QTest::newRow("right held") << int(Qt::RightButton);
-        QTest::newRow("middle held") << int(Qt::MiddleButton);
+        QTest::addColumn<int>("second");
+        QTest::newRow("right held") << int(Qt::RightButton) << int(Qt::LeftButton);
+        QTest::newRow("middle held") << int(Qt::MiddleButton) << int(Qt::LeftButton);
+        QTest::newRow("left held, right pressed") << int(Qt::LeftButton) << int(Qt::RightButton);
+        QTest::newRow("left held, middle pressed") << int(Qt::LeftButton) << int(Qt::MiddleButton);
     }
 
     void secondButtonOnShownKey()
     {
         QFETCH(int, first);
+        QFETCH(int, second);
         const auto firstButton = Qt::MouseButton(first);
+        const auto secondButton = Qt::MouseButton(second);
+        const bool left = secondButton == Qt::LeftButton;
         Rig rig;
         QVERIFY(GuiTest::activate(&rig.window));
         QSignalSpy leave(rig.leave, &KButton::kclicked);
         QSignalSpy back(rig.back, &KButton::kclicked);
+        QSignalSpy backPressed(rig.back, &KButton::pressed);
         const QPoint at = rig.leave->rect().center();
         pressAt(rig.leave, at, firstButton);
         type(&rig.window, Qt::Key_F11);
@@ -1763,21 +1850,102 @@ private slots:
         QCOMPARE(rig.back->mapToGlobal(at), rig.leave->mapToGlobal(at));
 
         QVERIFY(GuiTest::waitClickLockFree());
-        pressAgainAt(rig.back, at, Qt::LeftButton);
-        QVERIFY(rig.back->isDown());
-        releaseAt(rig.back, at, Qt::LeftButton);
-        WAIT_COMPARE(back.count(), 1);
-        QVERIFY(rig.leave->isVisible());
+        pressAgainAt(rig.back, at, secondButton);
+        QCOMPARE(backPressed.count(), int(left));
+        QCOMPARE(rig.back->isDown(), left);
+        releaseAt(rig.back, at, secondButton);
+        if (left) {
+            WAIT_COMPARE(back.count(), 1);
+            QVERIFY(rig.leave->isVisible());
+        }
         releaseAt(rig.leave, at, firstButton);
         QCoreApplication::processEvents();
         QCOMPARE(leave.count(), 1);
-        QCOMPARE(back.count(), 1);
+        QCOMPARE(back.count(), int(left));
+        QCOMPARE(backPressed.count(), int(left));
 
         QVERIFY(GuiTest::waitClickLockFree());
+        if (!left) {
+            type(&rig.window, Qt::Key_F11);
+            WAIT_COMPARE(back.count(), 1);
+            QVERIFY(GuiTest::waitClickLockFree());
+        }
         QSignalSpy probe(rig.probe, &KButton::kclicked);
         type(&rig.window, Qt::Key_F12);
         WAIT_COMPARE(probe.count(), 1);
         QCOMPARE(leave.count(), 1);
+    }
+
+    // The left press handed to the key shown at the point is itself taken
+    // away before its release: the key comes up then, its release clicks
+    // nothing, and the keys act after it.
+    void secondButtonOnShownKeyTaken_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("hidden by a key") << int(Hidden);
+        QTest::newRow("own box") << int(OwnBox);
+        QTest::newRow("toolkit box") << int(ToolkitBox);
+    }
+
+    void secondButtonOnShownKeyTaken()
+    {
+        QFETCH(int, way);
+        Rig rig;
+        // The next row's Esc acts on its press, as the program's do.
+        KButton *escape =
+            FunctionKey::make(rig.rowB, 0, QStringLiteral("返回"), QString(), QKeySequence(Qt::Key_Escape));
+        QObject::connect(escape, &KButton::pressed, rig.rowB, [&rig] {
+            rig.rowB->hide();
+            rig.rowA->show();
+        });
+        QVERIFY(GuiTest::activate(&rig.window));
+        QSignalSpy backClicked(rig.back, &KButton::clicked);
+        QSignalSpy backReleased(rig.back, &KButton::released);
+        const QPoint at = rig.leave->rect().center();
+        pressAt(rig.leave, at, Qt::RightButton);
+        type(&rig.window, Qt::Key_F11);
+        WAIT_VERIFY(rig.back->isVisible());
+        QVERIFY(GuiTest::waitClickLockFree());
+        pressAgainAt(rig.back, at, Qt::LeftButton);
+        QVERIFY(rig.back->isDown());
+
+        if (way == Hidden) {
+            type(&rig.window, Qt::Key_Escape);
+            WAIT_VERIFY(!rig.back->isVisible());
+            QVERIFY2(!rig.back->isDown(), "the key stayed down when hidden");
+        } else {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Brenlo"), QStringLiteral("急停!"), QMessageBox::Ok,
+                            &rig.window);
+            QVERIFY(runBox(box, Way(way), Qt::ApplicationModal, [&] {
+                QVERIFY2(GuiTest::waitUntil([&] { return !rig.back->isDown(); }, kHangGuardMs),
+                         "the key stayed down under the box");
+                type(&box, Qt::Key_Return);
+                QVERIFY(GuiTest::waitUntil([&] { return !box.isVisible(); }, kHangGuardMs));
+            }));
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QCOMPARE(backReleased.count(), 1);
+        releaseAt(rig.back, at, Qt::LeftButton);
+        releaseAt(rig.back, at, Qt::RightButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(backClicked.count(), 0);
+        QVERIFY(!rig.back->isDown());
+
+        QVERIFY(GuiTest::waitClickLockFree());
+        WAIT_VERIFY(rig.window.isActiveWindow());
+        if (rig.rowB->isVisible()) {
+            type(&rig.window, Qt::Key_Escape);
+            WAIT_VERIFY(rig.rowA->isVisible());
+            QVERIFY(GuiTest::waitClickLockFree());
+        }
+        QSignalSpy probe(rig.probe, &KButton::kclicked);
+        type(&rig.window, Qt::Key_F12);
+        WAIT_COMPARE(probe.count(), 1);
+        QVERIFY(GuiTest::waitClickLockFree());
+        clickOn(rig.probe);
+        WAIT_COMPARE(probe.count(), 2);
+        QCOMPARE(backClicked.count(), 0);
     }
 };
 

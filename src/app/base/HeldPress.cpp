@@ -168,6 +168,11 @@ bool handedToTaken(QWidget *reached, const QMouseEvent *press)
         return false;
     QWindow *window = pressWindow();
     if (window && seenAt(window, press->globalPos())) {
+        // The toolkit's widget window (QWidgetWindow) does the rest: it takes
+        // a press whose buttons are its own button alone as a first press,
+        // and hands a first press to the widget under the point, which then
+        // takes the release. The press comes back here as the window
+        // system's own and is recorded as any first press.
         const QPointF at = press->screenPos() - window->geometry().topLeft();
         QMouseEvent first(QEvent::MouseButtonPress, at, at, press->screenPos(), press->button(), press->button(),
                           press->modifiers(), press->source());
