@@ -185,7 +185,13 @@ bool KeyOrder::filterKey(QObject *watched, QKeyEvent *key)
         }
         break;
     default:
-        // Every typed press starts with its shortcut check.
+        // Every typed press starts with its shortcut check, passed from the
+        // window to the widget and on to its parents as one event: a list
+        // that the check closes (Escape, Return in a drop-down list) leaves
+        // its parents hidden, and the key is not one for a closed window.
+        if (key == lastCheck && key->key() == lastKey && key->timestamp() == lastStamp)
+            return lastHeld;
+        lastCheck = key;
         break;
     }
     lastKey = key->key();
