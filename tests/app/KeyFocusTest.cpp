@@ -931,11 +931,19 @@ private slots:
                 return nullptr;
             QWidget *list = combo->view()->window();
             order.watch(list);
-            mouse(combo);
-            // The window system's answer to the press has come.
-            if (!GuiTest::waitUntil([&] { return QGuiApplication::focusWindow() != page.windowHandle(); }))
-                return nullptr;
-            return list;
+            bool dialogGiven = false;
+            const auto seen = connect(qApp, &QGuiApplication::focusWindowChanged, &page,
+                                      [&](QWindow *focus) { dialogGiven |= focus == dialog->windowHandle(); });
+            // As on the console: the press opens the list, then the window
+            // system gives the dialog the keyboard, and the list's grab
+            // takes it from there.
+            mouse(combo, true, true, false);
+            dialog->windowHandle()->requestActivate();
+            list->windowHandle()->requestActivate();
+            const bool came = GuiTest::waitUntil(
+                [&] { return dialogGiven && QGuiApplication::focusWindow() == list->windowHandle(); });
+            disconnect(seen);
+            return came ? list : nullptr;
         };
         // As the window system sends a key: to the window that has the
         // keyboard, the list's while it stands.
