@@ -1,7 +1,7 @@
 # Files and loads: a library program saved, the editor's scale, links in the
 # browser and in the program's own folder, a refused program that leaves the
 # one before it loaded, a last program with a very long name, and the
-# browser's preview over long files.
+# browser's preview over long files, and a file dialog's drop-down lists.
 
 road_library() {
   # Library page, one cell right of the custom-file cell, add, save as.
@@ -239,7 +239,7 @@ list_of() {
   top="$(top_window)"
   [ "$top" != "$1" ] && [ "$top" != "$main" ] && echo "$top"
 }
-list_gone() { [ "$(mapped_windows)" -eq 2 ]; }
+list_gone() { ! xwininfo -id "$list" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 # A picture of the window $1.
 window_picture() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
@@ -259,7 +259,8 @@ open_list() {
   press_at $2
   wait_for 5 has_keyboard || fail "the press beside $title did not give the page the keyboard"
   click_in "$dialog" $3
-  wait_for 5 list_of "$dialog" >/dev/null || fail "the click on the box at $3 of $title showed no list over it: $(xwininfo -root -children | grep -c '^ *0x') windows"
+  wait_for 5 list_of "$dialog" >/dev/null ||
+    fail "the click on the box at $3 of $title showed no list over it: $(mapped_windows) windows shown, $(xdotool getwindowname "$(top_window)" 2>/dev/null) on top"
   list="$(list_of "$dialog")"
   before="$(user_time "$list")"
   xdotool key "$4"
