@@ -85,7 +85,7 @@ Keyboard &keyboard()
 // An open drop-down or completion list stands over every window of the
 // program: it takes the clicks and the keys while it is open, and the
 // operator must see it. The one the toolkit hands the input to goes last.
-void popupsOnTop()
+void listsOnTop()
 {
     QWidget *active = QApplication::activePopupWidget();
     if (!active)
@@ -114,7 +114,7 @@ void given(QWidget *window)
     list.append(window);
     if (window->windowType() != Qt::Window) {
         window->raise();
-        popupsOnTop();
+        listsOnTop();
     }
 }
 

@@ -1,6 +1,6 @@
 # Files and loads: a library program saved, the editor's scale, links in the
 # browser and in the program's own folder, a refused program that leaves the
-# one before it loaded, a last program with a very long name, and the
+# one before it loaded, a last program with a very long name, the
 # browser's preview over long files, and a file dialog's drop-down lists.
 
 road_library() {
