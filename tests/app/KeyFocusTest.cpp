@@ -1,14 +1,22 @@
 #include "GuiTest.h"
+#include "TempWorkDir.h"
 
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
 #include "app/base/KeyOrder.h"
 #include "app/base/LateKeys.h"
+#include "files/KEditor.h"
+#include "files/KPreview.h"
+#include "library/KLibTable.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -127,11 +135,12 @@ bool keyboardOnNoWindow()
 class RaiseOrder : public QObject
 {
 public:
-    explicit RaiseOrder(const QList<QWidget *> &windows)
+    explicit RaiseOrder(const QList<QWidget *> &windows = {})
     {
         for (QWidget *window : windows)
-            window->installEventFilter(this);
+            watch(window);
     }
+    void watch(QWidget *window) { window->installEventFilter(this); }
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::ZOrderChange)
@@ -140,6 +149,38 @@ public:
     }
     QWidget *top = nullptr;
 };
+
+// The toolkit's file dialogs as the pages show them, each opened by the
+// page's own slot on a page made for it.
+enum FileDialogOf { LibrarySave, EditorSaveAs, EditorOpen, LocalFolders, UsbFolders };
+
+QFileDialog *openFileDialog(FileDialogOf which, QWidget *page)
+{
+    switch (which) {
+    case LibrarySave: {
+        auto *table = new KLibTable(page);
+        table->saveas();
+        return table->saveDialog;
+    }
+    case EditorSaveAs:
+    case EditorOpen: {
+        auto *editor = new KEditor(page);
+        editor->loadFile(QDir::current().filePath(QStringLiteral("ncfile/p.nc")));
+        QMetaObject::invokeMethod(editor, which == EditorOpen ? "openFile" : "saveAs");
+        return which == EditorOpen ? editor->openFileDialog() : editor->saveFileDialog();
+    }
+    case LocalFolders:
+    case UsbFolders: {
+        auto *browser = new KPreview(page);
+        if (which == LocalFolders)
+            browser->foldhd();
+        else
+            browser->foldusb();
+        return which == LocalFolders ? previewLocalDialog : previewUsbDialog;
+    }
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -844,6 +885,101 @@ private slots:
         WAIT_COMPARE(KeyOrder::instance()->heldKeys(), 0);
         QCOMPARE(field->text(), QStringLiteral("2"));
         QCOMPARE(QApplication::focusWidget(), field);
+    }
+
+    void dropDownListOnTop_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::newRow("library 优化保存") << int(LibrarySave);
+        QTest::newRow("editor 另存为..") << int(EditorSaveAs);
+        QTest::newRow("editor 打开..") << int(EditorOpen);
+        QTest::newRow("browser 本地文件") << int(LocalFolders);
+        QTest::newRow("browser U盘文件") << int(UsbFolders);
+    }
+
+    // The operator leaves a file dialog for the page, then clicks one of its
+    // drop-down boxes: the press opens the list before the window system
+    // gives the dialog the keyboard, and the dialog, raised then, must not
+    // come over its own list. The list takes the keys while it stands;
+    // Escape closes it alone, Return picks its row, and the dialog keeps
+    // the keyboard. This platform stacks nothing: the order the windows
+    // were raised in stands for the stack, which the key roads see on a
+    // real display.
+    void dropDownListOnTop()
+    {
+        QFETCH(int, which);
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile(QStringLiteral("ncfile/p.nc"), "G01 X10 Y0\n"));
+        QWidget page;
+        page.resize(1024, 900);
+        auto *beside = new QWidget(&page);
+        beside->setGeometry(0, 800, 1024, 100);
+        QVERIFY(GuiTest::activate(&page));
+        QFileDialog *dialog = openFileDialog(FileDialogOf(which), &page);
+        QVERIFY(dialog);
+        WAIT_VERIFY(dialog->isActiveWindow());
+        RaiseOrder order({dialog});
+
+        // Opens the list of the box named `box` after a press beside the
+        // dialog; true once it stands, taking the input, over the dialog.
+        auto openList = [&](const char *box) -> QWidget * {
+            mouse(beside);
+            if (!GuiTest::waitUntil([&] { return page.isActiveWindow(); }))
+                return nullptr;
+            auto *combo = dialog->findChild<QComboBox *>(QString::fromLatin1(box));
+            if (!combo || !combo->isEnabled())
+                return nullptr;
+            QWidget *list = combo->view()->window();
+            order.watch(list);
+            bool dialogGiven = false;
+            const auto seen = connect(qApp, &QGuiApplication::focusWindowChanged, &page,
+                                      [&](QWindow *focus) { dialogGiven |= focus == dialog->windowHandle(); });
+            // As on the console: the press opens the list, then the window
+            // system gives the dialog the keyboard, and the list's grab
+            // takes it from there.
+            mouse(combo, true, true, false);
+            dialog->windowHandle()->requestActivate();
+            list->windowHandle()->requestActivate();
+            const bool came = GuiTest::waitUntil(
+                [&] { return dialogGiven && QGuiApplication::focusWindow() == list->windowHandle(); });
+            disconnect(seen);
+            return came ? list : nullptr;
+        };
+        // As the window system sends a key: to the window that has the
+        // keyboard, the list's while it stands.
+        auto typed = [](Qt::Key key) { QTest::keyClick(QGuiApplication::focusWindow(), key); };
+
+        QWidget *types = openList("fileTypeCombo");
+        QVERIFY(types);
+        QVERIFY(types->isVisible());
+        QCOMPARE(QApplication::activePopupWidget(), types);
+        QCOMPARE(order.top, types);
+        typed(Qt::Key_Escape);
+        WAIT_VERIFY(!types->isVisible());
+        QVERIFY(dialog->isVisible());
+        WAIT_VERIFY(dialog->isActiveWindow());
+        QCOMPARE(QApplication::focusWidget()->window(), dialog);
+
+        QWidget *folders = openList("lookInCombo");
+        QVERIFY(folders);
+        QCOMPARE(QApplication::activePopupWidget(), folders);
+        QCOMPARE(order.top, folders);
+        auto *rows = qobject_cast<QAbstractItemView *>(dialog->findChild<QComboBox *>("lookInCombo")->view());
+        const int first = rows->currentIndex().row();
+        typed(Qt::Key_Down);
+        QCOMPARE(rows->currentIndex().row(), first + 1);
+        const QString picked = QDir::fromNativeSeparators(rows->currentIndex().data().toString());
+        typed(Qt::Key_Return);
+        WAIT_VERIFY(!folders->isVisible());
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->directory().absolutePath(), picked);
+        WAIT_VERIFY(dialog->isActiveWindow());
+
+        // No list: Escape closes the dialog, as ever.
+        typed(Qt::Key_Escape);
+        WAIT_VERIFY(!dialog->isVisible());
+        WAIT_VERIFY(page.isActiveWindow());
+        WAIT_COMPARE(KeyOrder::instance()->heldKeys(), 0);
     }
 
 private:

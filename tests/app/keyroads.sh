@@ -84,6 +84,7 @@ takenplate seed=kdir
 takenrow seed=nulldir
 takencheck
 takensecond
+droplist
 EOF
 }
 

@@ -82,11 +82,29 @@ Keyboard &keyboard()
     return k;
 }
 
+// An open drop-down or completion list stands over every window of the
+// program: it takes the clicks and the keys while it is open, and the
+// operator must see it. The one the toolkit hands the input to goes last.
+void listsOnTop()
+{
+    QWidget *active = QApplication::activePopupWidget();
+    if (!active)
+        return;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows) {
+        if (w != active && w->isVisible() && w->windowType() == Qt::Popup)
+            w->raise();
+    }
+    active->raise();
+}
+
 // Without a window manager nothing restacks the windows: a dialog shown
 // again comes back at its old place in the stack, under one made after it,
 // and a pressed dialog stays where it lies. The window given the keyboard is
 // put on top, so the operator sees where the keys go; the main window stays
-// under its dialogs.
+// under its dialogs. A press on a dialog's drop-down box opens its list
+// before the window system has given the dialog the keyboard: the list is
+// put back over the dialog raised after it.
 void given(QWidget *window)
 {
     if (!window || isPopup(window->windowType()) || window->windowType() == Qt::SplashScreen)
@@ -94,8 +112,10 @@ void given(QWidget *window)
     auto &list = keyboard().given;
     list.removeAll(window);
     list.append(window);
-    if (window->windowType() != Qt::Window)
+    if (window->windowType() != Qt::Window) {
         window->raise();
+        listsOnTop();
+    }
 }
 
 // The window the keyboard was given to last, even if it is hidden now.
@@ -324,6 +344,12 @@ void KeyFocus::focusChanged(QWindow *focus)
     if (window && !keptFrom(window)) {
         given(window);
         keyboard().holder = window;
+        // While a list is open the toolkit does not make the window the
+        // keyboard went to its active window; closing the list would then
+        // give the keyboard to the window active before, the page under the
+        // dialog.
+        if (QApplication::activePopupWidget() && QApplication::activeWindow() != window)
+            QApplication::setActiveWindow(window);
         return;
     }
     // A window behind a box (pressed with the mouse: without a window

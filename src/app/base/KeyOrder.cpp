@@ -44,6 +44,18 @@ bool sentToClosedWindow(QObject *receiver)
     return receiver->isWidgetType() && !static_cast<QWidget *>(receiver)->window()->isVisible();
 }
 
+// The toolkit passes an event from the window to a widget (the focus widget,
+// or the open list's), then from a widget to its parents; a new event starts
+// at a window, or at a widget none of whose children the last one reached.
+bool passedOn(const QObject *from, const QObject *to)
+{
+    if (!from || !to->isWidgetType())
+        return false;
+    if (from->isWindowType())
+        return true;
+    return from->isWidgetType() && static_cast<const QWidget *>(to)->isAncestorOf(static_cast<const QWidget *>(from));
+}
+
 } // namespace
 
 KeyOrder::KeyOrder(QObject *parent)
@@ -185,7 +197,17 @@ bool KeyOrder::filterKey(QObject *watched, QKeyEvent *key)
         }
         break;
     default:
-        // Every typed press starts with its shortcut check.
+        // Every typed press starts with its shortcut check, passed from the
+        // window to the widget and on to its parents as one event: a list
+        // that the check closes (Escape, Return in a drop-down list) leaves
+        // its parents hidden, and the key is not one for a closed window.
+        if (key == lastCheck && key->key() == lastKey && key->timestamp() == lastStamp
+            && passedOn(lastReceiver, watched)) {
+            lastReceiver = watched;
+            return lastHeld;
+        }
+        lastCheck = key;
+        lastReceiver = watched;
         break;
     }
     lastKey = key->key();

@@ -91,6 +91,10 @@ private:
     // key press (and that press passed on to parents) share the decision.
     int lastKey = 0;
     unsigned long lastStamp = 0;
+    // The shortcut check decided last (only compared, never read) and the
+    // object it reached last.
+    const QKeyEvent *lastCheck = nullptr;
+    QPointer<QObject> lastReceiver;
     bool lastHeld = false;
     int limitsReached = 0;
     qint64 waitLimitMs = 1000;

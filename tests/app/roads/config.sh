@@ -139,18 +139,6 @@ type_value() {
   burst "${keys[@]}" "${@:2}"
 }
 
-# The topmost window of the program that is shown: xwininfo lists the
-# root's children top first.
-top_window() {
-  local w
-  for w in $(xwininfo -root -children 2>/dev/null | awk '/^ +0x/ {print $1}'); do
-    if xwininfo -id "$w" 2>/dev/null | grep -q 'Map State: IsViewable'; then
-      echo $((w))
-      return 0
-    fi
-  done
-}
-
 # Two configuration dialogs, each made once, opened one after the other
 # with a press on the page beside the first: the second has the keyboard,
 # stands on top of every window of the program, and the value typed goes

@@ -1,7 +1,7 @@
 # Files and loads: a library program saved, the editor's scale, links in the
 # browser and in the program's own folder, a refused program that leaves the
-# one before it loaded, a last program with a very long name, and the
-# browser's preview over long files.
+# one before it loaded, a last program with a very long name, the
+# browser's preview over long files, and a file dialog's drop-down lists.
 
 road_library() {
   # Library page, one cell right of the custom-file cell, add, save as.
@@ -210,4 +210,124 @@ road_previewlong() {
   marker
   only_main_shown || fail "$(mapped_windows) windows shown after Down Down Down"
   [ "$(field_text)" = dec_plate_kerf.nc ] || fail "the list ends on '$(field_text)'"
+}
+
+# A file dialog's drop-down list opened by a click after a press on the page
+# beside the dialog: it stands over every window of the program and takes
+# the keys; Escape closes it alone, Return picks its row, and the dialog
+# keeps the keyboard until its 取 消 closes it. The toolkit lays the dialogs
+# out from their corners: 查找范围 23 below the top, 文件类型 34 and 取 消 39
+# above the bottom (a minus counts from the bottom).
+LOOK_IN_BOX="400 23"
+TYPE_BOX="400 -34"
+FILE_CANCEL="645 -39"
+
+# Clicks the window $1 at $2 from its left and $3 from its top, held 150 ms
+# as a hand holds it (a wait on time itself: the hold).
+click_in() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW y="$3"
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  [ "$y" -lt 0 ] && y=$((HEIGHT + y))
+  xdotool mousemove $((X + $2)) $((Y + y)) mousedown 1
+  sleep 0.15
+  xdotool mouseup 1
+}
+# The shown window over the main window and the dialog $1: the list.
+list_of() {
+  local top
+  [ "$(mapped_windows)" -eq 3 ] || return 1
+  top="$(top_window)"
+  [ "$top" != "$1" ] && [ "$top" != "$main" ] && echo "$top"
+}
+list_gone() { ! xwininfo -id "$list" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+# A picture of the window $1.
+window_picture() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  region "$WIDTH" "$HEIGHT" "$X" "$Y"
+}
+window_picture_is_not() { [ "$(window_picture "$1")" != "$2" ]; }
+
+# The dialog titled $1 stands; the page beside it at $2 (a point of the main
+# window) is pressed, then its box at $3 clicked: sets `list` once the list
+# stands, and checks it has stayed over the dialog once the program has
+# taken a key ($4, typed to whatever has the keyboard) at it.
+open_list() {
+  local title="$1" before
+  dialog="$(xdotool search --onlyvisible --name "^$title\$" | head -n 1)"
+  [ -n "$dialog" ] || fail "no dialog $title"
+  press_at $2
+  wait_for 5 has_keyboard || fail "the press beside $title did not give the page the keyboard"
+  click_in "$dialog" $3
+  wait_for 5 list_of "$dialog" >/dev/null ||
+    fail "the click on the box at $3 of $title showed no list over it: $(mapped_windows) windows shown, $(xdotool getwindowname "$(top_window)" 2>/dev/null) on top"
+  list="$(list_of "$dialog")"
+  before="$(user_time "$list")"
+  xdotool key "$4"
+  poll 20 0.01 key_taken "$list" "$before" || fail "$4 did not reach the list of $title"
+  [ "$(top_window)" = "$list" ] ||
+    fail "the list of $title lies under $(xdotool getwindowname "$(top_window)" 2>/dev/null) once it took $4"
+}
+
+# Escape closes the list alone: the dialog titled $1 stays, with the keyboard.
+list_escape() {
+  xdotool key Escape
+  wait_for 5 list_gone || fail "Escape did not close the list of $1"
+  shown "^$1\$" || fail "Escape closed $1 with its list"
+  wait_for 5 has_focus "^$1\$" || fail "$1 did not keep the keyboard when its list closed"
+}
+
+# The dialog titled $1, over the page at $2: its 文件类型 list, then its
+# 查找范围 list, whose picture Down changes, each closed by Escape; then a
+# click on its 取 消 gives the page the keyboard.
+dialog_lists() {
+  local picture
+  open_list "$1" "$2" "$TYPE_BOX" shift
+  list_escape "$1"
+  open_list "$1" "$2" "$LOOK_IN_BOX" shift
+  picture="$(window_picture "$list")"
+  xdotool key Down
+  wait_for 5 window_picture_is_not "$list" "$picture" || fail "Down did not move the row of the 查找范围 list of $1"
+  list_escape "$1"
+  click_in "$dialog" $FILE_CANCEL
+  wait_for 5 not_shown "^$1\$" || fail "取 消 did not close $1"
+  wait_for 5 has_keyboard || fail "the keyboard did not come back from $1"
+}
+
+road_droplist() {
+  # The library: a part placed, so the save writes a program.
+  press F2 Right Home F4
+  wait_for 10 has_focus '^保存文件$' || fail "F4 gave the keyboard to no save dialog"
+  dialog_lists '保存文件' "$PLOT_LOW"
+  lock_passes
+  # Return picks the folder above ncfile/, and the name typed then is saved there.
+  press F4
+  wait_for 10 has_focus '^保存文件$' || fail "F4 gave the keyboard to no save dialog again"
+  open_list '保存文件' "$PLOT_LOW" "$LOOK_IN_BOX" Down
+  xdotool key Return
+  wait_for 5 list_gone || fail "Return did not close the 查找范围 list"
+  wait_for 5 has_focus '^保存文件$' || fail "the save dialog did not keep the keyboard when Return closed its list"
+  # The name field by its label's key (the click left the keyboard on the box).
+  xdotool key alt+n
+  xdotool type kp.nc
+  xdotool key Return
+  wait_for 10 test -s "$work/kp.nc" || fail "the program was not saved in the folder picked: $(ls "$work" | tr '\n' ' ')"
+  wait_for 10 has_keyboard || fail "the keyboard did not come back from the save dialog"
+  lock_passes
+  press Escape
+  # The editor's 另存为.. and 打开.. (the file page's F2, then F4 and F2).
+  press F1 F2 F4
+  wait_for 10 has_focus '^保存文件$' || fail "F4 gave the keyboard to no 另存为.. dialog"
+  dialog_lists '保存文件' "$EDITOR_BESIDE"
+  lock_passes
+  press F2
+  wait_for 10 has_focus '^打开文件$' || fail "F2 gave the keyboard to no 打开.. dialog"
+  dialog_lists '打开文件' "$EDITOR_BESIDE"
+  lock_passes
+  press Escape Escape
+  # The browser's folder chooser (the file page's F1, then F1).
+  press F1 F1
+  xdotool key F1
+  wait_for 10 has_focus '^选择本地文件夹$' || fail "F1 gave the keyboard to no chooser"
+  dialog_lists '选择本地文件夹' "$BROWSER_LIST"
 }

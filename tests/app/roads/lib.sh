@@ -23,6 +23,7 @@ SPEED_CANCEL="470 355"     # and its 取消
 SPEED_FIELD="450 137"      # and its first field, 工作速
 EDITOR_DRAWING="250 275"   # the editor's drawing (file page, F2)
 EDITOR_ROW1="700 74"       # and the first row of its table
+EDITOR_BESIDE="100 275"    # and its drawing, left of its file dialogs
 STEP_BUTTON="800 445"      # the library's step dialog: a key that closes it
 MOVE_BUTTON="820 445"      # move-to-point: a key that closes it
 CHOOSER_BUTTON="842 406"   # the browser's folder chooser: a key that closes it
@@ -239,6 +240,17 @@ mapped_windows() {
   echo "$n"
 }
 only_main_shown() { [ "$(mapped_windows)" -eq 1 ]; }
+# The topmost window of the program that is shown: xwininfo lists the
+# root's children top first.
+top_window() {
+  local w
+  for w in $(xwininfo -root -children 2>/dev/null | awk '/^ +0x/ {print $1}'); do
+    if xwininfo -id "$w" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+      echo $((w))
+      return 0
+    fi
+  done
+}
 
 # A picture of part of the screen (W H X Y) as text, to compare two moments.
 # A screen that cannot be read compares equal to nothing.
