@@ -431,9 +431,9 @@ bool KEditor::writeFile(const QString &fileName)
 
 // False whenever the writing is handed to the save dialog: nothing is saved
 // yet, and an open waiting on this answer must not go ahead. Only a new
-// program and the pierce part ask for a name; a file name the editor was
-// given and could not read (an empty one too) is written to as it stands,
-// and a write that cannot be made is told.
+// program and the pierce part ask for a name; otherwise the file last read
+// is written, and with none read (an empty name) the write fails and is
+// told.
 bool KEditor::save()
 {
     if (mode == 0 && !saveTempFile())
