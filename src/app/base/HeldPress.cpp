@@ -13,7 +13,6 @@
 #include <QWindow>
 #include <QtAlgorithms>
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -282,7 +281,9 @@ bool HeldPress::filter(QObject *watched, QEvent *event)
 
 void HeldPress::noteHeld()
 {
-    held_ = std::any_of(records().cbegin(), records().cend(), [](const Hold &h) { return h.active && !h.ended; });
+    held_ = false;
+    for (const Hold &h : records())
+        held_ = held_ || (h.active && !h.ended);
 }
 
 void HeldPress::checkHeld(QObject *watched, QEvent *event)
