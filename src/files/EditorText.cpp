@@ -102,18 +102,11 @@ QString EditorText::plainText(const QTextDocument *document)
 
 bool EditorText::isBlank(const QString &text)
 {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        switch (c.unicode()) {
-        case ' ':
-        case '\t':
-        case '\n':
-        case '\r':
-        case QChar::LineSeparator:
-        case QChar::ParagraphSeparator:
-        case QChar::ByteOrderMark:
-            return true;
-        default:
-            return false;
-        }
+    // Taken by code point, so a format character beyond the first plane
+    // (a language tag) counts as one.
+    const QVector<uint> points = text.toUcs4();
+    return std::all_of(points.cbegin(), points.cend(), [](uint c) {
+        const QChar::Category kind = QChar::category(c);
+        return QChar::isSpace(c) || kind == QChar::Other_Control || kind == QChar::Other_Format;
     });
 }

@@ -39,8 +39,10 @@ public:
     // The document's text with its block separators as "\n". Unlike
     // toPlainText() it keeps a no-break space (a Latin-1 byte 0xA0) as it is.
     static QString plainText(const QTextDocument *document);
-    // Nothing but blanks, tabs, line ends and byte-order marks: a text that
-    // looks empty in every view and holds no program line.
+    // Nothing but white space (blanks, tabs, line ends, the ideographic and
+    // no-break spaces), control characters (a NUL) and format characters (a
+    // byte-order mark, a zero-width space): a text that looks empty in every
+    // view and holds no program line.
     static bool isBlank(const QString &text);
 
 private:

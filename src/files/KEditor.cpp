@@ -408,9 +408,9 @@ bool KEditor::writeFile(const QString &fileName)
 {
     fillText();
     const QString text = EditorText::plainText(textEdit->document());
-    // A document that shows nothing (no character, or only blanks and line
-    // ends) would only empty the program of that name, a new document saved
-    // under an old name: it is no program.
+    // A document that shows nothing (no character, or only white space,
+    // control and format characters) would only empty the program of that
+    // name, a new document saved under an old name: it is no program.
     if (EditorText::isBlank(text) && QFileInfo(fileName).isFile()) {
         tell(tr("文档为空,不能保存!"), false);
         return false;

@@ -257,7 +257,7 @@ private slots:
         QTest::addColumn<bool>("browser");
         QTest::addColumn<bool>("named");
         QTest::addColumn<QString>("told");
-        const QString noName = QStringLiteral("Cannot read file :\nNo such file or directory.");
+        const QString noName = QStringLiteral("Cannot read file :\nNo file name specified.");
         QTest::newRow("F2, fileconfig.xml unreadable") << false << false << noName;
         QTest::newRow("F2, the program named is missing")
             << false << true << QStringLiteral("Cannot read file ./ncfile/missing.nc:\nNo such file or directory.");
@@ -322,6 +322,28 @@ private slots:
         QTest::keyClick(dialog, Qt::Key_Return);
         QTRY_COMPARE(dir.readFile("ncfile/n.nc"), QByteArray("G01 X5 Y5"));
         QCOMPARE(notices.count(), 2);
+    }
+
+    // A working folder whose start loads nothing (no config.xml, no
+    // fileconfig.xml): F4 hands the empty name on, and the message line
+    // says no name was given, not that a file is missing. The program
+    // reader still says on the console that it found no file.
+    void reloadOfNoName()
+    {
+        TempWorkDir dir;
+        QVERIFY(dir.writeFile("ncfile/0003.nc", kProgram));
+        NoticeRecorder notices;
+        KMainWindow w;
+        QVERIFY(GuiTest::activate(&w));
+        QVERIFY(!w.fileLoaded);
+        press(w, Qt::Key_F1);
+        QTRY_VERIFY(w.menuFile->isVisible());
+        ConsoleCapture console(1);
+        press(w, Qt::Key_F4);
+        QTRY_VERIFY2(message(w).endsWith(" 未加载: 无文件名"), qPrintable(message(w)));
+        QVERIFY(console.text().contains("File not found!"));
+        QVERIFY(!w.fileLoaded);
+        QCOMPARE(notices.count(), 0);
     }
 
     // A height saved while thcconfig.xml is a pipe: never opened, the save

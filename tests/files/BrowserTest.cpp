@@ -270,15 +270,35 @@ private slots:
         QVERIFY(!hasRed(b->previewFrame->previewSimu->grab().toImage()));
     }
 
-    void subFolder()
+    // What the browser cannot read it tells by name: a folder, or no name
+    // at all in an ncfile/ empty from the start, where no item has been
+    // current. Neither is handed on to a load.
+    void unreadableChoice_data()
     {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("a folder") << true << "/ncfile/sub" << "Cannot read file %1:\nNot a program file.";
+        QTest::newRow("nothing, in an empty folder") << false << "" << "Cannot read file %1:\nNo file name specified.";
+    }
+
+    void unreadableChoice()
+    {
+        QFETCH(bool, folder);
+        QFETCH(QString, chosen);
+        QFETCH(QString, told);
         TempWorkDir dir;
-        QVERIFY(QDir().mkpath("ncfile/sub"));
+        if (!chosen.isEmpty())
+            chosen.prepend(T());
+        told = told.arg(chosen);
+        if (folder)
+            QVERIFY(QDir().mkpath("ncfile/sub"));
         const Table C = cutTable();
         Page page;
         KPreview *b = page.browser;
         b->enterPage();
-        QCOMPARE(page.name(), QString("sub"));
+        QCOMPARE(page.name(), folder ? QString("sub") : QString());
+        QCOMPARE(previewSelectedFile, chosen);
         NoticeRecorder notices;
         page.keys()->previewButton->click();
         QCOMPARE(notices.count(), 1);
@@ -287,14 +307,14 @@ private slots:
         QCOMPARE(notices.last().title, QString("Brenlo"));
         QCOMPARE(notices.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(notices.last().defaultButton, QMessageBox::NoButton);
-        QCOMPARE(notices.last().text, "Cannot read file " + T() + "/ncfile/sub:\nNot a program file.");
+        QCOMPARE(notices.last().text, told);
 
-        // A folder does not open: neither key hands it on.
+        // Neither opens: neither key hands it on; the editor is handed it.
         page.press(page.keys()->openButton);
         page.press(page.keys()->addButton);
         QVERIFY(page.opened.isEmpty() && page.added.isEmpty());
         page.press(page.keys()->editorButton);
-        QCOMPARE(page.edited, QStringList{T() + "/ncfile/sub"});
+        QCOMPARE(page.edited, QStringList{chosen});
 
         page.keys()->compButton->click();
         QCOMPARE(notices.count(), 1);

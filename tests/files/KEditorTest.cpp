@@ -4,6 +4,7 @@
 #include "WriteFault.h"
 
 #include "app/base/KButton.h"
+#include "files/EditorText.h"
 #include "files/KBLDialog.h"
 #include "files/KEditor.h"
 #include "files/KEditorName.h"
@@ -80,6 +81,10 @@ struct Page {
         static_cast<QDialog *>(dialog)->accept();
     }
 };
+
+// Where the editor's document comes from: typed in the text view, set in
+// the table's rows, or read from the program file itself.
+enum DocumentSource { Typed, Table, Loaded };
 
 // Writes beyond `bytes` fail with EFBIG instead of killing the process.
 class FileSizeLimit
@@ -413,41 +418,75 @@ private slots:
     // either: over an existing program it is refused by 保 存 and 另存为..
     // alike, in both views; under a new name it is written as it stands.
     // The apply keeps rows of blanks.
+    // A document that shows nothing never replaces a program, whatever
+    // draws nothing in it (white space, a control, a format character);
+    // saved under a new name it is written as it stands. One character that
+    // shows, alone or among them, makes it a document like any other.
     void blankDocumentKeepsTheFile_data()
     {
         QTest::addColumn<QString>("blank");
-        QTest::addColumn<bool>("table");
-        QTest::newRow("one Return") << QString("\n") << false;
-        QTest::newRow("blanks") << QString("   ") << false;
-        QTest::newRow("a tab") << QString("\t") << false;
-        QTest::newRow("several Returns") << QString("\n\n\n\n") << false;
-        QTest::newRow("a byte-order mark") << QString(QChar(QChar::ByteOrderMark)) << false;
+        QTest::addColumn<int>("source");
+        QTest::addColumn<bool>("refused");
+        const QChar ideographic(0x3000);
+        QTest::newRow("one Return") << QString("\n") << int(Typed) << true;
+        QTest::newRow("blanks") << QString("   ") << int(Typed) << true;
+        QTest::newRow("a tab") << QString("\t") << int(Typed) << true;
+        QTest::newRow("several Returns") << QString("\n\n\n\n") << int(Typed) << true;
+        QTest::newRow("a byte-order mark") << QString(QChar(QChar::ByteOrderMark)) << int(Typed) << true;
         QTest::newRow("all of them and a CR")
-            << (QString(QChar(QChar::ByteOrderMark)) + " \t\r\n" + QChar(QChar::LineSeparator)) << false;
-        QTest::newRow("table rows of blanks") << QString("  ") << true;
+            << (QString(QChar(QChar::ByteOrderMark)) + " \t\r\n" + QChar(QChar::LineSeparator)) << int(Typed) << true;
+        QTest::newRow("an ideographic space") << QString(ideographic) << int(Typed) << true;
+        QTest::newRow("a no-break space") << QString(QChar(0xa0)) << int(Typed) << true;
+        QTest::newRow("an em space") << QString(QChar(0x2003)) << int(Typed) << true;
+        QTest::newRow("a zero-width space") << QString(QChar(0x200b)) << int(Typed) << true;
+        QTest::newRow("NEXT LINE, a form feed, a vertical tab, a narrow no-break space")
+            << QString::fromUtf16(u"\u0085\f\v\u202f") << int(Typed) << true;
+        QTest::newRow("a language tag beyond the first plane")
+            << QString::fromUcs4(U"\U000E0001\u3000") << int(Typed) << true;
+        QTest::newRow("a program of NUL bytes") << QString(4, QChar(0)) + "\n" << int(Loaded) << true;
+        QTest::newRow("table rows of blanks") << QString("  ") << int(Table) << true;
+        QTest::newRow("one x") << QString("x") << int(Typed) << false;
+        QTest::newRow("an x after an ideographic space") << (QString(ideographic) + "x") << int(Typed) << false;
+        QTest::newRow("an x among NULs and format characters")
+            << QString::fromUtf16(u"\u200b\0x\u00a0\n", 5) << int(Typed) << false;
     }
 
     void blankDocumentKeepsTheFile()
     {
         QFETCH(QString, blank);
-        QFETCH(bool, table);
+        QFETCH(int, source);
+        QFETCH(bool, refused);
         Page p;
         const QByteArray program("G01 X100 Y0\nG01 X0 Y100\n");
         p.dir.writeFile("ncfile/a.nc", program);
-        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/a.nc"));
-        if (table) {
+        // A loaded program is saved over itself first, then over a.nc.
+        QString loaded = Page::T() + "/ncfile/a.nc";
+        if (source == Loaded) {
+            loaded = Page::T() + "/ncfile/z.nc";
+            p.dir.writeFile("ncfile/z.nc", blank.toUtf8());
+        }
+        QVERIFY(p.editor->loadFile(loaded));
+        if (source == Table) {
             p.editor->item(0, 0)->setText(blank);
             p.editor->item(1, 0)->setText(blank);
         } else {
             p.click(p.editor->menuEditor->modeButton);
-            p.editor->textEdit->setPlainText(blank);
+            if (source == Typed)
+                p.editor->textEdit->setPlainText(blank);
+            else
+                QCOMPARE(EditorText::plainText(p.editor->textEdit->document()), blank);
         }
         const QMap<QString, QByteArray> before = WriteFault::snapshot(p.dir.filePath("ncfile"));
         p.click(p.editor->menuEditor->saveButton);
+        if (!refused) {
+            QCOMPARE(p.notices.count(), 0);
+            QCOMPARE(p.dir.readFile("ncfile/a.nc"), blank.toUtf8());
+            return;
+        }
         QCOMPARE(p.notices.count(), 1);
         QCOMPARE(p.notices.last().text, "文档为空,不能保存!");
         QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
-        if (table)
+        if (source == Table)
             QCOMPARE(p.rows(), QStringList({blank, blank}));
 
         const auto saveAs = [&](const QString &name) {
@@ -463,11 +502,11 @@ private slots:
         QCOMPARE(p.notices.count(), 2);
         QCOMPARE(p.notices.last().text, "文档为空,不能保存!");
         QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
-        QCOMPARE(p.editor->currentFile(), Page::T() + "/ncfile/a.nc");
+        QCOMPARE(p.editor->currentFile(), loaded);
 
         saveAs("new.nc");
         QCOMPARE(p.notices.count(), 2);
-        QCOMPARE(p.dir.readFile("ncfile/new.nc"), p.editor->textEdit->toPlainText().toUtf8());
+        QCOMPARE(p.dir.readFile("ncfile/new.nc"), EditorText::plainText(p.editor->textEdit->document()).toUtf8());
         QCOMPARE(p.dir.readFile("ncfile/a.nc"), program);
         QCOMPARE(p.editor->currentFile(), Page::T() + "/ncfile/new.nc");
     }

@@ -53,8 +53,10 @@ public:
 
 private:
     static void checkHeld(QObject *watched, QEvent *event);
-    // Whether any record holds a press that can still be taken away; set
-    // wherever the records change.
+    // Whether any record holds a press that can still be taken away. Set
+    // again after every press, double click, release and move the filter
+    // reads, and after every walk of the records; a wheel step changes no
+    // record, and while a press is being ended the filter reads nothing.
     static void noteHeld();
     static inline bool held_ = false;
 };

@@ -48,8 +48,10 @@ bool ProgramFile::open(QFile &file, const QString &path, FileError *reason, QIOD
 {
     FileError ignored;
     FileError &why = reason ? *reason : ignored;
+    // No name is told as the write tells it, not as a missing file: the
+    // operator is to learn that no program was named, not look for one.
     if (path.isEmpty()) {
-        why = FileError::system(ENOENT);
+        why = FileError(FileError::NoName);
         return false;
     }
     // Without O_NONBLOCK, opening a pipe waits for a writer, however long.
