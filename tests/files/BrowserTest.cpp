@@ -278,8 +278,10 @@ private slots:
         QTest::addColumn<bool>("folder");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("told");
-        QTest::newRow("a folder") << true << "/ncfile/sub" << "Cannot read file %1:\nNot a program file.";
-        QTest::newRow("nothing, in an empty folder") << false << "" << "Cannot read file %1:\nNo file name specified.";
+        QTest::newRow("a folder") << true << "/ncfile/sub"
+                                  << "Cannot read file %1:\nNot a program file.";
+        QTest::newRow("nothing, in an empty folder") << false << ""
+                                                     << "Cannot read file %1:\nNo file name specified.";
     }
 
     void unreadableChoice()
