@@ -4,8 +4,6 @@
 #include <QTextCodec>
 #include <QTextDocument>
 
-#include <algorithm>
-
 namespace {
 
 // Every character the text view shows as a line break ends a line (a line
@@ -102,11 +100,16 @@ QString EditorText::plainText(const QTextDocument *document)
 
 bool EditorText::isBlank(const QString &text)
 {
-    // Taken by code point, so a format character beyond the first plane
-    // (a language tag) counts as one.
-    const QVector<uint> points = text.toUcs4();
-    return std::all_of(points.cbegin(), points.cend(), [](uint c) {
+    // Taken by code point, so a format character beyond the first plane (a
+    // language tag) counts as one; a program's first character ends it.
+    const int size = text.size();
+    for (int at = 0; at < size; ++at) {
+        uint c = text.at(at).unicode();
+        if (QChar::isHighSurrogate(c) && at + 1 < size && text.at(at + 1).isLowSurrogate())
+            c = QChar::surrogateToUcs4(ushort(c), text.at(++at).unicode());
         const QChar::Category kind = QChar::category(c);
-        return QChar::isSpace(c) || kind == QChar::Other_Control || kind == QChar::Other_Format;
-    });
+        if (!QChar::isSpace(c) && kind != QChar::Other_Control && kind != QChar::Other_Format)
+            return false;
+    }
+    return true;
 }
