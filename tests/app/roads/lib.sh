@@ -537,36 +537,49 @@ pointer_jumped_from() {
 }
 
 # Presses the point $1 $2 of the main window and lets go $3 ms later (none:
-# press and release in one command). The pointer is checked first: found
-# where the road did not put it, it is moved back, and the road says so.
-# Returns 1, and says why, when the typed times show a press that judges
-# nothing: it landed elsewhere all the same (the pointer jumped between the
-# check and the press), or the program moved the pointer before it had read
-# the press (on a busy machine a timer due can come before a press waiting
-# to be read; the program cannot keep the pointer under a press it does
-# not know of).
+# press and release in one step), while the pointer stands there
+# (press_where_put). Returns 1, and says why, when the typed times show a
+# press that judges nothing: the program moved the pointer before it had
+# read the press (on a busy machine a timer due can come before a press
+# waiting to be read; the program cannot keep the pointer under a press it
+# does not know of).
 press_placed() {
-  local x=$((win_x + $1)) y=$((win_y + $2)) hold="${3:-}" try mark
-  xdotool mousemove "$x" "$y"
-  for try in 1 2 3; do
-    pointer_is_not "$x" "$y" || break
-    echo "the pointer stood at $(pointer_place) of the screen, not at $1 $2 of the window where the road put it: moved back"
-    xdotool mousemove "$x" "$y"
-  done
-  [ -n "$typist" ] && mark="$(typed_mark)"
-  if [ -z "$hold" ]; then
-    xdotool mousedown 1 mouseup 1
-  else
-    xdotool mousedown 1
-    [ "$hold" -eq 0 ] || sleep "$(printf '%d.%03d' $((hold / 1000)) $((hold % 1000)))"
-    xdotool mouseup 1
+  local x=$((win_x + $1)) y=$((win_y + $2)) hold="${3:-}" mark steps=(down up)
+  if [ ! -x "$bin/xseq" ]; then
+    if [ -z "$hold" ]; then
+      xdotool mousemove "$x" "$y" mousedown 1 mouseup 1
+    else
+      xdotool mousemove "$x" "$y" mousedown 1
+      [ "$hold" -eq 0 ] || sleep "$(printf '%d.%03d' $((hold / 1000)) $((hold % 1000)))"
+      xdotool mouseup 1
+    fi
+    return 0
   fi
+  [ -z "$hold" ] || steps=(down "wait=$((hold * 1000))" up)
+  mark="$(typed_mark)"
+  press_where_put "$x" "$y" "$1 $2 of the window" "${steps[@]}"
   [ -n "$typist" ] || return 0
-  press_judges "$mark" "$x" "$y" "$1 $2"
+  press_judges "$mark" "$x" "$y" "$1 $2 of the window"
+}
+# Sends the steps $4... of xseq, a press first, at the point $1 $2 of the
+# screen ($3 names it), only while the pointer stands there: the server
+# serves no other program between xseq's look at the pointer and the press.
+# Found elsewhere (the program sent it away after the road's move), the
+# pointer is moved back, and the road says so.
+press_where_put() {
+  local x="$1" y="$2" what="$3" try stood
+  shift 3
+  for try in 1 2 3 4 5; do
+    xdotool mousemove "$x" "$y"
+    stood="$("$bin/xseq" "at=$x,$y" "$@")" && return 0
+    [ -n "$stood" ] || fail "xseq could not send $*"
+    echo "the pointer stood at $stood of the screen, not at $what where the road put it: moved back"
+  done
+  fail "the pointer never stayed at $what where the road put it"
 }
 # Whether the first press of a button typed after the line $1 of the typed
-# times judges what a press at the point $2 $3 of the screen ($4 of the
-# window) is for: "off X Y" (it landed at X Y), "early X Y" (its program
+# times judges what a press at the point $2 $3 of the screen ($4 names it)
+# is for: "off X Y" (it landed at X Y), "early X Y" (its program
 # sent the pointer to X Y before it read the press), "ok", or "unread" (the
 # program has not read it yet).
 press_reading() {
@@ -588,8 +601,8 @@ press_judges() {
   wait_for "$HANG_GUARD_S" press_read "$1" "$2" "$3"
   reading="$(press_reading "$1" "$2" "$3")"
   case "$reading" in
-    off*) echo "the press meant for $4 of the window landed at ${reading#off } of the screen" ;;
-    early*) echo "the program sent the pointer to ${reading#early } of the screen before it had read the press at $4 of the window" ;;
+    off*) echo "the press meant for $4 landed at ${reading#off } of the screen" ;;
+    early*) echo "the program sent the pointer to ${reading#early } of the screen before it had read the press at $4" ;;
     *) return 0 ;;
   esac
   return 1
