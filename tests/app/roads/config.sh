@@ -171,7 +171,6 @@ cfg_pair() {
   lock_passes
   to_cfg_page
 }
-not_shown_times() { [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -lt "$2" ]; }
 
 road_cfgstack() {
   local k pair
