@@ -41,12 +41,14 @@ road_boxpress() {
 # The browser's folder chooser stays open without holding the keyboard: once
 # the operator has pressed the page, every key acts on the pages at once.
 road_chooserpress() {
-  local title='选择本地文件夹' k
+  local title='选择本地文件夹' k mark
+  mark="$(typed_mark)"
   warm_up F1 F1
   warm_up F3
   press F1 F1
   xdotool key F1
   wait_for 10 has_focus "$title" || fail "F1 gave the keyboard to no chooser"
+  start_line_jump "$mark" F1
   # The browser's list.
   press_at $BROWSER_LIST
   wait_for 5 has_keyboard || fail "the press on the list did not give the page the keyboard"
