@@ -577,10 +577,14 @@ program_warped() { [ -n "$(program_warps "$1")" ]; }
 # showed the file page (with no press on a plot since). A plot that is not
 # clear (a press in a trail mode switched following off) sends it nowhere:
 # the road goes on after HANG_GUARD_S, and says so. Without the typed times
-# it goes on at once.
+# it waits out the line list's second, and half as long again (a wait on
+# the timer's time).
 start_line_jump() {
   local jump shown
-  [ -n "$typist" ] || return 0
+  if [ -z "$typist" ]; then
+    sleep 1.5
+    return 0
+  fi
   if ! wait_for "$HANG_GUARD_S" program_warped "$1"; then
     echo "the program sent the pointer nowhere within $HANG_GUARD_S s of $2 showing the file page"
     return 0
