@@ -171,7 +171,6 @@ cfg_pair() {
   lock_passes
   to_cfg_page
 }
-not_shown_times() { [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -lt "$2" ]; }
 
 road_cfgstack() {
   local k pair
@@ -197,20 +196,37 @@ road_cfgstack() {
 # it, the press coming $4 s after the one beside. The start and the hold are
 # the times under test: the pointer jump that the press on the plot asks for
 # comes before the click, while the key is held (the program must not move
-# the pointer from under it) or after it, by the round. A round whose press
-# judges nothing (press_placed) is sent again, the same times asked.
-CFG_TRIES=8
+# the pointer from under it) or after it, by the round. A click that judges
+# nothing (press_placed: the program read its press after it had sent the
+# pointer to the torch) ends the round once that jump has come: the dialog
+# closed all the same, or the click sent again, which then nothing can
+# spoil. Sent again with another press on the plot before, it would meet
+# the same race, which on a busy machine it can lose every time.
+CFG_TRIES=4
+cfg_resent=0
 cfg_held_click() {
-  local t0 after try
+  local t0 after mark try
   LC_ALL=C printf -v after '%.0f' "${4}e6"
-  for try in $(seq 1 "$CFG_TRIES"); do
-    press_at $PLOT_LOW
-    t0="$(now_us)"
-    wait_for 5 has_keyboard || fail "the press beside ${CFG_NAME[$1]} did not give the page the keyboard"
-    sleep_until $((t0 + after))
-    # The hand goes to the key and presses it.
+  mark="$(typed_mark)"
+  press_at $PLOT_LOW
+  t0="$(now_us)"
+  wait_for 5 has_keyboard || fail "the press beside ${CFG_NAME[$1]} did not give the page the keyboard"
+  sleep_until $((t0 + after))
+  # The hand goes to the key and presses it.
+  press_placed "$2" "${CFG_BUTTONS_Y[$1]}" "$3" && return 0
+  for try in $(seq 2 "$CFG_TRIES"); do
+    # The program has had the click: a press read after the jump may have
+    # closed the dialog all the same.
+    typed_marker
+    if no_cfg_dialog; then
+      echo "$1 ${CFG_NAME[$1]}: the click held $3 ms, $4 s after the press beside, judged nothing but closed the dialog"
+      return 0
+    fi
+    wait_for "$HANG_GUARD_S" program_warped "$mark" ||
+      fail "$1 ${CFG_NAME[$1]}: the pointer did not go to the torch within $HANG_GUARD_S s of the press beside"
+    cfg_resent=$((cfg_resent + 1))
+    echo "$1 ${CFG_NAME[$1]}: the click held $3 ms, $4 s after the press beside, sent again once the pointer had gone to the torch"
     press_placed "$2" "${CFG_BUTTONS_Y[$1]}" "$3" && return 0
-    echo "$1 ${CFG_NAME[$1]}: the click held $3 ms, $4 s after the press beside, sent again"
   done
   fail "$1 ${CFG_NAME[$1]}: the click held $3 ms, $4 s after a press beside, sent $CFG_TRIES times, never landed on its key"
 }
@@ -247,6 +263,7 @@ road_cfghold() {
     wait_for 5 has_keyboard || fail "the keyboard did not come back from ${CFG_NAME[$k]}"
     lock_passes
     to_cfg_page
-    echo "$k ${CFG_NAME[$k]}: closed by every held click, $v kept"
+    echo "$k ${CFG_NAME[$k]}: closed by every held click, $v kept; $cfg_resent clicks sent again after the jump"
+    cfg_resent=0
   done
 }

@@ -295,6 +295,7 @@ dialog_lists() {
 }
 
 road_droplist() {
+  local mark
   # The library: a part placed, so the save writes a program.
   press F2 Right Home F4
   wait_for 10 has_focus '^保存文件$' || fail "F4 gave the keyboard to no save dialog"
@@ -316,8 +317,10 @@ road_droplist() {
   lock_passes
   press Escape
   # The editor's 另存为.. and 打开.. (the file page's F2, then F4 and F2).
+  mark="$(typed_mark)"
   press F1 F2 F4
   wait_for 10 has_focus '^保存文件$' || fail "F4 gave the keyboard to no 另存为.. dialog"
+  start_line_jump "$mark" F1
   dialog_lists '保存文件' "$EDITOR_BESIDE"
   lock_passes
   press F2

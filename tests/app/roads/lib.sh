@@ -126,6 +126,7 @@ wait_for() { poll "$1" 0.05 "${@:2}"; }
 
 shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 shown_times() { [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -eq "$2" ]; }
+not_shown_times() { [ "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l)" -lt "$2" ]; }
 not_shown() { ! shown "$1"; }
 has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$main" ]; }
 file_has() { grep -qF -- "$2" "$1" 2>/dev/null; }
@@ -339,7 +340,7 @@ need_typed_times() {
   exit 77
 }
 # Where the typed times stand: what is typed next comes after this line.
-typed_mark() { wc -l <"$tmp/typed"; }
+typed_mark() { wc -l <"$tmp/typed" 2>/dev/null || echo 0; }
 # The stamps of the events after the line $1 that match, in order, the
 # events $2 joined by | ("press F1|press F1"): the first that matches the
 # first, the first after it that matches the second, and so on. Fails
@@ -349,6 +350,24 @@ typed_found() {
     BEGIN { n = split(want, w, "|"); i = 1 }
     NR > from && i <= n && $1 " " $2 == w[i] { out = out (i > 1 ? " " : "") $3; i++ }
     END { if (i <= n) exit 1; print out }' "$tmp/typed"
+}
+# The program has read the first event after the line $1 that matches $2
+# ("press Up"): it has stamped a window with the event's time.
+typed_read() {
+  local t
+  t="$(typed_found "$1" "$2")" || return 1
+  awk -v from="$1" -v t="$t" '
+    NR > from && $1 == "usertime" && $2 == "set" && $3 == t { found = 1; exit }
+    END { exit !found }' "$tmp/typed"
+}
+# Shift, returning once the program has read it, and so all typed before,
+# whichever of its windows has the keyboard: a click that closes one window
+# and a key that opens another may have moved it.
+typed_marker() {
+  local mark
+  mark="$(typed_mark)"
+  xdotool key shift
+  wait_for "$HANG_GUARD_S" typed_read "$mark" "press Shift_L" || fail "the program did not read the Shift key"
 }
 # Sets typed_ms to the time between the events $2 and $3 typed after the
 # line $1, as the server stamped them (its clock of milliseconds wraps at
@@ -536,37 +555,89 @@ pointer_jumped_from() {
     fail "the pointer did not go to the torch within $HANG_GUARD_S s of a press at $1 $2"
 }
 
-# Presses the point $1 $2 of the main window and lets go $3 ms later (none:
-# press and release in one command). The pointer is checked first: found
-# where the road did not put it, it is moved back, and the road says so.
-# Returns 1, and says why, when the typed times show a press that judges
-# nothing: it landed elsewhere all the same (the pointer jumped between the
-# check and the press), or the program moved the pointer before it had read
-# the press (on a busy machine a timer due can come before a press waiting
-# to be read; the program cannot keep the pointer under a press it does
-# not know of).
-press_placed() {
-  local x=$((win_x + $1)) y=$((win_y + $2)) hold="${3:-}" try mark
-  xdotool mousemove "$x" "$y"
-  for try in 1 2 3; do
-    pointer_is_not "$x" "$y" || break
-    echo "the pointer stood at $(pointer_place) of the screen, not at $1 $2 of the window where the road put it: moved back"
-    xdotool mousemove "$x" "$y"
-  done
-  [ -n "$typist" ] && mark="$(typed_mark)"
-  if [ -z "$hold" ]; then
-    xdotool mousedown 1 mouseup 1
-  else
-    xdotool mousedown 1
-    [ "$hold" -eq 0 ] || sleep "$(printf '%d.%03d' $((hold / 1000)) $((hold % 1000)))"
-    xdotool mouseup 1
+# The program's moves of the pointer after the line $1 of the typed times,
+# one a line: "T X Y", the server's time and the point of the screen. The
+# road's own moves come from another client than the program's, the one
+# that stamps windows with the time of what it reads.
+program_warps() {
+  awk -v from="$1" '
+    $1 == "usertime" && $2 == "set" { ours[$4] = 1 }
+    NR > from && $1 == "warp" && $2 == "pointer" { n++; at[n] = $3 " " $4 " " $5; by[n] = $6 }
+    END { for (i = 1; i <= n; i++) if (by[i] in ours) print at[i] }' "$tmp/typed"
+}
+program_warped() { [ -n "$(program_warps "$1")" ]; }
+
+# A second after the file page shows, its list of program lines hands its
+# line on as the start (when it is not the start yet: the first time after
+# the program started), and the torch goes there; while the plot is clear
+# the pointer goes to the torch, though the file page, the browser or the
+# editor covers the plot. A road that presses there, or on a dialog over
+# them, waits for that jump first: for a move of the pointer by the program
+# since the line $1 of the typed times, taken before the key $2 first
+# showed the file page (with no press on a plot since). A plot that is not
+# clear (a press in a trail mode switched following off) sends it nowhere:
+# the road goes on after HANG_GUARD_S, and says so. Without the typed times
+# it waits out the line list's second, and half as long again (a wait on
+# the timer's time).
+start_line_jump() {
+  local jump shown
+  if [ -z "$typist" ]; then
+    sleep 1.5
+    return 0
   fi
+  if ! wait_for "$HANG_GUARD_S" program_warped "$1"; then
+    echo "the program sent the pointer nowhere within $HANG_GUARD_S s of $2 showing the file page"
+    return 0
+  fi
+  read -r jump <<<"$(program_warps "$1")"
+  shown="$(typed_found "$1" "press $2")" || fail "the typed times show no $2 after their line $1"
+  echo "the program sent the pointer to ${jump#* } of the screen $(((${jump%% *} - shown + 4294967296) % 4294967296)) ms after $2 first showed the file page: waited for before the mouse"
+}
+
+# Presses the point $1 $2 of the main window and lets go $3 ms later (none:
+# press and release in one step), while the pointer stands there
+# (press_where_put). Returns 1, and says why, when the typed times show a
+# press that judges nothing: the program moved the pointer before it had
+# read the press (on a busy machine a timer due can come before a press
+# waiting to be read; the program cannot keep the pointer under a press it
+# does not know of).
+press_placed() {
+  local x=$((win_x + $1)) y=$((win_y + $2)) hold="${3:-}" mark steps=(down up)
+  if [ ! -x "$bin/xseq" ]; then
+    if [ -z "$hold" ]; then
+      xdotool mousemove "$x" "$y" mousedown 1 mouseup 1
+    else
+      xdotool mousemove "$x" "$y" mousedown 1
+      [ "$hold" -eq 0 ] || sleep "$(printf '%d.%03d' $((hold / 1000)) $((hold % 1000)))"
+      xdotool mouseup 1
+    fi
+    return 0
+  fi
+  [ -z "$hold" ] || steps=(down "wait=$((hold * 1000))" up)
+  mark="$(typed_mark)"
+  press_where_put "$x" "$y" "$1 $2 of the window" "${steps[@]}"
   [ -n "$typist" ] || return 0
-  press_judges "$mark" "$x" "$y" "$1 $2"
+  press_judges "$mark" "$x" "$y" "$1 $2 of the window"
+}
+# Sends the steps $4... of xseq, a press first, at the point $1 $2 of the
+# screen ($3 names it), only while the pointer stands there: the server
+# serves no other program between xseq's look at the pointer and the press.
+# Found elsewhere (the program sent it away after the road's move), the
+# pointer is moved back, and the road says so.
+press_where_put() {
+  local x="$1" y="$2" what="$3" try stood
+  shift 3
+  for try in 1 2 3 4 5; do
+    xdotool mousemove "$x" "$y"
+    stood="$("$bin/xseq" "at=$x,$y" "$@")" && return 0
+    [ -n "$stood" ] || fail "xseq could not send $*"
+    echo "the pointer stood at $stood of the screen, not at $what where the road put it: moved back"
+  done
+  fail "the pointer never stayed at $what where the road put it"
 }
 # Whether the first press of a button typed after the line $1 of the typed
-# times judges what a press at the point $2 $3 of the screen ($4 of the
-# window) is for: "off X Y" (it landed at X Y), "early X Y" (its program
+# times judges what a press at the point $2 $3 of the screen ($4 names it)
+# is for: "off X Y" (it landed at X Y), "early X Y" (its program
 # sent the pointer to X Y before it read the press), "ok", or "unread" (the
 # program has not read it yet).
 press_reading() {
@@ -588,8 +659,8 @@ press_judges() {
   wait_for "$HANG_GUARD_S" press_read "$1" "$2" "$3"
   reading="$(press_reading "$1" "$2" "$3")"
   case "$reading" in
-    off*) echo "the press meant for $4 of the window landed at ${reading#off } of the screen" ;;
-    early*) echo "the program sent the pointer to ${reading#early } of the screen before it had read the press at $4 of the window" ;;
+    off*) echo "the press meant for $4 landed at ${reading#off } of the screen" ;;
+    early*) echo "the program sent the pointer to ${reading#early } of the screen before it had read the press at $4" ;;
     *) return 0 ;;
   esac
   return 1

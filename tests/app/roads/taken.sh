@@ -143,11 +143,13 @@ loaded_program() {
 
 # The browser's 打开 held while Escape leaves the browser: nothing loads.
 road_takenopen() {
-  local before file_row
+  local before file_row mark
   move_off
   top_row="$(steady row)"
   before="$(loaded_program)"
+  mark="$(typed_mark)"
   press F1
+  start_line_jump "$mark" F1
   file_row="$(steady row)"
   press F1 Down Escape
   wait_for 5 row_is "$file_row" || fail "Escape did not lead from the browser to the file page"
@@ -165,15 +167,16 @@ road_takenopen() {
 # The file page's 编辑器 held while Escape leaves the page: the top menu
 # shows, not the editor, and its keys act.
 road_takeneditor() {
-  local file_row program
+  local file_row program mark
   move_off
   top_row="$(steady row)"
+  mark="$(typed_mark)"
   press F1
   file_row="$(steady row)"
   # The file page's list takes its highlighted row as the start line, drawn
-  # on the plot, once a second: the top menu looks so after a visit (a wait
-  # on the timer's time).
-  sleep 1.5
+  # on the plot, a second after the page shows: the top menu looks so after
+  # a visit. The pointer's jump to the torch tells it has.
+  start_line_jump "$mark" F1
   press Escape
   wait_for 5 row_is "$top_row" || fail "Escape did not lead from the file page to the top menu"
   program="$(steady program_region)"
@@ -191,9 +194,11 @@ browser_look() { echo "$(win_region $PREVIEW_AREA)$(win_region $CHECKS_AREA)"; }
 # The browser's 显示补偿 held while Escape leaves the browser: the switch
 # keeps its state, and the preview still draws the kerf path.
 road_takencomp() {
-  local file_row plain look
+  local file_row plain look mark
   move_off
+  mark="$(typed_mark)"
   press F1
+  start_line_jump "$mark" F1
   file_row="$(steady row)"
   press F1 F5
   plain="$(steady win_region $PREVIEW_AREA)"
@@ -248,8 +253,11 @@ drawing_held_behind_box() {
 
 # Pressed on the editor's drawing and held while F1 brings up a box.
 road_takendraw() {
+  local mark
   move_off
+  mark="$(typed_mark)"
   press F1 F2
+  start_line_jump "$mark" F1
   drawing_held_behind_box "$PREVIEW_AREA" "editor's drawing" $EDITOR_DRAWING F1
 }
 
@@ -265,9 +273,11 @@ road_takenplate() {
 # up a box: let go behind the box, it is still selected, and still drawn
 # red.
 road_takenrow() {
-  local view
+  local view mark
   move_off
+  mark="$(typed_mark)"
   press F1 F2
+  start_line_jump "$mark" F1
   press_at $EDITOR_ROW1
   move_off
   view="$(steady win_region $EDITOR_AREA)"
@@ -304,9 +314,11 @@ chooser_closed() {
 # it: once the box and the chooser have closed, the check box is not drawn
 # pressed, and F5 switches the preview.
 road_takencheck() {
-  local look preview t
+  local look preview t mark
   move_off
+  mark="$(typed_mark)"
   press F1 F1
+  start_line_jump "$mark" F1
   look="$(steady browser_look)"
   xdotool key F1
   chooser_box
