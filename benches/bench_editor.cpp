@@ -3,7 +3,11 @@
 // a whole load over another program (parse, e.nc, the rows, the text view,
 // the path drawn), an apply of the loaded rows, and the removal of 1,000 rows
 // spread over the table. Each figure runs until the screen has been painted.
+// Beside them, the text alone: the program's bytes read into the text shown
+// and written back untouched, as UTF-8, with a GBK comment on every tenth
+// line, and with a byte no codec takes (Latin-1).
 
+#include "files/EditorText.h"
 #include "files/KEditor.h"
 #include "files/KEditorName.h"
 #include "files/KEditorSimuFrame.h"
@@ -170,6 +174,24 @@ void BM_SaveTempFile(benchmark::State &state)
     }
 }
 
+void BM_TextRoundTrip(benchmark::State &state)
+{
+    static const char *const comment[] = {" (\xe5\x88\x87)", " (\xc7\xd0)", " (\xff)"};
+    QByteArray bytes;
+    const QList<QByteArray> lines = program().split('\n');
+    for (int k = 0; k < lines.size(); ++k)
+        bytes += lines.at(k) + (k % 10 == 0 ? comment[state.range(0)] : "") + '\n';
+    for (auto _ : state) {
+        EditorText text;
+        const QString shown = text.load(bytes);
+        QByteArray saved;
+        if (int(text.codec()) != state.range(0) || !text.save(shown, &saved) || saved != bytes) {
+            state.SkipWithError("the program did not come back as it was");
+            break;
+        }
+    }
+}
+
 void BM_DelRows(benchmark::State &state)
 {
     Page &p = page();
@@ -203,6 +225,11 @@ void BM_DelRows(benchmark::State &state)
 // command's brief run asks for one).
 BENCHMARK(BM_LoadFile)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly(true);
 BENCHMARK(BM_SaveTempFile)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly(true);
+BENCHMARK(BM_TextRoundTrip)
+    ->ArgName("utf8_gb18030_latin1")
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_DelRows)->Unit(benchmark::kMillisecond)->Iterations(3)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)

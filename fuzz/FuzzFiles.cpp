@@ -161,11 +161,20 @@ int FuzzTargets::editorText(const std::uint8_t *data, std::size_t size)
     QTextDocument document;
     document.setPlainText(text.load(bytes));
     const QString shown = EditorText::plainText(&document);
-    check(text.save(shown) == bytes);
+    QByteArray same;
+    check(text.save(shown, &same) && same == bytes);
     // A line added at the end: the saved file reads back as the lines shown.
     const QString edited = shown + QStringLiteral("\nM02");
-    const QByteArray longer = text.save(edited);
-    check(longer.endsWith("M02") && EditorText().load(longer) == edited);
+    QByteArray longer;
+    check(text.save(edited, &longer) && longer.endsWith("M02") && EditorText().load(longer) == edited);
+    // A character beyond Latin-1 reads back as typed, or is refused where
+    // the file was read as Latin-1.
+    const QString typed = shown + QString::fromUtf8("\n(切)");
+    QByteArray withCut;
+    if (text.save(typed, &withCut))
+        check(EditorText().load(withCut) == typed);
+    else
+        check(text.codec() == EditorText::Latin1);
     return 0;
 }
 

@@ -23,6 +23,49 @@ int endLength(const QString &text, int at)
     return c == '\n' || c == 0xfdd0 || c == 0xfdd1 ? 1 : 0; // the last two: frame marks
 }
 
+QTextCodec *gb18030()
+{
+    static QTextCodec *const codec = QTextCodec::codecForName("GB18030");
+    return codec;
+}
+
+// GB18030 counts no invalid character for some bytes it cannot take (a lone
+// 0xB0): only bytes that it writes back as they came are read so.
+bool readsAsGb18030(const QByteArray &bytes, QString *text)
+{
+    QTextCodec *codec = gb18030();
+    if (!codec)
+        return false;
+    QTextCodec::ConverterState in(QTextCodec::IgnoreHeader);
+    *text = codec->toUnicode(bytes.constData(), bytes.size(), &in);
+    if (in.invalidChars != 0 || in.remainingChars != 0)
+        return false;
+    QTextCodec::ConverterState out(QTextCodec::IgnoreHeader);
+    return codec->fromUnicode(text->constData(), text->size(), &out) == bytes;
+}
+
+// The first character beyond Latin-1, taken by code point so that a
+// character beyond the first plane is named whole.
+bool firstBeyondLatin1(const QString &text, EditorText::Unwritable *unwritable)
+{
+    const int size = text.size();
+    int line = 1;
+    for (int at = 0; at < size; ++at) {
+        const ushort c = text.at(at).unicode();
+        if (c == '\n') {
+            ++line;
+        } else if (c > 0xff) {
+            if (unwritable) {
+                const bool pair = QChar::isHighSurrogate(c) && at + 1 < size && text.at(at + 1).isLowSurrogate();
+                unwritable->line = line;
+                unwritable->character = text.mid(at, pair ? 2 : 1);
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 QString EditorText::load(const QByteArray &bytes)
@@ -31,6 +74,8 @@ QString EditorText::load(const QByteArray &bytes)
     QString raw = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars == 0 && state.remainingChars == 0) {
         codec_ = Utf8;
+    } else if (readsAsGb18030(bytes, &raw)) {
+        codec_ = Gb18030;
     } else {
         codec_ = Latin1;
         // By length: a NUL is a character like any other.
@@ -65,8 +110,11 @@ QString EditorText::load(const QByteArray &bytes)
     return text;
 }
 
-QByteArray EditorText::save(const QString &text) const
+bool EditorText::save(const QString &text, QByteArray *bytes, Unwritable *unwritable) const
 {
+    // Never a "?" for a character typed: the file stays as it is instead.
+    if (codec_ == Latin1 && firstBeyondLatin1(text, unwritable))
+        return false;
     const QStringList lines = text.split(QLatin1Char('\n'));
     const bool asLoaded = !edited_ && text == loaded_;
     QString out;
@@ -76,7 +124,20 @@ QByteArray EditorText::save(const QString &text) const
         if (k + 1 < lines.size())
             out += asLoaded ? ends_.at(k) : usualEnd_;
     }
-    return codec_ == Latin1 ? out.toLatin1() : out.toUtf8();
+    switch (codec_) {
+    case Utf8:
+        *bytes = out.toUtf8();
+        break;
+    case Gb18030: {
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        *bytes = gb18030()->fromUnicode(out.constData(), out.size(), &state);
+        break;
+    }
+    case Latin1:
+        *bytes = out.toLatin1();
+        break;
+    }
+    return true;
 }
 
 void EditorText::reset()

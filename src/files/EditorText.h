@@ -10,9 +10,11 @@ class QTextDocument;
 // How the editor turns a program file into the text it shows and back, so
 // that a file the operator leaves alone saves byte for byte as it came.
 // Bytes that are valid UTF-8 read as UTF-8 (a byte-order mark kept as a
-// character), any other bytes (GBK comments, NULs) as Latin-1, one character
-// per byte, and are written back the same way. The text shown has one line
-// per block; each line's own end (LF, CR LF, CR, CR CR LF, U+2028, U+2029
+// character); other bytes that GB18030 reads and writes back unchanged (GBK
+// comments from CAM software on a Chinese system) as GB18030; any others (a
+// lone 0xFF or 0xB0) as Latin-1, one character per byte. Each file is
+// written back in the form it was read. The text shown has one line per
+// block; each line's own end (LF, CR LF, CR, CR CR LF, U+2028, U+2029
 // ...) is kept aside and written back after that line as long as the text is
 // the one loaded. Once it is edited every line gets one end, the file's first
 // when that is LF or CR LF, else LF: the program reader starts a line only at
@@ -21,13 +23,22 @@ class QTextDocument;
 class EditorText
 {
 public:
-    enum Codec { Utf8, Latin1 };
+    enum Codec { Utf8, Gb18030, Latin1 };
+
+    // A character the codec of the file cannot hold, and its line (from 1).
+    struct Unwritable {
+        int line = 0;
+        QString character;
+    };
 
     // The text to show for a file's bytes; remembers its codec and line ends.
     QString load(const QByteArray &bytes);
     // The bytes of a text shown (lines separated by "\n", as plainText()
-    // gives them) in the form of the file last loaded.
-    QByteArray save(const QString &text) const;
+    // gives them) in the form of the file last loaded. False, with the first
+    // character that form cannot hold in *unwritable, when there is one: a
+    // character typed into a Latin-1 file beyond that codec. UTF-8 and
+    // GB18030 hold every character.
+    bool save(const QString &text, QByteArray *bytes, Unwritable *unwritable = nullptr) const;
     // A new program: UTF-8, LF.
     void reset();
     // The text shown is no longer the one loaded, even where it reads the

@@ -415,11 +415,22 @@ bool KEditor::writeFile(const QString &fileName)
         tell(tr("文档为空,不能保存!"), false);
         return false;
     }
+    // A character typed into a program whose codec lacks it would be written
+    // as another one: the program stays as it is, and the operator is told
+    // which character stands in the way.
+    QByteArray bytes;
+    EditorText::Unwritable unwritable;
+    if (!fileText.save(text, &bytes, &unwritable)) {
+        tell(
+            tr("第 %1 行的字符 \"%2\" 不能按本程序的编码保存,不能保存!").arg(unwritable.line).arg(unwritable.character),
+            false);
+        return false;
+    }
     FileError reason;
     bool written;
     {
         WaitCursor wait;
-        written = FileSave::write(fileName, fileText.save(text), &reason, FileSave::ExistingFolder);
+        written = FileSave::write(fileName, bytes, &reason, FileSave::ExistingFolder);
     }
     if (!written) {
         warnWrite(fileName, reason);

@@ -73,6 +73,17 @@ struct Page {
         QVERIFY(GuiTest::waitClickLockFree());
         key->click();
     }
+    // 另存为.., the name typed, Return.
+    void saveAs(const QString &file)
+    {
+        click(editor->menuEditor->saveAsButton);
+        QFileDialog *dialog = editor->saveFileDialog();
+        QVERIFY(dialog && dialog->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(dialog));
+        GuiTest::typeFileName(dialog, file);
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QTRY_VERIFY(!dialog->isVisible());
+    }
     void acceptOpen(const QString &file)
     {
         QFileDialog *dialog = editor->openFileDialog();
@@ -449,6 +460,9 @@ private slots:
         QTest::newRow("an x after an ideographic space") << (QString(ideographic) + "x") << int(Typed) << false;
         QTest::newRow("an x among NULs and format characters")
             << QString::fromUtf16(u"\u200b\0x\u00a0\n", 5) << int(Typed) << false;
+        // Neither a letter nor a digit, nor one UTF-16 unit: each shows.
+        QTest::newRow("an emoji") << QString::fromUcs4(U"\U0001F600") << int(Typed) << false;
+        QTest::newRow("a percent sign") << QString("%") << int(Typed) << false;
     }
 
     void blankDocumentKeepsTheFile()
@@ -489,26 +503,95 @@ private slots:
         if (source == Table)
             QCOMPARE(p.rows(), QStringList({blank, blank}));
 
-        const auto saveAs = [&](const QString &name) {
-            p.click(p.editor->menuEditor->saveAsButton);
-            QFileDialog *dialog = p.editor->saveFileDialog();
-            QVERIFY(dialog && dialog->isVisible());
-            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(dialog));
-            GuiTest::typeFileName(dialog, name);
-            QTest::keyClick(dialog, Qt::Key_Return);
-            QTRY_VERIFY(!dialog->isVisible());
-        };
-        saveAs("a.nc");
+        p.saveAs("a.nc");
         QCOMPARE(p.notices.count(), 2);
         QCOMPARE(p.notices.last().text, "文档为空,不能保存!");
         QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
         QCOMPARE(p.editor->currentFile(), loaded);
 
-        saveAs("new.nc");
+        p.saveAs("new.nc");
         QCOMPARE(p.notices.count(), 2);
         QCOMPARE(p.dir.readFile("ncfile/new.nc"), EditorText::plainText(p.editor->textEdit->document()).toUtf8());
         QCOMPARE(p.dir.readFile("ncfile/a.nc"), program);
         QCOMPARE(p.editor->currentFile(), Page::T() + "/ncfile/new.nc");
+    }
+
+    // A character typed into a program is written in the program's own
+    // codec, or, where that codec lacks it, the save is refused and told:
+    // never a "?" in its place.
+    void typedCharacterKeptOrRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("appended"); // empty: refused
+        const QByteArray gbk("G00 X0 Y0 (\xc7\xd0\xb8\xee)\nG01 X100 Y0\nM02\n");
+        const QString gbkShown = QString::fromUtf8("G00 X0 Y0 (切割)\nG01 X100 Y0\nM02\n");
+        const QByteArray lone("G00 X0 Y0 (\xb0)\n");
+        const QString cut = QString::fromUtf8("切");
+        QTest::newRow("GBK, (x切割)") << gbk << gbkShown << QString::fromUtf8("(x切割)")
+                                      << QByteArray("(x\xc7\xd0\xb8\xee)");
+        QTest::newRow("GBK, an ideographic space")
+            << gbk << gbkShown << QString(QChar(0x3000)) << QByteArray("\xa1\xa1");
+        QTest::newRow("GBK, an emoji") << gbk << gbkShown << QString::fromUcs4(U"\U0001F600")
+                                       << QByteArray("\x94\x39\xfc\x36");
+        QTest::newRow("a lone 0xB0, 切") << lone << QString::fromLatin1("G00 X0 Y0 (\xb0)\n") << cut << QByteArray();
+        QTest::newRow("a lone 0xFF, 切") << QByteArray("G00 X0 Y0 (\xff)\n")
+                                         << QString::fromLatin1("G00 X0 Y0 (\xff)\n") << cut << QByteArray();
+        QTest::newRow("a lone 0xB0, an emoji")
+            << lone << QString::fromLatin1("G00 X0 Y0 (\xb0)\n") << QString::fromUcs4(U"x\U0001F600") << QByteArray();
+        QTest::newRow("a lone 0xB0, é") << lone << QString::fromLatin1("G00 X0 Y0 (\xb0)\n") << QString(QChar(0xe9))
+                                        << QByteArray("\xe9");
+        QTest::newRow("UTF-8, 切") << QByteArray("G00 X0 Y0 (\xc3\xa9)\n") << QString::fromUtf8("G00 X0 Y0 (é)\n")
+                                   << cut << QByteArray("\xe5\x88\x87");
+    }
+
+    void typedCharacterKeptOrRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, appended);
+        Page p;
+        p.dir.writeFile("ncfile/p.nc", bytes);
+        p.dir.writeFile("ncfile/o.nc", "G01 X2 Y0\n");
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/p.nc"));
+        p.click(p.editor->menuEditor->modeButton);
+        QCOMPARE(p.text(), shown);
+        QTextEdit *text = p.editor->textEdit;
+        QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+        // A character at a time, as an input method hands them over.
+        for (uint c : typed.toUcs4())
+            QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
+        QCOMPARE(p.text(), shown + typed);
+
+        if (!appended.isEmpty()) {
+            p.click(p.editor->menuEditor->saveButton);
+            QCOMPARE(p.notices.count(), 0);
+            QCOMPARE(p.dir.readFile("ncfile/p.nc").toHex(' '), (bytes + appended).toHex(' '));
+            p.saveAs("new.nc");
+            QCOMPARE(p.dir.readFile("ncfile/new.nc"), bytes + appended);
+            QCOMPARE(p.notices.count(), 0);
+            return;
+        }
+        const QString refusal = QString::fromUtf8("第 2 行的字符 \"%1\" 不能按本程序的编码保存,不能保存!")
+                                    .arg(QString::fromUcs4(&typed.toUcs4().last(), 1));
+        const QMap<QString, QByteArray> before = WriteFault::snapshot(p.dir.filePath("ncfile"));
+        p.click(p.editor->menuEditor->saveButton);
+        QCOMPARE(p.notices.count(), 1);
+        QCOMPARE(p.notices.last().text, refusal);
+        p.saveAs("new.nc");
+        QCOMPARE(p.notices.count(), 2);
+        QCOMPARE(p.notices.last().text, refusal);
+        // Yes to "save changes?" meets the same refusal: the open waits.
+        p.click(p.editor->menuEditor->openButton);
+        p.notices.setAnswer(QMessageBox::Yes);
+        p.acceptOpen("o.nc");
+        QCOMPARE(p.notices.count(), 4);
+        QCOMPARE(p.notices.last().text, refusal);
+        QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
+        QCOMPARE(p.text(), shown + typed);
+        QCOMPARE(p.editor->currentFile(), Page::T() + "/ncfile/p.nc");
     }
 
     void unwritableScratchStopsTheSave()
@@ -578,6 +661,9 @@ private slots:
             {"GBK", "G01 X1 Y0 (\262\342\201\240)\nG01 X0 Y1\n"},
             {"GBK with a NUL in line 2", withNuls("G01 X1 Y0 (\262\342)\nG01 X0 Y1 (\0\301\242)\nM02\n")},
             {"0xFF NUL", withNuls("\xff\x00")},
+            {"a lone 0xB0 in a comment", "G00 X0 Y0 (\xb0)\n"},
+            {"Latin-1 that reads as GB18030", "G00 X0 Y0 (\xd6l)\n"},
+            {"GB18030 four-byte and a line separator", "(\x81\x30\x81\x30)\xa1\xa1\x81\x36\xa6\x35X1\r\n"},
             {"UTF-8", "G01 X1 Y0 (切割)\n"},
             {"BOM and CR LF", "\xEF\xBB\xBFG01 X1 Y0\r\nG01 X0 Y1\r\n"},
             {"lone CR", "G01 X1 Y0\rG01 X0 Y1\r"},
