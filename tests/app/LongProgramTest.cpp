@@ -289,8 +289,9 @@ private slots:
         typeName("b.nc");
         ConsoleCapture out(1);
         ConsoleCapture console(2);
-        QVERIFY(key(w, Qt::Key_F4, [&] { return w.menuFile->isVisible(); }));
+        const bool back = key(w, Qt::Key_F4, [&] { return w.menuFile->isVisible(); });
         const QByteArray said = out.text() + console.text();
+        QVERIFY(back);
         QCOMPARE(message(w), QString("b.nc 未加载: 文件太长"));
         QVERIFY2(said.contains(QFile::encodeName(dir.filePath("ncfile/b.nc")) + ": File too long"), said.constData());
         QCOMPARE(dir.readFile(".tovrelcnc/fileconfig.xml"), last);

@@ -242,11 +242,13 @@ private slots:
         QVERIFY(WorkingFolder::prepare().isEmpty());
         ConsoleCapture out(1);
         ConsoleCapture console(2);
+        QString title;
         {
             KMainWindow w;
-            QCOMPARE(w.windowTitle(), KMainWindow::startTitle());
+            title = w.windowTitle();
         }
         const QByteArray all = out.text() + console.text();
+        QCOMPARE(title, KMainWindow::startTitle());
         QVERIFY(!all.contains("File not found!"));
         QVERIFY(!all.contains("mode="));
         QVERIFY(!empty.exists(".tovrelcnc/t.nc"));

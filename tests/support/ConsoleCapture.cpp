@@ -64,12 +64,25 @@ ConsoleCapture::ConsoleCapture(int fd)
 ConsoleCapture::~ConsoleCapture()
 {
     stop();
+    if (!taken_)
+        giveBack();
 }
 
 QByteArray ConsoleCapture::text()
 {
     stop();
+    taken_ = true;
     return text_;
+}
+
+void ConsoleCapture::giveBack()
+{
+    for (int at = 0; at < text_.size();) {
+        const ssize_t put = ::write(fd_, text_.constData() + at, size_t(text_.size() - at));
+        if (put <= 0)
+            return;
+        at += int(put);
+    }
 }
 
 void ConsoleCapture::stop()

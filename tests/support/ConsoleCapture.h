@@ -12,6 +12,11 @@
 // program prints them outside a test, whatever output options the test
 // runner was given (-silent drops them, -o sends them to a file). They still
 // reach the runner too, so QTest::ignoreMessage() keeps working.
+//
+// The runner writes its PASS and FAIL lines to stdout: a test takes text()
+// before its first check. Should a check fail all the same while a capture
+// stands, what the capture caught and nobody took is written on to its
+// descriptor when the capture ends, so the failure is still named.
 class ConsoleCapture
 {
 public:
@@ -25,11 +30,13 @@ public:
 
 private:
     void stop();
+    void giveBack();
 
     int fd_;
     int saved_ = -1;
     int read_ = -1;
     bool messages_ = false;
+    bool taken_ = false;
     QByteArray text_;
 };
 
