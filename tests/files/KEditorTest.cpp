@@ -542,6 +542,10 @@ private slots:
             << lone << QString::fromLatin1("G00 X0 Y0 (\xb0)\n") << QString::fromUcs4(U"x\U0001F600") << QByteArray();
         QTest::newRow("a lone 0xB0, é") << lone << QString::fromLatin1("G00 X0 Y0 (\xb0)\n") << QString(QChar(0xe9))
                                         << QByteArray("\xe9");
+        // Latin-1 bytes that are also GB18030 read so: é is then written in GB18030.
+        QTest::newRow("(Öl) as GB18030, é")
+            << QByteArray("G00 X0 Y0 (\xd6l)\n") << QString::fromUtf8("G00 X0 Y0 (謑)\n") << QString(QChar(0xe9))
+            << QByteArray("\xa8\xa6");
         QTest::newRow("UTF-8, 切") << QByteArray("G00 X0 Y0 (\xc3\xa9)\n") << QString::fromUtf8("G00 X0 Y0 (é)\n")
                                    << cut << QByteArray("\xe5\x88\x87");
     }
