@@ -518,44 +518,66 @@ private slots:
 
     // A character typed into a program is written in the program's own
     // codec, or, where that codec lacks it, the save is refused and told:
-    // never a "?" in its place.
+    // never a "?" in its place. The box names the first such character and
+    // its line as shown, whatever the file's own line ends.
     void typedCharacterKeptOrRefused_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QByteArray>("appended"); // empty: refused
+        QTest::addColumn<int>("line");      // typed at its end; 0: at the document's end
+        QTest::addColumn<QString>("typed"); // "\n": Return
+        QTest::addColumn<QByteArray>("appended");
+        QTest::addColumn<QString>("refusal"); // empty: written
         const QByteArray gbk("G00 X0 Y0 (\xc7\xd0\xb8\xee)\nG01 X100 Y0\nM02\n");
         const QString gbkShown = QString::fromUtf8("G00 X0 Y0 (切割)\nG01 X100 Y0\nM02\n");
         const QByteArray lone("G00 X0 Y0 (\xb0)\n");
+        const QString loneShown = QString::fromLatin1("G00 X0 Y0 (\xb0)\n");
         const QString cut = QString::fromUtf8("切");
-        QTest::newRow("GBK, (x切割)") << gbk << gbkShown << QString::fromUtf8("(x切割)")
-                                      << QByteArray("(x\xc7\xd0\xb8\xee)");
+        const auto refused = [](int line, const char *character) {
+            return QString::fromUtf8("第 %1 行的字符 \"%2\" 不能按本程序的编码保存,不能保存!")
+                .arg(line)
+                .arg(QString::fromUtf8(character));
+        };
+        QTest::newRow("GBK, (x切割)") << gbk << gbkShown << 0 << QString::fromUtf8("(x切割)")
+                                      << QByteArray("(x\xc7\xd0\xb8\xee)") << QString();
         QTest::newRow("GBK, an ideographic space")
-            << gbk << gbkShown << QString(QChar(0x3000)) << QByteArray("\xa1\xa1");
-        QTest::newRow("GBK, an emoji") << gbk << gbkShown << QString::fromUcs4(U"\U0001F600")
-                                       << QByteArray("\x94\x39\xfc\x36");
-        QTest::newRow("a lone 0xB0, 切") << lone << QString::fromLatin1("G00 X0 Y0 (\xb0)\n") << cut << QByteArray();
+            << gbk << gbkShown << 0 << QString(QChar(0x3000)) << QByteArray("\xa1\xa1") << QString();
+        QTest::newRow("GBK, an emoji") << gbk << gbkShown << 0 << QString::fromUcs4(U"\U0001F600")
+                                       << QByteArray("\x94\x39\xfc\x36") << QString();
+        QTest::newRow("a lone 0xB0, 切") << lone << loneShown << 0 << cut << QByteArray() << refused(2, "切");
         QTest::newRow("a lone 0xFF, 切") << QByteArray("G00 X0 Y0 (\xff)\n")
-                                         << QString::fromLatin1("G00 X0 Y0 (\xff)\n") << cut << QByteArray();
+                                         << QString::fromLatin1("G00 X0 Y0 (\xff)\n") << 0 << cut << QByteArray()
+                                         << refused(2, "切");
         QTest::newRow("a lone 0xB0, an emoji")
-            << lone << QString::fromLatin1("G00 X0 Y0 (\xb0)\n") << QString::fromUcs4(U"x\U0001F600") << QByteArray();
-        QTest::newRow("a lone 0xB0, é") << lone << QString::fromLatin1("G00 X0 Y0 (\xb0)\n") << QString(QChar(0xe9))
-                                        << QByteArray("\xe9");
+            << lone << loneShown << 0 << QString::fromUcs4(U"x\U0001F600") << QByteArray() << refused(2, "\U0001F600");
+        QTest::newRow("a lone 0xB0, é") << lone << loneShown << 0 << QString(QChar(0xe9)) << QByteArray("\xe9")
+                                        << QString();
+        // Neither the line of the document's end nor always the first.
+        QTest::newRow("a lone 0xB0, lone CR ends, 切 in line 2 of 3")
+            << QByteArray("G00 X0 Y0 (\xb0)\rG01 X1 Y0\rG01 X2 Y0\r")
+            << QString::fromLatin1("G00 X0 Y0 (\xb0)\nG01 X1 Y0\nG01 X2 Y0\n") << 2 << cut << QByteArray()
+            << refused(2, "切");
+        // The first of two, not the last.
+        QTest::newRow("a lone 0xB0, 切 ending line 2, 割 on a new line 3")
+            << QByteArray("G00 X0 Y0 (\xb0)\nG01 X1 Y0\nG01 X2 Y0\n")
+            << QString::fromLatin1("G00 X0 Y0 (\xb0)\nG01 X1 Y0\nG01 X2 Y0\n") << 2 << QString::fromUtf8("切\n割")
+            << QByteArray() << refused(2, "切");
         // Latin-1 bytes that are also GB18030 read so: é is then written in GB18030.
         QTest::newRow("(Öl) as GB18030, é")
-            << QByteArray("G00 X0 Y0 (\xd6l)\n") << QString::fromUtf8("G00 X0 Y0 (謑)\n") << QString(QChar(0xe9))
-            << QByteArray("\xa8\xa6");
-        QTest::newRow("UTF-8, 切") << QByteArray("G00 X0 Y0 (\xc3\xa9)\n") << QString::fromUtf8("G00 X0 Y0 (é)\n")
-                                   << cut << QByteArray("\xe5\x88\x87");
+            << QByteArray("G00 X0 Y0 (\xd6l)\n") << QString::fromUtf8("G00 X0 Y0 (謑)\n") << 0 << QString(QChar(0xe9))
+            << QByteArray("\xa8\xa6") << QString();
+        QTest::newRow("UTF-8, 切") << QByteArray("G00 X0 Y0 (\xc3\xa9)\n") << QString::fromUtf8("G00 X0 Y0 (é)\n") << 0
+                                   << cut << QByteArray("\xe5\x88\x87") << QString();
     }
 
     void typedCharacterKeptOrRefused()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, shown);
+        QFETCH(int, line);
         QFETCH(QString, typed);
         QFETCH(QByteArray, appended);
+        QFETCH(QString, refusal);
         Page p;
         p.dir.writeFile("ncfile/p.nc", bytes);
         p.dir.writeFile("ncfile/o.nc", "G01 X2 Y0\n");
@@ -563,13 +585,27 @@ private slots:
         p.click(p.editor->menuEditor->modeButton);
         QCOMPARE(p.text(), shown);
         QTextEdit *text = p.editor->textEdit;
-        QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+        QStringList edited = shown.split('\n');
+        if (line == 0) {
+            QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+            edited.last() += typed;
+        } else {
+            QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
+            for (int k = 1; k < line; ++k)
+                QTest::keyClick(text, Qt::Key_Down);
+            QTest::keyClick(text, Qt::Key_End);
+            edited[line - 1] += typed;
+        }
         // A character at a time, as an input method hands them over.
-        for (uint c : typed.toUcs4())
-            QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
-        QCOMPARE(p.text(), shown + typed);
+        for (uint c : typed.toUcs4()) {
+            if (c == '\n')
+                QTest::keyClick(text, Qt::Key_Return);
+            else
+                QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
+        }
+        QCOMPARE(p.text(), edited.join('\n'));
 
-        if (!appended.isEmpty()) {
+        if (refusal.isEmpty()) {
             p.click(p.editor->menuEditor->saveButton);
             QCOMPARE(p.notices.count(), 0);
             QCOMPARE(p.dir.readFile("ncfile/p.nc").toHex(' '), (bytes + appended).toHex(' '));
@@ -578,8 +614,6 @@ private slots:
             QCOMPARE(p.notices.count(), 0);
             return;
         }
-        const QString refusal = QString::fromUtf8("第 2 行的字符 \"%1\" 不能按本程序的编码保存,不能保存!")
-                                    .arg(QString::fromUcs4(&typed.toUcs4().last(), 1));
         const QMap<QString, QByteArray> before = WriteFault::snapshot(p.dir.filePath("ncfile"));
         p.click(p.editor->menuEditor->saveButton);
         QCOMPARE(p.notices.count(), 1);
@@ -594,8 +628,43 @@ private slots:
         QCOMPARE(p.notices.count(), 4);
         QCOMPARE(p.notices.last().text, refusal);
         QCOMPARE(WriteFault::snapshot(p.dir.filePath("ncfile")), before);
-        QCOMPARE(p.text(), shown + typed);
+        QCOMPARE(p.dir.readFile("ncfile/p.nc"), bytes);
+        QCOMPARE(p.text(), edited.join('\n'));
         QCOMPARE(p.editor->currentFile(), Page::T() + "/ncfile/p.nc");
+    }
+
+    // 新 建 starts a UTF-8 program whatever the codec of the program read
+    // before it.
+    void newDocumentIsUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("after Latin-1") << QByteArray("G00 X0 Y0 (\xb0)\n") << QString::fromLatin1("G00 X0 Y0 (\xb0)\n");
+        QTest::newRow("after GBK") << QByteArray("G00 X0 Y0 (\xc7\xd0\xb8\xee)\n")
+                                   << QString::fromUtf8("G00 X0 Y0 (切割)\n");
+    }
+
+    void newDocumentIsUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        Page p;
+        p.dir.writeFile("ncfile/p.nc", bytes);
+        QVERIFY(p.editor->loadFile(Page::T() + "/ncfile/p.nc"));
+        p.click(p.editor->menuEditor->modeButton);
+        QCOMPARE(p.text(), shown);
+        p.click(p.editor->menuEditor->newButton);
+        QCOMPARE(p.text(), QString());
+        QTextEdit *text = p.editor->textEdit;
+        QTest::keyClicks(text, "G01 X1 Y0 (");
+        QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QString::fromUtf8("切"), Qt::NoModifier);
+        QTest::keyClick(text, ')');
+        QCOMPARE(p.text(), QString::fromUtf8("G01 X1 Y0 (切)"));
+        p.saveAs("new.nc");
+        QCOMPARE(p.notices.count(), 0);
+        QCOMPARE(p.dir.readFile("ncfile/new.nc").toHex(' '), QByteArray("G01 X1 Y0 (\xe5\x88\x87)").toHex(' '));
+        QCOMPARE(p.dir.readFile("ncfile/p.nc"), bytes);
+        QCOMPARE(p.editor->currentFile(), Page::T() + "/ncfile/new.nc");
     }
 
     void unwritableScratchStopsTheSave()
