@@ -11,8 +11,9 @@ endif()
 # One Qt Test executable in bin/, registered with CTest and run offscreen.
 function(tovrel_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE testsupport ${T_LIBS} Qt5::Test)
+  # Every test reads file names as the program does, from its start on.
+  add_executable(${name} ${T_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/FileNamesAtStart.cpp)
+  target_link_libraries(${name} PRIVATE testsupport appcore ${T_LIBS} Qt5::Test)
   add_test(NAME ${name} COMMAND ${name})
   set(env "QT_QPA_PLATFORM=offscreen;TOVREL_CORPUS=${TOVREL_CORPUS_DIR};TOVREL_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
   if(TOVREL_TEST_TMPDIR)

@@ -1,6 +1,7 @@
 #include "FuzzInput.h"
 #include "FuzzTargets.h"
 
+#include "app/base/FileNames.h"
 #include "files/EditorText.h"
 #include "files/KFastcopy.h"
 #include "files/KMenuFastcopy.h"
@@ -32,8 +33,8 @@ QByteArray path(const QByteArray &folder, const QByteArray &name)
 }
 
 // What a folder holds, by the raw bytes of each name: a plain file's bytes,
-// a link's target, a folder's own listing. Read without Qt, which leaves
-// out names it cannot decode.
+// a link's target, a folder's own listing. Read without Qt, so the check
+// does not lean on the listing it checks.
 QMap<QByteArray, QByteArray> snapshot(const QByteArray &folder)
 {
     QMap<QByteArray, QByteArray> entries;
@@ -69,7 +70,7 @@ QMap<QByteArray, QByteArray> snapshot(const QByteArray &folder)
     return entries;
 }
 
-// Qt leaves out names it cannot decode, so its own removal would leave them.
+// Removes by the raw bytes of each name, whatever codec reads names.
 void removeTree(const QByteArray &full)
 {
     struct stat st {
@@ -204,11 +205,12 @@ int FuzzTargets::copyNames(const std::uint8_t *data, std::size_t size)
             selected << model->index(row, 0, folder);
     }
     const QStringList names = KMenuFastcopy::entryNames(model, selected);
-    // What the list shows is what is acted on: the entry itself.
+    // What the list shows is what is acted on: the entry itself, shown as
+    // the operator reads it.
     check(names.size() == selected.size());
     QList<QByteArray> chosen;
     for (int k = 0; k < names.size(); ++k) {
-        check(names.at(k) == selected.at(k).data().toString());
+        check(FileNames::shown(names.at(k)) == selected.at(k).data().toString());
         chosen << QFile::encodeName(names.at(k));
         check(present(path(src, chosen.last())));
     }
@@ -233,6 +235,11 @@ int FuzzTargets::copyNames(const std::uint8_t *data, std::size_t size)
         const QMap<QByteArray, QByteArray> copied = snapshot(dst);
         for (auto it = copied.cbegin(); it != copied.cend(); ++it)
             check(chosen.contains(it.key()) && !it.value().startsWith("link"));
+        // Whatever the bytes of its name, no plain file chosen is left behind.
+        for (const QByteArray &name : chosen) {
+            if (!stopped && before.value(name).startsWith("file "))
+                check(copied.value(name) == before.value(name));
+        }
     }
     check(snapshot(path(root, "out")).value("far.nc") == outside);
     for (const char *folder : {"src", "dst", "out"})

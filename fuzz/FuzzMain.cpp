@@ -2,6 +2,8 @@
 
 #include "FuzzTargets.h"
 
+#include "app/base/FileNames.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtGlobal>
@@ -40,6 +42,7 @@ void makePathsAbsolute(int argc, char **argv)
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
+    FileNames::install();
     makePathsAbsolute(*argc, *argv);
     body = FuzzTargets::find(TOVREL_FUZZ_TARGET);
     QTemporaryDir *dir = workFolder();

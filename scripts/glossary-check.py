@@ -27,11 +27,11 @@ root = pathlib.Path(__file__).resolve().parent.parent
 # Words of C++, of the system's calls and of this program that the
 # dictionary lacks, lower case.
 WORDS = set("""
-arg argc argv atan attribs autorep bool capacitive choosers cloexec completers config const constexpr dir eacces
+arg argc argv atan attribs autorep bool capacitive chooser choosers cloexec codec completers config const constexpr dir dont eacces
 endif enoent enotdir enum errno extern fcntl fdatasync fstat getfl ifndef initializer int isreg latin libpictures messagebox mkpath
 modality moveback moveout msleep namespace nextline nextpage nonblock nullptr pixmap popup pos prevline prevpage qint qputenv
 quint rdonly rect reparse rerole resize edquot efbig eio eisdir eloop emlink enametoolong enospc eperm erofs saveas
-setfl sig strerror struct timeout unbuffered unicode unwire ushort xml
+setfl sig strerror struct timeout uchar ucs unbuffered unicode unwire ushort utf xml
 eagain ebadf ebusy eexist efault eintr einval emfile enfile enodev enomedium enomem enotempty enxio eopnotsupp eoverflow
 epipe estale etxtbsy ewouldblock exdev
 """.split())
@@ -39,8 +39,8 @@ epipe estale etxtbsy ewouldblock exdev
 # The English words of one to three letters that names use as words.
 SHORT_WORDS = set("""
 as at by do go if in is it my no of on or to up
-add all arc ask bit box cut due end fit for get got has jog key low max mid min new not now off old out own
-its non pad put row run set tab tip too top way why yes
+add all and arc ask bit box cut dot due end fit for get got has jog key low max mid min new not now off old out own
+its non pad put row run set tab tip too top use way why yes
 """.split())
 
 

@@ -1,6 +1,7 @@
 // The part library's control: preview regeneration, moving and turning the
 // selected pattern, adding custom files as patterns, and the optimised save.
 #include "app/KMainWindow.h"
+#include "app/base/FileNames.h"
 #include "app/base/Notice.h"
 #include "app/base/ProgramFile.h"
 #include "library/KLibConfig.h"
@@ -286,7 +287,7 @@ void KMainWindow::addDefPatten(QString &chosen)
         return;
     }
     KLibList *list = libFrame->libList;
-    list->addItem(name.section(QLatin1Char('/'), -1));
+    list->addItem(FileNames::shown(name.section(QLatin1Char('/'), -1)));
     list->setCurrentRow(config->getPattenCount() - 1);
     preview2lib();
 }

@@ -1,5 +1,6 @@
 // Making an NC program the one loaded for cutting.
 #include "app/base/BasePath.h"
+#include "app/base/FileNames.h"
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
 #include "app/KMainWindow.h"
@@ -77,7 +78,7 @@ void tellNotLoaded(KText *line, const Parser::Failure &failure, bool alarm)
     if (alarm)
         return;
     line->updateText(failure.writing ? MessageCode::ScratchNotWritten : MessageCode::ProgramNotLoaded,
-                     {visibleName(QFileInfo(failure.file).fileName()), failure.reason.words()});
+                     {visibleName(FileNames::shown(QFileInfo(failure.file).fileName())), failure.reason.words()});
 }
 
 } // namespace
@@ -285,7 +286,7 @@ void KMainWindow::disarm()
 
 void KMainWindow::nameProgram(const QString &name)
 {
-    setWindowTitle(startTitle() + " - " + name);
+    setWindowTitle(startTitle() + " - " + FileNames::shown(name));
     menuConfig->setFileName(name);
     menuFile->setCurrentFile(name);
     // The editor is told the name only when it could load the file:

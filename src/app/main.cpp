@@ -1,3 +1,4 @@
+#include "app/base/FileNames.h"
 #include "app/base/FileSave.h"
 #include "app/base/FontSetup.h"
 #include "app/base/GlStack.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char *argv[])
 {
+    FileNames::install();
     FileSave::ignoreSizeLimit();
     Q_INIT_RESOURCE(icons);
     Q_INIT_RESOURCE(libpictures);

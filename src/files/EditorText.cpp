@@ -1,5 +1,7 @@
 #include "files/EditorText.h"
 
+#include "app/base/Gb18030Text.h"
+
 #include <QStringList>
 #include <QTextCodec>
 #include <QTextDocument>
@@ -21,27 +23,6 @@ int endLength(const QString &text, int at)
         return is(1, lf) ? 2 : 1;
     const ushort c = text.at(at).unicode();
     return c == '\n' || c == 0xfdd0 || c == 0xfdd1 ? 1 : 0; // the last two: frame marks
-}
-
-QTextCodec *gb18030()
-{
-    static QTextCodec *const codec = QTextCodec::codecForName("GB18030");
-    return codec;
-}
-
-// GB18030 counts no invalid character for some bytes it cannot take (a lone
-// 0xB0): only bytes that it writes back as they came are read so.
-bool readsAsGb18030(const QByteArray &bytes, QString *text)
-{
-    QTextCodec *codec = gb18030();
-    if (!codec)
-        return false;
-    QTextCodec::ConverterState in(QTextCodec::IgnoreHeader);
-    *text = codec->toUnicode(bytes.constData(), bytes.size(), &in);
-    if (in.invalidChars != 0 || in.remainingChars != 0)
-        return false;
-    QTextCodec::ConverterState out(QTextCodec::IgnoreHeader);
-    return codec->fromUnicode(text->constData(), text->size(), &out) == bytes;
 }
 
 // The first character beyond Latin-1, taken by code point so that a
@@ -74,7 +55,7 @@ QString EditorText::load(const QByteArray &bytes)
     QString raw = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars == 0 && state.remainingChars == 0) {
         codec_ = Utf8;
-    } else if (readsAsGb18030(bytes, &raw)) {
+    } else if (Gb18030Text::reads(bytes, &raw)) {
         codec_ = Gb18030;
     } else {
         codec_ = Latin1;
@@ -128,11 +109,9 @@ bool EditorText::save(const QString &text, QByteArray *bytes, Unwritable *unwrit
     case Utf8:
         *bytes = out.toUtf8();
         break;
-    case Gb18030: {
-        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-        *bytes = gb18030()->fromUnicode(out.constData(), out.size(), &state);
+    case Gb18030:
+        *bytes = Gb18030Text::write(out);
         break;
-    }
     case Latin1:
         *bytes = out.toLatin1();
         break;

@@ -1,6 +1,8 @@
 #include "files/KEditor.h"
 
 #include "app/base/BasePath.h"
+#include "app/base/FileChooser.h"
+#include "app/base/FileNames.h"
 #include "app/base/FileSave.h"
 #include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
@@ -401,7 +403,7 @@ void KEditor::setCurrentFile(const QString &name)
     modified = false;
     isUntitled = false;
     textEdit->document()->setModified(false);
-    nameFrame->nameLabel->setText(tr("编辑文件名:") + name);
+    nameFrame->nameLabel->setText(tr("编辑文件名:") + FileNames::shown(name));
 }
 
 bool KEditor::writeFile(const QString &fileName)
@@ -509,10 +511,9 @@ bool KEditor::maybeSave()
 
 QFileDialog *KEditor::makeFileDialog(const QString &title, const QString &acceptText, int height)
 {
-    auto *dialog = new QFileDialog(this, QString(), QString(), QString());
     // The toolkit's own dialog in its open mode: no overwrite question, and
     // the name is used exactly as chosen.
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    auto *dialog = new FileChooser(this);
     dialog->setGeometry(200, 20, 700, height);
     dialog->setWindowTitle(title);
     dialog->setFileMode(QFileDialog::AnyFile);

@@ -1,8 +1,10 @@
 #include "files/KFastcopy.h"
 
+#include "app/base/FileNames.h"
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
 #include "files/KMyView.h"
+#include "files/ShownDirModel.h"
 
 #include <QDir>
 #include <QDirModel>
@@ -31,12 +33,7 @@ KFastcopy::KFastcopy(QWidget *parent)
 
 QDirModel *KFastcopy::newModel(QObject *parent)
 {
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    auto *model = new QDirModel(parent);
-    QT_WARNING_POP
-    model->setResolveSymlinks(false);
-    return model;
+    return new ShownDirModel(parent);
 }
 
 void KFastcopy::buildPane(const QString &title, int x, QLineEdit *&pathEdit, KMyView *&view, QDirModel *&model,
@@ -67,8 +64,10 @@ void KFastcopy::refreshViews()
 {
     srcView->setRootIndex(srcModel->index(fastcopySourceDir(), 0));
     desView->setRootIndex(desModel->index(fastcopyTargetDir(), 0));
-    srcPathEdit->setText(fastcopySourceDir());
-    desPathEdit->setText(fastcopyTargetDir());
+    srcFolder = fastcopySourceDir();
+    desFolder = fastcopyTargetDir();
+    srcPathEdit->setText(FileNames::shown(srcFolder));
+    desPathEdit->setText(FileNames::shown(desFolder));
     // A pick outlives the folder change: the same folder chosen again would
     // copy or delete what an earlier visit picked.
     srcView->clearSelection();

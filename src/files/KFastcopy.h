@@ -29,6 +29,10 @@ public:
     // link as the link, never as what it points to.
     static QDirModel *newModel(QObject *parent);
 
+    // The folders the panes list, every byte of their names kept; the path
+    // fields show them as the operator reads them.
+    QString srcFolder;
+    QString desFolder;
     QLineEdit *srcPathEdit;
     QLineEdit *desPathEdit;
     KMyView *srcView;

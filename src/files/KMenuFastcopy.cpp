@@ -1,5 +1,7 @@
 #include "files/KMenuFastcopy.h"
 
+#include "app/base/FileChooser.h"
+#include "app/base/FileNames.h"
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
@@ -28,12 +30,13 @@ void remountIfFloppy(const QString &path)
     QProcess::execute(QStringLiteral("fdmount"), {QStringLiteral("fd0"), QStringLiteral("/media/floppy0")});
 }
 
-void showFolder(const QString &path, QLineEdit *pathEdit, QDirModel *model, QAbstractItemView *view)
+void showFolder(const QString &path, QString &folder, QLineEdit *pathEdit, QDirModel *model, QAbstractItemView *view)
 {
     if (path.isEmpty())
         return;
     remountIfFloppy(path);
-    pathEdit->setText(path);
+    folder = path;
+    pathEdit->setText(FileNames::shown(path));
     model->refresh();
     view->setRootIndex(model->index(path, 0));
 }
@@ -82,8 +85,7 @@ KMenuFastcopy::KMenuFastcopy(QWidget *parent)
 
 QFileDialog *KMenuFastcopy::makeChooser(const QString &title, const QString &folder, const char *acceptSlot)
 {
-    auto *dialog = new QFileDialog(this, QString(), QString(), QString());
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    auto *dialog = new FileChooser(this);
     dialog->setGeometry(300, 70, 700, 530);
     dialog->setWindowTitle(title);
     dialog->setFileMode(QFileDialog::Directory);
@@ -102,7 +104,7 @@ void KMenuFastcopy::src()
     if (!srcDialog)
         srcDialog = makeChooser(tr("选择源文件夹"), fastcopySourceDir(), SLOT(srcAcc()));
     else
-        srcDialog->setDirectory(fastcopy->srcPathEdit->text());
+        srcDialog->setDirectory(fastcopy->srcFolder);
     KeyFocus::open(srcDialog);
 }
 
@@ -111,7 +113,7 @@ void KMenuFastcopy::des()
     if (!desDialog)
         desDialog = makeChooser(tr("选择目标文件夹"), fastcopyTargetDir(), SLOT(desAcc()));
     else
-        desDialog->setDirectory(fastcopy->desPathEdit->text());
+        desDialog->setDirectory(fastcopy->desFolder);
     KeyFocus::open(desDialog);
 }
 
@@ -150,12 +152,12 @@ void KMenuFastcopy::desAcc()
 
 void KMenuFastcopy::acceptSource(const QString &path)
 {
-    showFolder(path, fastcopy->srcPathEdit, fastcopy->srcModel, fastcopy->srcView);
+    showFolder(path, fastcopy->srcFolder, fastcopy->srcPathEdit, fastcopy->srcModel, fastcopy->srcView);
 }
 
 void KMenuFastcopy::acceptTarget(const QString &path)
 {
-    showFolder(path, fastcopy->desPathEdit, fastcopy->desModel, fastcopy->desView);
+    showFolder(path, fastcopy->desFolder, fastcopy->desPathEdit, fastcopy->desModel, fastcopy->desView);
 }
 
 void KMenuFastcopy::srcFile()
@@ -222,13 +224,13 @@ ProgramCopy::Answer KMenuFastcopy::respond(const ProgramCopy::Outcome &outcome)
 void KMenuFastcopy::showTargetAfresh()
 {
     fastcopy->desModel->refresh();
-    fastcopy->desView->setRootIndex(fastcopy->desModel->index(fastcopy->desPathEdit->text(), 0));
+    fastcopy->desView->setRootIndex(fastcopy->desModel->index(fastcopy->desFolder, 0));
 }
 
 void KMenuFastcopy::copy()
 {
     const auto respond = [this](const ProgramCopy::Outcome &o) { return this->respond(o); };
-    if (ProgramCopy::copy(fastcopy->srcPathEdit->text(), fastcopy->desPathEdit->text(),
+    if (ProgramCopy::copy(fastcopy->srcFolder, fastcopy->desFolder,
                           entryNames(fastcopy->srcModel, fastcopy->srcView->selectedIndexList()), respond))
         showTargetAfresh();
 }
@@ -236,7 +238,7 @@ void KMenuFastcopy::copy()
 void KMenuFastcopy::del()
 {
     const auto respond = [this](const ProgramCopy::Outcome &o) { return this->respond(o); };
-    if (ProgramCopy::remove(fastcopy->desPathEdit->text(),
-                            entryNames(fastcopy->desModel, fastcopy->desView->selectedIndexList()), respond))
+    if (ProgramCopy::remove(fastcopy->desFolder, entryNames(fastcopy->desModel, fastcopy->desView->selectedIndexList()),
+                            respond))
         showTargetAfresh();
 }

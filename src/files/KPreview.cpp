@@ -1,7 +1,9 @@
 #include "files/KPreview.h"
 
 #include "app/base/BasePath.h"
+#include "app/base/FileChooser.h"
 #include "app/base/FileFailure.h"
+#include "app/base/FileNames.h"
 #include "app/base/FunctionKey.h"
 #include "app/base/KButton.h"
 #include "app/base/KeyFocus.h"
@@ -9,6 +11,7 @@
 #include "app/base/ProgramFile.h"
 #include "files/KMenuPreview1.h"
 #include "files/KPreviewSimuFrame.h"
+#include "files/ShownDirModel.h"
 #include "program/KPreviewSimu.h"
 #include "program/NcWriter.h"
 #include "program/Parser.h"
@@ -21,11 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-
-QT_WARNING_PUSH
-QT_WARNING_DISABLE_DEPRECATED
-#include <QDirModel>
-QT_WARNING_POP
 
 #include <cstring>
 
@@ -90,21 +88,14 @@ KPreview::KPreview(QWidget *parent)
     searchButton->setText(tr("搜索文件"));
     searchButton->hide();
 
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
     // The list owns its model: it goes with the list.
-    dirModel = new QDirModel(this);
-    QT_WARNING_POP
-    // A link is listed under its own name and read through it: resolved, it
-    // would be named by its target, and two links to one program would
-    // share a row.
-    dirModel->setResolveSymlinks(false);
+    dirModel = new ShownDirModel(this);
     setModel(dirModel);
 
     previewCurrentDir = QDir::currentPath() + QStringLiteral("/ncfile/");
     folderIndex = dirModel->index(previewCurrentDir, 0);
     setRootIndex(folderIndex);
-    folderEdit->setText(previewCurrentDir);
+    folderEdit->setText(FileNames::shown(previewCurrentDir));
 
     connect(fileNameEdit, SIGNAL(returnPressed()), this, SLOT(search()));
     connect(searchButton, SIGNAL(clicked()), fileNameEdit, SIGNAL(returnPressed()));
@@ -173,7 +164,7 @@ void KPreview::currentChanged(const QModelIndex &current, const QModelIndex &)
     previewSelectedFile = previewCurrentDir + name;
     // While typing room is shown the field keeps what the operator typed.
     if (!keyboardShown)
-        fileNameEdit->setText(name);
+        fileNameEdit->setText(FileNames::shown(name));
     if (previewOn)
         showFile();
 }
@@ -309,8 +300,7 @@ void KPreview::compensatedParse()
 void KPreview::openChooser(QFileDialog *&dialog, const QString &title, const QString &folder, const char *accept)
 {
     if (!dialog) {
-        dialog = new QFileDialog(this, QString(), QString(), QString());
-        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog = new FileChooser(this);
         dialog->setGeometry(200, 20, 700, 450);
         dialog->setWindowTitle(title);
         dialog->setFileMode(QFileDialog::Directory);
@@ -357,7 +347,7 @@ void KPreview::setFolder(const QString &folder)
     if (folder.isEmpty())
         return;
     previewCurrentDir = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-    folderEdit->setText(previewCurrentDir);
+    folderEdit->setText(FileNames::shown(previewCurrentDir));
     dirModel->refresh();
     folderIndex = dirModel->index(previewCurrentDir, 0);
     setRootIndex(folderIndex);

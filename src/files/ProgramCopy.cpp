@@ -1,5 +1,6 @@
 #include "files/ProgramCopy.h"
 
+#include "app/base/FileNames.h"
 #include "app/base/FileSave.h"
 
 #include <QCoreApplication>
@@ -180,11 +181,11 @@ QString ProgramCopy::Outcome::text() const
 {
     switch (box) {
     case Box::FileQuestion:
-        return translated("文件: ") + name + translated(" 已经存在! 是否覆盖它?");
+        return translated("文件: ") + FileNames::shown(name) + translated(" 已经存在! 是否覆盖它?");
     case Box::FolderQuestion:
-        return translated("文件夹: ") + name + translated(" 已经存在! 是否覆盖它?");
+        return translated("文件夹: ") + FileNames::shown(name) + translated(" 已经存在! 是否覆盖它?");
     case Box::DeleteQuestion:
-        return translated("确定删除文件或文件夹: ") + name + QStringLiteral(" ?");
+        return translated("确定删除文件或文件夹: ") + FileNames::shown(name) + QStringLiteral(" ?");
     case Box::CopyError:
         return QStringLiteral("copy error");
     case Box::RemoveError:

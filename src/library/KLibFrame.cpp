@@ -1,6 +1,7 @@
 #include "library/KLibFrame.h"
 
 #include "app/base/BasePath.h"
+#include "app/base/FileNames.h"
 #include "app/base/KButton.h"
 #include "app/base/Notice.h"
 #include "app/base/FileIcon.h"
@@ -83,7 +84,8 @@ void KLibFrame::backToShownLayout()
     for (int k = 1; k <= list.count(); ++k) {
         const patten_t &p = list.at(k);
         const bool shape = p.type >= 1 && p.type < KLibTable::kEntries;
-        libList->addItem(shape ? libTable->shapeItems[p.type]->text() : p.fileName.section(QLatin1Char('/'), -1));
+        libList->addItem(shape ? libTable->shapeItems[p.type]->text()
+                               : FileNames::shown(p.fileName.section(QLatin1Char('/'), -1)));
         libList->setRowHidden(k - 1, p.deleted);
     }
     libList->setCurrentRow(list.current() - 1);

@@ -1,6 +1,7 @@
 #include "library/KLibTable.h"
 
 #include "app/base/BasePath.h"
+#include "app/base/FileChooser.h"
 #include "app/base/FileSave.h"
 #include "app/base/KeyFocus.h"
 #include "app/base/Notice.h"
@@ -167,9 +168,8 @@ void KLibTable::numDown()
 void KLibTable::saveas()
 {
     if (!saveDialog) {
-        saveDialog = new QFileDialog(this, QString(), QString(), QString());
         // Our own dialog, so its texts, size and behaviour are the same everywhere.
-        saveDialog->setOption(QFileDialog::DontUseNativeDialog);
+        saveDialog = new FileChooser(this);
         saveDialog->resize(700, 530);
         saveDialog->move(300, 70);
         saveDialog->setWindowTitle(tr("保存文件"));

@@ -113,9 +113,10 @@ void KCode::loadCode()
                 end = bytes.size();
             if (end == start)
                 break;
-            // Up to a NUL, as a line converted on its own is.
+            // Up to a NUL, as a line converted on its own is; a byte that is
+            // not UTF-8 shows as the replacement character.
             const char *line = bytes.constData() + start;
-            setItem(row, 0, new QTableWidgetItem(QString::fromLocal8Bit(line, int(qstrnlen(line, end - start)))));
+            setItem(row, 0, new QTableWidgetItem(QString::fromUtf8(line, int(qstrnlen(line, end - start)))));
             start = end + 1;
         }
     }

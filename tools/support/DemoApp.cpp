@@ -1,5 +1,6 @@
 #include "DemoApp.h"
 
+#include "app/base/FileNames.h"
 #include "app/base/FileSave.h"
 #include "app/base/FontSetup.h"
 #include "app/base/KeyOrder.h"
@@ -8,6 +9,7 @@
 DemoApp::DemoApp(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    FileNames::install();
     FileSave::ignoreSizeLimit();
     Q_INIT_RESOURCE(icons);
     FontSetup::installSubstitutes();
