@@ -3,6 +3,7 @@
 // optimised save never stores a layout other than the one asked for. Each
 // case runs in a child process under its own file-size limit.
 
+#include "RawFiles.h"
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 #include "TestPaths.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
+#include <QTreeView>
 
 #include <csignal>
 #include <cstdio>
@@ -278,6 +280,75 @@ private slots:
             QCOMPARE(copies(dir.filePath("ncfile/x.nc")), 1);
             QCOMPARE(dir.readFile("ncfile/x.nc"), dir.readFile(".tovrelcnc/l.nc"));
         }
+    }
+
+    // A program named in GBK by an older controller becomes a part listed
+    // by the name the operator reads, and the save dialog lists it so: the
+    // layout saved over it, picked from that list, replaces that very file
+    // and leaves no file of the shown name beside it.
+    void partNamedInGbk()
+    {
+        TempWorkDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + "/ncfile";
+        const QByteArray gbk("n\xc7\xd0.nc");
+        const QString shown = QString::fromUtf8("n切.nc");
+        const QByteArray program("G01 X500 Y0\nG01 X500 Y250\nG01 X0 Y250\n");
+        for (const QByteArray &name : {gbk, QByteArray("\xff.nc"), QByteArray("切割.nc"), QByteArray("a.nc")}) {
+            QFile file(QFile::decodeName(folder + '/' + name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(program) == program.size());
+        }
+        const QList<QByteArray> names = RawFiles::names(folder);
+        QCOMPARE(names.size(), 4);
+        NoticeRecorder notices;
+        KMainWindow w;
+        GuiTest::activate(&w);
+        press(w, Qt::Key_F2);
+        QTRY_VERIFY(w.menuLib->isVisible());
+        w.libFrame->libTable->setCurrentCell(0, 0);
+        w.lib2preview();
+        QString chosen = QFile::decodeName(folder + '/' + gbk);
+        w.addDefPatten(chosen);
+        KLibList *list = w.libFrame->libList;
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), shown);
+        QVERIFY(w.menuLib->isVisible());
+
+        press(w, Qt::Key_F4);
+        KLibTable *table = w.libFrame->libTable;
+        QTRY_VERIFY(table->saveDialog && table->saveDialog->isVisible());
+        QFileDialog *dialog = table->saveDialog;
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(dialog));
+        auto *view = dialog->findChild<QTreeView *>("treeView");
+        QVERIFY(view);
+        const auto listed = [&] {
+            QStringList out;
+            for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
+                out << view->model()->index(r, 0, view->rootIndex()).data(Qt::DisplayRole).toString();
+            out.sort();
+            return out;
+        };
+        QStringList all = {"a.nc", "切割.nc", shown, "\\xFF.nc"};
+        all.sort();
+        QTRY_COMPARE(listed(), all);
+        QPersistentModelIndex entry;
+        for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r) {
+            const QModelIndex index = view->model()->index(r, 0, view->rootIndex());
+            if (index.data(Qt::DisplayRole).toString() == shown)
+                entry = index;
+        }
+        QVERIFY(entry.isValid());
+        // Clicked, the entry fills the name field, which has lost the focus
+        // to the list.
+        view->scrollTo(entry);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(entry).center());
+        QCOMPARE(dialog->findChild<QLineEdit *>("fileNameEdit")->text(), shown);
+        QVERIFY(GuiTest::keyClickUntil(dialog, Qt::Key_Return, [&] { return !dialog->isVisible(); }));
+        const QString saved = "ncfile/" + QFile::decodeName(gbk);
+        QTRY_VERIFY(dir.readFile(saved) != program);
+        QCOMPARE(dir.readFile(saved), dir.readFile(".tovrelcnc/l.nc"));
+        QCOMPARE(RawFiles::names(folder), names);
+        QVERIFY(!QFileInfo::exists(dir.filePath("ncfile/" + shown)));
+        QCOMPARE(notices.count(), 0);
     }
 
     // A layout with no part, or with parts that make no record, is no

@@ -1,3 +1,4 @@
+#include "RawFiles.h"
 #include "ConsoleCapture.h"
 #include "GuiTest.h"
 #include "TempWorkDir.h"
@@ -19,6 +20,7 @@
 #include "files/KEditor.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMenuFile.h"
+#include "files/KPreview.h"
 #include "library/KLibFrame.h"
 #include "library/KMenuLib.h"
 #include "pages/KBeam.h"
@@ -686,6 +688,72 @@ private slots:
         KMainWindow w;
         QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), QByteArray("G01 X700 Y 0\n"));
         QCOMPARE(SegmentTable::length(cutSegments), 1);
+    }
+
+    // A program an older controller named in GBK (n, then 切), opened from
+    // the browser: fileconfig.xml records its own bytes, so the next start
+    // and the file page's reload load that very file; the title shows its
+    // name in Chinese.
+    void programNamedInGbk()
+    {
+        TempWorkDir dir;
+        seedCanon(dir);
+        QFile source(TestPaths::sourceDir() + "/template/ncfile/int_bracket.nc");
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray program = source.readAll();
+        QVERIFY(dir.writeFile("ncfile/copy.nc", program));
+        QVERIFY(RawFiles::write("ncfile/n\xc7\xd0.nc", program));
+        const QString title = " - " + QDir::currentPath() + "/ncfile/n切.nc";
+        NoticeRecorder notices;
+        QByteArray loaded;
+        {
+            KMainWindow w;
+            // What t.nc holds for this program, then another one loaded.
+            QString copy = "./ncfile/copy.nc";
+            w.setCurrentFile(copy);
+            loaded = dir.readFile(".tovrelcnc/t.nc");
+            QVERIFY(!loaded.isEmpty());
+            QString other = "./ncfile/a.nc";
+            w.setCurrentFile(other);
+            QVERIFY(dir.readFile(".tovrelcnc/t.nc") != loaded);
+
+            QVERIFY(GuiTest::activate(&w));
+            key(w, Qt::Key_F1);
+            key(w, Qt::Key_F1);
+            QVERIFY(w.preview->isVisible());
+            w.preview->fileNameEdit->setText("n切");
+            key(w, Qt::Key_Return);
+            QCOMPARE(w.preview->fileNameEdit->text(), QString("n切.nc"));
+            key(w, Qt::Key_F4);
+            QVERIFY(w.menuFile->isVisible());
+            QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), loaded);
+            QVERIFY2(w.windowTitle().endsWith(title), qPrintable(w.windowTitle()));
+        }
+        // fileconfig.xml is UTF-8: each byte of the name that is not stands
+        // there as U+F700 + the byte.
+        const QByteArray record = dir.readFile(".tovrelcnc/fileconfig.xml");
+        QVERIFY2(record.contains("filename=\"" + QFile::encodeName(QDir::currentPath())
+                                 + "/ncfile/n\xef\x9f\x87\xef\x9f\x90.nc\""),
+                 record.constData());
+
+        QVERIFY(QFile::remove(".tovrelcnc/t.nc"));
+        KMainWindow w;
+        QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), loaded);
+        QVERIFY2(w.windowTitle().endsWith(title), qPrintable(w.windowTitle()));
+        // The reload, which asks about the height after a load.
+        int asked = 0;
+        w.setModalRunner([&](QDialog *) {
+            ++asked;
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(QFile::remove(".tovrelcnc/t.nc"));
+        QVERIFY(GuiTest::activate(&w));
+        key(w, Qt::Key_F1);
+        key(w, Qt::Key_F4);
+        QCOMPARE(dir.readFile(".tovrelcnc/t.nc"), loaded);
+        QCOMPARE(asked, 1);
+        QVERIFY2(w.windowTitle().endsWith(title), qPrintable(w.windowTitle()));
+        QCOMPARE(notices.count(), 0);
     }
 
     // The height pages' three ways back, each pressed with the mouse, lead

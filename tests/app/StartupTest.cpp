@@ -174,6 +174,7 @@ private slots:
         QTest::newRow("a name of blanks") << "fileconfig.xml" << 6 << "fileconfig.xml 读取失败: 无程序名";
         QTest::newRow("a line end after the name") << "fileconfig.xml" << 7 << "\"a.nc\\n\" 未加载: 文件不存在";
         QTest::newRow("blanks after the name") << "fileconfig.xml" << 8 << "\"a.nc  \" 未加载: 文件不存在";
+        QTest::newRow("a GBK name, missing") << "fileconfig.xml" << 9 << "n切.nc 未加载: 文件不存在";
         QTest::newRow("a picture a pipe") << "smile.png" << 0 << "准备就绪";
     }
 
@@ -196,7 +197,10 @@ private slots:
         QStringList command{QCoreApplication::applicationFilePath(), kChildMode, dir.path()};
         if (kind <= 4)
             QFile::remove(path);
-        const char *const names[] = {"", "", "", "", "", "", "   ", "./ncfile/a.nc&#10;", "./ncfile/a.nc  "};
+        // n C7 D0 .nc as fileconfig.xml records it: each byte that is not
+        // UTF-8 as U+F700 + the byte.
+        const char *const gbk = "./ncfile/n\xef\x9f\x87\xef\x9f\x90.nc";
+        const char *const names[] = {"", "", "", "", "", "", "   ", "./ncfile/a.nc&#10;", "./ncfile/a.nc  ", gbk};
         if (kind == 0)
             QVERIFY(mkfifo(name, 0644) == 0);
         else if (kind == 1)

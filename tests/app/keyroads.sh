@@ -45,6 +45,7 @@ rows
 readonly
 links seed=links
 ownlinks seed=ownlinks
+gbkname seed=gbkname
 lockfast
 lockslow serial
 lockopen

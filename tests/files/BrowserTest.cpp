@@ -1,5 +1,7 @@
+#include "RawFiles.h"
 #include "GuiTest.h"
 #include "TempWorkDir.h"
+#include "TestPaths.h"
 #include "app/base/KButton.h"
 #include "files/KMenuPreview1.h"
 #include "files/KPreview.h"
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTreeView>
 
 #include <cstring>
 #include <sys/stat.h>
@@ -64,6 +67,25 @@ Table cutTable()
 bool sameCut(const Table &kept)
 {
     return std::memcmp(kept.data(), cutSegments, sizeof(SegmentRecord) * kSegmentRows) == 0;
+}
+
+// n, then 切 in GBK: a name as an older controller wrote it.
+const char kGbkProgram[] = "n\xc7\xd0.nc";
+
+QByteArray templateProgram(const QString &name)
+{
+    QFile file(TestPaths::sourceDir() + "/template/ncfile/" + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The rows of the folder the browser lists, as they are shown, in name order.
+QStringList shownRows(const KPreview *b)
+{
+    QStringList rows;
+    for (int row = 0; row < b->model()->rowCount(b->rootIndex()); ++row)
+        rows << b->model()->index(row, 0, b->rootIndex()).data().toString();
+    rows.sort();
+    return rows;
 }
 
 bool hasRed(const QImage &image)
@@ -343,6 +365,30 @@ private slots:
         page.press(page.keys()->addButton);
         QCOMPARE(page.opened, path);
         QCOMPARE(page.added, path);
+
+        // A program named in GBK is read by the preview and handed on by
+        // its own bytes.
+        const QByteArray program = templateProgram("0003.nc");
+        QVERIFY(!program.isEmpty());
+        QVERIFY(RawFiles::write(QByteArray("ncfile/") + kGbkProgram, program));
+        QVERIFY(dir.writeFile("copy.nc", program));
+        Parser reader;
+        QCOMPARE(reader.parsePreview("copy.nc"), 1);
+        const int drawn = SegmentTable::length(previewSegments);
+        QVERIFY(drawn > 1);
+        SegmentTable::prefill(previewSegments);
+        NoticeRecorder notices;
+        page.browser->enterPage();
+        QCOMPARE(page.name(), QString("n切.nc"));
+        page.keys()->previewButton->click();
+        QVERIFY(page.browser->previewOn);
+        QCOMPARE(SegmentTable::length(previewSegments), drawn);
+        QCOMPARE(notices.count(), 0);
+        page.press(page.keys()->openButton);
+        page.press(page.keys()->editorButton);
+        QCOMPARE(page.opened.size(), 2);
+        QCOMPARE(QFile::encodeName(page.opened.last()), QFile::encodeName(T()) + "/ncfile/" + kGbkProgram);
+        QCOMPARE(page.edited.last(), page.opened.last());
     }
 
     void previewFollowsTheCurrentItem()
@@ -419,14 +465,20 @@ private slots:
     void search()
     {
         TempWorkDir dir;
-        for (const char *name : {"alpha.nc", "beta.nc", "bravo.nc", "charlie.nc"})
+        for (const char *name : {"alpha.nc", "beta.nc", "bravo.nc", "charlie.nc", "切割.nc"})
             QVERIFY(dir.writeFile(QString("ncfile/") + name, "G01 X100 Y0\n"));
+        // Names from other systems: GBK, and a byte no code reads.
+        QVERIFY(RawFiles::write(QByteArray("ncfile/") + kGbkProgram, templateProgram("0003.nc")));
+        QVERIFY(RawFiles::write("ncfile/\xff.nc", "G01 X100 Y0\n"));
         Page page;
         KPreview *b = page.browser;
         page.window.show();
         b->setPageVisible(true);
         b->enterPage();
         QCOMPARE(page.name(), QString("alpha.nc"));
+        QStringList listed{"alpha.nc", "beta.nc", "bravo.nc", "charlie.nc", "切割.nc", "n切.nc", "\\xFF.nc"};
+        listed.sort();
+        QCOMPARE(shownRows(b), listed);
         const auto find = [&](const QString &text, bool byKey) {
             b->fileNameEdit->setText(text);
             if (byKey)
@@ -453,6 +505,19 @@ private slots:
         QCOMPARE(previewSelectedFile, T() + "/ncfile/beta.nc");
         QCOMPARE(page.name(), QString("x"));
         QCOMPARE(b->fileNameEdit->selectedText(), QString("x"));
+        // A GBK name is found by what it shows, and names its own bytes.
+        const QByteArray gbkPath = QFile::encodeName(T()) + "/ncfile/" + kGbkProgram;
+        apart();
+        find("n切", false);
+        QCOMPARE(page.name(), QString("n切.nc"));
+        QCOMPARE(QFile::encodeName(previewSelectedFile), gbkPath);
+        apart();
+        find("B", true);
+        QCOMPARE(page.name(), QString("beta.nc"));
+        apart();
+        find("n", false);
+        QCOMPARE(page.name(), QString("n切.nc"));
+        QCOMPARE(QFile::encodeName(previewSelectedFile), gbkPath);
         QApplication::setKeyboardInputInterval(typing);
     }
 
@@ -515,8 +580,13 @@ private slots:
     {
         TempWorkDir dir;
         QVERIFY(QDir().mkpath("other"));
+        // A folder named in GBK, holding a program named so too.
+        const QByteArray gbkFolder = "ncfile/\xc7\xd0";
+        QVERIFY(mkdir(gbkFolder.constData(), 0755) == 0);
+        QVERIFY(RawFiles::write(gbkFolder + "/" + kGbkProgram, templateProgram("0003.nc")));
         Page page;
         KPreview *b = page.browser;
+        QCOMPARE(shownRows(b), QStringList{"切"});
         page.press(page.keys()->localButton);
         QFileDialog *local = previewLocalDialog;
         QVERIFY(local);
@@ -539,6 +609,32 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(local, "accept"));
         QCOMPARE(previewCurrentDir, T() + "/other/");
         QCOMPARE(b->folderEdit->text(), T() + "/other/");
+
+        // The GBK folder is listed as it reads, and its row chosen names
+        // the folder itself.
+        page.press(page.keys()->localButton);
+        QVERIFY(local->isVisible());
+        auto *view = local->findChild<QTreeView *>("treeView");
+        QVERIFY(view);
+        const auto shownRow = [view](const QString &shown) {
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+                const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
+                if (index.data().toString() == shown)
+                    return index;
+            }
+            return QModelIndex();
+        };
+        WAIT_VERIFY(shownRow("切").isValid());
+        view->setCurrentIndex(shownRow("切"));
+        QVERIFY(QMetaObject::invokeMethod(local, "accept"));
+        QVERIFY(!local->isVisible());
+        QCOMPARE(QFile::encodeName(previewCurrentDir), QFile::encodeName(T()) + "/" + gbkFolder + "/");
+        QCOMPARE(b->folderEdit->text(), T() + "/ncfile/切/");
+        QCOMPARE(shownRows(b), QStringList{"n切.nc"});
+        b->enterPage();
+        page.press(page.keys()->openButton);
+        QCOMPARE(page.opened.size(), 1);
+        QCOMPARE(QFile::encodeName(page.opened.last()), QFile::encodeName(T()) + "/" + gbkFolder + "/" + kGbkProgram);
 
         page.press(page.keys()->usbButton);
         QVERIFY(previewUsbDialog && previewUsbDialog != local);

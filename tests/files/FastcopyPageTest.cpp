@@ -1,12 +1,15 @@
+#include "RawFiles.h"
 #include "GuiTest.h"
 #include "TempWorkDir.h"
 #include "TestPaths.h"
 
+#include "app/base/FileChooser.h"
 #include "app/base/KButton.h"
 #include "files/KFastcopy.h"
 #include "files/KMenuFastcopy.h"
 #include "files/KMyView.h"
 
+#include <QDialogButtonBox>
 #include <QDirModel>
 #include <QFile>
 #include <QFileDialog>
@@ -14,7 +17,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <QTreeView>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -67,6 +72,43 @@ private:
 QStringList ls(const QString &path)
 {
     return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Names an older controller wrote: a program and a folder in GBK (they read
+// "n切.nc" and "切"), and a program whose byte FF reads as nothing.
+const char kGbkProgram[] = "n\xC7\xD0.nc";
+const char kLoneByte[] = "\xFF.nc";
+const char kGbkFolder[] = "\xC7\xD0";
+
+// The name the program acts on for such bytes.
+QString named(const char *bytes)
+{
+    return QFile::decodeName(bytes);
+}
+
+template <typename List> List sorted(List list)
+{
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+// The names of a folder as the file system holds them, whatever the program
+// makes of them, hidden ones included.
+QList<QByteArray> rawNames(const QString &path)
+{
+    return RawFiles::names(QFile::encodeName(path));
+}
+
+// The row of a list that shows `text`.
+QModelIndex rowShown(const QAbstractItemView *list, const QString &text)
+{
+    const QAbstractItemModel *model = list->model();
+    for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+        const QModelIndex index = model->index(row, 0, list->rootIndex());
+        if (index.data().toString() == text)
+            return index;
+    }
+    return QModelIndex();
 }
 
 // The copy page on a plain window, in a fresh working folder.
@@ -127,6 +169,17 @@ struct Page {
             names << static_cast<QDirModel *>(list->model())->fileName(index);
         names.sort();
         return names;
+    }
+    // Each entry of a list as "name it acts on > name it shows".
+    QStringList listed(KMyView *list) const
+    {
+        const auto *model = static_cast<QDirModel *>(list->model());
+        QStringList entries;
+        for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+            const QModelIndex index = model->index(row, 0, list->rootIndex());
+            entries << model->fileName(index) + " > " + index.data().toString();
+        }
+        return sorted(entries);
     }
     int targetRows() const { return view->desModel->rowCount(view->desView->rootIndex()); }
     QStringList warnings() const { return boxes.texts(QMessageBox::Warning); }
@@ -294,7 +347,7 @@ private slots:
         QVERIFY(first.isNull());
         QVERIFY(!p.menu->srcDialog);
 
-        QVERIFY(QDir().mkdir("src"));
+        QVERIFY(p.dir.writeFile("src/" + named(kGbkFolder) + '/' + named(kGbkProgram), "G"));
         p.menu->src();
         p.menu->srcDialog->setDirectory(p.T + "/src");
         static_cast<QDialog *>(p.menu->srcDialog)->accept();
@@ -303,6 +356,25 @@ private slots:
         p.menu->acceptSource(p.T + "/ncfile");
         p.menu->src();
         QCOMPARE(p.menu->srcDialog->directory().absolutePath(), p.T + "/ncfile");
+
+        // A folder named in GBK is listed as it reads; chosen, the pane
+        // lists it by its own bytes and its path field reads it too.
+        QVERIFY(qobject_cast<FileChooser *>(p.menu->srcDialog));
+        p.menu->srcDialog->setDirectory(p.T + "/src");
+        auto *folders = p.menu->srcDialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        QVERIFY(folders);
+        WAIT_VERIFY(rowShown(folders, "切").isValid());
+        const QRect row = folders->visualRect(rowShown(folders, "切"));
+        QVERIFY(!row.isEmpty());
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+        QCOMPARE(p.menu->srcDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text(),
+                 QStringLiteral("切"));
+        p.menu->srcDialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
+            ->button(QDialogButtonBox::Open)
+            ->click();
+        QCOMPARE(p.src(), p.T + "/src/切");
+        QCOMPARE(p.view->srcFolder, p.T + "/src/" + named(kGbkFolder));
+        QCOMPARE(p.listed(p.view->srcView), QStringList{named(kGbkProgram) + " > n切.nc"});
     }
 
     void questionsAbortAndRefresh()
@@ -411,18 +483,22 @@ private slots:
     {
         QTest::addColumn<int>("pSize");
         QTest::addColumn<bool>("fullDisk");
-        QTest::newRow("replaced") << 0 << false;
-        QTest::newRow("full disk") << 100000 << true;
+        QTest::addColumn<QString>("oldName");
+        QTest::newRow("replaced") << 0 << false << "old.nc";
+        QTest::newRow("full disk") << 100000 << true << "old.nc";
+        // Left by an older controller: it goes with the folder it was in.
+        QTest::newRow("old name in GBK") << 0 << false << named(kGbkProgram);
     }
 
     void replaceFolder()
     {
         QFETCH(int, pSize);
         QFETCH(bool, fullDisk);
+        QFETCH(QString, oldName);
         Page p;
         QVERIFY(p.dir.writeFile("src/f/p.nc", pSize ? QByteArray(pSize, 'P') : QByteArray("P2")));
         QVERIFY(p.dir.writeFile("src/f/q.nc", "Q2"));
-        QVERIFY(p.dir.writeFile("ncfile/f/p.nc", "P1") && p.dir.writeFile("ncfile/f/old.nc", "O1"));
+        QVERIFY(p.dir.writeFile("ncfile/f/p.nc", "P1") && p.dir.writeFile("ncfile/f/" + oldName, "O1"));
         p.menu->acceptTarget(p.T + "/ncfile");
         p.menu->acceptSource(p.T + "/src");
         QVERIFY(p.select(p.view->srcView, {"f"}));
@@ -432,15 +508,15 @@ private slots:
             p.menu->copyButton->click();
         }
         QCOMPARE(p.warnings(), QStringList{"文件夹: f 已经存在! 是否覆盖它?"});
-        QCOMPARE(ls("ncfile"), QStringList{"f"});
+        QCOMPARE(rawNames("ncfile"), QList<QByteArray>{"f"});
         if (fullDisk) {
             QCOMPARE(p.criticals(), QStringList{"copy error"});
-            QCOMPARE(ls("ncfile/f"), QStringList({"old.nc", "p.nc"}));
+            QCOMPARE(ls("ncfile/f"), sorted(QStringList({oldName, "p.nc"})));
             QCOMPARE(p.read("ncfile/f/p.nc"), QByteArray("P1"));
-            QCOMPARE(p.read("ncfile/f/old.nc"), QByteArray("O1"));
+            QCOMPARE(p.read("ncfile/f/" + oldName), QByteArray("O1"));
         } else {
             QCOMPARE(p.criticals(), QStringList());
-            QCOMPARE(ls("ncfile/f"), QStringList({"p.nc", "q.nc"}));
+            QCOMPARE(rawNames("ncfile/f"), QList<QByteArray>({"p.nc", "q.nc"}));
             QCOMPARE(p.read("ncfile/f/p.nc"), QByteArray("P2"));
             QCOMPARE(p.read("ncfile/f/q.nc"), QByteArray("Q2"));
         }
@@ -576,6 +652,22 @@ private slots:
         p.view->desView->clearSelection();
         p.menu->delButton->click();
         QCOMPARE(p.boxes.count(), 0);
+
+        // Named in GBK, a program goes, and a folder with all it holds; each
+        // is asked about as it reads.
+        const QString folder = named(kGbkFolder);
+        QVERIFY(p.dir.writeFile("ncfile/" + named(kGbkProgram), "G"));
+        QVERIFY(p.dir.writeFile("ncfile/" + folder + '/' + named(kGbkProgram), "G"));
+        QVERIFY(p.dir.writeFile("ncfile/" + folder + "/a.nc", "A"));
+        p.menu->acceptTarget(p.T + "/ncfile");
+        QVERIFY(p.selectShown(p.view->desView, {"n切.nc", "切"}));
+        p.boxes.setAnswers({QMessageBox::Yes, QMessageBox::Yes});
+        p.menu->delButton->click();
+        QCOMPARE(sorted(p.warnings()),
+                 sorted(QStringList({"确定删除文件或文件夹: n切.nc ?", "确定删除文件或文件夹: 切 ?"})));
+        QCOMPARE(p.criticals(), QStringList());
+        QCOMPARE(rawNames("ncfile"), QList<QByteArray>({"a.nc", "d"}));
+        QCOMPARE(p.targetRows(), 2);
     }
 
     // A program several times the size of one piece of the copy.
@@ -611,6 +703,61 @@ private slots:
         QVERIFY(!QFileInfo("ncfile/a.nc").isSymLink());
         QCOMPARE(p.read("ncfile/a.nc"), QByteArray("NEW"));
         QCOMPARE(ls("out"), QStringList());
+    }
+
+    // Names that are not UTF-8 are listed as they read, picked by 全选 and
+    // copied each by its own bytes; asked about again, each question reads.
+    void namesNotUtf8()
+    {
+        Page p;
+        const QString folder = named(kGbkFolder);
+        const QList<QPair<QString, QByteArray>> files{{named(kGbkProgram), "G1"},
+                                                      {named(kLoneByte), "F1"},
+                                                      {"c.nc", "C1"},
+                                                      {"切割.nc", "Q1"},
+                                                      {folder + '/' + named(kGbkProgram), "GG1"},
+                                                      {folder + "/a.nc", "A1"}};
+        for (const auto &file : files)
+            QVERIFY(p.dir.writeFile("src/" + file.first, file.second));
+        QVERIFY(QDir().mkdir("out"));
+        const QList<QByteArray> bytes =
+            sorted(QList<QByteArray>{kGbkProgram, kLoneByte, kGbkFolder, "c.nc", "切割.nc"});
+        QCOMPARE(rawNames("src"), bytes);
+
+        p.view->show();
+        QVERIFY(GuiTest::activate(&p.window));
+        p.menu->acceptSource(p.T + "/src");
+        p.menu->acceptTarget(p.T + "/out");
+        const QStringList listed =
+            sorted(QStringList({named(kGbkProgram) + " > n切.nc", named(kLoneByte) + " > \\xFF.nc", folder + " > 切",
+                                "c.nc > c.nc", "切割.nc > 切割.nc"}));
+        QCOMPARE(p.listed(p.view->srcView), listed);
+
+        QVERIFY(GuiTest::keyClick(&p.window, Qt::Key_F3));
+        QCOMPARE(p.selected(p.view->srcView),
+                 sorted(QStringList({named(kGbkProgram), named(kLoneByte), folder, "c.nc", "切割.nc"})));
+        QVERIFY(GuiTest::keyClick(&p.window, Qt::Key_F4));
+        WAIT_COMPARE(rawNames("out"), bytes);
+        QCOMPARE(p.boxes.count(), 0);
+        QCOMPARE(rawNames("out/" + folder), sorted(QList<QByteArray>{kGbkProgram, "a.nc"}));
+        for (const auto &file : files)
+            QCOMPARE(p.read("out/" + file.first), file.second);
+        QCOMPARE(p.listed(p.view->desView), listed);
+
+        QVERIFY(p.dir.writeFile("src/" + named(kGbkProgram), "G2"));
+        QVERIFY(p.dir.writeFile("src/" + folder + '/' + named(kGbkProgram), "GG2"));
+        p.boxes.setAnswer(QMessageBox::Yes);
+        QVERIFY(GuiTest::keyClick(&p.window, Qt::Key_F4));
+        WAIT_COMPARE(p.warnings().size(), 5);
+        QCOMPARE(sorted(p.warnings()),
+                 sorted(QStringList({"文件: n切.nc 已经存在! 是否覆盖它?", "文件: \\xFF.nc 已经存在! 是否覆盖它?",
+                                     "文件: c.nc 已经存在! 是否覆盖它?", "文件: 切割.nc 已经存在! 是否覆盖它?",
+                                     "文件夹: 切 已经存在! 是否覆盖它?"})));
+        QCOMPARE(p.criticals(), QStringList());
+        QCOMPARE(rawNames("out"), bytes);
+        QCOMPARE(rawNames("out/" + folder), sorted(QList<QByteArray>{kGbkProgram, "a.nc"}));
+        QCOMPARE(p.read("out/" + named(kGbkProgram)), QByteArray("G2"));
+        QCOMPARE(p.read("out/" + folder + '/' + named(kGbkProgram)), QByteArray("GG2"));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "RawFiles.h"
 #include "GuiTest.h"
 #include "HangGuard.h"
 #include "TempWorkDir.h"
@@ -13,19 +14,23 @@
 #include "program/Parser.h"
 #include "program/SegmentTable.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTextEdit>
+#include <QTreeView>
 
 #include <QElapsedTimer>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/resource.h>
 
@@ -146,6 +151,88 @@ QByteArray decimalProgram(const QByteArray &end, bool firstLine = true)
     for (int k = 0; k < 9; ++k)
         out += "G01 X1 Y1" + end;
     return out + "G01 X1.5 Y1" + end;
+}
+
+// The names a file dialog lists in the folder it shows, as its view shows
+// them.
+QStringList listed(QFileDialog *dialog)
+{
+    auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+    QStringList names;
+    for (int r = 0; view && r < view->model()->rowCount(view->rootIndex()); ++r)
+        names << view->model()->index(r, 0, view->rootIndex()).data(Qt::DisplayRole).toString();
+    names.sort();
+    return names;
+}
+
+// How the operator names a program in a file dialog.
+enum class Chosen { Clicked, Keys, Typed, Completed };
+
+// Names the entry listed as `shown` in `dialog` the way `how` says, and
+// accepts it: Return in the list or in the name field, or the accept button
+// after the keys.
+void choose(QFileDialog *dialog, Chosen how, const QString &shown)
+{
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(dialog));
+    auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+    auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(view && field);
+    QTRY_VERIFY(listed(dialog).contains(shown));
+    QAbstractItemModel *model = view->model();
+    QPersistentModelIndex entry;
+    for (int r = 0; r < model->rowCount(view->rootIndex()); ++r) {
+        const QModelIndex index = model->index(r, 0, view->rootIndex());
+        if (index.data(Qt::DisplayRole).toString() == shown)
+            entry = index;
+    }
+    QVERIFY(entry.isValid());
+    switch (how) {
+    case Chosen::Clicked:
+        view->scrollTo(entry);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(entry).center());
+        QVERIFY(view->hasFocus());
+        QCOMPARE(field->text(), shown);
+        QTest::keyClick(view, Qt::Key_Return);
+        break;
+    case Chosen::Keys: {
+        // End first: Home on the row already current selects nothing.
+        view->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(view, Qt::Key_End);
+        QTest::keyClick(view, Qt::Key_Home);
+        for (int k = model->rowCount(view->rootIndex()); k > 0 && view->currentIndex() != entry; --k)
+            QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(QPersistentModelIndex(view->currentIndex()), entry);
+        QCOMPARE(field->text(), shown);
+        QPushButton *accept = nullptr;
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            if (button->text() == dialog->labelText(QFileDialog::Accept))
+                accept = button;
+        }
+        QVERIFY(accept && accept->isEnabled());
+        QTest::mouseClick(accept, Qt::LeftButton);
+        break;
+    }
+    case Chosen::Typed:
+        QVERIFY(field->hasFocus());
+        GuiTest::typeFileName(dialog, shown);
+        QTest::keyClick(field, Qt::Key_Return);
+        break;
+    case Chosen::Completed: {
+        QVERIFY(field->hasFocus());
+        QTest::keyClicks(field, shown.left(1));
+        QTRY_VERIFY(qobject_cast<QAbstractItemView *>(QApplication::activePopupWidget()));
+        auto *popup = static_cast<QAbstractItemView *>(QApplication::activePopupWidget());
+        QTRY_COMPARE(popup->model()->rowCount(), 1);
+        QCOMPARE(popup->model()->index(0, 0).data(Qt::DisplayRole).toString(), shown);
+        // The completion moved to is written into the name field, and its
+        // Return takes it.
+        QTest::keyClick(popup, Qt::Key_Down);
+        QCOMPARE(field->text(), shown);
+        QTest::keyClick(popup, Qt::Key_Return);
+        break;
+    }
+    }
+    QTRY_VERIFY(!dialog->isVisible());
 }
 
 } // namespace
@@ -926,6 +1013,80 @@ private slots:
         QVERIFY(unseen.editor->loadFile(Page::T() + "/ncfile/p.nc"));
         QVERIFY(unseen.editor->writeFile(Page::T() + "/ncfile/copy.nc"));
         QCOMPARE(unseen.dir.readFile("ncfile/copy.nc"), eagerSaved);
+    }
+
+    // Programs named in GBK by an older controller, or with a byte no codec
+    // reads, are listed as the operator reads them; a name taken from the
+    // list or typed as it shows opens and saves that very file, and no new
+    // file appears beside it.
+    void namesNotUtf8OpenAndSaveAsThemselves_data()
+    {
+        QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("how");
+        const QByteArray gbk("n\xc7\xd0.nc");
+        const QString gbkShown = QString::fromUtf8("n切.nc");
+        QTest::newRow("GBK, clicked in the list, Return") << gbk << gbkShown << int(Chosen::Clicked);
+        QTest::newRow("GBK, moved to with keys, accept button") << gbk << gbkShown << int(Chosen::Keys);
+        QTest::newRow("GBK, typed as it shows, Return") << gbk << gbkShown << int(Chosen::Typed);
+        QTest::newRow("GBK, completed from the list, Return") << gbk << gbkShown << int(Chosen::Completed);
+        QTest::newRow("a lone FF, typed as it shows, Return")
+            << QByteArray("\xff.nc") << QString("\\xFF.nc") << int(Chosen::Typed);
+    }
+
+    void namesNotUtf8OpenAndSaveAsThemselves()
+    {
+        QFETCH(QByteArray, raw);
+        QFETCH(QString, shown);
+        QFETCH(int, how);
+        Page p;
+        const QByteArray folder = QFile::encodeName(Page::T()) + "/ncfile";
+        const QByteArray program("G00 X0 Y0 (\xc7\xd0\xb8\xee)\nG01 X100 Y0\n");
+        for (const QByteArray &name :
+             {QByteArray("n\xc7\xd0.nc"), QByteArray("\xff.nc"), QByteArray("切割.nc"), QByteArray("a.nc")})
+            QVERIFY(RawFiles::write(folder + '/' + name, name == raw ? program : QByteArray("G01 X1 Y0\n")));
+        const QList<QByteArray> names = RawFiles::names(folder);
+        QCOMPARE(names.size(), 4);
+
+        p.click(p.editor->menuEditor->openButton);
+        QFileDialog *open = p.editor->openFileDialog();
+        QVERIFY(open && open->isVisible());
+        QStringList all = {"a.nc", "切割.nc", "n切.nc", "\\xFF.nc"};
+        all.sort();
+        QTRY_COMPARE(listed(open), all);
+        choose(open, Chosen(how), shown);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(p.text(), QString::fromUtf8("G00 X0 Y0 (切割)\nG01 X100 Y0\n"));
+        QCOMPARE(p.name(), "编辑文件名:" + Page::T() + "/ncfile/" + shown);
+        QCOMPARE(QFile::encodeName(p.editor->currentFile()), folder + '/' + raw);
+
+        // Saved from the text view: the table writes its own rows. Dated
+        // back, so the file shows it was written.
+        const QByteArray path = folder + '/' + raw;
+        const timespec longAgo[2] = {{1, 0}, {1, 0}};
+        QCOMPARE(utimensat(AT_FDCWD, path.constData(), longAgo, 0), 0);
+        p.click(p.editor->menuEditor->modeButton);
+        p.click(p.editor->menuEditor->saveButton);
+        struct stat written {
+        };
+        QCOMPARE(stat(path.constData(), &written), 0);
+        QVERIFY(written.st_mtim.tv_sec > 1);
+        QCOMPARE(RawFiles::read(path), program);
+        QCOMPARE(RawFiles::names(folder), names);
+
+        QTest::keyClick(p.editor->textEdit, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(p.editor->textEdit, "M02");
+        p.click(p.editor->menuEditor->saveAsButton);
+        QFileDialog *save = p.editor->saveFileDialog();
+        QVERIFY(save && save->isVisible());
+        choose(save, Chosen(how), shown);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(RawFiles::read(path), program + "M02");
+        QCOMPARE(RawFiles::names(folder), names);
+        QCOMPARE(p.name(), "编辑文件名:" + Page::T() + "/ncfile/" + shown);
+        QCOMPARE(p.notices.count(), 0);
     }
 
     void quietLoadKeyboardAndLock()

@@ -1,3 +1,4 @@
+#include "RawFiles.h"
 #include "TempWorkDir.h"
 
 #include "files/ProgramCopy.h"
@@ -6,6 +7,7 @@
 #include <QFile>
 #include <QTest>
 
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -30,6 +32,19 @@ QStringList ls(const QString &path)
     return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+QList<QByteArray> sorted(QList<QByteArray> names)
+{
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The names of a folder as the file system holds them, whatever the program
+// makes of them.
+QList<QByteArray> rawNames(const QString &path)
+{
+    return RawFiles::names(QFile::encodeName(path));
+}
+
 } // namespace
 
 class ProgramCopyTest : public QObject
@@ -43,10 +58,14 @@ private slots:
         TempWorkDir dir;
         QVERIFY(dir.writeFile("src/f/a.nc", "A") && dir.writeFile("src/f/.hidden", "H"));
         QVERIFY(dir.writeFile("src/f/sub/deep.nc", "D"));
+        // A GBK name from an older controller is a plain file like any other.
+        const QByteArray gbk("n\xC7\xD0.nc");
+        QVERIFY(dir.writeFile("src/f/" + QFile::decodeName(gbk), "G"));
         Dialogue d;
         QVERIFY(ProgramCopy::copy("src", "ncfile", {"f"}, d.respond()));
         QCOMPARE(d.seen, QStringList());
-        QCOMPARE(ls("ncfile/f"), QStringList{"a.nc"});
+        QCOMPARE(rawNames("ncfile/f"), sorted({"a.nc", gbk}));
+        QCOMPARE(dir.readFile("ncfile/f/" + QFile::decodeName(gbk)), QByteArray("G"));
     }
 
     void fileOntoFolderKeepsFolder()

@@ -1,7 +1,8 @@
 # Files and loads: a library program saved, the editor's scale, links in the
-# browser and in the program's own folder, a refused program that leaves the
-# one before it loaded, a last program with a very long name, the
-# browser's preview over long files, and a file dialog's drop-down lists.
+# browser and in the program's own folder, a program named in GBK, a refused
+# program that leaves the one before it loaded, a last program with a very
+# long name, the browser's preview over long files, and a file dialog's
+# drop-down lists.
 
 road_library() {
   # Library page, one cell right of the custom-file cell, add, save as.
@@ -65,6 +66,36 @@ road_links() {
   press F1
   wait_for 10 has_keyboard || fail "the keyboard did not come back after the refused load"
   only_main_shown || fail "$(mapped_windows) windows shown in the browser"
+}
+
+# A program an older controller named in GBK (n, then 切) beside the
+# template programs: the browser's search finds it by the name it shows, F4
+# loads it, and fileconfig.xml records its own bytes, each byte that is not
+# UTF-8 as U+F700 + the byte in UTF-8, so the next start loads that file.
+seed_gbkname() {
+  cp "$src/template/ncfile/int_bracket.nc" "$work/ncfile/n"$'\xc7\xd0'.nc
+}
+
+road_gbkname() {
+  local found title
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.before"
+  press F1 F1 ctrl+a n Return
+  found="$(field_text)"
+  [ "$found" = "n切.nc" ] || fail "the search for n made '$found' current"
+  press F4
+  wait_for 10 file_has "$work/.tovrelcnc/fileconfig.xml" $'/ncfile/n\xef\x9f\x87\xef\x9f\x90.nc"' ||
+    fail "F4 on n切.nc did not record its bytes: $(xxd "$work/.tovrelcnc/fileconfig.xml" | tail -n 4)"
+  title="$(xdotool getwindowname "$main")"
+  [[ "$title" == *" - "*"/ncfile/n切.nc" ]] || fail "the title names $title"
+  ! cmp -s "$tmp/t.before" "$work/.tovrelcnc/t.nc" || fail "t.nc still holds 0003.nc's program"
+  # The next start.
+  cp "$work/.tovrelcnc/t.nc" "$tmp/t.gbk"
+  stop_program
+  rm "$work/.tovrelcnc/t.nc"
+  start_program
+  title="$(xdotool getwindowname "$main")"
+  [[ "$title" == *" - "*"/ncfile/n切.nc" ]] || fail "started again, the title names $title"
+  cmp -s "$tmp/t.gbk" "$work/.tovrelcnc/t.nc" || fail "started again, t.nc is not n切.nc's program"
 }
 
 # The scratch programs replace links instead of writing through them.
