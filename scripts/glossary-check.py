@@ -39,7 +39,7 @@ epipe estale etxtbsy ewouldblock exdev
 # The English words of one to three letters that names use as words.
 SHORT_WORDS = set("""
 as at by do go if in is it my no of on or to up
-add all and arc ask bit box cut dot due end fit for get got has jog key low max mid min new not now off old out own
+add all and arc ask bit box cut dot due end fit for get got has jog key low map max mid min new not now off old out own
 its non pad put row run set tab tip too top use way why yes
 """.split())
 
