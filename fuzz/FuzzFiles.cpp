@@ -158,6 +158,12 @@ ProgramCopy::Respond answerYes(bool *stopped)
 int FuzzTargets::editorText(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes = FuzzInput(data, size).bytes();
+    // The same bytes as a file name (which ends at a NUL): read, they write
+    // back to themselves, and they show as something.
+    const QByteArray named = bytes.left(bytes.indexOf('\0'));
+    const QString name = QFile::decodeName(named);
+    check(QFile::encodeName(name) == named);
+    check(named.isEmpty() || !FileNames::shown(name).isEmpty());
     EditorText text;
     QTextDocument document;
     document.setPlainText(text.load(bytes));
