@@ -3,8 +3,8 @@
 // optimised save never stores a layout other than the one asked for. Each
 // case runs in a child process under its own file-size limit.
 
-#include "RawFiles.h"
 #include "GuiTest.h"
+#include "RawFiles.h"
 #include "TempWorkDir.h"
 #include "TestPaths.h"
 #include "WriteFault.h"

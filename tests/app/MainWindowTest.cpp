@@ -1,6 +1,6 @@
-#include "RawFiles.h"
 #include "ConsoleCapture.h"
 #include "GuiTest.h"
+#include "RawFiles.h"
 #include "TempWorkDir.h"
 #include "TestPaths.h"
 

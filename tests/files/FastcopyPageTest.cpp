@@ -1,5 +1,5 @@
-#include "RawFiles.h"
 #include "GuiTest.h"
+#include "RawFiles.h"
 #include "TempWorkDir.h"
 #include "TestPaths.h"
 

@@ -1,6 +1,6 @@
-#include "RawFiles.h"
 #include "GuiTest.h"
 #include "HangGuard.h"
+#include "RawFiles.h"
 #include "TempWorkDir.h"
 #include "WriteFault.h"
 
